@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+// The commands of quarn-lvl. Each takes its own arguments (without the command name) and returns
+// the process exit status: 0 success, 1 unreadable or damaged input, 2 wrong usage.
+namespace Commands {
+
+constexpr int Success = 0;
+constexpr int BadInput = 1;
+constexpr int Usage = 2;
+
+int info(const QStringList& args);
+int resave(const QStringList& args);
+int exportTileset(const QStringList& args);
+int render(const QStringList& args);
+
+}  // namespace Commands

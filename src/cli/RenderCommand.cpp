@@ -1,0 +1,12 @@
+#include <cstdio>
+
+#include "cli/Commands.h"
+
+namespace Commands {
+
+int render(const QStringList&) {
+    std::fputs("quarn-lvl: render is not available in this build\n", stderr);
+    return Usage;
+}
+
+}  // namespace Commands

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// One undoable step: the cells an editing action changed, each with the value it held before.
+// Entries use the level file's cell record packing, so a batch of a whole map stays at 4 bytes a cell.
+class Changes {
+public:
+    Changes();
+
+    // Records the previous value of a cell; a covered cell (-1) is recorded as 0.
+    void AddChange(int16_t tileX, int16_t tileY, int16_t value);
+    // Index of the last recorded entry, -1 for an empty batch.
+    int32_t UBnd() const { return count - 1; }
+    // Column, row and recorded previous value of entry `index` (0..UBnd()).
+    std::array<int16_t, 3> GetChange(int32_t index) const;
+    // The packed entry itself, as a signed 32-bit number.
+    int32_t entry(int32_t index) const { return entries[static_cast<size_t>(index)]; }
+    // Number of slots the batch reports: 101, then grown 1000 at a time.
+    int32_t slotsInUse() const { return slotCount; }
+
+    static std::array<uint8_t, 4> LongToByteArray(int32_t lng);
+    // Little-endian number from bytes startRec..endRec (an endRec below 1 means the last byte).
+    // Returns -1 when the range is invalid, with `rangeError` set when given.
+    static double BytesToNumEx(std::span<const uint8_t> byteArray, int32_t startRec, int32_t endRec, bool unSigned,
+                               bool* rangeError = nullptr);
+    static const char* const rangeMessage;
+
+private:
+    std::vector<int32_t> entries;
+    int32_t count = 0;
+    int32_t slotCount = 101;
+};

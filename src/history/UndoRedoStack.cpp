@@ -1,0 +1,102 @@
+#include "history/UndoRedoStack.h"
+
+#include <vector>
+
+#include "model/Level.h"
+#include "model/LevelObserver.h"
+#include "model/ObjectProcedures.h"
+
+void UndoRedoStack::slice(Stack& stack) {
+    for (int i = 1; i < Depth; ++i) {
+        stack[static_cast<size_t>(i - 1)] = std::move(stack[static_cast<size_t>(i)]);
+    }
+    stack[Depth - 1].reset();
+}
+
+void UndoRedoStack::AddToUndo(std::unique_ptr<Changes> undochanges) {
+    if (undoCount == Depth) {
+        undoCount = Depth - 1;
+        slice(undostack);
+    }
+    undostack[static_cast<size_t>(undoCount++)] = std::move(undochanges);
+    notify();
+}
+
+void UndoRedoStack::AddToRedo(std::unique_ptr<Changes> redochanges) {
+    if (redoCount == Depth) {
+        redoCount = Depth - 1;
+        slice(redostack);
+    }
+    redostack[static_cast<size_t>(redoCount++)] = std::move(redochanges);
+    notify();
+}
+
+void UndoRedoStack::Undo() {
+    if (undoCount == 0) {
+        return;
+    }
+    // Taken off the stack first: Process pushes onto the redo stack, never onto this one.
+    std::unique_ptr<Changes> batch = std::move(undostack[static_cast<size_t>(undoCount - 1)]);
+    --undoCount;
+    Process(*batch, true);
+    notify();
+}
+
+void UndoRedoStack::Redo() {
+    if (redoCount == 0) {
+        return;
+    }
+    std::unique_ptr<Changes> batch = std::move(redostack[static_cast<size_t>(redoCount - 1)]);
+    --redoCount;
+    Process(*batch, false);
+    notify();
+}
+
+void UndoRedoStack::ResetRedo() {
+    for (auto& slot : redostack) {
+        slot.reset();
+    }
+    redoCount = 0;
+    notify();
+}
+
+void UndoRedoStack::ResetUndo() {
+    for (auto& slot : undostack) {
+        slot.reset();
+    }
+    undoCount = 0;
+    notify();
+}
+
+void UndoRedoStack::Process(const Changes& change, bool Undo) {
+    auto reverse = std::make_unique<Changes>();
+    std::vector<int32_t> deferred;
+    for (int32_t i = change.UBnd(); i >= 0; --i) {
+        const auto c = change.GetChange(i);
+        if (ObjectProcedures::isSpecialTile(c[2])) {
+            deferred.push_back(i);
+        } else {
+            main->setTile(c[0], c[1], c[2], *reverse, true);
+            main->UpdateLevelTile(c[0], c[1]);
+        }
+    }
+    // Covered cells were recorded as 0, so the objects are placed again last, which recreates them whole.
+    for (const int32_t i : deferred) {
+        const auto c = change.GetChange(i);
+        ObjectProcedures::PlaceObject(*main, c[2], c[0], c[1], *reverse, false);
+    }
+    if (Undo) {
+        AddToRedo(std::move(reverse));
+    } else {
+        AddToUndo(std::move(reverse));
+    }
+    // Undo and redo change the level like any edit, so closing afterwards must still ask.
+    main->mapchanged = true;
+    main->UpdateLevel();
+}
+
+void UndoRedoStack::notify() const {
+    if (main && main->observer()) {
+        main->observer()->undoRedoChanged(canUndo(), canRedo());
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "history/UndoRedoStack.h"
+#include "model/Tileset.h"
+#include "model/TilesetBlock.h"
+#include "view/OverviewImage.h"
+
+class Changes;
+class LevelObserver;
+
+// One level: the 1024 x 1024 grid with its special tiles, its tileset, its overview image and
+// its undo history. Every edit goes through setTile so that it can be recorded and undone.
+class Level {
+public:
+    static constexpr int Size = 1024;
+
+    Level();
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+    static bool inGrid(int x, int y) { return x >= 0 && x < Size && y >= 0 && y < Size; }
+
+    int16_t getTile(int16_t tileX, int16_t tileY) const { return tiles[index(tileX, tileY)]; }
+    // Writes a cell, recording its previous value in `undoch` when `appendundo` is true.
+    // Writing the value a cell already holds records nothing.
+    void setTile(int16_t tileX, int16_t tileY, int16_t value, Changes& undoch, bool appendundo);
+    // Plain write with no record, for loading.
+    void putTile(int16_t tileX, int16_t tileY, int16_t value) { tiles[index(tileX, tileY)] = value; }
+    const int16_t* cells() const { return tiles.data(); }
+
+    // Sets every cell to 0 without recording anything.
+    void EraseTiles();
+    // Whole-map replace (`replace` true) or swap of two tile numbers, as one undoable step.
+    void SwitchOrReplace(int16_t src, int16_t dest, bool replace);
+    // Covers the square of a special tile at (X, Y) with -1; cells past the grid's edge are left out.
+    void CompleteSpecialTiles(int16_t X, int16_t Y);
+    // Covers every special tile in row order and rebuilds the overview image, as after loading.
+    void completeAfterLoad();
+
+    // Keeps the overview pixel in step and asks the window to redraw the cell.
+    void UpdateLevelTile(int16_t x, int16_t y, bool refresh = false);
+    void UpdateLevel();
+
+    void setObserver(LevelObserver* o);
+    LevelObserver* observer() const { return view; }
+
+    UndoRedoStack undoredo;
+    OverviewImage pic1024;
+    TilesetBlock tilesetBlock;
+    Tileset tileset;
+    bool usingDefaultTileset = true;
+    bool mapchanged = false;
+    QString activeFile;
+
+private:
+    static size_t index(int x, int y) { return static_cast<size_t>(y) * Size + static_cast<size_t>(x); }
+
+    std::vector<int16_t> tiles;
+    LevelObserver* view = nullptr;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include "model/LoadReport.h"
+
+class Level;
+
+// Reading and writing `.lvl` files: an optional embedded BMP tileset, then 4-byte cell records.
+class LevelFile {
+public:
+    static const char* const invalidTilesetMessage;
+
+    // Loads `filename` into a fresh (empty) level. Damaged input never writes outside the grid:
+    // what can be read safely is kept and the report says what was skipped.
+    static LoadReport OpenMap(Level& level, const QString& filename);
+    // Writes the level through a temporary file, keeps the previous file as `<filename>.bak`, then
+    // moves the new file into place. Returns an empty string on success, otherwise the reason;
+    // on failure the previous file is untouched and the level stays marked changed.
+    static QString SaveMap(Level& level, const QString& filename);
+    // Starts an empty level with the default tileset.
+    static void NewMap(Level& level);
+    // The record bytes of every used cell, in row order (what follows the tileset block).
+    static QByteArray encodeRecords(const Level& level);
+};

@@ -1,0 +1,108 @@
+#include "model/Tileset.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+QString& overriddenDefaultPath() {
+    static QString path;
+    return path;
+}
+
+QImage loadResource(const char* name) {
+    QImage image(QString::fromLatin1(name));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+Tileset::Tileset() {
+    InitTileset({});
+}
+
+const QImage& Tileset::picextratiles() {
+    static const QImage strip = loadResource(":/quarn/extratiles.png");
+    return strip;
+}
+
+const QImage& Tileset::picspecial() {
+    static const QImage special = loadResource(":/quarn/picspecial.png");
+    return special;
+}
+
+QString Tileset::defaultTilesetPath() {
+    if (!overriddenDefaultPath().isEmpty()) {
+        return overriddenDefaultPath();
+    }
+    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return QDir(dir).filePath(QStringLiteral("default.bmp"));
+}
+
+void Tileset::setDefaultTilesetPath(const QString& path) {
+    overriddenDefaultPath() = path;
+}
+
+QByteArray Tileset::defaultTilesetBytes() {
+    // Every new level starts with the default tileset, so it is read from disk once per path.
+    static QString cachedPath;
+    static QByteArray cached;
+    if (cachedPath == defaultTilesetPath() && !cached.isEmpty()) {
+        return cached;
+    }
+    cachedPath = defaultTilesetPath();
+    cached = readDefaultTileset();
+    return cached;
+}
+
+QByteArray Tileset::readDefaultTileset() {
+    QFile file(defaultTilesetPath());
+    if (file.size() <= 64 * 1024 * 1024 && file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = file.readAll();
+        if (!QImage::fromData(bytes, "BMP").isNull()) {
+            return bytes;
+        }
+    }
+    QFile builtIn(QStringLiteral(":/quarn/default.bmp"));
+    builtIn.open(QIODevice::ReadOnly);
+    return builtIn.readAll();
+}
+
+bool Tileset::InitTileset(const QByteArray& bmp) {
+    QImage loaded = QImage::fromData(bmp.isEmpty() ? defaultTilesetBytes() : bmp, "BMP");
+    const bool decoded = !loaded.isNull();
+    if (!decoded) {
+        loaded = QImage::fromData(defaultTilesetBytes(), "BMP");
+    }
+    const QImage& strip = picextratiles();
+    picture = QImage(loaded.width(), loaded.height() + strip.height(), QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    {
+        QPainter p(&picture);
+        p.drawImage(0, 0, loaded);
+        p.drawImage(0, loaded.height(), strip);
+    }
+    setZoom(zoomFactor);
+    return decoded;
+}
+
+void Tileset::setZoom(float zoom) {
+    zoomFactor = zoom;
+    if (zoom < 0.25f && !zoomed.isNull()) {
+        return;
+    }
+    zoom = std::max(zoom, 0.25f);
+    const int w = qRound(picture.width() * zoom);
+    const int h = qRound(picture.height() * zoom);
+    // Shrinking averages pixels so small tiles keep their colour; growing keeps the pixel art sharp.
+    zoomed =
+        picture.scaled(w, h, Qt::IgnoreAspectRatio, zoom < 1.0f ? Qt::SmoothTransformation : Qt::FastTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+}
+
+QRect Tileset::tileSource(int n, int t) {
+    return {t * ((n - 1) % TilesPerRow), t * ((n - 1) / TilesPerRow), t, t};
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+// The pictures of a level's tiles: the loaded tileset with the fixed strip of extra tiles below it,
+// and the same picture scaled to the view's zoom so that drawing a tile is a plain block copy.
+class Tileset {
+public:
+    static constexpr int TileSize = 16;
+    static constexpr int TilesPerRow = 19;
+
+    Tileset();
+
+    // Builds the pictures from a BMP in memory, or from the default tileset when `bmp` is empty.
+    // Returns false (and shows the default tileset) when the picture cannot be decoded.
+    bool InitTileset(const QByteArray& bmp);
+    // Rescales the zoomed picture; the one-pixel zoom never draws tiles, so it keeps the last one.
+    void setZoom(float zoom);
+    float zoom() const { return zoomFactor; }
+
+    const QImage& pictileset() const { return picture; }
+    const QImage& piczoomtileset() const { return zoomed; }
+
+    // Where tile `n` lies in a tileset picture whose tiles are `t` pixels wide.
+    static QRect tileSource(int n, int t);
+    // Tile number under a pixel of the tileset picture.
+    static int tileAt(int x, int y) { return (y / TileSize) * TilesPerRow + x / TileSize + 1; }
+
+    static const QImage& picextratiles();
+    static const QImage& picspecial();
+    // default.bmp beside the program; a copy built into the program stands in when it is missing.
+    static QString defaultTilesetPath();
+    static void setDefaultTilesetPath(const QString& path);
+    static QByteArray defaultTilesetBytes();
+
+private:
+    static QByteArray readDefaultTileset();
+
+    QImage picture;
+    QImage zoomed;
+    float zoomFactor = 1.0f;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QRgb>
+#include <cstdint>
+
+// Overview colour of a cell value: what the radar and the one-pixel zoom show for it.
+QRgb RadarColor(int16_t value);

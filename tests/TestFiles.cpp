@@ -1,0 +1,75 @@
+#include "TestFiles.h"
+
+#include <QFile>
+
+#include "model/CellRecord.h"
+
+namespace {
+
+void put32(QByteArray& b, int at, quint32 v) {
+    for (int i = 0; i < 4; ++i) {
+        b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    }
+}
+
+void put16(QByteArray& b, int at, quint16 v) {
+    b[at] = static_cast<char>(v & 0xFF);
+    b[at + 1] = static_cast<char>(v >> 8);
+}
+
+QByteArray headers(int width, int height, int bits, quint32 pixelBytes, quint32 paletteBytes, quint32 trailer) {
+    QByteArray b(54, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(b, 2, 54 + paletteBytes + pixelBytes + trailer);
+    put32(b, 10, 54 + paletteBytes);
+    put32(b, 14, 40);
+    put32(b, 18, static_cast<quint32>(width));
+    put32(b, 22, static_cast<quint32>(height));
+    put16(b, 26, 1);
+    put16(b, 28, static_cast<quint16>(bits));
+    put32(b, 34, pixelBytes);
+    return b;
+}
+
+}  // namespace
+
+namespace TestFiles {
+
+QByteArray record(int column, int row, int tile) {
+    QByteArray b(4, '\0');
+    CellRecord::store(reinterpret_cast<uint8_t*>(b.data()), CellRecord::pack(column, row, tile));
+    return b;
+}
+
+QByteArray bmp8(uchar shade, const QByteArray& trailer) {
+    const quint32 pixels = 304 * 160;
+    QByteArray b = headers(304, 160, 8, pixels, 1024, static_cast<quint32>(trailer.size()));
+    QByteArray palette(1024, '\0');
+    for (int i = 0; i < 256; ++i) {
+        palette[i * 4] = static_cast<char>(i);
+        palette[i * 4 + 1] = static_cast<char>(255 - i);
+        palette[i * 4 + 2] = static_cast<char>(i / 2);
+    }
+    return b + palette + QByteArray(pixels, static_cast<char>(shade)) + trailer;
+}
+
+QByteArray bmp24(int width, int height) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    const auto pixels = static_cast<quint32>(stride * height);
+    return headers(width, height, 24, pixels, 0, 0) + QByteArray(static_cast<qsizetype>(pixels), '\x40');
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QByteArray read(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+}  // namespace TestFiles

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "history/Changes.h"
+
+TEST(Changes, PacksEntriesLikeCellRecords) {
+    Changes c;
+    EXPECT_EQ(c.UBnd(), -1);
+    c.AddChange(300, 17, 5);
+    c.AddChange(5, 5, -1);
+    c.AddChange(1023, 1023, 255);
+    EXPECT_EQ(c.entry(0), 83956012);
+    EXPECT_EQ(c.entry(2), -12585985);
+    EXPECT_EQ(c.UBnd(), 2);
+    EXPECT_EQ(c.GetChange(0), (std::array<int16_t, 3>{300, 17, 5}));
+    EXPECT_EQ(c.GetChange(1), (std::array<int16_t, 3>{5, 5, 0}));  // covered cells come back as empty
+    EXPECT_EQ(c.GetChange(2), (std::array<int16_t, 3>{1023, 1023, 255}));
+}
+
+TEST(Changes, GrowsInThousandSlotStepsKeepingEntries) {
+    Changes c;
+    for (int i = 0; i < 101; ++i) {
+        c.AddChange(static_cast<int16_t>(i), static_cast<int16_t>(i * 3), static_cast<int16_t>(i % 200));
+    }
+    EXPECT_EQ(c.slotsInUse(), 101);
+    c.AddChange(7, 8, 9);
+    EXPECT_EQ(c.slotsInUse(), 1101);
+    for (int i = 0; i < 101; ++i) {
+        const auto e = c.GetChange(i);
+        ASSERT_EQ(e[0], i);
+        ASSERT_EQ(e[1], i * 3);
+        ASSERT_EQ(e[2], i % 200);
+    }
+    EXPECT_EQ(c.GetChange(101), (std::array<int16_t, 3>{7, 8, 9}));
+}
+
+TEST(Changes, BytesToNumExReadsSignedAndUnsignedAndRejectsBadRanges) {
+    const std::array<uint8_t, 2> ff{0xFF, 0xFF};
+    EXPECT_EQ(Changes::BytesToNumEx(ff, 0, 1, false), -1);
+    EXPECT_EQ(Changes::BytesToNumEx(ff, 0, 1, true), 65535);
+    const std::array<uint8_t, 4> bytes{0x2C, 0x11, 0x01, 0x05};
+    EXPECT_EQ(Changes::BytesToNumEx(bytes, 0, 0, false), 0x2C + 0x11 * 256 + 0x01 * 65536 + 0x05 * 16777216)
+        << "an end below 1 means the last byte";
+    bool error = false;
+    EXPECT_EQ(Changes::BytesToNumEx(bytes, 3, 1, false, &error), -1);
+    EXPECT_TRUE(error);
+    EXPECT_EQ(Changes::BytesToNumEx(bytes, 0, 9, false, &error), -1) << "never reads past the array";
+    EXPECT_TRUE(error);
+    EXPECT_EQ(Changes::LongToByteArray(-12585985), (std::array<uint8_t, 4>{0xFF, 0xF3, 0x3F, 0xFF}));
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/Level.h"
+#include "model/LevelObserver.h"
+#include "model/ObjectProcedures.h"
+
+namespace {
+
+struct Recorder : LevelObserver {
+    void UpdateLevelTile(int16_t, int16_t, bool) override { ++tiles; }
+    void UpdateLevel() override { ++full; }
+    void undoRedoChanged(bool u, bool r) override {
+        canUndo = u;
+        canRedo = r;
+    }
+    void tilesetChanged(bool) override {}
+    int tiles = 0;
+    int full = 0;
+    bool canUndo = false;
+    bool canRedo = false;
+};
+
+class UndoRedo : public ::testing::Test {
+protected:
+    void SetUp() override { level.setObserver(&view); }
+
+    // One edit as the tools make it: reset redo, write through one batch, push it.
+    void paint(std::initializer_list<std::array<int16_t, 3>> cells) {
+        level.undoredo.ResetRedo();
+        auto batch = std::make_unique<Changes>();
+        for (const auto& c : cells) {
+            level.setTile(c[0], c[1], c[2], *batch, true);
+        }
+        level.undoredo.AddToUndo(std::move(batch));
+    }
+
+    Level level;
+    Recorder view;
+};
+
+}  // namespace
+
+TEST_F(UndoRedo, KeepsTheTenNewestStepsAndDisablesWhenEmpty) {
+    for (int16_t i = 0; i < 11; ++i) {
+        paint({{{i, 0, static_cast<int16_t>(i + 1)}}});
+    }
+    EXPECT_TRUE(view.canUndo);
+    for (int i = 0; i < 10; ++i) {
+        level.undoredo.Undo();
+    }
+    EXPECT_FALSE(view.canUndo);
+    EXPECT_TRUE(view.canRedo);
+    EXPECT_EQ(level.getTile(0, 0), 1) << "the first edit fell off the stack";
+    for (int16_t i = 1; i < 11; ++i) {
+        EXPECT_EQ(level.getTile(i, 0), 0);
+    }
+    level.undoredo.Undo();  // nothing left: no change, no crash
+    EXPECT_EQ(level.getTile(0, 0), 1);
+    EXPECT_EQ(level.undoredo.redocurpos(), 10);
+}
+
+TEST_F(UndoRedo, CellWrittenTwiceReturnsToItsOldestValue) {
+    paint({{{4, 4, 5}}, {{4, 4, 7}}});
+    level.undoredo.Undo();
+    EXPECT_EQ(level.getTile(4, 4), 0);
+    level.undoredo.Redo();
+    EXPECT_EQ(level.getTile(4, 4), 7);
+    EXPECT_TRUE(level.mapchanged) << "undo and redo are edits that a close must not lose";
+}
+
+TEST_F(UndoRedo, NewEditAfterUndoEmptiesRedo) {
+    paint({{{1, 1, 3}}});
+    level.undoredo.Undo();
+    EXPECT_TRUE(view.canRedo);
+    paint({{{2, 2, 3}}});
+    EXPECT_FALSE(view.canRedo);
+    level.undoredo.Redo();
+    EXPECT_EQ(level.getTile(1, 1), 0);
+}
+
+TEST_F(UndoRedo, SpecialTilesComeBackWhole) {
+    level.undoredo.ResetRedo();
+    auto place = std::make_unique<Changes>();
+    ObjectProcedures::PlaceObject(level, 219, 10, 10, *place, false);
+    level.undoredo.AddToUndo(std::move(place));
+    level.undoredo.Undo();
+    for (int16_t y = 10; y <= 15; ++y) {
+        for (int16_t x = 10; x <= 15; ++x) {
+            ASSERT_EQ(level.getTile(x, y), 0);
+        }
+    }
+    level.undoredo.Redo();
+    EXPECT_EQ(level.getTile(10, 10), 219);
+    EXPECT_EQ(level.getTile(15, 15), -1);
+
+    // Erasing a 2 x 2 object through a covered cell, then undoing, restores all four cells.
+    auto setup = std::make_unique<Changes>();
+    ObjectProcedures::PlaceObject(level, 217, 100, 100, *setup, false);
+    level.undoredo.ResetRedo();
+    auto erase = std::make_unique<Changes>();
+    ObjectProcedures::RemoveObjectAt(level, 101, 101, *erase, false);
+    level.undoredo.AddToUndo(std::move(erase));
+    EXPECT_EQ(level.getTile(100, 100), 0);
+    level.undoredo.Undo();
+    EXPECT_EQ(level.getTile(100, 100), 217);
+    EXPECT_EQ(level.getTile(101, 100), -1);
+    EXPECT_EQ(level.getTile(100, 101), -1);
+    EXPECT_EQ(level.getTile(101, 101), -1);
+}
+
+TEST_F(UndoRedo, WholeMapSwitchUndoesInOneStep) {
+    Changes scratch;
+    for (int16_t i = 0; i < 1024; i += 3) {
+        level.setTile(i, i, 5, scratch, false);
+        level.setTile(i, static_cast<int16_t>(1023 - i), 9, scratch, false);
+    }
+    level.mapchanged = false;
+    level.SwitchOrReplace(5, 9, false);
+    EXPECT_EQ(level.getTile(0, 0), 9);
+    EXPECT_EQ(level.getTile(0, 1023), 5);
+    EXPECT_TRUE(level.mapchanged);
+    level.undoredo.Undo();
+    EXPECT_EQ(level.getTile(0, 0), 5);
+    EXPECT_EQ(level.getTile(0, 1023), 9);
+    EXPECT_EQ(level.undoredo.undocurpos(), 0);
+
+    level.SwitchOrReplace(5, 9, true);
+    EXPECT_EQ(level.getTile(3, 3), 9);
+    EXPECT_EQ(level.getTile(3, 1020), 9);
+    level.SwitchOrReplace(4, 4, false);  // nothing matches, yet the step is taken
+    EXPECT_EQ(level.undoredo.undocurpos(), 2);
+}

@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "TestFiles.h"
+#include "history/Changes.h"
+#include "model/Level.h"
+#include "model/LevelFile.h"
+#include "model/TilesetFile.h"
+
+using TestFiles::bmp8;
+using TestFiles::read;
+using TestFiles::record;
+using TestFiles::write;
+
+namespace {
+
+class LevelFiles : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(LevelFiles, RecordsAreWrittenInRowOrderWithTheDocumentedBytes) {
+    Level level;
+    Changes scratch;
+    level.setTile(1023, 1023, 255, scratch, false);
+    level.setTile(300, 17, 5, scratch, false);
+    level.setTile(0, 0, 1, scratch, false);
+    level.setTile(9, 9, -1, scratch, false);  // covered cells are never written
+    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    EXPECT_EQ(read(path("a.lvl")),
+              QByteArray::fromHex("00000001") + QByteArray::fromHex("2C110105") + QByteArray::fromHex("FFF33FFF"));
+    EXPECT_FALSE(QFile::exists(path("a.lvl.bak"))) << "a first save has nothing to back up";
+}
+
+TEST_F(LevelFiles, FirstRecordForACellWinsAndZeroTilesChangeNothing) {
+    write(path("b.lvl"), record(5, 6, 0) + record(5, 6, 40) + record(5, 6, 41) + record(7, 7, 217));
+    Level level;
+    const LoadReport report = LevelFile::OpenMap(level, path("b.lvl"));
+    ASSERT_TRUE(report.ok());
+    EXPECT_TRUE(report.message.isEmpty());
+    EXPECT_EQ(level.getTile(5, 6), 40);
+    EXPECT_EQ(level.getTile(8, 8), -1) << "special tiles are completed after loading";
+    EXPECT_EQ(level.activeFile, path("b.lvl"));
+    EXPECT_TRUE(level.usingDefaultTileset);
+    EXPECT_EQ(report.records, 4);
+    EXPECT_EQ(report.kept, 2);
+}
+
+TEST_F(LevelFiles, EmbeddedTilesetIsCarriedWholeIncludingBytesAfterThePixels) {
+    const QByteArray block = bmp8(3, QByteArray("trailing data kept"));
+    const QByteArray body = record(1, 2, 3) + record(0, 0, 9);
+    write(path("t.lvl"), block + body);
+    Level level;
+    ASSERT_TRUE(LevelFile::OpenMap(level, path("t.lvl")).ok());
+    EXPECT_FALSE(level.usingDefaultTileset);
+    EXPECT_EQ(level.tileset.pictileset().height(), 160 + 64);
+    ASSERT_EQ(LevelFile::SaveMap(level, path("t.lvl")), QString());
+    EXPECT_EQ(read(path("t.lvl")), block + record(0, 0, 9) + record(1, 2, 3)) << "records come back in row order";
+    EXPECT_EQ(read(path("t.lvl.bak")), block + body);
+
+    ASSERT_EQ(TilesetFile::ExportTileset(level, path("out.bmp")), QString());
+    EXPECT_EQ(read(path("out.bmp")), block);
+    TilesetFile::DiscardTileset(level);
+    EXPECT_TRUE(level.mapchanged);
+    ASSERT_EQ(LevelFile::SaveMap(level, path("t.lvl")), QString());
+    EXPECT_EQ(read(path("t.lvl")), record(0, 0, 9) + record(1, 2, 3));
+    EXPECT_NE(TilesetFile::ExportTileset(level, path("none.bmp")), QString());
+    EXPECT_FALSE(QFile::exists(path("none.bmp")));
+}
+
+TEST_F(LevelFiles, SavingTwiceKeepsThePreviousVersionAsBackup) {
+    Level level;
+    Changes scratch;
+    level.setTile(1, 1, 1, scratch, false);
+    ASSERT_EQ(LevelFile::SaveMap(level, path("c.lvl")), QString());
+    level.setTile(2, 2, 2, scratch, false);
+    ASSERT_EQ(LevelFile::SaveMap(level, path("c.lvl")), QString());
+    level.setTile(3, 3, 3, scratch, false);
+    level.mapchanged = true;
+    ASSERT_EQ(LevelFile::SaveMap(level, path("c.lvl")), QString());
+    EXPECT_FALSE(level.mapchanged);
+    EXPECT_EQ(read(path("c.lvl.bak")), record(1, 1, 1) + record(2, 2, 2));
+}
+
+TEST_F(LevelFiles, FailedSaveKeepsThePreviousFileAndTheChangedMark) {
+    Level level;
+    Changes scratch;
+    level.setTile(1, 1, 1, scratch, false);
+    level.mapchanged = true;
+    const QString error = LevelFile::SaveMap(level, path("missing-folder/x.lvl"));
+    EXPECT_TRUE(error.contains(QStringLiteral("x.lvl"))) << error.toStdString();
+    EXPECT_TRUE(level.mapchanged);
+
+    QDir(dir.path()).mkdir(QStringLiteral("locked"));
+    write(path("locked/y.lvl"), record(4, 4, 4));
+    QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool canStillWrite = QFile(path("locked/probe")).open(QIODevice::WriteOnly);  // true when run as root
+    if (!canStillWrite) {
+        EXPECT_NE(LevelFile::SaveMap(level, path("locked/y.lvl")), QString());
+        EXPECT_EQ(read(path("locked/y.lvl")), record(4, 4, 4));
+        EXPECT_TRUE(level.mapchanged);
+    }
+    QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    EXPECT_NE(LevelFile::SaveMap(level, dir.path()), QString()) << "a folder is never a save target";
+}
+
+TEST_F(LevelFiles, DamagedRecordsAreSkippedAndCounted) {
+    QByteArray body = record(1, 1, 11) + record(1024, 1, 12) + record(1, 4095, 13) + record(2, 2, 14);
+    body += QByteArray("\x01\x02", 2);  // a cut-off last record
+    write(path("d.lvl"), body);
+    Level level;
+    const LoadReport report = LevelFile::OpenMap(level, path("d.lvl"));
+    ASSERT_TRUE(report.ok());
+    EXPECT_EQ(report.skipped, 3);
+    EXPECT_EQ(report.kept, 2);
+    EXPECT_TRUE(report.message.contains(QStringLiteral("d.lvl")));
+    EXPECT_TRUE(report.message.contains(QStringLiteral("3 record")));
+    EXPECT_EQ(level.getTile(1, 1), 11);
+    EXPECT_EQ(level.getTile(2, 2), 14);
+}
+
+TEST_F(LevelFiles, HostileHeadersAreRefusedWithAReason) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    QByteArray bigSize = bmp8();
+    bigSize[2] = '\xFF';
+    bigSize[3] = '\xFF';
+    bigSize[4] = '\xFF';
+    bigSize[5] = '\x7F';
+    QByteArray pastEnd = bmp8();
+    pastEnd.chop(100);
+    QByteArray tinySize = bmp8();
+    tinySize[2] = 60;
+    tinySize[3] = 0;
+    tinySize[4] = 0;
+    tinySize[5] = 0;
+    QByteArray pixelsTooLong = bmp8();
+    pixelsTooLong[36] = '\x7F';  // biSizeImage far beyond bfSize
+    const Case cases[] = {{"short.lvl", QByteArray("BM\x10\x00", 4)},
+                          {"huge.lvl", bigSize},
+                          {"pastend.lvl", pastEnd},
+                          {"tiny.lvl", tinySize},
+                          {"pixels.lvl", pixelsTooLong}};
+    for (const Case& c : cases) {
+        write(path(c.name), c.bytes);
+        Level level;
+        const LoadReport report = LevelFile::OpenMap(level, path(c.name));
+        EXPECT_EQ(report.outcome, LoadReport::Outcome::Failed) << c.name;
+        EXPECT_TRUE(report.message.contains(QString::fromLatin1(c.name))) << report.message.toStdString();
+        EXPECT_TRUE(level.activeFile.isEmpty());
+    }
+    Level level;
+    EXPECT_EQ(LevelFile::OpenMap(level, dir.path()).outcome, LoadReport::Outcome::Failed);
+    EXPECT_EQ(LevelFile::OpenMap(level, path("absent.lvl")).outcome, LoadReport::Outcome::Failed);
+}
+
+TEST_F(LevelFiles, LowDepthTilesetStopsTheLoadWithTheFixedMessage) {
+    QByteArray block = bmp8();
+    block[28] = 4;
+    write(path("low.lvl"), block + record(1, 1, 1));
+    Level level;
+    const LoadReport report = LevelFile::OpenMap(level, path("low.lvl"));
+    EXPECT_EQ(report.outcome, LoadReport::Outcome::InvalidTileset);
+    EXPECT_EQ(report.message, QStringLiteral("Invalid tileset within lvl file!"));
+    EXPECT_EQ(level.getTile(1, 1), 0);
+    EXPECT_TRUE(level.usingDefaultTileset) << "a later save must not write a block that was never read";
+}
+
+TEST_F(LevelFiles, EmptyFileIsAnEmptyLevel) {
+    write(path("empty.lvl"), {});
+    Level level;
+    const LoadReport report = LevelFile::OpenMap(level, path("empty.lvl"));
+    EXPECT_TRUE(report.ok());
+    EXPECT_TRUE(report.message.isEmpty());
+    EXPECT_EQ(report.records, 0);
+}

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "history/Changes.h"
+#include "model/Level.h"
+
+TEST(Level, SetTileRecordsOnlyRealChanges) {
+    Level level;
+    Changes batch;
+    level.setTile(3, 4, 0, batch, true);
+    EXPECT_EQ(batch.UBnd(), -1) << "writing the value a cell holds records nothing";
+    level.setTile(3, 4, 12, batch, true);
+    level.setTile(3, 4, 13, batch, false);
+    EXPECT_EQ(batch.UBnd(), 0);
+    EXPECT_EQ(batch.GetChange(0), (std::array<int16_t, 3>{3, 4, 0}));
+    EXPECT_EQ(level.getTile(3, 4), 13);
+    level.EraseTiles();
+    EXPECT_EQ(level.getTile(3, 4), 0);
+}
+
+TEST(Level, CompletingSpecialTilesInRowOrderLetsEarlierObjectsWin) {
+    Level level;
+    level.putTile(0, 0, 219);
+    level.putTile(2, 2, 220);
+    level.completeAfterLoad();
+    EXPECT_EQ(level.getTile(0, 0), 219);
+    EXPECT_EQ(level.getTile(2, 2), -1) << "the 220 inside the 219's square is gone";
+    EXPECT_EQ(level.getTile(5, 5), -1);
+    EXPECT_EQ(level.getTile(6, 6), 0) << "nothing of the lost 220 remains outside the 219";
+    EXPECT_EQ(level.pic1024.pixel(5, 5), qRgb(255, 0, 255));
+}
+
+TEST(Level, SpecialTileAtTheEdgeIsKeptAndCoversOnlyCellsInside) {
+    Level level;
+    level.putTile(1020, 1021, 219);
+    level.completeAfterLoad();
+    EXPECT_EQ(level.getTile(1020, 1021), 219);
+    EXPECT_EQ(level.getTile(1023, 1023), -1);
+    EXPECT_EQ(level.getTile(1019, 1021), 0);
+    EXPECT_EQ(level.getTile(1023, 1020), 0);
+}

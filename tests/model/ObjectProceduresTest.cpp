@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "history/Changes.h"
+#include "model/Level.h"
+#include "model/ObjectProcedures.h"
+
+using namespace ObjectProcedures;
+
+namespace {
+
+int countValue(const Level& level, int16_t value) {
+    int n = 0;
+    for (int i = 0; i < Level::Size * Level::Size; ++i) {
+        n += level.cells()[i] == value ? 1 : 0;
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST(ObjectProcedures, PlacingOverlappingObjectRemovesTheOldOneWhole) {
+    Level level;
+    Changes batch;
+    PlaceObject(level, 219, 10, 10, batch, false);
+    EXPECT_EQ(countValue(level, -1), 35);
+    PlaceObject(level, 217, 15, 15, batch, false);  // touches one corner cell of the 6 x 6
+    EXPECT_EQ(level.getTile(10, 10), 0);
+    EXPECT_EQ(level.getTile(15, 15), 217);
+    EXPECT_EQ(countValue(level, -1), 3);
+    EXPECT_EQ(level.pic1024.pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(level.pic1024.pixel(16, 16), qRgb(255, 0, 255));
+}
+
+TEST(ObjectProcedures, ObjectsNeverLeaveTheGrid) {
+    Level level;
+    Changes batch;
+    PlaceObject(level, 219, 1020, 10, batch, false);
+    EXPECT_EQ(batch.UBnd(), -1);
+    EXPECT_EQ(level.getTile(1020, 10), 0);
+    PlaceObject(level, 219, 1018, 10, batch, false);
+    EXPECT_EQ(level.getTile(1018, 10), 219);
+    EXPECT_EQ(level.getTile(1023, 15), -1);
+}
+
+TEST(ObjectProcedures, OriginAndRemovalFromAnyCoveredCell) {
+    Level level;
+    Changes batch;
+    PlaceObject(level, 220, 10, 10, batch, false);
+    EXPECT_EQ(getObjectOrigin(level, 14, 14), (std::array<int16_t, 2>{10, 10}));
+    EXPECT_EQ(getObjectOrigin(level, 3, 3), (std::array<int16_t, 2>{3, 3}));
+    EXPECT_TRUE(isObjectCell(level, 12, 11));
+    EXPECT_FALSE(isObjectCell(level, -1, 11));
+    EXPECT_FALSE(isObjectCell(level, 1024, 0));
+    RemoveObjectAt(level, 13, 12, batch, false);
+    EXPECT_EQ(countValue(level, -1), 0);
+    EXPECT_EQ(level.getTile(10, 10), 0);
+
+    // An ordinary tile placed on a covered cell takes the whole object away first.
+    PlaceObject(level, 217, 40, 40, batch, false);
+    PlaceObject(level, 5, 41, 41, batch, false);
+    EXPECT_EQ(level.getTile(40, 40), 0);
+    EXPECT_EQ(level.getTile(41, 41), 5);
+}
+
+TEST(ObjectProcedures, OrphanedCoveredCellHasNoOriginAndIsClearedAlone) {
+    Level level;
+    level.putTile(500, 500, -1);
+    EXPECT_FALSE(getObjectOrigin(level, 500, 500).has_value());
+    Changes batch;
+    RemoveObjectAt(level, 500, 500, batch, false);
+    EXPECT_EQ(level.getTile(500, 500), 0);
+}
