@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Quarn and runs the whole test suite (unit, widget and end-to-end tests).
+# With --sanitize the suite is built and run under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+build=build
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build-asan
+    flags=(-DCMAKE_BUILD_TYPE=Debug -DQUARN_SANITIZE=ON)
+fi
+cmake -S . -B "$build" -G Ninja "${flags[@]}" >/dev/null
+cmake --build "$build"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$build" --output-on-failure --timeout 600
