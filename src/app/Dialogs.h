@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog of the application goes through here, so tests can answer
+// them without a person.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Warning, Critical };
+
+    virtual ~Dialogs() = default;
+    virtual void message(QWidget* parent, const QString& text, Icon icon = Icon::None);
+    // Yes/No question with a question icon; true for Yes.
+    virtual bool ask(QWidget* parent, const QString& text);
+    // Full path of the chosen file, or an empty string when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filter);
+    virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter);
+};

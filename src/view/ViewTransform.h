@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+// The mapping between view pixels and cells for one zoom and scroll origin. The first visible cell
+// is always drawn at pixel 0: a scroll value that is not a multiple of the tile size does not shift
+// the drawing by the remainder, while the pointer-to-cell rule does take it into account.
+struct ViewTransform {
+    float Zoom = 1.0f;  // 1/16, 1/4, 1/2, 1 or 2
+    int hValue = 0;     // scroll origin in view pixels
+    int vValue = 0;
+    int width = 0;  // view size in pixels
+    int height = 0;
+
+    // Nearest integer, halves to the even neighbour.
+    static int nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
+    static int floorDiv(double a, double b) { return static_cast<int>(std::floor(a / b)); }
+
+    float T() const { return Zoom * 16.0f; }
+    bool usingPixels() const { return Zoom < 0.25f; }
+
+    int cellX(double x) const { return floorDiv(hValue + x, T()); }
+    int cellY(double y) const { return floorDiv(vValue + y, T()); }
+    int startX() const { return floorDiv(hValue, T()); }
+    int startY() const { return floorDiv(vValue, T()); }
+    int endX() const { return floorDiv(hValue + width, T()); }
+    int endY() const { return floorDiv(vValue + height, T()); }
+    // Top-left view pixel of a cell.
+    int pixelX(int column) const { return static_cast<int>(T() * static_cast<float>(column - startX())); }
+    int pixelY(int row) const { return static_cast<int>(T() * static_cast<float>(row - startY())); }
+};
