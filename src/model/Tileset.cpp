@@ -71,11 +71,23 @@ QByteArray Tileset::readDefaultTileset() {
     return builtIn.readAll();
 }
 
+QImage Tileset::defaultPicture() {
+    // Decoded once per path: every new level and every discard starts from it, and QImage copies
+    // share the pixels until written.
+    static QString decodedPath;
+    static QImage decoded;
+    if (decoded.isNull() || decodedPath != defaultTilesetPath()) {
+        decoded = QImage::fromData(defaultTilesetBytes(), "BMP");
+        decodedPath = defaultTilesetPath();
+    }
+    return decoded;
+}
+
 bool Tileset::InitTileset(const QByteArray& bmp) {
-    QImage loaded = QImage::fromData(bmp.isEmpty() ? defaultTilesetBytes() : bmp, "BMP");
+    QImage loaded = bmp.isEmpty() ? defaultPicture() : QImage::fromData(bmp, "BMP");
     const bool decoded = !loaded.isNull();
     if (!decoded) {
-        loaded = QImage::fromData(defaultTilesetBytes(), "BMP");
+        loaded = defaultPicture();
     }
     const QImage& strip = picextratiles();
     picture = QImage(loaded.width(), loaded.height() + strip.height(), QImage::Format_RGB32);

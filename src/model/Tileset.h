@@ -38,6 +38,7 @@ public:
 
 private:
     static QByteArray readDefaultTileset();
+    static QImage defaultPicture();
 
     QImage picture;
     QImage zoomed;

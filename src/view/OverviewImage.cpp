@@ -32,11 +32,14 @@ QRgb OverviewImage::colourOf(int16_t value) {
 }
 
 void OverviewImage::rebuild(const int16_t* cells) {
+    const auto& table = colourTable();
+    const QRgb black = table[1];
     for (int y = 0; y < 1024; ++y) {
         QRgb* out = row(y);
         const int16_t* in = cells + y * 1024;
         for (int x = 0; x < 1024; ++x) {
-            out[x] = colourOf(in[x]);
+            const int v = in[x];
+            out[x] = (v >= -1 && v <= 255) ? table[static_cast<size_t>(v + 1)] : black;
         }
     }
 }
