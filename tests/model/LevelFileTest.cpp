@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <random>
 
 #include "TestFiles.h"
 #include "history/Changes.h"
@@ -183,4 +184,31 @@ TEST_F(LevelFiles, EmptyFileIsAnEmptyLevel) {
     EXPECT_TRUE(report.ok());
     EXPECT_TRUE(report.message.isEmpty());
     EXPECT_EQ(report.records, 0);
+}
+
+TEST_F(LevelFiles, ArbitraryBytesNeverCrashOrLeaveCellValuesOutOfRange) {
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 60; ++round) {
+        QByteArray bytes(static_cast<qsizetype>(random() % 3000), '\0');
+        for (auto& b : bytes) {
+            b = static_cast<char>(random() & 0xFF);
+        }
+        if (round % 2 == 0) {
+            // Half of them pretend to carry a tileset, so the header checks see hostile numbers too.
+            bytes = bmp8().left(static_cast<qsizetype>(random() % 1200)) + bytes + QByteArray(2, '\0');
+            bytes[0] = 'B';
+            bytes[1] = 'M';
+        }
+        write(path("random.lvl"), bytes);
+        Level level;
+        const LoadReport report = LevelFile::OpenMap(level, path("random.lvl"));
+        if (!report.ok()) {
+            EXPECT_FALSE(report.message.isEmpty());
+            continue;
+        }
+        for (int i = 0; i < Level::Size * Level::Size; ++i) {
+            ASSERT_GE(level.cells()[i], -1);
+            ASSERT_LE(level.cells()[i], 255);
+        }
+    }
 }
