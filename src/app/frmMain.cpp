@@ -1,8 +1,10 @@
 #include "app/frmMain.h"
 
+#include <QCloseEvent>
 #include <QVBoxLayout>
 
 #include "app/frmGeneral.h"
+#include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 
 frmMain::frmMain(frmGeneral& general, int16_t slot, QWidget* parent)
@@ -12,10 +14,54 @@ frmMain::frmMain(frmGeneral& general, int16_t slot, QWidget* parent)
     layout->addWidget(view);
     level.setObserver(this);
     resize(673 + 17, 505 + 17);
+    magnifier.setParent(view);
+    for (ToolBase* tool : std::initializer_list<ToolBase*>{&pencil, &tline, &SPline, &bucket, &hand, &dropper}) {
+        tool->setParent(this);
+    }
+    tools = new ToolDispatch(*this);
 }
 
 frmMain::~frmMain() {
     level.setObserver(nullptr);
+}
+
+void frmMain::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
+    tools->UseShortcutTool(KeyDown, KeyCode, Shift);
+}
+
+void frmMain::setLineWidth(int index) {
+    tline.linew = static_cast<int16_t>(index * 2 + 1);
+}
+
+void frmMain::endPolyline() {
+    SPline.EndPolyline();
+}
+
+void frmMain::Form_Activate() {
+    general.showTileset(level.tileset.pictileset());
+    general.showDisplaySwitches(usinggrid, usingtilenr);
+    general.setOwnTilesetItemsEnabled(!level.usingDefaultTileset);
+    general.activemap = mapslot;
+    general.SetLeftSelection(tilesetleft);
+    general.SetRightSelection(tilesetright);
+    general.setUndoRedoEnabled(level.undoredo.canUndo(), level.undoredo.canRedo());
+    general.UpdateMenuMaps();
+    UpdateLevel();
+}
+
+bool frmMain::mayClose() {
+    return !level.mapchanged ||
+           general.dialogs().ask(
+               this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!general.exitApproved && !mayClose()) {
+        event->ignore();
+        return;
+    }
+    general.DestroyMap(mapslot);
+    event->accept();
 }
 
 void frmMain::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {
@@ -39,15 +85,32 @@ void frmMain::undoRedoChanged(bool canUndo, bool canRedo) {
 void frmMain::tilesetChanged(bool ownTileset) {
     if (general.activeMap() == this) {
         general.setOwnTilesetItemsEnabled(ownTileset);
+        general.showTileset(level.tileset.pictileset());
+        general.SetLeftSelection(tilesetleft);
+        general.SetRightSelection(tilesetright);
     }
 }
 
 float frmMain::zoomFactor() const {
-    return zoom;
+    return magnifier.Zoom();
 }
+
+int frmMain::selectionState() const {
+    return 0;
+}
+
+void frmMain::stopSelecting(bool) {}
 
 void frmMain::UpdateSelectionOnPreview(bool) {}
 
+std::optional<QRectF> frmMain::radarSelectionFrame() const {
+    return std::nullopt;
+}
+
 PictureBox* frmMain::radar() {
     return general.activeMap() == this ? general.picradar : nullptr;
+}
+
+void frmMain::clearMouseIsDown() {
+    general.mouseIsDown = false;
 }

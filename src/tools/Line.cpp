@@ -1,0 +1,242 @@
+#include "tools/Line.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+#include "app/frmMain.h"
+#include "model/Level.h"
+#include "model/ObjectProcedures.h"
+#include "model/Tileset.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+#include "view/RadarColor.h"
+
+namespace {
+constexpr int ToolLine = 8;
+constexpr int ToolRectangle = 10;
+constexpr int ToolEllipse = 11;
+}  // namespace
+
+Line::PreviewScope::PreviewScope(Line& line) : line(line) {
+    if (line.previewDepth++ == 0) {
+        line.previewTransform = line.transform();
+        line.painter = std::make_unique<QPainter>(&line.view().picpreview->image);
+    }
+}
+
+Line::PreviewScope::~PreviewScope() {
+    if (--line.previewDepth == 0) {
+        line.painter.reset();
+    }
+}
+
+void Line::MouseDown(int16_t Button, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    const int16_t tile = tileFor(Button);
+    if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
+        return;
+    }
+    startBatch();
+    startX = cell.col();
+    startY = cell.row();
+    // The press draws the first preview, so a move back onto this cell needs no new one; a cell
+    // left over from an earlier gesture would hold back the first preview of this one.
+    lastX = startX;
+    lastY = startY;
+    drawShape(tile, startX, startY, nullptr, true);
+}
+
+void Line::MouseMove(int16_t Button, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    const int16_t tile = tileFor(Button);
+    if (!cell.inGrid() || !mouseIsDown() || !batch || ObjectProcedures::isSpecialTile(tile)) {
+        return;
+    }
+    if (cell.x == lastX && cell.y == lastY) {
+        return;
+    }
+    map->updatePreview(true);
+    drawShape(tile, cell.col(), cell.row(), nullptr, true);
+    lastX = cell.col();
+    lastY = cell.row();
+}
+
+void Line::MouseUp(int16_t Button, float X, float Y) {
+    if (!batch) {
+        return;
+    }
+    const Cell cell = cellAt(X, Y);
+    const int16_t tile = tileFor(Button);
+    if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
+        // The gesture is dropped; its preview would otherwise show cells that were never written.
+        batch.reset();
+        map->updatePreview(true);
+        return;
+    }
+    drawShape(tile, cell.col(), cell.row(), batch.get(), false);
+    redraw();
+    pushBatch();
+}
+
+void Line::drawShape(int16_t tile, int16_t endx, int16_t endy, Changes* undoch, bool onpreview) {
+    switch (currentTool()) {
+        case ToolLine:
+            DrawLine(tile, startX, startY, endx, endy, undoch, onpreview, true);
+            break;
+        case ToolRectangle:
+            DrawTileRectangle(tile, startX, startY, endx, endy, undoch, onpreview);
+            break;
+        case ToolEllipse:
+            DrawEllipse(tile, startX, startY, endx, endy, undoch, onpreview);
+            break;
+        default:
+            break;
+    }
+}
+
+void Line::DrawLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
+                    bool onpreview, bool refresh) {
+    const int w = linew;
+    if (w <= 1) {
+        DrawBaseLine(tilenr, startx, starty, endx, endy, undoch, onpreview, refresh);
+        return;
+    }
+    std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
+    for (int dy = brushFirst(w); dy <= brushLast(w); ++dy) {
+        for (int dx = brushFirst(w); dx <= brushLast(w); ++dx) {
+            DrawBaseLine(tilenr, static_cast<int16_t>(startx + dx), static_cast<int16_t>(starty + dy),
+                         static_cast<int16_t>(endx + dx), static_cast<int16_t>(endy + dy), undoch, onpreview, false);
+        }
+    }
+    scope.reset();
+    // One refresh for the whole thick line: the offsets are one stroke to the user.
+    if (refresh) {
+        show(onpreview);
+    }
+}
+
+void Line::DrawBaseLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
+                        bool onpreview, bool refresh) {
+    std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
+    int x = startx;
+    int y = starty;
+    int dx = std::abs(endx - startx);
+    int sx = endx - startx < 1 ? -1 : 1;
+    int dy = std::abs(endy - starty);
+    int sy = endy - starty < 1 ? -1 : 1;
+    const bool steep = dy > dx;
+    if (steep) {
+        std::swap(x, y);
+        std::swap(dx, dy);
+        std::swap(sx, sy);
+    }
+    int e = 2 * dy - dx;
+    for (int i = 0; i < dx; ++i) {
+        if (steep) {
+            plot(y, x, tilenr, undoch, onpreview);
+        } else {
+            plot(x, y, tilenr, undoch, onpreview);
+        }
+        while (e >= 0) {
+            y += sy;
+            e -= 2 * dx;
+        }
+        x += sx;
+        e += 2 * dy;
+    }
+    plot(endx, endy, tilenr, undoch, onpreview);
+    scope.reset();
+    if (refresh) {
+        show(onpreview);
+    }
+}
+
+void Line::DrawTileRectangle(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy,
+                             Changes* undoch, bool onpreview) {
+    {
+        std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
+        DrawLine(tilenr, startx, starty, endx, starty, undoch, onpreview, false);
+        DrawLine(tilenr, endx, starty, endx, endy, undoch, onpreview, false);
+        DrawLine(tilenr, endx, endy, startx, endy, undoch, onpreview, false);
+        DrawLine(tilenr, startx, endy, startx, starty, undoch, onpreview, false);
+    }
+    show(onpreview);
+}
+
+void Line::DrawEllipse(int16_t tilenr, int16_t X, int16_t Y, int16_t xx, int16_t yy, Changes* undoch, bool onpreview) {
+    {
+        std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
+        const double rx = (xx - X) / 2.0;
+        const double ry = (yy - Y) / 2.0;
+        const double cx = rx + X;
+        const double cy = ry + Y;
+        double prevX = 0;
+        double prevY = 0;
+        // Stepped by repeated addition like the outline has always been: 127 points, the last just
+        // past a full turn, so the polygon closes.
+        for (double t = 0; t <= 6.33; t += 0.05) {
+            const double px = std::cos(t) * rx + cx;
+            const double py = std::sin(t) * ry + cy;
+            if (t != 0) {
+                DrawLine(tilenr, static_cast<int16_t>(std::nearbyint(px)), static_cast<int16_t>(std::nearbyint(py)),
+                         static_cast<int16_t>(std::nearbyint(prevX)), static_cast<int16_t>(std::nearbyint(prevY)),
+                         undoch, onpreview, false);
+            }
+            prevX = px;
+            prevY = py;
+        }
+    }
+    show(onpreview);
+}
+
+void Line::plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview) {
+    if (onpreview) {
+        plotPreview(c, r, tilenr);
+        return;
+    }
+    if (!Level::inGrid(c, r) || !undoch) {
+        return;
+    }
+    Level& lv = level();
+    const auto col = static_cast<int16_t>(c);
+    const auto row = static_cast<int16_t>(r);
+    if (ObjectProcedures::isObjectCell(lv, c, r)) {
+        ObjectProcedures::RemoveObjectAt(lv, col, row, *undoch, false);
+    }
+    lv.setTile(col, row, tilenr, *undoch, true);
+    lv.UpdateLevelTile(col, row, false);
+}
+
+void Line::plotPreview(int c, int r, int16_t tilenr) {
+    const ViewTransform& t = previewTransform;
+    QImage& image = view().picpreview->image;
+    if (t.usingPixels()) {
+        const int px = c - t.startX();
+        const int py = r - t.startY();
+        if (px >= 0 && py >= 0 && px < image.width() && py < image.height()) {
+            image.setPixel(px, py, RadarColor(tilenr) | 0xFF000000u);
+        }
+        return;
+    }
+    const int size = ViewTransform::nearest(t.T());
+    const int px = ViewTransform::nearest(static_cast<double>(c - t.startX()) * t.T());
+    const int py = ViewTransform::nearest(static_cast<double>(r - t.startY()) * t.T());
+    if (px >= image.width() || py >= image.height() || px + size <= 0 || py + size <= 0) {
+        return;
+    }
+    if (tilenr <= 0) {
+        // An empty cell looks as the rendered view shows it: black.
+        painter->fillRect(px, py, size, size, Qt::black);
+        return;
+    }
+    painter->drawImage(QPoint(px, py), level().tileset.piczoomtileset(), Tileset::tileSource(tilenr, size));
+}
+
+void Line::show(bool onpreview) {
+    if (onpreview) {
+        view().picpreview->refresh();
+    } else {
+        map->updatePreview(true);
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QPainter>
+#include <cstdint>
+#include <memory>
+
+#include "tools/ToolBase.h"
+
+// The line, rectangle and ellipse tools of a map (the current tool tells which), and the line
+// primitives the pencil and the polyline share: a shape is previewed on the view while dragging
+// and written as one undo step on release.
+class Line : public ToolBase {
+public:
+    // Width of every stroke drawn in this map: 1, 3 or 5.
+    int16_t linew = 1;
+
+    void MouseDown(int16_t Button, float X, float Y);
+    void MouseMove(int16_t Button, float X, float Y);
+    void MouseUp(int16_t Button, float X, float Y);
+
+    // A line `linew` cells wide: the one-cell line repeated at every offset of the brush square.
+    // With `onpreview` the tiles are drawn onto the view only and no cell changes.
+    void DrawLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
+                  bool onpreview, bool refresh);
+    // A one-cell line (Bresenham); cells outside the grid are skipped.
+    void DrawBaseLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
+                      bool onpreview, bool refresh);
+    // The outline of the rectangle with the two corners.
+    void DrawTileRectangle(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
+                           bool onpreview);
+    // The ellipse inscribed in the box with corners (X, Y) and (xx, yy), as 126 line segments.
+    void DrawEllipse(int16_t tilenr, int16_t X, int16_t Y, int16_t xx, int16_t yy, Changes* undoch, bool onpreview);
+
+    // First and last offset of the brush square of width `w` (w > 1): the square reaches one cell
+    // further right and down than left and up.
+    static int brushFirst(int w) { return 1 - w / 2; }
+    static int brushLast(int w) { return w / 2; }
+
+private:
+    // Keeps one painter on the view image for a whole preview drawing instead of one per cell.
+    class PreviewScope {
+    public:
+        explicit PreviewScope(Line& line);
+        ~PreviewScope();
+        PreviewScope(const PreviewScope&) = delete;
+        PreviewScope& operator=(const PreviewScope&) = delete;
+
+    private:
+        Line& line;
+    };
+
+    void drawShape(int16_t tile, int16_t endx, int16_t endy, Changes* undoch, bool onpreview);
+    void plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview);
+    void plotPreview(int c, int r, int16_t tilenr);
+    // Brings a finished drawing to the screen.
+    void show(bool onpreview);
+
+    int16_t startX = 0;
+    int16_t startY = 0;
+    int16_t lastX = 0;
+    int16_t lastY = 0;
+
+    std::unique_ptr<QPainter> painter;
+    ViewTransform previewTransform;
+    int previewDepth = 0;
+};

@@ -1,0 +1,55 @@
+#include "tools/SPline.h"
+
+#include "app/frmMain.h"
+#include "model/ObjectProcedures.h"
+#include "tools/Line.h"
+
+void SPline::MouseDown(int16_t Button, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    const int16_t tile = tileFor(Button);
+    if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
+        return;
+    }
+    if (Button == 1) {
+        if (drawing) {
+            map->tline.DrawLine(tile, vertexX, vertexY, cell.col(), cell.row(), batch.get(), false, true);
+            markChanged();
+        } else {
+            startBatch();
+            drawing = true;
+            polylineTile = tile;
+        }
+    } else if (drawing) {
+        drawing = false;
+        pushBatch();
+    }
+    vertexX = cell.col();
+    vertexY = cell.row();
+    redraw();
+}
+
+void SPline::MouseMove(int16_t, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    if (!cell.inGrid() || !drawing || ObjectProcedures::isSpecialTile(polylineTile)) {
+        return;
+    }
+    if (cell.x == bandX && cell.y == bandY) {
+        return;
+    }
+    map->updatePreview(true);
+    map->tline.DrawLine(polylineTile, vertexX, vertexY, cell.col(), cell.row(), nullptr, true, true);
+    bandX = cell.col();
+    bandY = cell.row();
+}
+
+void SPline::MouseUp(int16_t, float, float) {}
+
+void SPline::EndPolyline() {
+    if (!drawing) {
+        return;
+    }
+    drawing = false;
+    pushBatch();
+    // Wipes the rubber band, which would otherwise stay on the view until the next redraw.
+    redraw();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QRect>
+#include <cstdint>
+
+// What the tools and their dispatch need from a map's selection and clipboard. The base answers
+// "no selection" throughout; the selection of a map overrides it and is installed on the window.
+class SelectionHooks {
+public:
+    virtual ~SelectionHooks() = default;
+    // The hooks of a map without a selection.
+    static SelectionHooks& none() {
+        static SelectionHooks hooks;
+        return hooks;
+    }
+
+    // 0 none, 1 drawing, 2 selected.
+    virtual int selstate() const { return 0; }
+    // The selected block has been dragged away from where it was marked.
+    virtual bool selalreadymoved() const { return false; }
+    // A block pasted from the clipboard is floating on the map.
+    virtual bool pasting() const { return false; }
+    virtual bool IsInSelection(int column, int row) const {
+        (void)column;
+        (void)row;
+        return false;
+    }
+    // The selection frame in view pixels.
+    virtual QRect shpdraw() const { return {}; }
+    virtual void StopSelecting(bool refresh) { (void)refresh; }
+    virtual void DeleteSelection() {}
+
+    // Mouse events of the selection tool, routed here by the map's dispatch.
+    virtual void MouseDown(int16_t Button, float X, float Y) {
+        (void)Button;
+        (void)X;
+        (void)Y;
+    }
+    virtual void MouseMove(float X, float Y) {
+        (void)X;
+        (void)Y;
+    }
+    virtual void MouseUp() {}
+};

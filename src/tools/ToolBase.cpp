@@ -1,0 +1,67 @@
+#include "tools/ToolBase.h"
+
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/Level.h"
+#include "view/MapView.h"
+
+Level& ToolBase::level() const {
+    return map->level;
+}
+
+MapView& ToolBase::view() const {
+    return *map->view;
+}
+
+ViewTransform ToolBase::transform() const {
+    return map->view->transform();
+}
+
+ToolBase::Cell ToolBase::cellAt(float X, float Y) const {
+    const ViewTransform t = transform();
+    return {t.cellX(X), t.cellY(Y)};
+}
+
+int16_t ToolBase::tileFor(int16_t Button) const {
+    return Button == 1 ? map->tilesetleft : map->tilesetright;
+}
+
+int ToolBase::currentTool() const {
+    return map->general.currentTool;
+}
+
+bool ToolBase::mouseIsDown() const {
+    return map->general.mouseIsDown;
+}
+
+void ToolBase::clearMouseIsDown() const {
+    map->general.mouseIsDown = false;
+}
+
+SelectionHooks& ToolBase::selection() const {
+    return *map->selectionHooks;
+}
+
+void ToolBase::startBatch() {
+    map->level.undoredo.ResetRedo();
+    batch = std::make_unique<Changes>();
+}
+
+void ToolBase::pushBatch() {
+    if (batch) {
+        map->level.undoredo.AddToUndo(std::move(batch));
+        markChanged();
+    }
+}
+
+void ToolBase::markChanged() const {
+    map->level.mapchanged = true;
+}
+
+void ToolBase::redraw() const {
+    if (usingPixels()) {
+        map->UpdateLevel();
+    } else {
+        map->updatePreview(true);
+    }
+}

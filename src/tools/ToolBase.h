@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "history/Changes.h"
+#include "view/ViewTransform.h"
+
+class frmMain;
+class Level;
+class MapView;
+class SelectionHooks;
+
+// The work every tool of a map window shares: reaching the window, turning a pointer position into
+// a cell, one undo batch per gesture, and bringing the view up to date after an event.
+class ToolBase {
+public:
+    // Hands the tool its map window; called once when the window is built.
+    void setParent(frmMain* myparent) { map = myparent; }
+
+protected:
+    struct Cell {
+        int x = 0;
+        int y = 0;
+        bool inGrid() const { return x >= 0 && x < 1024 && y >= 0 && y < 1024; }
+        int16_t col() const { return static_cast<int16_t>(x); }
+        int16_t row() const { return static_cast<int16_t>(y); }
+    };
+
+    Level& level() const;
+    MapView& view() const;
+    ViewTransform transform() const;
+    // Cell under a view point; callers check inGrid() themselves.
+    Cell cellAt(float X, float Y) const;
+    bool usingPixels() const { return transform().usingPixels(); }
+    // The left tile for button 1, the right tile for any other button.
+    int16_t tileFor(int16_t Button) const;
+    int currentTool() const;
+    bool mouseIsDown() const;
+    void clearMouseIsDown() const;
+    SelectionHooks& selection() const;
+
+    // Starts a gesture's batch: nothing can be redone past a new edit.
+    void startBatch();
+    // Ends the gesture: its batch becomes one undo step and the map counts as changed.
+    void pushBatch();
+    void markChanged() const;
+    // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the
+    // overview image there), else the kept view image brought to the screen.
+    void redraw() const;
+
+    frmMain* map = nullptr;
+    std::unique_ptr<Changes> batch;
+};

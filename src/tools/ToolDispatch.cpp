@@ -1,0 +1,322 @@
+#include "tools/ToolDispatch.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "tools/SelectionHooks.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+namespace {
+
+enum Tool { Magnifier = 1, Selection, Hand, Pencil, Dropper, Eraser, Bucket, LineTool, SpLine, Rectangle, Ellipse };
+
+// Scroll step of the arrow keys, in view pixels.
+constexpr int ArrowStep = 160;
+
+bool turnsIntoDropper(int tool) {
+    switch (tool) {
+        case Pencil:
+        case Bucket:
+        case LineTool:
+        case SpLine:
+        case Rectangle:
+        case Ellipse:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+ToolDispatch::ToolDispatch(frmMain& map) : QObject(&map), map(map) {
+    PictureBox* view = map.view->picpreview;
+    connect(view, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
+                mouseDown(button, pos);
+            });
+    connect(view, &PictureBox::mouseMove, this,
+            [this](Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers) { mouseMove(held, pos); });
+    connect(
+        view, &PictureBox::mouseUp, this,
+        [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { mouseUp(button, pos); });
+    connect(view, &PictureBox::keyDown, this, [this](QKeyEvent* event) { key(event, true); });
+    connect(view, &PictureBox::keyUp, this, [this](QKeyEvent* event) { key(event, false); });
+}
+
+int16_t ToolDispatch::buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+int16_t ToolDispatch::heldMask(Qt::MouseButtons buttons) {
+    int16_t mask = 0;
+    for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (buttons & b) {
+            mask = static_cast<int16_t>(mask | buttonCode(b));
+        }
+    }
+    return mask;
+}
+
+int ToolDispatch::virtualKey(int qtKey) {
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
+        return qtKey;
+    }
+    switch (qtKey) {
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Delete:
+            return 46;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Shift:
+            return 16;
+        case Qt::Key_Control:
+            return 17;
+        case Qt::Key_Alt:
+            return 18;
+        default:
+            return 0;
+    }
+}
+
+int ToolDispatch::shiftMask(Qt::KeyboardModifiers modifiers, int qtKey, bool keyDown) {
+    int mask = 0;
+    const std::array<std::pair<Qt::KeyboardModifier, int>, 3> bits{
+        {{Qt::ShiftModifier, Qt::Key_Shift}, {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}}};
+    for (int i = 0; i < 3; ++i) {
+        const auto [modifier, modifierKey] = bits[static_cast<size_t>(i)];
+        const bool held = qtKey == modifierKey ? keyDown : (modifiers & modifier) != 0;
+        if (held) {
+            mask |= 1 << i;
+        }
+    }
+    return mask;
+}
+
+void ToolDispatch::mouseDown(Qt::MouseButton button, QPointF pos) {
+    const int16_t b = buttonCode(button);
+    if (b == 0) {
+        return;
+    }
+    map.general.mouseIsDown = true;
+    const auto X = static_cast<float>(pos.x());
+    const auto Y = static_cast<float>(pos.y());
+    switch (map.general.currentTool) {
+        case Selection:
+            map.selectionHooks->MouseDown(b, X, Y);
+            break;
+        case Hand:
+            map.hand.MouseDown(X, Y);
+            break;
+        case Pencil:
+        case Eraser:
+            map.pencil.MouseDown(b, X, Y);
+            break;
+        case Dropper:
+            map.dropper.MouseDown(b, X, Y);
+            break;
+        case Bucket:
+            map.bucket.MouseDown(b, X, Y);
+            break;
+        case LineTool:
+        case Rectangle:
+        case Ellipse:
+            map.tline.MouseDown(b, X, Y);
+            break;
+        case SpLine:
+            map.SPline.MouseDown(b, X, Y);
+            break;
+        default:
+            break;
+    }
+}
+
+void ToolDispatch::mouseMove(Qt::MouseButtons held, QPointF pos) {
+    showPosition(pos);
+    const int16_t b = heldMask(held);
+    const auto X = static_cast<float>(pos.x());
+    const auto Y = static_cast<float>(pos.y());
+    switch (map.general.currentTool) {
+        case Selection:
+            map.selectionHooks->MouseMove(X, Y);
+            break;
+        case Hand:
+            map.hand.MouseMove(X, Y);
+            break;
+        case Pencil:
+        case Eraser:
+            map.pencil.MouseMove(b, X, Y);
+            break;
+        case Dropper:
+            map.dropper.MouseMove(b, X, Y);
+            break;
+        case LineTool:
+        case Rectangle:
+        case Ellipse:
+            map.tline.MouseMove(b, X, Y);
+            break;
+        case SpLine:
+            map.SPline.MouseMove(b, X, Y);
+            break;
+        default:
+            break;
+    }
+}
+
+void ToolDispatch::mouseUp(Qt::MouseButton button, QPointF pos) {
+    const int16_t b = buttonCode(button);
+    if (b == 0) {
+        return;
+    }
+    const auto X = static_cast<float>(pos.x());
+    const auto Y = static_cast<float>(pos.y());
+    switch (map.general.currentTool) {
+        case Selection:
+            map.selectionHooks->MouseUp();
+            break;
+        case Hand:
+            map.hand.MouseUp();
+            break;
+        case Pencil:
+        case Eraser:
+            map.pencil.MouseUp();
+            break;
+        case Bucket:
+            map.bucket.MouseUp();
+            break;
+        case LineTool:
+        case Rectangle:
+        case Ellipse:
+            map.tline.MouseUp(b, X, Y);
+            break;
+        case SpLine:
+            map.SPline.MouseUp(b, X, Y);
+            break;
+        default:
+            break;
+    }
+    map.general.mouseIsDown = false;
+}
+
+void ToolDispatch::showPosition(QPointF pos) {
+    const ViewTransform t = map.view->transform();
+    const QString text = QStringLiteral("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y()));
+    if (map.general.lblposition->text() != text) {
+        map.general.lblposition->setText(text);
+    }
+}
+
+void ToolDispatch::key(QKeyEvent* event, bool keyDown) {
+    map.UseShortcutTool(keyDown, virtualKey(event->key()), shiftMask(event->modifiers(), event->key(), keyDown));
+}
+
+void ToolDispatch::scrollBy(QScrollBar* bar, int delta) {
+    bar->setValue(std::clamp(bar->value() + delta, 0, bar->maximum()));
+}
+
+void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
+    frmGeneral& general = map.general;
+    if (Shift == 2 || !KeyDown) {
+        if (KeyDown && turnsIntoDropper(general.currentTool)) {
+            map.tempToolActive = true;
+            map.savedTool = general.currentTool;
+            general.SetCurrentTool(Dropper);
+        } else if (Shift == 0 && map.tempToolActive) {
+            map.tempToolActive = false;
+            general.SetCurrentTool(map.savedTool);
+        }
+        return;
+    }
+    SelectionHooks& sel = *map.selectionHooks;
+    switch (KeyCode) {
+        case 27:
+            if (sel.selstate() == 2 && general.currentTool == Selection) {
+                sel.StopSelecting(true);
+            }
+            break;
+        case 46:
+            if (sel.selstate() == 2 && general.currentTool == Selection) {
+                sel.DeleteSelection();
+            }
+            break;
+        case 'Z':
+            general.SetCurrentTool(Magnifier);
+            break;
+        case 'S':
+            general.SetCurrentTool(Selection);
+            break;
+        case 'H':
+            general.SetCurrentTool(Hand);
+            break;
+        case 'P':
+            general.SetCurrentTool(Pencil);
+            break;
+        case 'D':
+            general.SetCurrentTool(Dropper);
+            break;
+        case 'E':
+            general.SetCurrentTool(Eraser);
+            break;
+        case 'F':
+            general.SetCurrentTool(Bucket);
+            break;
+        case 'L':
+            general.SetCurrentTool(LineTool);
+            break;
+        case 'I':
+            general.SetCurrentTool(SpLine);
+            break;
+        case 'R':
+            general.SetCurrentTool(Rectangle);
+            break;
+        case 'O':
+            general.SetCurrentTool(Ellipse);
+            break;
+        case 'G':
+            // The key does what a click on the button does: the map follows the button at once.
+            general.topButton(QStringLiteral("Grid"))->trigger();
+            break;
+        case 'T':
+            general.topButton(QStringLiteral("TileNr"))->trigger();
+            break;
+        case 37:
+            scrollBy(map.view->hScr, -ArrowStep);
+            break;
+        case 39:
+            scrollBy(map.view->hScr, ArrowStep);
+            break;
+        case 38:
+            scrollBy(map.view->vscr, -ArrowStep);
+            break;
+        case 40:
+            scrollBy(map.view->vscr, ArrowStep);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,163 @@
+#include "tools/bucket.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <algorithm>
+#include <vector>
+
+#include "app/Dialogs.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/Level.h"
+#include "model/ObjectProcedures.h"
+#include "tools/BusyGuard.h"
+#include "tools/SelectionHooks.h"
+
+namespace {
+
+// Cells between two looks at the clock: often enough for a 15 ms slice, rare enough to cost nothing.
+constexpr int CellsPerClockCheck = 4096;
+
+}  // namespace
+
+void bucket::MouseDown(int16_t Button, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    const int16_t tile = tileFor(Button);
+    // A click while this map is filling would start a second fill inside the first.
+    if (!cell.inGrid() || filling || ObjectProcedures::isSpecialTile(tile)) {
+        return;
+    }
+    SelectionHooks& sel = selection();
+    if (sel.pasting()) {
+        map->general.dialogs().message(
+            map, QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
+        clearMouseIsDown();
+        return;
+    }
+    if (sel.selalreadymoved()) {
+        map->general.dialogs().message(
+            map,
+            QStringLiteral(
+                "You can't fill a selection that has already been moved. Reselect the area where you want to fill"));
+        clearMouseIsDown();
+        return;
+    }
+    const bool inSelection = sel.selstate() == 2;
+    if (inSelection && !onSelection(X, Y)) {
+        return;
+    }
+    startBatch();
+    const int16_t old = level().getTile(cell.col(), cell.row());
+    if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
+        fillObject(tile, cell.col(), cell.row());
+    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->general.fillInScreen(), QueueBlock)) {
+        return;
+    }
+    pushBatch();
+}
+
+bool bucket::onSelection(float X, float Y) const {
+    const QRect frame = selection().shpdraw();
+    return X >= frame.left() - 2 && X <= frame.left() + frame.width() + 3 && Y >= frame.top() - 2 &&
+           Y <= frame.top() + frame.height() + 3;
+}
+
+void bucket::fillObject(int16_t tile, int16_t column, int16_t row) {
+    Level& lv = level();
+    if (lv.getTile(column, row) != -1) {
+        // The anchor itself: the object is emptied.
+        ObjectProcedures::ClearObject(lv, column, row, *batch, false, 0);
+    } else if (const auto origin = ObjectProcedures::getObjectOrigin(lv, column, row)) {
+        // A covered cell: the square is filled whole. Filling the region of covered cells instead
+        // would run on into the squares of neighbouring objects, and a limited fill would leave
+        // covered cells without their anchor.
+        ObjectProcedures::ClearObject(lv, (*origin)[0], (*origin)[1], *batch, false, tile);
+    } else {
+        lv.setTile(column, row, tile, *batch, true);
+        lv.UpdateLevelTile(column, row, false);
+    }
+    map->UpdateLevel();
+}
+
+bool bucket::Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes& undoch, bool fillinselection,
+                  bool fillscreenonly, int32_t stack) {
+    // Equal values: the region would be walked and nothing written.
+    if (tilenr == fillnr) {
+        return true;
+    }
+    frmMain* const window = map;
+    Level& lv = level();
+    const SelectionHooks& sel = selection();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    filling = true;
+    BusyGuard guard(window);
+
+    int left = 0;
+    int top = 0;
+    int right = Level::Size - 1;
+    int bottom = Level::Size - 1;
+    if (!fillinselection && fillscreenonly) {
+        const ViewTransform t = transform();
+        left = std::max(left, t.startX());
+        top = std::max(top, t.startY());
+        right = std::min(right, t.endX());
+        bottom = std::min(bottom, t.endY());
+    }
+    const int16_t* cells = lv.cells();
+    std::vector<int32_t> queue;
+    queue.reserve(4096);
+    size_t head = 0;
+    // Each cell is written when it is queued, so it is queued once and no visited table is needed.
+    auto visit = [&](int c, int r) {
+        if (c < left || c > right || r < top || r > bottom || cells[r * Level::Size + c] != tilenr) {
+            return;
+        }
+        if (fillinselection && !sel.IsInSelection(c, r)) {
+            return;
+        }
+        lv.setTile(static_cast<int16_t>(c), static_cast<int16_t>(r), fillnr, undoch, true);
+        lv.pic1024.setCell(c, r, fillnr);
+        queue.push_back(r * Level::Size + c);
+    };
+    // The start cell's neighbours seed the fill even when the start itself lies just outside the
+    // selection (a click on the selection frame's margin).
+    visit(X, Y);
+    visit(X + 1, Y);
+    visit(X, Y + 1);
+    visit(X - 1, Y);
+    visit(X, Y - 1);
+
+    QElapsedTimer clock;
+    clock.start();
+    int untilCheck = CellsPerClockCheck;
+    while (head < queue.size()) {
+        const int32_t index = queue[head++];
+        const int c = index % Level::Size;
+        const int r = index / Level::Size;
+        visit(c + 1, r);
+        visit(c, r + 1);
+        visit(c - 1, r);
+        visit(c, r - 1);
+        if (static_cast<int64_t>(head) > stack) {
+            queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(head));
+            head = 0;
+        }
+        if (--untilCheck == 0) {
+            untilCheck = CellsPerClockCheck;
+            if (clock.elapsed() >= eventSlice.count()) {
+                // The radar shows the progress from the overview image.
+                window->updatePreview(true);
+                guard.processEvents();
+                if (guard.windowGone()) {
+                    QGuiApplication::restoreOverrideCursor();
+                    return false;
+                }
+                clock.restart();
+            }
+        }
+    }
+    window->UpdateLevel();
+    filling = false;
+    QGuiApplication::restoreOverrideCursor();
+    return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "tools/ToolBase.h"
+
+// The bucket of a map (tool 7): replaces the 4-connected region of equal cells around the clicked
+// cell with the chosen tile, limited to the selection when there is one and otherwise, with
+// "FillInScreen" pressed, to the visible cells. One click is one undo step.
+class bucket : public ToolBase {
+public:
+    static constexpr int32_t QueueBlock = 50000;
+
+    void MouseDown(int16_t Button, float X, float Y);
+    void MouseMove() {}
+    void MouseUp() {}
+
+    // True while a fill runs (events are processed during it); a click meanwhile starts no fill.
+    bool isFilling() const { return filling; }
+
+    // Fills the region of cells equal to `tilenr` around (X, Y) with `fillnr`, recording into
+    // `undoch`; consumed queue entries are dropped `stack` at a time. Returns false when the map
+    // window was destroyed while events ran, in which case nothing of the window may be touched.
+    bool Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes& undoch, bool fillinselection,
+              bool fillscreenonly, int32_t stack);
+
+    // How long a fill works between two passes of event processing.
+    std::chrono::milliseconds eventSlice{15};
+
+private:
+    // Whether a click at view pixel (X, Y) lies on the selection frame, with its small margin.
+    bool onSelection(float X, float Y) const;
+    // A click on a special tile replaces its whole square and nothing around it.
+    void fillObject(int16_t tile, int16_t column, int16_t row);
+
+    bool filling = false;
+};

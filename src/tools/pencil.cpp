@@ -1,0 +1,79 @@
+#include "tools/pencil.h"
+
+#include "app/frmMain.h"
+#include "model/Level.h"
+#include "model/ObjectProcedures.h"
+#include "tools/Line.h"
+
+namespace {
+constexpr int ToolEraser = 6;
+}
+
+void pencil::MouseDown(int16_t Button, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    if (!cell.inGrid()) {
+        return;
+    }
+    startBatch();
+    lastX = cell.col();
+    lastY = cell.row();
+    const int16_t tile = strokeTile(Button);
+    markChanged();
+    if (ObjectProcedures::isSpecialTile(tile)) {
+        ObjectProcedures::PlaceObject(level(), tile, cell.col(), cell.row(), *batch, true);
+        return;
+    }
+    paintPoint(tile, cell.x, cell.y);
+    // At the one-pixel zoom the kept view image is not redrawn per cell, so only a full redraw
+    // shows what was just painted.
+    redraw();
+}
+
+void pencil::MouseMove(int16_t Button, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    if (!cell.inGrid()) {
+        return;
+    }
+    const int16_t tile = strokeTile(Button);
+    if (mouseIsDown() && batch) {
+        if (ObjectProcedures::isSpecialTile(tile)) {
+            ObjectProcedures::PlaceObject(level(), tile, cell.col(), cell.row(), *batch, true);
+        } else {
+            map->tline.DrawLine(tile, lastX, lastY, cell.col(), cell.row(), batch.get(), false, false);
+        }
+    }
+    redraw();
+    lastX = cell.col();
+    lastY = cell.row();
+}
+
+void pencil::MouseUp() {
+    pushBatch();
+}
+
+int16_t pencil::strokeTile(int16_t Button) const {
+    return currentTool() == ToolEraser ? int16_t{0} : tileFor(Button);
+}
+
+void pencil::paintPoint(int16_t tile, int column, int row) {
+    const int w = map->tline.linew;
+    const int first = w > 1 ? Line::brushFirst(w) : 0;
+    const int last = w > 1 ? Line::brushLast(w) : 0;
+    Level& lv = level();
+    for (int y = row + first; y <= row + last; ++y) {
+        for (int x = column + first; x <= column + last; ++x) {
+            if (!Level::inGrid(x, y)) {
+                continue;
+            }
+            const auto c = static_cast<int16_t>(x);
+            const auto r = static_cast<int16_t>(y);
+            // Every cell of the square, not just its centre: a tile written into a special tile's
+            // square would otherwise leave the object with a hole that the next load covers again.
+            if (ObjectProcedures::isObjectCell(lv, x, y)) {
+                ObjectProcedures::RemoveObjectAt(lv, c, r, *batch, false);
+            }
+            lv.setTile(c, r, tile, *batch, true);
+            lv.UpdateLevelTile(c, r, false);
+        }
+    }
+}

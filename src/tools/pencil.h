@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "tools/ToolBase.h"
+
+// The pencil and the eraser of a map (tools 4 and 6): paints the chosen tile, or 0, under the
+// pointer while a button is held, joining successive positions with the map's line. Special tiles
+// are placed whole. One stroke is one undo step.
+class pencil : public ToolBase {
+public:
+    void MouseDown(int16_t Button, float X, float Y);
+    void MouseMove(int16_t Button, float X, float Y);
+    void MouseUp();
+
+private:
+    int16_t strokeTile(int16_t Button) const;
+    // Writes one brush square (one cell at width 1) centred as the line's brush is.
+    void paintPoint(int16_t tile, int column, int row);
+
+    int16_t lastX = 0;
+    int16_t lastY = 0;
+};

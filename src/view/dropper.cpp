@@ -1,0 +1,31 @@
+#include "view/dropper.h"
+
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/Level.h"
+#include "model/ObjectProcedures.h"
+
+void dropper::MouseDown(int16_t Button, float X, float Y) {
+    const Cell cell = cellAt(X, Y);
+    if (!cell.inGrid()) {
+        return;
+    }
+    const Level& lv = level();
+    int16_t n = lv.getTile(cell.col(), cell.row());
+    if (n == -1) {
+        const auto origin = ObjectProcedures::getObjectOrigin(lv, cell.col(), cell.row());
+        // A covered cell with no anchor (a damaged grid) has no tile to give; -1 cannot be painted.
+        n = origin ? lv.getTile((*origin)[0], (*origin)[1]) : int16_t{0};
+    }
+    if (Button == 1) {
+        map->general.SetLeftSelection(n);
+    } else {
+        map->general.SetRightSelection(n);
+    }
+}
+
+void dropper::MouseMove(int16_t Button, float X, float Y) {
+    if (mouseIsDown()) {
+        MouseDown(Button, X, Y);
+    }
+}
