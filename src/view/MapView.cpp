@@ -1,29 +1,52 @@
 #include "view/MapView.h"
 
-#include <QPainter>
+#include <QApplication>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "model/Level.h"
+#include "view/Blit.h"
 #include "view/MapViewHost.h"
 #include "view/PictureBox.h"
+#include "view/Radar.h"
+#include "view/magnifier.h"
 
 namespace {
+
 constexpr int ScrollBarSize = 17;
+constexpr int WheelNotch = 120;  // QWheelEvent's angle delta of one notch
+
+// Scroll values are 16-bit, so a range never reaches past 32767.
+int scrollMax(double t, int viewSize) {
+    return std::min(32767, ViewTransform::nearest(t * 1024 - viewSize + t / 2));
 }
+
+void setScrollRange(QScrollBar* bar, int max, double t) {
+    // The minimum stays 0; only a view larger than the whole map has a negative maximum.
+    bar->setRange(std::min(0, max), max);
+    bar->setSingleStep(ViewTransform::nearest(t));
+    bar->setPageStep(ViewTransform::nearest(t * 10));
+}
+
+}  // namespace
 
 MapView::MapView(Level& level, MapViewHost& host, QWidget* parent)
     : QWidget(parent),
+      level(level),
+      host(host),
       picpreview(new PictureBox(this)),
       hScr(new QScrollBar(Qt::Horizontal, this)),
-      vscr(new QScrollBar(Qt::Vertical, this)),
-      level(level),
-      host(host) {
+      vscr(new QScrollBar(Qt::Vertical, this)) {
     connect(hScr, &QScrollBar::valueChanged, this, [this] { hScr_Change(); });
     connect(vscr, &QScrollBar::valueChanged, this, [this] { vscr_Change(); });
+    connect(picpreview, &PictureBox::wheel, this, [this](QWheelEvent* e) { picpreview_Wheel(e); });
     resize(673 + ScrollBarSize, 505 + ScrollBarSize);
-    Form_Resize();
+    // No drawing yet: the window that hosts this view is still being built.
+    layOut();
 }
 
 ViewTransform MapView::transform() const {
@@ -39,13 +62,8 @@ ViewTransform MapView::transform() const {
 void MapView::UpdateScrollBars(bool refresh) {
     noScrollRedraw = !refresh;
     const double t = host.zoomFactor() * 16.0;
-    // Scroll values are 16-bit, so the range stops at 32767.
-    hScr->setMaximum(std::min(32767, ViewTransform::nearest(t * 1024 - picpreview->width() + t / 2)));
-    vscr->setMaximum(std::min(32767, ViewTransform::nearest(t * 1024 - picpreview->height() + t / 2)));
-    hScr->setSingleStep(ViewTransform::nearest(t));
-    vscr->setSingleStep(ViewTransform::nearest(t));
-    hScr->setPageStep(ViewTransform::nearest(t * 10));
-    vscr->setPageStep(ViewTransform::nearest(t * 10));
+    setScrollRange(hScr, scrollMax(t, picpreview->width()), t);
+    setScrollRange(vscr, scrollMax(t, picpreview->height()), t);
 }
 
 void MapView::setScrollBarValues(int h, int v, bool refresh) {
@@ -59,55 +77,125 @@ void MapView::setScrollBarValues(int h, int v, bool refresh) {
 void MapView::centreView() {
     noScrollRedraw = true;
     UpdateScrollBars(false);
-    hScr->setValue(hScr->maximum() / 2 / 16 * 16);
-    vscr->setValue(vscr->maximum() / 2 / 16 * 16);
+    auto centre = [](int max) { return 16 * static_cast<int>(std::floor(std::floor(max / 2.0) / 16)); };
+    hScr->setValue(centre(hScr->maximum()));
+    vscr->setValue(centre(vscr->maximum()));
     noScrollRedraw = false;
 }
 
 void MapView::UpdateLevel() {
-    const ViewTransform tf = transform();
-    piclevel.fill(Qt::black);
-    QPainter p(&piclevel);
-    const QImage& tiles = level.tileset.piczoomtileset();
-    const int t = static_cast<int>(tf.T());
-    for (int y = std::max(0, tf.startY()); y <= std::min(1023, tf.endY()); ++y) {
-        for (int x = std::max(0, tf.startX()); x <= std::min(1023, tf.endX()); ++x) {
-            const int16_t n = level.getTile(static_cast<int16_t>(x), static_cast<int16_t>(y));
-            if (n > 0) {
-                p.drawImage(tf.pixelX(x), tf.pixelY(y), tiles, t * ((n - 1) % 19), t * ((n - 1) / 19), t, t);
-            }
-        }
+    renderer.drawLevel(piclevel, level, transform(), host.showTileNumbers());
+    levelChanged = piclevel.rect();
+    if (host.selectionState() == 2) {
+        host.UpdateSelectionOnPreview(true);
     }
-    p.end();
     updatePreview(true);
 }
 
 void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
-    (void)X;
-    (void)Y;
-    if (refresh) {
-        UpdateLevel();
+    if (!Level::inGrid(X, Y)) {
+        return;
     }
+    // The level keeps the overview in step already; a direct call is brought in step here too.
+    level.pic1024.setCell(X, Y, level.getTile(X, Y));
+    const ViewTransform tf = transform();
+    if (X < tf.startX() || X > tf.endX() || Y < tf.startY() || Y > tf.endY()) {
+        return;
+    }
+    // At the one-pixel zoom the view is the overview image: its one changed pixel is copied
+    // instead of the whole view, which is what a full redraw would come to.
+    levelChanged |= renderer.drawCell(piclevel, level, tf, X, Y, host.showTileNumbers());
+    if (!refresh) {
+        return;
+    }
+    if (tf.usingPixels() && host.selectionState() == 2) {
+        host.UpdateSelectionOnPreview(true);
+    }
+    updatePreview(true);
 }
 
 void MapView::updatePreview(bool refresh) {
-    picpreview->image = piclevel.copy();
-    if (refresh) {
-        picpreview->refresh();
+    QImage& out = picpreview->image;
+    const ViewTransform tf = transform();
+    const bool grid = host.showGrid();
+    const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != piclevel.size() ||
+                       grid != previewGrid || tf.Zoom != previewZoom;
+    const QRect area = whole ? out.rect() : levelChanged & out.rect();
+    if (!area.isEmpty()) {
+        Blit::copy(out, area.topLeft(), piclevel, area);
+        if (grid) {
+            LevelRenderer::DrawGrid(out, tf, area);
+        }
     }
+    levelChanged = {};
+    screenChanged |= area;
+    previewStale = false;
+    previewGrid = grid;
+    previewZoom = tf.Zoom;
+    if (host.selectionState() == 2) {
+        const qint64 before = out.cacheKey();
+        host.UpdateSelectionOnPreview(false);
+        if (out.cacheKey() != before) {
+            // The selection may move before the next copy; what it drew must then go.
+            previewStale = true;
+            screenChanged = out.rect();
+        }
+    }
+    // A painter left open on the view can draw without the image noticing.
+    previewStale = previewStale || out.paintingActive();
+    previewKey = out.cacheKey();
+    if (refresh && !screenChanged.isEmpty()) {
+        picpreview->refresh(screenChanged);
+        screenChanged = {};
+    }
+    drawRadar();
 }
 
-void MapView::DrawGrid() {}
+void MapView::DrawGrid() {
+    LevelRenderer::DrawGrid(picpreview->image, transform(), picpreview->image.rect());
+}
+
+void MapView::drawRadar() {
+    PictureBox* radar = host.radar();
+    if (!radar) {
+        return;
+    }
+    const QPoint origin = Radar::draw(radar->image, level.pic1024.picture(), transform(), host.radarSelectionFrame());
+    radar_left = static_cast<int16_t>(origin.x());
+    radar_top = static_cast<int16_t>(origin.y());
+    radar->refresh();
+}
+
+void MapView::radarClick(double X, double Y) {
+    const QPoint origin =
+        Radar::originForClick(transform(), QPoint(radar_left, radar_top), X, Y, hScr->maximum(), vscr->maximum());
+    setScrollBarValues(origin.x(), origin.y(), false);
+    UpdateLevel();
+}
 
 void MapView::Form_Resize() {
+    for (const QWidget* w = this; w; w = w->parentWidget()) {
+        if (w->isMinimized()) {
+            return;
+        }
+    }
+    layOut();
+    UpdateLevel();
+}
+
+void MapView::layOut() {
     const int w = width();
     const int h = height();
+    // A window too small for the scroll bars keeps a one-pixel view rather than failing.
     hScr->setGeometry(0, h - ScrollBarSize, std::max(0, w - ScrollBarSize), ScrollBarSize);
     vscr->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
     picpreview->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
     picpreview->resizeImage(picpreview->size());
-    piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
-    UpdateLevel();
+    if (piclevel.size() != picpreview->size()) {
+        piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
+        piclevel.fill(Qt::black);
+    }
+    previewStale = true;
 }
 
 void MapView::resizeEvent(QResizeEvent* event) {
@@ -127,4 +215,37 @@ void MapView::vscr_Change() {
         UpdateLevel();
     }
     picpreview->setFocus();
+}
+
+void MapView::picpreview_Wheel(QWheelEvent* event) {
+    const QPoint turn = event->angleDelta();
+    const bool zoom = event->modifiers().testFlag(Qt::ControlModifier);
+    const bool sideways = event->modifiers().testFlag(Qt::ShiftModifier) || (turn.y() == 0 && turn.x() != 0);
+    event->accept();
+    // Fine-grained wheels send fractions of a notch; they add up to whole steps.
+    wheelTurn += turn.y() != 0 ? turn.y() : turn.x();
+    const int notches = wheelTurn / WheelNotch;
+    wheelTurn -= notches * WheelNotch;
+    if (notches == 0) {
+        return;
+    }
+    if (zoom) {
+        const int x = cellX(event->position().x());
+        const int y = cellY(event->position().y());
+        if (!zoomer || !Level::inGrid(x, y)) {
+            return;
+        }
+        for (int i = 0; i < std::abs(notches); ++i) {
+            if (notches > 0) {
+                zoomer->ZoomIn(static_cast<int16_t>(x), static_cast<int16_t>(y));
+            } else {
+                zoomer->ZoomOut(static_cast<int16_t>(x), static_cast<int16_t>(y));
+            }
+        }
+        return;
+    }
+    QScrollBar* bar = sideways ? hScr : vscr;
+    const int value = bar->value() - notches * QApplication::wheelScrollLines() * bar->singleStep();
+    // Through the scroll bar, as if the user had moved it: one redraw when the value changes.
+    bar->setValue(std::max(0, std::min(value, bar->maximum())));
 }

@@ -1,28 +1,36 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 #include <cstdint>
 
+#include "view/LevelRenderer.h"
 #include "view/ViewTransform.h"
 
 class Level;
 class MapViewHost;
 class PictureBox;
 class QScrollBar;
+class QWheelEvent;
+class magnifier;
 
 // The visible part of one level: the view surface `picpreview` with its scroll bars, the hidden
 // view image `piclevel` it is drawn from, and the redraw operations every edit calls.
+// Tools may draw previews straight onto `picpreview->image`; the next updatePreview wipes them.
 class MapView : public QWidget {
     Q_OBJECT
 public:
     MapView(Level& level, MapViewHost& host, QWidget* parent = nullptr);
 
+    Level& level;
+    MapViewHost& host;
     PictureBox* picpreview;
     QScrollBar* hScr;
     QScrollBar* vscr;
     QImage piclevel;
     bool noScrollRedraw = false;
+    // Overview column and row at the radar's top-left corner in this map's last radar drawing.
     int16_t radar_left = 0;
     int16_t radar_top = 0;
 
@@ -31,23 +39,48 @@ public:
     int cellX(double x) const { return transform().cellX(x); }
     int cellY(double y) const { return transform().cellY(y); }
 
+    // Scroll ranges and steps for the current zoom and view size; with `refresh` false a value
+    // lowered by the new range does not redraw.
     void UpdateScrollBars(bool refresh);
+    // New scroll origin in view pixels, lowered to the range; callers redraw afterwards.
     void setScrollBarValues(int h, int v, bool refresh);
     // Re-ranges the scroll bars and centres the view, as after loading or creating a level.
     void centreView();
+    // Redraws every visible cell, then the preview and the radar.
     void UpdateLevel();
+    // Redraws one written cell if it is visible; `refresh` brings it to the screen.
     void UpdateLevelTile(int16_t X, int16_t Y, bool refresh);
+    // Copies the level image to the view with the grid and the selection, and redraws the radar.
     void updatePreview(bool refresh);
     void DrawGrid();
+    // Lays the window out for its current size and redraws.
     void Form_Resize();
+    // A press on radar pixel (X, Y) of this map's last radar drawing: centres the view there.
+    void radarClick(double X, double Y);
+    // The zoom tool that Ctrl + mouse wheel drives; set by the magnifier itself.
+    void setMagnifier(magnifier* zoomTool) { zoomer = zoomTool; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOut();
     void hScr_Change();
     void vscr_Change();
+    void picpreview_Wheel(QWheelEvent* event);
+    void drawRadar();
 
-    Level& level;
-    MapViewHost& host;
+    LevelRenderer renderer;
+    magnifier* zoomer = nullptr;
+    int wheelTurn = 0;  // wheel movement not yet used, in eighths of a degree
+
+    // What picpreview still shows of the last updatePreview, so that a single changed cell is
+    // copied alone. Any other write to the view image (a tool's preview) changes its cache key,
+    // and then the whole view is copied again.
+    QRect levelChanged;
+    QRect screenChanged;
+    bool previewStale = true;
+    qint64 previewKey = 0;
+    bool previewGrid = false;
+    float previewZoom = 0.0f;
 };

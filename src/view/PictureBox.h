@@ -14,6 +14,8 @@ public:
     void resizeImage(QSize size);
     // Shows the image's current content.
     void refresh() { update(); }
+    // Shows the image's current content within `area`; the rest of the screen is up to date.
+    void refresh(const QRect& area) { update(area); }
 
     QImage image;
 

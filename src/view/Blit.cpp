@@ -1,0 +1,39 @@
+#include "view/Blit.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace Blit {
+
+QRect copy(QImage& dst, QPoint to, const QImage& src, const QRect& from) {
+    const QPoint shift = to - from.topLeft();
+    const QRect source = from & src.rect() & dst.rect().translated(-shift);
+    if (source.isEmpty()) {
+        return {};
+    }
+    const QRect target = source.translated(shift);
+    const qsizetype inStride = src.bytesPerLine();
+    const qsizetype outStride = dst.bytesPerLine();
+    const uchar* in = src.constBits() + source.top() * inStride + source.left() * qsizetype{sizeof(QRgb)};
+    uchar* out = dst.bits() + target.top() * outStride + target.left() * qsizetype{sizeof(QRgb)};
+    const auto rowBytes = static_cast<size_t>(target.width()) * sizeof(QRgb);
+    for (int row = 0; row < target.height(); ++row, in += inStride, out += outStride) {
+        std::memcpy(out, in, rowBytes);
+    }
+    return target;
+}
+
+void fill(QImage& dst, const QRect& area, QRgb colour) {
+    const QRect r = area & dst.rect();
+    if (r.isEmpty()) {
+        return;
+    }
+    const qsizetype stride = dst.bytesPerLine();
+    uchar* line = dst.bits() + r.top() * stride + r.left() * qsizetype{sizeof(QRgb)};
+    for (int row = 0; row < r.height(); ++row, line += stride) {
+        auto* out = reinterpret_cast<QRgb*>(line);
+        std::fill(out, out + r.width(), colour);
+    }
+}
+
+}  // namespace Blit
