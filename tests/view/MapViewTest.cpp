@@ -1,0 +1,225 @@
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "ViewFixture.h"
+#include "history/Changes.h"
+#include "model/ObjectProcedures.h"
+
+namespace {
+
+using MapViewTest = ViewFixture;
+
+void expectRange(const QScrollBar* bar, int max, int small, int large) {
+    EXPECT_EQ(bar->maximum(), max);
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->singleStep(), small);
+    EXPECT_EQ(bar->pageStep(), large);
+}
+
+void wheel(QWidget* target, QPoint at, QPoint turn, Qt::KeyboardModifiers mods) {
+    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), turn, Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST_F(MapViewTest, ScrollRangesFollowTheZoomAndTheViewSize) {
+    showCentred();
+    EXPECT_EQ(view.picpreview->size(), QSize(673, 505));
+    EXPECT_EQ(view.piclevel.size(), QSize(673, 505));
+    expectRange(view.hScr, 15719, 16, 160);
+    expectRange(view.vscr, 15887, 16, 160);
+    EXPECT_EQ(origin(), QPoint(7856, 7936));
+
+    zoomTo(1.0f / 16);
+    expectRange(view.hScr, 352, 1, 10);  // 351.5 goes to the even neighbour
+    expectRange(view.vscr, 520, 1, 10);
+    zoomTo(2.0f);
+    expectRange(view.hScr, 32768 - 673 + 16, 32, 320);
+
+    // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
+    view.resize(10 + 17, 505 + 17);
+    view.UpdateScrollBars(false);
+    EXPECT_EQ(view.hScr->maximum(), 32767);
+}
+
+TEST_F(MapViewTest, NewRangeRedrawsALoweredValueOnlyWhenAsked) {
+    showCentred();
+    view.setScrollBarValues(15719, 15887, false);
+    view.resize(800 + 17, 505 + 17);  // wider: the range shrinks once recomputed
+    const int before = previews;
+    view.UpdateScrollBars(false);
+    EXPECT_EQ(view.hScr->value(), 16384 - 800 + 8);
+    EXPECT_EQ(previews, before);
+    view.noScrollRedraw = false;
+    view.resize(900 + 17, 505 + 17);
+    const int resized = previews;
+    view.UpdateScrollBars(true);
+    EXPECT_EQ(view.hScr->value(), 16384 - 900 + 8);
+    EXPECT_EQ(previews, resized + 1);
+}
+
+TEST_F(MapViewTest, SettingBothValuesDrawsNothingUntilTheCallerRedraws) {
+    showCentred();
+    zoomTo(1.0f / 16);
+    const int before = previews;
+    view.setScrollBarValues(5000, 5000, false);
+    EXPECT_EQ(origin(), QPoint(352, 520));
+    EXPECT_EQ(previews, before);
+    EXPECT_FALSE(view.noScrollRedraw);
+    view.UpdateLevel();
+    EXPECT_EQ(previews, before + 1);
+}
+
+TEST_F(MapViewTest, ViewWiderThanTheMapGetsANegativeOrigin) {
+    write(0, 0, 172, false);
+    showCentred();
+    zoomTo(1.0f / 16);
+    view.resize(1200 + 17, 600 + 17);
+    view.setScrollBarValues(0, 0, false);
+    view.UpdateLevel();
+    EXPECT_EQ(origin(), QPoint(-176, 0));  // nearest(1024 - 1200 + 0.5) is -176
+    EXPECT_EQ(view.picpreview->image.pixel(176, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(view.picpreview->image.pixel(175, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(view.cellX(10), -166);
+}
+
+TEST_F(MapViewTest, FirstVisibleCellIsDrawnAtPixelZeroWhateverTheRemainder) {
+    write(1, 0, 5, false);
+    showCentred();
+    view.setScrollBarValues(20, 0, false);
+    view.UpdateLevel();
+    const QImage& tiles = level.tileset.piczoomtileset();
+    EXPECT_EQ(view.picpreview->image.copy(0, 0, 16, 16), tiles.copy(4 * 16, 0, 16, 16));
+    EXPECT_EQ(view.cellX(10), 1);
+    EXPECT_EQ(view.cellX(12), 2);
+}
+
+TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
+    grid = true;
+    write(515, 510, 7, false);
+    showCentred();
+    const QImage shown = view.picpreview->image.copy();
+    QImage& surface = view.picpreview->image;
+
+    QPainter(&surface).fillRect(100, 100, 50, 30, Qt::yellow);
+    view.updatePreview(false);
+    EXPECT_EQ(surface, shown);
+
+    surface.setPixel(3, 3, qRgb(1, 2, 3));
+    view.updatePreview(true);
+    EXPECT_EQ(surface, shown);
+
+    // A painter kept open across the redraw, as a shape preview does.
+    QPainter open(&surface);
+    view.updatePreview(true);
+    open.drawLine(0, 200, 600, 200);
+    open.end();
+    view.updatePreview(true);
+    EXPECT_EQ(surface, shown);
+
+    // A single written cell brings the view up to date, the preview included.
+    QPainter(&surface).drawLine(0, 10, 600, 10);
+    write(516, 510, 8, true);
+    const QImage edited = surface.copy();
+    view.UpdateLevel();
+    EXPECT_EQ(edited, surface);
+    EXPECT_NE(edited, shown);
+}
+
+TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
+    grid = true;
+    numbers = true;
+    showCentred();
+    for (const float zoom : {1.0f, 2.0f, 0.25f, 1.0f / 16}) {
+        zoomTo(zoom);
+        Changes batch;
+        ObjectProcedures::PlaceObject(level, 219, 510, 510, batch, true);
+        write(517, 512, 40, true);
+        write(518, 512, 171, true);
+        write(517, 512, 0, true);
+        ObjectProcedures::PlaceObject(level, 217, 520, 509, batch, false);
+        view.updatePreview(true);
+        const QImage incremental = view.picpreview->image.copy();
+        view.UpdateLevel();
+        EXPECT_EQ(incremental, view.picpreview->image) << zoom;
+    }
+}
+
+TEST_F(MapViewTest, UnrefreshedCellReachesTheViewAtTheNextUpdatePreview) {
+    showCentred();
+    const QImage before = view.picpreview->image.copy();
+    write(513, 513, 9, false);
+    EXPECT_EQ(view.picpreview->image, before);
+    EXPECT_NE(view.piclevel, before);
+    view.updatePreview(true);
+    EXPECT_EQ(view.picpreview->image, view.piclevel);
+}
+
+TEST_F(MapViewTest, CellOutsideTheViewChangesOnlyTheOverviewUntilTheRadarRedraws) {
+    showCentred();
+    const QImage shown = view.picpreview->image.copy();
+    const int before = previews;
+    write(600, 512, 172, true);  // inside the radar's window, outside the view
+    EXPECT_EQ(view.picpreview->image, shown);
+    EXPECT_EQ(previews, before);
+    EXPECT_EQ(level.pic1024.pixel(600, 512), qRgb(255, 0, 0));
+    EXPECT_NE(radarBox.image.pixel(600 - 366, 512 - 366), qRgb(255, 0, 0));
+    view.updatePreview(true);
+    EXPECT_EQ(radarBox.image.pixel(600 - 366, 512 - 366), qRgb(255, 0, 0));
+}
+
+TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
+    showCentred();
+    EXPECT_EQ(view.radar_left, 366);
+    EXPECT_EQ(view.radar_top, 366);
+    EXPECT_EQ(radarBox.image.pixel(124, 129), qRgb(255, 0, 0));
+    view.radarClick(144, 144);
+    EXPECT_EQ(origin(), QPoint(7824, 7920));
+    // The next click reads the origin of the radar drawn after the first one.
+    const QPoint radarOrigin(view.radar_left, view.radar_top);
+    EXPECT_NE(radarOrigin, QPoint(366, 366));
+    view.radarClick(0, 0);
+    EXPECT_EQ(origin(), QPoint(16 * (radarOrigin.x() - 21), 16 * (radarOrigin.y() - 15)));
+}
+
+TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
+    showCentred();
+    const int lines = QApplication::wheelScrollLines();
+    wheel(view.picpreview, QPoint(300, 200), QPoint(0, -120), Qt::NoModifier);
+    EXPECT_EQ(origin(), QPoint(7856, 7936 + lines * 16));
+    wheel(view.picpreview, QPoint(300, 200), QPoint(0, -120), Qt::ShiftModifier);
+    EXPECT_EQ(origin(), QPoint(7856 + lines * 16, 7936 + lines * 16));
+    wheel(view.picpreview, QPoint(300, 200), QPoint(0, 60), Qt::NoModifier);
+    EXPECT_EQ(origin().y(), 7936 + lines * 16) << "half a notch waits for the other half";
+    wheel(view.picpreview, QPoint(300, 200), QPoint(0, 60), Qt::NoModifier);
+    EXPECT_EQ(origin().y(), 7936);
+    view.setScrollBarValues(0, 0, false);
+    wheel(view.picpreview, QPoint(300, 200), QPoint(0, 120), Qt::NoModifier);
+    EXPECT_EQ(origin(), QPoint(0, 0));
+
+    view.setScrollBarValues(7856, 7936, false);
+    ASSERT_EQ(view.cellX(600), 528);
+    ASSERT_EQ(view.cellY(40), 498);
+    wheel(view.picpreview, QPoint(600, 40), QPoint(0, 120), Qt::ControlModifier);
+    EXPECT_EQ(zoomTool.Zoom(), 2.0f);
+    // Cell (528, 498) to the middle: 32 x 528 - 336 and 32 x 498 - 252, down to whole cells.
+    EXPECT_EQ(origin(), QPoint(16544, 15680));
+    wheel(view.picpreview, QPoint(336, 252), QPoint(0, -240), Qt::ControlModifier);
+    EXPECT_EQ(zoomTool.Zoom(), 0.5f);
+}
+
+TEST_F(MapViewTest, ResizingLaysTheViewOutAgainAndRedraws) {
+    showCentred();
+    const int before = previews;
+    view.resize(400 + 17, 300 + 17);
+    EXPECT_EQ(view.picpreview->size(), QSize(400, 300));
+    EXPECT_EQ(view.picpreview->image.size(), QSize(400, 300));
+    EXPECT_EQ(view.piclevel.size(), QSize(400, 300));
+    EXPECT_EQ(view.hScr->geometry(), QRect(0, 300, 400, 17));
+    EXPECT_EQ(view.vscr->geometry(), QRect(400, 0, 17, 300));
+    EXPECT_GT(previews, before);
+    EXPECT_EQ(view.hScr->maximum(), 15719) << "ranges wait for the next UpdateScrollBars";
+}
+
+}  // namespace

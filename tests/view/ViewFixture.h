@@ -1,0 +1,59 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <vector>
+
+#include "model/Level.h"
+#include "model/LevelObserver.h"
+#include "view/MapView.h"
+#include "view/MapViewHost.h"
+#include "view/PictureBox.h"
+#include "view/magnifier.h"
+
+// A map window reduced to what the view needs: a level, its view and zoom, a radar surface, and
+// records of what the view asked of it.
+class ViewFixture : public ::testing::Test, public MapViewHost, public LevelObserver {
+protected:
+    ViewFixture();
+    ~ViewFixture() override;
+
+    // Shows the view at the initial window's 673 x 505 pixels, centred as after creating a map.
+    void showCentred();
+    // Runs ZoomIn or ZoomOut until the zoom is `zoom`.
+    void zoomTo(float zoom);
+    QPoint origin() const { return {view.hScr->value(), view.vscr->value()}; }
+    // Writes a cell as the editing operations do, redrawing it through the level.
+    void write(int16_t x, int16_t y, int16_t value, bool refresh);
+
+    // MapViewHost
+    float zoomFactor() const override { return zoomTool.Zoom(); }
+    bool showGrid() const override { return grid; }
+    bool showTileNumbers() const override { return numbers; }
+    int selectionState() const override { return selstate; }
+    void stopSelecting(bool refresh) override { stops.push_back(refresh); }
+    void UpdateSelectionOnPreview(bool) override {}
+    std::optional<QRectF> radarSelectionFrame() const override { return std::nullopt; }
+    PictureBox* radar() override {
+        ++previews;
+        return &radarBox;
+    }
+    void clearMouseIsDown() override { mouseIsDown = false; }
+    // LevelObserver
+    void UpdateLevelTile(int16_t x, int16_t y, bool refresh) override { view.UpdateLevelTile(x, y, refresh); }
+    void UpdateLevel() override { view.UpdateLevel(); }
+    void undoRedoChanged(bool, bool) override {}
+    void tilesetChanged(bool) override {}
+
+    Level level;
+    MapView view{level, *this};
+    magnifier zoomTool;
+    PictureBox radarBox;
+    bool grid = false;
+    bool numbers = false;
+    int selstate = 0;
+    std::vector<bool> stops;  // the refresh argument of every stopSelecting
+    int previews = 0;         // updatePreview calls, counted by their radar drawing
+    bool mouseIsDown = true;
+};
