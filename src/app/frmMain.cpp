@@ -56,6 +56,7 @@ bool frmMain::mayClose() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    endPolyline();
     if (!general.exitApproved && !mayClose()) {
         event->ignore();
         return;

@@ -22,6 +22,10 @@ ToolBase::Cell ToolBase::cellAt(float X, float Y) const {
     return {t.cellX(X), t.cellY(Y)};
 }
 
+bool ToolBase::usingPixels() const {
+    return map->magnifier.UsingPixels();
+}
+
 int16_t ToolBase::tileFor(int16_t Button) const {
     return Button == 1 ? map->tilesetleft : map->tilesetright;
 }
@@ -49,8 +53,11 @@ void ToolBase::startBatch() {
 
 void ToolBase::pushBatch() {
     if (batch) {
+        // An empty step changes nothing, so it must not make closing the window ask to save.
+        if (batch->UBnd() >= 0) {
+            markChanged();
+        }
         map->level.undoredo.AddToUndo(std::move(batch));
-        markChanged();
     }
 }
 

@@ -32,7 +32,7 @@ protected:
     ViewTransform transform() const;
     // Cell under a view point; callers check inGrid() themselves.
     Cell cellAt(float X, float Y) const;
-    bool usingPixels() const { return transform().usingPixels(); }
+    bool usingPixels() const;
     // The left tile for button 1, the right tile for any other button.
     int16_t tileFor(int16_t Button) const;
     int currentTool() const;
@@ -42,7 +42,8 @@ protected:
 
     // Starts a gesture's batch: nothing can be redone past a new edit.
     void startBatch();
-    // Ends the gesture: its batch becomes one undo step and the map counts as changed.
+    // Ends the gesture: its batch becomes one undo step, and the map counts as changed when the
+    // batch changed anything.
     void pushBatch();
     void markChanged() const;
     // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the

@@ -17,19 +17,31 @@
 
 namespace {
 
-enum Tool { Magnifier = 1, Selection, Hand, Pencil, Dropper, Eraser, Bucket, LineTool, SpLine, Rectangle, Ellipse };
+enum Tool {
+    MagnifierTool = 1,
+    SelectionTool,
+    HandTool,
+    PencilTool,
+    DropperTool,
+    EraserTool,
+    BucketTool,
+    LineTool,
+    SpLineTool,
+    RectangleTool,
+    EllipseTool
+};
 
 // Scroll step of the arrow keys, in view pixels.
 constexpr int ArrowStep = 160;
 
 bool turnsIntoDropper(int tool) {
     switch (tool) {
-        case Pencil:
-        case Bucket:
+        case PencilTool:
+        case BucketTool:
         case LineTool:
-        case SpLine:
-        case Rectangle:
-        case Ellipse:
+        case SpLineTool:
+        case RectangleTool:
+        case EllipseTool:
             return true;
         default:
             return false;
@@ -127,28 +139,31 @@ void ToolDispatch::mouseDown(Qt::MouseButton button, QPointF pos) {
     const auto X = static_cast<float>(pos.x());
     const auto Y = static_cast<float>(pos.y());
     switch (map.general.currentTool) {
-        case Selection:
+        case MagnifierTool:
+            map.magnifier.MouseDown(b, X, Y);
+            break;
+        case SelectionTool:
             map.selectionHooks->MouseDown(b, X, Y);
             break;
-        case Hand:
+        case HandTool:
             map.hand.MouseDown(X, Y);
             break;
-        case Pencil:
-        case Eraser:
+        case PencilTool:
+        case EraserTool:
             map.pencil.MouseDown(b, X, Y);
             break;
-        case Dropper:
+        case DropperTool:
             map.dropper.MouseDown(b, X, Y);
             break;
-        case Bucket:
+        case BucketTool:
             map.bucket.MouseDown(b, X, Y);
             break;
         case LineTool:
-        case Rectangle:
-        case Ellipse:
+        case RectangleTool:
+        case EllipseTool:
             map.tline.MouseDown(b, X, Y);
             break;
-        case SpLine:
+        case SpLineTool:
             map.SPline.MouseDown(b, X, Y);
             break;
         default:
@@ -162,25 +177,28 @@ void ToolDispatch::mouseMove(Qt::MouseButtons held, QPointF pos) {
     const auto X = static_cast<float>(pos.x());
     const auto Y = static_cast<float>(pos.y());
     switch (map.general.currentTool) {
-        case Selection:
+        case MagnifierTool:
+            map.magnifier.MouseMove();
+            break;
+        case SelectionTool:
             map.selectionHooks->MouseMove(X, Y);
             break;
-        case Hand:
+        case HandTool:
             map.hand.MouseMove(X, Y);
             break;
-        case Pencil:
-        case Eraser:
+        case PencilTool:
+        case EraserTool:
             map.pencil.MouseMove(b, X, Y);
             break;
-        case Dropper:
+        case DropperTool:
             map.dropper.MouseMove(b, X, Y);
             break;
         case LineTool:
-        case Rectangle:
-        case Ellipse:
+        case RectangleTool:
+        case EllipseTool:
             map.tline.MouseMove(b, X, Y);
             break;
-        case SpLine:
+        case SpLineTool:
             map.SPline.MouseMove(b, X, Y);
             break;
         default:
@@ -196,25 +214,28 @@ void ToolDispatch::mouseUp(Qt::MouseButton button, QPointF pos) {
     const auto X = static_cast<float>(pos.x());
     const auto Y = static_cast<float>(pos.y());
     switch (map.general.currentTool) {
-        case Selection:
+        case MagnifierTool:
+            map.magnifier.MouseUp();
+            break;
+        case SelectionTool:
             map.selectionHooks->MouseUp();
             break;
-        case Hand:
+        case HandTool:
             map.hand.MouseUp();
             break;
-        case Pencil:
-        case Eraser:
+        case PencilTool:
+        case EraserTool:
             map.pencil.MouseUp();
             break;
-        case Bucket:
+        case BucketTool:
             map.bucket.MouseUp();
             break;
         case LineTool:
-        case Rectangle:
-        case Ellipse:
+        case RectangleTool:
+        case EllipseTool:
             map.tline.MouseUp(b, X, Y);
             break;
-        case SpLine:
+        case SpLineTool:
             map.SPline.MouseUp(b, X, Y);
             break;
         default:
@@ -245,7 +266,7 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
         if (KeyDown && turnsIntoDropper(general.currentTool)) {
             map.tempToolActive = true;
             map.savedTool = general.currentTool;
-            general.SetCurrentTool(Dropper);
+            general.SetCurrentTool(DropperTool);
         } else if (Shift == 0 && map.tempToolActive) {
             map.tempToolActive = false;
             general.SetCurrentTool(map.savedTool);
@@ -255,47 +276,47 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
     SelectionHooks& sel = *map.selectionHooks;
     switch (KeyCode) {
         case 27:
-            if (sel.selstate() == 2 && general.currentTool == Selection) {
+            if (sel.selstate() == 2 && general.currentTool == SelectionTool) {
                 sel.StopSelecting(true);
             }
             break;
         case 46:
-            if (sel.selstate() == 2 && general.currentTool == Selection) {
+            if (sel.selstate() == 2 && general.currentTool == SelectionTool) {
                 sel.DeleteSelection();
             }
             break;
         case 'Z':
-            general.SetCurrentTool(Magnifier);
+            general.SetCurrentTool(MagnifierTool);
             break;
         case 'S':
-            general.SetCurrentTool(Selection);
+            general.SetCurrentTool(SelectionTool);
             break;
         case 'H':
-            general.SetCurrentTool(Hand);
+            general.SetCurrentTool(HandTool);
             break;
         case 'P':
-            general.SetCurrentTool(Pencil);
+            general.SetCurrentTool(PencilTool);
             break;
         case 'D':
-            general.SetCurrentTool(Dropper);
+            general.SetCurrentTool(DropperTool);
             break;
         case 'E':
-            general.SetCurrentTool(Eraser);
+            general.SetCurrentTool(EraserTool);
             break;
         case 'F':
-            general.SetCurrentTool(Bucket);
+            general.SetCurrentTool(BucketTool);
             break;
         case 'L':
             general.SetCurrentTool(LineTool);
             break;
         case 'I':
-            general.SetCurrentTool(SpLine);
+            general.SetCurrentTool(SpLineTool);
             break;
         case 'R':
-            general.SetCurrentTool(Rectangle);
+            general.SetCurrentTool(RectangleTool);
             break;
         case 'O':
-            general.SetCurrentTool(Ellipse);
+            general.SetCurrentTool(EllipseTool);
             break;
         case 'G':
             // The key does what a click on the button does: the map follows the button at once.

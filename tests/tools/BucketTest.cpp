@@ -1,0 +1,238 @@
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "MapFixture.h"
+#include "app/ToolBars.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "tools/SelectionHooks.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+#include "view/RadarColor.h"
+
+namespace {
+constexpr int BucketTool = 7;
+constexpr int PencilTool = 4;
+}  // namespace
+
+class BucketTest : public MapFixture {
+protected:
+    void SetUp() override {
+        MapFixture::SetUp();
+        useTool(BucketTool);
+        map->tilesetleft = 5;
+        map->tilesetright = 6;
+    }
+
+    void fillInScreen(bool pressed) { general->topButton(QStringLiteral("FillInScreen"))->setChecked(pressed); }
+    ViewTransform visible() const { return map->view->transform(); }
+};
+
+TEST_F(BucketTest, ClickOnAnEmptyMapFillsEveryCellAsOneUndoStep) {
+    fillInScreen(false);
+    click(at(3, 3));
+    EXPECT_EQ(count(5), 1024 * 1024);
+    EXPECT_EQ(map->level.pic1024.pixel(1023, 1023), RadarColor(5) | 0xFF000000u);
+    EXPECT_EQ(undoSteps(), 1);
+    EXPECT_TRUE(map->level.mapchanged);
+    undo();
+    EXPECT_EQ(count(0), 1024 * 1024);
+    EXPECT_EQ(map->level.pic1024.pixel(1023, 1023), RadarColor(0) | 0xFF000000u);
+}
+
+TEST_F(BucketTest, FillInScreenStopsAtTheVisibleCells) {
+    scrollTo(160, 320);
+    const ViewTransform t = visible();
+    click(at(t.startX() + 2, t.startY() + 2));
+    const int inside = (t.endX() - t.startX() + 1) * (t.endY() - t.startY() + 1);
+    EXPECT_EQ(count(5, t.startX(), t.startY(), t.endX(), t.endY()), inside);
+    EXPECT_EQ(count(5), inside);
+    EXPECT_EQ(tile(t.startX() - 1, t.startY()), 0);
+    EXPECT_EQ(tile(t.endX() + 1, t.endY()), 0);
+}
+
+TEST_F(BucketTest, DiagonalWallsStopTheFill) {
+    for (int i = 0; i <= 10; ++i) {
+        put(i, 10 - i, 9);
+    }
+    click(at(0, 0));
+    // Every cell above the diagonal, none below it: the fill never steps diagonally.
+    EXPECT_EQ(count(5), 55);
+    EXPECT_EQ(count(5, 0, 0, 9, 9), 55);
+    EXPECT_EQ(tile(10, 10), 0);
+}
+
+TEST_F(BucketTest, OneCellCorridorIsFilledToItsEnd) {
+    for (int y = 0; y <= 20; ++y) {
+        put(4, y, 9);
+        put(6, y, 9);
+    }
+    put(5, 0, 9);
+    put(5, 21, 9);
+    click(at(5, 20));
+    EXPECT_EQ(tile(5, 1), 5);
+    EXPECT_EQ(tile(5, 0), 9);
+    EXPECT_EQ(count(5), 20);
+    EXPECT_EQ(count(5, 5, 1, 5, 20), 20);
+}
+
+TEST_F(BucketTest, CoveredCellFillsItsObjectSquareAndNothingBeyond) {
+    putObject(20, 20, 217);
+    putObject(22, 20, 217);
+    click(at(21, 21));
+    EXPECT_EQ(count(5, 20, 20, 21, 21), 4);
+    EXPECT_EQ(count(5), 4);
+    EXPECT_EQ(tile(22, 20), 217);
+    EXPECT_EQ(count(-1, 22, 20, 23, 21), 3);
+    undo();
+    EXPECT_EQ(tile(20, 20), 217);
+    EXPECT_EQ(count(-1, 20, 20, 21, 21), 3);
+}
+
+TEST_F(BucketTest, CoveredCellAtTheViewEdgeFillsTheWholeSquare) {
+    const ViewTransform t = visible();
+    const int x = t.endX() - 1;
+    putObject(static_cast<int16_t>(x), 5, 219);
+    click(at(x, 6));
+    EXPECT_EQ(count(5, x, 5, x + 5, 10), 36);
+    EXPECT_EQ(count(-1), 0);
+}
+
+TEST_F(BucketTest, AnchorClickEmptiesTheObjectOnly) {
+    putObject(20, 20, 220);
+    click(at(20, 20));
+    EXPECT_EQ(count(0, 20, 20, 24, 24), 25);
+    EXPECT_EQ(count(5), 0);
+    EXPECT_EQ(undoSteps(), 1);
+}
+
+TEST_F(BucketTest, ClickOnTheFillTilesOwnRegionPushesAnEmptyStep) {
+    map->tilesetleft = 0;
+    click(at(2, 2));
+    EXPECT_EQ(undoSteps(), 1);
+    EXPECT_FALSE(map->level.mapchanged);
+}
+
+namespace {
+
+class FakeSelection : public SelectionHooks {
+public:
+    int selstate() const override { return 2; }
+    bool selalreadymoved() const override { return moved; }
+    bool pasting() const override { return pasted; }
+    bool IsInSelection(int column, int row) const override { return cells.contains(column, row); }
+    QRect shpdraw() const override { return frame; }
+
+    QRect cells;
+    QRect frame;
+    bool moved = false;
+    bool pasted = false;
+};
+
+}  // namespace
+
+TEST_F(BucketTest, SelectionLimitsTheFillAndRefusesMovedOrPastedBlocks) {
+    FakeSelection sel;
+    sel.cells = QRect(10, 10, 4, 3);
+    sel.frame = QRect(at(10, 10) - QPoint(8, 8), at(13, 12) + QPoint(7, 7));
+    map->selectionHooks = &sel;
+    click(sel.frame.topLeft() - QPoint(3, 0));
+    EXPECT_EQ(count(5), 0);
+    click(sel.frame.topLeft() - QPoint(2, 0));
+    EXPECT_EQ(count(5), 12);
+    EXPECT_EQ(count(5, 10, 10, 13, 12), 12);
+
+    map->tilesetleft = 7;
+    sel.moved = true;
+    press(at(11, 11));
+    EXPECT_FALSE(general->mouseIsDown);
+    release(at(11, 11));
+    sel.moved = false;
+    sel.pasted = true;
+    click(at(11, 11));
+    EXPECT_EQ(count(7), 0);
+    EXPECT_EQ(dialogs->messages,
+              QStringList({QStringLiteral("You can't fill a selection that has already been moved. Reselect the area "
+                                          "where you want to fill"),
+                           QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by "
+                                          "deselecting")}));
+    map->selectionHooks = &SelectionHooks::none();
+}
+
+// While a fill runs, events are processed: whatever they ask for must wait until it has finished.
+class BucketDuringFillTest : public BucketTest {
+protected:
+    void SetUp() override {
+        BucketTest::SetUp();
+        fillInScreen(false);
+        // Events run every few thousand cells, so the timer below fires inside the fill.
+        map->bucket.eventSlice = std::chrono::milliseconds(0);
+    }
+
+    // Runs `action` from inside the fill started by a click at cell (3, 3).
+    void fillWhile(const std::function<void()>& action) {
+        QTimer::singleShot(0, map, [this, action] {
+            ranDuringFill = map->bucket.isFilling();
+            action();
+        });
+        click(at(3, 3));
+        QTest::qWait(50);
+    }
+
+    QWidget* undoButton() const {
+        return general->toolbars->toolbartop->widgetForAction(general->topButton(QStringLiteral("Undo")));
+    }
+
+    bool ranDuringFill = false;
+};
+
+TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
+    useTool(PencilTool);
+    click(at(40, 40));
+    useTool(BucketTool);
+    fillWhile([this] { QTest::mouseClick(undoButton(), Qt::LeftButton); });
+    EXPECT_TRUE(ranDuringFill);
+    EXPECT_EQ(count(5), 1);
+    EXPECT_EQ(tile(40, 40), 5);
+    EXPECT_EQ(undoSteps(), 1);
+    EXPECT_TRUE(map->level.undoredo.canRedo());
+    map->level.undoredo.Redo();
+    EXPECT_EQ(count(5), 1024 * 1024);
+}
+
+TEST_F(BucketDuringFillTest, SecondClickDuringAFillRunsAfterIt) {
+    fillWhile([this] { click(at(9, 9), Qt::RightButton); });
+    EXPECT_TRUE(ranDuringFill);
+    EXPECT_EQ(count(6), 1024 * 1024);
+    EXPECT_EQ(undoSteps(), 2);
+    undo();
+    EXPECT_EQ(count(5), 1024 * 1024);
+    undo();
+    EXPECT_EQ(count(0), 1024 * 1024);
+}
+
+TEST_F(BucketDuringFillTest, ToolKeyDuringAFillChangesTheToolAfterIt) {
+    fillWhile([this] { key(Qt::Key_P); });
+    EXPECT_TRUE(ranDuringFill);
+    EXPECT_EQ(count(5), 1024 * 1024);
+    EXPECT_EQ(general->currentTool, PencilTool);
+}
+
+TEST_F(BucketDuringFillTest, ClosingTheWindowDuringAFillClosesItAfterTheFill) {
+    QPointer<frmMain> window = map;
+    QPointer<QMdiSubWindow> sub = general->mdi->subWindowList().value(0);
+    ASSERT_TRUE(sub);
+    int filledWhenAsked = -1;
+    dialogs->onAsk = [&] { filledWhenAsked = window && !window->bucket.isFilling() ? count(5) : -1; };
+    fillWhile([sub] { sub->close(); });
+    EXPECT_TRUE(ranDuringFill);
+    EXPECT_EQ(filledWhenAsked, 1024 * 1024);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_FALSE(general->mapinuse[0]);
+}

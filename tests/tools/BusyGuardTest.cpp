@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "tools/BusyGuard.h"
+
+namespace {
+
+// A window whose close can be refused, to see when the close really arrives.
+class Window : public QWidget {
+public:
+    std::vector<QString>* log = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        log->push_back(QStringLiteral("close"));
+        QWidget::closeEvent(event);
+    }
+};
+
+}  // namespace
+
+class BusyGuardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        outer = new Window;
+        outer->log = &log;
+        outer->setAttribute(Qt::WA_DeleteOnClose);
+        inner = new QWidget(outer);
+        button = new QPushButton(outer);
+        QObject::connect(button, &QPushButton::clicked, [this] { log.push_back(QStringLiteral("click")); });
+        outer->show();
+    }
+    void TearDown() override { delete outer.data(); }
+
+    // Runs `action` from a timer inside a guarded stretch of event processing on `inner`.
+    void whileGuarded(const std::function<void()>& action) {
+        auto guard = std::make_unique<BusyGuard>(inner);
+        QTimer::singleShot(0, [&] {
+            action();
+            log.push_back(QStringLiteral("action done"));
+        });
+        for (int i = 0; i < 5; ++i) {
+            QTest::qSleep(2);
+            guard->processEvents();
+        }
+        log.push_back(QStringLiteral("edit done"));
+        guard.reset();
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QPointer<Window> outer;
+    QPointer<QWidget> inner;
+    QPointer<QPushButton> button;
+    std::vector<QString> log;
+};
+
+TEST_F(BusyGuardTest, InputDuringTheEditIsDeliveredAfterItInOrder) {
+    whileGuarded([this] {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("action done"), QStringLiteral("edit done"),
+                                         QStringLiteral("click"), QStringLiteral("click")}));
+}
+
+TEST_F(BusyGuardTest, ClosingTheWindowAroundWaitsForTheEdit) {
+    whileGuarded([this] { outer->close(); });
+    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("action done"), QStringLiteral("edit done"),
+                                         QStringLiteral("close")}));
+    EXPECT_TRUE(outer.isNull());
+}
+
+TEST_F(BusyGuardTest, DeleteLaterOfTheWindowWaitsForTheEdit) {
+    bool aliveDuringEdit = false;
+    whileGuarded([&] {
+        outer->deleteLater();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        aliveDuringEdit = !inner.isNull();
+    });
+    EXPECT_TRUE(aliveDuringEdit);
+    EXPECT_TRUE(outer.isNull());
+}
+
+TEST_F(BusyGuardTest, OtherWidgetsStillCloseAtOnce) {
+    QPointer<QWidget> other = new QWidget;
+    other->setAttribute(Qt::WA_DeleteOnClose);
+    other->show();
+    bool closedAtOnce = false;
+    whileGuarded([&] { closedAtOnce = other->close(); });
+    EXPECT_TRUE(closedAtOnce);
+    EXPECT_TRUE(other.isNull());
+}

@@ -1,0 +1,141 @@
+#include "MapFixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/Tileset.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+void MapFixture::SetUp() {
+    auto d = std::make_unique<RecordingDialogs>();
+    dialogs = d.get();
+    general = std::make_unique<frmGeneral>(std::move(d), nullptr, dir.filePath(QStringLiteral("recent.ini")));
+    general->resize(1200, 800);
+    general->show();
+    map = general->NewMap();
+    ASSERT_NE(map, nullptr);
+    // A view of known size, whatever size the window area gives a new window.
+    map->parentWidget()->resize(720, 560);
+    QApplication::processEvents();
+    scrollTo(0, 0);
+}
+
+void MapFixture::TearDown() {
+    general->exitApproved = true;
+    general.reset();
+}
+
+PictureBox* MapFixture::view() const {
+    return map->view->picpreview;
+}
+
+QPoint MapFixture::at(int column, int row) const {
+    const ViewTransform t = map->view->transform();
+    const int size = static_cast<int>(t.T());
+    return {column * size - t.hValue + size / 2, row * size - t.vValue + size / 2};
+}
+
+void MapFixture::useTool(int tool) {
+    general->SetCurrentTool(tool);
+}
+
+void MapFixture::scrollTo(int h, int v) {
+    map->view->setScrollBarValues(h, v, false);
+    map->UpdateLevel();
+}
+
+void MapFixture::press(QPoint pos, Qt::MouseButton button) {
+    QTest::mousePress(view(), button, Qt::NoModifier, pos);
+}
+
+void MapFixture::moveTo(QPoint pos) {
+    QTest::mouseMove(view(), pos);
+}
+
+void MapFixture::release(QPoint pos, Qt::MouseButton button) {
+    QTest::mouseRelease(view(), button, Qt::NoModifier, pos);
+}
+
+void MapFixture::click(QPoint pos, Qt::MouseButton button) {
+    press(pos, button);
+    release(pos, button);
+}
+
+void MapFixture::drag(std::initializer_list<QPoint> path, Qt::MouseButton button) {
+    const QPoint* p = path.begin();
+    press(*p, button);
+    for (++p; p != path.end(); ++p) {
+        moveTo(*p);
+    }
+    release(*(path.end() - 1), button);
+}
+
+void MapFixture::hover(QPoint pos) {
+    QMouseEvent move(QEvent::MouseMove, pos, view()->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view(), &move);
+}
+
+void MapFixture::key(Qt::Key k, Qt::KeyboardModifiers modifiers) {
+    keyDown(k, modifiers);
+    keyUp(k, modifiers);
+}
+
+void MapFixture::keyDown(Qt::Key k, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent e(QEvent::KeyPress, k, modifiers);
+    QApplication::sendEvent(view(), &e);
+}
+
+void MapFixture::keyUp(Qt::Key k, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent e(QEvent::KeyRelease, k, modifiers);
+    QApplication::sendEvent(view(), &e);
+}
+
+int16_t MapFixture::tile(int column, int row) const {
+    return map->level.getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
+}
+
+void MapFixture::put(int column, int row, int16_t value) {
+    map->level.putTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value);
+    map->level.pic1024.setCell(column, row, value);
+}
+
+void MapFixture::putObject(int column, int row, int16_t value) {
+    put(column, row, value);
+    map->level.CompleteSpecialTiles(static_cast<int16_t>(column), static_cast<int16_t>(row));
+}
+
+int MapFixture::count(int16_t value, int x0, int y0, int x1, int y1) const {
+    int n = 0;
+    for (int y = y0; y <= y1; ++y) {
+        for (int x = x0; x <= x1; ++x) {
+            n += tile(x, y) == value ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+QImage MapFixture::shown(int column, int row) const {
+    const ViewTransform t = map->view->transform();
+    const int size = static_cast<int>(t.T());
+    return view()->image.copy(t.pixelX(column), t.pixelY(row), size, size).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage MapFixture::tilePicture(int16_t tile) const {
+    const int size = static_cast<int>(map->view->transform().T());
+    return map->level.tileset.piczoomtileset()
+        .copy(Tileset::tileSource(tile, size))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int MapFixture::undoSteps() const {
+    return map->level.undoredo.undocurpos();
+}
+
+void MapFixture::undo() {
+    map->level.undoredo.Undo();
+}

@@ -1,0 +1,60 @@
+#include <QScrollBar>
+
+#include "MapFixture.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "view/MapView.h"
+
+namespace {
+constexpr int HandTool = 3;
+constexpr int DropperTool = 5;
+}  // namespace
+
+class NavigationTest : public MapFixture {};
+
+TEST_F(NavigationTest, HandMovesTheViewInWholeCellsWithThePointer) {
+    useTool(HandTool);
+    scrollTo(1600, 1600);
+    QScrollBar* h = map->view->hScr;
+    QScrollBar* v = map->view->vscr;
+    const QPoint start = at(110, 110);
+    press(start);
+    moveTo(start + QPoint(-5, 3));
+    EXPECT_EQ(h->value(), 1600);
+    moveTo(start + QPoint(-32, 0));
+    EXPECT_EQ(h->value(), 1600 + 32);
+    EXPECT_EQ(v->value(), 1600);
+    moveTo(start + QPoint(-32, 48));
+    EXPECT_EQ(v->value(), 1600 - 48);
+    release(start);
+    moveTo(start + QPoint(-64, 0));
+    EXPECT_EQ(h->value(), 1600 + 32);
+}
+
+TEST_F(NavigationTest, HandStopsAtTheMapsEdges) {
+    useTool(HandTool);
+    scrollTo(map->view->hScr->maximum() - 8, 0);
+    const QPoint start = at(1015, 3);
+    press(start);
+    moveTo(start + QPoint(-48, 32));
+    release(start + QPoint(-48, 32));
+    EXPECT_EQ(map->view->hScr->value(), map->view->hScr->maximum());
+    EXPECT_EQ(map->view->vscr->value(), 0);
+}
+
+TEST_F(NavigationTest, DropperPicksTheTileUnderThePointerPerButton) {
+    useTool(DropperTool);
+    put(2, 2, 40);
+    put(3, 2, 41);
+    putObject(10, 10, 219);
+    click(at(2, 2));
+    click(at(13, 14), Qt::RightButton);
+    EXPECT_EQ(map->tilesetleft, 40);
+    EXPECT_EQ(map->tilesetright, 219);
+    drag({at(13, 14), at(3, 2)});
+    EXPECT_EQ(map->tilesetleft, 41);
+    // An empty cell is not a tile to paint with.
+    click(at(30, 30));
+    EXPECT_EQ(map->tilesetleft, 41);
+    EXPECT_EQ(undoSteps(), 0);
+}

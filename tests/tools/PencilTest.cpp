@@ -1,0 +1,126 @@
+#include <QScrollBar>
+
+#include "MapFixture.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "view/MapView.h"
+
+namespace {
+constexpr int PencilTool = 4;
+constexpr int EraserTool = 6;
+}  // namespace
+
+class PencilTest : public MapFixture {
+protected:
+    void SetUp() override {
+        MapFixture::SetUp();
+        useTool(PencilTool);
+        map->tilesetleft = 5;
+        map->tilesetright = 6;
+    }
+};
+
+TEST_F(PencilTest, ClickWritesTheBrushSquareReachingFurtherRightAndDown) {
+    map->setLineWidth(1);
+    click(at(10, 10));
+    map->setLineWidth(2);
+    click(at(30, 30));
+    EXPECT_EQ(count(5, 0, 0, 20, 20), 4);
+    EXPECT_EQ(count(5, 10, 10, 11, 11), 4);
+    EXPECT_EQ(count(5, 21, 21, 40, 40), 16);
+    EXPECT_EQ(count(5, 29, 29, 32, 32), 16);
+}
+
+TEST_F(PencilTest, BrushSquaresAreCutAtTheGridEdge) {
+    map->setLineWidth(2);
+    click(at(0, 0));
+    EXPECT_EQ(count(5), 9);
+    EXPECT_EQ(count(5, 0, 0, 2, 2), 9);
+
+    scrollTo(map->view->hScr->maximum(), map->view->vscr->maximum());
+    map->setLineWidth(1);
+    click(at(1023, 1023));
+    EXPECT_EQ(count(5, 1000, 1000, 1023, 1023), 1);
+    EXPECT_EQ(tile(1023, 1023), 5);
+}
+
+TEST_F(PencilTest, FastDragLeavesTheWholeLineAsOneUndoStep) {
+    drag({at(0, 0), at(20, 5)});
+    EXPECT_EQ(count(5), 21);
+    EXPECT_EQ(tile(20, 5), 5);
+    EXPECT_EQ(undoSteps(), 1);
+    undo();
+    EXPECT_EQ(count(0, 0, 0, 30, 30), 31 * 31);
+}
+
+TEST_F(PencilTest, WideStrokeOverManyEventsIsOneUndoStep) {
+    map->setLineWidth(2);
+    drag({at(5, 5), at(8, 6), at(12, 9), at(12, 20)});
+    EXPECT_GT(count(5), 40);
+    EXPECT_EQ(undoSteps(), 1);
+    undo();
+    EXPECT_EQ(count(5), 0);
+}
+
+TEST_F(PencilTest, ButtonPicksTheTileAndTheEraserWritesZeroWithEither) {
+    click(at(1, 1), Qt::RightButton);
+    click(at(2, 1), Qt::LeftButton);
+    EXPECT_EQ(tile(1, 1), 6);
+    EXPECT_EQ(tile(2, 1), 5);
+    useTool(EraserTool);
+    click(at(1, 1), Qt::LeftButton);
+    click(at(2, 1), Qt::RightButton);
+    EXPECT_EQ(count(0, 0, 0, 5, 5), 36);
+}
+
+TEST_F(PencilTest, SecondClickOnTheSameCellPushesAnEmptyStep) {
+    click(at(3, 3));
+    click(at(3, 3));
+    EXPECT_EQ(undoSteps(), 2);
+    undo();
+    EXPECT_EQ(tile(3, 3), 5);
+    undo();
+    EXPECT_EQ(tile(3, 3), 0);
+}
+
+TEST_F(PencilTest, SpecialTilesArePlacedAndErasedWhole) {
+    map->tilesetleft = 219;
+    click(at(10, 10));
+    EXPECT_EQ(tile(10, 10), 219);
+    EXPECT_EQ(count(-1, 10, 10, 15, 15), 35);
+
+    useTool(EraserTool);
+    click(at(14, 13));
+    EXPECT_EQ(count(0, 10, 10, 15, 15), 36);
+    EXPECT_EQ(undoSteps(), 2);
+}
+
+TEST_F(PencilTest, BrushCorneringAnObjectRemovesTheWholeObject) {
+    putObject(10, 10, 220);
+    map->setLineWidth(2);
+    // The square around (15, 15) covers (14, 14), a covered cell of the object, but not its centre.
+    click(at(15, 15));
+    EXPECT_EQ(tile(14, 14), 5);
+    EXPECT_EQ(tile(10, 10), 0);
+    EXPECT_EQ(count(-1, 10, 10, 14, 14), 0);
+    undo();
+    EXPECT_EQ(tile(10, 10), 220);
+    EXPECT_EQ(count(-1, 10, 10, 14, 14), 24);
+    EXPECT_EQ(count(5), 0);
+}
+
+TEST_F(PencilTest, StrokeStartedOutsideTheGridPaintsAndPushesNothing) {
+    press(QPoint(-40, -40));
+    moveTo(at(3, 3));
+    moveTo(at(6, 3));
+    release(at(6, 3));
+    EXPECT_EQ(count(5, 0, 0, 10, 10), 0);
+    EXPECT_EQ(undoSteps(), 0);
+}
+
+TEST_F(PencilTest, HoverWithoutAButtonPaintsNothing) {
+    hover(at(4, 4));
+    hover(at(7, 4));
+    EXPECT_EQ(count(5, 0, 0, 10, 10), 0);
+    EXPECT_EQ(general->mouseIsDown, false);
+}
