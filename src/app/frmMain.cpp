@@ -19,6 +19,10 @@ frmMain::frmMain(frmGeneral& general, int16_t slot, QWidget* parent)
         tool->setParent(this);
     }
     tools = new ToolDispatch(*this);
+    sel.setParent(this);
+    clip.setParent(this);
+    walltiles.setParent(this);
+    selectionHooks = &sel;
 }
 
 frmMain::~frmMain() {
@@ -97,15 +101,19 @@ float frmMain::zoomFactor() const {
 }
 
 int frmMain::selectionState() const {
-    return 0;
+    return sel.selstate();
 }
 
-void frmMain::stopSelecting(bool) {}
+void frmMain::stopSelecting(bool refresh) {
+    sel.StopSelecting(refresh);
+}
 
-void frmMain::UpdateSelectionOnPreview(bool) {}
+void frmMain::UpdateSelectionOnPreview(bool fromUpdateLevel) {
+    sel.UpdateSelectionOnPreview(fromUpdateLevel);
+}
 
 std::optional<QRectF> frmMain::radarSelectionFrame() const {
-    return std::nullopt;
+    return sel.radarFrame();
 }
 
 PictureBox* frmMain::radar() {

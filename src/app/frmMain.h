@@ -5,6 +5,8 @@
 
 #include "model/Level.h"
 #include "model/LevelObserver.h"
+#include "selection/ClipB.h"
+#include "selection/Selection.h"
 #include "tools/Line.h"
 #include "tools/SPline.h"
 #include "tools/SelectionHooks.h"
@@ -14,6 +16,7 @@
 #include "view/magnifier.h"
 #include "view/dropper.h"
 #include "view/hand.h"
+#include "walls/walltiles.h"
 
 class frmGeneral;
 class MapView;
@@ -66,8 +69,10 @@ public:
     // True when the window may close: nothing unsaved, or the user agrees to lose the changes.
     bool mayClose();
 
-    // Tool, selection, clipboard and wall objects of this map are members below, each handed this
-    // window once when it is created.
+    // The selection with its floating block, the paste in progress and the wall tile sets.
+    Selection sel;
+    ClipB clip;
+    ::walltiles walltiles;
 
     // Redraw calls, as every edit makes them.
     void UpdateLevelTile(int16_t x, int16_t y, bool refresh) override;

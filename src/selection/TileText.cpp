@@ -75,7 +75,7 @@ bool hasKeyword(QStringView text) {
     return (colon < 0 ? text : text.first(colon)) == keyword;
 }
 
-int readNumber(QStringView field, bool* ok) {
+double readValue(QStringView field, bool* ok) {
     if (ok) {
         *ok = true;
     }
@@ -90,7 +90,7 @@ int readNumber(QStringView field, bool* ok) {
         negative = c[i] == u'-';
         ++i;
     }
-    // Plain integers, what the editor writes, stay in integer arithmetic.
+    // The whole part stays in integer arithmetic: that is all the editor writes.
     int whole = 0;
     qsizetype digits = 0;
     while (i < n && c[i] >= u'0' && c[i] <= u'9') {
@@ -111,13 +111,15 @@ int readNumber(QStringView field, bool* ok) {
             value += (c[i] - u'0') * scale;
             ++digits;
         }
-        value = std::nearbyint(value);
     }
     if (digits == 0) {
         return 0;
     }
-    const int result = static_cast<int>(value);
-    return negative ? -result : result;
+    return negative ? -value : value;
+}
+
+int readNumber(QStringView field, bool* ok) {
+    return static_cast<int>(std::nearbyint(readValue(field, ok)));
 }
 
 std::optional<TileBlock> parse(QStringView text) {

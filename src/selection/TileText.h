@@ -31,5 +31,7 @@ std::optional<TileBlock> parse(QStringView text);
 // integer with halves to even. Text that does not start with a number reads 0; `ok` is false when
 // the number is too large to be any count or value.
 int readNumber(QStringView field, bool* ok = nullptr);
+// The same reading before rounding.
+double readValue(QStringView field, bool* ok = nullptr);
 
 }  // namespace TileText

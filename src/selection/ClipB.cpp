@@ -1,0 +1,167 @@
+#include "selection/ClipB.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/ObjectProcedures.h"
+#include "model/Tileset.h"
+#include "selection/BlockEdits.h"
+#include "selection/Selection.h"
+#include "selection/SelectionShape.h"
+#include "selection/TileText.h"
+#include "view/Blit.h"
+#include "view/MapView.h"
+#include "view/RadarColor.h"
+
+namespace {
+
+// Where each special tile's picture lies in the special-tiles picture, and its side in cells.
+struct SpecialSource {
+    int16_t tile;
+    QRect source;
+};
+constexpr std::array<SpecialSource, 3> specialSources{{
+    {217, {16, 0, 32, 32}},
+    {219, {128, 0, 96, 96}},
+    {220, {48, 0, 80, 80}},
+}};
+
+int specialIndex(int16_t v) {
+    return v == 217 ? 0 : v == 219 ? 1 : 2;
+}
+
+}  // namespace
+
+void ClipB::CutOrCopy(bool cutmode, int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
+    if (parent->sel.selstate() != 2) {
+        return;
+    }
+    Level& level = parent->level;
+    std::unique_ptr<Changes> cutch;
+    if (cutmode) {
+        level.undoredo.ResetRedo();
+        cutch = std::make_unique<Changes>();
+    }
+    parent->sel.StopSelecting(true);
+    const CellRect r{startx, starty, endx, endy};
+    const QString text = TileText::format(level, r);
+    if (cutmode) {
+        BlockEdits::emptyCells(level, r, *cutch, true);
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+    if (cutmode) {
+        if (cutch->UBnd() >= 0) {
+            level.mapchanged = true;
+        }
+        level.undoredo.AddToUndo(std::move(cutch));
+    }
+    parent->updatePreview(true);
+}
+
+void ClipB::Paste() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!TileText::hasKeyword(text)) {
+        return;
+    }
+    auto pasted = TileText::parse(text);
+    if (!pasted) {
+        parent->general.dialogs().message(
+            parent, QStringLiteral("The tiles on the clipboard cannot be pasted: the text is damaged or describes "
+                                   "a block larger than 1024 x 1024 cells. Copy the tiles again."));
+        return;
+    }
+    Selection& sel = parent->sel;
+    sel.StopSelecting(true);
+    isPasting = true;
+    cliptiles = std::move(*pasted);
+    drawnT = 0;
+    const float t = parent->magnifier.Zoom() * 16.0f;
+    SelectionShape& shape = sel.outline();
+    shape.setLeft(0);
+    shape.setTop(0);
+    shape.setWidth(static_cast<float>(cliptiles.width()) * t);
+    shape.setHeight(static_cast<float>(cliptiles.height()) * t);
+    shape.setVisible(true);
+    const auto startx = static_cast<int>(std::floor((parent->view->hScr->value() + shape.Left()) / t));
+    const auto starty = static_cast<int>(std::floor((parent->view->vscr->value() + shape.Top()) / t));
+    const auto endx = static_cast<int>(std::nearbyint(shape.Width() / t + static_cast<float>(startx) - 1));
+    const auto endy = static_cast<int>(std::nearbyint(shape.Height() / t + static_cast<float>(starty) - 1));
+    sel.SetSelRegionForPasting(static_cast<int16_t>(startx), static_cast<int16_t>(starty), static_cast<int16_t>(endx),
+                               static_cast<int16_t>(endy));
+    parent->updatePreview(true);
+}
+
+const QImage& ClipB::specialPicture(int16_t v, int t) {
+    if (specialsT != t) {
+        specialsT = t;
+        for (const SpecialSource& s : specialSources) {
+            const int side = (ObjectProcedures::ObjectExtent(s.tile) + 1) * t;
+            specials[static_cast<size_t>(specialIndex(s.tile))] =
+                Tileset::picspecial()
+                    .copy(s.source)
+                    .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
+        }
+    }
+    return specials[static_cast<size_t>(specialIndex(v))];
+}
+
+void ClipB::drawCell(QImage& into, int16_t v, int x, int y, int t) {
+    if (v == -1 || v == 0) {
+        return;  // the picture starts black; a covered cell is under its anchor's picture
+    }
+    if (ObjectProcedures::isSpecialTile(v)) {
+        const QImage& picture = specialPicture(v, t);
+        Blit::copy(into, {x, y}, picture, picture.rect());
+        return;
+    }
+    Blit::copy(into, {x, y}, parent->level.tileset.piczoomtileset(), Tileset::tileSource(v, t));
+}
+
+void ClipB::drawPasted(QImage& target, const QRect& outline) {
+    const bool pixels = parent->magnifier.UsingPixels();
+    const int t = pixels ? 1 : static_cast<int>(parent->magnifier.Zoom() * 16.0f);
+    // The cells of the block that fall into the target, plus the reach of a special tile whose
+    // anchor lies up or left of the visible part.
+    const QRect shown = outline & target.rect();
+    if (shown.isEmpty() || cliptiles.width() == 0) {
+        return;
+    }
+    const int reach = pixels ? 0 : 5;
+    const int c0 = std::max(0, (shown.left() - outline.left()) / t - reach);
+    const int r0 = std::max(0, (shown.top() - outline.top()) / t - reach);
+    const int c1 = std::min(cliptiles.width() - 1, (shown.right() - outline.left()) / t);
+    const int r1 = std::min(cliptiles.height() - 1, (shown.bottom() - outline.top()) / t);
+    const QRect cells(QPoint(c0, r0), QPoint(c1, r1));
+    const qint64 tilesetKey = parent->level.tileset.piczoomtileset().cacheKey();
+    if (cells != drawnCells || t != drawnT || tilesetKey != drawnTileset) {
+        picclipboard = QImage(cells.width() * t, cells.height() * t, QImage::Format_RGB32);
+        picclipboard.fill(Qt::black);
+        for (int r = r0; r <= r1; ++r) {
+            for (int c = c0; c <= c1; ++c) {
+                const int16_t v = cliptiles.at(c, r);
+                if (pixels) {
+                    picclipboard.setPixel(c - c0, r - r0, RadarColor(v));
+                } else {
+                    drawCell(picclipboard, v, (c - c0) * t, (r - r0) * t, t);
+                }
+            }
+        }
+        drawnCells = cells;
+        drawnT = t;
+        drawnTileset = tilesetKey;
+    }
+    const QPoint at(outline.left() + c0 * t, outline.top() + r0 * t);
+    // Only the outline's area shows the block, as a picture of the whole block would.
+    const QRect inside = QRect(at, picclipboard.size()) & outline;
+    Blit::copy(target, inside.topLeft(), picclipboard, inside.translated(-at));
+}

@@ -1,0 +1,129 @@
+#include "selection/EditCommands.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QWindow>
+
+#include "app/MainMenu.h"
+#include "app/RightPanel.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "selection/frmReplace.h"
+#include "walls/frmCreateWallTile.h"
+
+EditCommands::EditCommands(frmGeneral& general) : QObject(&general), general(general) {
+    MainMenu& menu = *general.menu;
+    auto onMap = [this](void (*action)(frmMain&)) {
+        return [this, action] {
+            if (frmMain* map = this->general.activeMap()) {
+                action(*map);
+            }
+        };
+    };
+    connect(menu.mnuCut, &QAction::triggered, this, onMap([](frmMain& map) { map.sel.CutSelection(); }));
+    connect(menu.mnuCopy, &QAction::triggered, this, onMap([](frmMain& map) { map.sel.CopySelection(); }));
+    connect(menu.mnuPaste, &QAction::triggered, this, onMap([](frmMain& map) { map.clip.Paste(); }));
+    connect(menu.mnuReplace, &QAction::triggered, this, [this] { ShowReplace(); });
+    connect(menu.mnuMirror, &QAction::triggered, this, [this] { ExecuteMirror(); });
+    connect(menu.mnuFlip, &QAction::triggered, this, [this] { ExecuteFlip(); });
+    for (QAction* action : {menu.mnuCut, menu.mnuCopy, menu.mnuPaste, menu.mnuReplace, menu.mnuMirror, menu.mnuFlip}) {
+        action->setEnabled(true);
+    }
+    QPushButton* createWalls = general.picRightBar->cmdCreateWalls;
+    connect(createWalls, &QPushButton::clicked, this, [this] { ShowCreateWalls(); });
+    createWalls->setEnabled(true);
+}
+
+EditCommands::~EditCommands() {
+    // The replace dialog has no Qt parent (the main window it disables would disable it too).
+    delete replace;
+}
+
+frmReplace* EditCommands::replaceDialog() const {
+    return replace;
+}
+
+frmCreateWallTile* EditCommands::wallsDialog() const {
+    return walls;
+}
+
+void EditCommands::ShowReplace() {
+    frmMain* map = general.activeMap();
+    if (!map) {
+        return;
+    }
+    if (map->sel.selalreadymoved()) {
+        general.dialogs().message(&general,
+                                  QStringLiteral("You can't replace a selection that has already been moved"));
+        return;
+    }
+    delete replace;
+    replace = new frmReplace(&general, general.dialogs(), map->level.tileset.pictileset(),
+                             [this](int mode, int16_t src, int16_t dest, bool inselection) {
+                                 ExecuteReplace(mode, src, dest, inselection);
+                             });
+    replace->setAttribute(Qt::WA_DeleteOnClose);
+    // Kept above the main window although it is not its child.
+    replace->winId();
+    if (QWindow* owner = general.windowHandle()) {
+        replace->windowHandle()->setTransientParent(owner);
+    }
+    const bool selected = map->sel.selstate() == 2;
+    replace->chkinselection->setEnabled(selected);
+    replace->chkinselection->setChecked(selected);
+    replace->lefttile = map->tilesetleft;
+    replace->righttile = map->tilesetright;
+    replace->show();
+    replace->updatePreview();
+}
+
+void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, bool inselection) {
+    frmMain* map = general.activeMap();
+    if (!map || mode < 0 || mode > 3) {
+        return;
+    }
+    const bool replaceMode = mode >= 2;
+    if (inselection) {
+        map->sel.SwitchOrReplace(tilesrc, tiledest, replaceMode);
+    } else {
+        map->level.SwitchOrReplace(tilesrc, tiledest, replaceMode);
+    }
+}
+
+void EditCommands::ExecuteMirror() {
+    frmMain* map = general.activeMap();
+    if (!map || map->sel.selstate() != 2) {
+        return;
+    }
+    if (map->sel.selalreadymoved()) {
+        general.dialogs().message(&general, QStringLiteral("You can't mirror a selection that has already been moved"));
+        return;
+    }
+    map->sel.Mirror();
+}
+
+void EditCommands::ExecuteFlip() {
+    frmMain* map = general.activeMap();
+    if (!map || map->sel.selstate() != 2) {
+        return;
+    }
+    if (map->sel.selalreadymoved()) {
+        general.dialogs().message(&general, QStringLiteral("You can't flip a selection that has already been moved"));
+        return;
+    }
+    map->sel.Flip();
+}
+
+void EditCommands::ShowCreateWalls() {
+    frmMain* map = general.activeMap();
+    if (!map) {
+        return;
+    }
+    if (!walls) {
+        walls = new frmCreateWallTile(&general);
+    }
+    walls->init(map);
+    walls->show();
+    walls->raise();
+}

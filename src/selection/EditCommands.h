@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+
+class frmCreateWallTile;
+class frmGeneral;
+class frmReplace;
+
+// The main window's selection commands: cut, copy and paste, the replace dialog, mirror, flip and
+// the wall tile sets dialog, each acting on the active map and doing nothing without one.
+class EditCommands : public QObject {
+    Q_OBJECT
+public:
+    // Connects the Edit menu, the top toolbar's buttons and "Create Wall Tiles" of `general`.
+    explicit EditCommands(frmGeneral& general);
+    ~EditCommands() override;
+
+    // Opens the replace dialog for the active map, unless its selection has been moved.
+    void ShowReplace();
+    // `mode` 0 and 1 switch, 2 and 3 replace; over the selection when `inselection`.
+    void ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, bool inselection);
+    void ExecuteMirror();
+    void ExecuteFlip();
+    // Opens the wall tile sets dialog for the active map.
+    void ShowCreateWalls();
+
+    // The open dialogs, or null.
+    frmReplace* replaceDialog() const;
+    frmCreateWallTile* wallsDialog() const;
+
+private:
+    frmGeneral& general;
+    QPointer<frmReplace> replace;
+    QPointer<frmCreateWallTile> walls;
+};

@@ -1,0 +1,358 @@
+#include "selection/Selection.h"
+
+#include <QScrollBar>
+#include <cmath>
+
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "selection/BlockEdits.h"
+#include "selection/SelectionShape.h"
+#include "view/Blit.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+namespace {
+
+enum { None = 0, Drawing = 1, Selected = 2 };
+
+// Int of the description: toward minus infinity.
+int Int(double v) {
+    return static_cast<int>(std::floor(v));
+}
+
+int nearest(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+int16_t i16(int v) {
+    return static_cast<int16_t>(v);
+}
+
+}  // namespace
+
+void Selection::setParent(frmMain* myparent) {
+    parent = myparent;
+    shape = new SelectionShape(parent->view->picpreview);
+}
+
+bool Selection::pasting() const {
+    return parent->clip.pasting();
+}
+
+bool Selection::IsInSelection(int column, int row) const {
+    return rect().contains(column, row);
+}
+
+QRect Selection::shpdraw() const {
+    return shape->outline();
+}
+
+float Selection::T() const {
+    return parent->magnifier.Zoom() * 16.0f;
+}
+
+int Selection::startX() const {
+    return Int(parent->view->hScr->value() / T());
+}
+
+int Selection::startY() const {
+    return Int(parent->view->vscr->value() / T());
+}
+
+void Selection::BeginRectangle(float X, float Y) {
+    parent->clip.setPasting(false);
+    state = Drawing;
+    shape->setVisible(true);
+    const float t = T();
+    const float snapX = static_cast<float>(Int(X / t)) * t;
+    const float snapY = static_cast<float>(Int(Y / t)) * t;
+    shape->setLeft(snapX);
+    shape->setTop(snapY);
+    shape->setWidth(1);
+    shape->setHeight(1);
+    dragw = 0;
+    dragh = 0;
+    lastx = i16(nearest(snapX));
+    lasty = i16(nearest(snapY));
+    srcx = -1;
+    srcy = -1;
+    moved = false;
+}
+
+void Selection::MouseDown(int16_t, float X, float Y) {
+    if (state != Selected) {
+        BeginRectangle(X, Y);
+        return;
+    }
+    if (shape->contains(X, Y)) {
+        grabx = i16(nearest(X - Int(shape->Left() + shape->Width() / 2)));
+        graby = i16(nearest(Y - Int(shape->Top() + shape->Height() / 2)));
+        return;
+    }
+    ApplySelection();
+    BeginRectangle(X, Y);
+    parent->updatePreview(true);
+}
+
+void Selection::MouseMove(float X, float Y) {
+    const float t = T();
+    PictureBox* view = parent->view->picpreview;
+    if (state == Drawing) {
+        const int pw = view->width();
+        const int ph = view->height();
+        if (0 < X && X < pw) {
+            dragw = i16(nearest(X - lastx + dragw));
+        }
+        if (0 < Y && Y < ph) {
+            dragh = i16(nearest(Y - lasty + dragh));
+        }
+        // The outline covers the whole cells passed over between the start point and the pointer.
+        auto span = [t](float at, int16_t drag, float& first, float& size) {
+            if (drag > 0) {
+                first = static_cast<float>(Int((at - drag) / t)) * t;
+                size = static_cast<float>(Int(drag / t)) * t;
+            } else {
+                first = static_cast<float>(Int((t + at - 1) / t)) * t;
+                size = static_cast<float>(Int(std::abs(drag) / t)) * t;
+            }
+        };
+        float left = 0;
+        float width = 0;
+        float top = 0;
+        float height = 0;
+        span(X, dragw, left, width);
+        span(Y, dragh, top, height);
+        if (left < 0) {
+            left = 0;
+        }
+        if (left + width > pw) {
+            left = pw - width - 1;
+        }
+        if (top < 0) {
+            top = 0;
+        }
+        if (top + height > ph) {
+            top = ph - height - 1;
+        }
+        shape->setLeft(left);
+        shape->setWidth(width);
+        shape->setTop(top);
+        shape->setHeight(height);
+    } else if (state == Selected && parent->general.mouseIsDown) {
+        const float newLeft = static_cast<float>(Int(nearest(X - shape->Width() / 2 - grabx) / t)) * t;
+        const float newTop = static_cast<float>(Int(Int(Y - shape->Height() / 2 - graby) / t)) * t;
+        const bool shifted = newLeft != nearest(shape->Left()) || newTop != nearest(shape->Top());
+        shape->setLeft(newLeft);
+        shape->setTop(newTop);
+        if (shifted) {
+            moved = true;
+            parent->updatePreview(true);
+        }
+    } else if (state == Selected) {
+        view->setCursor(shape->contains(X, Y) ? Qt::SizeAllCursor : Qt::CrossCursor);
+    }
+    lastx = i16(nearest(X));
+    lasty = i16(nearest(Y));
+}
+
+void Selection::MouseUp() {
+    const float t = T();
+    const float h = static_cast<float>(parent->view->hScr->value());
+    const float v = static_cast<float>(parent->view->vscr->value());
+    // With one pixel per cell the outline lies exactly on its cells; otherwise 2 pixels of slack
+    // keep an outline drawn a pixel early on its own cell.
+    const float slack = parent->magnifier.UsingPixels() ? 0.0f : 2.0f;
+    selstartx = i16(Int((h + shape->Left() + slack) / t));
+    selstarty = i16(Int((v + shape->Top() + slack) / t));
+    selendx = i16(nearest(shape->Width() / t + selstartx - 1));
+    selendy = i16(nearest(shape->Height() / t + selstarty - 1));
+    if (state == Drawing) {
+        state = Selected;
+        if (selstartx > selendx || selstarty > selendy) {
+            StopSelecting(true);
+            return;
+        }
+        CellRect r = rect();
+        BlockEdits::growToSpecialTiles(parent->level, r);
+        selstartx = i16(r.x1);
+        selstarty = i16(r.y1);
+        selendx = i16(r.x2);
+        selendy = i16(r.y2);
+        if (srcx == -1 || srcy == -1) {
+            srcx = selstartx;
+            srcy = selstarty;
+        }
+        parent->general.mouseIsDown = false;
+        parent->updatePreview(true);
+    } else if (state == Selected) {
+        // A move along one axis only keeps the outline where the drag left it.
+        if (srcx != selstartx && srcy != selstarty && !parent->magnifier.UsingPixels()) {
+            placeOutlineFromCells();
+        }
+    }
+}
+
+void Selection::ApplySelection() {
+    Level& level = parent->level;
+    ClipB& clip = parent->clip;
+    const bool pasted = clip.pasting();
+    bool recorded = false;
+    if (pasted || srcx != selstartx || srcy != selstarty) {
+        level.undoredo.ResetRedo();
+        undoch = std::make_unique<Changes>();
+        const CellRect target = rect();
+        if (!pasted) {
+            const CellRect source{srcx, srcy, srcx + target.width() - 1, srcy + target.height() - 1};
+            BlockEdits::removePartialObjects(level, source, *undoch);
+            const TileBlock block = BlockEdits::readBlock(level, source);
+            BlockEdits::emptyCells(level, source, *undoch, moved);
+            BlockEdits::removeObjectsUnder(level, target, *undoch);
+            BlockEdits::dropBlock(level, block, target.x1, target.y1, *undoch, moved);
+        } else {
+            moved = true;
+            BlockEdits::removeObjectsUnder(level, target, *undoch);
+            BlockEdits::dropBlock(level, clip.block(), target.x1, target.y1, *undoch, true);
+            clip.setPasting(false);
+        }
+        recorded = true;
+    }
+    state = None;
+    shape->hideShape();
+    if (recorded && moved) {
+        // A block put back where it came from changes nothing and leaves the map as it was.
+        if (undoch->UBnd() >= 0) {
+            level.mapchanged = true;
+        }
+        level.undoredo.AddToUndo(std::move(undoch));
+    }
+    undoch.reset();
+    parent->UpdateLevel();
+}
+
+void Selection::StopSelecting(bool refresh) {
+    state = None;
+    shape->hideShape();
+    parent->general.SetCurrentTool(parent->general.currentTool);
+    parent->updatePreview(refresh);
+}
+
+void Selection::DeleteSelection() {
+    Level& level = parent->level;
+    level.undoredo.ResetRedo();
+    undoch = std::make_unique<Changes>();
+    if (!parent->clip.pasting()) {
+        const CellRect r = rect();
+        BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, *undoch, true);
+    }
+    StopSelecting(false);
+    endEdit();
+}
+
+void Selection::placeOutlineFromCells() {
+    const float t = T();
+    shape->setLeft(static_cast<float>(selstartx - startX()) * t);
+    shape->setTop(static_cast<float>(selstarty - startY()) * t);
+    shape->setWidth(static_cast<float>(selendx + 1 - selstartx) * t);
+    shape->setHeight(static_cast<float>(selendy + 1 - selstarty) * t);
+}
+
+void Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
+    if (state != Selected) {
+        return;
+    }
+    const int tool = parent->general.currentTool;
+    const bool floatingShown = tool == 1 || tool == 2;
+    if (!fromUpdateLevel && !floatingShown) {
+        return;
+    }
+    if (!parent->general.mouseIsDown) {
+        placeOutlineFromCells();
+    }
+    // A full redraw is followed by the preview copy, which draws the block over the fresh view.
+    if (!fromUpdateLevel) {
+        drawFloatingBlock();
+    }
+}
+
+void Selection::drawFloatingBlock() {
+    QImage& out = parent->view->picpreview->image;
+    const QRect at = shape->outline();
+    if (parent->clip.pasting()) {
+        parent->clip.drawPasted(out, at);
+        return;
+    }
+    const float t = T();
+    const QRect source(static_cast<int>(static_cast<float>(srcx - startX()) * t),
+                       static_cast<int>(static_cast<float>(srcy - startY()) * t), at.width(), at.height());
+    // The source shows empty while the block is shown at the outline; cells of the source outside
+    // the view are not in the view image and show empty too.
+    Blit::fill(out, source, qRgb(0, 0, 0));
+    Blit::copy(out, at.topLeft(), parent->view->piclevel, source);
+}
+
+void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
+    selstartx = startx;
+    selstarty = starty;
+    selendx = endx;
+    selendy = endy;
+    parent->general.SetCurrentTool(2);
+    state = Selected;
+}
+
+void Selection::CutSelection() {
+    parent->clip.CutOrCopy(true, selstartx, selstarty, selendx, selendy);
+}
+
+void Selection::CopySelection() {
+    parent->clip.CutOrCopy(false, selstartx, selstarty, selendx, selendy);
+}
+
+void Selection::beginEdit() {
+    parent->level.undoredo.ResetRedo();
+    undoch = std::make_unique<Changes>();
+}
+
+void Selection::endEdit() {
+    Level& level = parent->level;
+    if (undoch->UBnd() >= 0) {
+        level.mapchanged = true;
+    }
+    level.undoredo.AddToUndo(std::move(undoch));
+    parent->UpdateLevel();
+}
+
+void Selection::widenTo(const CellRect& area) {
+    if (area.isEmpty()) {
+        return;
+    }
+    selstartx = i16(std::min<int>(selstartx, area.x1));
+    selstarty = i16(std::min<int>(selstarty, area.y1));
+    selendx = i16(std::max<int>(selendx, area.x2));
+    selendy = i16(std::max<int>(selendy, area.y2));
+}
+
+void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
+    beginEdit();
+    BlockEdits::SwitchOrReplace(parent->level, rect(), src, dest, replace, *undoch);
+    endEdit();
+}
+
+void Selection::Mirror() {
+    beginEdit();
+    widenTo(BlockEdits::Mirror(parent->level, rect(), *undoch));
+    endEdit();
+}
+
+void Selection::Flip() {
+    beginEdit();
+    widenTo(BlockEdits::Flip(parent->level, rect(), *undoch));
+    endEdit();
+}
+
+std::optional<QRectF> Selection::radarFrame() const {
+    const int tool = parent->general.currentTool;
+    if ((state != Drawing && state != Selected) || (tool != 1 && tool != 2)) {
+        return std::nullopt;
+    }
+    return QRectF(shape->Left(), shape->Top(), shape->Width(), shape->Height());
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QRectF>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "history/Changes.h"
+#include "selection/CellRect.h"
+#include "tools/SelectionHooks.h"
+
+class SelectionShape;
+class frmMain;
+
+// The rectangular selection of one map (tool 2): marked with the mouse, dragged as a floating
+// block that stays in the grid until it is applied, and the working area of cut, copy, mirror,
+// flip, switch and the bucket's fill. Applying is the one moment at which cells change.
+class Selection : public SelectionHooks {
+public:
+    // Hands the selection its map window and lays the outline on the window's view.
+    void setParent(frmMain* myparent);
+
+    int selstate() const override { return state; }
+    void setSelstate(int newselstate) { state = newselstate; }
+    bool selalreadymoved() const override { return moved; }
+    bool pasting() const override;
+    bool IsInSelection(int column, int row) const override;
+    QRect shpdraw() const override;
+    // The outline control itself.
+    SelectionShape& outline() const { return *shape; }
+    // The selection rectangle in cells, bounds inclusive.
+    CellRect rect() const { return {selstartx, selstarty, selendx, selendy}; }
+    // Where the lifted block still lies in the grid; -1 when not set.
+    int16_t srcX() const { return srcx; }
+    int16_t srcY() const { return srcy; }
+
+    void MouseDown(int16_t Button, float X, float Y) override;
+    void MouseMove(float X, float Y) override;
+    void MouseUp() override;
+    // Writes the floating block at the rectangle as one undo step and ends the selection.
+    void ApplySelection();
+    // Ends the selection without touching the grid; a dragged or pasted block is dropped.
+    void StopSelecting(bool refresh) override;
+    // Empties the block's source cells (not the cells under a dragged outline) as one undo step.
+    void DeleteSelection() override;
+    // Places the outline from the cell rectangle and draws the floating block on the view.
+    void UpdateSelectionOnPreview(bool fromUpdateLevel);
+    // The rectangle of a pasted block; the selection tool becomes current.
+    void SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy);
+    void CutSelection();
+    void CopySelection();
+    // Switch (or replace) two tile numbers inside the rectangle, as one undo step.
+    void SwitchOrReplace(int16_t src, int16_t dest, bool replace);
+    void Mirror();
+    void Flip();
+    // The outline for the radar while a selection exists and the magnifier or selection is current.
+    std::optional<QRectF> radarFrame() const;
+
+private:
+    void BeginRectangle(float X, float Y);
+    float T() const;
+    int startX() const;
+    int startY() const;
+    void placeOutlineFromCells();
+    void drawFloatingBlock();
+    // Starts a batch for an edit of the rectangle; ends it as one undo step, marking the map changed
+    // when it holds a change, and redraws.
+    void beginEdit();
+    void endEdit();
+    void widenTo(const CellRect& area);
+
+    int16_t lastx = 0;
+    int16_t lasty = 0;
+    int16_t dragw = 0;
+    int16_t dragh = 0;
+    int16_t srcx = -1;
+    int16_t srcy = -1;
+    bool moved = false;
+    int16_t grabx = 0;
+    int16_t graby = 0;
+    int state = 0;
+    int16_t selstartx = 0;
+    int16_t selstarty = 0;
+    int16_t selendx = 0;
+    int16_t selendy = 0;
+    frmMain* parent = nullptr;
+    SelectionShape* shape = nullptr;
+    std::unique_ptr<Changes> undoch;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+
+class Dialogs;
+class PictureBox;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The "Replace Tiles in" dialog: switch or replace two tile numbers, the left and right tiles or
+// two typed numbers, in the whole level or the selection. While it is open the main window is
+// disabled; it is enabled again however the dialog closes.
+class frmReplace : public QDialog {
+    Q_OBJECT
+public:
+    // What OK asks for: `mode` 0..3 as the options are listed, the two tiles, selection only.
+    using Execute = std::function<void(int mode, int16_t tilesrc, int16_t tiledest, bool inselection)>;
+
+    // `blocked` is the main window; `tileset` the tile pictures (16 x 16, 19 a row).
+    frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset, Execute execute);
+    ~frmReplace() override;
+
+    // Redraws the two tile previews for the selected option.
+    void updatePreview();
+    // A number box read as the dialog reads it: decimal, rounded to the nearest, halves to even.
+    static int16_t boxNumber(const QLineEdit* box);
+
+    int16_t lefttile = 0;
+    int16_t righttile = 0;
+
+    QRadioButton* optswitchleftright;
+    QRadioButton* optswitchcustom;
+    QLineEdit* txtcustomold;
+    QLineEdit* txtcustomnew;
+    QCheckBox* chkinselection;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    PictureBox* picold;
+    PictureBox* picnew;
+    QRadioButton* optreplaceleftright;
+    QRadioButton* optreplacecustom;
+    QLineEdit* txtreplaceold;
+    QLineEdit* txtreplacenew;
+    QPushButton* cmdUpdate;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cmdOK_Click();
+    void release();
+    // Checks a box that lost the focus; false (after the message) when it holds no tile number.
+    bool checkBox(QLineEdit* box);
+    void drawTile(PictureBox* into, int16_t tile);
+
+    QWidget* blocked;
+    Dialogs& dialogs;
+    QImage tileset;
+    Execute execute;
+    bool checking = false;
+};

@@ -1,0 +1,121 @@
+#include "walls/frmCreateWallTile.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <cmath>
+
+#include "app/frmMain.h"
+#include "model/Tileset.h"
+#include "view/Blit.h"
+#include "view/PictureBox.h"
+#include "walls/walltiles.h"
+
+frmCreateWallTile::frmCreateWallTile(QWidget* owner)
+    : QDialog(owner),
+      picpreviewwalls(new PictureBox(this)),
+      vscr(new QScrollBar(Qt::Vertical, this)),
+      picdefault(defaultPicture()),
+      Frame1(new QGroupBox(QStringLiteral("Current"), this)),
+      piccurrent(new PictureBox(Frame1)),
+      cmdAddNew(new QPushButton(QStringLiteral("Add New"), this)),
+      cmdReplace(new QPushButton(QStringLiteral("Replace ->"), this)),
+      cmdRemove(new QPushButton(QStringLiteral("Remove"), this)) {
+    setWindowTitle(QStringLiteral("Create Walltiles"));
+    setFixedSize(424, 272);
+    picpreviewwalls->setGeometry(8, 8, 256, 256);
+    picpreviewwalls->resizeImage({256, 256});
+    picpreviewwalls->setFocusPolicy(Qt::NoFocus);
+    vscr->setGeometry(264, 8, 17, 256);
+    vscr->setRange(0, 0);
+    selwall = new QFrame(picpreviewwalls);
+    selwall->setFrameStyle(QFrame::Box | QFrame::Plain);
+    selwall->setLineWidth(2);
+    selwall->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0);"));
+    selwall->setAttribute(Qt::WA_TransparentForMouseEvents);
+    selwall->setGeometry(0, 0, SetSize, SetSize);
+    Frame1->setGeometry(296, 8, 120, 96);
+    piccurrent->setGeometry(28, 24, SetSize, SetSize);
+    piccurrent->resizeImage({SetSize, SetSize});
+    cmdReplace->setGeometry(296, 112, 120, 28);
+    cmdAddNew->setGeometry(296, 196, 120, 28);
+    cmdRemove->setGeometry(296, 232, 120, 28);
+    // Sets cannot be edited yet: nothing fills a set, so these have nothing to act on.
+    cmdReplace->setEnabled(false);
+    cmdRemove->setEnabled(false);
+    connect(cmdAddNew, &QPushButton::clicked, this, [this] { cmdAddNew_Click(); });
+    connect(vscr, &QScrollBar::valueChanged, this, [this] { DrawWallTiles(); });
+    connect(picpreviewwalls, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
+                picpreviewwalls_MouseDown(pos.y());
+            });
+}
+
+QImage frmCreateWallTile::defaultPicture() {
+    QImage picture(SetSize, SetSize, QImage::Format_RGB32);
+    picture.fill(qRgb(40, 40, 48));
+    QPainter p(&picture);
+    p.setPen(qRgb(96, 96, 112));
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            p.drawRect(i * 16, j * 16, 15, 15);
+        }
+    }
+    return picture;
+}
+
+void frmCreateWallTile::init(frmMain* newMap) {
+    if (map) {
+        disconnect(map, nullptr, this, nullptr);
+    }
+    map = newMap;
+    if (map) {
+        connect(map, &QObject::destroyed, this, &QDialog::close);
+        pictileset = map->level.tileset.pictileset().copy();
+    }
+    picwalltiles = QImage();
+    DrawWallTiles();
+}
+
+void frmCreateWallTile::DrawWallTiles() {
+    const int n = map ? map->walltiles.UBnd() + 1 : 0;
+    picwalltiles = QImage(SetSize, std::max(1, n * SetSize), QImage::Format_RGB32);
+    picwalltiles.fill(Qt::black);
+    for (int i = 0; i < n; ++i) {
+        Blit::copy(picwalltiles, {0, SetSize * i}, picdefault, picdefault.rect());
+        const WallDef& set = map->walltiles.getWallTile(i);
+        for (int j = 0; j < WallDef::Entries; ++j) {
+            const int16_t t = set.getWall(j);
+            if (t >= 1 && t <= 255) {
+                Blit::copy(picwalltiles, {(j % 4) * 16, SetSize * i + (j / 4) * 16}, pictileset,
+                           Tileset::tileSource(t, Tileset::TileSize));
+            }
+        }
+    }
+    {
+        // The range may lower the value; this drawing already uses the lowered one.
+        const QSignalBlocker quiet(vscr);
+        vscr->setRange(0, std::max(0, n - 1));
+    }
+    picpreviewwalls->image.fill(Qt::black);
+    if (n > 0) {
+        Blit::copy(picpreviewwalls->image, {0, 0}, picwalltiles, {0, SetSize * vscr->value(), 256, 256});
+    }
+    picpreviewwalls->refresh();
+}
+
+void frmCreateWallTile::cmdAddNew_Click() {
+    if (!map) {
+        return;
+    }
+    map->walltiles.AddWallTile(WallDef());
+    DrawWallTiles();
+}
+
+void frmCreateWallTile::picpreviewwalls_MouseDown(double Y) {
+    picked = static_cast<int16_t>(std::floor(Y / SetSize) + vscr->value());
+    selwall->move(0, (picked - vscr->value()) * SetSize);
+}

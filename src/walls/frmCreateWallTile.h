@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QPointer>
+#include <cstdint>
+
+class PictureBox;
+class QFrame;
+class QGroupBox;
+class QPushButton;
+class QScrollBar;
+class frmMain;
+
+// The "Create Walltiles" dialog: shows the wall tile sets of one map four at a time, adds empty
+// sets and marks the picked one. Editing a set is not offered, so its other buttons are disabled.
+class frmCreateWallTile : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int SetSize = 64;  // pixels of one set's 4 x 4 block
+
+    explicit frmCreateWallTile(QWidget* owner);
+
+    // Binds the dialog to a map window and shows its sets; the dialog closes with that window.
+    void init(frmMain* map);
+    // Redraws every set of the bound map and the visible four.
+    void DrawWallTiles();
+    // The stored background of every set: a 4 x 4 block of empty cells.
+    static QImage defaultPicture();
+
+    PictureBox* picpreviewwalls;
+    QFrame* selwall;
+    QScrollBar* vscr;
+    QImage picwalltiles;
+    QImage picdefault;
+    QImage pictileset;
+    QGroupBox* Frame1;
+    PictureBox* piccurrent;
+    QPushButton* cmdAddNew;
+    QPushButton* cmdReplace;
+    QPushButton* cmdRemove;
+    // The set last picked with the mouse.
+    int16_t picked = 0;
+
+private:
+    void cmdAddNew_Click();
+    void picpreviewwalls_MouseDown(double Y);
+
+    QPointer<frmMain> map;
+};

@@ -1,0 +1,162 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "SelectionFixture.h"
+#include "app/MainMenu.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/Tileset.h"
+#include "selection/EditCommands.h"
+#include "selection/frmReplace.h"
+#include "view/PictureBox.h"
+
+class ReplaceDialogTest : public SelectionFixture {
+protected:
+    frmReplace* open() {
+        general->menu->mnuReplace->trigger();
+        return general->editCommands->replaceDialog();
+    }
+    // Leaves a number box for the OK button, as a click on it would.
+    void leave(QLineEdit* box) {
+        QApplication::setActiveWindow(box->window());
+        box->setFocus();
+        QApplication::processEvents();
+        box->window()->findChild<QPushButton*>()->setFocus();
+        QApplication::processEvents();
+    }
+    void stripe() {
+        for (int x = 0; x < 8; ++x) {
+            put(x, 3, x % 2 ? 5 : 9);
+        }
+    }
+};
+
+TEST_F(ReplaceDialogTest, MovedSelectionKeepsTheDialogClosed) {
+    select(2, 1, 3, 1);
+    drag({at(2, 1), at(2, 4)});
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_EQ(dialogs->messages,
+              QStringList(QStringLiteral("You can't replace a selection that has already been moved")));
+    EXPECT_TRUE(general->isEnabled());
+}
+
+TEST_F(ReplaceDialogTest, DialogBlocksTheMainWindowUntilItClosesAnyWay) {
+    const std::vector<std::function<void(frmReplace*)>> closings = {
+        [](frmReplace* d) { d->cmdOK->click(); },
+        [](frmReplace* d) { d->cmdCancel->click(); },
+        [](frmReplace* d) { QTest::keyClick(d, Qt::Key_Escape); },
+        [](frmReplace* d) { d->close(); },
+        [](frmReplace* d) { delete d; },
+    };
+    for (const auto& closeIt : closings) {
+        frmReplace* dialog = open();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(general->isEnabled());
+        EXPECT_TRUE(dialog->isEnabled());
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Replace Tiles in"));
+        closeIt(dialog);
+        EXPECT_TRUE(general->isEnabled());
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(ReplaceDialogTest, InSelectionOnlyIsOfferedOnlyWithASelection) {
+    frmReplace* dialog = open();
+    EXPECT_FALSE(dialog->chkinselection->isEnabled());
+    EXPECT_FALSE(dialog->chkinselection->isChecked());
+    EXPECT_TRUE(dialog->optswitchleftright->isChecked());
+    dialog->cmdCancel->click();
+    select(0, 0, 2, 2);
+    dialog = open();
+    EXPECT_TRUE(dialog->chkinselection->isEnabled());
+    EXPECT_TRUE(dialog->chkinselection->isChecked());
+    dialog->cmdCancel->click();
+}
+
+TEST_F(ReplaceDialogTest, NumberOutsideTheTileRangeIsRefusedWhenLeavingTheBox) {
+    frmReplace* dialog = open();
+    dialog->optswitchcustom->setChecked(true);
+    dialog->txtcustomnew->setText(QStringLiteral("300"));
+    leave(dialog->txtcustomnew);
+    EXPECT_EQ(dialogs->messages, QStringList(QStringLiteral("Tile numbers are between 0 and 255")));
+    EXPECT_TRUE(dialog->txtcustomnew->hasFocus());
+    dialog->txtcustomnew->setText(QStringLiteral("255.4"));  // read before rounding: refused
+    leave(dialog->txtcustomnew);
+    EXPECT_EQ(dialogs->messages.size(), 2);
+    EXPECT_TRUE(dialog->txtcustomnew->hasFocus());
+    dialog->txtcustomnew->setText(QStringLiteral("7"));
+    leave(dialog->txtcustomnew);
+    dialog->txtcustomold->setText(QString());  // empty counts as 0
+    leave(dialog->txtcustomold);
+    EXPECT_EQ(dialogs->messages.size(), 2);
+    dialog->cmdCancel->click();
+}
+
+TEST_F(ReplaceDialogTest, SwitchOverTheWholeMapIsOneUndoStep) {
+    stripe();
+    put(500, 500, 5);
+    map->tilesetleft = 5;
+    map->tilesetright = 9;
+    frmReplace* dialog = open();
+    dialog->cmdOK->click();
+    EXPECT_EQ(count(5, 0, 3, 7, 3), 4);
+    EXPECT_EQ(tile(0, 3), 5);
+    EXPECT_EQ(tile(1, 3), 9);
+    EXPECT_EQ(tile(500, 500), 9);
+    EXPECT_EQ(undoSteps(), 1);
+    map->level.undoredo.Undo();
+    EXPECT_EQ(tile(0, 3), 9);
+}
+
+TEST_F(ReplaceDialogTest, ReplaceInTheSelectionLeavesCellsOutsideAndMarksTheMap) {
+    stripe();
+    select(2, 3, 5, 3);
+    frmReplace* dialog = open();
+    dialog->optreplacecustom->setChecked(true);
+    dialog->txtreplaceold->setText(QStringLiteral("5"));
+    dialog->txtreplacenew->setText(QStringLiteral("9"));
+    dialog->cmdOK->click();
+    EXPECT_EQ(count(5, 0, 3, 7, 3), 2);  // columns 1 and 7 stay
+    EXPECT_EQ(count(9, 2, 3, 5, 3), 4);
+    EXPECT_EQ(map->sel.selstate(), 2);
+    EXPECT_EQ(undoSteps(), 1);
+    EXPECT_TRUE(map->level.mapchanged);
+}
+
+TEST_F(ReplaceDialogTest, EqualNumbersStillMakeAnEmptyUndoStep) {
+    stripe();
+    select(0, 3, 7, 3);
+    frmReplace* dialog = open();
+    dialog->optswitchcustom->setChecked(true);
+    dialog->txtcustomold->setText(QStringLiteral("5"));
+    dialog->txtcustomnew->setText(QStringLiteral("5"));
+    dialog->cmdOK->click();
+    EXPECT_EQ(count(5, 0, 3, 7, 3), 4);
+    EXPECT_EQ(undoSteps(), 1);
+    EXPECT_FALSE(map->level.mapchanged);
+}
+
+TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
+    map->tilesetleft = 20;
+    map->tilesetright = 33;
+    frmReplace* dialog = open();
+    const QImage& tiles = map->level.tileset.pictileset();
+    auto picture = [&](int tile) {
+        return tiles.copy(Tileset::tileSource(tile, 16)).convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(dialog->picold->image.convertToFormat(QImage::Format_RGB32), picture(20));
+    EXPECT_EQ(dialog->picnew->image.convertToFormat(QImage::Format_RGB32), picture(33));
+    dialog->optreplacecustom->click();
+    dialog->txtreplaceold->setText(QStringLiteral("7"));
+    dialog->txtreplacenew->setText(QStringLiteral("8"));
+    dialog->cmdUpdate->click();
+    EXPECT_EQ(dialog->picold->image.convertToFormat(QImage::Format_RGB32), picture(7));
+    EXPECT_EQ(dialog->picnew->image.convertToFormat(QImage::Format_RGB32), picture(8));
+    dialog->cmdCancel->click();
+}
