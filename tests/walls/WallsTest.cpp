@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/Dialogs.h"
+#include "app/RightPanel.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/Tileset.h"
+#include "selection/EditCommands.h"
+#include "view/PictureBox.h"
+#include "walls/frmCreateWallTile.h"
+
+TEST(WallDef, EntriesOutsideTheBlockAreIgnored) {
+    WallDef set;
+    set.setWall(5, 20);
+    set.setWall(16, 7);
+    set.setWall(-1, 7);
+    EXPECT_EQ(set.getWall(5), 20);
+    for (int j = 0; j < WallDef::Entries; ++j) {
+        EXPECT_EQ(set.getWall(j), j == 5 ? 20 : 0);
+    }
+}
+
+TEST(walltiles, CountsAddsAndReplacesSets) {
+    walltiles list;
+    EXPECT_FALSE(list.hasWallTiles());
+    EXPECT_EQ(list.UBnd(), -1);
+    WallDef marked;
+    marked.setWall(0, 3);
+    list.AddWallTile(WallDef());
+    list.AddWallTile(marked);
+    EXPECT_TRUE(list.hasWallTiles());
+    EXPECT_EQ(list.UBnd(), 1);
+    EXPECT_EQ(list.getWallTile(1).getWall(0), 3);
+    list.ReplaceWallTile(0, marked);
+    list.ReplaceWallTile(2, WallDef());  // past the end: ignored
+    EXPECT_EQ(list.getWallTile(0).getWall(0), 3);
+    EXPECT_EQ(list.UBnd(), 1);
+}
+
+namespace {
+
+class WallsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        general = std::make_unique<frmGeneral>(std::make_unique<Dialogs>(), nullptr,
+                                               dir.filePath(QStringLiteral("recent.ini")));
+        general->show();
+        map = general->NewMap();
+        ASSERT_NE(map, nullptr);
+    }
+    void TearDown() override {
+        general->exitApproved = true;
+        general.reset();
+    }
+    frmCreateWallTile* open() {
+        general->picRightBar->cmdCreateWalls->click();
+        return general->editCommands->wallsDialog();
+    }
+    // The 64 x 64 block that the preview shows in slot `row` (0..3).
+    QImage shownSet(frmCreateWallTile* d, int row) const {
+        return d->picpreviewwalls->image.copy(0, row * 64, 64, 64).convertToFormat(QImage::Format_RGB32);
+    }
+    QImage blockWith(int entry, int16_t tile) const {
+        QImage block = frmCreateWallTile::defaultPicture();
+        const QImage picture = map->level.tileset.pictileset().copy(Tileset::tileSource(tile, 16));
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                block.setPixel((entry % 4) * 16 + x, (entry / 4) * 16 + y, picture.pixel(x, y));
+            }
+        }
+        return block.convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<frmGeneral> general;
+    frmMain* map = nullptr;
+};
+
+}  // namespace
+
+TEST_F(WallsDialogTest, OpensForTheActiveMapWithOnlyAddNewActive) {
+    frmCreateWallTile* d = open();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Create Walltiles"));
+    EXPECT_TRUE(d->cmdAddNew->isEnabled());
+    EXPECT_FALSE(d->cmdReplace->isEnabled());
+    EXPECT_FALSE(d->cmdRemove->isEnabled());
+    EXPECT_TRUE(general->isEnabled());  // not modal
+    QImage black(64, 64, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(shownSet(d, 0), black);
+}
+
+TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySet) {
+    frmCreateWallTile* d = open();
+    d->cmdAddNew->click();
+    EXPECT_EQ(map->walltiles.UBnd(), 0);
+    EXPECT_EQ(shownSet(d, 0), frmCreateWallTile::defaultPicture());
+    for (int i = 0; i < 4; ++i) {
+        d->cmdAddNew->click();
+    }
+    EXPECT_EQ(d->vscr->maximum(), 4);
+    WallDef marked;
+    marked.setWall(5, 20);
+    map->walltiles.ReplaceWallTile(2, marked);
+    d->vscr->setValue(1);  // sets 1..4 shown
+    EXPECT_EQ(shownSet(d, 1), blockWith(5, 20));
+    EXPECT_EQ(shownSet(d, 0), frmCreateWallTile::defaultPicture());
+}
+
+TEST_F(WallsDialogTest, PickedSetIsMarked) {
+    frmCreateWallTile* d = open();
+    for (int i = 0; i < 6; ++i) {
+        d->cmdAddNew->click();
+    }
+    d->vscr->setValue(2);
+    QTest::mouseClick(d->picpreviewwalls, Qt::LeftButton, Qt::NoModifier, QPoint(30, 140));
+    EXPECT_EQ(d->picked, 4);
+    EXPECT_EQ(d->selwall->y(), 128);
+}
+
+TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMap) {
+    frmCreateWallTile* d = open();
+    d->cmdAddNew->click();
+    d->cmdAddNew->click();
+    frmMain* first = map;
+    map = general->NewMap();
+    d = open();
+    EXPECT_EQ(map->walltiles.UBnd(), -1);
+    d->cmdAddNew->click();
+    EXPECT_EQ(map->walltiles.UBnd(), 0);
+    EXPECT_EQ(first->walltiles.UBnd(), 1);
+    EXPECT_EQ(d->vscr->maximum(), 0);
+}
+
+TEST_F(WallsDialogTest, DialogClosesWithItsMap) {
+    frmCreateWallTile* d = open();
+    map->parentWidget()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(d->isVisible());
+    d->cmdAddNew->click();  // bound to nothing: no effect, no crash
+}
