@@ -2,7 +2,19 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+
+// "lvl" from "*.lvl (*.lvl)", or an empty string.
+QString firstSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
+}  // namespace
 
 void Dialogs::message(QWidget* parent, const QString& text, Icon icon) {
     QMessageBox box(parent);
@@ -30,9 +42,22 @@ bool Dialogs::ask(QWidget* parent, const QString& text) {
 }
 
 QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, {}, filter);
+    const QString name = QFileDialog::getOpenFileName(parent, title, lastFolder, filter);
+    if (!name.isEmpty()) {
+        lastFolder = QFileInfo(name).absolutePath();
+    }
+    return name;
 }
 
 QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, {}, filter);
+    QFileDialog dialog(parent, title, lastFolder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(firstSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString name = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(name).absolutePath();
+    return name;
 }

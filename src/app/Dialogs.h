@@ -14,7 +14,12 @@ public:
     virtual void message(QWidget* parent, const QString& text, Icon icon = Icon::None);
     // Yes/No question with a question icon; true for Yes.
     virtual bool ask(QWidget* parent, const QString& text);
-    // Full path of the chosen file, or an empty string when cancelled.
+    // Full path of the chosen file, or an empty string when cancelled. `filter` is a Qt name filter
+    // such as "*.lvl (*.lvl)"; a saved name without extension gets the filter's first one.
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter);
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter);
+
+private:
+    // The open and save dialogs start where the last one ended, as one shared dialog would.
+    QString lastFolder;
 };

@@ -1,36 +1,131 @@
 #include "app/frmGeneral.h"
 
-#include <QDockWidget>
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QVBoxLayout>
+#include <QMimeData>
+#include <QToolButton>
 
+#include "app/AppIcons.h"
+#include "app/FileCommands.h"
+#include "app/General.h"
+#include "app/MainMenu.h"
+#include "app/MdiArrange.h"
+#include "app/RecentFiles.h"
+#include "app/RightPanel.h"
+#include "app/TilesetPicker.h"
+#include "app/ToolBars.h"
 #include "app/frmMain.h"
 #include "model/LevelFile.h"
+#include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
-frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
+frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const QString& recentIni)
     : QMainWindow(parent),
-      mdi(new QMdiArea(this)),
-      picradar(new PictureBox),
-      lblposition(new QLabel),
-      dialogBoxes(std::move(dialogs)) {
-    setCentralWidget(mdi);
-    picradar->setFixedSize(288, 288);
-    picradar->resizeImage(QSize(288, 288));
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(lblposition);
-    layout->addWidget(picradar);
-    layout->addStretch();
-    auto* dock = new QDockWidget(this);
-    dock->setWidget(panel);
-    addDockWidget(Qt::RightDockWidgetArea, dock);
+      mdi(new QMdiArea),
+      dialogBoxes(std::move(dialogs)),
+      files(std::make_unique<FileCommands>(*this)) {
+    setWindowTitle(QStringLiteral("Quarn"));
+    setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
+    setAcceptDrops(true);
+    menu = new MainMenu(this, recentIni.isEmpty() ? RecentFiles::defaultIniPath() : recentIni);
+    toolbars = new ToolBars(this, *menu);
+    picRightBar = new RightPanel;
+    tilesetPicker = new TilesetPicker(*this, *picRightBar);
+    picradar = picRightBar->picradar;
+    lblposition = picRightBar->lblposition;
+
+    auto* centre = new QWidget;
+    auto* layout = new QHBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    mdi->setObjectName(QStringLiteral("mdi"));
+    mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    layout->addWidget(mdi, 1);
+    layout->addWidget(picRightBar);
+    setCentralWidget(centre);
+
+    connectCommands();
+    setMapCommandsEnabled(false);
+    setOwnTilesetItemsEnabled(false);
+    setUndoRedoEnabled(false, false);
+    SetCurrentTool(3);
 }
 
-frmGeneral::~frmGeneral() = default;
+frmGeneral::~frmGeneral() {
+    // The map windows go with the window area; nothing may react to their activation any more.
+    disconnect(mdi, nullptr, this, nullptr);
+}
+
+void frmGeneral::connectCommands() {
+    connect(menu->mnuNew, &QAction::triggered, this, [this] { NewMap(); });
+    connect(menu->mnuOpen, &QAction::triggered, this, [this] { OpenMap({}); });
+    connect(menu->mnuSave, &QAction::triggered, this, [this] { SaveMap(false); });
+    connect(menu->mnuSaveAs, &QAction::triggered, this, [this] { SaveMap(true); });
+    connect(menu->mnuImportTileset, &QAction::triggered, this, [this] { ImportTileset(); });
+    connect(menu->mnuExportTileset, &QAction::triggered, this, [this] { ExportTileset(); });
+    connect(menu->mnudiscardtileset, &QAction::triggered, this, [this] { DiscardTileset(); });
+    connect(menu->mnuExit, &QAction::triggered, this, [this] { close(); });
+    connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { mnulstRecent_Click(index); });
+    connect(menu->mnuUndo, &QAction::triggered, this,
+            [this] { withActiveMap([](frmMain& map) { map.level.undoredo.Undo(); }); });
+    connect(menu->mnuRedo, &QAction::triggered, this,
+            [this] { withActiveMap([](frmMain& map) { map.level.undoredo.Redo(); }); });
+    connect(menu->mnuCascade, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
+    connect(menu->mnuTileH, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
+    connect(menu->mnuTileV, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
+    for (int i = 0; i < SlotCount; ++i) {
+        connect(menu->mnuMaps[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { mnuMaps_Click(i); });
+    }
+
+    connect(toolbars->tbGrid, &QAction::triggered, this, [this](bool pressed) {
+        withActiveMap([pressed](frmMain& map) {
+            map.usinggrid = pressed;
+            map.updatePreview(true);
+        });
+    });
+    connect(toolbars->tbTileNr, &QAction::triggered, this, [this](bool pressed) {
+        withActiveMap([pressed](frmMain& map) {
+            map.usingtilenr = pressed;
+            map.UpdateLevel();
+        });
+    });
+    for (int tool = 1; tool <= ToolCount; ++tool) {
+        connect(toolbars->toolButton(tool), &QAction::triggered, this, [this, tool] { SetCurrentTool(tool); });
+    }
+    for (int i = 0; i < 3; ++i) {
+        connect(picRightBar->optLineW[static_cast<size_t>(i)], &QToolButton::clicked, this,
+                [this, i] { lineWidthClicked(i); });
+    }
+    connect(picradar, &PictureBox::mouseDown, this, [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos) {
+        withActiveMap([pos](frmMain& map) { map.view->radarClick(pos.x(), pos.y()); });
+    });
+    connect(picRightBar->pictileset, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
+    connect(picRightBar->pictileset, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
+    for (QToolButton* button : picRightBar->optLineW) {
+        button->installEventFilter(this);
+    }
+    connect(picRightBar, &RightPanel::resized, this,
+            [this] { withActiveMap([](frmMain& map) { map.updatePreview(true); }); });
+    connect(mdi, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (auto* map = sub ? qobject_cast<frmMain*>(sub->widget()) : nullptr) {
+            map->Form_Activate();
+        }
+    });
+}
+
+void frmGeneral::withActiveMap(const std::function<void(frmMain&)>& action) {
+    if (frmMain* map = activeMap()) {
+        action(*map);
+    }
+}
 
 int16_t frmGeneral::getFreeMapSlot() const {
     for (int16_t i = 0; i < SlotCount; ++i) {
@@ -41,41 +136,268 @@ int16_t frmGeneral::getFreeMapSlot() const {
     return -1;
 }
 
-frmMain* frmGeneral::NewMap() {
-    const int16_t slot = getFreeMapSlot();
-    if (slot < 0) {
-        dialogs().message(this, QStringLiteral("Error: Maximum number of maps are already open"));
-        return nullptr;
-    }
+frmMain* frmGeneral::placeMap(int16_t slot) {
     auto* map = new frmMain(*this, slot);
     mapinuse[static_cast<size_t>(slot)] = true;
     maps[static_cast<size_t>(slot)] = map;
     activemap = slot;
-    QMdiSubWindow* sub = mdi->addSubWindow(map);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    map->setWindowTitle(QStringLiteral("Untitled"));
-    LevelFile::NewMap(map->level);
-    map->view->centreView();
-    sub->show();
-    map->UpdateLevel();
     return map;
 }
 
-int16_t frmGeneral::OpenMap(const QString&) {
-    return -1;
+void frmGeneral::releaseSlot(int16_t slot) {
+    maps[static_cast<size_t>(slot)] = nullptr;
+    mapinuse[static_cast<size_t>(slot)] = false;
+    QAction* item = menu->mnuMaps[static_cast<size_t>(slot)];
+    item->setVisible(false);
+    item->setText(QString());
 }
 
-void frmGeneral::SaveMap(bool) {}
+QString frmGeneral::freeCaption(int16_t slot) const {
+    const auto taken = [this, slot](const QString& caption) {
+        for (int16_t i = 0; i < SlotCount; ++i) {
+            if (i != slot && mapinuse[static_cast<size_t>(i)] &&
+                maps[static_cast<size_t>(i)]->windowTitle() == caption) {
+                return true;
+            }
+        }
+        return false;
+    };
+    QString caption = QStringLiteral("Untitled");
+    for (int n = 1; taken(caption); ++n) {
+        caption = QStringLiteral("Untitled%1").arg(n);
+    }
+    return caption;
+}
+
+void frmGeneral::setCaption(frmMain* map, const QString& caption) {
+    map->setWindowTitle(caption);
+    QAction* item = menu->mnuMaps[static_cast<size_t>(map->mapslot)];
+    item->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    item->setVisible(true);
+}
+
+frmMain* frmGeneral::NewMap() {
+    const int16_t slot = getFreeMapSlot();
+    if (slot < 0) {
+        dialogs().message(this, MaximumMessage);
+        return nullptr;
+    }
+    frmMain* map = placeMap(slot);
+    LevelFile::NewMap(map->level);
+    setCaption(map, freeCaption(slot));
+    showMap(map);
+    return map;
+}
 
 void frmGeneral::DestroyMap(int16_t index) {
-    maps[static_cast<size_t>(index)] = nullptr;
-    mapinuse[static_cast<size_t>(index)] = false;
+    releaseSlot(index);
+    for (bool used : mapinuse) {
+        if (used) {
+            return;
+        }
+    }
+    showTileset(QImage());
+    picradar->image.fill(Qt::black);
+    picradar->refresh();
+    lblposition->clear();
+    setMapCommandsEnabled(false);
+    setOwnTilesetItemsEnabled(false);
+    setUndoRedoEnabled(false, false);
+}
+
+void frmGeneral::UpdateMenuMaps() {
+    for (int i = 0; i < SlotCount; ++i) {
+        menu->mnuMaps[static_cast<size_t>(i)]->setChecked(false);
+    }
+    menu->mnuMaps[static_cast<size_t>(activemap)]->setChecked(true);
+}
+
+void frmGeneral::mnuMaps_Click(int index) {
+    if (mapinuse[static_cast<size_t>(index)]) {
+        mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(maps[static_cast<size_t>(index)]->parentWidget()));
+    }
+}
+
+void frmGeneral::showMap(frmMain* map) {
+    const QSize natural = map->size();
+    QMdiSubWindow* sub = mdi->addSubWindow(map);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->show();
+    // The window opens with its view at the natural size, as far as the window area allows.
+    const QSize frame = sub->size() - map->size();
+    sub->resize((natural + frame).boundedTo(mdi->viewport()->size()));
+    map->view->centreView();
+    map->UpdateLevel();
+    SetCurrentTool(currentTool);
+    setMapCommandsEnabled(true);
+}
+
+int16_t frmGeneral::OpenMap(const QString& filename) {
+    return files->OpenMap(filename);
+}
+
+void frmGeneral::openLevels(const QStringList& names) {
+    files->openLevels(names);
+}
+
+void frmGeneral::SaveMap(bool saveas) {
+    files->SaveMap(saveas);
+}
+
+void frmGeneral::ImportTileset() {
+    files->ImportTileset();
+}
+
+void frmGeneral::ExportTileset() {
+    files->ExportTileset();
+}
+
+void frmGeneral::DiscardTileset() {
+    files->DiscardTileset();
+}
+
+void frmGeneral::mnulstRecent_Click(int index) {
+    files->mnulstRecent_Click(index);
+}
+
+void frmGeneral::SetCurrentTool(int tool) {
+    if (tool < 1 || tool > ToolCount) {
+        return;
+    }
+    currentTool = tool;
+    const QCursor cursor = AppIcons::toolCursor(tool);
+    for (frmMain* map : maps) {
+        if (map != nullptr) {
+            map->view->picpreview->setCursor(cursor);
+        }
+    }
+    // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
+    const bool pausing = activeMap() != nullptr && activeMap()->tempToolActive;
+    for (frmMain* map : maps) {
+        if (map != nullptr && tool != 9 && !pausing) {
+            map->endPolyline();
+        }
+    }
+    constexpr std::array paintTools{4, 6, 8, 9, 10, 11};
+    frmMain* active = activeMap();
+    if (active != nullptr && std::find(paintTools.begin(), paintTools.end(), tool) != paintTools.end() &&
+        active->selectionHooks->selstate() == 2) {
+        active->selectionHooks->StopSelecting(true);
+    }
+    toolbars->toolButton(tool)->setChecked(true);
+    if (active != nullptr) {
+        active->view->picpreview->setFocus();
+    }
+}
+
+void frmGeneral::SetLeftSelection(int tilenr) {
+    tilesetPicker->SetLeftSelection(tilenr);
+}
+
+void frmGeneral::SetRightSelection(int tilenr) {
+    tilesetPicker->SetRightSelection(tilenr);
+}
+
+void frmGeneral::showTileset(const QImage& picture) {
+    picRightBar->showTileset(picture);
+}
+
+void frmGeneral::showDisplaySwitches(bool grid, bool tileNumbers) {
+    toolbars->tbGrid->setChecked(grid);
+    toolbars->tbTileNr->setChecked(tileNumbers);
+}
+
+bool frmGeneral::fillInScreen() const {
+    return toolbars->tbFillInScreen->isChecked();
+}
+
+QAction* frmGeneral::topButton(const QString& key) const {
+    return toolbars->button(key);
+}
+
+QAction* frmGeneral::toolButton(int tool) const {
+    return toolbars->toolButton(tool);
+}
+
+RecentFiles& frmGeneral::recent() const {
+    return *menu->recent;
 }
 
 frmMain* frmGeneral::activeMap() const {
     return mapinuse[static_cast<size_t>(activemap)] ? maps[static_cast<size_t>(activemap)] : nullptr;
 }
 
-void frmGeneral::setUndoRedoEnabled(bool, bool) {}
+void frmGeneral::setUndoRedoEnabled(bool canUndo, bool canRedo) {
+    menu->mnuUndo->setEnabled(canUndo);
+    menu->mnuRedo->setEnabled(canRedo);
+}
 
-void frmGeneral::setOwnTilesetItemsEnabled(bool) {}
+void frmGeneral::setOwnTilesetItemsEnabled(bool enabled) {
+    menu->mnuExportTileset->setEnabled(enabled);
+    menu->mnudiscardtileset->setEnabled(enabled);
+}
+
+void frmGeneral::setMapCommandsEnabled(bool enabled) {
+    for (QAction* action : {menu->mnuSave, menu->mnuSaveAs, menu->mnuImportTileset}) {
+        action->setEnabled(enabled);
+    }
+}
+
+void frmGeneral::lineWidthClicked(int index) {
+    withActiveMap([index](frmMain& map) { map.setLineWidth(index); });
+}
+
+void frmGeneral::forwardKey(QKeyEvent* event, bool keyDown) {
+    withActiveMap([event, keyDown](frmMain& map) {
+        map.UseShortcutTool(keyDown, ToolDispatch::virtualKey(event->key()),
+                            ToolDispatch::shiftMask(event->modifiers(), event->key(), keyDown));
+    });
+}
+
+bool frmGeneral::eventFilter(QObject* watched, QEvent* event) {
+    // The line width buttons pass the tool shortcuts on, like the view and the tileset picker.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+            forwardKey(key, event->type() == QEvent::KeyPress);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmGeneral::closeEvent(QCloseEvent* event) {
+    // Every changed level is asked before any window closes, so a No keeps all of them open.
+    for (frmMain* map : maps) {
+        if (map != nullptr && !map->mayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    exitApproved = true;
+    mdi->closeAllSubWindows();
+    event->accept();
+}
+
+void frmGeneral::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmGeneral::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls()) {
+        return;
+    }
+    event->acceptProposedAction();
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString name = url.toLocalFile();
+        const QFileInfo info(name);
+        if (General::GetExtension(General::GetFileName(name)).isEmpty() && !info.isFile()) {
+            return;
+        }
+        if (General::isLevelName(name) && OpenMap(name) == -1) {
+            return;
+        }
+    }
+}

@@ -3,14 +3,24 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "app/Dialogs.h"
 
-class frmMain;
+class FileCommands;
+class MainMenu;
 class PictureBox;
+class QAction;
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class RecentFiles;
+class RightPanel;
+class ToolBars;
+class TilesetPicker;
+class frmMain;
 
 // The main window: up to 10 open levels in document slots, the menus and toolbars, the tileset
 // panel and the radar. Every command acts on the active level.
@@ -18,17 +28,61 @@ class frmGeneral : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int SlotCount = 10;
+    static inline const QString MaximumMessage = QStringLiteral("Error: Maximum number of maps are already open");
 
-    explicit frmGeneral(std::unique_ptr<Dialogs> dialogs = std::make_unique<Dialogs>(), QWidget* parent = nullptr);
+    // `recentIni` is the file that keeps the recent-file list.
+    explicit frmGeneral(std::unique_ptr<Dialogs> dialogs = std::make_unique<Dialogs>(), QWidget* parent = nullptr,
+                        const QString& recentIni = {});
     ~frmGeneral() override;
 
+    // The lowest free document slot, or -1 when all are in use.
     int16_t getFreeMapSlot() const;
+    // A new empty level in the lowest free slot; null (after a message) when none is free.
     frmMain* NewMap();
     // Opens a level in a free slot; an empty name asks for one. Returns the slot, 0 when the file
-    // is already open or nothing was chosen, -1 when no slot is free.
+    // is already open, could not be read or nothing was chosen, -1 when no slot is free.
     int16_t OpenMap(const QString& filename);
+    // Opens the level files among `names` in turn, stopping when no slot is left.
+    void openLevels(const QStringList& names);
+    // Saves the active level; asks for a name when it has none or `saveas` is true.
     void SaveMap(bool saveas);
+    // Frees a slot; called by a map window that closes.
     void DestroyMap(int16_t index);
+    // Puts a new map window into a free slot and makes it the active one; not shown yet.
+    frmMain* placeMap(int16_t slot);
+    // Shows a placed map window, centred and drawn, and enables the level commands.
+    void showMap(frmMain* map);
+    // Empties a slot and hides its Window-menu item.
+    void releaseSlot(int16_t slot);
+    // "Untitled", or "Untitled" and the smallest number no other level uses as caption.
+    QString freeCaption(int16_t slot) const;
+    // Captions a level's window and its Window-menu item.
+    void setCaption(frmMain* map, const QString& caption);
+    // Moves the Window menu's check mark to the active level.
+    void UpdateMenuMaps();
+    void ImportTileset();
+    void ExportTileset();
+    void DiscardTileset();
+    // Opens the file of a recent-list entry.
+    void mnulstRecent_Click(int index);
+    // Activates the level of a slot.
+    void mnuMaps_Click(int index);
+
+    // Makes `tool` (1..11) the tool of every level: cursors, pressed button, keyboard focus.
+    void SetCurrentTool(int tool);
+    void SetLeftSelection(int tilenr);
+    void SetRightSelection(int tilenr);
+    // Shows a level's tileset in the picker (a null image clears it).
+    void showTileset(const QImage& picture);
+    // Sets the Grid and TileNr buttons to a level's switches.
+    void showDisplaySwitches(bool grid, bool tileNumbers);
+
+    // Whether the bucket fills only within the visible area.
+    bool fillInScreen() const;
+    // The top-toolbar button with `key`, or null; the left-toolbar button of a tool.
+    QAction* topButton(const QString& key) const;
+    QAction* toolButton(int tool) const;
+    RecentFiles& recent() const;
 
     frmMain* activeMap() const;
     void setUndoRedoEnabled(bool canUndo, bool canRedo);
@@ -41,11 +95,31 @@ public:
     int16_t activemap = 0;
     int currentTool = 3;
     bool mouseIsDown = false;
+    // Set once Exit has asked every changed level, so the closing windows do not ask again.
+    bool exitApproved = false;
 
     QMdiArea* mdi;
+    MainMenu* menu;
+    ToolBars* toolbars;
+    RightPanel* picRightBar;
+    TilesetPicker* tilesetPicker;
     PictureBox* picradar;
     QLabel* lblposition;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void connectCommands();
+    void setMapCommandsEnabled(bool enabled);
+    void lineWidthClicked(int index);
+    // Hands a key pressed on the panel to the active level's tool shortcuts.
+    void forwardKey(QKeyEvent* event, bool keyDown);
+    void withActiveMap(const std::function<void(frmMain&)>& action);
+
     std::unique_ptr<Dialogs> dialogBoxes;
+    std::unique_ptr<FileCommands> files;
 };

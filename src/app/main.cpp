@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 
 #include "app/frmGeneral.h"
 
@@ -6,9 +7,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarn"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1"));
     frmGeneral window;
-    window.resize(1280, 800);
+    // Room for a first map window at its natural size beside the panel, within the screen.
+    const QRect screen = window.screen()->availableGeometry();
+    window.resize(QSize(1360, 900).boundedTo(screen.size() * 0.92));
+    window.move(screen.center() - window.rect().center());
     window.show();
-    window.NewMap();
+    // Each argument is one file name, spaces and all; only level files are opened.
+    window.openLevels(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

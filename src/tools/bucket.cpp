@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "app/Dialogs.h"
@@ -50,7 +51,7 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
     const int16_t old = level().getTile(cell.col(), cell.row());
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
         fillObject(tile, cell.col(), cell.row());
-    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->general.fillInScreen(), QueueBlock)) {
+    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->general.fillInScreen())) {
         return;
     }
     pushBatch();
@@ -80,7 +81,7 @@ void bucket::fillObject(int16_t tile, int16_t column, int16_t row) {
 }
 
 bool bucket::Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes& undoch, bool fillinselection,
-                  bool fillscreenonly, int32_t stack) {
+                  bool fillscreenonly) {
     // Equal values: the region would be walked and nothing written.
     if (tilenr == fillnr) {
         return true;
@@ -104,45 +105,58 @@ bool bucket::Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes&
         bottom = std::min(bottom, t.endY());
     }
     const int16_t* cells = lv.cells();
-    std::vector<int32_t> queue;
-    queue.reserve(4096);
-    size_t head = 0;
-    // Each cell is written when it is queued, so it is queued once and no visited table is needed.
-    auto visit = [&](int c, int r) {
-        if (c < left || c > right || r < top || r > bottom || cells[r * Level::Size + c] != tilenr) {
-            return;
-        }
-        if (fillinselection && !sel.IsInSelection(c, r)) {
-            return;
-        }
-        lv.setTile(static_cast<int16_t>(c), static_cast<int16_t>(r), fillnr, undoch, true);
-        lv.pic1024.setCell(c, r, fillnr);
-        queue.push_back(r * Level::Size + c);
+    // Callers keep (x, y) within the limits.
+    const auto matches = [&](int x, int y) {
+        return cells[y * Level::Size + x] == tilenr && (!fillinselection || sel.IsInSelection(x, y));
     };
-    // The start cell's neighbours seed the fill even when the start itself lies just outside the
-    // selection (a click on the selection frame's margin).
-    visit(X, Y);
-    visit(X + 1, Y);
-    visit(X, Y + 1);
-    visit(X - 1, Y);
-    visit(X, Y - 1);
+    const auto inLimits = [&](int x, int y) { return x >= left && x <= right && y >= top && y <= bottom; };
 
+    // Seeds of runs still to fill, as y * Size + x. The start cell's neighbours are seeds too, even
+    // when the start itself lies just outside the selection (a click on the frame's margin).
+    std::vector<int32_t> seeds;
+    for (const auto& [dx, dy] : {std::pair{0, -1}, {-1, 0}, {0, 1}, {1, 0}, {0, 0}}) {
+        if (inLimits(X + dx, Y + dy)) {
+            seeds.push_back((Y + dy) * Level::Size + X + dx);
+        }
+    }
     QElapsedTimer clock;
     clock.start();
     int untilCheck = CellsPerClockCheck;
-    while (head < queue.size()) {
-        const int32_t index = queue[head++];
-        const int c = index % Level::Size;
-        const int r = index / Level::Size;
-        visit(c + 1, r);
-        visit(c, r + 1);
-        visit(c - 1, r);
-        visit(c, r - 1);
-        if (static_cast<int64_t>(head) > stack) {
-            queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(head));
-            head = 0;
+    while (!seeds.empty()) {
+        const int y = seeds.back() / Level::Size;
+        const int x = seeds.back() % Level::Size;
+        seeds.pop_back();
+        if (!matches(x, y)) {
+            continue;
         }
-        if (--untilCheck == 0) {
+        int l = x;
+        int r = x;
+        while (l > left && matches(l - 1, y)) {
+            --l;
+        }
+        while (r < right && matches(r + 1, y)) {
+            ++r;
+        }
+        for (int c = l; c <= r; ++c) {
+            lv.setTile(static_cast<int16_t>(c), static_cast<int16_t>(y), fillnr, undoch, true);
+            lv.pic1024.setCell(c, y, fillnr);
+        }
+        // One seed for each run of matching cells above and below the run just filled.
+        for (const int ny : {y - 1, y + 1}) {
+            if (ny < top || ny > bottom) {
+                continue;
+            }
+            bool inRun = false;
+            for (int c = l; c <= r; ++c) {
+                const bool m = matches(c, ny);
+                if (m && !inRun) {
+                    seeds.push_back(ny * Level::Size + c);
+                }
+                inRun = m;
+            }
+        }
+        untilCheck -= r - l + 1;
+        if (untilCheck <= 0) {
             untilCheck = CellsPerClockCheck;
             if (clock.elapsed() >= eventSlice.count()) {
                 // The radar shows the progress from the overview image.

@@ -10,8 +10,6 @@
 // "FillInScreen" pressed, to the visible cells. One click is one undo step.
 class bucket : public ToolBase {
 public:
-    static constexpr int32_t QueueBlock = 50000;
-
     void MouseDown(int16_t Button, float X, float Y);
     void MouseMove() {}
     void MouseUp() {}
@@ -19,11 +17,11 @@ public:
     // True while a fill runs (events are processed during it); a click meanwhile starts no fill.
     bool isFilling() const { return filling; }
 
-    // Fills the region of cells equal to `tilenr` around (X, Y) with `fillnr`, recording into
-    // `undoch`; consumed queue entries are dropped `stack` at a time. Returns false when the map
-    // window was destroyed while events ran, in which case nothing of the window may be touched.
+    // Fills the 4-connected region of cells equal to `tilenr` around (X, Y) with `fillnr`,
+    // recording into `undoch`, within the selection or the visible cells when asked. Returns false
+    // when the map window was destroyed while events ran; nothing of the window may be touched then.
     bool Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes& undoch, bool fillinselection,
-              bool fillscreenonly, int32_t stack);
+              bool fillscreenonly);
 
     // How long a fill works between two passes of event processing.
     std::chrono::milliseconds eventSlice{15};

@@ -1,0 +1,145 @@
+#include "app/FileCommands.h"
+
+#include <QFileInfo>
+
+#include "app/General.h"
+#include "app/RecentFiles.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/LevelFile.h"
+#include "model/TilesetFile.h"
+
+namespace {
+const QString LevelFilter = QStringLiteral("*.lvl (*.lvl)");
+const QString TilesetOpenFilter = QStringLiteral("*.lvl, *.bmp (*.lvl *.bmp)");
+const QString BitmapFilter = QStringLiteral("*.bmp (*.bmp)");
+}  // namespace
+
+int16_t FileCommands::OpenMap(const QString& filename) {
+    const int16_t slot = general.getFreeMapSlot();
+    if (slot < 0) {
+        general.dialogs().message(&general, frmGeneral::MaximumMessage);
+        return -1;
+    }
+    QString name = filename.isEmpty()
+                       ? general.dialogs().openFile(&general, QStringLiteral("Select an lvl to open"), LevelFilter)
+                       : filename;
+    if (name.isEmpty()) {
+        return 0;
+    }
+    name = QFileInfo(name).absoluteFilePath();
+    for (frmMain* open : general.maps) {
+        if (open != nullptr && open->level.activeFile == name) {
+            general.dialogs().message(&general, QStringLiteral("Map is already open!"));
+            return 0;
+        }
+    }
+    const int16_t previous = general.activemap;
+    frmMain* map = general.placeMap(slot);
+    const LoadReport report = LevelFile::OpenMap(map->level, name);
+    if (report.outcome == LoadReport::Outcome::Failed) {
+        // Nothing could be read: no window for it, and the level that was active stays active.
+        general.releaseSlot(slot);
+        delete map;
+        general.activemap = previous;
+        general.dialogs().message(&general, report.message, Dialogs::Icon::Warning);
+        return 0;
+    }
+    if (report.outcome == LoadReport::Outcome::InvalidTileset) {
+        // The window stays as an empty, unnamed level, so saving it cannot overwrite the file.
+        LevelFile::NewMap(map->level);
+        general.setCaption(map, general.freeCaption(slot));
+    } else {
+        general.setCaption(map, General::GetFileName(name));
+        general.recent().AddRecent(name);
+    }
+    general.showMap(map);
+    if (!report.message.isEmpty()) {
+        general.dialogs().message(&general, report.message, Dialogs::Icon::Warning);
+    }
+    return slot;
+}
+
+void FileCommands::openLevels(const QStringList& names) {
+    for (const QString& name : names) {
+        if (General::isLevelName(name) && OpenMap(name) == -1) {
+            return;
+        }
+    }
+}
+
+void FileCommands::SaveMap(bool saveas) {
+    frmMain* map = general.activeMap();
+    if (map == nullptr) {
+        return;
+    }
+    QString name = map->level.activeFile;
+    if (name.isEmpty() || saveas) {
+        name = general.dialogs().saveFile(&general, QStringLiteral("Save lvl as..."), LevelFilter);
+        if (name.isEmpty()) {
+            return;
+        }
+    }
+    const QString error = LevelFile::SaveMap(map->level, name);
+    if (!error.isEmpty()) {
+        general.dialogs().message(&general, error, Dialogs::Icon::Warning);
+        return;
+    }
+    // The level takes the new name only once the file is really there.
+    if (name != map->level.activeFile) {
+        map->level.activeFile = name;
+        general.recent().AddRecent(name);
+        general.setCaption(map, General::GetFileName(name));
+    }
+}
+
+void FileCommands::ImportTileset() {
+    frmMain* map = general.activeMap();
+    if (map == nullptr) {
+        return;
+    }
+    const QString name =
+        general.dialogs().openFile(&general, QStringLiteral("Select an tileset to open"), TilesetOpenFilter);
+    const QString error = name.isEmpty() ? QString() : TilesetFile::ImportTileset(map->level, name);
+    if (!error.isEmpty()) {
+        general.dialogs().message(&general, error, Dialogs::Icon::Warning);
+    }
+}
+
+void FileCommands::ExportTileset() {
+    frmMain* map = general.activeMap();
+    if (map == nullptr) {
+        return;
+    }
+    const QString name = general.dialogs().saveFile(&general, QStringLiteral("Save Tileset as bmp"), BitmapFilter);
+    const QString error = name.isEmpty() ? QString() : TilesetFile::ExportTileset(map->level, name);
+    if (!error.isEmpty()) {
+        general.dialogs().message(&general, error, Dialogs::Icon::Warning);
+    }
+}
+
+void FileCommands::DiscardTileset() {
+    if (frmMain* map = general.activeMap()) {
+        TilesetFile::DiscardTileset(map->level);
+    }
+}
+
+void FileCommands::mnulstRecent_Click(int index) {
+    const QString name = general.recent().entry(index);
+    if (name.isEmpty()) {
+        return;
+    }
+    if (!QFileInfo::exists(name)) {
+        general.dialogs().message(&general, QStringLiteral("Error: The file does not longer exist!"),
+                                  Dialogs::Icon::Warning);
+        return;
+    }
+    general.OpenMap(name);
+    // Only a level that is open now (just opened, or open already) moves to the top.
+    for (frmMain* open : general.maps) {
+        if (open != nullptr && open->level.activeFile == QFileInfo(name).absoluteFilePath()) {
+            general.recent().MoveRecentToTop(index);
+            return;
+        }
+    }
+}

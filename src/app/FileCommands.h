@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+class frmGeneral;
+
+// The main window's commands that read and write files: opening and saving levels, the recent
+// list's items, and importing, exporting and discarding tilesets. A file that cannot be read or
+// written is reported with its name and the reason; nothing open is lost.
+class FileCommands {
+public:
+    explicit FileCommands(frmGeneral& general) : general(general) {}
+
+    // See frmGeneral::OpenMap.
+    int16_t OpenMap(const QString& filename);
+    void openLevels(const QStringList& names);
+    void SaveMap(bool saveas);
+    void ImportTileset();
+    void ExportTileset();
+    void DiscardTileset();
+    void mnulstRecent_Click(int index);
+
+private:
+    frmGeneral& general;
+};

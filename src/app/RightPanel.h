@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class PictureBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+
+// The panel `picRightBar` along the main window's right edge: the tileset picker, the line width
+// buttons, the position text and the radar. It collapses to a narrow strip with a small preview of
+// the two chosen tiles.
+class RightPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ExpandedWidth = 307;  // 4600 twips
+    static constexpr int CollapsedWidth = 27;  // 405 twips
+    static constexpr int RadarSize = 288;
+    static constexpr int RadarMargin = 14;
+
+    explicit RightPanel(QWidget* parent = nullptr);
+
+    // The radar's square size for a panel `panelHeight` high, with the radar's top edge at `top` and
+    // its current size `size`: shrinks to the room left when it no longer fits, grows back into the
+    // room (up to its full size) when it is smaller than that, and never goes below 0.
+    static int fittedRadarSize(int panelHeight, int top, int size);
+    // Applies fittedRadarSize and centres the radar in the panel.
+    void MDIForm_Resize();
+    bool expanded() const;
+    // Collapses an expanded panel and expands a collapsed one.
+    void togglerightpanel_Click();
+    // Shows a tileset picture in the picker (a null image clears it).
+    void showTileset(const QImage& picture);
+
+    QPushButton* togglerightpanel;
+    PictureBox* picsmalltilepreview;
+    QLabel* Label4;
+    QScrollArea* tilesetArea;
+    PictureBox* pictileset;
+    QFrame* leftsel;
+    QFrame* rightsel;
+    std::array<QToolButton*, 3> optLineW{};
+    QPushButton* cmdCreateWalls;
+    QLabel* Label5;
+    QLabel* lblposition;
+    QLabel* Label1;
+    PictureBox* picradar;
+    QFrame* separatorLine;
+
+signals:
+    // The panel changed its size; the radar has its new size already.
+    void resized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeControls();
+};

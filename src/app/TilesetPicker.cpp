@@ -1,0 +1,110 @@
+#include "app/TilesetPicker.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "app/General.h"
+#include "app/RightPanel.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+namespace {
+
+int buttonMask(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+QPoint markerPlace(int tilenr) {
+    return {((tilenr - 1) % 19) * 16, ((tilenr - 1) / 19) * 16};
+}
+
+}  // namespace
+
+TilesetPicker::TilesetPicker(frmGeneral& general, RightPanel& panel) : QObject(&panel), general(general), panel(panel) {
+    PictureBox* box = panel.pictileset;
+    connect(box, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
+                MouseDown(buttonMask(button), pos);
+            });
+    connect(box, &PictureBox::mouseMove, this,
+            [this](Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers) { MouseMove(buttonMask(held), pos); });
+    connect(box, &PictureBox::mouseUp, this, [this] { MouseUp(); });
+}
+
+int TilesetPicker::tileAt(QPointF pos) const {
+    const QSize size = panel.pictileset->image.size();
+    if (!(pos.x() > 0 && pos.x() < size.width() && pos.y() > 0 && pos.y() < size.height())) {
+        return 0;
+    }
+    return static_cast<int>(std::floor(pos.y() / 16)) * 19 + static_cast<int>(std::floor(pos.x() / 16 + 1));
+}
+
+void TilesetPicker::MouseDown(int buttons, QPointF pos) {
+    const int tile = tileAt(pos);
+    if (tile == 0) {
+        return;
+    }
+    general.mouseIsDown = true;
+    if (tile > HighestTile) {
+        return;
+    }
+    if (buttons == 1) {
+        SetLeftSelection(tile);
+    } else {
+        SetRightSelection(tile);
+    }
+}
+
+void TilesetPicker::MouseMove(int buttons, QPointF pos) {
+    // A move with no button held is a hover, even if a press elsewhere left the flag set.
+    if (general.mouseIsDown && buttons != 0) {
+        MouseDown(buttons, pos);
+    }
+}
+
+void TilesetPicker::MouseUp() {
+    general.mouseIsDown = false;
+    if (frmMain* map = general.activeMap()) {
+        map->view->picpreview->setFocus();
+    }
+}
+
+void TilesetPicker::SetLeftSelection(int tilenr) {
+    if (tilenr < 1 || tilenr > HighestTile) {
+        return;
+    }
+    panel.leftsel->move(markerPlace(tilenr));
+    if (frmMain* map = general.activeMap()) {
+        map->tilesetleft = static_cast<int16_t>(tilenr);
+        drawPreview();
+    }
+}
+
+void TilesetPicker::SetRightSelection(int tilenr) {
+    if (tilenr < 1 || tilenr > HighestTile) {
+        return;
+    }
+    panel.rightsel->move(markerPlace(tilenr));
+    if (frmMain* map = general.activeMap()) {
+        map->tilesetright = static_cast<int16_t>(tilenr);
+        drawPreview();
+    }
+}
+
+void TilesetPicker::drawPreview() {
+    QImage& preview = panel.picsmalltilepreview->image;
+    const QImage& tiles = panel.pictileset->image;
+    {
+        QPainter p(&preview);
+        p.drawImage(1, 1, tiles, panel.leftsel->x(), panel.leftsel->y(), 16, 16);
+        p.drawImage(1, 19, tiles, panel.rightsel->x(), panel.rightsel->y(), 16, 16);
+    }
+    General::DrawRectangle(preview, 0, 0, 17, 17, qRgb(255, 0, 0));
+    General::DrawRectangle(preview, 0, 18, 17, 36, qRgb(255, 255, 0));
+    panel.picsmalltilepreview->refresh();
+}

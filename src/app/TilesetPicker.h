@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+class frmGeneral;
+class RightPanel;
+
+// Picking the left and the right tile in the main window's tileset picker: the mouse on
+// `pictileset`, the red and yellow markers, and the small preview of both tiles.
+class TilesetPicker : public QObject {
+    Q_OBJECT
+public:
+    // The highest tile number a cell can hold; the extra strip shows numbers past it.
+    static constexpr int HighestTile = 255;
+
+    TilesetPicker(frmGeneral& general, RightPanel& panel);
+
+    // Marks `tilenr` as the left (right) tile, and stores it in the active map when one is open.
+    // Numbers outside 1..255 change nothing.
+    void SetLeftSelection(int tilenr);
+    void SetRightSelection(int tilenr);
+    // The tile under a point of the picker, or 0 when the point is not strictly inside it.
+    int tileAt(QPointF pos) const;
+    // Redraws the preview of both tiles from the picker's picture.
+    void drawPreview();
+
+    // Mouse handling of `pictileset`; `buttons` uses 1 left, 2 right, 4 middle.
+    void MouseDown(int buttons, QPointF pos);
+    void MouseMove(int buttons, QPointF pos);
+    void MouseUp();
+
+private:
+    frmGeneral& general;
+    RightPanel& panel;
+};

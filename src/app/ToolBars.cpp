@@ -1,0 +1,94 @@
+#include "app/ToolBars.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QSizePolicy>
+#include <QToolBar>
+
+#include "app/AppIcons.h"
+#include "app/MainMenu.h"
+
+namespace {
+
+QToolBar* bar(QMainWindow* window, Qt::ToolBarArea area, const QString& name) {
+    auto* toolbar = new QToolBar(name, window);
+    toolbar->setObjectName(name);
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    toolbar->toggleViewAction()->setEnabled(false);
+    window->addToolBar(area, toolbar);
+    return toolbar;
+}
+
+QAction* check(QObject* parent, const QString& key, const QString& icon, const QString& tooltip) {
+    auto* action = new QAction(AppIcons::icon(icon), key, parent);
+    action->setObjectName(key);
+    action->setCheckable(true);
+    action->setToolTip(tooltip);
+    return action;
+}
+
+}  // namespace
+
+ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) {
+    toolbartop = bar(window, Qt::TopToolBarArea, QStringLiteral("toolbartop"));
+    tbGrid = check(this, QStringLiteral("Grid"), QStringLiteral("grid"), tr("Show the grid"));
+    tbTileNr = check(this, QStringLiteral("TileNr"), QStringLiteral("tilenr"), QStringLiteral("Toggle Tile Numbers"));
+    tbFillInScreen = check(this, QStringLiteral("FillInScreen"), QStringLiteral("fillinscreen"),
+                           tr("Bucket fills only within the visible area"));
+    tbFillInScreen->setChecked(true);
+    const std::array<std::pair<const char*, QAction*>, 18> entries{{
+        {"New", menu.mnuNew},
+        {"Open", menu.mnuOpen},
+        {"Save", menu.mnuSave},
+        {nullptr, nullptr},
+        {"Cut", menu.mnuCut},
+        {"Copy", menu.mnuCopy},
+        {"Paste", menu.mnuPaste},
+        {nullptr, nullptr},
+        {"Undo", menu.mnuUndo},
+        {"Redo", menu.mnuRedo},
+        {nullptr, nullptr},
+        {"Grid", tbGrid},
+        {"TileNr", tbTileNr},
+        {nullptr, nullptr},
+        {"Mirror", menu.mnuMirror},
+        {"Flip", menu.mnuFlip},
+        {nullptr, nullptr},
+        {"FillInScreen", tbFillInScreen},
+    }};
+    for (const auto& [key, action] : entries) {
+        if (action == nullptr) {
+            toolbartop->addSeparator();
+        } else {
+            toolbartop->addAction(action);
+            keys.insert(QString::fromLatin1(key), action);
+        }
+    }
+    auto* spring = new QWidget(toolbartop);
+    spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbartop->addWidget(spring);
+    picabout = new QLabel(toolbartop);
+    picabout->setObjectName(QStringLiteral("picabout"));
+    picabout->setText(tr("<b>Quarn</b> %1 &nbsp;<span style='color:palette(mid)'>tile level editor</span>&nbsp;")
+                          .arg(QApplication::applicationVersion()));
+    picabout->setToolTip(
+        tr("Quarn %1: an editor for 1024 x 1024 tile levels (.lvl)").arg(QApplication::applicationVersion()));
+    toolbartop->addWidget(picabout);
+
+    Toolbarleft = bar(window, Qt::LeftToolBarArea, QStringLiteral("Toolbarleft"));
+    toolGroup = new QActionGroup(this);
+    toolGroup->setExclusive(true);
+    for (int tool = 1; tool <= ToolCount; ++tool) {
+        const ToolEntry& entry = toolEntry(tool);
+        QAction* action = check(toolGroup, QString::fromLatin1(entry.key), QString::fromLatin1(entry.icon),
+                                QString::fromLatin1(entry.tooltip));
+        toolGroup->addAction(action);
+        Toolbarleft->addAction(action);
+        tools[static_cast<size_t>(tool - 1)] = action;
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "app/ToolTable.h"
+
+class MainMenu;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMainWindow;
+class QToolBar;
+
+// The top toolbar `toolbartop` (file, clipboard, history and display buttons) and the left toolbar
+// `Toolbarleft` (one button per tool, exactly one pressed).
+class ToolBars : public QObject {
+    Q_OBJECT
+public:
+    ToolBars(QMainWindow* window, const MainMenu& menu);
+
+    // The top-toolbar button with `key` ("New", "Grid", "FillInScreen", ...), or null.
+    QAction* button(const QString& key) const { return keys.value(key); }
+    // The left-toolbar button of tool number `tool` (1..11).
+    QAction* toolButton(int tool) const { return tools.at(static_cast<size_t>(tool - 1)); }
+
+    QToolBar* toolbartop;
+    QToolBar* Toolbarleft;
+    QAction* tbGrid;
+    QAction* tbTileNr;
+    QAction* tbFillInScreen;
+    QActionGroup* toolGroup;
+    // Small information panel at the right end of the top toolbar.
+    QLabel* picabout;
+
+private:
+    QHash<QString, QAction*> keys;
+    std::array<QAction*, ToolCount> tools{};
+};

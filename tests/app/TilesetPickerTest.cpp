@@ -1,0 +1,140 @@
+#include <QApplication>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "app/RightPanel.h"
+#include "app/TilesetPicker.h"
+#include "app/frmMain.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+class TilesetPicking : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        map = general->NewMap();
+        picker = general->picRightBar->pictileset;
+    }
+    void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(picker, button, Qt::NoModifier, at); }
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), picker->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(picker, &event);
+    }
+    QPoint leftMarker() const { return general->picRightBar->leftsel->pos(); }
+    QPoint rightMarker() const { return general->picRightBar->rightsel->pos(); }
+    QImage tile(int n) const { return picker->image.copy(((n - 1) % 19) * 16, ((n - 1) / 19) * 16, 16, 16); }
+    QImage preview(int top) const { return general->picRightBar->picsmalltilepreview->image.copy(1, top, 16, 16); }
+
+    frmMain* map = nullptr;
+    PictureBox* picker = nullptr;
+};
+
+TEST_F(TilesetPicking, LeftClickPicksTheTileUnderThePointer) {
+    click(Qt::LeftButton, {20, 3});
+    EXPECT_EQ(map->tilesetleft, 2);
+    EXPECT_EQ(leftMarker(), QPoint(16, 0));
+    click(Qt::LeftButton, {5, 20});
+    EXPECT_EQ(map->tilesetleft, 20);
+    EXPECT_EQ(leftMarker(), QPoint(0, 16));
+    click(Qt::LeftButton, {303, 159});
+    EXPECT_EQ(map->tilesetleft, 190);
+    EXPECT_EQ(leftMarker(), QPoint(288, 144));
+    EXPECT_EQ(map->tilesetright, 2);
+}
+
+TEST_F(TilesetPicking, RightClickMovesOnlyTheYellowMarkerAndThePreviewShowsBothTiles) {
+    click(Qt::LeftButton, {40, 40});  // tile 41
+    click(Qt::RightButton, {100, 5});
+    EXPECT_EQ(map->tilesetright, 7);
+    EXPECT_EQ(rightMarker(), QPoint(96, 0));
+    EXPECT_EQ(map->tilesetleft, 41);
+    EXPECT_EQ(leftMarker(), QPoint(32, 32));
+    EXPECT_EQ(preview(1), tile(41));
+    EXPECT_EQ(preview(19), tile(7));
+    const QImage& small = general->picRightBar->picsmalltilepreview->image;
+    EXPECT_EQ(small.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(small.pixel(17, 17), qRgb(255, 0, 0));
+    EXPECT_EQ(small.pixel(0, 18), qRgb(255, 255, 0));
+    EXPECT_EQ(small.pixel(17, 36), qRgb(255, 255, 0));
+}
+
+TEST_F(TilesetPicking, ClicksOnTheLeftOrTopEdgePickNothing) {
+    // Sent as events: a click helper would take (0, 0) for "the middle of the widget".
+    for (const QPoint at : {QPoint(0, 20), QPoint(20, 0), QPoint(0, 0)}) {
+        for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            send(QEvent::MouseButtonPress, at, button, button);
+            send(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+        }
+    }
+    EXPECT_EQ(map->tilesetleft, 1);
+    EXPECT_EQ(map->tilesetright, 2);
+    EXPECT_EQ(leftMarker(), QPoint(0, 0));
+    EXPECT_EQ(rightMarker(), QPoint(16, 0));
+}
+
+TEST_F(TilesetPicking, TilesPastTheLastCellValueCannotBePicked) {
+    ASSERT_GE(picker->image.height(), 224);
+    click(Qt::LeftButton, {7 * 16 + 5, 13 * 16 + 5});  // tile 255
+    EXPECT_EQ(map->tilesetleft, 255);
+    click(Qt::LeftButton, {8 * 16 + 5, 13 * 16 + 5});    // tile 256
+    click(Qt::RightButton, {18 * 16 + 5, 13 * 16 + 5});  // tile 266
+    EXPECT_EQ(map->tilesetleft, 255);
+    EXPECT_EQ(map->tilesetright, 2);
+    EXPECT_EQ(leftMarker(), QPoint(7 * 16, 13 * 16));
+}
+
+TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingTheTileUnderThePointer) {
+    send(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(general->mouseIsDown);
+    send(QEvent::MouseMove, {21, 5}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(map->tilesetleft, 2);
+    send(QEvent::MouseMove, {37, 5}, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {37, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(map->tilesetleft, 3);
+    EXPECT_FALSE(general->mouseIsDown);
+    send(QEvent::MouseMove, {60, 5}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(map->tilesetleft, 3);
+}
+
+TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersToThatMapsTiles) {
+    click(Qt::LeftButton, {40, 5});    // 3
+    click(Qt::RightButton, {40, 20});  // 22
+    frmMain* second = general->NewMap();
+    EXPECT_EQ(leftMarker(), QPoint(0, 0));
+    EXPECT_EQ(rightMarker(), QPoint(16, 0));
+    click(Qt::LeftButton, {60, 5});  // 4, into the second map
+    EXPECT_EQ(second->tilesetleft, 4);
+    general->mnuMaps_Click(0);
+    EXPECT_EQ(leftMarker(), QPoint(32, 0));
+    EXPECT_EQ(rightMarker(), QPoint(32, 16));
+    EXPECT_EQ(preview(19), tile(22));
+}
+
+TEST_F(TilesetPicking, NumbersOutsideTheTileRangeChangeNothing) {
+    general->SetLeftSelection(0);
+    general->SetRightSelection(-1);
+    general->SetLeftSelection(300);
+    EXPECT_EQ(map->tilesetleft, 1);
+    EXPECT_EQ(map->tilesetright, 2);
+    EXPECT_EQ(leftMarker(), QPoint(0, 0));
+    general->SetLeftSelection(19);
+    EXPECT_EQ(leftMarker(), QPoint(288, 0));
+    EXPECT_EQ(map->tilesetleft, 19);
+}
+
+TEST_F(TilesetPicking, ReleasingTheButtonHandsTheKeyboardToTheMapView) {
+    general->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
+    picker->setFocus();
+    click(Qt::LeftButton, {20, 3});
+    EXPECT_TRUE(map->view->picpreview->hasFocus());
+}
+
+TEST_F(TilesetPicking, ToolShortcutsWorkWhileThePickerHasTheKeyboard) {
+    QTest::keyClick(picker, Qt::Key_P);
+    EXPECT_EQ(general->currentTool, 4);
+    QTest::keyClick(picker, Qt::Key_L);
+    EXPECT_EQ(general->currentTool, 8);
+}

@@ -1,0 +1,126 @@
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "AppFixture.h"
+#include "app/MainMenu.h"
+#include "app/RightPanel.h"
+#include "app/ToolBars.h"
+#include "app/frmMain.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+class ToolBarsInWindow : public AppFixture {
+protected:
+    void clickTool(int tool) {
+        QWidget* button = general->toolbars->Toolbarleft->widgetForAction(general->toolButton(tool));
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void clickTop(const QString& key) {
+        QWidget* button = general->toolbars->toolbartop->widgetForAction(general->topButton(key));
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+};
+
+TEST_F(ToolBarsInWindow, TopToolbarHasItsEighteenEntriesInOrder) {
+    QStringList keys;
+    for (QAction* a : general->toolbars->toolbartop->actions()) {
+        if (a->isSeparator()) {
+            keys << QStringLiteral("|");
+        } else if (!a->text().isEmpty()) {
+            keys << a->text();
+        }
+    }
+    keys = keys.mid(0, 18);
+    EXPECT_EQ(keys.join(QLatin1Char(' ')),
+              QStringLiteral("New Open Save | Cut Copy Paste | Undo Redo | Grid TileNr | Mirror Flip | FillInScreen"));
+    EXPECT_EQ(general->topButton(QStringLiteral("New"))->toolTip(), QStringLiteral("New map"));
+    EXPECT_EQ(general->topButton(QStringLiteral("TileNr"))->toolTip(), QStringLiteral("Toggle Tile Numbers"));
+}
+
+TEST_F(ToolBarsInWindow, LeftToolbarButtonsPickTheToolAndOnlyOneStaysPressed) {
+    general->NewMap();
+    for (int tool : {4, 2, 11, 3}) {
+        clickTool(tool);
+        EXPECT_EQ(general->currentTool, tool);
+        for (int other = 1; other <= ToolCount; ++other) {
+            EXPECT_EQ(general->toolButton(other)->isChecked(), other == tool) << tool << " " << other;
+        }
+    }
+}
+
+TEST_F(ToolBarsInWindow, OutlineToolsShowTheCrosshairAndTheOthersTheirPicture) {
+    frmMain* first = general->NewMap();
+    frmMain* second = general->NewMap();
+    for (int tool = 1; tool <= ToolCount; ++tool) {
+        general->SetCurrentTool(tool);
+        const bool crosshair = tool == 2 || tool == 8 || tool == 9 || tool == 10 || tool == 11;
+        for (frmMain* map : {first, second}) {
+            const QCursor cursor = map->view->picpreview->cursor();
+            EXPECT_EQ(cursor.shape(), crosshair ? Qt::CrossCursor : Qt::BitmapCursor) << tool;
+            if (!crosshair) {
+                EXPECT_FALSE(cursor.pixmap().isNull()) << tool;
+            }
+        }
+    }
+    general->SetCurrentTool(4);
+    EXPECT_EQ(first->view->picpreview->cursor().hotSpot(), QPoint(4, 25));  // the pencil's tip
+}
+
+TEST_F(ToolBarsInWindow, NewMapGetsTheCurrentToolsCursor) {
+    general->SetCurrentTool(8);
+    frmMain* map = general->NewMap();
+    EXPECT_EQ(map->view->picpreview->cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsSwitchTheActiveMap) {
+    frmMain* first = general->NewMap();
+    clickTop(QStringLiteral("Grid"));
+    EXPECT_TRUE(first->usinggrid);
+    clickTop(QStringLiteral("TileNr"));
+    EXPECT_TRUE(first->usingtilenr);
+    frmMain* second = general->NewMap();
+    EXPECT_FALSE(general->topButton(QStringLiteral("Grid"))->isChecked());
+    EXPECT_FALSE(general->topButton(QStringLiteral("TileNr"))->isChecked());
+    clickTop(QStringLiteral("TileNr"));
+    EXPECT_TRUE(second->usingtilenr);
+    EXPECT_FALSE(second->usinggrid);
+    clickTop(QStringLiteral("Grid"));
+    clickTop(QStringLiteral("Grid"));
+    EXPECT_FALSE(second->usinggrid);
+    EXPECT_TRUE(first->usinggrid);
+}
+
+TEST_F(ToolBarsInWindow, FillInScreenStartsPressedAndFollowsItsButton) {
+    EXPECT_TRUE(general->fillInScreen());
+    clickTop(QStringLiteral("FillInScreen"));
+    EXPECT_FALSE(general->fillInScreen());
+}
+
+TEST_F(ToolBarsInWindow, LineWidthButtonsSetOnlyTheActiveMapsWidth) {
+    frmMain* first = general->NewMap();
+    QTest::mouseClick(general->picRightBar->optLineW[2], Qt::LeftButton);
+    EXPECT_EQ(first->tline.linew, 5);
+    frmMain* second = general->NewMap();
+    EXPECT_EQ(second->tline.linew, 1);
+    EXPECT_TRUE(general->picRightBar->optLineW[2]->isChecked());
+    QTest::mouseClick(general->picRightBar->optLineW[1], Qt::LeftButton);
+    EXPECT_EQ(second->tline.linew, 3);
+    EXPECT_EQ(first->tline.linew, 5);
+}
+
+TEST_F(ToolBarsInWindow, MenuShortcutsReachTheirCommands) {
+    general->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
+    QTest::keyClick(general.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(general->activeMap() != nullptr, true);
+    const QString target = path(QStringLiteral("keys.lvl"));
+    dialogs->chosen.push_back(target);
+    QTest::keyClick(general->activeMap()->view->picpreview, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->titles, QStringList{QStringLiteral("Save lvl as...")});
+    EXPECT_EQ(general->activeMap()->level.activeFile, target);
+}
