@@ -22,6 +22,7 @@
 #include "app/TilesetPicker.h"
 #include "app/ToolBars.h"
 #include "app/frmMain.h"
+#include "selection/EditCommands.h"
 #include "model/LevelFile.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
@@ -53,6 +54,7 @@ frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const 
     setCentralWidget(centre);
 
     connectCommands();
+    editCommands = new EditCommands(*this);
     setMapCommandsEnabled(false);
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);

@@ -8,6 +8,7 @@
 
 #include "app/Dialogs.h"
 
+class EditCommands;
 class FileCommands;
 class MainMenu;
 class PictureBox;
@@ -103,6 +104,8 @@ public:
     ToolBars* toolbars;
     RightPanel* picRightBar;
     TilesetPicker* tilesetPicker;
+    // Cut, copy, paste, replace, mirror, flip and the wall tile sets dialog.
+    EditCommands* editCommands;
     PictureBox* picradar;
     QLabel* lblposition;
 
