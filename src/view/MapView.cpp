@@ -44,9 +44,13 @@ MapView::MapView(Level& level, MapViewHost& host, QWidget* parent)
     connect(hScr, &QScrollBar::valueChanged, this, [this] { hScr_Change(); });
     connect(vscr, &QScrollBar::valueChanged, this, [this] { vscr_Change(); });
     connect(picpreview, &PictureBox::wheel, this, [this](QWheelEvent* e) { picpreview_Wheel(e); });
-    resize(673 + ScrollBarSize, 505 + ScrollBarSize);
+    resize(sizeHint());
     // No drawing yet: the window that hosts this view is still being built.
     layOut();
+}
+
+QSize MapView::sizeHint() const {
+    return {673 + ScrollBarSize, 505 + ScrollBarSize};
 }
 
 ViewTransform MapView::transform() const {

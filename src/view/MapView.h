@@ -59,6 +59,8 @@ public:
     void radarClick(double X, double Y);
     // The zoom tool that Ctrl + mouse wheel drives; set by the magnifier itself.
     void setMagnifier(magnifier* zoomTool) { zoomer = zoomTool; }
+    // A new map window shows a 673 x 505 view with its scroll bars.
+    QSize sizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

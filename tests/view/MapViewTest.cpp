@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include "ViewFixture.h"
@@ -207,6 +208,18 @@ TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
     EXPECT_EQ(origin(), QPoint(16544, 15680));
     wheel(view.picpreview, QPoint(336, 252), QPoint(0, -240), Qt::ControlModifier);
     EXPECT_EQ(zoomTool.Zoom(), 0.5f);
+}
+
+TEST_F(MapViewTest, WindowAroundANewViewGetsTheInitialLayout) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view.setParent(&window);
+    layout->addWidget(&view);
+    window.resize(window.sizeHint());
+    window.show();
+    EXPECT_EQ(view.picpreview->size(), QSize(673, 505));
+    view.setParent(nullptr);
 }
 
 TEST_F(MapViewTest, ResizingLaysTheViewOutAgainAndRedraws) {
