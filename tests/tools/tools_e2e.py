@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Drives the real editor on an X server with the mouse: picks a tile in the tileset panel, draws a
+rectangle and fills it with the bucket, draws a line, undoes the line, saves with Ctrl+S and checks
+the records of the saved level. Run under xvfb-run; needs xdotool."""
+
+import argparse
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+TIMEOUT = 60  # seconds for any single wait; generous for sanitizer builds
+
+# Window-relative places: the new map window sits at the top left of the window area, the tileset
+# panel at the top right with tile 1 at its top-left corner.
+TILESET = (1055, 87)
+PICKED_TILE = 4  # the fourth tile of the first row
+VIEW_POINT_A = (200, 200)
+VIEW_POINT_B = (360, 300)
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def xdo(*args):
+    result = subprocess.run(("xdotool",) + args, capture_output=True, text=True, timeout=TIMEOUT)
+    if result.returncode != 0:
+        fail("xdotool %s failed: %s" % (" ".join(args), result.stderr.strip()))
+    return result.stdout
+
+
+def records(path):
+    data = open(path, "rb").read()
+    cells = {}
+    for (word,) in struct.iter_unpack("<I", data[len(data) % 4:]):
+        cells[(word & 0xFFF, (word >> 12) & 0xFFF)] = word >> 24
+    return cells
+
+
+def drag(window, start, end, steps=8):
+    xdo("mousemove", "--window", window, str(start[0]), str(start[1]))
+    xdo("mousedown", "1")
+    for i in range(1, steps + 1):
+        x = start[0] + (end[0] - start[0]) * i // steps
+        y = start[1] + (end[1] - start[1]) * i // steps
+        xdo("mousemove", "--window", window, str(x), str(y))
+        time.sleep(0.03)
+    xdo("mouseup", "1")
+    time.sleep(0.3)
+
+
+def wait_for(predicate, what):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.2)
+    fail("timed out waiting for " + what)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--quarn", required=True)
+    options = parser.parse_args()
+
+    work = tempfile.mkdtemp(prefix="quarn-tools-e2e-")
+    process = None
+    try:
+        program = os.path.join(work, "quarn")
+        shutil.copy2(options.quarn, program)
+        default_bmp = os.path.join(os.path.dirname(options.quarn), "default.bmp")
+        if os.path.exists(default_bmp):
+            shutil.copy2(default_bmp, work)
+        level = os.path.join(work, "tools.lvl")
+        with open(level, "wb") as f:
+            f.write(struct.pack("<I", 3 * 16777216))  # tile 3 at (0, 0), far from the view
+
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        process = subprocess.Popen([program, level], env=env, cwd=work)
+        window = xdo("search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
+        xdo("windowfocus", "--sync", window)
+        time.sleep(1.5)
+
+        # The tile under the pointer in the panel becomes the left tile.
+        column = (PICKED_TILE - 1) % 19
+        xdo("mousemove", "--window", window, str(TILESET[0] + column * 16 + 8), str(TILESET[1] + 8))
+        xdo("click", "1")
+        time.sleep(0.3)
+
+        xdo("key", "r")
+        drag(window, VIEW_POINT_A, VIEW_POINT_B)
+        xdo("key", "f")
+        middle = ((VIEW_POINT_A[0] + VIEW_POINT_B[0]) // 2, (VIEW_POINT_A[1] + VIEW_POINT_B[1]) // 2)
+        xdo("mousemove", "--window", window, str(middle[0]), str(middle[1]))
+        xdo("click", "1")
+        time.sleep(0.5)
+        xdo("key", "l")
+        drag(window, (VIEW_POINT_A[0], VIEW_POINT_B[1] + 80), (VIEW_POINT_B[0] + 100, VIEW_POINT_B[1] + 120))
+        xdo("key", "--clearmodifiers", "ctrl+z")
+        time.sleep(0.3)
+
+        before = os.path.getmtime(level)
+        xdo("key", "--clearmodifiers", "ctrl+s")
+        wait_for(lambda: os.path.exists(level + ".bak") and os.path.getmtime(level) != before, "the saved level")
+        time.sleep(0.3)
+
+        cells = records(level)
+        if cells.pop((0, 0), None) != 3:
+            fail("the level's own cell was lost")
+        if not cells:
+            fail("nothing was drawn")
+        if set(cells.values()) != {PICKED_TILE}:
+            fail("cells hold %s, not only the picked tile %d" % (sorted(set(cells.values())), PICKED_TILE))
+        xs = [c for c, _ in cells]
+        ys = [r for _, r in cells]
+        width, height = max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+        expected_w = (VIEW_POINT_B[0] - VIEW_POINT_A[0]) // 16 + 1
+        expected_h = (VIEW_POINT_B[1] - VIEW_POINT_A[1]) // 16 + 1
+        if abs(width - expected_w) > 1 or abs(height - expected_h) > 1:
+            fail("the rectangle is %d x %d cells, expected about %d x %d" % (width, height, expected_w, expected_h))
+        # The outline filled by the bucket is a solid block; the undone line left nothing behind.
+        if len(cells) != width * height:
+            fail("%d cells drawn, a filled %d x %d rectangle has %d" % (len(cells), width, height, width * height))
+        print("tools e2e: picked tile %d, drew and filled a %d x %d rectangle, undid a line, saved"
+              % (PICKED_TILE, width, height))
+    finally:
+        if process is not None:
+            process.kill()
+            process.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
