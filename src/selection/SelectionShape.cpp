@@ -60,7 +60,12 @@ void SelectionShape::place() {
 
 void SelectionShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(QPen(Qt::white, 0));
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 0));
     p.drawRect(0, 0, width() - 1, height() - 1);
+    // A dashed dark line inside the white one keeps the outline visible over light tiles.
+    if (width() > 4 && height() > 4) {
+        p.setPen(QPen(Qt::black, 0, Qt::DashLine));
+        p.drawRect(1, 1, width() - 3, height() - 3);
+    }
 }

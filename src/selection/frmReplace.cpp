@@ -20,6 +20,10 @@ frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset
     // No Qt parent: a child window would be disabled with the main window it disables.
     setWindowTitle(QStringLiteral("Replace Tiles in"));
     setFixedSize(313, 209);
+    // The captions and the blanks the number boxes cover were laid out for a small 8-point face.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     auto option = [this](const char* caption, QRect at) {
         auto* b = new QRadioButton(QString::fromUtf8(caption), this);
         b->setGeometry(at);
@@ -36,7 +40,8 @@ frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset
         b->setGeometry(at);
         return b;
     };
-    optswitchleftright = option("Switch left  <-> right", {8, 16, 137, 17});
+    // The two left/right options reach to the preview frame, so their captions are not cut.
+    optswitchleftright = option("Switch left  <-> right", {8, 16, 195, 17});
     optswitchcustom = option("Switch                 with", {8, 40, 137, 25});
     txtcustomold = box({72, 40, 33, 19});
     txtcustomnew = box({136, 40, 33, 19});
@@ -48,14 +53,20 @@ frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset
     picold->setGeometry(216, 32, 17, 17);
     picnew = new PictureBox(this);
     picnew->setGeometry(272, 32, 17, 17);
-    optreplaceleftright = option("Replace left -> right", {8, 80, 137, 17});
+    optreplaceleftright = option("Replace left -> right", {8, 80, 195, 17});
     optreplacecustom = option("Replace               with", {8, 104, 137, 25});
     txtreplaceold = box({72, 104, 33, 19});
     txtreplacenew = box({136, 104, 33, 19});
     cmdUpdate = button("Update", {224, 56, 65, 13});
-    // The boxes lie over the blanks of their option's caption and must stay on top of it.
+    // The boxes lie over the blanks of their option's caption and must stay on top of it; narrower
+    // blanks put "with" between the two boxes as the caption intends.
     for (QLineEdit* b : {txtcustomold, txtcustomnew, txtreplaceold, txtreplacenew}) {
         b->raise();
+    }
+    for (QRadioButton* b : {optswitchcustom, optreplacecustom}) {
+        QFont sentence = b->font();
+        sentence.setWordSpacing(-2);
+        b->setFont(sentence);
     }
     setTabOrder(optswitchleftright, optswitchcustom);
     setTabOrder(optswitchcustom, txtcustomold);
