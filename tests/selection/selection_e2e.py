@@ -1,0 +1,252 @@
+#!/usr/bin/env python3
+"""Drives the real editor on an X server through the selection and the clipboard: marks a block
+with the mouse in one level, copies it, opens a second level, pastes, drags the floating block,
+applies it with a click outside, saves, and checks the records of the saved file. Run under
+xvfb-run; needs xdotool and ImageMagick."""
+
+import argparse
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+TIMEOUT = 60  # seconds for any single wait; generous for sanitizer builds
+T = 16  # pixels per cell at the zoom a level opens with
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def run(*args, timeout=TIMEOUT):
+    result = subprocess.run(args, capture_output=True, text=True, timeout=timeout)
+    if result.returncode != 0:
+        fail("%s failed (%d): %s" % (" ".join(args), result.returncode, result.stderr.strip()))
+    return result.stdout
+
+
+def xdo(*args):
+    return run("xdotool", *args)
+
+
+def record(column, row, tile):
+    return struct.pack("<I", column + row * 4096 + tile * 16777216)
+
+
+def records(path):
+    data = open(path, "rb").read()
+    out = []
+    for i in range(0, len(data) - len(data) % 4, 4):
+        value = struct.unpack_from("<I", data, i)[0]
+        out.append((value % 4096, (value // 4096) % 4096, value // 16777216))
+    return out
+
+
+class Screen:
+    """Screenshots of the main window as rows of RGB triples."""
+
+    def __init__(self, window):
+        self.window = window
+
+    def shot(self):
+        data = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], capture_output=True,
+                              timeout=TIMEOUT).stdout
+        parts = data.split(maxsplit=4)
+        if len(parts) < 5 or parts[0] != b"P6":
+            fail("could not read a screenshot of the window")
+        width, height = int(parts[1]), int(parts[2])
+        return width, height, parts[4]
+
+
+def pixel(shot, x, y):
+    width, _, data = shot
+    i = (y * width + x) * 3
+    return data[i:i + 3]
+
+
+def black_view_origin(shot, min_run):
+    """Top-left corner of the first row holding a run of at least `min_run` black pixels, and the
+    run's length: the top edge of an empty part of a level's view."""
+    width, height, data = shot
+    black = b"\x00\x00\x00"
+    for y in range(height):
+        run_start, run = None, 0
+        for x in range(width):
+            if data[(y * width + x) * 3:(y * width + x) * 3 + 3] == black:
+                if run == 0:
+                    run_start = x
+                run += 1
+                if run >= min_run:
+                    end = x
+                    while end + 1 < width and pixel(shot, end + 1, y) == black:
+                        end += 1
+                    return run_start, y, end - run_start + 1
+            else:
+                run = 0
+    fail("no level view found on the screen")
+
+
+def changed_box(before, after, right_limit):
+    """Bounding box of the pixels that differ, left of `right_limit`."""
+    width, height, a = before
+    b = after[2]
+    xs, ys = [], []
+    for y in range(height):
+        row = y * width * 3
+        if a[row:row + right_limit * 3] == b[row:row + right_limit * 3]:
+            continue
+        for x in range(right_limit):
+            i = row + x * 3
+            if a[i:i + 3] != b[i:i + 3]:
+                xs.append(x)
+                ys.append(y)
+    if not xs:
+        fail("nothing changed on the screen")
+    return min(xs), min(ys), max(xs), max(ys)
+
+
+def settle(screen, previous=None):
+    last = screen.shot()
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        time.sleep(0.4)
+        now = screen.shot()
+        if now[2] == last[2] and (previous is None or now[2] != previous[2]):
+            return now
+        last = now
+    fail("the screen did not change and settle")
+
+
+def origin_cell(view_width, view_height):
+    """First visible column and row of a level opened in a view of this size (the view starts
+    centred on a cell boundary)."""
+    def first(size):
+        maximum = round(T * 1024 - size + T / 2)
+        return 16 * ((maximum // 2) // 16) // T
+    return first(view_width), first(view_height)
+
+
+def drag(window, x0, y0, x1, y1):
+    xdo("mousemove", "--window", window, str(x0), str(y0))
+    xdo("mousedown", "1")
+    for i in range(1, 5):
+        xdo("mousemove", "--window", window, str(x0 + (x1 - x0) * i // 4), str(y0 + (y1 - y0) * i // 4))
+        time.sleep(0.05)
+    xdo("mouseup", "1")
+
+
+def type_file_name(path):
+    time.sleep(1.0)
+    xdo("key", "--clearmodifiers", "ctrl+a")
+    xdo("type", "--delay", "20", path)
+    xdo("key", "Return")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--quarn", required=True)
+    options = parser.parse_args()
+
+    work = tempfile.mkdtemp(prefix="quarn-sel-e2e-")
+    process = None
+    try:
+        program = os.path.join(work, "quarn")
+        shutil.copy2(options.quarn, program)
+        default_bmp = os.path.join(os.path.dirname(options.quarn), "default.bmp")
+        if os.path.exists(default_bmp):
+            shutil.copy2(default_bmp, work)
+
+        # Level A: a 3 x 2 block of tiles 11..16 inside the opening view, nothing else near it.
+        block = [(505 + i % 3, 510 + i // 3, 11 + i) for i in range(6)]
+        first = os.path.join(work, "first.lvl")
+        with open(first, "wb") as f:
+            f.write(b"".join(record(*c) for c in block))
+        # Level B: one cell far from where the block goes.
+        second = os.path.join(work, "second.lvl")
+        with open(second, "wb") as f:
+            f.write(record(0, 0, 3))
+
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        process = subprocess.Popen([program, first], env=env, cwd=work)
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
+        xdo("windowfocus", "--sync", window)
+        screen = Screen(window)
+        shot = settle(screen)
+        vx, vy, view_width = black_view_origin(shot, 200)
+        view_height = 0
+        while vy + view_height < shot[1] and pixel(shot, vx, vy + view_height) == b"\x00\x00\x00":
+            view_height += 1
+        sx, sy = origin_cell(view_width, view_height)
+
+        def at(column, row):
+            return vx + (column - sx) * T + T // 2, vy + (row - sy) * T + T // 2
+
+        # Click once with the hand (nothing moves), pick the selection tool, mark the block.
+        x, y = at(sx + 2, sy + 2)
+        xdo("mousemove", "--window", window, str(x), str(y))
+        xdo("click", "1")
+        xdo("key", "s")
+        x0, y0 = at(505, 510)
+        x1, y1 = at(508, 512)
+        drag(window, x0, y0, x1, y1)
+        time.sleep(0.3)
+        xdo("key", "--clearmodifiers", "ctrl+c")
+        time.sleep(0.3)
+
+        # Level B in a second window; the paste appears at its view's top-left corner.
+        xdo("key", "--clearmodifiers", "ctrl+o")
+        type_file_name(second)
+        before = settle(screen, shot)
+        # Without a window manager the keyboard focus does not come back from the dialog by itself.
+        xdo("windowfocus", "--sync", window)
+        xdo("key", "--clearmodifiers", "ctrl+v")
+        after = settle(screen, before)
+        left, top, right, bottom = changed_box(before, after, before[0] - 320)
+        if right - left + 1 < 3 * T or bottom - top + 1 < 2 * T:
+            fail("the pasted block is not shown (%d x %d pixels changed)" % (right - left + 1, bottom - top + 1))
+        bx, by = left, top  # the second view's top-left corner, where the block floats
+
+        # Drag the block 5 cells right and 3 down, then click outside it to write it.
+        drag(window, bx + 24, by + 16, bx + 24 + 5 * T, by + 16 + 3 * T)
+        time.sleep(0.3)
+        xdo("mousemove", "--window", window, str(bx + 400), str(by + 300))
+        xdo("click", "1")
+        time.sleep(0.3)
+        xdo("key", "--clearmodifiers", "ctrl+s")
+        backup = second + ".bak"
+        deadline = time.monotonic() + TIMEOUT
+        while not os.path.exists(backup) and time.monotonic() < deadline:
+            time.sleep(0.2)
+        if not os.path.exists(backup):
+            fail("the second level was not saved")
+        time.sleep(0.5)
+
+        saved = records(second)
+        others = [r for r in saved if r != (0, 0, 3)]
+        if len(saved) != 7 or len(others) != 6:
+            fail("the saved level holds %s" % saved)
+        c0 = min(c for c, _, _ in others)
+        r0 = min(r for _, r, _ in others)
+        if sorted(others) != sorted((c0 + c - 505, r0 + r - 510, t) for c, r, t in block):
+            fail("the block arrived changed: %s" % others)
+        # A new map window gets the same size as the first (the second may lie partly outside the
+        # window area, so its own size cannot be measured on the screen).
+        sx2, sy2 = origin_cell(view_width, view_height)
+        if (c0, r0) != (sx2 + 5, sy2 + 3):
+            fail("the block landed at (%d, %d), not 5 cells right and 3 down of (%d, %d)" % (c0, r0, sx2, sy2))
+        if records(first) != [(c, r, t) for c, r, t in block]:
+            fail("copying changed the first level's file")
+        print("selection e2e: marked, copied, pasted into a second level, dragged, applied, saved 6 cells")
+    finally:
+        if process is not None:
+            process.kill()
+            process.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
