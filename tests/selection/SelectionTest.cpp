@@ -7,6 +7,7 @@
 #include "selection/SelectionShape.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
+#include "view/RadarColor.h"
 
 class SelectionTest : public SelectionFixture {
 protected:
@@ -174,4 +175,30 @@ TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrolls) {
     scrollTo(0, 0);
     EXPECT_EQ(outline(), QRect(192, 16, 48, 32));
     EXPECT_EQ(rect(), (CellRect{12, 1, 14, 2}));
+}
+
+TEST_F(SelectionTest, AtOnePixelPerCellTheOutlineLiesExactlyOnItsCells) {
+    for (int i = 0; i < 3; ++i) {
+        map->magnifier.ZoomOut(0, 0);
+    }
+    ASSERT_TRUE(map->magnifier.UsingPixels());
+    scrollTo(0, 0);
+    drag({{37, 20}, {90, 60}});
+    EXPECT_EQ(outline(), QRect(37, 20, 53, 40));
+    EXPECT_EQ(rect(), (CellRect{37, 20, 89, 59}));
+    // Zooming in from one pixel per cell ends the selection.
+    map->magnifier.ZoomIn(50, 50);
+    EXPECT_EQ(map->sel.selstate(), 0);
+}
+
+TEST_F(SelectionTest, PastedBlockAtOnePixelPerCellShowsTheOverviewColours) {
+    for (int i = 0; i < 3; ++i) {
+        map->magnifier.ZoomOut(0, 0);
+    }
+    scrollTo(0, 0);
+    setClipboardText(QStringLiteral("QuarnTiles:2:1:0:7:"));
+    map->clip.Paste();
+    EXPECT_EQ(map->sel.shpdraw(), QRect(0, 0, 2, 1));
+    EXPECT_EQ(view()->image.pixel(1, 0), RadarColor(7));
+    EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
 }
