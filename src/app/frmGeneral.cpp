@@ -225,9 +225,10 @@ void frmGeneral::showMap(frmMain* map) {
     QMdiSubWindow* sub = mdi->addSubWindow(map);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->show();
-    // The window opens with its view at the natural size, as far as the window area allows.
+    // A new window takes most of the window area, and at least its natural size where it fits.
     const QSize frame = sub->size() - map->size();
-    sub->resize((natural + frame).boundedTo(mdi->viewport()->size()));
+    const QSize room = mdi->viewport()->size();
+    sub->resize((natural + frame).expandedTo(room * 4 / 5).boundedTo(room));
     map->view->centreView();
     map->UpdateLevel();
     SetCurrentTool(currentTool);

@@ -1,0 +1,168 @@
+#!/usr/bin/env python3
+"""Drives the real editor on an X server: opens a level named on the command line, scrolls with
+the mouse wheel, zooms with Ctrl + wheel, saves with Ctrl+S and checks the written file and its
+backup, then leaves through the File menu. Run under xvfb-run; needs xdotool and ImageMagick."""
+
+import argparse
+import json
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+TIMEOUT = 60  # seconds for any single wait; generous for sanitizer builds
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def run(*args, timeout=TIMEOUT, check=True):
+    result = subprocess.run(args, capture_output=True, text=True, timeout=timeout)
+    if check and result.returncode != 0:
+        fail("%s failed (%d): %s" % (" ".join(args), result.returncode, result.stderr.strip()))
+    return result.stdout
+
+
+def xdo(*args):
+    return run("xdotool", *args)
+
+
+def record(column, row, tile):
+    return struct.pack("<I", column + row * 4096 + tile * 16777216)
+
+
+def level_cells():
+    """A checkered patch around the middle of the map, where a new view starts, in column order
+    (not the row order the editor writes)."""
+    cells = []
+    for column in range(440, 590):
+        for row in range(470, 560):
+            if (column // 3 + row // 2) % 4 != 0:
+                cells.append((column, row, 1 + (column * 7 + row * 3) % 150))
+    return cells
+
+
+def wait_for(predicate, what):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.2)
+    fail("timed out waiting for " + what)
+
+
+def window_shot(window, x, y, width, height):
+    """Pixels of a window area as raw RGB bytes (ImageMagick's PPM output)."""
+    data = subprocess.run(["import", "-window", window, "-crop", "%dx%d+%d+%d" % (width, height, x, y),
+                           "-depth", "8", "ppm:-"], capture_output=True, timeout=TIMEOUT).stdout
+    # P6 header: magic, width, height, maximum value, then the pixel bytes.
+    parts = data.split(maxsplit=4)
+    if len(parts) < 5 or parts[0] != b"P6":
+        fail("could not read a screenshot of the window")
+    return parts[4]
+
+
+def settle(shoot, previous=None):
+    """The view's pixels once two shots in a row agree (and differ from `previous`, if given)."""
+    last = shoot()
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        time.sleep(0.4)
+        now = shoot()
+        if now == last and (previous is None or now != previous):
+            return now
+        last = now
+    fail("the view did not change and settle")
+
+
+def info(quarn_lvl, path):
+    return json.loads(run(quarn_lvl, "info", path, "--json"))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--quarn", required=True)
+    parser.add_argument("--quarn-lvl", required=True)
+    options = parser.parse_args()
+
+    work = tempfile.mkdtemp(prefix="quarn-e2e-")
+    process = None
+    try:
+        # A private copy of the program, so its recent.ini lands here and not in the build folder.
+        program = os.path.join(work, "quarn")
+        shutil.copy2(options.quarn, program)
+        default_bmp = os.path.join(os.path.dirname(options.quarn), "default.bmp")
+        if os.path.exists(default_bmp):
+            shutil.copy2(default_bmp, work)
+
+        cells = level_cells()
+        original = b"".join(record(*c) for c in cells)
+        level = os.path.join(work, "my level.lvl")
+        with open(level, "wb") as f:
+            f.write(original)
+        expected = b"".join(record(c, r, t) for c, r, t in sorted(cells, key=lambda c: (c[1], c[0])))
+
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        process = subprocess.Popen([program, level], env=env, cwd=work)
+
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
+        geometry = dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", window).split())
+        width, height = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+        if width < 800 or height < 600:
+            fail("main window is only %dx%d" % (width, height))
+        xdo("windowfocus", "--sync", window)
+
+        # The map window sits at the top left of the window area; its view covers this square.
+        vx, vy, size = 120, 160, 300
+        shoot = lambda: window_shot(window, vx, vy, size, size)
+        start = settle(shoot)
+        if len(set(start)) < 4:
+            fail("the level's tiles are not shown")
+
+        xdo("mousemove", "--window", window, str(vx + size // 2), str(vy + size // 2))
+        xdo("click", "--repeat", "3", "--delay", "50", "5")
+        scrolled = settle(shoot, start)
+
+        xdo("keydown", "ctrl")
+        xdo("click", "5")
+        xdo("keyup", "ctrl")
+        settle(shoot, scrolled)
+
+        xdo("key", "--clearmodifiers", "ctrl+s")
+        backup = level + ".bak"
+        wait_for(lambda: os.path.exists(backup), "the backup of the saved level")
+        wait_for(lambda: open(level, "rb").read() == expected, "the saved level in row order")
+        if open(backup, "rb").read() != original:
+            fail("the backup does not hold the level as it was")
+        saved, before = info(options.quarn_lvl, level), info(options.quarn_lvl, backup)
+        if saved["cells"] != len(cells) or saved["skipped"] != 0 or saved["cells"] != before["cells"]:
+            fail("saved level reads back as %s" % saved)
+
+        # Leave through the menu: nothing is unsaved, so no question stops the exit.
+        xdo("key", "alt+f")
+        time.sleep(0.5)
+        xdo("key", "Up")
+        xdo("key", "Return")
+        try:
+            code = process.wait(timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            fail("the editor did not exit through File > Exit")
+        process = None
+        if code != 0:
+            fail("the editor exited with status %d" % code)
+        print("editor e2e: opened, scrolled, zoomed, saved %d cells, exited" % len(cells))
+    finally:
+        if process is not None:
+            process.kill()
+            process.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
