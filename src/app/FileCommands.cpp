@@ -68,6 +68,17 @@ void FileCommands::openLevels(const QStringList& names) {
     }
 }
 
+void FileCommands::openDropped(const QStringList& names) {
+    for (const QString& name : names) {
+        if (General::GetExtension(General::GetFileName(name)).isEmpty() && !QFileInfo(name).isFile()) {
+            return;
+        }
+        if (General::isLevelName(name) && OpenMap(name) == -1) {
+            return;
+        }
+    }
+}
+
 void FileCommands::SaveMap(bool saveas) {
     frmMain* map = general.activeMap();
     if (map == nullptr) {

@@ -16,6 +16,9 @@ public:
     // See frmGeneral::OpenMap.
     int16_t OpenMap(const QString& filename);
     void openLevels(const QStringList& names);
+    // Opens the level files of a drop in turn; stops at a name that is neither a file nor has an
+    // extension, or when no slot is left.
+    void openDropped(const QStringList& names);
     void SaveMap(bool saveas);
     void ImportTileset();
     void ExportTileset();

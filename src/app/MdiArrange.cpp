@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 namespace MdiArrange {
 
@@ -43,6 +45,20 @@ void tileHorizontally(QMdiArea& area) {
 
 void tileVertically(QMdiArea& area) {
     tile(area, false);
+}
+
+void placeNew(QMdiArea& area, QMdiSubWindow& window, QSize natural) {
+    int others = 0;
+    for (QMdiSubWindow* w : area.subWindowList()) {
+        others += (w != &window && w->isVisible() && !w->isMinimized()) ? 1 : 0;
+    }
+    QStyleOptionTitleBar option;
+    option.initFrom(&window);
+    const int step = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window);
+    const int offset = (others % 8) * step;
+    const QSize frame = window.size() - window.widget()->size();
+    const QSize room = area.viewport()->size() - QSize(offset, offset);
+    window.setGeometry(QRect(QPoint(offset, offset), (natural + frame).expandedTo(room * 4 / 5).boundedTo(room)));
 }
 
 }  // namespace MdiArrange

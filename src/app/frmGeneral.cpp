@@ -1,9 +1,7 @@
 #include "app/frmGeneral.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,7 +12,6 @@
 
 #include "app/AppIcons.h"
 #include "app/FileCommands.h"
-#include "app/General.h"
 #include "app/MainMenu.h"
 #include "app/MdiArrange.h"
 #include "app/RecentFiles.h"
@@ -22,8 +19,8 @@
 #include "app/TilesetPicker.h"
 #include "app/ToolBars.h"
 #include "app/frmMain.h"
-#include "selection/EditCommands.h"
 #include "model/LevelFile.h"
+#include "selection/EditCommands.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -225,10 +222,7 @@ void frmGeneral::showMap(frmMain* map) {
     QMdiSubWindow* sub = mdi->addSubWindow(map);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->show();
-    // A new window takes most of the window area, and at least its natural size where it fits.
-    const QSize frame = sub->size() - map->size();
-    const QSize room = mdi->viewport()->size();
-    sub->resize((natural + frame).expandedTo(room * 4 / 5).boundedTo(room));
+    MdiArrange::placeNew(*mdi, *sub, natural);
     map->view->centreView();
     map->UpdateLevel();
     SetCurrentTool(currentTool);
@@ -393,14 +387,9 @@ void frmGeneral::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
+    QStringList names;
     for (const QUrl& url : event->mimeData()->urls()) {
-        const QString name = url.toLocalFile();
-        const QFileInfo info(name);
-        if (General::GetExtension(General::GetFileName(name)).isEmpty() && !info.isFile()) {
-            return;
-        }
-        if (General::isLevelName(name) && OpenMap(name) == -1) {
-            return;
-        }
+        names << url.toLocalFile();
     }
+    files->openDropped(names);
 }
