@@ -20,6 +20,7 @@ public:
     // Hands the selection its map window and lays the outline on the window's view.
     void setParent(frmMain* myparent);
 
+    // 0 none, 1 drawing the rectangle, 2 selected.
     int selstate() const override { return state; }
     void setSelstate(int newselstate) { state = newselstate; }
     bool selalreadymoved() const override { return moved; }

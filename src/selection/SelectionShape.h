@@ -10,6 +10,7 @@ class SelectionShape : public QWidget {
 public:
     explicit SelectionShape(QWidget* surface);
 
+    // Position and size in view pixels, as the mouse gestures work with them.
     float Left() const { return left; }
     float Top() const { return top; }
     float Width() const { return w; }
