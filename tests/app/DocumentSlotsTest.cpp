@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -8,6 +9,7 @@
 #include "app/MainMenu.h"
 #include "app/RecentFiles.h"
 #include "app/frmMain.h"
+#include "model/TilesetFile.h"
 
 namespace {
 const QString MaximumMessage = QStringLiteral("Error: Maximum number of maps are already open");
@@ -79,17 +81,26 @@ TEST_F(DocumentSlots, ExitAsksEveryChangedMapAndOneNoKeepsThemAllOpen) {
 
 TEST_F(DocumentSlots, ClosingTheLastMapDisablesTheLevelCommands) {
     general->NewMap();
-    EXPECT_TRUE(general->menu->mnuSave->isEnabled());
-    EXPECT_TRUE(general->topButton(QStringLiteral("Save"))->isEnabled());
-    general->NewMap();
+    frmMain* last = general->NewMap();
+    TestFiles::write(path(QStringLiteral("tiles.bmp")), TestFiles::bmp8());
+    ASSERT_TRUE(TilesetFile::ImportTileset(last->level, path(QStringLiteral("tiles.bmp"))).isEmpty());
+    Changes batch;
+    last->level.setTile(1, 1, 1, batch, true);
+    last->level.undoredo.AddToUndo(std::make_unique<Changes>(batch));
     closeMap(0);
-    EXPECT_TRUE(general->menu->mnuSave->isEnabled());
+    for (QAction* a : {general->menu->mnuSave, general->topButton(QStringLiteral("Save")),
+                       general->menu->mnuExportTileset, general->menu->mnuUndo}) {
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    }
+    last->level.mapchanged = false;
     closeMap(1);
     for (QAction* a : {general->menu->mnuSave, general->menu->mnuSaveAs, general->menu->mnuImportTileset,
-                       general->topButton(QStringLiteral("Save")), general->menu->mnuUndo, general->menu->mnuRedo}) {
+                       general->topButton(QStringLiteral("Save")), general->menu->mnuUndo, general->menu->mnuRedo,
+                       general->menu->mnuExportTileset, general->menu->mnudiscardtileset}) {
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     }
     EXPECT_EQ(general->activeMap(), nullptr);
+    EXPECT_TRUE(general->lblposition->text().isEmpty());
 }
 
 TEST_F(DocumentSlots, StartUpDisablesTheLevelCommandsAndSelectsTheHand) {
@@ -161,4 +172,20 @@ TEST_F(DocumentSlots, WindowArrangementsFillTheAreaInRowsOrColumns) {
         left = w->geometry().right() + 1;
     }
     EXPECT_EQ(left, room.width());
+}
+
+TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowArea) {
+    const QRect area(QPoint(0, 0), general->mdi->viewport()->size());
+    QList<QRect> placed;
+    for (int i = 0; i < 4; ++i) {
+        general->NewMap();
+        placed << general->mdi->activeSubWindow()->geometry();
+        EXPECT_TRUE(area.contains(placed.last())) << i;
+    }
+    EXPECT_EQ(placed[0].topLeft(), QPoint(0, 0));
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_GT(placed[i].left(), placed[i - 1].left());
+        EXPECT_GT(placed[i].top(), placed[i - 1].top());
+    }
+    EXPECT_GE(placed[0].width(), area.width() * 4 / 5);
 }

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -9,6 +10,7 @@
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
 #include "app/frmMain.h"
+#include "tools/SelectionHooks.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
@@ -123,4 +125,51 @@ TEST_F(ToolBarsInWindow, MenuShortcutsReachTheirCommands) {
     QTest::keyClick(general->activeMap()->view->picpreview, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs->titles, QStringList{QStringLiteral("Save lvl as...")});
     EXPECT_EQ(general->activeMap()->level.activeFile, target);
+}
+
+namespace {
+// A selection that is marked and counts how often it is ended.
+class MarkedSelection : public SelectionHooks {
+public:
+    int selstate() const override { return stopped == 0 ? 2 : 0; }
+    void StopSelecting(bool refresh) override {
+        ++stopped;
+        refreshed = refresh;
+    }
+    int stopped = 0;
+    bool refreshed = false;
+};
+}  // namespace
+
+TEST_F(ToolBarsInWindow, PaintingToolsEndAMarkedSelectionAndTheOthersKeepIt) {
+    frmMain* map = general->NewMap();
+    MarkedSelection marked;
+    SelectionHooks* own = map->selectionHooks;
+    map->selectionHooks = &marked;
+    for (int tool : {1, 2, 3, 5, 7}) {
+        general->SetCurrentTool(tool);
+    }
+    EXPECT_EQ(marked.stopped, 0);
+    general->SetCurrentTool(8);
+    EXPECT_EQ(marked.stopped, 1);
+    EXPECT_TRUE(marked.refreshed);
+    general->SetCurrentTool(4);  // nothing marked any more
+    EXPECT_EQ(marked.stopped, 1);
+    map->selectionHooks = own;
+}
+
+TEST_F(ToolBarsInWindow, KeysOnTheLineWidthButtonsReachTheToolShortcuts) {
+    general->NewMap();
+    QTest::keyClick(general->picRightBar->optLineW[1], Qt::Key_R);
+    EXPECT_EQ(general->currentTool, 10);
+    EXPECT_TRUE(general->toolButton(10)->isChecked());
+}
+
+TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
+    frmMain* map = general->NewMap();
+    const int h = map->view->hScr->value();
+    const int v = map->view->vscr->value();
+    QTest::mouseClick(general->picradar, Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
+    EXPECT_LT(map->view->hScr->value(), h);
+    EXPECT_LT(map->view->vscr->value(), v);
 }
