@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/AppIcons.h"
 #include "app/frmGeneral.h"
 
 int main(int argc, char** argv) {
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quarn"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    QApplication::setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
     frmGeneral window;
     // Room for a first map window at its natural size beside the panel, within the screen.
     const QRect screen = window.screen()->availableGeometry();
