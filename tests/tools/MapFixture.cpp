@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
@@ -111,8 +112,8 @@ void MapFixture::putObject(int column, int row, int16_t value) {
 
 int MapFixture::count(int16_t value, int x0, int y0, int x1, int y1) const {
     int n = 0;
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
+    for (int y = std::max(y0, 0); y <= std::min(y1, 1023); ++y) {
+        for (int x = std::max(x0, 0); x <= std::min(x1, 1023); ++x) {
             n += tile(x, y) == value ? 1 : 0;
         }
     }

@@ -62,7 +62,7 @@ protected:
     void put(int column, int row, int16_t value);
     // Places a special tile with its covered cells, as a load would.
     void putObject(int column, int row, int16_t value);
-    // Number of cells holding `value` in the rectangle [x0, x1] x [y0, y1].
+    // Number of cells holding `value` in the part of the rectangle [x0, x1] x [y0, y1] in the grid.
     int count(int16_t value, int x0 = 0, int y0 = 0, int x1 = 1023, int y1 = 1023) const;
     // What the view surface shows over a cell, and the picture of a tile at the current zoom.
     QImage shown(int column, int row) const;
