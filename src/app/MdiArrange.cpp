@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <algorithm>
 
 namespace MdiArrange {
 
@@ -57,8 +58,12 @@ void placeNew(QMdiArea& area, QMdiSubWindow& window, QSize natural) {
     const int step = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window);
     const int offset = (others % 8) * step;
     const QSize frame = window.size() - window.widget()->size();
-    const QSize room = area.viewport()->size() - QSize(offset, offset);
-    window.setGeometry(QRect(QPoint(offset, offset), (natural + frame).expandedTo(room * 4 / 5).boundedTo(room)));
+    const QSize room = area.viewport()->size();
+    // Every new window gets the same size, so a cascade shows one title bar below the other.
+    const QSize size = (natural + frame).expandedTo(room * 4 / 5).boundedTo(room);
+    const QPoint at(std::max(0, std::min(offset, room.width() - size.width())),
+                    std::max(0, std::min(offset, room.height() - size.height())));
+    window.setGeometry(QRect(at, size));
 }
 
 }  // namespace MdiArrange

@@ -13,8 +13,8 @@ void tileHorizontally(QMdiArea& area);
 // Windows side by side, each the full height.
 void tileVertically(QMdiArea& area);
 
-// Places a window just shown: a step down and right of the windows already open, taking most of
-// the area and at least `natural` (the size its content wants) where that fits.
+// Places a window just shown: a step down and right of the windows already open, all of one size
+// that takes most of the area and at least `natural` (the size its content wants) where that fits.
 void placeNew(QMdiArea& area, QMdiSubWindow& window, QSize natural);
 
 }  // namespace MdiArrange

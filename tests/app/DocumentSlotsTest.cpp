@@ -188,4 +188,5 @@ TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowArea) {
         EXPECT_GT(placed[i].top(), placed[i - 1].top());
     }
     EXPECT_GE(placed[0].width(), area.width() * 4 / 5);
+    EXPECT_EQ(placed[3].size(), placed[0].size());
 }
