@@ -1,7 +1,6 @@
 #include "app/TilesetPicker.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
 
