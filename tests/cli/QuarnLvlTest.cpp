@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -34,41 +35,53 @@ TEST(QuarnLvl, InfoReportsTilesetRecordsCellsAndSpecialTilesAsJson) {
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     EXPECT_EQ(o["tileset"].toString(), "embedded");
-    EXPECT_EQ(o["bitsPerPixel"].toInt(), 8);
     EXPECT_EQ(o["tilesetBytes"].toInt(), TestFiles::bmp8().size());
-    EXPECT_EQ(o["records"].toInt(), 5);
-    EXPECT_EQ(o["skipped"].toInt(), 0);
-    EXPECT_EQ(o["cells"].toInt(), 4) << "a special tile counts once";
-    EXPECT_EQ(o["special"].toObject()["217"].toInt(), 2);
-    EXPECT_EQ(o["special"].toObject()["219"].toInt(), 1);
-    EXPECT_EQ(o["special"].toObject()["220"].toInt(), 0);
+    // A special tile counts as one cell.
+    for (const auto& [key, value] : {std::pair{"bitsPerPixel", 8}, {"records", 5}, {"skipped", 0}, {"cells", 4}}) {
+        EXPECT_EQ(o[key].toInt(), value) << key;
+    }
+    const QJsonObject special = o["special"].toObject();
+    EXPECT_EQ(QJsonObject({{"217", 2}, {"219", 1}, {"220", 0}}), special);
 }
 
-TEST(QuarnLvl, ExitStatusSeparatesBadInputFromBadUsage) {
+TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
     QTemporaryDir dir;
-    const QString plain = dir.filePath("plain.lvl");
-    TestFiles::write(plain, TestFiles::record(2, 3, 4));
-    EXPECT_EQ(quarnLvl({}).status, 2);
-    EXPECT_EQ(quarnLvl({"frobnicate"}).status, 2);
-    EXPECT_EQ(quarnLvl({"info"}).status, 2);
-    EXPECT_EQ(quarnLvl({"resave", plain}).status, 2);
+    const QString lvl = dir.filePath("plain.lvl");
+    const QString out = dir.filePath("out.png");
+    TestFiles::write(lvl, TestFiles::record(2, 3, 4));
+    TestFiles::write(dir.filePath("damaged.lvl"), TestFiles::record(2, 3, 4) + QByteArray("\x01", 1));
+    // Zoom 2 of the whole map would be 32768 x 32768 pixels; export needs a level with a tileset.
+    const QList<QStringList> usageErrors = {{},
+                                            {"frobnicate"},
+                                            {"info"},
+                                            {"resave", lvl},
+                                            {"render", lvl},
+                                            {"render", lvl, out, "--zoom", "3"},
+                                            {"render", lvl, out, "--zoom"},
+                                            {"render", lvl, out, "--zoom", "2"},
+                                            {"render", lvl, out, "--region", "1020,0,10,10"},
+                                            {"render", lvl, out, "--region", "1,2,3"},
+                                            {"render", lvl, out, "--region", "0,0,0,5"},
+                                            {"render", lvl, out, "--frobnicate"}};
+    const QList<QStringList> inputErrors = {{"info", dir.filePath("absent.lvl")},
+                                            {"render", dir.filePath("absent.lvl"), out},
+                                            {"render", lvl, dir.filePath("no/such/dir/out.png"), "--region", "0,0,4,4"},
+                                            {"export-tileset", lvl, dir.filePath("x.bmp")}};
+    for (const QStringList& args : usageErrors + inputErrors) {
+        const ToolRun r = quarnLvl(args);
+        EXPECT_EQ(r.status, usageErrors.contains(args) ? 2 : 1) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty()) << args.join(' ').toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(quarnLvl({"info", dir.filePath("damaged.lvl")}).err.contains("damaged.lvl"));
     for (const char* cmd : {"info", "resave", "export-tileset", "render"}) {
         const ToolRun help = quarnLvl({cmd, "--help"});
         EXPECT_EQ(help.status, 0) << cmd;
         EXPECT_TRUE(help.out.startsWith("Usage: quarn-lvl")) << cmd;
     }
-    EXPECT_EQ(quarnLvl({"info", dir.filePath("absent.lvl")}).status, 1);
-    const ToolRun noTileset = quarnLvl({"export-tileset", plain, dir.filePath("x.bmp")});
-    EXPECT_EQ(noTileset.status, 1);
-    EXPECT_FALSE(noTileset.err.isEmpty());
-    const QString damaged = dir.filePath("damaged.lvl");
-    TestFiles::write(damaged, TestFiles::record(2, 3, 4) + QByteArray("\x01", 1));
-    const ToolRun d = quarnLvl({"info", damaged});
-    EXPECT_EQ(d.status, 1);
-    EXPECT_TRUE(d.err.contains("damaged.lvl"));
 }
 
-TEST(QuarnLvl, ResaveUsesTheEditorsSaveWithBackup) {
+TEST(QuarnLvl, ResaveUsesTheEditorsSaveWithBackupAndExportCopiesTheTileset) {
     QTemporaryDir dir;
     const QString in = dir.filePath("in.lvl");
     const QString out = dir.filePath("out.lvl");
@@ -78,8 +91,7 @@ TEST(QuarnLvl, ResaveUsesTheEditorsSaveWithBackup) {
     EXPECT_EQ(TestFiles::read(out), TestFiles::record(0, 0, 1) + TestFiles::record(9, 9, 9));
     EXPECT_EQ(TestFiles::read(out + ".bak"), QByteArray("old"));
     const QString bmp = dir.filePath("t.bmp");
-    const QString withTileset = dir.filePath("withtileset.lvl");
-    TestFiles::write(withTileset, TestFiles::bmp8(9) + TestFiles::record(1, 1, 1));
-    ASSERT_EQ(quarnLvl({"export-tileset", withTileset, bmp}).status, 0);
+    TestFiles::write(in, TestFiles::bmp8(9) + TestFiles::record(1, 1, 1));
+    ASSERT_EQ(quarnLvl({"export-tileset", in, bmp}).status, 0);
     EXPECT_EQ(TestFiles::read(bmp), TestFiles::bmp8(9));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "model/Level.h"
@@ -27,13 +28,18 @@ protected:
     void SetUp() override { level.setObserver(&view); }
 
     // One edit as the tools make it: reset redo, write through one batch, push it.
-    void paint(std::initializer_list<std::array<int16_t, 3>> cells) {
+    void edit(const std::function<void(Changes&)>& writes) {
         level.undoredo.ResetRedo();
         auto batch = std::make_unique<Changes>();
-        for (const auto& c : cells) {
-            level.setTile(c[0], c[1], c[2], *batch, true);
-        }
+        writes(*batch);
         level.undoredo.AddToUndo(std::move(batch));
+    }
+    void paint(std::initializer_list<std::array<int16_t, 3>> cells) {
+        edit([&](Changes& batch) {
+            for (const auto& c : cells) {
+                level.setTile(c[0], c[1], c[2], batch, true);
+            }
+        });
     }
 
     Level level;
@@ -81,10 +87,7 @@ TEST_F(UndoRedo, NewEditAfterUndoEmptiesRedo) {
 }
 
 TEST_F(UndoRedo, SpecialTilesComeBackWhole) {
-    level.undoredo.ResetRedo();
-    auto place = std::make_unique<Changes>();
-    ObjectProcedures::PlaceObject(level, 219, 10, 10, *place, false);
-    level.undoredo.AddToUndo(std::move(place));
+    edit([&](Changes& batch) { ObjectProcedures::PlaceObject(level, 219, 10, 10, batch, false); });
     level.undoredo.Undo();
     for (int16_t y = 10; y <= 15; ++y) {
         for (int16_t x = 10; x <= 15; ++x) {
@@ -96,18 +99,14 @@ TEST_F(UndoRedo, SpecialTilesComeBackWhole) {
     EXPECT_EQ(level.getTile(15, 15), -1);
 
     // Erasing a 2 x 2 object through a covered cell, then undoing, restores all four cells.
-    auto setup = std::make_unique<Changes>();
-    ObjectProcedures::PlaceObject(level, 217, 100, 100, *setup, false);
-    level.undoredo.ResetRedo();
-    auto erase = std::make_unique<Changes>();
-    ObjectProcedures::RemoveObjectAt(level, 101, 101, *erase, false);
-    level.undoredo.AddToUndo(std::move(erase));
+    Changes setup;
+    ObjectProcedures::PlaceObject(level, 217, 100, 100, setup, false);
+    edit([&](Changes& batch) { ObjectProcedures::RemoveObjectAt(level, 101, 101, batch, false); });
     EXPECT_EQ(level.getTile(100, 100), 0);
     level.undoredo.Undo();
-    EXPECT_EQ(level.getTile(100, 100), 217);
-    EXPECT_EQ(level.getTile(101, 100), -1);
-    EXPECT_EQ(level.getTile(100, 101), -1);
-    EXPECT_EQ(level.getTile(101, 101), -1);
+    const std::array<int16_t, 4> square{level.getTile(100, 100), level.getTile(101, 100), level.getTile(100, 101),
+                                        level.getTile(101, 101)};
+    EXPECT_EQ(square, (std::array<int16_t, 4>{217, -1, -1, -1}));
 }
 
 TEST_F(UndoRedo, WholeMapSwitchUndoesInOneStep) {

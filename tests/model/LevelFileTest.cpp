@@ -27,7 +27,7 @@ protected:
 
 }  // namespace
 
-TEST_F(LevelFiles, RecordsAreWrittenInRowOrderWithTheDocumentedBytes) {
+TEST_F(LevelFiles, RecordsAreWrittenInRowOrderWithTheDocumentedBytesAndTheLastVersionBackedUp) {
     Level level;
     Changes scratch;
     level.setTile(1023, 1023, 255, scratch, false);
@@ -38,9 +38,23 @@ TEST_F(LevelFiles, RecordsAreWrittenInRowOrderWithTheDocumentedBytes) {
     EXPECT_EQ(read(path("a.lvl")),
               QByteArray::fromHex("00000001") + QByteArray::fromHex("2C110105") + QByteArray::fromHex("FFF33FFF"));
     EXPECT_FALSE(QFile::exists(path("a.lvl.bak"))) << "a first save has nothing to back up";
+
+    const QByteArray first = read(path("a.lvl"));
+    level.setTile(2, 2, 2, scratch, false);
+    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    level.setTile(3, 3, 3, scratch, false);
+    level.mapchanged = true;
+    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    EXPECT_FALSE(level.mapchanged);
+    EXPECT_EQ(read(path("a.lvl.bak")), first.left(4) + record(2, 2, 2) + first.mid(4));
 }
 
 TEST_F(LevelFiles, FirstRecordForACellWinsAndZeroTilesChangeNothing) {
+    write(path("empty.lvl"), {});
+    Level empty;
+    const LoadReport none = LevelFile::OpenMap(empty, path("empty.lvl"));
+    EXPECT_TRUE(none.ok() && none.message.isEmpty() && none.records == 0) << "an empty file is an empty level";
+
     write(path("b.lvl"), record(5, 6, 0) + record(5, 6, 40) + record(5, 6, 41) + record(7, 7, 217));
     Level level;
     const LoadReport report = LevelFile::OpenMap(level, path("b.lvl"));
@@ -74,20 +88,6 @@ TEST_F(LevelFiles, EmbeddedTilesetIsCarriedWholeIncludingBytesAfterThePixels) {
     EXPECT_EQ(read(path("t.lvl")), record(0, 0, 9) + record(1, 2, 3));
     EXPECT_NE(TilesetFile::ExportTileset(level, path("none.bmp")), QString());
     EXPECT_FALSE(QFile::exists(path("none.bmp")));
-}
-
-TEST_F(LevelFiles, SavingTwiceKeepsThePreviousVersionAsBackup) {
-    Level level;
-    Changes scratch;
-    level.setTile(1, 1, 1, scratch, false);
-    ASSERT_EQ(LevelFile::SaveMap(level, path("c.lvl")), QString());
-    level.setTile(2, 2, 2, scratch, false);
-    ASSERT_EQ(LevelFile::SaveMap(level, path("c.lvl")), QString());
-    level.setTile(3, 3, 3, scratch, false);
-    level.mapchanged = true;
-    ASSERT_EQ(LevelFile::SaveMap(level, path("c.lvl")), QString());
-    EXPECT_FALSE(level.mapchanged);
-    EXPECT_EQ(read(path("c.lvl.bak")), record(1, 1, 1) + record(2, 2, 2));
 }
 
 TEST_F(LevelFiles, FailedSaveKeepsThePreviousFileAndTheChangedMark) {
@@ -133,25 +133,12 @@ TEST_F(LevelFiles, HostileHeadersAreRefusedWithAReason) {
         const char* name;
         QByteArray bytes;
     };
-    QByteArray bigSize = bmp8();
-    bigSize[2] = '\xFF';
-    bigSize[3] = '\xFF';
-    bigSize[4] = '\xFF';
-    bigSize[5] = '\x7F';
-    QByteArray pastEnd = bmp8();
-    pastEnd.chop(100);
-    QByteArray tinySize = bmp8();
-    tinySize[2] = 60;
-    tinySize[3] = 0;
-    tinySize[4] = 0;
-    tinySize[5] = 0;
-    QByteArray pixelsTooLong = bmp8();
-    pixelsTooLong[36] = '\x7F';  // biSizeImage far beyond bfSize
+    // Sizes patched into an otherwise valid header: bfSize at byte 2, biSizeImage at byte 34.
     const Case cases[] = {{"short.lvl", QByteArray("BM\x10\x00", 4)},
-                          {"huge.lvl", bigSize},
-                          {"pastend.lvl", pastEnd},
-                          {"tiny.lvl", tinySize},
-                          {"pixels.lvl", pixelsTooLong}};
+                          {"huge.lvl", bmp8().replace(2, 4, "\xFF\xFF\xFF\x7F")},
+                          {"pastend.lvl", bmp8().chopped(100)},
+                          {"tiny.lvl", bmp8().replace(2, 4, QByteArray("\x3C\0\0\0", 4))},
+                          {"pixels.lvl", bmp8().replace(36, 1, "\x7F")}};
     for (const Case& c : cases) {
         write(path(c.name), c.bytes);
         Level level;
@@ -166,24 +153,13 @@ TEST_F(LevelFiles, HostileHeadersAreRefusedWithAReason) {
 }
 
 TEST_F(LevelFiles, LowDepthTilesetStopsTheLoadWithTheFixedMessage) {
-    QByteArray block = bmp8();
-    block[28] = 4;
-    write(path("low.lvl"), block + record(1, 1, 1));
+    write(path("low.lvl"), bmp8().replace(28, 1, "\x04") + record(1, 1, 1));
     Level level;
     const LoadReport report = LevelFile::OpenMap(level, path("low.lvl"));
     EXPECT_EQ(report.outcome, LoadReport::Outcome::InvalidTileset);
     EXPECT_EQ(report.message, QStringLiteral("Invalid tileset within lvl file!"));
     EXPECT_EQ(level.getTile(1, 1), 0);
     EXPECT_TRUE(level.usingDefaultTileset) << "a later save must not write a block that was never read";
-}
-
-TEST_F(LevelFiles, EmptyFileIsAnEmptyLevel) {
-    write(path("empty.lvl"), {});
-    Level level;
-    const LoadReport report = LevelFile::OpenMap(level, path("empty.lvl"));
-    EXPECT_TRUE(report.ok());
-    EXPECT_TRUE(report.message.isEmpty());
-    EXPECT_EQ(report.records, 0);
 }
 
 TEST_F(LevelFiles, ArbitraryBytesNeverCrashOrLeaveCellValuesOutOfRange) {

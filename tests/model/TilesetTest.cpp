@@ -38,9 +38,7 @@ TEST(Tileset, DefaultTilesetGetsTheExtraStripBelow) {
 
 TEST(Tileset, ImportRefusesLowDepthAndNonBitmapsAndKeepsTheLevelAsItWas) {
     QTemporaryDir dir;
-    QByteArray low = TestFiles::bmp8();
-    low[28] = 4;
-    TestFiles::write(dir.filePath("low.bmp"), low);
+    TestFiles::write(dir.filePath("low.bmp"), TestFiles::bmp8().replace(28, 1, "\x04"));
     TestFiles::write(dir.filePath("text.bmp"), "not a bitmap at all");
     Level level;
     EXPECT_EQ(TilesetFile::ImportTileset(level, dir.filePath("low.bmp")),

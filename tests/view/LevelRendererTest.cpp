@@ -1,29 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <QPainter>
 
 #include "history/Changes.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "view/LevelRenderer.h"
+#include "view/Pixels.h"
 
 namespace {
 
-constexpr QRgb Black = 0xFF000000u;
-constexpr QRgb White = 0xFFFFFFFFu;
+using namespace Pixels;
 
 class LevelRendererTest : public ::testing::Test {
 protected:
     // A 673 x 505 view (the initial window) whose first visible cell is (column, row).
     ViewTransform viewAt(float zoom, int column, int row, int width = 673, int height = 505) {
         level.tileset.setZoom(zoom);
-        ViewTransform v;
-        v.Zoom = zoom;
-        v.hValue = static_cast<int>(column * zoom * 16);
-        v.vValue = static_cast<int>(row * zoom * 16);
-        v.width = width;
-        v.height = height;
-        return v;
+        return {zoom, static_cast<int>(column * zoom * 16), static_cast<int>(row * zoom * 16), width, height};
     }
     QImage draw(const ViewTransform& v, bool numbers = false) {
         QImage image(v.width, v.height, QImage::Format_RGB32);
@@ -32,15 +26,18 @@ protected:
         return image;
     }
     void place(int16_t tile, int16_t x, int16_t y) { ObjectProcedures::PlaceObject(level, tile, x, y, batch, false); }
-    static bool allBlack(const QImage& image, const QRect& area) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                if (image.pixel(x, y) != Black) {
-                    return false;
-                }
-            }
+    // Whether everything of `image` outside the `kept` areas is black.
+    static bool blackOutside(QImage image, std::initializer_list<QRect> kept) {
+        QPainter painter(&image);
+        for (const QRect& r : kept) {
+            painter.fillRect(r, Qt::black);
         }
-        return true;
+        painter.end();
+        return all(image, image.rect(), Black);
+    }
+    // The special-tiles picture's `from` square stretched pixel by pixel to `size`.
+    static QImage stretched(const QRect& from, int size) {
+        return Tileset::picspecial().copy(from).scaled(size, size).convertToFormat(QImage::Format_RGB32);
     }
 
     Level level;
@@ -52,84 +49,59 @@ TEST_F(LevelRendererTest, OrdinaryTileIsCopiedFromItsPlaceInTheZoomedTileset) {
     level.putTile(3, 2, 218);  // an ordinary tile: column 8, row 11 of the tileset
     level.putTile(4, 2, 1);
     for (const float zoom : {0.25f, 0.5f, 1.0f, 2.0f}) {
-        const QImage image = draw(viewAt(zoom, 0, 0), false);
+        const QImage image = draw(viewAt(zoom, 0, 0));
         const int t = static_cast<int>(zoom * 16);
         const QImage& tiles = level.tileset.piczoomtileset();
         ASSERT_NE(tiles.copy(8 * t, 11 * t, t, t), tiles.copy(0, 0, t, t)) << "tiles must be told apart";
         EXPECT_EQ(image.copy(3 * t, 2 * t, t, t), tiles.copy(8 * t, 11 * t, t, t)) << zoom;
         EXPECT_EQ(image.copy(4 * t, 2 * t, t, t), tiles.copy(0, 0, t, t)) << zoom;
-        EXPECT_TRUE(allBlack(image, QRect(5 * t, 0, 673 - 5 * t, 505))) << zoom;
+        EXPECT_TRUE(blackOutside(image, {QRect(3 * t, 2 * t, 2 * t, t)})) << zoom;
     }
 }
 
-TEST_F(LevelRendererTest, SpecialTileCoversItsSquareFromTheAnchorAndCoveredCellsDrawNothing) {
+TEST_F(LevelRendererTest, SpecialTileIsDrawnFromItsAnchorStretchedToItsSquare) {
     place(219, 10, 10);
     const QImage image = draw(viewAt(1.0f, 8, 8));
-    EXPECT_EQ(image.copy(32, 32, 96, 96), Tileset::picspecial().copy(128, 0, 96, 96).convertToFormat(image.format()));
-    EXPECT_TRUE(allBlack(image, QRect(0, 0, 673, 32)));
-    EXPECT_TRUE(allBlack(image, QRect(0, 32, 32, 96)));
-    EXPECT_TRUE(allBlack(image, QRect(128, 32, 545, 96)));
-    EXPECT_TRUE(allBlack(image, QRect(0, 128, 673, 377)));
+    EXPECT_EQ(image.copy(32, 32, 96, 96), stretched(QRect(128, 0, 96, 96), 96));
+    EXPECT_TRUE(blackOutside(image, {QRect(32, 32, 96, 96)}));
+    // Scrolled past the anchor, the visible part of the square is empty: covered cells draw nothing.
+    EXPECT_TRUE(all(draw(viewAt(1.0f, 11, 11)), QRect(0, 0, 673, 505), Black));
 
-    // Only the anchor draws the picture: scrolled past it, the visible part of the square is empty.
-    EXPECT_TRUE(allBlack(draw(viewAt(1.0f, 11, 11)), QRect(0, 0, 673, 505)));
-}
-
-TEST_F(LevelRendererTest, SpecialTilesAreStretchedToTheirSquareAtEveryZoom) {
     place(217, 0, 0);
     place(220, 4, 0);
     const QImage twice = draw(viewAt(2.0f, 0, 0));
-    const QImage& special = Tileset::picspecial();
-    for (int i = 0; i < 32; i += 5) {
-        for (int j = 0; j < 32; j += 3) {
-            EXPECT_EQ(twice.pixel(2 * i + 1, 2 * j), special.pixel(16 + i, j));        // 217: 32 -> 64
-            EXPECT_EQ(twice.pixel(128 + 2 * i, 2 * j + 1), special.pixel(48 + i, j));  // 220: 80 -> 160
-        }
-    }
-    EXPECT_EQ(twice.pixel(127, 70), Black);  // 217 ends after two cells of 32 pixels...
-    EXPECT_EQ(twice.pixel(64, 10), Black);
-    EXPECT_EQ(twice.pixel(128 + 159, 159), special.pixel(48 + 79, 79));  // ... 220 after five
-    EXPECT_EQ(twice.pixel(128 + 160, 159), Black);
-
+    EXPECT_EQ(twice.copy(0, 0, 64, 64), stretched(QRect(16, 0, 32, 32), 64));
+    EXPECT_EQ(twice.copy(128, 0, 160, 160), stretched(QRect(48, 0, 80, 80), 160));
+    EXPECT_TRUE(blackOutside(twice, {QRect(0, 0, 64, 64), QRect(128, 0, 160, 160), QRect(320, 320, 192, 192)}));
     ViewTransform half = viewAt(0.5f, 0, 0);
     QImage shrunk(half.width, half.height, QImage::Format_RGB32);
-    shrunk.fill(Qt::black);
     EXPECT_EQ(renderer.drawCell(shrunk, level, half, 4, 0, false), QRect(32, 0, 40, 40));
 }
 
-TEST_F(LevelRendererTest, CellValuesArePrintedLikeNumbersOnASurface) {
+TEST_F(LevelRendererTest, NumbersAreWhiteAndOnlyAtZoomOneAndTwo) {
     EXPECT_EQ(LevelRenderer::cellText(0), " 0");
     EXPECT_EQ(LevelRenderer::cellText(255), " 255");
     EXPECT_EQ(LevelRenderer::cellText(-1), "-1");
-}
-
-TEST_F(LevelRendererTest, NumbersAreWhiteAndOnlyAtZoomOneAndTwo) {
     place(219, 10, 10);
     for (const float zoom : {1.0f, 2.0f}) {
         const ViewTransform v = viewAt(zoom, 8, 8);
         const QImage plain = draw(v, false);
         const QImage numbered = draw(v, true);
         const int t = static_cast<int>(zoom * 16);
-        // Where the text lies within an empty cell and within a covered one, relative to the cell.
-        std::set<std::pair<int, int>> emptyText;
-        std::set<std::pair<int, int>> coveredText;
+        // The text alone, white on black; cell (8, 8) is empty, (11, 10) is covered by the special tile.
+        QImage text(numbered.size(), QImage::Format_RGB32);
+        text.fill(Qt::black);
         for (int y = 0; y < 505; ++y) {
             for (int x = 0; x < 673; ++x) {
-                if (plain.pixel(x, y) == numbered.pixel(x, y)) {
-                    continue;
-                }
-                ASSERT_EQ(numbered.pixel(x, y), White) << x << "," << y;
-                if (QRect(0, 0, t, t).contains(x, y)) {
-                    emptyText.insert({x, y});
-                }
-                if (QRect(3 * t, 2 * t, t, t).contains(x, y)) {
-                    coveredText.insert({x - 3 * t, y - 2 * t});
+                if (plain.pixel(x, y) != numbered.pixel(x, y)) {
+                    ASSERT_EQ(numbered.pixel(x, y), White) << x << "," << y;
+                    text.setPixel(x, y, White);
                 }
             }
         }
-        EXPECT_FALSE(emptyText.empty()) << "an empty cell shows its 0";
-        EXPECT_FALSE(coveredText.empty()) << "a covered cell shows -1 over the special tile";
-        EXPECT_NE(emptyText, coveredText) << "0 and -1 read differently";
+        EXPECT_FALSE(all(text, QRect(0, 0, t, t), Black)) << "an empty cell shows its 0";
+        EXPECT_FALSE(all(text, QRect(3 * t, 2 * t, t, t), Black)) << "a covered cell shows -1";
+        EXPECT_NE(text.copy(0, 0, t, t), text.copy(3 * t, 2 * t, t, t)) << "0 and -1 read differently";
     }
     const ViewTransform half = viewAt(0.5f, 8, 8);
     EXPECT_EQ(draw(half, true), draw(half, false));
@@ -139,46 +111,35 @@ TEST_F(LevelRendererTest, OneCellRedrawBlanksAnEmptiedCellAndStaysInsideTheView)
     const ViewTransform v = viewAt(1.0f, 8, 8);
     level.putTile(9, 9, 5);
     QImage image = draw(v);
-    ASSERT_FALSE(allBlack(image, QRect(16, 16, 16, 16)));
+    ASSERT_FALSE(all(image, QRect(16, 16, 16, 16), Black));
     level.putTile(9, 9, 0);
     EXPECT_EQ(renderer.drawCell(image, level, v, 9, 9, false), QRect(16, 16, 16, 16));
-    EXPECT_TRUE(allBlack(image, image.rect()));
-
-    level.putTile(7, 9, 5);   // left of the view
-    level.putTile(60, 9, 5);  // right of it
-    EXPECT_TRUE(renderer.drawCell(image, level, v, 7, 9, false).isNull());
-    EXPECT_TRUE(renderer.drawCell(image, level, v, 60, 9, false).isNull());
-    EXPECT_TRUE(renderer.drawCell(image, level, v, 1024, 9, false).isNull());
-    EXPECT_TRUE(allBlack(image, image.rect()));
+    // Left of the view, right of it, past the map.
+    for (const int16_t x : {7, 60, 1024}) {
+        level.putTile(x, 9, 5);
+        EXPECT_TRUE(renderer.drawCell(image, level, v, x, 9, false).isNull()) << x;
+    }
+    EXPECT_TRUE(all(image, image.rect(), Black));
 }
 
-TEST_F(LevelRendererTest, OnePixelZoomShowsTheOverviewAlsoWithANegativeOrigin) {
-    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{5, 3}, std::pair{1023, 1023}}) {
-        level.putTile(static_cast<int16_t>(x), static_cast<int16_t>(y), 172);
-        level.UpdateLevelTile(static_cast<int16_t>(x), static_cast<int16_t>(y));
-    }
-    const QRgb red = qRgb(255, 0, 0);
-    ViewTransform wide = viewAt(1.0f / 16, 0, 0, 1100, 1100);
-    wide.hValue = -10;  // a view wider than the map: its scroll maximum is negative
-    wide.vValue = -20;
-    const QImage image = draw(wide, true);
-    EXPECT_EQ(image.pixel(10, 20), red);
-    EXPECT_EQ(image.pixel(15, 23), red);
-    EXPECT_EQ(image.pixel(1033, 1043), red);
-    EXPECT_EQ(image.pixel(9, 20), Black);
-    EXPECT_EQ(image.pixel(1034, 1043), Black);
-
-    const QImage shifted = draw(viewAt(1.0f / 16, 3, 2));
-    EXPECT_EQ(shifted.pixel(2, 1), red);
-    EXPECT_EQ(shifted.pixel(0, 0), Black);
+TEST_F(LevelRendererTest, OnePixelZoomShowsTheOverviewFromTheFirstVisibleCell) {
+    level.putTile(5, 3, 172);
+    level.UpdateLevelTile(5, 3);
+    const QImage image = draw(viewAt(1.0f / 16, 3, 2), true);
+    EXPECT_EQ(image.pixel(2, 1), Red);
+    EXPECT_EQ(count(image, image.rect(), Red), 1) << "no numbers, no unpainted pixels";
 }
 
 TEST_F(LevelRendererTest, GridLinesLieOnCellEdgesFromPixelZero) {
-    const ViewTransform v = viewAt(1.0f, 3, 3);
-    QImage image(673, 505, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    LevelRenderer::DrawGrid(image, v, image.rect());
     const QRgb grey = qRgb(80, 80, 80);
+    const auto grid = [](const ViewTransform& v, const QRect& area) {
+        QImage image(673, 505, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        LevelRenderer::DrawGrid(image, v, area);
+        return image;
+    };
+    const ViewTransform v = viewAt(1.0f, 3, 3);
+    const QImage image = grid(v, QRect(0, 0, 673, 505));
     for (int x = 0; x < 673; ++x) {
         EXPECT_EQ(image.pixel(x, 7), x % 16 == 0 ? grey : Black) << x;  // last line at 672
     }
@@ -186,17 +147,11 @@ TEST_F(LevelRendererTest, GridLinesLieOnCellEdgesFromPixelZero) {
         EXPECT_EQ(image.pixel(7, y), y % 16 == 0 ? grey : Black) << y;
     }
 
-    QImage clipped(673, 505, QImage::Format_RGB32);
-    clipped.fill(Qt::black);
-    LevelRenderer::DrawGrid(clipped, v, QRect(20, 20, 40, 40));
+    const QImage clipped = grid(v, QRect(20, 20, 40, 40));
     EXPECT_EQ(clipped.pixel(32, 25), grey);
     EXPECT_EQ(clipped.pixel(32, 19), Black);
     EXPECT_EQ(clipped.pixel(64, 32), Black);
-
-    QImage pixels(673, 505, QImage::Format_RGB32);
-    pixels.fill(Qt::black);
-    LevelRenderer::DrawGrid(pixels, viewAt(1.0f / 16, 0, 0), pixels.rect());
-    EXPECT_TRUE(allBlack(pixels, pixels.rect()));
+    EXPECT_TRUE(all(grid(viewAt(1.0f / 16, 0, 0), QRect(0, 0, 673, 505)), QRect(0, 0, 673, 505), Black));
 }
 
 }  // namespace

@@ -17,7 +17,10 @@ protected:
         showCentred();
     }
     void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(view.picpreview, button, {}, at); }
-    int tilesetWidth() const { return level.tileset.piczoomtileset().width(); }
+    // The zoomed tileset's width relative to the unzoomed one.
+    float tilesetScale() const {
+        return static_cast<float>(level.tileset.piczoomtileset().width()) / level.tileset.pictileset().width();
+    }
 };
 
 TEST_F(MagnifierTest, RightClickZoomsOutAroundTheClickedCell) {
@@ -28,26 +31,19 @@ TEST_F(MagnifierTest, RightClickZoomsOutAroundTheClickedCell) {
     EXPECT_FALSE(zoomTool.UsingPixels());
     // h = 8 x 512 - 336 = 3760; v = 4096 - 252 = 3844, down to a whole cell 3840.
     EXPECT_EQ(origin(), QPoint(3760, 3840));
-    EXPECT_EQ(tilesetWidth(), level.tileset.pictileset().width() / 2);
+    EXPECT_EQ(tilesetScale(), 0.5f);
     EXPECT_FALSE(mouseIsDown) << "no drag follows a zoom click";
 }
 
-TEST_F(MagnifierTest, ZoomStopsAtBothEnds) {
-    zoomTo(2.0f);
-    const QPoint largest = origin();
-    click(Qt::LeftButton, QPoint(10, 10));
-    EXPECT_EQ(zoomTool.Zoom(), 2.0f);
-    EXPECT_EQ(origin(), largest);
-
-    zoomTo(1.0f / 16);
-    EXPECT_TRUE(zoomTool.UsingPixels());
-    const QPoint smallest = origin();
-    click(Qt::RightButton, QPoint(10, 10));
-    EXPECT_EQ(zoomTool.Zoom(), 1.0f / 16);
-    EXPECT_EQ(origin(), smallest);
-}
-
-TEST_F(MagnifierTest, ZoomInNearTheMapsCornersStaysInsideTheRanges) {
+TEST_F(MagnifierTest, ZoomStopsAtBothEndsAndNearTheMapsCornersStaysInsideTheRanges) {
+    for (const auto& [zoom, button] : {std::pair{2.0f, Qt::LeftButton}, std::pair{1.0f / 16, Qt::RightButton}}) {
+        zoomTo(zoom);
+        const QPoint at = origin();
+        click(button, QPoint(10, 10));
+        EXPECT_EQ(zoomTool.Zoom(), zoom);
+        EXPECT_EQ(origin(), at) << zoom;
+    }
+    zoomTo(1.0f);
     view.setScrollBarValues(0, 0, false);
     click(Qt::LeftButton, QPoint(5, 5));
     EXPECT_EQ(zoomTool.Zoom(), 2.0f);
@@ -66,43 +62,42 @@ TEST_F(MagnifierTest, ZoomInNearTheMapsCornersStaysInsideTheRanges) {
     EXPECT_EQ(origin(), QPoint(15719, 15887));
 }
 
-TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelection) {
+TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTilesetKeepsItsScale) {
     selstate = 2;
     zoomTo(0.25f);
     EXPECT_TRUE(stops.empty());
+    EXPECT_EQ(tilesetScale(), 0.25f);
+    const qint64 quarter = level.tileset.piczoomtileset().cacheKey();
     zoomTool.ZoomOut(512, 512);
     EXPECT_EQ(stops, std::vector<bool>{false});
+    EXPECT_TRUE(zoomTool.UsingPixels());
+    EXPECT_EQ(level.tileset.piczoomtileset().cacheKey(), quarter) << "ready for the step back";
     selstate = 1;
     zoomTool.ZoomIn(512, 512);
     EXPECT_EQ(stops, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(zoomTool.UsingPixels());
+    EXPECT_EQ(tilesetScale(), 0.25f);
     zoomTo(2.0f);
     EXPECT_EQ(stops.size(), 2u);
+    EXPECT_EQ(tilesetScale(), 2.0f);
     selstate = 0;
     zoomTo(1.0f / 16);
     zoomTo(1.0f);
     EXPECT_EQ(stops.size(), 2u);
 }
 
-TEST_F(MagnifierTest, OnePixelStepKeepsTheTilesetScaledForTheNextStep) {
-    zoomTo(0.25f);
-    EXPECT_EQ(tilesetWidth(), level.tileset.pictileset().width() / 4);
-    const qint64 quarter = level.tileset.piczoomtileset().cacheKey();
-    zoomTool.ZoomOut(512, 512);
-    EXPECT_TRUE(zoomTool.UsingPixels());
-    EXPECT_EQ(level.tileset.piczoomtileset().cacheKey(), quarter);
-    zoomTool.ZoomIn(512, 512);
-    EXPECT_FALSE(zoomTool.UsingPixels());
-    EXPECT_EQ(tilesetWidth(), level.tileset.pictileset().width() / 4);
-    zoomTo(2.0f);
-    EXPECT_EQ(tilesetWidth(), level.tileset.pictileset().width() * 2);
-}
-
-TEST_F(MagnifierTest, ClickOutsideTheMapIsIgnored) {
+TEST_F(MagnifierTest, ViewWiderThanTheMapGetsANegativeOriginAndIgnoresClicksOutsideIt) {
+    write(0, 0, 172, false);
+    write(1023, 0, 172, false);
     zoomTo(1.0f / 16);
     view.resize(1200 + 17, 600 + 17);
     view.setScrollBarValues(0, 0, false);
     view.UpdateLevel();
-    ASSERT_LT(view.cellX(10), 0);
+    EXPECT_EQ(origin(), QPoint(-176, 0));  // nearest(1024 - 1200 + 0.5) is -176
+    EXPECT_EQ(view.picpreview->image.pixel(176, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(view.picpreview->image.pixel(175, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(view.picpreview->image.pixel(176 + 1023, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(view.cellX(10), -166);
     click(Qt::LeftButton, QPoint(10, 10));
     EXPECT_EQ(zoomTool.Zoom(), 1.0f / 16);
     EXPECT_TRUE(mouseIsDown);

@@ -7,21 +7,18 @@
 #include "ViewFixture.h"
 #include "history/Changes.h"
 #include "model/ObjectProcedures.h"
+#include "view/Pixels.h"
 
 namespace {
 
 using MapViewTest = ViewFixture;
+using namespace Pixels;
 
 void expectRange(const QScrollBar* bar, int max, int small, int large) {
     EXPECT_EQ(bar->maximum(), max);
     EXPECT_EQ(bar->minimum(), 0);
     EXPECT_EQ(bar->singleStep(), small);
     EXPECT_EQ(bar->pageStep(), large);
-}
-
-void wheel(QWidget* target, QPoint at, QPoint turn, Qt::KeyboardModifiers mods) {
-    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), turn, Qt::NoButton, mods, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
 }
 
 TEST_F(MapViewTest, ScrollRangesFollowTheZoomAndTheViewSize) {
@@ -44,45 +41,31 @@ TEST_F(MapViewTest, ScrollRangesFollowTheZoomAndTheViewSize) {
     EXPECT_EQ(view.hScr->maximum(), 32767);
 }
 
-TEST_F(MapViewTest, NewRangeRedrawsALoweredValueOnlyWhenAsked) {
-    showCentred();
-    view.setScrollBarValues(15719, 15887, false);
-    view.resize(800 + 17, 505 + 17);  // wider: the range shrinks once recomputed
-    const int before = previews;
-    view.UpdateScrollBars(false);
-    EXPECT_EQ(view.hScr->value(), 16384 - 800 + 8);
-    EXPECT_EQ(previews, before);
-    view.noScrollRedraw = false;
-    view.resize(900 + 17, 505 + 17);
-    const int resized = previews;
-    view.UpdateScrollBars(true);
-    EXPECT_EQ(view.hScr->value(), 16384 - 900 + 8);
-    EXPECT_EQ(previews, resized + 1);
-}
-
-TEST_F(MapViewTest, SettingBothValuesDrawsNothingUntilTheCallerRedraws) {
+TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     showCentred();
     zoomTo(1.0f / 16);
-    const int before = previews;
+    int before = previews;
     view.setScrollBarValues(5000, 5000, false);
     EXPECT_EQ(origin(), QPoint(352, 520));
     EXPECT_EQ(previews, before);
     EXPECT_FALSE(view.noScrollRedraw);
     view.UpdateLevel();
     EXPECT_EQ(previews, before + 1);
-}
 
-TEST_F(MapViewTest, ViewWiderThanTheMapGetsANegativeOrigin) {
-    write(0, 0, 172, false);
-    showCentred();
-    zoomTo(1.0f / 16);
-    view.resize(1200 + 17, 600 + 17);
-    view.setScrollBarValues(0, 0, false);
-    view.UpdateLevel();
-    EXPECT_EQ(origin(), QPoint(-176, 0));  // nearest(1024 - 1200 + 0.5) is -176
-    EXPECT_EQ(view.picpreview->image.pixel(176, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(view.picpreview->image.pixel(175, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(view.cellX(10), -166);
+    // A new range lowers the value and redraws only when asked.
+    zoomTo(1.0f);
+    view.setScrollBarValues(15719, 15887, false);
+    view.resize(800 + 17, 505 + 17);
+    before = previews;
+    view.UpdateScrollBars(false);
+    EXPECT_EQ(view.hScr->value(), 16384 - 800 + 8);
+    EXPECT_EQ(previews, before);
+    view.noScrollRedraw = false;
+    view.resize(900 + 17, 505 + 17);
+    before = previews;
+    view.UpdateScrollBars(true);
+    EXPECT_EQ(view.hScr->value(), 16384 - 900 + 8);
+    EXPECT_EQ(previews, before + 1);
 }
 
 TEST_F(MapViewTest, FirstVisibleCellIsDrawnAtPixelZeroWhateverTheRemainder) {
@@ -103,13 +86,11 @@ TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
     const QImage shown = view.picpreview->image.copy();
     QImage& surface = view.picpreview->image;
 
-    QPainter(&surface).fillRect(100, 100, 50, 30, Qt::yellow);
-    view.updatePreview(false);
-    EXPECT_EQ(surface, shown);
-
-    surface.setPixel(3, 3, qRgb(1, 2, 3));
-    view.updatePreview(true);
-    EXPECT_EQ(surface, shown);
+    for (const bool refresh : {false, true}) {
+        QPainter(&surface).fillRect(100, 100, 50, 30, Qt::yellow);
+        view.updatePreview(refresh);
+        EXPECT_EQ(surface, shown) << refresh;
+    }
 
     // A painter kept open across the redraw, as a shape preview does.
     QPainter open(&surface);
@@ -147,34 +128,27 @@ TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
     }
 }
 
-TEST_F(MapViewTest, UnrefreshedCellReachesTheViewAtTheNextUpdatePreview) {
+TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePreview) {
     showCentred();
     const QImage before = view.picpreview->image.copy();
+    const int radarDrawings = previews;
     write(513, 513, 9, false);
+    write(600, 512, 172, true);  // inside the radar's window, outside the view: only the overview changes
     EXPECT_EQ(view.picpreview->image, before);
     EXPECT_NE(view.piclevel, before);
+    EXPECT_EQ(previews, radarDrawings);
+    EXPECT_EQ(level.pic1024.pixel(600, 512), Red);
+    EXPECT_NE(radarBox.image.pixel(600 - 366, 512 - 366), Red);
     view.updatePreview(true);
     EXPECT_EQ(view.picpreview->image, view.piclevel);
-}
-
-TEST_F(MapViewTest, CellOutsideTheViewChangesOnlyTheOverviewUntilTheRadarRedraws) {
-    showCentred();
-    const QImage shown = view.picpreview->image.copy();
-    const int before = previews;
-    write(600, 512, 172, true);  // inside the radar's window, outside the view
-    EXPECT_EQ(view.picpreview->image, shown);
-    EXPECT_EQ(previews, before);
-    EXPECT_EQ(level.pic1024.pixel(600, 512), qRgb(255, 0, 0));
-    EXPECT_NE(radarBox.image.pixel(600 - 366, 512 - 366), qRgb(255, 0, 0));
-    view.updatePreview(true);
-    EXPECT_EQ(radarBox.image.pixel(600 - 366, 512 - 366), qRgb(255, 0, 0));
+    EXPECT_EQ(radarBox.image.pixel(600 - 366, 512 - 366), Red);
 }
 
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
     showCentred();
     EXPECT_EQ(view.radar_left, 366);
     EXPECT_EQ(view.radar_top, 366);
-    EXPECT_EQ(radarBox.image.pixel(124, 129), qRgb(255, 0, 0));
+    EXPECT_EQ(radarBox.image.pixel(124, 129), Red);
     view.radarClick(144, 144);
     EXPECT_EQ(origin(), QPoint(7824, 7920));
     // The next click reads the origin of the radar drawn after the first one.
@@ -186,43 +160,45 @@ TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
 
 TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
     showCentred();
-    const int lines = QApplication::wheelScrollLines();
-    wheel(view.picpreview, QPoint(300, 200), QPoint(0, -120), Qt::NoModifier);
-    EXPECT_EQ(origin(), QPoint(7856, 7936 + lines * 16));
-    wheel(view.picpreview, QPoint(300, 200), QPoint(0, -120), Qt::ShiftModifier);
-    EXPECT_EQ(origin(), QPoint(7856 + lines * 16, 7936 + lines * 16));
-    wheel(view.picpreview, QPoint(300, 200), QPoint(0, 60), Qt::NoModifier);
-    EXPECT_EQ(origin().y(), 7936 + lines * 16) << "half a notch waits for the other half";
-    wheel(view.picpreview, QPoint(300, 200), QPoint(0, 60), Qt::NoModifier);
+    const auto wheel = [this](QPoint at, int turn, Qt::KeyboardModifiers mods) {
+        QWheelEvent event(at, view.picpreview->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, mods,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view.picpreview, &event);
+    };
+    const int step = QApplication::wheelScrollLines() * 16;
+    wheel({300, 200}, -120, Qt::NoModifier);
+    EXPECT_EQ(origin(), QPoint(7856, 7936 + step));
+    wheel({300, 200}, -120, Qt::ShiftModifier);
+    EXPECT_EQ(origin(), QPoint(7856 + step, 7936 + step));
+    wheel({300, 200}, 60, Qt::NoModifier);
+    EXPECT_EQ(origin().y(), 7936 + step) << "half a notch waits for the other half";
+    wheel({300, 200}, 60, Qt::NoModifier);
     EXPECT_EQ(origin().y(), 7936);
     view.setScrollBarValues(0, 0, false);
-    wheel(view.picpreview, QPoint(300, 200), QPoint(0, 120), Qt::NoModifier);
+    wheel({300, 200}, 120, Qt::NoModifier);
     EXPECT_EQ(origin(), QPoint(0, 0));
 
     view.setScrollBarValues(7856, 7936, false);
     ASSERT_EQ(view.cellX(600), 528);
     ASSERT_EQ(view.cellY(40), 498);
-    wheel(view.picpreview, QPoint(600, 40), QPoint(0, 120), Qt::ControlModifier);
+    wheel({600, 40}, 120, Qt::ControlModifier);
     EXPECT_EQ(zoomTool.Zoom(), 2.0f);
     // Cell (528, 498) to the middle: 32 x 528 - 336 and 32 x 498 - 252, down to whole cells.
     EXPECT_EQ(origin(), QPoint(16544, 15680));
-    wheel(view.picpreview, QPoint(336, 252), QPoint(0, -240), Qt::ControlModifier);
+    wheel({336, 252}, -240, Qt::ControlModifier);
     EXPECT_EQ(zoomTool.Zoom(), 0.5f);
 }
 
-TEST_F(MapViewTest, WindowAroundANewViewGetsTheInitialLayout) {
+TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
-    view.setParent(&window);
     layout->addWidget(&view);
     window.resize(window.sizeHint());
     window.show();
     EXPECT_EQ(view.picpreview->size(), QSize(673, 505));
     view.setParent(nullptr);
-}
 
-TEST_F(MapViewTest, ResizingLaysTheViewOutAgainAndRedraws) {
     showCentred();
     const int before = previews;
     view.resize(400 + 17, 300 + 17);

@@ -4,121 +4,83 @@
 
 #include "model/Level.h"
 #include "view/DrawRectangle.h"
+#include "view/Pixels.h"
 #include "view/Radar.h"
 
 namespace {
 
-const QRgb Red = qRgb(255, 0, 0);
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Yellow = qRgb(255, 255, 0);
-const QRgb Black = qRgb(0, 0, 0);
+using namespace Pixels;
 
 class RadarTest : public ::testing::Test {
 protected:
-    // The initial window's 673 x 505 view at zoom 1 with its origin at (h, v).
-    static ViewTransform view(int h, int v) {
-        ViewTransform t;
-        t.hValue = h;
-        t.vValue = v;
-        t.width = 673;
-        t.height = 505;
-        return t;
-    }
+    // The initial window's 673 x 505 view with its origin at (h, v).
+    static ViewTransform view(int h, int v, float zoom = 1.0f) { return {zoom, h, v, 673, 505}; }
     QPoint draw(const ViewTransform& v, const std::optional<QRectF>& selection = std::nullopt) {
         return Radar::draw(radar, level.pic1024.picture(), v, selection);
     }
-    void mark(int16_t x, int16_t y) {
-        level.putTile(x, y, 172);
-        level.UpdateLevelTile(x, y);
+    void mark(QPoint cell) {
+        level.putTile(static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y()), 172);
+        level.UpdateLevelTile(static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y()));
     }
 
     Level level;
     QImage radar{288, 288, QImage::Format_RGB32};
 };
 
-TEST_F(RadarTest, RedFrameMarksTheViewAroundItsCentreCell) {
-    mark(512, 512);
+TEST_F(RadarTest, RedFrameMarksTheViewAroundItsCentreCellAndShrinksAsTheZoomGrows) {
+    mark({512, 512});
     EXPECT_EQ(draw(view(7856, 7936)), QPoint(366, 366));
-    for (int x = 124; x <= 166; ++x) {
-        EXPECT_EQ(radar.pixel(x, 129), Red) << x;
-        EXPECT_EQ(radar.pixel(x, 161), Red) << x;
+    for (const QRect side :
+         {QRect(124, 129, 43, 1), QRect(124, 161, 43, 1), QRect(124, 129, 1, 33), QRect(166, 129, 1, 33)}) {
+        EXPECT_TRUE(all(radar, side, Red)) << side.x() << "," << side.y();
     }
-    for (int y = 129; y <= 161; ++y) {
-        EXPECT_EQ(radar.pixel(124, y), Red) << y;
-        EXPECT_EQ(radar.pixel(166, y), Red) << y;
-    }
-    EXPECT_EQ(radar.pixel(123, 129), Black);
-    EXPECT_EQ(radar.pixel(167, 161), Black);
-    EXPECT_EQ(radar.pixel(125, 130), Black);
-    EXPECT_EQ(radar.pixel(512 - 366, 512 - 366), Red) << "the overview shows through";
-}
+    EXPECT_EQ(count(radar, QRect(123, 128, 45, 35), Red), 2 * 43 + 2 * 31 + 1) << "a thin frame, the overview inside";
+    EXPECT_EQ(radar.pixel(512 - 366, 512 - 366), Red);
 
-TEST_F(RadarTest, ViewFrameShrinksAsTheZoomGrows) {
-    ViewTransform twice = view(0, 0);
-    twice.Zoom = 2.0f;
-    draw(twice);
     // hw = nearest(673 / 32 / 2 - 1) = 10: the frame runs from x = 134 to 156.
+    draw(view(0, 0, 2.0f));
     EXPECT_EQ(radar.pixel(134, 140), Red);
     EXPECT_EQ(radar.pixel(156, 140), Red);
-    EXPECT_EQ(radar.pixel(133, 140), Black);
+    EXPECT_EQ(count(radar, QRect(133, 140, 25, 1), Red), 2);
 }
 
 TEST_F(RadarTest, MapEdgesShowAsWhiteLinesAndNothingBeyondThem) {
-    mark(3, 4);
-    EXPECT_EQ(draw(view(0, 0)), QPoint(-125, -130));
-    for (int i = 0; i < 288; ++i) {
-        EXPECT_EQ(radar.pixel(125, i), White) << i;
-        EXPECT_EQ(radar.pixel(i, 130), White) << i;
-    }
-    EXPECT_EQ(radar.pixel(128, 134), Red);
-    for (int y = 0; y < 129; ++y) {
-        for (int x = 0; x < 124; ++x) {
-            ASSERT_EQ(radar.pixel(x, y), Black) << x << "," << y;
-        }
+    struct Case {
+        QPoint scroll, origin, cell;
+        int edgeX, edgeY;
+        QRect beyond;
+    };
+    // At the largest origin the centre cell is (1003, 1009): the right edge lies at 288 - 121 - 2 = 165.
+    const Case cases[] = {{{0, 0}, {-125, -130}, {3, 4}, 125, 130, QRect(0, 0, 124, 129)},
+                          {{15719, 15887}, {857, 863}, {1020, 1000}, 165, 159, QRect(167, 162, 121, 126)}};
+    for (const Case& c : cases) {
+        mark(c.cell);
+        EXPECT_EQ(draw(view(c.scroll.x(), c.scroll.y())), c.origin);
+        EXPECT_TRUE(all(radar, QRect(c.edgeX, 0, 1, 288), White)) << c.edgeX;
+        EXPECT_TRUE(all(radar, QRect(0, c.edgeY, 288, 1), White)) << c.edgeY;
+        EXPECT_EQ(radar.pixel(c.cell.x() - c.origin.x(), c.cell.y() - c.origin.y()), Red);
+        EXPECT_TRUE(all(radar, c.beyond, Black)) << c.edgeX;
     }
 
-    // At the largest origin the centre cell is (1003, 1009), so radar_left = 857 and
-    // radar_top = 863: the right edge line lies at 288 - 121 - 2 = 165, the bottom one at 159.
-    mark(1020, 1000);
-    EXPECT_EQ(draw(view(15719, 15887)), QPoint(857, 863));
-    for (int i = 0; i < 288; ++i) {
-        EXPECT_EQ(radar.pixel(165, i), White) << i;
-        EXPECT_EQ(radar.pixel(i, 159), White) << i;
-    }
-    EXPECT_EQ(radar.pixel(1020 - 857, 1000 - 863), Red);
-    EXPECT_EQ(radar.pixel(200, 200), Black);
-}
-
-TEST_F(RadarTest, TopEdgeSpansATallRadarsFullWidth) {
+    // A radar taller than wide still draws the top edge across its full width.
     radar = QImage(200, 300, QImage::Format_RGB32);
     const QPoint origin = draw(view(0, 0));
     ASSERT_LT(origin.y(), 0);
-    for (int x = 0; x < 200; ++x) {
-        EXPECT_EQ(radar.pixel(x, -origin.y()), White) << x;
-    }
+    EXPECT_TRUE(all(radar, QRect(0, -origin.y(), 200, 1), White));
 }
 
 TEST_F(RadarTest, SelectionFrameIsDottedYellow) {
     const ViewTransform v = view(7856, 7936);
     draw(v);
     const QImage without = radar.copy();
+    EXPECT_EQ(count(without, without.rect(), Yellow), 0);
     // Left 32, top 48, 160 x 80 pixels: x from nearest(2 + 124) to nearest(12 + 124), y from 132 to 137.
     draw(v, QRectF(32, 48, 160, 80));
-    int yellow = 0;
-    int other = 0;
-    for (int x = 126; x <= 136; ++x) {
-        (radar.pixel(x, 132) == Yellow ? yellow : other) += 1;
-    }
+    const int yellow = count(radar, QRect(126, 132, 11, 1), Yellow);
     EXPECT_GT(yellow, 2);
-    EXPECT_GT(other, 2) << "dotted, not solid";
-    for (int y = 0; y < 288; ++y) {
-        for (int x = 0; x < 288; ++x) {
-            ASSERT_NE(without.pixel(x, y), Yellow);
-        }
-    }
-    // The frame after it is solid again.
+    EXPECT_LT(yellow, 9) << "dotted, not solid";
     draw(v);
-    EXPECT_EQ(radar, without);
+    EXPECT_EQ(radar, without) << "the frame after it is solid again";
 }
 
 TEST_F(RadarTest, ClickBringsTheClickedCellToTheMiddleWithinTheRanges) {
@@ -127,9 +89,7 @@ TEST_F(RadarTest, ClickBringsTheClickedCellToTheMiddleWithinTheRanges) {
     EXPECT_EQ(Radar::originForClick(v, {-125, -130}, 3, 4, 15719, 15887), QPoint(0, 0));
     EXPECT_EQ(Radar::originForClick(v, {857, 863}, 280, 280, 15719, 15887), QPoint(15719, 15887));
     // One pixel per cell: (400 + 200.7) - 336 rounds down to 264, (400 + 100) - 252 is 248.
-    ViewTransform pixels = v;
-    pixels.Zoom = 1.0f / 16;
-    EXPECT_EQ(Radar::originForClick(pixels, {400, 400}, 200.7, 100, 351, 519), QPoint(264, 248));
+    EXPECT_EQ(Radar::originForClick(view(7856, 7936, 1.0f / 16), {400, 400}, 200.7, 100, 351, 519), QPoint(264, 248));
 }
 
 TEST(DrawRectangle, DrawsTheOutlineGrownByTheOffsetAndKeepsThePenColour) {
@@ -140,12 +100,10 @@ TEST(DrawRectangle, DrawsTheOutlineGrownByTheOffsetAndKeepsThePenColour) {
     DrawRectangle(p, 10, 20, 12, 18, QColor(255, 0, 0), 2);
     EXPECT_EQ(p.pen().color(), QColor(1, 2, 3));
     p.end();
-    EXPECT_EQ(image.pixel(8, 10), Red);
-    EXPECT_EQ(image.pixel(22, 20), Red);
-    EXPECT_EQ(image.pixel(15, 10), Red);
-    EXPECT_EQ(image.pixel(8, 15), Red);
-    EXPECT_EQ(image.pixel(10, 12), Black);
-    EXPECT_EQ(image.pixel(15, 15), Black);
+    for (const QPoint on : {QPoint(8, 10), QPoint(22, 20), QPoint(15, 10), QPoint(8, 15)}) {
+        EXPECT_EQ(image.pixel(on), Red) << on.x() << "," << on.y();
+    }
+    EXPECT_TRUE(all(image, QRect(9, 11, 13, 9), Black)) << "an outline, not a filled box";
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QTest>
 #include <vector>
 
+#include "history/Changes.h"
 #include "model/Level.h"
 #include "model/LevelObserver.h"
 #include "view/MapView.h"
@@ -16,16 +18,35 @@
 // records of what the view asked of it.
 class ViewFixture : public ::testing::Test, public MapViewHost, public LevelObserver {
 protected:
-    ViewFixture();
-    ~ViewFixture() override;
+    ViewFixture() {
+        zoomTool.setParent(&view);
+        level.setObserver(this);
+        radarBox.resizeImage(QSize(288, 288));
+    }
+    ~ViewFixture() override { level.setObserver(nullptr); }
 
     // Shows the view at the initial window's 673 x 505 pixels, centred as after creating a map.
-    void showCentred();
+    void showCentred() {
+        view.resize(673 + 17, 505 + 17);
+        view.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.centreView();
+        view.UpdateLevel();
+    }
     // Runs ZoomIn or ZoomOut until the zoom is `zoom`.
-    void zoomTo(float zoom);
+    void zoomTo(float zoom) {
+        for (int i = 0; i < 8 && zoomTool.Zoom() != zoom; ++i) {
+            zoom > zoomTool.Zoom() ? zoomTool.ZoomIn(512, 512) : zoomTool.ZoomOut(512, 512);
+        }
+        ASSERT_EQ(zoomTool.Zoom(), zoom);
+    }
     QPoint origin() const { return {view.hScr->value(), view.vscr->value()}; }
     // Writes a cell as the editing operations do, redrawing it through the level.
-    void write(int16_t x, int16_t y, int16_t value, bool refresh);
+    void write(int16_t x, int16_t y, int16_t value, bool refresh) {
+        Changes batch;
+        level.setTile(x, y, value, batch, true);
+        level.UpdateLevelTile(x, y, refresh);
+    }
 
     // MapViewHost
     float zoomFactor() const override { return zoomTool.Zoom(); }
