@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "SelectionFixture.h"
+#include "MapFixture.h"
 #include "app/MainMenu.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
@@ -15,24 +15,26 @@
 #include "selection/frmReplace.h"
 #include "view/PictureBox.h"
 
-class ReplaceDialogTest : public SelectionFixture {
+class ReplaceDialogTest : public MapFixture {
 protected:
+    void SetUp() override {
+        MapFixture::SetUp();
+        for (int x = 0; x < 8; ++x) {
+            put(x, 3, x % 2 ? 5 : 9);
+        }
+    }
     frmReplace* open() {
         general->menu->mnuReplace->trigger();
         return general->editCommands->replaceDialog();
     }
     // Leaves a number box for the OK button, as a click on it would.
-    void leave(QLineEdit* box) {
+    void leave(QLineEdit* box, const QString& text) {
+        box->setText(text);
         QApplication::setActiveWindow(box->window());
         box->setFocus();
         QApplication::processEvents();
         box->window()->findChild<QPushButton*>()->setFocus();
         QApplication::processEvents();
-    }
-    void stripe() {
-        for (int x = 0; x < 8; ++x) {
-            put(x, 3, x % 2 ? 5 : 9);
-        }
     }
 };
 
@@ -82,40 +84,30 @@ TEST_F(ReplaceDialogTest, InSelectionOnlyIsOfferedOnlyWithASelection) {
 TEST_F(ReplaceDialogTest, NumberOutsideTheTileRangeIsRefusedWhenLeavingTheBox) {
     frmReplace* dialog = open();
     dialog->optswitchcustom->setChecked(true);
-    dialog->txtcustomnew->setText(QStringLiteral("300"));
-    leave(dialog->txtcustomnew);
+    leave(dialog->txtcustomnew, QStringLiteral("300"));
     EXPECT_EQ(dialogs->messages, QStringList(QStringLiteral("Tile numbers are between 0 and 255")));
     EXPECT_TRUE(dialog->txtcustomnew->hasFocus());
-    dialog->txtcustomnew->setText(QStringLiteral("255.4"));  // read before rounding: refused
-    leave(dialog->txtcustomnew);
+    leave(dialog->txtcustomnew, QStringLiteral("255.4"));  // read before rounding: refused
     EXPECT_EQ(dialogs->messages.size(), 2);
     EXPECT_TRUE(dialog->txtcustomnew->hasFocus());
-    dialog->txtcustomnew->setText(QStringLiteral("7"));
-    leave(dialog->txtcustomnew);
-    dialog->txtcustomold->setText(QString());  // empty counts as 0
-    leave(dialog->txtcustomold);
+    leave(dialog->txtcustomnew, QStringLiteral("7"));
+    leave(dialog->txtcustomold, QString());  // empty counts as 0
     EXPECT_EQ(dialogs->messages.size(), 2);
     dialog->cmdCancel->click();
 }
 
-TEST_F(ReplaceDialogTest, SwitchOverTheWholeMapIsOneUndoStep) {
-    stripe();
+TEST_F(ReplaceDialogTest, EachRunIsOneUndoStepOverTheMapOrOnlyInTheSelection) {
     put(500, 500, 5);
     map->tilesetleft = 5;
     map->tilesetright = 9;
-    frmReplace* dialog = open();
-    dialog->cmdOK->click();
-    EXPECT_EQ(count(5, 0, 3, 7, 3), 4);
+    open()->cmdOK->click();  // switch the two mouse tiles everywhere
     EXPECT_EQ(tile(0, 3), 5);
     EXPECT_EQ(tile(1, 3), 9);
     EXPECT_EQ(tile(500, 500), 9);
     EXPECT_EQ(undoSteps(), 1);
-    map->level.undoredo.Undo();
+    undo();
     EXPECT_EQ(tile(0, 3), 9);
-}
 
-TEST_F(ReplaceDialogTest, ReplaceInTheSelectionLeavesCellsOutsideAndMarksTheMap) {
-    stripe();
     select(2, 3, 5, 3);
     frmReplace* dialog = open();
     dialog->optreplacecustom->setChecked(true);
@@ -126,11 +118,10 @@ TEST_F(ReplaceDialogTest, ReplaceInTheSelectionLeavesCellsOutsideAndMarksTheMap)
     EXPECT_EQ(count(9, 2, 3, 5, 3), 4);
     EXPECT_EQ(map->sel.selstate(), 2);
     EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(map->level.mapchanged);
+    EXPECT_TRUE(changed());
 }
 
 TEST_F(ReplaceDialogTest, EqualNumbersStillMakeAnEmptyUndoStep) {
-    stripe();
     select(0, 3, 7, 3);
     frmReplace* dialog = open();
     dialog->optswitchcustom->setChecked(true);
@@ -139,16 +130,17 @@ TEST_F(ReplaceDialogTest, EqualNumbersStillMakeAnEmptyUndoStep) {
     dialog->cmdOK->click();
     EXPECT_EQ(count(5, 0, 3, 7, 3), 4);
     EXPECT_EQ(undoSteps(), 1);
-    EXPECT_FALSE(map->level.mapchanged);
+    EXPECT_FALSE(changed());
 }
 
 TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
     map->tilesetleft = 20;
     map->tilesetright = 33;
     frmReplace* dialog = open();
-    const QImage& tiles = map->level.tileset.pictileset();
     auto picture = [&](int tile) {
-        return tiles.copy(Tileset::tileSource(tile, 16)).convertToFormat(QImage::Format_RGB32);
+        return map->level.tileset.pictileset()
+            .copy(Tileset::tileSource(tile, 16))
+            .convertToFormat(QImage::Format_RGB32);
     };
     EXPECT_EQ(dialog->picold->image.convertToFormat(QImage::Format_RGB32), picture(20));
     EXPECT_EQ(dialog->picnew->image.convertToFormat(QImage::Format_RGB32), picture(33));

@@ -1,28 +1,29 @@
-#include <QApplication>
-#include <QScrollBar>
-
-#include "SelectionFixture.h"
+#include "MapFixture.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 #include "selection/SelectionShape.h"
-#include "view/MapView.h"
 #include "view/PictureBox.h"
 #include "view/RadarColor.h"
 
-class SelectionTest : public SelectionFixture {
+class SelectionTest : public MapFixture {
 protected:
-    // Cells 2..4 x 1..2 hold 1..6, row by row.
-    void fillBlock() {
+    void SetUp() override {
+        MapFixture::SetUp();
+        useTool(SelectionTool);
+    }
+    // Cells 2..4 x 1..2 hold 1..6, row by row, and are selected.
+    void selectBlock() {
         for (int i = 0; i < 6; ++i) {
             put(2 + i % 3, 1 + i / 3, static_cast<int16_t>(i + 1));
         }
         map->UpdateLevel();
+        select(2, 1, 4, 2);
     }
     CellRect rect() const { return map->sel.rect(); }
     QRect outline() const { return map->sel.shpdraw(); }
 };
 
-TEST_F(SelectionTest, OutlineCoversTheWholeCellsPassedOver) {
+TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
     press({37, 20});
     moveTo({90, 60});
     EXPECT_EQ(map->sel.selstate(), 1);
@@ -30,29 +31,24 @@ TEST_F(SelectionTest, OutlineCoversTheWholeCellsPassedOver) {
     release({90, 60});
     EXPECT_EQ(map->sel.selstate(), 2);
     EXPECT_EQ(rect(), (CellRect{2, 1, 4, 2}));
-    EXPECT_EQ(outline(), QRect(32, 16, 48, 32));
     EXPECT_TRUE(map->sel.outline().isVisible());
     // The outline is drawn white on the view, on its edge and not inside.
     const QImage screen = view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(screen.pixel(32, 16), qRgb(255, 255, 255));
     EXPECT_EQ(screen.pixel(79, 47), qRgb(255, 255, 255));
     EXPECT_EQ(screen.pixel(50, 30), qRgb(0, 0, 0));
-}
+    // Over the selection and 3 pixels around it the pointer shows the move arrow.
+    hover({81, 48});
+    EXPECT_EQ(view()->cursor().shape(), Qt::SizeAllCursor);
+    hover({84, 48});
+    EXPECT_EQ(view()->cursor().shape(), Qt::CrossCursor);
 
-TEST_F(SelectionTest, LeftwardDragCoversOnlyTheCellsFullyPassedOver) {
-    press({100, 50});
-    moveTo({40, 70});
-    EXPECT_EQ(outline().left(), 48);
-    EXPECT_EQ(outline().width(), 48);
-    release({40, 70});
+    drag({{100, 50}, {40, 70}});
     EXPECT_EQ(rect(), (CellRect{3, 3, 5, 3}));
-}
-
-TEST_F(SelectionTest, DragShorterThanACellEndsWithNoSelection) {
-    drag({{37, 20}, {45, 60}});
+    EXPECT_EQ(outline(), QRect(48, 48, 48, 16));
+    drag({{37, 20}, {45, 60}});  // narrower than a cell
     EXPECT_EQ(map->sel.selstate(), 0);
     EXPECT_FALSE(map->sel.outline().isVisible());
-    EXPECT_EQ(outline(), QRect(0, 0, 1, 1));
 }
 
 TEST_F(SelectionTest, RectangleGrowsOverSpecialTilesAndKeepsGrowing) {
@@ -64,53 +60,51 @@ TEST_F(SelectionTest, RectangleGrowsOverSpecialTilesAndKeepsGrowing) {
     key(Qt::Key_Escape);
     select(12, 12, 16, 13);
     EXPECT_EQ(rect(), (CellRect{10, 10, 17, 16}));
-    // The outline follows the grown rectangle.
     EXPECT_EQ(outline(), QRect(160, 160, 128, 112));
 }
 
 TEST_F(SelectionTest, MovingAndApplyingIsOneUndoStep) {
-    fillBlock();
-    select(2, 1, 4, 2);
-    drag({at(3, 1), at(4, 1)});  // one cell to the right
+    selectBlock();
+    press(at(3, 1));
+    moveTo(at(5, 4));  // two cells right, three down
+    // The block shows at the outline while its source shows empty; nothing is written yet.
+    EXPECT_EQ(shown(4, 4), tilePicture(1));
+    EXPECT_EQ(shown(6, 5), tilePicture(6));
+    QImage black(16, 16, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(shown(2, 1), black);
+    moveTo(at(4, 1));
+    release(at(4, 1));
     EXPECT_TRUE(map->sel.selalreadymoved());
-    EXPECT_EQ(tile(2, 1), 1);  // nothing written while the block floats
-    EXPECT_FALSE(map->level.mapchanged);
+    EXPECT_EQ(rect(), (CellRect{3, 1, 5, 2}));
+    EXPECT_EQ(tile(2, 1), 1);
+    EXPECT_FALSE(changed());
     click(at(20, 20));
     EXPECT_EQ(tile(2, 1), 0);
     EXPECT_EQ(tile(2, 2), 0);
     EXPECT_EQ(tile(3, 1), 1);
     EXPECT_EQ(tile(5, 2), 6);
     EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(map->level.mapchanged);
-    map->level.undoredo.Undo();
+    EXPECT_TRUE(changed());
+    undo();
     EXPECT_EQ(tile(2, 1), 1);
     EXPECT_EQ(tile(4, 2), 6);
     EXPECT_EQ(tile(5, 2), 0);
 }
 
-TEST_F(SelectionTest, DraggedBlockShowsAtTheOutlineWhileItsSourceShowsEmpty) {
-    fillBlock();
-    select(2, 1, 4, 2);
-    press(at(3, 1));
-    moveTo(at(5, 4));  // two cells right, three down
-    EXPECT_EQ(shown(4, 4), tilePicture(1));
-    EXPECT_EQ(shown(6, 5), tilePicture(6));
-    QImage black(16, 16, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    EXPECT_EQ(shown(2, 1), black);
-    release(at(5, 4));
-    EXPECT_EQ(rect(), (CellRect{4, 4, 6, 5}));
-    EXPECT_EQ(tile(2, 1), 1);
-}
-
-TEST_F(SelectionTest, BlockMovedAwayAndBackChangesNothing) {
-    fillBlock();
-    select(2, 1, 4, 2);
+TEST_F(SelectionTest, BlockMovedAwayAndBackOrDroppedWithEscapeChangesNothing) {
+    selectBlock();
     drag({at(3, 1), at(6, 3), at(3, 1)});
     click(at(20, 20));
+    EXPECT_EQ(undoSteps(), 0);
+    EXPECT_FALSE(changed());
+    select(2, 1, 4, 2);
+    drag({at(3, 1), at(8, 8)});
+    key(Qt::Key_Escape);
+    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(count(0, 0, 0, 30, 30), 31 * 31 - 6);
     EXPECT_EQ(tile(2, 1), 1);
     EXPECT_EQ(undoSteps(), 0);
-    EXPECT_FALSE(map->level.mapchanged);
 }
 
 TEST_F(SelectionTest, SpecialTilesTravelWholeWithTheirBlock) {
@@ -125,59 +119,34 @@ TEST_F(SelectionTest, SpecialTilesTravelWholeWithTheirBlock) {
     EXPECT_EQ(tile(4, 4), 0);
 }
 
-TEST_F(SelectionTest, EscapeDropsTheDraggedBlockAndLeavesTheGrid) {
-    fillBlock();
-    select(2, 1, 4, 2);
-    drag({at(3, 1), at(8, 8)});
-    key(Qt::Key_Escape);
-    EXPECT_EQ(map->sel.selstate(), 0);
-    EXPECT_FALSE(map->sel.outline().isVisible());
-    EXPECT_EQ(count(0, 0, 0, 30, 30), 31 * 31 - 6);
-    EXPECT_EQ(tile(2, 1), 1);
-    EXPECT_EQ(undoSteps(), 0);
-}
-
 TEST_F(SelectionTest, DeleteOnADraggedBlockEmptiesItsSourceCells) {
-    fillBlock();
     put(9, 9, 7);
-    select(2, 1, 4, 2);
+    selectBlock();
     drag({at(3, 1), at(10, 9)});  // outline over (9, 9)
     key(Qt::Key_Delete);
     EXPECT_EQ(count(0, 2, 1, 4, 2), 6);
     EXPECT_EQ(tile(9, 9), 7);
     EXPECT_EQ(map->sel.selstate(), 0);
     EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(map->level.mapchanged);
-    map->level.undoredo.Undo();
+    EXPECT_TRUE(changed());
+    undo();
     EXPECT_EQ(tile(4, 2), 6);
 }
 
-TEST_F(SelectionTest, PointerShowsTheMoveArrowOverTheSelection) {
-    select(2, 1, 4, 2);
-    hover({81, 48});  // within the 3-pixel margin right and below
-    EXPECT_EQ(view()->cursor().shape(), Qt::SizeAllCursor);
-    hover({84, 48});
-    EXPECT_EQ(view()->cursor().shape(), Qt::CrossCursor);
-}
-
-TEST_F(SelectionTest, PaintingToolEndsTheSelectionTheBucketKeepsIt) {
-    select(2, 1, 4, 2);
-    general->SetCurrentTool(7);
-    EXPECT_EQ(map->sel.selstate(), 2);
-    general->SetCurrentTool(4);
-    EXPECT_EQ(map->sel.selstate(), 0);
-}
-
-TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrolls) {
+TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrollsUntilAPaintingToolEndsIt) {
     scrollTo(160, 0);
     select(12, 1, 14, 2);
     EXPECT_EQ(outline(), QRect(32, 16, 48, 32));
     scrollTo(0, 0);
     EXPECT_EQ(outline(), QRect(192, 16, 48, 32));
     EXPECT_EQ(rect(), (CellRect{12, 1, 14, 2}));
+    useTool(7);  // the bucket fills inside the selection
+    EXPECT_EQ(map->sel.selstate(), 2);
+    useTool(4);
+    EXPECT_EQ(map->sel.selstate(), 0);
 }
 
-TEST_F(SelectionTest, AtOnePixelPerCellTheOutlineLiesExactlyOnItsCells) {
+TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCells) {
     for (int i = 0; i < 3; ++i) {
         map->magnifier.ZoomOut(0, 0);
     }
@@ -186,19 +155,13 @@ TEST_F(SelectionTest, AtOnePixelPerCellTheOutlineLiesExactlyOnItsCells) {
     drag({{37, 20}, {90, 60}});
     EXPECT_EQ(outline(), QRect(37, 20, 53, 40));
     EXPECT_EQ(rect(), (CellRect{37, 20, 89, 59}));
+    key(Qt::Key_Escape);
+    setClipboardText(QStringLiteral("QuarnTiles:2:1:0:7:"));
+    map->clip.Paste();
+    EXPECT_EQ(outline(), QRect(0, 0, 2, 1));
+    EXPECT_EQ(view()->image.pixel(1, 0), RadarColor(7));
+    EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
     // Zooming in from one pixel per cell ends the selection.
     map->magnifier.ZoomIn(50, 50);
     EXPECT_EQ(map->sel.selstate(), 0);
-}
-
-TEST_F(SelectionTest, PastedBlockAtOnePixelPerCellShowsTheOverviewColours) {
-    for (int i = 0; i < 3; ++i) {
-        map->magnifier.ZoomOut(0, 0);
-    }
-    scrollTo(0, 0);
-    setClipboardText(QStringLiteral("QuarnTiles:2:1:0:7:"));
-    map->clip.Paste();
-    EXPECT_EQ(map->sel.shpdraw(), QRect(0, 0, 2, 1));
-    EXPECT_EQ(view()->image.pixel(1, 0), RadarColor(7));
-    EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
 }

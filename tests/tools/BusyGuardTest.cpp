@@ -70,8 +70,17 @@ TEST_F(BusyGuardTest, InputDuringTheEditIsDeliveredAfterItInOrder) {
                                          QStringLiteral("click"), QStringLiteral("click")}));
 }
 
-TEST_F(BusyGuardTest, ClosingTheWindowAroundWaitsForTheEdit) {
-    whileGuarded([this] { outer->close(); });
+TEST_F(BusyGuardTest, ClosingOrDeletingTheWindowAroundWaitsForTheEditOtherWidgetsCloseAtOnce) {
+    QPointer<QWidget> other = new QWidget;
+    other->setAttribute(Qt::WA_DeleteOnClose);
+    other->show();
+    bool otherClosed = false;
+    whileGuarded([&] {
+        otherClosed = other->close();
+        outer->close();
+    });
+    EXPECT_TRUE(otherClosed);
+    EXPECT_TRUE(other.isNull());
     EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("action done"), QStringLiteral("edit done"),
                                          QStringLiteral("close")}));
     EXPECT_TRUE(outer.isNull());
@@ -86,14 +95,4 @@ TEST_F(BusyGuardTest, DeleteLaterOfTheWindowWaitsForTheEdit) {
     });
     EXPECT_TRUE(aliveDuringEdit);
     EXPECT_TRUE(outer.isNull());
-}
-
-TEST_F(BusyGuardTest, OtherWidgetsStillCloseAtOnce) {
-    QPointer<QWidget> other = new QWidget;
-    other->setAttribute(Qt::WA_DeleteOnClose);
-    other->show();
-    bool closedAtOnce = false;
-    whileGuarded([&] { closedAtOnce = other->close(); });
-    EXPECT_TRUE(closedAtOnce);
-    EXPECT_TRUE(other.isNull());
 }

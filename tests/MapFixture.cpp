@@ -1,8 +1,8 @@
 #include "MapFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 
@@ -20,9 +20,11 @@ void MapFixture::SetUp() {
     general->show();
     map = general->NewMap();
     ASSERT_NE(map, nullptr);
-    // A view of known size, whatever size the window area gives a new window.
-    map->parentWidget()->resize(720, 560);
+    // The size a new map window starts with, whatever size the window area gives it.
+    QWidget* sub = map->parentWidget();
+    sub->resize(sub->size() + QSize(690, 522) - map->size());
     QApplication::processEvents();
+    ASSERT_EQ(view()->size(), QSize(673, 505));
     scrollTo(0, 0);
 }
 
@@ -96,8 +98,16 @@ void MapFixture::keyUp(Qt::Key k, Qt::KeyboardModifiers modifiers) {
     QApplication::sendEvent(view(), &e);
 }
 
-int16_t MapFixture::tile(int column, int row) const {
-    return map->level.getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
+void MapFixture::select(int x0, int y0, int x1, int y1) {
+    if (general->currentTool != SelectionTool) {
+        useTool(SelectionTool);
+    }
+    // The outline covers the cells passed over completely: the drag ends inside the cell past the last one.
+    drag({at(x0, y0), at(x1 + 1, y1 + 1)});
+}
+
+int16_t MapFixture::tile(int column, int row, const frmMain* m) const {
+    return (m ? m : map)->level.getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
 }
 
 void MapFixture::put(int column, int row, int16_t value) {
@@ -139,4 +149,16 @@ int MapFixture::undoSteps() const {
 
 void MapFixture::undo() {
     map->level.undoredo.Undo();
+}
+
+bool MapFixture::changed() const {
+    return map->level.mapchanged;
+}
+
+void MapFixture::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString MapFixture::clipboardText() {
+    return QGuiApplication::clipboard()->text();
 }

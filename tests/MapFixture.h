@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "app/Dialogs.h"
 
@@ -33,8 +34,8 @@ public:
     std::function<void()> onAsk;
 };
 
-// A main window with one new level, its view scrolled to the grid's top-left corner, driven with
-// real mouse and key events on the level's view surface.
+// A main window with one new level at zoom 1 in a view of a new window's size, scrolled to the grid's
+// top-left corner, driven with real mouse and key events on the level's view surface.
 class MapFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -50,15 +51,17 @@ protected:
     void moveTo(QPoint pos);
     void release(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
     void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
-    // A drag through every given cell, pressed at the first and released at the last.
+    // A drag through every given point, pressed at the first and released at the last.
     void drag(std::initializer_list<QPoint> path, Qt::MouseButton button = Qt::LeftButton);
     // A pointer move with no button held.
     void hover(QPoint pos);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void keyDown(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void keyUp(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Marks cells [x0, x1] x [y0, y1] with the selection tool.
+    void select(int x0, int y0, int x1, int y1);
 
-    int16_t tile(int column, int row) const;
+    int16_t tile(int column, int row, const frmMain* m = nullptr) const;
     void put(int column, int row, int16_t value);
     // Places a special tile with its covered cells, as a load would.
     void putObject(int column, int row, int16_t value);
@@ -69,9 +72,18 @@ protected:
     QImage tilePicture(int16_t tile) const;
     int undoSteps() const;
     void undo();
+    bool changed() const;
+    static void setClipboardText(const QString& text);
+    static QString clipboardText();
 
+    static constexpr int SelectionTool = 2;
     QTemporaryDir dir;
     RecordingDialogs* dialogs = nullptr;
     std::unique_ptr<frmGeneral> general;
     frmMain* map = nullptr;
 };
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
