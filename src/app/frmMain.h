@@ -13,9 +13,9 @@
 #include "tools/bucket.h"
 #include "tools/pencil.h"
 #include "view/MapViewHost.h"
-#include "view/magnifier.h"
 #include "view/dropper.h"
 #include "view/hand.h"
+#include "view/magnifier.h"
 #include "walls/walltiles.h"
 
 class frmGeneral;
