@@ -6,29 +6,28 @@
 #include "TestFiles.h"
 #include "app/frmMain.h"
 
+namespace {
+// The front of the queue, or `none` when it is empty.
+template <typename T>
+T take(std::deque<T>& queue, T none) {
+    if (queue.empty()) {
+        return none;
+    }
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+}  // namespace
+
 bool TestDialogs::ask(QWidget*, const QString& text) {
     questions << text;
-    if (answers.empty()) {
-        return false;
-    }
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return take(answers, false);
 }
 
 QString TestDialogs::openFile(QWidget*, const QString& title, const QString& filter) {
     titles << title;
     filters << filter;
-    if (chosen.empty()) {
-        return {};
-    }
-    const QString name = chosen.front();
-    chosen.pop_front();
-    return name;
-}
-
-QString TestDialogs::saveFile(QWidget* parent, const QString& title, const QString& filter) {
-    return openFile(parent, title, filter);
+    return take(chosen, QString());
 }
 
 void AppFixture::SetUp() {
@@ -73,4 +72,16 @@ bool AppFixture::closeMap(int16_t slot) {
     const bool closed = sub->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return closed;
+}
+
+void AppFixture::paintUndoable(frmMain* map, int16_t x, int16_t y, int16_t tile) {
+    Changes batch;
+    map->level.setTile(x, y, tile, batch, true);
+    map->level.undoredo.AddToUndo(std::make_unique<Changes>(batch));
+}
+
+void AppFixture::expectEnabled(std::initializer_list<QAction*> actions, bool enabled) {
+    for (QAction* a : actions) {
+        EXPECT_EQ(a->isEnabled(), enabled) << a->text().toStdString();
+    }
 }

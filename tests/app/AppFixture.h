@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -16,7 +17,9 @@ public:
     void message(QWidget*, const QString& text, Icon) override { messages << text; }
     bool ask(QWidget*, const QString& text) override;
     QString openFile(QWidget*, const QString& title, const QString& filter) override;
-    QString saveFile(QWidget*, const QString& title, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& filter) override {
+        return openFile(parent, title, filter);
+    }
 
     QStringList messages;
     QStringList questions;
@@ -41,6 +44,9 @@ protected:
     bool closeMap(int16_t slot);
     // Builds a fresh main window on the same recent.ini (as a restart would).
     void restart();
+    // Paints one cell of a map as an undoable step.
+    static void paintUndoable(frmMain* map, int16_t x, int16_t y, int16_t tile);
+    static void expectEnabled(std::initializer_list<QAction*> actions, bool enabled);
 
     QTemporaryDir dir;
     TestDialogs* dialogs = nullptr;

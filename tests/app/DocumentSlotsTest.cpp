@@ -7,13 +7,8 @@
 #include "AppFixture.h"
 #include "TestFiles.h"
 #include "app/MainMenu.h"
-#include "app/RecentFiles.h"
 #include "app/frmMain.h"
 #include "model/TilesetFile.h"
-
-namespace {
-const QString MaximumMessage = QStringLiteral("Error: Maximum number of maps are already open");
-}
 
 using DocumentSlots = AppFixture;
 
@@ -22,13 +17,14 @@ TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefused) {
         ASSERT_NE(general->NewMap(), nullptr) << i;
     }
     EXPECT_EQ(general->maps[0]->windowTitle(), QStringLiteral("Untitled"));
-    for (int i = 1; i < 10; ++i) {
-        EXPECT_EQ(general->maps[static_cast<size_t>(i)]->windowTitle(), QStringLiteral("Untitled%1").arg(i));
-        EXPECT_EQ(general->menu->mnuMaps[static_cast<size_t>(i)]->text(), QStringLiteral("Untitled%1").arg(i));
+    for (size_t i = 1; i < 10; ++i) {
+        EXPECT_EQ(general->maps[i]->windowTitle(), QStringLiteral("Untitled%1").arg(i));
+        EXPECT_EQ(general->menu->mnuMaps[i]->text(), QStringLiteral("Untitled%1").arg(i));
     }
-    EXPECT_EQ(general->getFreeMapSlot(), -1);
     EXPECT_EQ(general->NewMap(), nullptr);
-    EXPECT_EQ(dialogs->messages, QStringList{MaximumMessage});
+    closeMap(9);
+    general->openLevels({writeLevel("a.lvl"), writeLevel("b.lvl"), writeLevel("c.lvl")});  // stops at b
+    EXPECT_EQ(dialogs->messages, QStringList(2, "Error: Maximum number of maps are already open"));
     EXPECT_EQ(openCount(), 10);
 }
 
@@ -37,7 +33,6 @@ TEST_F(DocumentSlots, ClosingSlotOneLetsTheNextNewMapReuseItsSlotAndCaption) {
         general->NewMap();
     }
     ASSERT_TRUE(closeMap(1));
-    EXPECT_FALSE(general->mapinuse[1]);
     EXPECT_FALSE(general->menu->mnuMaps[1]->isVisible());
     frmMain* map = general->NewMap();
     ASSERT_NE(map, nullptr);
@@ -46,9 +41,11 @@ TEST_F(DocumentSlots, ClosingSlotOneLetsTheNextNewMapReuseItsSlotAndCaption) {
     EXPECT_TRUE(general->menu->mnuMaps[1]->isVisible());
 }
 
-TEST_F(DocumentSlots, ChangedMapAsksBeforeClosingAndNoKeepsIt) {
-    frmMain* map = general->NewMap();
-    map->level.mapchanged = true;
+TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsIt) {
+    general->NewMap()->level.mapchanged = true;
+    general->NewMap();
+    EXPECT_TRUE(closeMap(1));
+    EXPECT_TRUE(dialogs->questions.isEmpty());
     EXPECT_FALSE(closeMap(0));
     EXPECT_EQ(dialogs->questions,
               QStringList{QStringLiteral("Untitled - Not all changes have been saved, do you want to proceed?")});
@@ -56,12 +53,6 @@ TEST_F(DocumentSlots, ChangedMapAsksBeforeClosingAndNoKeepsIt) {
     dialogs->answers.push_back(true);
     EXPECT_TRUE(closeMap(0));
     EXPECT_FALSE(general->mapinuse[0]);
-}
-
-TEST_F(DocumentSlots, UnchangedMapClosesWithoutAQuestion) {
-    general->NewMap();
-    EXPECT_TRUE(closeMap(0));
-    EXPECT_TRUE(dialogs->questions.isEmpty());
 }
 
 TEST_F(DocumentSlots, ExitAsksEveryChangedMapAndOneNoKeepsThemAllOpen) {
@@ -79,76 +70,52 @@ TEST_F(DocumentSlots, ExitAsksEveryChangedMapAndOneNoKeepsThemAllOpen) {
     EXPECT_EQ(openCount(), 0);
 }
 
-TEST_F(DocumentSlots, ClosingTheLastMapDisablesTheLevelCommands) {
-    general->NewMap();
+TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
+    MainMenu* m = general->menu;
+    const auto levelCommands = {
+        m->mnuSave, m->mnuSaveAs, m->mnuImportTileset,        m->mnuExportTileset,       m->mnudiscardtileset,
+        m->mnuUndo, m->mnuRedo,   general->topButton("Save"), general->topButton("Undo")};
+    expectEnabled(levelCommands, false);
+    EXPECT_TRUE(m->mnuNew->isEnabled());
+    EXPECT_EQ(general->currentTool, 3);
+    EXPECT_TRUE(general->toolButton(3)->isChecked());
+
+    frmMain* first = general->NewMap();
+    paintUndoable(first, 3, 3, 7);
     frmMain* last = general->NewMap();
-    TestFiles::write(path(QStringLiteral("tiles.bmp")), TestFiles::bmp8());
-    ASSERT_TRUE(TilesetFile::ImportTileset(last->level, path(QStringLiteral("tiles.bmp"))).isEmpty());
-    Changes batch;
-    last->level.setTile(1, 1, 1, batch, true);
-    last->level.undoredo.AddToUndo(std::make_unique<Changes>(batch));
+    EXPECT_FALSE(m->mnuUndo->isEnabled());
+    general->mnuMaps_Click(0);
+    expectEnabled({m->mnuUndo}, true);
+    expectEnabled({m->mnuRedo}, false);
+    m->mnuUndo->trigger();
+    EXPECT_EQ(first->level.getTile(3, 3), 0);
+    expectEnabled({m->mnuUndo}, false);
+    expectEnabled({general->topButton("Redo")}, true);
+    general->topButton("Redo")->trigger();
+    EXPECT_EQ(first->level.getTile(3, 3), 7);
+
+    TestFiles::write(path("tiles.bmp"), TestFiles::bmp8());
+    ASSERT_TRUE(TilesetFile::ImportTileset(last->level, path("tiles.bmp")).isEmpty());
+    paintUndoable(last, 1, 1, 1);
+    first->level.mapchanged = false;
     closeMap(0);
-    for (QAction* a : {general->menu->mnuSave, general->topButton(QStringLiteral("Save")),
-                       general->menu->mnuExportTileset, general->menu->mnuUndo}) {
-        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    }
+    expectEnabled({m->mnuSave, general->topButton("Save"), m->mnuExportTileset, m->mnuUndo}, true);
     last->level.mapchanged = false;
     closeMap(1);
-    for (QAction* a : {general->menu->mnuSave, general->menu->mnuSaveAs, general->menu->mnuImportTileset,
-                       general->topButton(QStringLiteral("Save")), general->menu->mnuUndo, general->menu->mnuRedo,
-                       general->menu->mnuExportTileset, general->menu->mnudiscardtileset}) {
-        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    }
+    expectEnabled(levelCommands, false);
     EXPECT_EQ(general->activeMap(), nullptr);
     EXPECT_TRUE(general->lblposition->text().isEmpty());
 }
 
-TEST_F(DocumentSlots, StartUpDisablesTheLevelCommandsAndSelectsTheHand) {
-    for (QAction* a : {general->menu->mnuSave, general->menu->mnuSaveAs, general->menu->mnuImportTileset,
-                       general->menu->mnuExportTileset, general->menu->mnudiscardtileset, general->menu->mnuUndo,
-                       general->menu->mnuRedo, general->topButton(QStringLiteral("Undo"))}) {
-        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    }
-    EXPECT_TRUE(general->menu->mnuNew->isEnabled());
-    EXPECT_EQ(general->currentTool, 3);
-    EXPECT_TRUE(general->toolButton(3)->isChecked());
-    EXPECT_EQ(openCount(), 0);
-}
-
 TEST_F(DocumentSlots, WindowMenuChecksTheActiveMapAndActivatesTheChosenOne) {
-    frmMain* first = general->NewMap();
-    frmMain* second = general->NewMap();
-    first->tilesetleft = 5;
-    first->usinggrid = true;
-    second->tilesetright = 9;
+    general->NewMap();
+    general->NewMap();
     EXPECT_EQ(general->activemap, 1);
     EXPECT_TRUE(general->menu->mnuMaps[1]->isChecked());
     general->menu->mnuMaps[0]->trigger();
     EXPECT_EQ(general->activemap, 0);
     EXPECT_TRUE(general->menu->mnuMaps[0]->isChecked());
     EXPECT_FALSE(general->menu->mnuMaps[1]->isChecked());
-    EXPECT_TRUE(general->topButton(QStringLiteral("Grid"))->isChecked());
-    general->menu->mnuMaps[1]->trigger();
-    EXPECT_EQ(general->activemap, 1);
-    EXPECT_FALSE(general->topButton(QStringLiteral("Grid"))->isChecked());
-}
-
-TEST_F(DocumentSlots, ActivationShowsTheMapsOwnUndoRedoAndTilesetState) {
-    frmMain* first = general->NewMap();
-    Changes batch;
-    first->level.setTile(3, 3, 7, batch, true);
-    first->level.undoredo.AddToUndo(std::make_unique<Changes>(batch));
-    general->NewMap();
-    EXPECT_FALSE(general->menu->mnuUndo->isEnabled());
-    general->mnuMaps_Click(0);
-    EXPECT_TRUE(general->menu->mnuUndo->isEnabled());
-    EXPECT_FALSE(general->menu->mnuRedo->isEnabled());
-    general->menu->mnuUndo->trigger();
-    EXPECT_EQ(first->level.getTile(3, 3), 0);
-    EXPECT_FALSE(general->menu->mnuUndo->isEnabled());
-    EXPECT_TRUE(general->topButton(QStringLiteral("Redo"))->isEnabled());
-    general->topButton(QStringLiteral("Redo"))->trigger();
-    EXPECT_EQ(first->level.getTile(3, 3), 7);
 }
 
 TEST_F(DocumentSlots, WindowArrangementsFillTheAreaInRowsOrColumns) {
@@ -156,22 +123,17 @@ TEST_F(DocumentSlots, WindowArrangementsFillTheAreaInRowsOrColumns) {
         general->NewMap();
     }
     const QSize room = general->mdi->viewport()->size();
-    general->menu->mnuTileH->trigger();
-    int top = 0;
-    for (QMdiSubWindow* w : general->mdi->subWindowList(QMdiArea::CreationOrder)) {
-        EXPECT_EQ(w->geometry().top(), top);
-        EXPECT_EQ(w->width(), room.width());
-        top = w->geometry().bottom() + 1;
+    for (const bool rows : {true, false}) {
+        (rows ? general->menu->mnuTileH : general->menu->mnuTileV)->trigger();
+        int next = 0;
+        for (QMdiSubWindow* w : general->mdi->subWindowList(QMdiArea::CreationOrder)) {
+            const QRect g = w->geometry();
+            EXPECT_EQ(rows ? g.top() : g.left(), next);
+            EXPECT_EQ(rows ? g.width() : g.height(), rows ? room.width() : room.height());
+            next = (rows ? g.bottom() : g.right()) + 1;
+        }
+        EXPECT_EQ(next, rows ? room.height() : room.width());
     }
-    EXPECT_EQ(top, room.height());
-    general->menu->mnuTileV->trigger();
-    int left = 0;
-    for (QMdiSubWindow* w : general->mdi->subWindowList(QMdiArea::CreationOrder)) {
-        EXPECT_EQ(w->geometry().left(), left);
-        EXPECT_EQ(w->height(), room.height());
-        left = w->geometry().right() + 1;
-    }
-    EXPECT_EQ(left, room.width());
 }
 
 TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowArea) {
@@ -181,12 +143,12 @@ TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowArea) {
         general->NewMap();
         placed << general->mdi->activeSubWindow()->geometry();
         EXPECT_TRUE(area.contains(placed.last())) << i;
+        if (i > 0) {
+            EXPECT_GT(placed[i].left(), placed[i - 1].left());
+            EXPECT_GT(placed[i].top(), placed[i - 1].top());
+        }
     }
     EXPECT_EQ(placed[0].topLeft(), QPoint(0, 0));
-    for (int i = 1; i < 4; ++i) {
-        EXPECT_GT(placed[i].left(), placed[i - 1].left());
-        EXPECT_GT(placed[i].top(), placed[i - 1].top());
-    }
     EXPECT_GE(placed[0].width(), area.width() * 4 / 5);
     EXPECT_EQ(placed[3].size(), placed[0].size());
 }

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
@@ -11,39 +10,31 @@
 #include "app/MainMenu.h"
 #include "app/RecentFiles.h"
 #include "app/frmMain.h"
-#include "model/LevelFile.h"
 
 using FileCommandsTest = AppFixture;
 
-TEST_F(FileCommandsTest, OpenedLevelIsShownUnderItsFileNameAndBecomesRecent) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"), {{{4, 5, 9}}});
-    EXPECT_EQ(general->OpenMap(a), 0);
+TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileName) {
+    EXPECT_EQ(general->OpenMap({}), 0);  // cancelled
+    EXPECT_EQ(openCount(), 0);
+    const QString a = writeLevel("a.lvl", {{{4, 5, 9}}});
+    dialogs->chosen.push_back(a);
+    general->menu->mnuOpen->trigger();
+    EXPECT_EQ(dialogs->titles, QStringList(2, "Select an lvl to open"));
+    EXPECT_EQ(dialogs->filters, QStringList(2, "*.lvl (*.lvl)"));
     frmMain* map = general->activeMap();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
     EXPECT_EQ(map->level.getTile(4, 5), 9);
     EXPECT_EQ(map->level.activeFile, a);
     EXPECT_EQ(general->recent().entry(0), a);
-    EXPECT_TRUE(general->menu->mnuSave->isEnabled());
-    EXPECT_TRUE(dialogs->messages.isEmpty());
-}
-
-TEST_F(FileCommandsTest, OpenAsksWithItsTitleAndFilterAndCancelOpensNothing) {
-    EXPECT_EQ(general->OpenMap({}), 0);
-    EXPECT_EQ(dialogs->titles, QStringList{QStringLiteral("Select an lvl to open")});
-    EXPECT_EQ(dialogs->filters, QStringList{QStringLiteral("*.lvl (*.lvl)")});
-    EXPECT_EQ(openCount(), 0);
-    dialogs->chosen.push_back(writeLevel(QStringLiteral("b.lvl")));
-    general->menu->mnuOpen->trigger();
-    EXPECT_EQ(openCount(), 1);
 }
 
 TEST_F(FileCommandsTest, OpeningAnOpenFileSaysSoAndOpensNothing) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"));
+    const QString a = writeLevel("a.lvl");
     general->NewMap();
     EXPECT_EQ(general->OpenMap(a), 1);
     EXPECT_EQ(general->OpenMap(a), 0);
-    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("Map is already open!")});
+    EXPECT_EQ(dialogs->messages, QStringList{"Map is already open!"});
     EXPECT_EQ(openCount(), 2);
 }
 
@@ -51,10 +42,10 @@ TEST_F(FileCommandsTest, UnreadableFileIsNamedInAMessageAndGetsNoWindow) {
     general->NewMap();
     general->NewMap();
     general->mnuMaps_Click(0);
-    const QString missing = path(QStringLiteral("missing.lvl"));
+    const QString missing = path("missing.lvl");
     EXPECT_EQ(general->OpenMap(missing), 0);
     ASSERT_EQ(dialogs->messages.size(), 1);
-    EXPECT_TRUE(dialogs->messages[0].contains(QStringLiteral("missing.lvl")));
+    EXPECT_TRUE(dialogs->messages[0].contains("missing.lvl"));
     EXPECT_EQ(openCount(), 2);
     EXPECT_EQ(general->activemap, 0);
     EXPECT_FALSE(general->recent().isInRecent(missing));
@@ -64,43 +55,32 @@ TEST_F(FileCommandsTest, UnreadableFileIsNamedInAMessageAndGetsNoWindow) {
 TEST_F(FileCommandsTest, LevelWithALowDepthTilesetStaysAnEmptyUnnamedWindow) {
     QByteArray bmp = TestFiles::bmp8();
     bmp[28] = 4;  // biBitCount
-    TestFiles::write(path(QStringLiteral("old.lvl")), bmp + TestFiles::record(1, 1, 5));
-    EXPECT_EQ(general->OpenMap(path(QStringLiteral("old.lvl"))), 0);
-    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("Invalid tileset within lvl file!")});
+    TestFiles::write(path("old.lvl"), bmp + TestFiles::record(1, 1, 5));
+    EXPECT_EQ(general->OpenMap(path("old.lvl")), 0);
+    EXPECT_EQ(dialogs->messages, QStringList{"Invalid tileset within lvl file!"});
     frmMain* map = general->activeMap();
     ASSERT_NE(map, nullptr);
     EXPECT_TRUE(map->level.activeFile.isEmpty());
     EXPECT_EQ(map->level.getTile(1, 1), 0);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("Untitled"));
-    EXPECT_FALSE(general->recent().isInRecent(path(QStringLiteral("old.lvl"))));
+    EXPECT_FALSE(general->recent().isInRecent(path("old.lvl")));
 }
 
 TEST_F(FileCommandsTest, CommandLineOpensOnlyQuotedLowerCaseLvlNames) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"));
-    const QString b = writeLevel(QStringLiteral("b.LVL"));
-    const QString c = writeLevel(QStringLiteral("c.lvl"));
+    const QString a = writeLevel("a.lvl");
+    const QString b = writeLevel("b.LVL");
+    const QString c = writeLevel("c.lvl");
     general->openLevels(General::quotedFileNames(QStringLiteral("\"%1\" \"%2\" %3").arg(a, b, c)));
     EXPECT_EQ(openCount(), 1);
     EXPECT_EQ(general->maps[0]->level.activeFile, a);
 }
 
-TEST_F(FileCommandsTest, OpeningManyFilesStopsAtTheFirstWithoutASlot) {
-    for (int i = 0; i < 9; ++i) {
-        general->NewMap();
-    }
-    general->openLevels({writeLevel(QStringLiteral("a.lvl")), writeLevel(QStringLiteral("b.lvl")),
-                         writeLevel(QStringLiteral("c.lvl"))});
-    EXPECT_EQ(openCount(), 10);
-    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("Error: Maximum number of maps are already open")});
-}
-
 TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"));
-    const QString c = writeLevel(QStringLiteral("c.lvl"));
-    TestFiles::write(path(QStringLiteral("notes.txt")), "x");
+    const QString a = writeLevel("a.lvl");
+    const QString c = writeLevel("c.lvl");
+    TestFiles::write(path("notes.txt"), "x");
     QMimeData data;
-    data.setUrls(
-        {QUrl::fromLocalFile(a), QUrl::fromLocalFile(path(QStringLiteral("notes.txt"))), QUrl::fromLocalFile(c)});
+    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(path("notes.txt")), QUrl::fromLocalFile(c)});
     QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(general.get(), &enter);
     ASSERT_TRUE(enter.isAccepted());
@@ -114,10 +94,10 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
 TEST_F(FileCommandsTest, SavingANewMapAsksForANameAndTakesIt) {
     frmMain* map = general->NewMap();
     map->level.mapchanged = true;
-    const QString target = path(QStringLiteral("new.lvl"));
+    const QString target = path("new.lvl");
     dialogs->chosen.push_back(target);
     general->menu->mnuSave->trigger();
-    EXPECT_EQ(dialogs->titles, QStringList{QStringLiteral("Save lvl as...")});
+    EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_EQ(map->level.activeFile, target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
@@ -129,8 +109,8 @@ TEST_F(FileCommandsTest, SavingANewMapAsksForANameAndTakesIt) {
 }
 
 TEST_F(FileCommandsTest, SaveAsToTheSameNameKeepsTheCaptionAndTheRecentOrder) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"), {{{1, 2, 3}}});
-    const QString b = writeLevel(QStringLiteral("b.lvl"));
+    const QString a = writeLevel("a.lvl", {{{1, 2, 3}}});
+    const QString b = writeLevel("b.lvl");
     general->OpenMap(a);
     general->OpenMap(b);
     closeMap(1);
@@ -139,21 +119,20 @@ TEST_F(FileCommandsTest, SaveAsToTheSameNameKeepsTheCaptionAndTheRecentOrder) {
     EXPECT_EQ(dialogs->titles.size(), 1);
     EXPECT_EQ(general->maps[0]->windowTitle(), QStringLiteral("a.lvl"));
     EXPECT_EQ(general->recent().entry(0), b);
-    EXPECT_TRUE(QFile::exists(a + QStringLiteral(".bak")));
+    EXPECT_TRUE(QFile::exists(a + ".bak"));
 }
 
 TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsNameFileAndChangedMark) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"), {{{1, 2, 3}}});
+    const QString a = writeLevel("a.lvl", {{{1, 2, 3}}});
     general->OpenMap(a);
     frmMain* map = general->activeMap();
-    Changes batch;
-    map->level.setTile(7, 7, 8, batch, true);
+    paintUndoable(map, 7, 7, 8);
     map->level.mapchanged = true;
-    const QString nowhere = path(QStringLiteral("no/such/folder/x.lvl"));
+    const QString nowhere = path("no/such/folder/x.lvl");
     dialogs->chosen.push_back(nowhere);
     general->SaveMap(true);
     ASSERT_EQ(dialogs->messages.size(), 1);
-    EXPECT_TRUE(dialogs->messages[0].contains(QStringLiteral("x.lvl")));
+    EXPECT_TRUE(dialogs->messages[0].contains("x.lvl"));
     EXPECT_TRUE(map->level.mapchanged);
     EXPECT_EQ(map->level.activeFile, a);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
@@ -161,7 +140,7 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsNameFileAndChangedMark) {
     EXPECT_EQ(TestFiles::read(a), TestFiles::record(1, 2, 3));
 }
 
-TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTop) {
+TEST_F(FileCommandsTest, RecentItemOpensItsFileMovesItToTheTopAndSurvivesARestart) {
     QStringList names;
     for (int i = 0; i < 6; ++i) {
         names << writeLevel(QStringLiteral("l%1.lvl").arg(i));
@@ -172,14 +151,16 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTop) {
     general->menu->recent->mnulstRecent(4)->trigger();
     EXPECT_EQ(general->activeMap()->level.activeFile, names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
-    EXPECT_EQ(general->recent().entry(1), names[5]);
-    EXPECT_EQ(general->recent().entry(4), names[2]);
-    EXPECT_EQ(general->recent().entry(5), names[0]);
+    const QStringList expected{names[1], names[5], names[4], names[3], names[2], names[0]};
+    restart();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(general->recent().entry(i), expected[i]) << i;
+    }
 }
 
 TEST_F(FileCommandsTest, OpeningAListedFileThroughTheDialogDoesNotMoveIt) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"));
-    const QString b = writeLevel(QStringLiteral("b.lvl"));
+    const QString a = writeLevel("a.lvl");
+    const QString b = writeLevel("b.lvl");
     general->OpenMap(a);
     general->OpenMap(b);
     closeMap(0);
@@ -190,39 +171,31 @@ TEST_F(FileCommandsTest, OpeningAListedFileThroughTheDialogDoesNotMoveIt) {
 }
 
 TEST_F(FileCommandsTest, RecentFileThatIsGoneIsReportedAndKept) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"));
+    const QString a = writeLevel("a.lvl");
     general->OpenMap(a);
     closeMap(0);
     QFile::remove(a);
     general->mnulstRecent_Click(0);
-    EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("Error: The file does not longer exist!")});
+    EXPECT_EQ(dialogs->messages, QStringList{"Error: The file does not longer exist!"});
     EXPECT_EQ(general->recent().entry(0), a);
     EXPECT_EQ(openCount(), 0);
-}
-
-TEST_F(FileCommandsTest, RecentListIsReadBackAtStartUp) {
-    const QString a = writeLevel(QStringLiteral("a.lvl"));
-    general->OpenMap(a);
-    restart();
-    EXPECT_EQ(general->recent().entry(0), a);
 }
 
 TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
     frmMain* map = general->NewMap();
     EXPECT_FALSE(general->menu->mnuExportTileset->isEnabled());
-    TestFiles::write(path(QStringLiteral("tiles.bmp")), TestFiles::bmp8(40));
-    dialogs->chosen.push_back(path(QStringLiteral("tiles.bmp")));
+    TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));
+    dialogs->chosen.push_back(path("tiles.bmp"));
     general->menu->mnuImportTileset->trigger();
     EXPECT_EQ(dialogs->titles.last(), QStringLiteral("Select an tileset to open"));
     EXPECT_FALSE(map->level.usingDefaultTileset);
     EXPECT_TRUE(map->level.mapchanged);
-    EXPECT_TRUE(general->menu->mnuExportTileset->isEnabled());
-    EXPECT_TRUE(general->menu->mnudiscardtileset->isEnabled());
+    expectEnabled({general->menu->mnuExportTileset, general->menu->mnudiscardtileset}, true);
 
-    dialogs->chosen.push_back(path(QStringLiteral("out.bmp")));
+    dialogs->chosen.push_back(path("out.bmp"));
     general->menu->mnuExportTileset->trigger();
     EXPECT_EQ(dialogs->titles.last(), QStringLiteral("Save Tileset as bmp"));
-    EXPECT_EQ(TestFiles::read(path(QStringLiteral("out.bmp"))), TestFiles::bmp8(40));
+    EXPECT_EQ(TestFiles::read(path("out.bmp")), TestFiles::bmp8(40));
 
     general->menu->mnudiscardtileset->trigger();
     EXPECT_TRUE(map->level.usingDefaultTileset);
@@ -232,11 +205,11 @@ TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
 
 TEST_F(FileCommandsTest, ImportOfAFileWithoutTilesetIsRefusedWithItsName) {
     frmMain* map = general->NewMap();
-    TestFiles::write(path(QStringLiteral("plain.lvl")), TestFiles::record(1, 1, 1));
-    dialogs->chosen.push_back(path(QStringLiteral("plain.lvl")));
+    TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
+    dialogs->chosen.push_back(path("plain.lvl"));
     general->ImportTileset();
     ASSERT_EQ(dialogs->messages.size(), 1);
-    EXPECT_TRUE(dialogs->messages[0].contains(QStringLiteral("plain.lvl")));
+    EXPECT_TRUE(dialogs->messages[0].contains("plain.lvl"));
     EXPECT_TRUE(map->level.usingDefaultTileset);
     EXPECT_FALSE(map->level.mapchanged);
 }

@@ -3,52 +3,41 @@
 
 #include "app/General.h"
 
-using General::GetExtension;
-using General::GetFileName;
-
-TEST(GeneralPaths, FileNameIsTheLastPartOfThePath) {
-    EXPECT_EQ(GetFileName(QString()), QString());
-    EXPECT_EQ(GetFileName(QStringLiteral("/home/me/maps/a.lvl")), QStringLiteral("a.lvl"));
-    EXPECT_EQ(GetFileName(QStringLiteral("C:\\maps\\b.lvl")), QStringLiteral("b.lvl"));
-    EXPECT_EQ(GetFileName(QStringLiteral("plain.lvl")), QStringLiteral("plain.lvl"));
-}
-
-TEST(GeneralPaths, PathEndingInASeparatorGivesTheFolderName) {
-    EXPECT_EQ(GetFileName(QStringLiteral("C:\\maps\\")), QStringLiteral("maps"));
-    EXPECT_EQ(GetFileName(QStringLiteral("/home/me/maps/")), QStringLiteral("maps"));
-}
-
-TEST(GeneralPaths, ExtensionIsTheTextAfterTheLastDot) {
-    EXPECT_EQ(GetExtension(QStringLiteral("a.lvl")), QStringLiteral("lvl"));
-    EXPECT_EQ(GetExtension(QStringLiteral("level.v2.LVL")), QStringLiteral("LVL"));
-    EXPECT_EQ(GetExtension(QStringLiteral("readme")), QStringLiteral("readme"));
-    EXPECT_EQ(GetExtension(QStringLiteral("odd.")), QString());
-}
-
-TEST(GeneralPaths, OnlyLowerCaseLvlCountsAsALevel) {
-    EXPECT_TRUE(General::isLevelName(QStringLiteral("/x/a.lvl")));
-    EXPECT_FALSE(General::isLevelName(QStringLiteral("/x/b.LVL")));
-    EXPECT_FALSE(General::isLevelName(QStringLiteral("/x.lvl/readme")));
+TEST(GeneralPaths, FileNameIsTheLastPartOfThePathAndExtensionTheTextAfterTheLastDot) {
+    const std::pair<QString, QString> names[] = {{"", ""},
+                                                 {"/home/me/maps/a.lvl", "a.lvl"},
+                                                 {"C:\\maps\\b.lvl", "b.lvl"},
+                                                 {"plain.lvl", "plain.lvl"},
+                                                 {"C:\\maps\\", "maps"},
+                                                 {"/home/me/maps/", "maps"}};
+    for (const auto& [path, name] : names) {
+        EXPECT_EQ(General::GetFileName(path), name) << path.toStdString();
+    }
+    const std::pair<QString, QString> extensions[] = {
+        {"a.lvl", "lvl"}, {"level.v2.LVL", "LVL"}, {"readme", "readme"}, {"odd.", ""}};
+    for (const auto& [path, extension] : extensions) {
+        EXPECT_EQ(General::GetExtension(path), extension) << path.toStdString();
+    }
+    EXPECT_TRUE(General::isLevelName("/x/a.lvl"));
+    EXPECT_FALSE(General::isLevelName("/x/b.LVL"));
+    EXPECT_FALSE(General::isLevelName("/x.lvl/readme"));
 }
 
 TEST(GeneralCommandLine, OnlyTextInsideDoubleQuotesNamesFiles) {
-    const QStringList names =
-        General::quotedFileNames(QStringLiteral("quarn.exe \"C:\\my maps\\a.lvl\" \"b.LVL\" c.lvl \"d e.lvl\""));
-    EXPECT_EQ(names,
-              (QStringList{QStringLiteral("C:\\my maps\\a.lvl"), QStringLiteral("b.LVL"), QStringLiteral("d e.lvl")}));
-    EXPECT_TRUE(General::quotedFileNames(QStringLiteral("c.lvl d.lvl")).isEmpty());
+    const QStringList names = General::quotedFileNames("quarn.exe \"C:\\my maps\\a.lvl\" \"b.LVL\" c.lvl \"d e.lvl\"");
+    EXPECT_EQ(names, (QStringList{"C:\\my maps\\a.lvl", "b.LVL", "d e.lvl"}));
+    EXPECT_TRUE(General::quotedFileNames("c.lvl d.lvl").isEmpty());
 }
 
 TEST(GeneralDrawing, RectangleOutlineCoversItsFourSidesOnly) {
     QImage surface(20, 40, QImage::Format_RGB32);
     surface.fill(Qt::black);
-    General::DrawRectangle(surface, 0, 18, 17, 36, qRgb(255, 255, 0));
     const QRgb yellow = qRgb(255, 255, 0);
-    EXPECT_EQ(surface.pixel(0, 18), yellow);
-    EXPECT_EQ(surface.pixel(17, 36), yellow);
-    EXPECT_EQ(surface.pixel(17, 18), yellow);
-    EXPECT_EQ(surface.pixel(0, 36), yellow);
-    EXPECT_EQ(surface.pixel(8, 27), qRgb(0, 0, 0));
-    EXPECT_EQ(surface.pixel(18, 18), qRgb(0, 0, 0));
-    EXPECT_EQ(surface.pixel(0, 17), qRgb(0, 0, 0));
+    General::DrawRectangle(surface, 0, 18, 17, 36, yellow);
+    for (const QPoint corner : {QPoint(0, 18), QPoint(17, 36), QPoint(17, 18), QPoint(0, 36)}) {
+        EXPECT_EQ(surface.pixel(corner), yellow);
+    }
+    for (const QPoint outside : {QPoint(8, 27), QPoint(18, 18), QPoint(0, 17)}) {
+        EXPECT_EQ(surface.pixel(outside), qRgb(0, 0, 0));
+    }
 }

@@ -4,48 +4,45 @@
 #include "TestFiles.h"
 #include "app/inihandling.h"
 
-using inihandling::ReadIni;
-using inihandling::WriteIni;
-
 class IniHandling : public ::testing::Test {
 protected:
-    QString file() const { return dir.filePath(QStringLiteral("recent.ini")); }
+    QString file() const { return dir.filePath("recent.ini"); }
+    QString read(const QString& section, const QString& key, const QString& fallback = {}) const {
+        return inihandling::ReadIni(section, key, fallback, file());
+    }
+    bool write(const QString& key, const QString& value) { return inihandling::WriteIni("Recent", key, value, file()); }
     QTemporaryDir dir;
 };
 
 TEST_F(IniHandling, MissingFileSectionOrKeyGivesTheDefault) {
-    EXPECT_EQ(ReadIni(QStringLiteral("Recent"), QStringLiteral("0"), QStringLiteral("-"), file()), QStringLiteral("-"));
-    ASSERT_TRUE(WriteIni(QStringLiteral("Recent"), QStringLiteral("0"), QStringLiteral("a"), file()));
-    EXPECT_EQ(ReadIni(QStringLiteral("Other"), QStringLiteral("0"), {}, file()), QString());
-    EXPECT_EQ(ReadIni(QStringLiteral("Recent"), QStringLiteral("1"), {}, file()), QString());
+    EXPECT_EQ(read("Recent", "0", "-"), QStringLiteral("-"));
+    ASSERT_TRUE(write("0", "a"));
+    EXPECT_EQ(read("Other", "0", "-"), QStringLiteral("-"));
+    EXPECT_EQ(read("Recent", "1", "-"), QStringLiteral("-"));
 }
 
 TEST_F(IniHandling, WritesTheStandardTextFormat) {
-    WriteIni(QStringLiteral("Recent"), QStringLiteral("1"), QStringLiteral("/maps/b.lvl"), file());
-    WriteIni(QStringLiteral("Recent"), QStringLiteral("0"), QStringLiteral("/maps/a b.lvl"), file());
+    write("1", "/maps/b.lvl");
+    write("0", "/maps/a b.lvl");
     EXPECT_EQ(TestFiles::read(file()), QByteArray("[Recent]\n1=/maps/b.lvl\n0=/maps/a b.lvl\n"));
 }
 
 TEST_F(IniHandling, RewritingAKeyReplacesItsLineAndKeepsEverythingElse) {
     TestFiles::write(file(),
                      "; kept comment\r\n[Other]\r\n0=x\r\n\r\n[recent]\r\n0=old\r\n5=five\r\n[Last]\r\nk=v\r\n");
-    ASSERT_TRUE(WriteIni(QStringLiteral("Recent"), QStringLiteral("0"), QStringLiteral("new"), file()));
-    ASSERT_TRUE(WriteIni(QStringLiteral("Recent"), QStringLiteral("6"), QStringLiteral("six"), file()));
-    EXPECT_EQ(ReadIni(QStringLiteral("Recent"), QStringLiteral("0"), {}, file()), QStringLiteral("new"));
-    EXPECT_EQ(ReadIni(QStringLiteral("RECENT"), QStringLiteral("5"), {}, file()), QStringLiteral("five"));
-    EXPECT_EQ(ReadIni(QStringLiteral("Recent"), QStringLiteral("6"), {}, file()), QStringLiteral("six"));
-    EXPECT_EQ(ReadIni(QStringLiteral("Other"), QStringLiteral("0"), {}, file()), QStringLiteral("x"));
-    EXPECT_EQ(ReadIni(QStringLiteral("Last"), QStringLiteral("k"), {}, file()), QStringLiteral("v"));
+    ASSERT_TRUE(write("0", "new"));
+    ASSERT_TRUE(write("6", "six"));
+    EXPECT_EQ(read("Recent", "0"), QStringLiteral("new"));
+    EXPECT_EQ(read("RECENT", "5"), QStringLiteral("five"));
+    EXPECT_EQ(read("Recent", "6"), QStringLiteral("six"));
+    EXPECT_EQ(read("Other", "0"), QStringLiteral("x"));
+    EXPECT_EQ(read("Last", "k"), QStringLiteral("v"));
     EXPECT_TRUE(TestFiles::read(file()).startsWith("; kept comment\n[Other]\n0=x\n"));
 }
 
-TEST_F(IniHandling, ValuesLongerThanAnyFixedBufferSurvive) {
-    const QString deep = QStringLiteral("/") + QString(3000, QLatin1Char('d')) + QStringLiteral("/a.lvl");
-    WriteIni(QStringLiteral("Recent"), QStringLiteral("0"), deep, file());
-    EXPECT_EQ(ReadIni(QStringLiteral("Recent"), QStringLiteral("0"), {}, file()), deep);
-}
-
-TEST_F(IniHandling, UnwritableFileIsReported) {
-    EXPECT_FALSE(WriteIni(QStringLiteral("Recent"), QStringLiteral("0"), QStringLiteral("a"),
-                          dir.filePath(QStringLiteral("no/such/folder/recent.ini"))));
+TEST_F(IniHandling, LongValuesSurviveAndAnUnwritableFileIsReported) {
+    const QString deep = "/" + QString(3000, QLatin1Char('d')) + "/a.lvl";
+    write("0", deep);
+    EXPECT_EQ(read("Recent", "0"), deep);
+    EXPECT_FALSE(inihandling::WriteIni("Recent", "0", "a", dir.filePath("no/such/folder/recent.ini")));
 }

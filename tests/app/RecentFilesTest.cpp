@@ -16,14 +16,18 @@ protected:
         menu = std::make_unique<QMenu>();
         list = std::make_unique<RecentFiles>(menu.get(), ini());
     }
-    QString ini() const { return dir.filePath(QStringLiteral("recent.ini")); }
-    QString stored(int key) const {
-        return inihandling::ReadIni(QStringLiteral("Recent"), QString::number(key), QStringLiteral("<missing>"), ini());
-    }
+    QString ini() const { return dir.filePath("recent.ini"); }
+    QString stored(int key) const { return inihandling::ReadIni("Recent", QString::number(key), "<missing>", ini()); }
     static QString name(int i) { return QStringLiteral("/maps/level%1.lvl").arg(i); }
     void addNames(int count) {
         for (int i = 0; i < count; ++i) {
             list->AddRecent(name(i));
+        }
+    }
+    // The first `count` items are visible, the rest hidden.
+    void expectShown(int count) {
+        for (int i = 0; i < RecentFiles::Count; ++i) {
+            EXPECT_EQ(list->mnulstRecent(i)->isVisible(), i < count) << i;
         }
     }
 
@@ -34,11 +38,8 @@ protected:
 
 TEST_F(RecentList, StartsEmptyWithOnlyTheFirstItemShownAndNoFileWritten) {
     EXPECT_FALSE(QFile::exists(ini()));
-    EXPECT_TRUE(list->mnulstRecent(0)->isVisible());
+    expectShown(1);
     EXPECT_FALSE(list->mnulstRecent(0)->isEnabled());
-    for (int i = 1; i < RecentFiles::Count; ++i) {
-        EXPECT_FALSE(list->mnulstRecent(i)->isVisible()) << i;
-    }
 }
 
 TEST_F(RecentList, ElevenFilesLeaveTheNewestTenNewestFirst) {
@@ -46,8 +47,8 @@ TEST_F(RecentList, ElevenFilesLeaveTheNewestTenNewestFirst) {
     for (int i = 0; i < RecentFiles::Count; ++i) {
         EXPECT_EQ(list->entry(i), name(10 - i)) << i;
         EXPECT_EQ(stored(i), name(10 - i)) << i;
-        EXPECT_TRUE(list->mnulstRecent(i)->isVisible()) << i;
     }
+    expectShown(RecentFiles::Count);
     EXPECT_FALSE(list->isInRecent(name(0)));
 }
 
@@ -64,19 +65,15 @@ TEST_F(RecentList, MovingPositionFourToTheTopShiftsOnlyThePositionsAboveIt) {
     EXPECT_EQ(list->entry(0), name(5));
 }
 
-TEST_F(RecentList, AddingAListedNameLeavesTheListAsItIs) {
+TEST_F(RecentList, AddingAListedNameLeavesTheListAsItIsButLetterCaseCounts) {
     addNames(3);
     list->AddRecent(name(0));
     EXPECT_EQ(list->entry(0), name(2));
     EXPECT_EQ(list->entry(2), name(0));
-    EXPECT_FALSE(list->mnulstRecent(3)->isVisible());
-}
-
-TEST_F(RecentList, NamesDifferingOnlyInLetterCaseAreSeparateEntries) {
-    list->AddRecent(QStringLiteral("/maps/A.lvl"));
-    list->AddRecent(QStringLiteral("/maps/a.lvl"));
-    EXPECT_EQ(list->entry(0), QStringLiteral("/maps/a.lvl"));
-    EXPECT_EQ(list->entry(1), QStringLiteral("/maps/A.lvl"));
+    expectShown(3);
+    list->AddRecent("/maps/LEVEL0.lvl");
+    EXPECT_EQ(list->entry(0), QStringLiteral("/maps/LEVEL0.lvl"));
+    EXPECT_EQ(list->entry(3), name(0));
 }
 
 TEST_F(RecentList, SurvivesARestart) {
@@ -84,20 +81,16 @@ TEST_F(RecentList, SurvivesARestart) {
     reopen();
     EXPECT_EQ(list->entry(0), name(3));
     EXPECT_EQ(list->entry(3), name(0));
-    EXPECT_TRUE(list->mnulstRecent(3)->isVisible());
-    EXPECT_FALSE(list->mnulstRecent(4)->isVisible());
+    expectShown(4);
     EXPECT_TRUE(list->mnulstRecent(0)->isEnabled());
 }
 
-TEST_F(RecentList, NamesThatWouldBreakTheFileAreNotRecorded) {
-    list->AddRecent(QStringLiteral("/maps/two\nlines.lvl"));
+TEST_F(RecentList, NamesThatWouldBreakTheFileAreNotRecordedAndAmpersandsShowAsTheyAre) {
+    list->AddRecent("/maps/two\nlines.lvl");
     list->AddRecent(QString());
     EXPECT_EQ(list->entry(0), QString());
     EXPECT_FALSE(QFile::exists(ini()));
-}
-
-TEST_F(RecentList, AmpersandsShowAsTheyAreInTheMenu) {
-    list->AddRecent(QStringLiteral("/maps/rock&roll.lvl"));
+    list->AddRecent("/maps/rock&roll.lvl");
     EXPECT_EQ(list->mnulstRecent(0)->text(), QStringLiteral("/maps/rock&&roll.lvl"));
     EXPECT_EQ(list->entry(0), QStringLiteral("/maps/rock&roll.lvl"));
 }

@@ -9,50 +9,43 @@
 #include "app/frmMain.h"
 #include "view/PictureBox.h"
 
-TEST(RadarFit, RadarThatFitsKeepsItsSize) {
-    EXPECT_EQ(RightPanel::fittedRadarSize(700, 344, 288), 288);
-    EXPECT_EQ(RightPanel::fittedRadarSize(344 + 288 + 14, 344, 288), 288);
-}
-
-TEST(RadarFit, RadarThatNoLongerFitsTakesTheRoomLeft) {
-    EXPECT_EQ(RightPanel::fittedRadarSize(344 + 287 + 14, 344, 288), 287);
-    EXPECT_EQ(RightPanel::fittedRadarSize(400, 344, 288), 42);
-    EXPECT_EQ(RightPanel::fittedRadarSize(344 + 14, 344, 288), 0);
-}
-
-TEST(RadarFit, PanelShorterThanTheRadarTopGivesNoRadar) {
-    EXPECT_EQ(RightPanel::fittedRadarSize(300, 344, 288), 0);
-    EXPECT_EQ(RightPanel::fittedRadarSize(300, 344, 0), 0);
-}
-
-TEST(RadarFit, SmallRadarGrowsBackIntoTheRoomUpToItsFullSize) {
-    EXPECT_EQ(RightPanel::fittedRadarSize(500, 344, 0), 142);
-    EXPECT_EQ(RightPanel::fittedRadarSize(500, 344, 100), 142);
-    EXPECT_EQ(RightPanel::fittedRadarSize(1200, 344, 100), 288);
+TEST(RadarFit, RadarKeepsItsSizeWhileItFitsShrinksToTheRoomLeftAndGrowsBackToFullSize) {
+    // Radar top at 344, full size 288, a 14 pixel margin below it.
+    const struct {
+        int panel, size, fitted;
+    } cases[] = {{700, 288, 288},
+                 {344 + 288 + 14, 288, 288},
+                 {344 + 287 + 14, 288, 287},
+                 {400, 288, 42},
+                 {344 + 14, 288, 0},
+                 {300, 288, 0},
+                 {300, 0, 0},
+                 {500, 0, 142},
+                 {500, 100, 142},
+                 {1200, 100, 288}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(RightPanel::fittedRadarSize(c.panel, 344, c.size), c.fitted) << c.panel << " " << c.size;
+    }
 }
 
 using PanelInWindow = AppFixture;
 
 TEST_F(PanelInWindow, ToggleCollapsesAndExpandsThePanel) {
     RightPanel* panel = general->picRightBar;
-    ASSERT_EQ(panel->togglerightpanel->text(), QStringLiteral("->"));
-    EXPECT_EQ(panel->width(), 307);
-    EXPECT_FALSE(panel->picsmalltilepreview->isVisible());
+    const auto expectExpanded = [panel](bool expanded) {
+        EXPECT_EQ(panel->togglerightpanel->text(), expanded ? "->" : "<-");
+        EXPECT_EQ(panel->width(), expanded ? 307 : 27);
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{panel->pictileset, panel->picradar, panel->separatorLine, panel->Label5}) {
+            EXPECT_EQ(w->isVisible(), expanded) << w->objectName().toStdString();
+        }
+        EXPECT_EQ(panel->picsmalltilepreview->isVisible(), !expanded);
+    };
+    expectExpanded(true);
     QTest::mouseClick(panel->togglerightpanel, Qt::LeftButton);
-    EXPECT_EQ(panel->togglerightpanel->text(), QStringLiteral("<-"));
-    EXPECT_EQ(panel->width(), 27);
-    EXPECT_FALSE(panel->pictileset->isVisible());
-    EXPECT_FALSE(panel->picradar->isVisible());
-    EXPECT_FALSE(panel->separatorLine->isVisible());
-    EXPECT_FALSE(panel->Label5->isVisible());
-    EXPECT_TRUE(panel->picsmalltilepreview->isVisible());
+    expectExpanded(false);
     QTest::mouseClick(panel->togglerightpanel, Qt::LeftButton);
-    EXPECT_EQ(panel->togglerightpanel->text(), QStringLiteral("->"));
-    EXPECT_EQ(panel->width(), 307);
-    EXPECT_TRUE(panel->pictileset->isVisible());
-    EXPECT_TRUE(panel->picradar->isVisible());
-    EXPECT_TRUE(panel->Label5->isVisible());
-    EXPECT_FALSE(panel->picsmalltilepreview->isVisible());
+    expectExpanded(true);
 }
 
 TEST_F(PanelInWindow, RadarShrinksWithALowWindowAndGrowsBackCentred) {
@@ -80,10 +73,10 @@ TEST_F(PanelInWindow, RadarShrinksWithALowWindowAndGrowsBackCentred) {
 }
 
 TEST_F(PanelInWindow, ResizingWithNoMapOpenDrawsNothingInTheRadar) {
-    general->resize(1200, 500);
-    QApplication::processEvents();
-    general->resize(1200, 900);
-    QApplication::processEvents();
+    for (int height : {500, 900}) {
+        general->resize(1200, height);
+        QApplication::processEvents();
+    }
     const QImage& radar = general->picradar->image;
     for (int y = 0; y < radar.height(); y += 7) {
         for (int x = 0; x < radar.width(); x += 7) {

@@ -32,16 +32,19 @@ TEST_F(ToolBarsInWindow, TopToolbarHasItsEighteenEntriesInOrder) {
     QStringList keys;
     for (QAction* a : general->toolbars->toolbartop->actions()) {
         if (a->isSeparator()) {
-            keys << QStringLiteral("|");
+            keys << "|";
         } else if (!a->text().isEmpty()) {
             keys << a->text();
         }
     }
     keys = keys.mid(0, 18);
     EXPECT_EQ(keys.join(QLatin1Char(' ')),
-              QStringLiteral("New Open Save | Cut Copy Paste | Undo Redo | Grid TileNr | Mirror Flip | FillInScreen"));
-    EXPECT_EQ(general->topButton(QStringLiteral("New"))->toolTip(), QStringLiteral("New map"));
-    EXPECT_EQ(general->topButton(QStringLiteral("TileNr"))->toolTip(), QStringLiteral("Toggle Tile Numbers"));
+              "New Open Save | Cut Copy Paste | Undo Redo | Grid TileNr | Mirror Flip | FillInScreen");
+    EXPECT_EQ(general->topButton("New")->toolTip(), "New map");
+    EXPECT_EQ(general->topButton("TileNr")->toolTip(), "Toggle Tile Numbers");
+    EXPECT_TRUE(general->fillInScreen());
+    clickTop("FillInScreen");
+    EXPECT_FALSE(general->fillInScreen());
 }
 
 TEST_F(ToolBarsInWindow, LeftToolbarButtonsPickTheToolAndOnlyOneStaysPressed) {
@@ -64,43 +67,32 @@ TEST_F(ToolBarsInWindow, OutlineToolsShowTheCrosshairAndTheOthersTheirPicture) {
         for (frmMain* map : {first, second}) {
             const QCursor cursor = map->view->picpreview->cursor();
             EXPECT_EQ(cursor.shape(), crosshair ? Qt::CrossCursor : Qt::BitmapCursor) << tool;
-            if (!crosshair) {
-                EXPECT_FALSE(cursor.pixmap().isNull()) << tool;
-            }
+            EXPECT_EQ(cursor.pixmap().isNull(), crosshair) << tool;
         }
     }
+    EXPECT_EQ(general->NewMap()->view->picpreview->cursor().shape(), Qt::CrossCursor);  // tool 11's
     general->SetCurrentTool(4);
     EXPECT_EQ(first->view->picpreview->cursor().hotSpot(), QPoint(4, 25));  // the pencil's tip
 }
 
-TEST_F(ToolBarsInWindow, NewMapGetsTheCurrentToolsCursor) {
-    general->SetCurrentTool(8);
-    frmMain* map = general->NewMap();
-    EXPECT_EQ(map->view->picpreview->cursor().shape(), Qt::CrossCursor);
-}
-
 TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsSwitchTheActiveMap) {
     frmMain* first = general->NewMap();
-    clickTop(QStringLiteral("Grid"));
+    clickTop("Grid");
     EXPECT_TRUE(first->usinggrid);
-    clickTop(QStringLiteral("TileNr"));
+    clickTop("TileNr");
     EXPECT_TRUE(first->usingtilenr);
     frmMain* second = general->NewMap();
-    EXPECT_FALSE(general->topButton(QStringLiteral("Grid"))->isChecked());
-    EXPECT_FALSE(general->topButton(QStringLiteral("TileNr"))->isChecked());
-    clickTop(QStringLiteral("TileNr"));
+    EXPECT_FALSE(general->topButton("Grid")->isChecked());
+    EXPECT_FALSE(general->topButton("TileNr")->isChecked());
+    clickTop("TileNr");
     EXPECT_TRUE(second->usingtilenr);
     EXPECT_FALSE(second->usinggrid);
-    clickTop(QStringLiteral("Grid"));
-    clickTop(QStringLiteral("Grid"));
+    clickTop("Grid");
+    clickTop("Grid");
     EXPECT_FALSE(second->usinggrid);
     EXPECT_TRUE(first->usinggrid);
-}
-
-TEST_F(ToolBarsInWindow, FillInScreenStartsPressedAndFollowsItsButton) {
-    EXPECT_TRUE(general->fillInScreen());
-    clickTop(QStringLiteral("FillInScreen"));
-    EXPECT_FALSE(general->fillInScreen());
+    general->mnuMaps_Click(0);
+    EXPECT_TRUE(general->topButton("Grid")->isChecked());
 }
 
 TEST_F(ToolBarsInWindow, LineWidthButtonsSetOnlyTheActiveMapsWidth) {
@@ -119,11 +111,11 @@ TEST_F(ToolBarsInWindow, MenuShortcutsReachTheirCommands) {
     general->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
     QTest::keyClick(general.get(), Qt::Key_N, Qt::ControlModifier);
-    ASSERT_EQ(general->activeMap() != nullptr, true);
-    const QString target = path(QStringLiteral("keys.lvl"));
+    ASSERT_NE(general->activeMap(), nullptr);
+    const QString target = path("keys.lvl");
     dialogs->chosen.push_back(target);
     QTest::keyClick(general->activeMap()->view->picpreview, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(dialogs->titles, QStringList{QStringLiteral("Save lvl as...")});
+    EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
     EXPECT_EQ(general->activeMap()->level.activeFile, target);
 }
 
@@ -158,11 +150,16 @@ TEST_F(ToolBarsInWindow, PaintingToolsEndAMarkedSelectionAndTheOthersKeepIt) {
     map->selectionHooks = own;
 }
 
-TEST_F(ToolBarsInWindow, KeysOnTheLineWidthButtonsReachTheToolShortcuts) {
+TEST_F(ToolBarsInWindow, ToolShortcutsWorkFromTheRightPanelsControls) {
     general->NewMap();
-    QTest::keyClick(general->picRightBar->optLineW[1], Qt::Key_R);
-    EXPECT_EQ(general->currentTool, 10);
-    EXPECT_TRUE(general->toolButton(10)->isChecked());
+    const std::tuple<QWidget*, Qt::Key, int> cases[] = {{general->picRightBar->optLineW[1], Qt::Key_R, 10},
+                                                        {general->picRightBar->pictileset, Qt::Key_P, 4},
+                                                        {general->picRightBar->pictileset, Qt::Key_L, 8}};
+    for (const auto& [target, key, tool] : cases) {
+        QTest::keyClick(target, key);
+        EXPECT_EQ(general->currentTool, tool);
+        EXPECT_TRUE(general->toolButton(tool)->isChecked()) << tool;
+    }
 }
 
 TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
