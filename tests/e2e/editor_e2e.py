@@ -13,27 +13,9 @@ import sys
 import tempfile
 import time
 
-TIMEOUT = 60  # seconds for any single wait; generous for sanitizer builds
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def run(*args, timeout=TIMEOUT, check=True):
-    result = subprocess.run(args, capture_output=True, text=True, timeout=timeout)
-    if check and result.returncode != 0:
-        fail("%s failed (%d): %s" % (" ".join(args), result.returncode, result.stderr.strip()))
-    return result.stdout
-
-
-def xdo(*args):
-    return run("xdotool", *args)
-
-
-def record(column, row, tile):
-    return struct.pack("<I", column + row * 4096 + tile * 16777216)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from e2e_support import (TIMEOUT, editor_environment, fail, private_program, record, run,  # noqa: E402
+                         wait_for, xdo)
 
 
 def level_cells():
@@ -45,16 +27,6 @@ def level_cells():
             if (column // 3 + row // 2) % 4 != 0:
                 cells.append((column, row, 1 + (column * 7 + row * 3) % 150))
     return cells
-
-
-def wait_for(predicate, what):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.2)
-    fail("timed out waiting for " + what)
 
 
 def window_shot(window, x, y, width, height):
@@ -95,11 +67,7 @@ def main():
     process = None
     try:
         # A private copy of the program, so its recent.ini lands here and not in the build folder.
-        program = os.path.join(work, "quarn")
-        shutil.copy2(options.quarn, program)
-        default_bmp = os.path.join(os.path.dirname(options.quarn), "default.bmp")
-        if os.path.exists(default_bmp):
-            shutil.copy2(default_bmp, work)
+        program = private_program(options.quarn, work)
 
         cells = level_cells()
         original = b"".join(record(*c) for c in cells)
@@ -108,7 +76,7 @@ def main():
             f.write(original)
         expected = b"".join(record(c, r, t) for c, r, t in sorted(cells, key=lambda c: (c[1], c[0])))
 
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        env = editor_environment(work)
         process = subprocess.Popen([program, level], env=env, cwd=work)
 
         window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]

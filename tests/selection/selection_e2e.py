@@ -13,28 +13,10 @@ import sys
 import tempfile
 import time
 
-TIMEOUT = 60  # seconds for any single wait; generous for sanitizer builds
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from e2e_support import (TIMEOUT, editor_environment, fail, private_program, record, run,  # noqa: E402
+                         wait_for, xdo)
 T = 16  # pixels per cell at the zoom a level opens with
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def run(*args, timeout=TIMEOUT):
-    result = subprocess.run(args, capture_output=True, text=True, timeout=timeout)
-    if result.returncode != 0:
-        fail("%s failed (%d): %s" % (" ".join(args), result.returncode, result.stderr.strip()))
-    return result.stdout
-
-
-def xdo(*args):
-    return run("xdotool", *args)
-
-
-def record(column, row, tile):
-    return struct.pack("<I", column + row * 4096 + tile * 16777216)
 
 
 def records(path):
@@ -154,11 +136,7 @@ def main():
     work = tempfile.mkdtemp(prefix="quarn-sel-e2e-")
     process = None
     try:
-        program = os.path.join(work, "quarn")
-        shutil.copy2(options.quarn, program)
-        default_bmp = os.path.join(os.path.dirname(options.quarn), "default.bmp")
-        if os.path.exists(default_bmp):
-            shutil.copy2(default_bmp, work)
+        program = private_program(options.quarn, work)
 
         # Level A: a 3 x 2 block of tiles 11..16 inside the opening view, nothing else near it.
         block = [(505 + i % 3, 510 + i // 3, 11 + i) for i in range(6)]
@@ -171,7 +149,7 @@ def main():
         with open(second, "wb") as f:
             f.write(record(*far))
 
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        env = editor_environment(work)
         process = subprocess.Popen([program, first], env=env, cwd=work)
         window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
         xdo("windowfocus", "--sync", window)

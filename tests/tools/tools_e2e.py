@@ -12,7 +12,9 @@ import sys
 import tempfile
 import time
 
-TIMEOUT = 60  # seconds for any single wait; generous for sanitizer builds
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from e2e_support import (TIMEOUT, editor_environment, fail, private_program, record, run,  # noqa: E402
+                         wait_for, xdo)
 
 # Window-relative places: the new map window sits at the top left of the window area, the tileset
 # panel at the top right with tile 1 at its top-left corner.
@@ -20,18 +22,6 @@ TILESET = (1055, 87)
 PICKED_TILE = 4  # the fourth tile of the first row
 VIEW_POINT_A = (200, 200)
 VIEW_POINT_B = (360, 300)
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def xdo(*args):
-    result = subprocess.run(("xdotool",) + args, capture_output=True, text=True, timeout=TIMEOUT)
-    if result.returncode != 0:
-        fail("xdotool %s failed: %s" % (" ".join(args), result.stderr.strip()))
-    return result.stdout
 
 
 def records(path):
@@ -54,16 +44,6 @@ def drag(window, start, end, steps=8):
     time.sleep(0.3)
 
 
-def wait_for(predicate, what):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.2)
-    fail("timed out waiting for " + what)
-
-
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--quarn", required=True)
@@ -72,16 +52,12 @@ def main():
     work = tempfile.mkdtemp(prefix="quarn-tools-e2e-")
     process = None
     try:
-        program = os.path.join(work, "quarn")
-        shutil.copy2(options.quarn, program)
-        default_bmp = os.path.join(os.path.dirname(options.quarn), "default.bmp")
-        if os.path.exists(default_bmp):
-            shutil.copy2(default_bmp, work)
+        program = private_program(options.quarn, work)
         level = os.path.join(work, "tools.lvl")
         with open(level, "wb") as f:
             f.write(struct.pack("<I", 3 * 16777216))  # tile 3 at (0, 0), far from the view
 
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        env = editor_environment(work)
         process = subprocess.Popen([program, level], env=env, cwd=work)
         window = xdo("search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
         xdo("windowfocus", "--sync", window)

@@ -1,0 +1,55 @@
+"""Helpers shared by the end-to-end scripts that drive the real editor under an X server."""
+
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import time
+
+TIMEOUT = 60  # seconds for any single wait; generous for sanitizer builds
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def run(*args, timeout=TIMEOUT, check=True):
+    result = subprocess.run(args, capture_output=True, text=True, timeout=timeout)
+    if check and result.returncode != 0:
+        fail("%s failed (%d): %s" % (" ".join(args), result.returncode, result.stderr.strip()))
+    return result.stdout
+
+
+def xdo(*args):
+    return run("xdotool", *args)
+
+
+def record(column, row, tile):
+    return struct.pack("<I", column + row * 4096 + tile * 16777216)
+
+
+def wait_for(predicate, what):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.2)
+    fail("timed out waiting for " + what)
+
+
+def private_program(quarn, work):
+    """A copy of the editor (with its default.bmp) in `work`, so its recent.ini lands there and
+    not in the build folder."""
+    program = os.path.join(work, "quarn")
+    shutil.copy2(quarn, program)
+    default_bmp = os.path.join(os.path.dirname(quarn), "default.bmp")
+    if os.path.exists(default_bmp):
+        shutil.copy2(default_bmp, work)
+    return program
+
+
+def editor_environment(work):
+    return dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
