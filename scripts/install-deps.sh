@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Quarn needs to build, test and run. Does nothing when they are there.
+# Installs the Debian 12 packages Quarn needs to build, test, fuzz (clang with its libFuzzer runtime;
+# llvm for readable sanitizer reports) and run. Does nothing when they are there.
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick python3
+    clang libclang-rt-14-dev llvm
 )
 missing=()
 for p in "${packages[@]}"; do
