@@ -12,9 +12,9 @@ namespace TilesetPicture {
 
 // No side of a tileset may be longer than this many pixels.
 inline constexpr int MaxSide = 16384;
-// The tile numbering uses 304 x 224 pixels; this leaves ample room for larger pictures while a
-// whole tileset, scaled for the largest zoom, stays well below a hundred MiB.
-inline constexpr qint64 MaxPixels = qint64{2048} * 2048;
+// The tile numbering uses at most 304 x 224 pixels; this leaves room for larger pictures while a
+// whole tileset, scaled for the largest zoom, stays near 20 MiB and a quarter of a second.
+inline constexpr qint64 MaxPixels = qint64{1024} * 1024;
 
 // Why the picture of `bmp` cannot be shown, as words that follow the file's name ("it is ...");
 // empty when it can be decoded.
