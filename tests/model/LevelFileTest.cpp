@@ -153,21 +153,6 @@ TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelIsRefusedWithoutReadingOn) {
     }
 }
 
-TEST_F(LevelFiles, OversizedTilesetIsCarriedUnchangedBehindTheDefaultPictures) {
-    const QByteArray block = TestFiles::bmp(1048066, 16, 8, 1, QByteArray("\0\1", 2));
-    write(path("wide.lvl"), block + record(3, 2, 219));
-    Level level;
-    const LoadReport report = LevelFile::OpenMap(level, path("wide.lvl"));
-    ASSERT_TRUE(report.ok());
-    EXPECT_TRUE(report.message.contains(QStringLiteral("wide.lvl")) && report.message.contains(QStringLiteral("16384")))
-        << report.message.toStdString();
-    EXPECT_FALSE(level.usingDefaultTileset);
-    EXPECT_EQ(level.tileset.pictileset().size(), QSize(304, 224));
-    EXPECT_EQ(level.activeFile, path("wide.lvl")) << "a tileset that is only not shown is no damage";
-    ASSERT_EQ(LevelFile::SaveMap(level, path("wide.lvl")), QString());
-    EXPECT_EQ(read(path("wide.lvl")), block + record(3, 2, 219));
-}
-
 // Makes the files this process writes stop at `bytes`, as a full disk stops them, for one scope.
 class FileSizeLimit {
 public:
