@@ -58,8 +58,10 @@ def message_box():
     """The id of a visible message box (titled like the main window, but small), or None."""
     found = run("xdotool", "search", "--onlyvisible", "--name", "^Quarn$", check=False).split()
     for window in found:
-        geometry = dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", window).split())
-        if int(geometry["WIDTH"]) < 700:
+        # A box may close between the search and this question; it then simply is not there.
+        shell = run("xdotool", "getwindowgeometry", "--shell", window, check=False)
+        geometry = dict(line.split("=") for line in shell.split())
+        if "WIDTH" in geometry and int(geometry["WIDTH"]) < 700:
             return window
     return None
 
