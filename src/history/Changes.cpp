@@ -24,13 +24,6 @@ void Changes::AddChange(int16_t tileX, int16_t tileY, int16_t value) {
     ++count;
 }
 
-std::array<int16_t, 3> Changes::GetChange(int32_t index) const {
-    const auto word = static_cast<uint32_t>(entries[static_cast<size_t>(index)]);
-    const CellRecord::Decoded r = CellRecord::unpack(word & ~CoveredMark);
-    return {static_cast<int16_t>(r.column), static_cast<int16_t>(r.row),
-            static_cast<int16_t>((word & CoveredMark) != 0 ? -1 : r.tile)};
-}
-
 std::array<uint8_t, 4> Changes::LongToByteArray(int32_t lng) {
     const auto u = static_cast<uint32_t>(lng);
     return {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
