@@ -16,14 +16,12 @@ void Changes::AddChange(int16_t tileX, int16_t tileY, int16_t value) {
     }
     // The entry is the cell record's packing; packed directly, a whole-map fill's batch costs little
     // next to the fill itself.
-    entries.push_back(static_cast<int32_t>(CellRecord::pack(tileX, tileY, value == -1 ? 0 : value)));
+    uint32_t word = CellRecord::pack(tileX, tileY, value == -1 ? 0 : value);
+    if (value == -1) {
+        word |= CoveredMark;
+    }
+    entries.push_back(static_cast<int32_t>(word));
     ++count;
-}
-
-std::array<int16_t, 3> Changes::GetChange(int32_t index) const {
-    const auto b = LongToByteArray(entries[static_cast<size_t>(index)]);
-    return {static_cast<int16_t>((b[1] & 15) * 256 + b[0]), static_cast<int16_t>(b[2] * 16 + (b[1] >> 4)),
-            static_cast<int16_t>(b[3])};
 }
 
 std::array<uint8_t, 4> Changes::LongToByteArray(int32_t lng) {

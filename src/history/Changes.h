@@ -5,18 +5,31 @@
 #include <span>
 #include <vector>
 
+#include "model/CellRecord.h"
+
 // One undoable step: the cells an editing action changed, each with the value it held before.
 // Entries use the level file's cell record packing, so a batch of a whole map stays at 4 bytes a cell.
 class Changes {
 public:
+    // A covered cell (-1) has no tile number of its own, so its entry holds 0 with this bit set: the
+    // column's bit 11, which no column of the grid uses. Undo then writes every cell back exactly as
+    // it was, with no need to rebuild the covered cells from their objects' anchors.
+    static constexpr uint32_t CoveredMark = 1u << 11;
+
     Changes();
 
-    // Records the previous value of a cell; a covered cell (-1) is recorded as 0.
+    // Records the previous value of a cell, a covered cell (-1) included.
     void AddChange(int16_t tileX, int16_t tileY, int16_t value);
     // Index of the last recorded entry, -1 for an empty batch.
     int32_t UBnd() const { return count - 1; }
-    // Column, row and recorded previous value of entry `index` (0..UBnd()).
-    std::array<int16_t, 3> GetChange(int32_t index) const;
+    // Column, row and recorded previous value (-1..255) of entry `index` (0..UBnd()).
+    // Inline: undo and redo call it for every entry of batches that may cover the whole map.
+    std::array<int16_t, 3> GetChange(int32_t index) const {
+        const auto word = static_cast<uint32_t>(entries[static_cast<size_t>(index)]);
+        const CellRecord::Decoded r = CellRecord::unpack(word & ~CoveredMark);
+        return {static_cast<int16_t>(r.column), static_cast<int16_t>(r.row),
+                static_cast<int16_t>((word & CoveredMark) != 0 ? -1 : r.tile)};
+    }
     // The packed entry itself, as a signed 32-bit number.
     int32_t entry(int32_t index) const { return entries[static_cast<size_t>(index)]; }
     // Number of slots the batch reports: 101, then grown 1000 at a time.

@@ -1,10 +1,7 @@
 #include "history/UndoRedoStack.h"
 
-#include <vector>
-
 #include "model/Level.h"
 #include "model/LevelObserver.h"
-#include "model/ObjectProcedures.h"
 
 void UndoRedoStack::slice(Stack& stack) {
     for (int i = 1; i < Depth; ++i) {
@@ -70,20 +67,13 @@ void UndoRedoStack::ResetUndo() {
 
 void UndoRedoStack::Process(const Changes& change, bool Undo) {
     auto reverse = std::make_unique<Changes>();
-    std::vector<int32_t> deferred;
+    // Every entry holds the exact value a cell had before its write, covered cells included, so the
+    // backward walk leaves each cell at the value it held before the batch's first write to it. No
+    // object is placed again: placing one clears whatever it overlaps, cells this walk restores too.
     for (int32_t i = change.UBnd(); i >= 0; --i) {
         const auto c = change.GetChange(i);
-        if (ObjectProcedures::isSpecialTile(c[2])) {
-            deferred.push_back(i);
-        } else {
-            main->setTile(c[0], c[1], c[2], *reverse, true);
-            main->UpdateLevelTile(c[0], c[1]);
-        }
-    }
-    // Covered cells were recorded as 0, so the objects are placed again last, which recreates them whole.
-    for (const int32_t i : deferred) {
-        const auto c = change.GetChange(i);
-        ObjectProcedures::PlaceObject(*main, c[2], c[0], c[1], *reverse, false);
+        main->setTile(c[0], c[1], c[2], *reverse, true);
+        main->UpdateLevelTile(c[0], c[1]);
     }
     if (Undo) {
         AddToRedo(std::move(reverse));

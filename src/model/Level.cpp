@@ -11,17 +11,6 @@ Level::Level() : tiles(static_cast<size_t>(Size) * Size, 0) {
     undoredo.setParent(this);
 }
 
-void Level::setTile(int16_t tileX, int16_t tileY, int16_t value, Changes& undoch, bool appendundo) {
-    int16_t& cell = tiles[index(tileX, tileY)];
-    if (cell == value) {
-        return;
-    }
-    if (appendundo) {
-        undoch.AddChange(tileX, tileY, cell);
-    }
-    cell = value;
-}
-
 void Level::EraseTiles() {
     std::fill(tiles.begin(), tiles.end(), int16_t{0});
 }

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "history/Changes.h"
 #include "history/UndoRedoStack.h"
 #include "model/Tileset.h"
 #include "model/TilesetBlock.h"
 #include "view/OverviewImage.h"
 
-class Changes;
 class LevelObserver;
 
 // One level: the 1024 x 1024 grid with its special tiles, its tileset, its overview image and
@@ -27,7 +27,17 @@ public:
     int16_t getTile(int16_t tileX, int16_t tileY) const { return tiles[index(tileX, tileY)]; }
     // Writes a cell, recording its previous value in `undoch` when `appendundo` is true.
     // Writing the value a cell already holds records nothing.
-    void setTile(int16_t tileX, int16_t tileY, int16_t value, Changes& undoch, bool appendundo);
+    // Inline: every edit, undo and redo writes each of its cells through it.
+    void setTile(int16_t tileX, int16_t tileY, int16_t value, Changes& undoch, bool appendundo) {
+        int16_t& cell = tiles[index(tileX, tileY)];
+        if (cell == value) {
+            return;
+        }
+        if (appendundo) {
+            undoch.AddChange(tileX, tileY, cell);
+        }
+        cell = value;
+    }
     // Plain write with no record, for loading.
     void putTile(int16_t tileX, int16_t tileY, int16_t value) { tiles[index(tileX, tileY)] = value; }
     const int16_t* cells() const { return tiles.data(); }

@@ -15,12 +15,13 @@ void pencil::MouseDown(int16_t Button, float X, float Y) {
         return;
     }
     startBatch();
+    placed.clear();
     lastX = cell.col();
     lastY = cell.row();
     const int16_t tile = strokeTile(Button);
     markChanged();
     if (ObjectProcedures::isSpecialTile(tile)) {
-        ObjectProcedures::PlaceObject(level(), tile, cell.col(), cell.row(), *batch, true);
+        placeObject(tile, cell.col(), cell.row());
         return;
     }
     paintPoint(tile, cell.x, cell.y);
@@ -37,7 +38,7 @@ void pencil::MouseMove(int16_t Button, float X, float Y) {
     const int16_t tile = strokeTile(Button);
     if (mouseIsDown() && batch) {
         if (ObjectProcedures::isSpecialTile(tile)) {
-            ObjectProcedures::PlaceObject(level(), tile, cell.col(), cell.row(), *batch, true);
+            placeObject(tile, cell.col(), cell.row());
         } else {
             map->tline.DrawLine(tile, lastX, lastY, cell.col(), cell.row(), batch.get(), false, false);
         }
@@ -53,6 +54,21 @@ void pencil::MouseUp() {
 
 int16_t pencil::strokeTile(int16_t Button) const {
     return currentTool() == ToolEraser ? int16_t{0} : tileFor(Button);
+}
+
+void pencil::placeObject(int16_t tile, int16_t column, int16_t row) {
+    const int side = ObjectProcedures::ObjectExtent(tile) + 1;
+    const QRect square(column, row, side, side);
+    for (const QRect& earlier : placed) {
+        if (earlier.intersects(square)) {
+            return;
+        }
+    }
+    ObjectProcedures::PlaceObject(level(), tile, column, row, *batch, true);
+    // A square that would leave the grid is not placed and keeps nothing else from being placed.
+    if (level().getTile(column, row) == tile) {
+        placed.push_back(square);
+    }
 }
 
 void pencil::paintPoint(int16_t tile, int column, int row) {

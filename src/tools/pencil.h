@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QRect>
 #include <cstdint>
+#include <vector>
 
 #include "tools/ToolBase.h"
 
@@ -15,9 +17,14 @@ public:
 
 private:
     int16_t strokeTile(int16_t Button) const;
+    // Places a special tile unless its square overlaps one this stroke placed before: each new object
+    // would otherwise clear the previous one and a drag would leave a trail of holes.
+    void placeObject(int16_t tile, int16_t column, int16_t row);
     // Writes one brush square (one cell at width 1) centred as the line's brush is.
     void paintPoint(int16_t tile, int column, int row);
 
     int16_t lastX = 0;
     int16_t lastY = 0;
+    // The squares of the special tiles placed by the current stroke.
+    std::vector<QRect> placed;
 };

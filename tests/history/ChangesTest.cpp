@@ -10,12 +10,15 @@ TEST(Changes, PacksEntriesLikeCellRecords) {
     c.AddChange(300, 17, 5);
     c.AddChange(5, 5, -1);
     c.AddChange(1023, 1023, 255);
+    c.AddChange(1023, 1023, -1);
     EXPECT_EQ(c.entry(0), 83956012);
+    EXPECT_EQ(c.entry(1), 0x5005 | 0x800) << "a covered cell is tile 0 marked in the column's unused bit 11";
     EXPECT_EQ(c.entry(2), -12585985);
-    EXPECT_EQ(c.UBnd(), 2);
+    EXPECT_EQ(c.UBnd(), 3);
     EXPECT_EQ(c.GetChange(0), (std::array<int16_t, 3>{300, 17, 5}));
-    EXPECT_EQ(c.GetChange(1), (std::array<int16_t, 3>{5, 5, 0}));  // covered cells come back as empty
+    EXPECT_EQ(c.GetChange(1), (std::array<int16_t, 3>{5, 5, -1}));
     EXPECT_EQ(c.GetChange(2), (std::array<int16_t, 3>{1023, 1023, 255}));
+    EXPECT_EQ(c.GetChange(3), (std::array<int16_t, 3>{1023, 1023, -1}));
 }
 
 TEST(Changes, GrowsInThousandSlotStepsKeepingEntries) {

@@ -5,7 +5,6 @@
 
 #include "model/Level.h"
 #include "model/LevelObserver.h"
-#include "model/ObjectProcedures.h"
 
 namespace {
 
@@ -65,14 +64,6 @@ TEST_F(UndoRedo, KeepsTheTenNewestStepsAndDisablesWhenEmpty) {
     level.undoredo.Undo();  // nothing left: no change, no crash
     EXPECT_EQ(level.getTile(0, 0), 1);
     EXPECT_EQ(level.undoredo.redocurpos(), 10);
-}
-
-TEST_F(UndoRedo, CellWrittenTwiceReturnsToItsOldestValue) {
-    paint({{{4, 4, 5}}, {{4, 4, 7}}});
-    level.undoredo.Undo();
-    EXPECT_EQ(level.getTile(4, 4), 0);
-    level.undoredo.Redo();
-    EXPECT_EQ(level.getTile(4, 4), 7);
     EXPECT_TRUE(level.mapchanged) << "undo and redo are edits that a close must not lose";
 }
 
@@ -84,29 +75,6 @@ TEST_F(UndoRedo, NewEditAfterUndoEmptiesRedo) {
     EXPECT_FALSE(view.canRedo);
     level.undoredo.Redo();
     EXPECT_EQ(level.getTile(1, 1), 0);
-}
-
-TEST_F(UndoRedo, SpecialTilesComeBackWhole) {
-    edit([&](Changes& batch) { ObjectProcedures::PlaceObject(level, 219, 10, 10, batch, false); });
-    level.undoredo.Undo();
-    for (int16_t y = 10; y <= 15; ++y) {
-        for (int16_t x = 10; x <= 15; ++x) {
-            ASSERT_EQ(level.getTile(x, y), 0);
-        }
-    }
-    level.undoredo.Redo();
-    EXPECT_EQ(level.getTile(10, 10), 219);
-    EXPECT_EQ(level.getTile(15, 15), -1);
-
-    // Erasing a 2 x 2 object through a covered cell, then undoing, restores all four cells.
-    Changes setup;
-    ObjectProcedures::PlaceObject(level, 217, 100, 100, setup, false);
-    edit([&](Changes& batch) { ObjectProcedures::RemoveObjectAt(level, 101, 101, batch, false); });
-    EXPECT_EQ(level.getTile(100, 100), 0);
-    level.undoredo.Undo();
-    const std::array<int16_t, 4> square{level.getTile(100, 100), level.getTile(101, 100), level.getTile(100, 101),
-                                        level.getTile(101, 101)};
-    EXPECT_EQ(square, (std::array<int16_t, 4>{217, -1, -1, -1}));
 }
 
 TEST_F(UndoRedo, WholeMapSwitchUndoesInOneStep) {

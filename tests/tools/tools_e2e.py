@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Drives the real editor on an X server with the mouse: picks a tile in the tileset panel, draws a
 rectangle and fills it with the bucket, draws a line, undoes the line, saves with Ctrl+S and checks
-the records of the saved level. Run under xvfb-run; needs xdotool."""
+the records of the saved level; then drags the pencil with a 6 x 6 special tile across the filled
+block, saves, undoes the stroke and saves again: the records must be those before the stroke. Run
+under xvfb-run; needs xdotool."""
 
 import argparse
 import os
@@ -20,6 +22,7 @@ from e2e_support import (TIMEOUT, editor_environment, fail, private_program, rec
 # panel at the top right with tile 1 at its top-left corner.
 TILESET = (1055, 87)
 PICKED_TILE = 4  # the fourth tile of the first row
+SPECIAL_TILE = 219
 VIEW_POINT_A = (200, 200)
 VIEW_POINT_B = (360, 300)
 
@@ -30,6 +33,22 @@ def records(path):
     for (word,) in struct.iter_unpack("<I", data[len(data) % 4:]):
         cells[(word & 0xFFF, (word >> 12) & 0xFFF)] = word >> 24
     return cells
+
+
+def pick_tile(window, tile):
+    """The tile under the pointer in the panel becomes the left tile."""
+    column, row = (tile - 1) % 19, (tile - 1) // 19
+    xdo("mousemove", "--window", window, str(TILESET[0] + column * 16 + 8), str(TILESET[1] + row * 16 + 8))
+    xdo("click", "1")
+    time.sleep(0.3)
+
+
+def save(window, level):
+    before = os.path.getmtime(level)
+    xdo("key", "--clearmodifiers", "ctrl+s")
+    wait_for(lambda: os.path.exists(level + ".bak") and os.path.getmtime(level) != before, "the saved level")
+    time.sleep(0.3)
+    return records(level)
 
 
 def drag(window, start, end, steps=8):
@@ -63,11 +82,7 @@ def main():
         xdo("windowfocus", "--sync", window)
         time.sleep(1.5)
 
-        # The tile under the pointer in the panel becomes the left tile.
-        column = (PICKED_TILE - 1) % 19
-        xdo("mousemove", "--window", window, str(TILESET[0] + column * 16 + 8), str(TILESET[1] + 8))
-        xdo("click", "1")
-        time.sleep(0.3)
+        pick_tile(window, PICKED_TILE)
 
         xdo("key", "r")
         drag(window, VIEW_POINT_A, VIEW_POINT_B)
@@ -81,12 +96,8 @@ def main():
         xdo("key", "--clearmodifiers", "ctrl+z")
         time.sleep(0.3)
 
-        before = os.path.getmtime(level)
-        xdo("key", "--clearmodifiers", "ctrl+s")
-        wait_for(lambda: os.path.exists(level + ".bak") and os.path.getmtime(level) != before, "the saved level")
-        time.sleep(0.3)
-
-        cells = records(level)
+        saved = save(window, level)
+        cells = dict(saved)
         if cells.pop((0, 0), None) != 3:
             fail("the level's own cell was lost")
         if not cells:
@@ -103,8 +114,25 @@ def main():
         # The outline filled by the bucket is a solid block; the undone line left nothing behind.
         if len(cells) != width * height:
             fail("%d cells drawn, a filled %d x %d rectangle has %d" % (len(cells), width, height, width * height))
-        print("tools e2e: picked tile %d, drew and filled a %d x %d rectangle, undid a line, saved"
-              % (PICKED_TILE, width, height))
+
+        # Ten cells sideways through the filled block: the stroke leaves a row of objects over the
+        # block's cells and the floor beside it, and its undo must give every one of them back.
+        pick_tile(window, SPECIAL_TILE)
+        xdo("key", "p")
+        stroke_y = VIEW_POINT_A[1] + 40
+        drag(window, (VIEW_POINT_A[0] - 40, stroke_y), (VIEW_POINT_A[0] + 120, stroke_y), steps=10)
+        stroked = save(window, level)
+        objects = sorted(cell for cell, tile in stroked.items() if tile == SPECIAL_TILE)
+        if len(objects) < 2 or any(b[0] - a[0] < 6 for a, b in zip(objects, objects[1:])):
+            fail("the stroke should leave a row of whole objects, it left %s" % objects)
+        xdo("key", "--clearmodifiers", "ctrl+z")
+        time.sleep(0.3)
+        after_undo = save(window, level)
+        if after_undo != saved:
+            changed = sorted(set(after_undo.items()) ^ set(saved.items()))
+            fail("undoing the special-tile stroke left %d records changed, first %s" % (len(changed), changed[:5]))
+        print("tools e2e: picked tile %d, drew and filled a %d x %d rectangle, undid a line, saved; "
+              "undid a stroke of %d and saved the same records" % (PICKED_TILE, width, height, SPECIAL_TILE))
     finally:
         if process is not None:
             process.kill()
