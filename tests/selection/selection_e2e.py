@@ -107,8 +107,8 @@ def origin_cell(view_width, view_height):
     """First visible column and row of a level opened in a view of this size (the view starts
     centred on a cell boundary)."""
     def first(size):
-        maximum = round(T * 1024 - size + T / 2)
-        return 16 * ((maximum // 2) // 16) // T
+        maximum = -(-(T * 1024 - size) // T) * T  # the first cell boundary that shows the last cell
+        return T * ((maximum // 2) // T) // T
     return first(view_width), first(view_height)
 
 

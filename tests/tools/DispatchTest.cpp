@@ -5,7 +5,9 @@
 #include "MapFixture.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
+#include "selection/SelectionShape.h"
 #include "view/MapView.h"
+#include "view/PictureBox.h"
 
 using DispatchTest = MapFixture;
 
@@ -82,4 +84,47 @@ TEST_F(DispatchTest, LineWidthIsKeptPerMap) {
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(map->tline.linew, 5);
     EXPECT_EQ(other->tline.linew, 1);
+}
+
+TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {
+    map->tilesetleft = 40;
+    for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
+        while (map->magnifier.Zoom() != zoom) {
+            zoom < map->magnifier.Zoom() ? map->magnifier.ZoomOut(512, 512) : map->magnifier.ZoomIn(512, 512);
+        }
+        const int t = static_cast<int>(zoom * 16);
+        // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
+        for (QScrollBar* bar : {map->view->hScr, map->view->vscr}) {
+            bar->setSliderPosition(bar->value() + t / 2 + 1);
+        }
+        // The last pixel of a cell, where a remainder in the drawing would show the neighbour.
+        const QPoint p(10 * t + t - 1, 5 * t + t - 1);
+        hover(p);
+        const QStringList label = general->lblposition->text().split(' ');
+        const int column = label[1].toInt();
+        const int row = label[4].toInt();
+
+        useTool(4);
+        const QImage before = view()->image.copy();
+        click(p);
+        EXPECT_EQ(tile(column, row), 40) << zoom;
+        EXPECT_EQ(count(40), 1) << zoom;
+        QRect changed;
+        for (int y = 0; y < before.height(); ++y) {
+            for (int x = 0; x < before.width(); ++x) {
+                if (before.pixel(x, y) != view()->image.pixel(x, y)) {
+                    changed |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        const QRect square(p.x() / t * t, p.y() / t * t, t, t);
+        EXPECT_TRUE(square.contains(changed)) << zoom << " the cell is drawn under the pointer";
+        undo();
+
+        select(column, row, column, row);
+        EXPECT_EQ(map->sel.rect().x1, column) << zoom;
+        EXPECT_EQ(map->sel.rect().y1, row) << zoom;
+        EXPECT_EQ(map->sel.outline().outline().topLeft(), square.topLeft()) << zoom;
+        key(Qt::Key_Escape);
+    }
 }
