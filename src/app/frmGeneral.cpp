@@ -1,6 +1,7 @@
 #include "app/frmGeneral.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,10 +9,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "app/AppIcons.h"
 #include "app/FileCommands.h"
+#include "app/InputGuard.h"
 #include "app/MainMenu.h"
 #include "app/MdiArrange.h"
 #include "app/RecentFiles.h"
@@ -56,6 +59,7 @@ frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const 
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);
     SetCurrentTool(3);
+    new InputGuard(*this);
 }
 
 frmGeneral::~frmGeneral() {
@@ -136,6 +140,8 @@ int16_t frmGeneral::getFreeMapSlot() const {
 }
 
 frmMain* frmGeneral::placeMap(int16_t slot) {
+    // The new map starts with the tool the user chose, not with a Ctrl-held dropper.
+    endTemporaryTool();
     auto* map = new frmMain(*this, slot);
     mapinuse[static_cast<size_t>(slot)] = true;
     maps[static_cast<size_t>(slot)] = map;
@@ -170,6 +176,9 @@ QString frmGeneral::freeCaption(int16_t slot) const {
 
 void frmGeneral::setCaption(frmMain* map, const QString& caption) {
     map->setWindowTitle(caption);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget())) {
+        sub->setWindowTitle(caption + QStringLiteral("[*]"));
+    }
     QAction* item = menu->mnuMaps[static_cast<size_t>(map->mapslot)];
     item->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
     item->setVisible(true);
@@ -213,18 +222,45 @@ void frmGeneral::UpdateMenuMaps() {
 
 void frmGeneral::mnuMaps_Click(int index) {
     if (mapinuse[static_cast<size_t>(index)]) {
-        mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(maps[static_cast<size_t>(index)]->parentWidget()));
+        showMapWindow(maps[static_cast<size_t>(index)]);
     }
+}
+
+void frmGeneral::showMapWindow(frmMain* map) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
+    if (sub == nullptr) {
+        return;
+    }
+    if (sub->isMinimized()) {
+        sub->showNormal();
+    }
+    mdi->setActiveSubWindow(sub);
+    sub->raise();
+    focusActiveMap();
+}
+
+void frmGeneral::focusActiveMap() {
+    frmMain* map = activeMap();
+    // While the replace dialog or a modal box is open, the keyboard belongs to it.
+    if (map == nullptr || !isEnabled() || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    if (!isActiveWindow()) {
+        activateWindow();
+    }
+    map->view->picpreview->setFocus();
 }
 
 void frmGeneral::showMap(frmMain* map) {
     const QSize natural = map->size();
     QMdiSubWindow* sub = mdi->addSubWindow(map);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    setCaption(map, map->windowTitle());
     sub->show();
     MdiArrange::placeNew(*mdi, *sub, natural);
     map->view->centreView();
     map->UpdateLevel();
+    map->showModified();
     SetCurrentTool(currentTool);
     setMapCommandsEnabled(true);
 }
@@ -239,6 +275,7 @@ void frmGeneral::openLevels(const QStringList& names) {
 
 void frmGeneral::SaveMap(bool saveas) {
     files->SaveMap(saveas);
+    withActiveMap([](frmMain& map) { map.showModified(); });
 }
 
 void frmGeneral::ImportTileset() {
@@ -261,6 +298,33 @@ void frmGeneral::SetCurrentTool(int tool) {
     if (tool < 1 || tool > ToolCount) {
         return;
     }
+    // A tool the user picks while Ctrl is held stays: the release must not bring back an older one.
+    if (tool != currentTool) {
+        for (frmMain* map : maps) {
+            if (map != nullptr) {
+                map->tempToolActive = false;
+            }
+        }
+    }
+    applyTool(tool, false);
+}
+
+void frmGeneral::beginTemporaryTool(frmMain& map, int tool) {
+    map.tempToolActive = true;
+    map.savedTool = currentTool;
+    applyTool(tool, true);
+}
+
+void frmGeneral::endTemporaryTool() {
+    for (frmMain* map : maps) {
+        if (map != nullptr && map->tempToolActive) {
+            map->tempToolActive = false;
+            applyTool(map->savedTool, false);
+        }
+    }
+}
+
+void frmGeneral::applyTool(int tool, bool temporary) {
     currentTool = tool;
     const QCursor cursor = AppIcons::toolCursor(tool);
     for (frmMain* map : maps) {
@@ -269,9 +333,8 @@ void frmGeneral::SetCurrentTool(int tool) {
         }
     }
     // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
-    const bool pausing = activeMap() != nullptr && activeMap()->tempToolActive;
     for (frmMain* map : maps) {
-        if (map != nullptr && tool != 9 && !pausing) {
+        if (map != nullptr && tool != 9 && !temporary) {
             map->endPolyline();
         }
     }
@@ -335,9 +398,12 @@ void frmGeneral::setOwnTilesetItemsEnabled(bool enabled) {
 }
 
 void frmGeneral::setMapCommandsEnabled(bool enabled) {
-    for (QAction* action : {menu->mnuSave, menu->mnuSaveAs, menu->mnuImportTileset}) {
+    for (QAction* action :
+         {menu->mnuSave, menu->mnuSaveAs, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy, menu->mnuPaste,
+          menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
         action->setEnabled(enabled);
     }
+    picRightBar->cmdCreateWalls->setEnabled(enabled);
 }
 
 void frmGeneral::lineWidthClicked(int index) {

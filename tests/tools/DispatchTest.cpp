@@ -1,11 +1,26 @@
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <functional>
+#include <vector>
 
 #include "MapFixture.h"
+#include "app/MainMenu.h"
+#include "app/RightPanel.h"
+#include "app/ToolBars.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
+#include "selection/EditCommands.h"
 #include "selection/SelectionShape.h"
+#include "selection/frmReplace.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
@@ -50,6 +65,108 @@ TEST_F(DispatchTest, CtrlTurnsPaintingToolsIntoTheDropperUntilReleased) {
         keyUp(Qt::Key_Control);
         EXPECT_EQ(general->currentTool, tool);
     }
+}
+
+TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
+    frmMain* other = general->NewMap();
+    const auto ctrlUpOn = [](QWidget* w) {
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+        QApplication::sendEvent(w, &up);
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> endings = {
+        {"release on the tileset panel", [&] { ctrlUpOn(general->picRightBar->pictileset); }},
+        {"another map activated", [&] { general->mnuMaps_Click(other->mapslot); }},
+        {"a dialog", [&] { QDialog(general.get()).show(); }},
+        {"a new map", [&] { general->NewMap(); }},
+    };
+    for (const auto& [name, end] : endings) {
+        general->mnuMaps_Click(map->mapslot);
+        key(Qt::Key_P);
+        keyDown(Qt::Key_Control, Qt::ControlModifier);
+        ASSERT_EQ(general->currentTool, 5) << name;
+        end();
+        EXPECT_EQ(general->currentTool, 4) << name;
+        // Later keys in any map, with or without the Ctrl release, never bring back an old tool.
+        key(Qt::Key_R);
+        ctrlUpOn(general->activeMap()->view->picpreview);
+        general->mnuMaps_Click(map->mapslot);
+        keyUp(Qt::Key_Control);
+        key(Qt::Key_Shift);
+        EXPECT_EQ(general->currentTool, 10) << name;
+    }
+    // A tool picked while Ctrl is held stays when Ctrl goes up.
+    key(Qt::Key_P);
+    keyDown(Qt::Key_Control, Qt::ControlModifier);
+    general->toolButton(8)->trigger();
+    keyUp(Qt::Key_Control);
+    EXPECT_EQ(general->currentTool, 8);
+}
+
+TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
+    frmMain* first = map;
+    general->NewMap();
+    QWidget* elsewhere = general->picRightBar->optLineW[1];
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"message box",
+         [&] {
+             QMessageBox box(general.get());
+             box.show();
+             box.activateWindow();
+             QApplication::processEvents();
+         }},
+        {"replace dialog",
+         [&] {
+             general->menu->mnuReplace->trigger();
+             QApplication::processEvents();
+             QTest::keyClick(general->editCommands->replaceDialog(), Qt::Key_Escape);
+         }},
+        {"menu command", [&] { general->menu->mnuCopy->trigger(); }},
+        {"toolbar click",
+         [&] {
+             QTest::mouseClick(general->toolbars->toolbartop->widgetForAction(general->toolbars->tbGrid),
+                               Qt::LeftButton);
+         }},
+        {"map activated", [&] { general->menu->mnuMaps[static_cast<size_t>(first->mapslot)]->trigger(); }},
+    };
+    int tool = 0;
+    for (const auto& [name, step] : steps) {
+        general->activateWindow();
+        elsewhere->setFocus();
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), elsewhere) << name;
+        step();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view->picpreview) << name;
+        // A tool letter typed now goes where the keyboard is, and picks the tool.
+        tool = tool == 10 ? 8 : 10;
+        QWidget* keyboard = QApplication::focusWidget();
+        QTest::keyClick(keyboard ? keyboard : general.get(), tool == 10 ? Qt::Key_R : Qt::Key_L);
+        EXPECT_EQ(general->currentTool, tool) << name;
+    }
+}
+
+TEST_F(DispatchTest, OnlyAnEditThatChangesACellMarksTheMapAndItsCaption) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(map->parentWidget());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*]"));
+    put(3, 3, 1);
+    useTool(4);
+    drag({at(3, 3), at(3, 3)});  // the left tile over itself
+    useTool(10);
+    drag({at(3, 3), at(3, 3)});
+    general->editCommands->ExecuteReplace(2, 77, 78, false);  // no cell holds 77
+    EXPECT_EQ(undoSteps(), 3);
+    EXPECT_FALSE(changed());
+    EXPECT_FALSE(frame->isWindowModified());
+
+    useTool(4);
+    click(at(4, 3));
+    EXPECT_TRUE(changed());
+    EXPECT_TRUE(frame->isWindowModified());
+    map->level.activeFile = dir.filePath(QStringLiteral("a.lvl"));
+    general->SaveMap(false);
+    EXPECT_FALSE(frame->isWindowModified());
+    undo();
+    EXPECT_TRUE(frame->isWindowModified());
 }
 
 TEST_F(DispatchTest, GridAndTileNumberKeysSwitchTheMapAtOnce) {
