@@ -70,6 +70,8 @@ void EditCommands::ShowReplace() {
     replace->lefttile = map->tilesetleft;
     replace->righttile = map->tilesetright;
     replace->show();
+    // Without a window manager nothing else gives the new window the keyboard.
+    replace->activateWindow();
     replace->updatePreview();
 }
 
@@ -121,4 +123,5 @@ void EditCommands::ShowCreateWalls() {
     walls->init(map);
     walls->show();
     walls->raise();
+    walls->activateWindow();
 }

@@ -209,11 +209,13 @@ def main():
         time.sleep(0.5)
 
         # The replace dialog closed with Escape, then a tool key works without a click: G shows the grid.
-        before = settle(screen)
+        plain = settle(screen)
         xdo("key", "--clearmodifiers", "ctrl+h")
         time.sleep(1.0)
         xdo("key", "Escape")
-        time.sleep(0.5)
+        before = settle(screen)
+        if before[2] != plain[2]:
+            fail("Escape did not close the replace dialog")
         xdo("key", "g")
         settle(screen, before)
 
