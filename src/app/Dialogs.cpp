@@ -37,8 +37,12 @@ void Dialogs::message(QWidget* parent, const QString& text, Icon icon) {
 }
 
 bool Dialogs::ask(QWidget* parent, const QString& text) {
-    return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    // Every question risks something on Yes, so Enter and Escape both keep things as they are.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {
@@ -49,8 +53,12 @@ QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& 
     return name;
 }
 
-QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter) {
+QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) {
     QFileDialog dialog(parent, title, lastFolder, filter);
+    if (!start.isEmpty()) {
+        dialog.setDirectory(QFileInfo(start).absolutePath());
+        dialog.selectFile(QFileInfo(start).fileName());
+    }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(firstSuffix(filter));

@@ -31,6 +31,7 @@ int16_t FileCommands::OpenMap(const QString& filename) {
     for (frmMain* open : general.maps) {
         if (open != nullptr && open->level.activeFile == name) {
             general.dialogs().message(&general, QStringLiteral("Map is already open!"));
+            general.showMapWindow(open);
             return 0;
         }
     }
@@ -89,7 +90,7 @@ void FileCommands::SaveMap(bool saveas) {
     }
     QString name = map->level.activeFile;
     if (name.isEmpty() || saveas) {
-        name = general.dialogs().saveFile(&general, QStringLiteral("Save lvl as..."), LevelFilter);
+        name = general.dialogs().saveFile(&general, QStringLiteral("Save lvl as..."), LevelFilter, name);
         if (name.isEmpty()) {
             return;
         }
@@ -125,7 +126,8 @@ void FileCommands::ExportTileset() {
     if (map == nullptr) {
         return;
     }
-    const QString name = general.dialogs().saveFile(&general, QStringLiteral("Save Tileset as bmp"), BitmapFilter);
+    const QString name =
+        general.dialogs().saveFile(&general, QStringLiteral("Save Tileset as bmp"), BitmapFilter, QString());
     const QString error = name.isEmpty() ? QString() : TilesetFile::ExportTileset(map->level, name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);

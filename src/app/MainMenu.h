@@ -30,7 +30,7 @@ public:
     QMenu* mnuRecent;
     RecentFiles* recent;
     QAction* mnuExit;
-    // Edit. Cut to Flip stay disabled until the selection commands connect and enable them.
+    // Edit. The main window enables Cut to Flip while a map is open.
     QAction* mnuUndo;
     QAction* mnuRedo;
     QAction* mnuCut;

@@ -1,6 +1,7 @@
 #include "app/frmGeneral.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,10 +9,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "app/AppIcons.h"
 #include "app/FileCommands.h"
+#include "app/InputGuard.h"
 #include "app/MainMenu.h"
 #include "app/MdiArrange.h"
 #include "app/RecentFiles.h"
@@ -56,6 +59,7 @@ frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const 
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);
     SetCurrentTool(3);
+    new InputGuard(*this);
 }
 
 frmGeneral::~frmGeneral() {
@@ -136,6 +140,8 @@ int16_t frmGeneral::getFreeMapSlot() const {
 }
 
 frmMain* frmGeneral::placeMap(int16_t slot) {
+    // The new map starts with the tool the user chose, not with a Ctrl-held dropper.
+    endTemporaryTool();
     auto* map = new frmMain(*this, slot);
     mapinuse[static_cast<size_t>(slot)] = true;
     maps[static_cast<size_t>(slot)] = map;
@@ -170,6 +176,9 @@ QString frmGeneral::freeCaption(int16_t slot) const {
 
 void frmGeneral::setCaption(frmMain* map, const QString& caption) {
     map->setWindowTitle(caption);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget())) {
+        sub->setWindowTitle(caption + QStringLiteral("[*]"));
+    }
     QAction* item = menu->mnuMaps[static_cast<size_t>(map->mapslot)];
     item->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
     item->setVisible(true);
@@ -213,18 +222,33 @@ void frmGeneral::UpdateMenuMaps() {
 
 void frmGeneral::mnuMaps_Click(int index) {
     if (mapinuse[static_cast<size_t>(index)]) {
-        mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(maps[static_cast<size_t>(index)]->parentWidget()));
+        showMapWindow(maps[static_cast<size_t>(index)]);
     }
+}
+
+void frmGeneral::showMapWindow(frmMain* map) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
+    if (sub == nullptr) {
+        return;
+    }
+    if (sub->isMinimized()) {
+        sub->showNormal();
+    }
+    mdi->setActiveSubWindow(sub);
+    sub->raise();
+    focusActiveMap();
 }
 
 void frmGeneral::showMap(frmMain* map) {
     const QSize natural = map->size();
     QMdiSubWindow* sub = mdi->addSubWindow(map);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    setCaption(map, map->windowTitle());
     sub->show();
     MdiArrange::placeNew(*mdi, *sub, natural);
     map->view->centreView();
     map->UpdateLevel();
+    map->showModified();
     SetCurrentTool(currentTool);
     setMapCommandsEnabled(true);
 }
@@ -239,6 +263,7 @@ void frmGeneral::openLevels(const QStringList& names) {
 
 void frmGeneral::SaveMap(bool saveas) {
     files->SaveMap(saveas);
+    withActiveMap([](frmMain& map) { map.showModified(); });
 }
 
 void frmGeneral::ImportTileset() {
@@ -255,36 +280,6 @@ void frmGeneral::DiscardTileset() {
 
 void frmGeneral::mnulstRecent_Click(int index) {
     files->mnulstRecent_Click(index);
-}
-
-void frmGeneral::SetCurrentTool(int tool) {
-    if (tool < 1 || tool > ToolCount) {
-        return;
-    }
-    currentTool = tool;
-    const QCursor cursor = AppIcons::toolCursor(tool);
-    for (frmMain* map : maps) {
-        if (map != nullptr) {
-            map->view->picpreview->setCursor(cursor);
-        }
-    }
-    // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
-    const bool pausing = activeMap() != nullptr && activeMap()->tempToolActive;
-    for (frmMain* map : maps) {
-        if (map != nullptr && tool != 9 && !pausing) {
-            map->endPolyline();
-        }
-    }
-    constexpr std::array paintTools{4, 6, 8, 9, 10, 11};
-    frmMain* active = activeMap();
-    if (active != nullptr && std::find(paintTools.begin(), paintTools.end(), tool) != paintTools.end() &&
-        active->selectionHooks->selstate() == 2) {
-        active->selectionHooks->StopSelecting(true);
-    }
-    toolbars->toolButton(tool)->setChecked(true);
-    if (active != nullptr) {
-        active->view->picpreview->setFocus();
-    }
 }
 
 void frmGeneral::SetLeftSelection(int tilenr) {
@@ -335,32 +330,12 @@ void frmGeneral::setOwnTilesetItemsEnabled(bool enabled) {
 }
 
 void frmGeneral::setMapCommandsEnabled(bool enabled) {
-    for (QAction* action : {menu->mnuSave, menu->mnuSaveAs, menu->mnuImportTileset}) {
+    for (QAction* action :
+         {menu->mnuSave, menu->mnuSaveAs, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy, menu->mnuPaste,
+          menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
         action->setEnabled(enabled);
     }
-}
-
-void frmGeneral::lineWidthClicked(int index) {
-    withActiveMap([index](frmMain& map) { map.setLineWidth(index); });
-}
-
-void frmGeneral::forwardKey(QKeyEvent* event, bool keyDown) {
-    withActiveMap([event, keyDown](frmMain& map) {
-        map.UseShortcutTool(keyDown, ToolDispatch::virtualKey(event->key()),
-                            ToolDispatch::shiftMask(event->modifiers(), event->key(), keyDown));
-    });
-}
-
-bool frmGeneral::eventFilter(QObject* watched, QEvent* event) {
-    // The line width buttons pass the tool shortcuts on, like the view and the tileset picker.
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
-            forwardKey(key, event->type() == QEvent::KeyPress);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    picRightBar->cmdCreateWalls->setEnabled(enabled);
 }
 
 void frmGeneral::closeEvent(QCloseEvent* event) {

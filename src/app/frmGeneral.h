@@ -69,8 +69,17 @@ public:
     // Activates the level of a slot.
     void mnuMaps_Click(int index);
 
-    // Makes `tool` (1..11) the tool of every level: cursors, pressed button, keyboard focus.
+    // Makes `tool` (1..11) the tool of every level: cursors, pressed button, keyboard focus. A tool
+    // other than the current one also ends a Ctrl-held dropper for good.
     void SetCurrentTool(int tool);
+    // The Ctrl-held dropper: `map` keeps the tool it replaces until endTemporaryTool.
+    void beginTemporaryTool(frmMain& map, int tool);
+    // Gives back the tool a temporary one replaced, if one is active in any map.
+    void endTemporaryTool();
+    // Gives the keyboard to the active map's view, unless a dialog holds the program.
+    void focusActiveMap();
+    // Brings a map's window to the front and makes it the active one.
+    void showMapWindow(frmMain* map);
     void SetLeftSelection(int tilenr);
     void SetRightSelection(int tilenr);
     // Shows a level's tileset in the picker (a null image clears it).
@@ -117,6 +126,7 @@ protected:
 
 private:
     void connectCommands();
+    void applyTool(int tool, bool temporary);
     void setMapCommandsEnabled(bool enabled);
     void lineWidthClicked(int index);
     // Hands a key pressed on the panel to the active level's tool shortcuts.

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 #include "app/frmGeneral.h"
@@ -50,7 +51,12 @@ void frmMain::Form_Activate() {
     general.SetRightSelection(tilesetright);
     general.setUndoRedoEnabled(level.undoredo.canUndo(), level.undoredo.canRedo());
     general.UpdateMenuMaps();
+    // A Ctrl-held dropper belongs to the map it started in.
+    if (!tempToolActive) {
+        general.endTemporaryTool();
+    }
     UpdateLevel();
+    general.focusActiveMap();
 }
 
 bool frmMain::mayClose() {
@@ -75,6 +81,18 @@ void frmMain::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {
 
 void frmMain::UpdateLevel() {
     view->UpdateLevel();
+    // Every edit, undo, redo and tileset change ends in a full redraw or a change of the stacks.
+    showModified();
+}
+
+void frmMain::showModified() {
+    // The window frame shows its own caption, which carries the placeholder.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(sub)}) {
+        if (w != nullptr && w->isWindowModified() != level.mapchanged) {
+            w->setWindowModified(level.mapchanged);
+        }
+    }
 }
 
 void frmMain::updatePreview(bool refresh) {
@@ -82,12 +100,14 @@ void frmMain::updatePreview(bool refresh) {
 }
 
 void frmMain::undoRedoChanged(bool canUndo, bool canRedo) {
+    showModified();
     if (general.activeMap() == this) {
         general.setUndoRedoEnabled(canUndo, canRedo);
     }
 }
 
 void frmMain::tilesetChanged(bool ownTileset) {
+    showModified();
     if (general.activeMap() == this) {
         general.setOwnTilesetItemsEnabled(ownTileset);
         general.showTileset(level.tileset.pictileset());

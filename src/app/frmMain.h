@@ -78,6 +78,8 @@ public:
     void UpdateLevelTile(int16_t x, int16_t y, bool refresh) override;
     void UpdateLevel() override;
     void updatePreview(bool refresh);
+    // Shows `mapchanged` in the window's caption ("[*]").
+    void showModified();
 
     // LevelObserver
     void undoRedoChanged(bool canUndo, bool canRedo) override;

@@ -30,9 +30,12 @@ void Level::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
             }
         }
     }
+    // A swap is an edit like any other: leaving the map unmarked would let a close lose it. One
+    // that found nothing to swap changes nothing.
+    if (batch->UBnd() >= 0) {
+        mapchanged = true;
+    }
     undoredo.AddToUndo(std::move(batch));
-    // A swap is an edit like any other: leaving the map unmarked would let a close lose it.
-    mapchanged = true;
     UpdateLevel();
 }
 

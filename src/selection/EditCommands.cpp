@@ -27,12 +27,7 @@ EditCommands::EditCommands(frmGeneral& general) : QObject(&general), general(gen
     connect(menu.mnuReplace, &QAction::triggered, this, [this] { ShowReplace(); });
     connect(menu.mnuMirror, &QAction::triggered, this, [this] { ExecuteMirror(); });
     connect(menu.mnuFlip, &QAction::triggered, this, [this] { ExecuteFlip(); });
-    for (QAction* action : {menu.mnuCut, menu.mnuCopy, menu.mnuPaste, menu.mnuReplace, menu.mnuMirror, menu.mnuFlip}) {
-        action->setEnabled(true);
-    }
-    QPushButton* createWalls = general.picRightBar->cmdCreateWalls;
-    connect(createWalls, &QPushButton::clicked, this, [this] { ShowCreateWalls(); });
-    createWalls->setEnabled(true);
+    connect(general.picRightBar->cmdCreateWalls, &QPushButton::clicked, this, [this] { ShowCreateWalls(); });
 }
 
 EditCommands::~EditCommands() {
@@ -75,6 +70,8 @@ void EditCommands::ShowReplace() {
     replace->lefttile = map->tilesetleft;
     replace->righttile = map->tilesetright;
     replace->show();
+    // Without a window manager nothing else gives the new window the keyboard.
+    replace->activateWindow();
     replace->updatePreview();
 }
 
@@ -126,4 +123,5 @@ void EditCommands::ShowCreateWalls() {
     walls->init(map);
     walls->show();
     walls->raise();
+    walls->activateWindow();
 }

@@ -3,10 +3,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <algorithm>
 #include <cmath>
 
 #include "app/Dialogs.h"
@@ -19,55 +22,35 @@ frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset
     : QDialog(nullptr), blocked(blocked), dialogs(dialogs), tileset(tileset), execute(std::move(execute)) {
     // No Qt parent: a child window would be disabled with the main window it disables.
     setWindowTitle(QStringLiteral("Replace Tiles in"));
-    setFixedSize(313, 209);
-    // The captions and the blanks the number boxes cover were laid out for a small 8-point face.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    auto option = [this](const char* caption, QRect at) {
-        auto* b = new QRadioButton(QString::fromUtf8(caption), this);
-        b->setGeometry(at);
-        return b;
-    };
-    auto box = [this](QRect at) {
+    auto option = [this](const char* caption) { return new QRadioButton(QString::fromUtf8(caption), this); };
+    auto box = [this] {
         auto* b = new QLineEdit(this);
-        b->setGeometry(at);
         b->installEventFilter(this);
         return b;
     };
-    auto button = [this](const char* caption, QRect at) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setGeometry(at);
-        return b;
+    auto button = [this](const char* caption) { return new QPushButton(QString::fromUtf8(caption), this); };
+    auto with = [this] {
+        // Part of its option's sentence: a click on it picks the option, as one on the verb does.
+        auto* l = new QLabel(QStringLiteral("with"), this);
+        l->installEventFilter(this);
+        return l;
     };
-    // The two left/right options reach to the preview frame, so their captions are not cut.
-    optswitchleftright = option("Switch left  <-> right", {8, 16, 195, 17});
-    optswitchcustom = option("Switch                 with", {8, 40, 137, 25});
-    txtcustomold = box({72, 40, 33, 19});
-    txtcustomnew = box({136, 40, 33, 19});
+    optswitchleftright = option("Switch left  <-> right");
+    optswitchcustom = option("Switch");
+    txtcustomold = box();
+    lblcustomwith = with();
+    txtcustomnew = box();
     chkinselection = new QCheckBox(QStringLiteral("In selection only"), this);
-    chkinselection->setGeometry(8, 144, 177, 17);
-    cmdOK = button("OK", {32, 176, 113, 25});
-    cmdCancel = button("Cancel", {168, 176, 89, 25});
+    cmdOK = button("OK");
+    cmdCancel = button("Cancel");
     picold = new PictureBox(this);
-    picold->setGeometry(216, 32, 17, 17);
     picnew = new PictureBox(this);
-    picnew->setGeometry(272, 32, 17, 17);
-    optreplaceleftright = option("Replace left -> right", {8, 80, 195, 17});
-    optreplacecustom = option("Replace               with", {8, 104, 137, 25});
-    txtreplaceold = box({72, 104, 33, 19});
-    txtreplacenew = box({136, 104, 33, 19});
-    cmdUpdate = button("Update", {224, 56, 65, 13});
-    // The boxes lie over the blanks of their option's caption and must stay on top of it; narrower
-    // blanks put "with" between the two boxes as the caption intends.
-    for (QLineEdit* b : {txtcustomold, txtcustomnew, txtreplaceold, txtreplacenew}) {
-        b->raise();
-    }
-    for (QRadioButton* b : {optswitchcustom, optreplacecustom}) {
-        QFont sentence = b->font();
-        sentence.setWordSpacing(-2);
-        b->setFont(sentence);
-    }
+    optreplaceleftright = option("Replace left -> right");
+    optreplacecustom = option("Replace");
+    txtreplaceold = box();
+    lblreplacewith = with();
+    txtreplacenew = box();
+    cmdUpdate = button("Update");
     setTabOrder(optswitchleftright, optswitchcustom);
     setTabOrder(optswitchcustom, txtcustomold);
     setTabOrder(txtcustomold, txtcustomnew);
@@ -93,6 +76,69 @@ frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { close(); });
     cmdOK->setDefault(true);
+    layOut();
+}
+
+void frmReplace::layOut() {
+    // The original places and sizes where the font leaves room; each caption gets the width and
+    // height its font needs, and what follows it moves right or down as far as that takes.
+    const QFontMetrics metrics(font());
+    const int gap = std::max(4, metrics.averageCharWidth() / 2);
+    const auto width = [](const QWidget* w, int least) { return std::max(least, w->sizeHint().width()); };
+    const auto height = [](const QWidget* w, int least) { return std::max(least, w->sizeHint().height()); };
+    const auto below = [gap](const QWidget* w, int least) { return std::max(least, w->geometry().bottom() + 1 + gap); };
+    const auto after = [gap](const QWidget* w, int least) { return std::max(least, w->geometry().right() + 1 + gap); };
+    // Wide enough for "255" however the style frames the text.
+    const int boxWidth = std::max(33, metrics.horizontalAdvance(QStringLiteral("2550")) + 2 * gap);
+    const int boxHeight = std::max(19, txtcustomold->minimumSizeHint().height());
+
+    // A custom option reads as a sentence: the verb, the old number's box, "with", the new one's.
+    const auto sentence = [&](QRadioButton* verb, QLineEdit* oldBox, QLabel* word, QLineEdit* newBox, int y) {
+        const int row = std::max({boxHeight, verb->sizeHint().height(), word->sizeHint().height()});
+        const int boxTop = y + (row - boxHeight) / 2;
+        verb->setGeometry(8, y, verb->sizeHint().width(), row);
+        oldBox->setGeometry(after(verb, 72), boxTop, boxWidth, boxHeight);
+        word->setGeometry(after(oldBox, 0), y, word->sizeHint().width(), row);
+        newBox->setGeometry(after(word, 136), boxTop, boxWidth, boxHeight);
+    };
+    optswitchleftright->setGeometry(8, 16, width(optswitchleftright, 137), height(optswitchleftright, 17));
+    sentence(optswitchcustom, txtcustomold, lblcustomwith, txtcustomnew, below(optswitchleftright, 40));
+    optreplaceleftright->setGeometry(8, below(txtcustomold, below(optswitchcustom, 80)),
+                                     width(optreplaceleftright, 137), height(optreplaceleftright, 17));
+    sentence(optreplacecustom, txtreplaceold, lblreplacewith, txtreplacenew, below(optreplaceleftright, 104));
+    chkinselection->setGeometry(8, below(txtreplaceold, below(optreplacecustom, 144)), width(chkinselection, 177),
+                                height(chkinselection, 17));
+
+    int left = 0;
+    for (const QWidget* w : {static_cast<QWidget*>(optswitchleftright), static_cast<QWidget*>(txtcustomnew),
+                             static_cast<QWidget*>(optreplaceleftright), static_cast<QWidget*>(txtreplacenew)}) {
+        left = std::max(left, w->geometry().right() + 1);
+    }
+    // The frame around the two previews, with the line that joins them and the Update button.
+    const int fx = std::max(208, left + 3 * gap);
+    picold->setGeometry(fx + 8, 32, 17, 17);
+    picnew->setGeometry(fx + 64, 32, 17, 17);
+    // Sized from its text alone: the style's least button width would not fit the frame.
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, cmdUpdate);
+    cmdUpdate->setGeometry(fx + 16, 56, std::max(65, metrics.horizontalAdvance(cmdUpdate->text()) + 2 * margin + 4),
+                           std::max(13, metrics.height() + 4));
+    previewFrame = QRect(fx, 8, std::max(97, cmdUpdate->geometry().right() + 1 + 16 - fx),
+                         std::max(65, cmdUpdate->geometry().bottom() + 1 + gap - 8));
+    joinLine = QLine(fx + 32, 40, fx + 56, 40);
+
+    const int buttons = std::max(below(chkinselection, 176), previewFrame.bottom() + 1 + 2 * gap);
+    cmdOK->setGeometry(32, buttons, width(cmdOK, 113), height(cmdOK, 25));
+    cmdCancel->setGeometry(after(cmdOK, 168), buttons, width(cmdCancel, 89), height(cmdCancel, 25));
+    setFixedSize(std::max({313, previewFrame.right() + 1 + 8, cmdCancel->geometry().right() + 1 + 8}),
+                 std::max(209, cmdOK->geometry().bottom() + 1 + 8));
+}
+
+void frmReplace::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        layOut();
+        update();
+    }
 }
 
 frmReplace::~frmReplace() {
@@ -122,6 +168,10 @@ void frmReplace::release() {
 }
 
 bool frmReplace::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && (watched == lblcustomwith || watched == lblreplacewith)) {
+        (watched == lblcustomwith ? optswitchcustom : optreplacecustom)->click();
+        return true;
+    }
     if (event->type() == QEvent::FocusOut && !checking) {
         auto* box = qobject_cast<QLineEdit*>(watched);
         if (box && checkBox(box)) {
@@ -203,6 +253,6 @@ void frmReplace::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawRect(208, 8, 96, 64);    // Shape1 around the previews
-    p.drawLine(240, 40, 264, 40);  // Line1 joining them
+    p.drawRect(previewFrame.adjusted(0, 0, -1, -1));  // Shape1 around the previews
+    p.drawLine(joinLine);                             // Line1 joining them
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QLine>
+#include <QRect>
 #include <cstdint>
 #include <functional>
 
 class Dialogs;
 class PictureBox;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -35,6 +38,7 @@ public:
     QRadioButton* optswitchleftright;
     QRadioButton* optswitchcustom;
     QLineEdit* txtcustomold;
+    QLabel* lblcustomwith;
     QLineEdit* txtcustomnew;
     QCheckBox* chkinselection;
     QPushButton* cmdOK;
@@ -44,6 +48,7 @@ public:
     QRadioButton* optreplaceleftright;
     QRadioButton* optreplacecustom;
     QLineEdit* txtreplaceold;
+    QLabel* lblreplacewith;
     QLineEdit* txtreplacenew;
     QPushButton* cmdUpdate;
 
@@ -51,9 +56,12 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Places the controls for the dialog's font.
+    void layOut();
     void cmdOK_Click();
     void release();
     // Checks a box that lost the focus; false (after the message) when it holds no tile number.
@@ -65,4 +73,6 @@ private:
     QImage tileset;
     Execute execute;
     bool checking = false;
+    QRect previewFrame;
+    QLine joinLine;
 };

@@ -53,16 +53,17 @@ void ToolBase::startBatch() {
 
 void ToolBase::pushBatch() {
     if (batch) {
-        // An empty step changes nothing, so it must not make closing the window ask to save.
-        if (batch->UBnd() >= 0) {
-            markChanged();
-        }
+        markChanged();
         map->level.undoredo.AddToUndo(std::move(batch));
     }
 }
 
 void ToolBase::markChanged() const {
-    map->level.mapchanged = true;
+    // A gesture that wrote no other value (a tile painted over itself) must not make closing the
+    // window ask to save.
+    if (batch && batch->UBnd() >= 0) {
+        map->level.mapchanged = true;
+    }
 }
 
 void ToolBase::redraw() const {

@@ -45,6 +45,7 @@ protected:
     // Ends the gesture: its batch becomes one undo step, and the map counts as changed when the
     // batch changed anything.
     void pushBatch();
+    // Marks the map changed once the gesture's batch has recorded a change.
     void markChanged() const;
     // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the
     // overview image there), else the kept view image brought to the screen.

@@ -264,12 +264,11 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
     frmGeneral& general = map.general;
     if (Shift == 2 || !KeyDown) {
         if (KeyDown && turnsIntoDropper(general.currentTool)) {
-            map.tempToolActive = true;
-            map.savedTool = general.currentTool;
-            general.SetCurrentTool(DropperTool);
-        } else if (Shift == 0 && map.tempToolActive) {
-            map.tempToolActive = false;
-            general.SetCurrentTool(map.savedTool);
+            general.beginTemporaryTool(map, DropperTool);
+        } else if ((Shift & 2) == 0) {
+            // Releasing Ctrl (also with Shift or Alt still held) ends the dropper, whichever map
+            // started it.
+            general.endTemporaryTool();
         }
         return;
     }

@@ -20,9 +20,11 @@ namespace {
 constexpr int ScrollBarSize = 17;
 constexpr int WheelNotch = 120;  // QWheelEvent's angle delta of one notch
 
-// Scroll values are 16-bit, so a range never reaches past 32767.
-int scrollMax(double t, int viewSize) {
-    return std::min(32767, ViewTransform::nearest(t * 1024 - viewSize + t / 2));
+// The largest origin: the first boundary from which the last column (row) shows in full. Scroll
+// values are 16-bit, so a range never reaches past 32767.
+int scrollMax(int cell, int viewSize) {
+    const int max = cell * static_cast<int>(std::ceil(static_cast<double>(cell * 1024 - viewSize) / cell));
+    return std::min(32767 / cell * cell, max);
 }
 
 void setScrollRange(QScrollBar* bar, int max, double t) {
@@ -43,6 +45,11 @@ MapView::MapView(Level& level, MapViewHost& host, QWidget* parent)
       vscr(new QScrollBar(Qt::Vertical, this)) {
     connect(hScr, &QScrollBar::valueChanged, this, [this] { hScr_Change(); });
     connect(vscr, &QScrollBar::valueChanged, this, [this] { vscr_Change(); });
+    // A thumb drag, a click on the bar or its keys land on a cell boundary before the value is taken.
+    for (QScrollBar* bar : {hScr, vscr}) {
+        connect(bar, &QScrollBar::actionTriggered, this,
+                [this, bar] { bar->setSliderPosition(onCell(bar, bar->sliderPosition())); });
+    }
     connect(picpreview, &PictureBox::wheel, this, [this](QWheelEvent* e) { picpreview_Wheel(e); });
     resize(sizeHint());
     // No drawing yet: the window that hosts this view is still being built.
@@ -63,11 +70,21 @@ ViewTransform MapView::transform() const {
     return t;
 }
 
+int MapView::cellSize() const {
+    return ViewTransform::nearest(host.zoomFactor() * 16.0);
+}
+
+int MapView::onCell(const QScrollBar* bar, int value) const {
+    const int cell = cellSize();
+    const int snapped = ViewTransform::nearest(static_cast<double>(value) / cell) * cell;
+    return std::clamp(snapped, bar->minimum(), bar->maximum());
+}
+
 void MapView::UpdateScrollBars(bool refresh) {
     noScrollRedraw = !refresh;
     const double t = host.zoomFactor() * 16.0;
-    setScrollRange(hScr, scrollMax(t, picpreview->width()), t);
-    setScrollRange(vscr, scrollMax(t, picpreview->height()), t);
+    setScrollRange(hScr, scrollMax(cellSize(), picpreview->width()), t);
+    setScrollRange(vscr, scrollMax(cellSize(), picpreview->height()), t);
 }
 
 void MapView::setScrollBarValues(int h, int v, bool refresh) {
@@ -81,7 +98,8 @@ void MapView::setScrollBarValues(int h, int v, bool refresh) {
 void MapView::centreView() {
     noScrollRedraw = true;
     UpdateScrollBars(false);
-    auto centre = [](int max) { return 16 * static_cast<int>(std::floor(std::floor(max / 2.0) / 16)); };
+    const int cell = cellSize();
+    auto centre = [cell](int max) { return cell * static_cast<int>(std::floor(std::floor(max / 2.0) / cell)); };
     hScr->setValue(centre(hScr->maximum()));
     vscr->setValue(centre(vscr->maximum()));
     noScrollRedraw = false;
@@ -208,13 +226,22 @@ void MapView::resizeEvent(QResizeEvent* event) {
 }
 
 void MapView::hScr_Change() {
-    if (!noScrollRedraw) {
-        UpdateLevel();
-    }
-    picpreview->setFocus();
+    scrolled(hScr);
 }
 
 void MapView::vscr_Change() {
+    scrolled(vscr);
+}
+
+void MapView::scrolled(QScrollBar* bar) {
+    // The drawing starts at a whole cell; a value between two boundaries (set by code) is moved
+    // onto one first, so the pointer, the tools and the picture always agree. The nested change
+    // does the redraw.
+    const int snapped = onCell(bar, bar->value());
+    if (snapped != bar->value()) {
+        bar->setValue(snapped);
+        return;
+    }
     if (!noScrollRedraw) {
         UpdateLevel();
     }

@@ -42,7 +42,9 @@ public:
     // Scroll ranges and steps for the current zoom and view size; with `refresh` false a value
     // lowered by the new range does not redraw.
     void UpdateScrollBars(bool refresh);
-    // New scroll origin in view pixels, lowered to the range; callers redraw afterwards.
+    // New scroll origin in view pixels, lowered to the range; callers redraw afterwards. Scroll
+    // values always lie on cell boundaries (the nearest one is taken), so the first visible cell is
+    // drawn at pixel 0 exactly where the pointer-to-cell rule finds it.
     void setScrollBarValues(int h, int v, bool refresh);
     // Re-ranges the scroll bars and centres the view, as after loading or creating a level.
     void centreView();
@@ -69,6 +71,11 @@ private:
     void layOut();
     void hScr_Change();
     void vscr_Change();
+    void scrolled(QScrollBar* bar);
+    // View pixels per cell side at the current zoom.
+    int cellSize() const;
+    // `value` moved to the nearest cell boundary within the bar's range.
+    int onCell(const QScrollBar* bar, int value) const;
     void picpreview_Wheel(QWheelEvent* event);
     void drawRadar();
 

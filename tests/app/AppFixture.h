@@ -17,7 +17,8 @@ public:
     void message(QWidget*, const QString& text, Icon) override { messages << text; }
     bool ask(QWidget*, const QString& text) override;
     QString openFile(QWidget*, const QString& title, const QString& filter) override;
-    QString saveFile(QWidget* parent, const QString& title, const QString& filter) override {
+    QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override {
+        starts << start;
         return openFile(parent, title, filter);
     }
 
@@ -25,6 +26,7 @@ public:
     QStringList questions;
     QStringList titles;          // titles of the file dialogs shown, in order
     QStringList filters;         // and their filters
+    QStringList starts;          // the files the save dialogs offered
     std::deque<bool> answers;    // Yes/No for the next questions; No when empty
     std::deque<QString> chosen;  // names for the next file dialogs; cancelled when empty
 };

@@ -3,10 +3,16 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "AppFixture.h"
 #include "TestFiles.h"
 #include "app/MainMenu.h"
+#include "app/RightPanel.h"
 #include "app/frmMain.h"
 #include "model/TilesetFile.h"
 
@@ -55,6 +61,25 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsIt) {
     EXPECT_FALSE(general->mapinuse[0]);
 }
 
+TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
+    Dialogs real;
+    const QString text = QStringLiteral("Untitled - Not all changes have been saved, do you want to proceed?");
+    const auto answer = [&](const std::function<void(QMessageBox*)>& press) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), text);
+            EXPECT_EQ(box->icon(), QMessageBox::Question);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            press(box);
+        });
+        return real.ask(general.get(), text);
+    };
+    EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }));
+    EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }));
+    EXPECT_TRUE(answer([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }));
+}
+
 TEST_F(DocumentSlots, ExitAsksEveryChangedMapAndOneNoKeepsThemAllOpen) {
     general->NewMap()->level.mapchanged = true;
     general->NewMap();
@@ -75,12 +100,25 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     const auto levelCommands = {
         m->mnuSave, m->mnuSaveAs, m->mnuImportTileset,        m->mnuExportTileset,       m->mnudiscardtileset,
         m->mnuUndo, m->mnuRedo,   general->topButton("Save"), general->topButton("Undo")};
+    const auto mapCommands = {m->mnuCut,
+                              m->mnuCopy,
+                              m->mnuPaste,
+                              m->mnuReplace,
+                              m->mnuMirror,
+                              m->mnuFlip,
+                              m->mnuSaveAs,
+                              general->topButton("Grid"),
+                              general->topButton("TileNr")};
     expectEnabled(levelCommands, false);
+    expectEnabled(mapCommands, false);
+    EXPECT_FALSE(general->picRightBar->cmdCreateWalls->isEnabled());
     EXPECT_TRUE(m->mnuNew->isEnabled());
     EXPECT_EQ(general->currentTool, 3);
     EXPECT_TRUE(general->toolButton(3)->isChecked());
 
     frmMain* first = general->NewMap();
+    expectEnabled(mapCommands, true);
+    EXPECT_TRUE(general->picRightBar->cmdCreateWalls->isEnabled());
     paintUndoable(first, 3, 3, 7);
     frmMain* last = general->NewMap();
     EXPECT_FALSE(m->mnuUndo->isEnabled());
@@ -103,6 +141,7 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     last->level.mapchanged = false;
     closeMap(1);
     expectEnabled(levelCommands, false);
+    expectEnabled(mapCommands, false);
     EXPECT_EQ(general->activeMap(), nullptr);
     EXPECT_TRUE(general->lblposition->text().isEmpty());
 }

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QUrl>
 
@@ -29,13 +31,16 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileName) {
     EXPECT_EQ(general->recent().entry(0), a);
 }
 
-TEST_F(FileCommandsTest, OpeningAnOpenFileSaysSoAndOpensNothing) {
+TEST_F(FileCommandsTest, OpeningAnOpenFileSaysSoAndBringsItsWindowToTheFront) {
     const QString a = writeLevel("a.lvl");
     general->NewMap();
     EXPECT_EQ(general->OpenMap(a), 1);
+    general->NewMap();
     EXPECT_EQ(general->OpenMap(a), 0);
     EXPECT_EQ(dialogs->messages, QStringList{"Map is already open!"});
-    EXPECT_EQ(openCount(), 2);
+    EXPECT_EQ(openCount(), 3);
+    EXPECT_EQ(general->activemap, 1);
+    EXPECT_EQ(general->mdi->activeSubWindow()->widget(), general->maps[1]);
 }
 
 TEST_F(FileCommandsTest, FileThatCannotBeReadOrHoldsNoLevelIsNamedInAMessageAndGetsNoWindow) {
@@ -118,6 +123,7 @@ TEST_F(FileCommandsTest, SavingANewMapAsksForANameAndTakesIt) {
     dialogs->chosen.push_back(target);
     general->menu->mnuSave->trigger();
     EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
+    EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "a new level starts in the last folder";
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_EQ(map->level.activeFile, target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
@@ -137,6 +143,7 @@ TEST_F(FileCommandsTest, SaveAsToTheSameNameKeepsTheCaptionAndTheRecentOrder) {
     dialogs->chosen.push_back(a);
     general->SaveMap(true);
     EXPECT_EQ(dialogs->titles.size(), 1);
+    EXPECT_EQ(dialogs->starts, QStringList{a}) << "the dialog offers the level's own file";
     EXPECT_EQ(general->maps[0]->windowTitle(), QStringLiteral("a.lvl"));
     EXPECT_EQ(general->recent().entry(0), b);
     EXPECT_TRUE(QFile::exists(a + ".bak"));

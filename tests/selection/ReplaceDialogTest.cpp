@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 #include "MapFixture.h"
@@ -150,5 +152,56 @@ TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
     dialog->cmdUpdate->click();
     EXPECT_EQ(dialog->picold->image.convertToFormat(QImage::Format_RGB32), picture(7));
     EXPECT_EQ(dialog->picnew->image.convertToFormat(QImage::Format_RGB32), picture(8));
+    dialog->cmdCancel->click();
+}
+
+TEST_F(ReplaceDialogTest, EveryCaptionReadsInFullAtAnyFontSize) {
+    frmReplace* dialog = open();
+    const QList<QWidget*> captions = {
+        dialog->optswitchleftright, dialog->optswitchcustom, dialog->lblcustomwith,  dialog->optreplaceleftright,
+        dialog->optreplacecustom,   dialog->lblreplacewith,  dialog->chkinselection, dialog->cmdOK,
+        dialog->cmdCancel};
+    const QList<QWidget*> boxes = {dialog->txtcustomold, dialog->txtcustomnew, dialog->txtreplaceold,
+                                   dialog->txtreplacenew};
+    for (const int pixels : {8, 11, 13, 16, 22, 30}) {
+        QFont font = dialog->font();
+        font.setPixelSize(pixels);
+        dialog->setFont(font);
+        const QRect inside = dialog->rect();
+        QList<QWidget*> all = captions + boxes + QList<QWidget*>{dialog->picold, dialog->picnew, dialog->cmdUpdate};
+        for (QWidget* w : captions) {
+            EXPECT_GE(w->width(), w->sizeHint().width()) << pixels << " " << w->metaObject()->className();
+            EXPECT_GE(w->height(), w->sizeHint().height()) << pixels << " " << w->metaObject()->className();
+        }
+        // The small Update button inside the preview frame is sized from its text alone.
+        const QPushButton* update = dialog->cmdUpdate;
+        EXPECT_GE(update->width(), QFontMetrics(font).horizontalAdvance(update->text()) +
+                                       2 * update->style()->pixelMetric(QStyle::PM_ButtonMargin));
+        EXPECT_GE(update->height(), QFontMetrics(font).height()) << pixels;
+        for (QWidget* w : boxes) {
+            EXPECT_GE(w->contentsRect().width(), QFontMetrics(font).horizontalAdvance(QStringLiteral("255"))) << pixels;
+        }
+        for (QWidget* a : all) {
+            EXPECT_TRUE(inside.contains(a->geometry())) << pixels;
+            for (QWidget* b : all) {
+                EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
+                    << pixels << " " << a->metaObject()->className() << " over " << b->metaObject()->className();
+            }
+        }
+        // Each custom option reads as a sentence: verb, old number, "with", new number.
+        EXPECT_LT(dialog->optswitchcustom->geometry().right(), dialog->txtcustomold->x());
+        EXPECT_LT(dialog->txtcustomold->geometry().right(), dialog->lblcustomwith->x());
+        EXPECT_LT(dialog->lblcustomwith->geometry().right(), dialog->txtcustomnew->x());
+    }
+    // The small face the dialog was first drawn for keeps its first places and size.
+    QFont small = dialog->font();
+    small.setPixelSize(8);
+    dialog->setFont(small);
+    EXPECT_EQ(dialog->size(), QSize(313, 209));
+    EXPECT_EQ(dialog->txtcustomold->pos(), QPoint(72, 40));
+    EXPECT_EQ(dialog->cmdOK->pos(), QPoint(32, 176));
+    dialog->lblreplacewith->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    QTest::mouseClick(dialog->lblreplacewith, Qt::LeftButton);
+    EXPECT_TRUE(dialog->optreplacecustom->isChecked());
     dialog->cmdCancel->click();
 }

@@ -1,11 +1,28 @@
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <functional>
+#include <vector>
 
 #include "MapFixture.h"
+#include "app/MainMenu.h"
+#include "app/RightPanel.h"
+#include "app/ToolBars.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
+#include "selection/EditCommands.h"
+#include "selection/SelectionShape.h"
+#include "selection/frmReplace.h"
 #include "view/MapView.h"
+#include "view/PictureBox.h"
 
 using DispatchTest = MapFixture;
 
@@ -50,6 +67,108 @@ TEST_F(DispatchTest, CtrlTurnsPaintingToolsIntoTheDropperUntilReleased) {
     }
 }
 
+TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
+    frmMain* other = general->NewMap();
+    const auto ctrlUpOn = [](QWidget* w) {
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+        QApplication::sendEvent(w, &up);
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> endings = {
+        {"release on the tileset panel", [&] { ctrlUpOn(general->picRightBar->pictileset); }},
+        {"another map activated", [&] { general->mnuMaps_Click(other->mapslot); }},
+        {"a dialog", [&] { QDialog(general.get()).show(); }},
+        {"a new map", [&] { general->NewMap(); }},
+    };
+    for (const auto& [name, end] : endings) {
+        general->mnuMaps_Click(map->mapslot);
+        key(Qt::Key_P);
+        keyDown(Qt::Key_Control, Qt::ControlModifier);
+        ASSERT_EQ(general->currentTool, 5) << name;
+        end();
+        EXPECT_EQ(general->currentTool, 4) << name;
+        // Later keys in any map, with or without the Ctrl release, never bring back an old tool.
+        key(Qt::Key_R);
+        ctrlUpOn(general->activeMap()->view->picpreview);
+        general->mnuMaps_Click(map->mapslot);
+        keyUp(Qt::Key_Control);
+        key(Qt::Key_Shift);
+        EXPECT_EQ(general->currentTool, 10) << name;
+    }
+    // A tool picked while Ctrl is held stays when Ctrl goes up.
+    key(Qt::Key_P);
+    keyDown(Qt::Key_Control, Qt::ControlModifier);
+    general->toolButton(8)->trigger();
+    keyUp(Qt::Key_Control);
+    EXPECT_EQ(general->currentTool, 8);
+}
+
+TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
+    frmMain* first = map;
+    general->NewMap();
+    QWidget* elsewhere = general->picRightBar->optLineW[1];
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"message box",
+         [&] {
+             QMessageBox box(general.get());
+             box.show();
+             box.activateWindow();
+             QApplication::processEvents();
+         }},
+        {"replace dialog",
+         [&] {
+             general->menu->mnuReplace->trigger();
+             QApplication::processEvents();
+             QTest::keyClick(general->editCommands->replaceDialog(), Qt::Key_Escape);
+         }},
+        {"menu command", [&] { general->menu->mnuCopy->trigger(); }},
+        {"toolbar click",
+         [&] {
+             QTest::mouseClick(general->toolbars->toolbartop->widgetForAction(general->toolbars->tbGrid),
+                               Qt::LeftButton);
+         }},
+        {"map activated", [&] { general->menu->mnuMaps[static_cast<size_t>(first->mapslot)]->trigger(); }},
+    };
+    int tool = 0;
+    for (const auto& [name, step] : steps) {
+        general->activateWindow();
+        elsewhere->setFocus();
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), elsewhere) << name;
+        step();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view->picpreview) << name;
+        // A tool letter typed now goes where the keyboard is, and picks the tool.
+        tool = tool == 10 ? 8 : 10;
+        QWidget* keyboard = QApplication::focusWidget();
+        QTest::keyClick(keyboard ? keyboard : general.get(), tool == 10 ? Qt::Key_R : Qt::Key_L);
+        EXPECT_EQ(general->currentTool, tool) << name;
+    }
+}
+
+TEST_F(DispatchTest, OnlyAnEditThatChangesACellMarksTheMapAndItsCaption) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(map->parentWidget());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*]"));
+    put(3, 3, 1);
+    useTool(4);
+    drag({at(3, 3), at(3, 3)});  // the left tile over itself
+    useTool(10);
+    drag({at(3, 3), at(3, 3)});
+    general->editCommands->ExecuteReplace(2, 77, 78, false);  // no cell holds 77
+    EXPECT_EQ(undoSteps(), 3);
+    EXPECT_FALSE(changed());
+    EXPECT_FALSE(frame->isWindowModified());
+
+    useTool(4);
+    click(at(4, 3));
+    EXPECT_TRUE(changed());
+    EXPECT_TRUE(frame->isWindowModified());
+    map->level.activeFile = dir.filePath(QStringLiteral("a.lvl"));
+    general->SaveMap(false);
+    EXPECT_FALSE(frame->isWindowModified());
+    undo();
+    EXPECT_TRUE(frame->isWindowModified());
+}
+
 TEST_F(DispatchTest, GridAndTileNumberKeysSwitchTheMapAtOnce) {
     key(Qt::Key_G);
     key(Qt::Key_T);
@@ -82,4 +201,47 @@ TEST_F(DispatchTest, LineWidthIsKeptPerMap) {
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(map->tline.linew, 5);
     EXPECT_EQ(other->tline.linew, 1);
+}
+
+TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {
+    map->tilesetleft = 40;
+    for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
+        while (map->magnifier.Zoom() != zoom) {
+            zoom < map->magnifier.Zoom() ? map->magnifier.ZoomOut(512, 512) : map->magnifier.ZoomIn(512, 512);
+        }
+        const int t = static_cast<int>(zoom * 16);
+        // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
+        for (QScrollBar* bar : {map->view->hScr, map->view->vscr}) {
+            bar->setSliderPosition(bar->value() + t / 2 + 1);
+        }
+        // The last pixel of a cell, where a remainder in the drawing would show the neighbour.
+        const QPoint p(10 * t + t - 1, 5 * t + t - 1);
+        hover(p);
+        const QStringList label = general->lblposition->text().split(' ');
+        const int column = label[1].toInt();
+        const int row = label[4].toInt();
+
+        useTool(4);
+        const QImage before = view()->image.copy();
+        click(p);
+        EXPECT_EQ(tile(column, row), 40) << zoom;
+        EXPECT_EQ(count(40), 1) << zoom;
+        QRect changed;
+        for (int y = 0; y < before.height(); ++y) {
+            for (int x = 0; x < before.width(); ++x) {
+                if (before.pixel(x, y) != view()->image.pixel(x, y)) {
+                    changed |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        const QRect square(p.x() / t * t, p.y() / t * t, t, t);
+        EXPECT_TRUE(square.contains(changed)) << zoom << " the cell is drawn under the pointer";
+        undo();
+
+        select(column, row, column, row);
+        EXPECT_EQ(map->sel.rect().x1, column) << zoom;
+        EXPECT_EQ(map->sel.rect().y1, row) << zoom;
+        EXPECT_EQ(map->sel.outline().outline().topLeft(), square.topLeft()) << zoom;
+        key(Qt::Key_Escape);
+    }
 }

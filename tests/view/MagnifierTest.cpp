@@ -50,16 +50,16 @@ TEST_F(MagnifierTest, ZoomStopsAtBothEndsAndNearTheMapsCornersStaysInsideTheRang
     EXPECT_EQ(origin(), QPoint(0, 0));
 
     zoomTool.ZoomOut(0, 0);
-    view.setScrollBarValues(15719, 15887, false);
-    ASSERT_EQ(view.cellX(649), 1023);
+    view.setScrollBarValues(15712, 15888, false);
+    ASSERT_EQ(view.cellX(665), 1023);
     ASSERT_EQ(view.cellY(481), 1023);
-    click(Qt::LeftButton, QPoint(649, 481));
-    // Clamped to the ranges 32111 and 32279, then down to whole cells of 32 pixels.
-    EXPECT_EQ(origin(), QPoint(32096, 32256));
+    click(Qt::LeftButton, QPoint(665, 481));
+    // Clamped to the ranges, which end on whole cells of 32 pixels.
+    EXPECT_EQ(origin(), QPoint(32096, 32288));
 
     // Zooming out clamps with the ranges of the larger zoom, then to the new ones.
     zoomTool.ZoomOut(1023, 1023);
-    EXPECT_EQ(origin(), QPoint(15719, 15887));
+    EXPECT_EQ(origin(), QPoint(15712, 15888));
 }
 
 TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTilesetKeepsItsScale) {

@@ -25,20 +25,21 @@ TEST_F(MapViewTest, ScrollRangesFollowTheZoomAndTheViewSize) {
     showCentred();
     EXPECT_EQ(view.picpreview->size(), QSize(673, 505));
     EXPECT_EQ(view.piclevel.size(), QSize(673, 505));
-    expectRange(view.hScr, 15719, 16, 160);
-    expectRange(view.vscr, 15887, 16, 160);
+    // The ranges end on the first cell boundary from which the last column and row show in full.
+    expectRange(view.hScr, 16 * 982, 16, 160);
+    expectRange(view.vscr, 16 * 993, 16, 160);
     EXPECT_EQ(origin(), QPoint(7856, 7936));
 
     zoomTo(1.0f / 16);
-    expectRange(view.hScr, 352, 1, 10);  // 351.5 goes to the even neighbour
-    expectRange(view.vscr, 520, 1, 10);
+    expectRange(view.hScr, 1024 - 673, 1, 10);
+    expectRange(view.vscr, 1024 - 505, 1, 10);
     zoomTo(2.0f);
-    expectRange(view.hScr, 32768 - 673 + 16, 32, 320);
+    expectRange(view.hScr, 32 * 1003, 32, 320);
 
     // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
     view.resize(10 + 17, 505 + 17);
     view.UpdateScrollBars(false);
-    EXPECT_EQ(view.hScr->maximum(), 32767);
+    EXPECT_EQ(view.hScr->maximum(), 32767 / 32 * 32);
 }
 
 TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
@@ -46,7 +47,7 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     zoomTo(1.0f / 16);
     int before = previews;
     view.setScrollBarValues(5000, 5000, false);
-    EXPECT_EQ(origin(), QPoint(352, 520));
+    EXPECT_EQ(origin(), QPoint(351, 519));
     EXPECT_EQ(previews, before);
     EXPECT_FALSE(view.noScrollRedraw);
     view.UpdateLevel();
@@ -54,29 +55,49 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
 
     // A new range lowers the value and redraws only when asked.
     zoomTo(1.0f);
-    view.setScrollBarValues(15719, 15887, false);
+    view.setScrollBarValues(15712, 15888, false);
     view.resize(800 + 17, 505 + 17);
     before = previews;
     view.UpdateScrollBars(false);
-    EXPECT_EQ(view.hScr->value(), 16384 - 800 + 8);
+    EXPECT_EQ(view.hScr->value(), 16384 - 800);
     EXPECT_EQ(previews, before);
     view.noScrollRedraw = false;
     view.resize(900 + 17, 505 + 17);
     before = previews;
     view.UpdateScrollBars(true);
-    EXPECT_EQ(view.hScr->value(), 16384 - 900 + 8);
+    EXPECT_EQ(view.hScr->value(), 16 * 968);
     EXPECT_EQ(previews, before + 1);
 }
 
-TEST_F(MapViewTest, FirstVisibleCellIsDrawnAtPixelZeroWhateverTheRemainder) {
-    write(1, 0, 5, false);
+TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
     showCentred();
+    for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
+        zoomTo(zoom);
+        const int t = static_cast<int>(zoom * 16);
+        for (QScrollBar* bar : {view.hScr, view.vscr}) {
+            const int size = bar == view.hScr ? view.picpreview->width() : view.picpreview->height();
+            EXPECT_EQ(bar->maximum() % t, 0) << zoom;
+            EXPECT_GE(bar->maximum() + size, 1024 * t) << "the last cell shows in full at " << zoom;
+            EXPECT_LT(bar->maximum() - t + size, 1024 * t) << zoom;
+            // Set by code, dragged with the thumb (which moves the slider position), and at the end.
+            for (const int value : {20, 7 * t + t / 2 + 1, 5 * t - t / 2 + 1, bar->maximum() - 1}) {
+                bar->setValue(value);
+                EXPECT_EQ(bar->value() % t, 0) << zoom << " " << value;
+                EXPECT_LE(std::abs(bar->value() - value), t / 2) << zoom << " " << value;
+                bar->setSliderPosition(value + 3 * t);
+                EXPECT_EQ(bar->value() % t, 0) << zoom << " " << value;
+            }
+        }
+    }
+    // Value 20 at zoom 1 lands on 16: cell 1 is drawn at pixel 0 and a click at x = 12 picks it.
+    zoomTo(1.0f);
+    write(1, 0, 5, false);
     view.setScrollBarValues(20, 0, false);
     view.UpdateLevel();
     const QImage& tiles = level.tileset.piczoomtileset();
     EXPECT_EQ(view.picpreview->image.copy(0, 0, 16, 16), tiles.copy(4 * 16, 0, 16, 16));
-    EXPECT_EQ(view.cellX(10), 1);
-    EXPECT_EQ(view.cellX(12), 2);
+    EXPECT_EQ(view.cellX(12), 1);
+    EXPECT_EQ(view.cellX(16), 2);
 }
 
 TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
@@ -208,7 +229,7 @@ TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
     EXPECT_EQ(view.hScr->geometry(), QRect(0, 300, 400, 17));
     EXPECT_EQ(view.vscr->geometry(), QRect(400, 0, 17, 300));
     EXPECT_GT(previews, before);
-    EXPECT_EQ(view.hScr->maximum(), 15719) << "ranges wait for the next UpdateScrollBars";
+    EXPECT_EQ(view.hScr->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
 }
 
 }  // namespace

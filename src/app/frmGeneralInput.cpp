@@ -1,0 +1,109 @@
+#include "app/frmGeneral.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+#include <array>
+
+#include "app/AppIcons.h"
+#include "app/RightPanel.h"
+#include "app/ToolBars.h"
+#include "app/frmMain.h"
+#include "tools/ToolDispatch.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+// The main window's half that deals with the current tool and the keyboard: tool selection with
+// the Ctrl-held dropper, the keyboard focus of the active map, and the keys of the panel's controls.
+
+void frmGeneral::focusActiveMap() {
+    frmMain* map = activeMap();
+    // While the replace dialog or a modal box is open, the keyboard belongs to it.
+    if (map == nullptr || !isEnabled() || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    if (!isActiveWindow()) {
+        activateWindow();
+    }
+    map->view->picpreview->setFocus();
+}
+
+void frmGeneral::SetCurrentTool(int tool) {
+    if (tool < 1 || tool > ToolCount) {
+        return;
+    }
+    // A tool the user picks while Ctrl is held stays: the release must not bring back an older one.
+    if (tool != currentTool) {
+        for (frmMain* map : maps) {
+            if (map != nullptr) {
+                map->tempToolActive = false;
+            }
+        }
+    }
+    applyTool(tool, false);
+}
+
+void frmGeneral::beginTemporaryTool(frmMain& map, int tool) {
+    map.tempToolActive = true;
+    map.savedTool = currentTool;
+    applyTool(tool, true);
+}
+
+void frmGeneral::endTemporaryTool() {
+    for (frmMain* map : maps) {
+        if (map != nullptr && map->tempToolActive) {
+            map->tempToolActive = false;
+            applyTool(map->savedTool, false);
+        }
+    }
+}
+
+void frmGeneral::applyTool(int tool, bool temporary) {
+    currentTool = tool;
+    const QCursor cursor = AppIcons::toolCursor(tool);
+    for (frmMain* map : maps) {
+        if (map != nullptr) {
+            map->view->picpreview->setCursor(cursor);
+        }
+    }
+    // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
+    for (frmMain* map : maps) {
+        if (map != nullptr && tool != 9 && !temporary) {
+            map->endPolyline();
+        }
+    }
+    constexpr std::array paintTools{4, 6, 8, 9, 10, 11};
+    frmMain* active = activeMap();
+    if (active != nullptr && std::find(paintTools.begin(), paintTools.end(), tool) != paintTools.end() &&
+        active->selectionHooks->selstate() == 2) {
+        active->selectionHooks->StopSelecting(true);
+    }
+    toolbars->toolButton(tool)->setChecked(true);
+    if (active != nullptr) {
+        active->view->picpreview->setFocus();
+    }
+}
+
+void frmGeneral::lineWidthClicked(int index) {
+    withActiveMap([index](frmMain& map) { map.setLineWidth(index); });
+}
+
+void frmGeneral::forwardKey(QKeyEvent* event, bool keyDown) {
+    withActiveMap([event, keyDown](frmMain& map) {
+        map.UseShortcutTool(keyDown, ToolDispatch::virtualKey(event->key()),
+                            ToolDispatch::shiftMask(event->modifiers(), event->key(), keyDown));
+    });
+}
+
+bool frmGeneral::eventFilter(QObject* watched, QEvent* event) {
+    // The line width buttons pass the tool shortcuts on, like the view and the tileset picker.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+            forwardKey(key, event->type() == QEvent::KeyPress);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
