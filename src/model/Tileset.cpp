@@ -1,10 +1,10 @@
 #include "model/Tileset.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <algorithm>
+
+#include "model/ProgramFolders.h"
 
 namespace {
 
@@ -38,8 +38,7 @@ QString Tileset::defaultTilesetPath() {
     if (!overriddenDefaultPath().isEmpty()) {
         return overriddenDefaultPath();
     }
-    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    return QDir(dir).filePath(QStringLiteral("default.bmp"));
+    return ProgramFolders::dataFile(QStringLiteral("default.bmp"));
 }
 
 void Tileset::setDefaultTilesetPath(const QString& path) {
