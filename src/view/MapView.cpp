@@ -88,12 +88,25 @@ void MapView::centreView() {
 }
 
 void MapView::UpdateLevel() {
+    if (piclevel.size() != picpreview->size()) {
+        piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
+    }
     renderer.drawLevel(piclevel, level, transform(), host.showTileNumbers());
     levelChanged = piclevel.rect();
     if (host.selectionState() == 2) {
         host.UpdateSelectionOnPreview(true);
     }
     updatePreview(true);
+    if (dormant) {
+        piclevel = QImage();
+    }
+}
+
+void MapView::setDormant(bool on) {
+    dormant = on;
+    if (on) {
+        piclevel = QImage();
+    }
 }
 
 void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
@@ -104,6 +117,10 @@ void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
     level.pic1024.setCell(X, Y, level.getTile(X, Y));
     const ViewTransform tf = transform();
     if (X < tf.startX() || X > tf.endX() || Y < tf.startY() || Y > tf.endY()) {
+        return;
+    }
+    if (piclevel.isNull()) {
+        UpdateLevel();
         return;
     }
     // At the one-pixel zoom the view is the overview image: its one changed pixel is copied
@@ -119,6 +136,10 @@ void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
 }
 
 void MapView::updatePreview(bool refresh) {
+    if (piclevel.isNull()) {
+        UpdateLevel();
+        return;
+    }
     QImage& out = picpreview->image;
     const ViewTransform tf = transform();
     const bool grid = host.showGrid();
@@ -195,7 +216,7 @@ void MapView::layOut() {
     vscr->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
     picpreview->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
     picpreview->resizeImage(picpreview->size());
-    if (piclevel.size() != picpreview->size()) {
+    if (piclevel.size() != picpreview->size() && !dormant) {
         piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
         piclevel.fill(Qt::black);
     }
