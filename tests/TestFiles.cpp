@@ -32,6 +32,16 @@ QByteArray headers(int width, int height, int bits, quint32 pixelBytes, quint32 
     return b;
 }
 
+QByteArray palette() {
+    QByteArray palette(1024, '\0');
+    for (int i = 0; i < 256; ++i) {
+        palette[i * 4] = static_cast<char>(i);
+        palette[i * 4 + 1] = static_cast<char>(255 - i);
+        palette[i * 4 + 2] = static_cast<char>(i / 2);
+    }
+    return palette;
+}
+
 }  // namespace
 
 namespace TestFiles {
@@ -45,13 +55,20 @@ QByteArray record(int column, int row, int tile) {
 QByteArray bmp8(uchar shade, const QByteArray& trailer) {
     const quint32 pixels = 304 * 160;
     QByteArray b = headers(304, 160, 8, pixels, 1024, static_cast<quint32>(trailer.size()));
-    QByteArray palette(1024, '\0');
-    for (int i = 0; i < 256; ++i) {
-        palette[i * 4] = static_cast<char>(i);
-        palette[i * 4 + 1] = static_cast<char>(255 - i);
-        palette[i * 4 + 2] = static_cast<char>(i / 2);
-    }
-    return b + palette + QByteArray(pixels, static_cast<char>(shade)) + trailer;
+    return b + palette() + QByteArray(pixels, static_cast<char>(shade)) + trailer;
+}
+
+QRgb paletteColour(int i) {
+    return qRgb(i / 2, 255 - i, i);
+}
+
+QByteArray bmp(int width, int height, int bits, int compression, const QByteArray& pixels, int coloursUsed) {
+    const QByteArray table = bits == 8 ? palette() : QByteArray();
+    QByteArray b =
+        headers(width, height, bits, static_cast<quint32>(pixels.size()), static_cast<quint32>(table.size()), 0);
+    put32(b, 30, static_cast<quint32>(compression));
+    put32(b, 46, static_cast<quint32>(coloursUsed));
+    return b + table + pixels;
 }
 
 QByteArray bmp24(int width, int height) {

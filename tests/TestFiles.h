@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRgb>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -13,6 +14,11 @@ QByteArray record(int column, int row, int tile);
 // counted in bfSize.
 QByteArray bmp8(uchar shade = 7, const QByteArray& trailer = {});
 QByteArray bmp24(int width, int height);
+// A BMP of any claimed size and kind around the given pixel bytes; 8-bit pictures carry the colour
+// table of bmp8 (all 256 entries, of which the header may claim fewer).
+QByteArray bmp(int width, int height, int bits, int compression, const QByteArray& pixels, int coloursUsed = 0);
+// The colour bmp8's table gives to index `i`.
+QRgb paletteColour(int i);
 void write(const QString& path, const QByteArray& bytes);
 QByteArray read(const QString& path);
 

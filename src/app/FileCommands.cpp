@@ -49,6 +49,9 @@ int16_t FileCommands::OpenMap(const QString& filename) {
         // The window stays as an empty, unnamed level, so saving it cannot overwrite the file.
         LevelFile::NewMap(map->level);
         general.setCaption(map, general.freeCaption(slot));
+    } else if (map->level.activeFile.isEmpty()) {
+        // Only part of the file could be read: the window shows it unnamed, so Save asks for a name.
+        general.setCaption(map, general.freeCaption(slot));
     } else {
         general.setCaption(map, General::GetFileName(name));
         general.recent().AddRecent(name);

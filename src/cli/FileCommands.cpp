@@ -102,11 +102,11 @@ int info(const QStringList& args) {
             << '\n';
     }
     out.flush();
-    if (report.skipped > 0) {
+    // Every note of the load is printed, also when the records themselves were all fine.
+    if (!report.message.isEmpty()) {
         std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(report.message));
-        return BadInput;
     }
-    return Success;
+    return report.skipped > 0 ? BadInput : Success;
 }
 
 int resave(const QStringList& args) {

@@ -57,19 +57,21 @@ std::optional<QRect> parseRegion(const QString& text) {
     if (parts.size() != 4) {
         return std::nullopt;
     }
-    int v[4];
+    qint64 v[4];
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
-        v[i] = parts[i].trimmed().toInt(&ok);
+        v[i] = parts[i].trimmed().toLongLong(&ok);
         if (!ok) {
             return std::nullopt;
         }
     }
-    const QRect r(v[0], v[1], v[2], v[3]);
-    if (v[2] < 1 || v[3] < 1 || !QRect(0, 0, Level::Size, Level::Size).contains(r)) {
+    // Checked one by one before any sum, so that no number however large can overflow.
+    const auto within = [](qint64 value, qint64 low, qint64 high) { return value >= low && value <= high; };
+    if (!within(v[0], 0, Level::Size - 1) || !within(v[1], 0, Level::Size - 1) ||
+        !within(v[2], 1, Level::Size - v[0]) || !within(v[3], 1, Level::Size - v[1])) {
         return std::nullopt;
     }
-    return r;
+    return QRect(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3]));
 }
 
 // Returns an error text, or nothing when the options are complete.

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -25,6 +26,14 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
+    // A name whose bytes are not valid in the system's encoding would be opened or written under a
+    // different name; it is refused instead.
+    for (int i = 1; i < argc; ++i) {
+        if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i])) {
+            std::fprintf(stderr, "quarn-lvl: the name \"%s\" is not valid in the system's encoding (UTF-8)\n", argv[i]);
+            return Commands::BadInput;
+        }
+    }
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(usage, stderr);

@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
 
 #include "model/CellRecord.h"
+#include "model/FileAccess.h"
 #include "model/Level.h"
 #include "model/LevelObserver.h"
 
@@ -18,6 +20,13 @@ QString shown(const QString& filename) {
     return QDir::toNativeSeparators(filename);
 }
 
+LoadReport refusal(const QString& filename, const QString& words) {
+    LoadReport report;
+    report.outcome = LoadReport::Outcome::Failed;
+    report.message = QStringLiteral("\"%1\" %2.").arg(shown(filename), words);
+    return report;
+}
+
 LoadReport failure(const QString& filename, const QString& reason) {
     LoadReport report;
     report.outcome = LoadReport::Outcome::Failed;
@@ -25,17 +34,20 @@ LoadReport failure(const QString& filename, const QString& reason) {
     return report;
 }
 
-// Streams the records in bounded chunks, so a huge file costs time, never memory.
-void readRecords(QFile& file, Level& level, LoadReport& report) {
+// Streams the records in bounded chunks, so a huge file costs time, never memory. Reading stops at
+// the size the file had when it was opened, so a file that keeps growing cannot keep it going.
+void readRecords(QFile& file, qint64 size, Level& level, LoadReport& report) {
     constexpr qint64 chunkRecords = 64 * 1024;
     std::array<uint8_t, chunkRecords * 4> buffer{};
     qint64 carried = 0;
-    for (;;) {
-        const qint64 got =
-            file.read(reinterpret_cast<char*>(buffer.data()) + carried, static_cast<qint64>(buffer.size()) - carried);
+    qint64 remaining = size - file.pos();
+    while (remaining > 0) {
+        const qint64 want = std::min(static_cast<qint64>(buffer.size()) - carried, remaining);
+        const qint64 got = file.read(reinterpret_cast<char*>(buffer.data()) + carried, want);
         if (got <= 0) {
             break;
         }
+        remaining -= got;
         const qint64 total = carried + got;
         const qint64 whole = total / 4;
         for (qint64 i = 0; i < whole; ++i) {
@@ -60,18 +72,51 @@ void readRecords(QFile& file, Level& level, LoadReport& report) {
     }
 }
 
+// Copies the level's previous version to its backup under a temporary name and renames it over
+// the old backup only when it is complete, so that a failure or a crash at any moment leaves a
+// whole backup, the old one or the new one. The level's own name keeps its complete file until
+// the new content replaces it.
+QString keepBackup(const QString& filename, const QString& backup) {
+    if (QFileInfo(backup).isDir()) {
+        return QStringLiteral("it is a folder");
+    }
+    QFile previous;
+    qint64 remaining = 0;
+    if (const QString refused = FileAccess::openRegular(previous, filename, remaining); !refused.isEmpty()) {
+        return QStringLiteral("the level %1").arg(refused);
+    }
+    QSaveFile copy(backup);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return FileAccess::inWords(copy.errorString());
+    }
+    QByteArray chunk(1024 * 1024, Qt::Uninitialized);
+    while (remaining > 0) {
+        const qint64 got = previous.read(chunk.data(), std::min<qint64>(chunk.size(), remaining));
+        if (got <= 0) {
+            copy.cancelWriting();
+            return QStringLiteral("the level could not be read: %1").arg(FileAccess::inWords(previous.errorString()));
+        }
+        if (!FileAccess::writeAll(copy, chunk.constData(), got)) {
+            const QString reason = FileAccess::writeFailure(copy);
+            copy.cancelWriting();
+            return reason;
+        }
+        remaining -= got;
+    }
+    if (!copy.commit()) {
+        return FileAccess::inWords(copy.errorString());
+    }
+    return {};
+}
+
 }  // namespace
 
 LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
-    const QFileInfo info(filename);
-    if (info.isDir()) {
-        return failure(filename, QStringLiteral("it is a folder, not a level file"));
+    QFile file;
+    qint64 size = 0;
+    if (const QString refused = FileAccess::openRegular(file, filename, size); !refused.isEmpty()) {
+        return refusal(filename, refused);
     }
-    QFile file(filename);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failure(filename, file.errorString());
-    }
-    const qint64 size = file.size();
     const QByteArray start = file.peek(TilesetBlock::HeaderLength);
     const bool hasBlock = start.size() >= 2 && start[0] == 'B' && start[1] == 'M';
     TilesetBlock block;
@@ -94,16 +139,23 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
 
     level.usingDefaultTileset = !hasBlock;
     level.tilesetBlock = block;
-    const bool pictureDecoded = level.tileset.InitTileset(block.bytes);
-
     LoadReport report;
-    readRecords(file, level, report);
-    if (file.error() != QFileDevice::NoError) {
-        report.message =
-            QStringLiteral("\"%1\" could not be read to its end: %2.").arg(shown(filename), file.errorString());
+    readRecords(file, size, level, report);
+    if (!hasBlock && size > 0 && report.kept == 0) {
+        // Not one cell could be read and there is no tileset: whatever this is, it is no level,
+        // and opening it would only invite saving an empty map over it.
+        return refusal(filename, QStringLiteral("is not a level file"));
     }
+    if (file.error() != QFileDevice::NoError) {
+        report.message = QStringLiteral("\"%1\" could not be read to its end: %2.")
+                             .arg(shown(filename), FileAccess::inWords(file.errorString()));
+    }
+    const QString pictureProblem = level.tileset.InitTileset(block.bytes);
     level.completeAfterLoad();
-    level.activeFile = filename;
+    // A file that was only partly read is never the level's name: saving would silently drop
+    // what had to be skipped.
+    const bool whole = report.skipped == 0 && report.message.isEmpty();
+    level.activeFile = whole ? filename : QString();
     level.mapchanged = false;
 
     QStringList notes;
@@ -113,16 +165,17 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
     if (report.skipped > 0) {
         notes << QStringLiteral(
                      "\"%1\" is damaged: %2 record(s) lay outside the 1024 x 1024 grid or were cut off "
-                     "and were skipped; %3 cell(s) were read.")
+                     "and were skipped; %3 cell(s) were read. The level opens without a name, so saving it "
+                     "never overwrites the damaged file.")
                      .arg(shown(filename))
                      .arg(report.skipped)
                      .arg(report.kept);
     }
-    if (!pictureDecoded) {
+    if (!pictureProblem.isEmpty()) {
         notes << QStringLiteral(
-                     "The tileset inside \"%1\" is not a picture this program can show; the default tileset "
-                     "is shown instead, and the file's own tileset is kept and saved unchanged.")
-                     .arg(shown(filename));
+                     "The tileset inside \"%1\" cannot be shown: %2. The default tileset is shown instead, and "
+                     "the file's own tileset is kept and saved unchanged.")
+                     .arg(shown(filename), pictureProblem);
     }
     report.message = notes.join(QLatin1Char('\n'));
     if (level.observer()) {
@@ -153,36 +206,38 @@ QByteArray LevelFile::encodeRecords(const Level& level) {
 }
 
 QString LevelFile::SaveMap(Level& level, const QString& filename) {
-    if (QFileInfo(filename).isDir()) {
-        return QStringLiteral("\"%1\" is a folder.").arg(shown(filename));
+    const auto cannot = [&](const QString& why) {
+        return QStringLiteral("Could not save \"%1\": %2.").arg(shown(filename), why);
+    };
+    const QFileInfo target(filename);
+    if (target.isDir()) {
+        return cannot(QStringLiteral("it is a folder"));
+    }
+    if (target.exists() && !target.isFile()) {
+        return cannot(QStringLiteral("it is not a regular file"));
     }
     QSaveFile file(filename);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Could not write \"%1\": %2.").arg(shown(filename), file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return cannot(FileAccess::inWords(file.errorString()));
     }
-    if (!level.usingDefaultTileset) {
-        file.write(level.tilesetBlock.bytes);
-    }
-    file.write(encodeRecords(level));
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+    const QByteArray block = level.usingDefaultTileset ? QByteArray() : level.tilesetBlock.bytes;
+    const QByteArray records = encodeRecords(level);
+    if (!FileAccess::writeAll(file, block.constData(), block.size()) ||
+        !FileAccess::writeAll(file, records.constData(), records.size())) {
+        const QString reason = FileAccess::writeFailure(file);
         file.cancelWriting();
-        return QStringLiteral("Could not write \"%1\": %2.").arg(shown(filename), reason);
+        return cannot(reason);
     }
-    // The previous file is copied, not moved, to the backup: until the new content is in place
-    // the level's own name always holds a complete file.
-    if (QFileInfo::exists(filename)) {
+    if (target.exists()) {
         const QString backup = filename + QStringLiteral(".bak");
-        QFile::remove(backup);
-        QFile previous(filename);
-        if (!previous.copy(backup)) {
+        if (const QString problem = keepBackup(filename, backup); !problem.isEmpty()) {
             file.cancelWriting();
-            return QStringLiteral("Could not keep the previous version of \"%1\" as \"%2\": %3.")
-                .arg(shown(filename), shown(backup), previous.errorString());
+            return cannot(
+                QStringLiteral("its previous version could not be kept as \"%1\": %2").arg(shown(backup), problem));
         }
     }
     if (!file.commit()) {
-        return QStringLiteral("Could not write \"%1\": %2.").arg(shown(filename), file.errorString());
+        return cannot(FileAccess::inWords(file.errorString()));
     }
     level.mapchanged = false;
     return {};

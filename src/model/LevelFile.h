@@ -11,12 +11,16 @@ class LevelFile {
 public:
     static const char* const invalidTilesetMessage;
 
-    // Loads `filename` into a fresh (empty) level. Damaged input never writes outside the grid:
-    // what can be read safely is kept and the report says what was skipped.
+    // Loads `filename` into a fresh (empty) level. Only regular files are read, and never past their
+    // size at open; a file in which nothing at all can be read is refused. Damaged input never
+    // writes outside the grid: what can be read safely is kept, the report says what was skipped,
+    // and the level then takes no file name (`activeFile` stays empty), so that no save can
+    // silently replace the damaged file.
     static LoadReport OpenMap(Level& level, const QString& filename);
-    // Writes the level through a temporary file, keeps the previous file as `<filename>.bak`, then
-    // moves the new file into place. Returns an empty string on success, otherwise the reason;
-    // on failure the previous file is untouched and the level stays marked changed.
+    // Writes the level through a temporary file, keeps the previous file as `<filename>.bak` (the
+    // old backup is replaced only by a complete new one), then moves the new file into place.
+    // Returns an empty string on success, otherwise what failed and why in the user's words; on
+    // failure the previous file and backup are untouched and the level stays marked changed.
     static QString SaveMap(Level& level, const QString& filename);
     // Starts an empty level with the default tileset.
     static void NewMap(Level& level);

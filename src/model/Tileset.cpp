@@ -4,7 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "model/FileAccess.h"
 #include "model/ProgramFolders.h"
+#include "model/TilesetBlock.h"
+#include "model/TilesetPicture.h"
 
 namespace {
 
@@ -58,10 +61,11 @@ QByteArray Tileset::defaultTilesetBytes() {
 }
 
 QByteArray Tileset::readDefaultTileset() {
-    QFile file(defaultTilesetPath());
-    if (file.size() <= 64 * 1024 * 1024 && file.open(QIODevice::ReadOnly)) {
-        QByteArray bytes = file.readAll();
-        if (!QImage::fromData(bytes, "BMP").isNull()) {
+    QFile file;
+    qint64 size = 0;
+    if (FileAccess::openRegular(file, defaultTilesetPath(), size).isEmpty() && size <= TilesetBlock::MaximumLength) {
+        QByteArray bytes = file.read(size);
+        if (!TilesetPicture::decode(bytes).isNull()) {
             return bytes;
         }
     }
@@ -76,16 +80,20 @@ QImage Tileset::defaultPicture() {
     static QString decodedPath;
     static QImage decoded;
     if (decoded.isNull() || decodedPath != defaultTilesetPath()) {
-        decoded = QImage::fromData(defaultTilesetBytes(), "BMP");
+        decoded = TilesetPicture::decode(defaultTilesetBytes());
         decodedPath = defaultTilesetPath();
     }
     return decoded;
 }
 
-bool Tileset::InitTileset(const QByteArray& bmp) {
-    QImage loaded = bmp.isEmpty() ? defaultPicture() : QImage::fromData(bmp, "BMP");
-    const bool decoded = !loaded.isNull();
-    if (!decoded) {
+QString Tileset::InitTileset(const QByteArray& bmp) {
+    QImage loaded = bmp.isEmpty() ? defaultPicture() : TilesetPicture::decode(bmp);
+    QString problem;
+    if (loaded.isNull()) {
+        problem = TilesetPicture::problem(bmp);
+        if (problem.isEmpty()) {
+            problem = QStringLiteral("its pixels cannot be decoded");
+        }
         loaded = defaultPicture();
     }
     const QImage& strip = picextratiles();
@@ -97,7 +105,7 @@ bool Tileset::InitTileset(const QByteArray& bmp) {
         p.drawImage(0, loaded.height(), strip);
     }
     setZoom(zoomFactor);
-    return decoded;
+    return problem;
 }
 
 void Tileset::setZoom(float zoom) {

@@ -15,8 +15,8 @@ public:
     Tileset();
 
     // Builds the pictures from a BMP in memory, or from the default tileset when `bmp` is empty.
-    // Returns false (and shows the default tileset) when the picture cannot be decoded.
-    bool InitTileset(const QByteArray& bmp);
+    // When the picture cannot be shown it shows the default tileset and returns why ("it is ...").
+    QString InitTileset(const QByteArray& bmp);
     // Rescales the zoomed picture; the one-pixel zoom never draws tiles, so it keeps the last one.
     void setZoom(float zoom);
     float zoom() const { return zoomFactor; }

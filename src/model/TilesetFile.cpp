@@ -2,10 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QImage>
 #include <QSaveFile>
 
+#include "model/FileAccess.h"
 #include "model/Level.h"
 #include "model/LevelObserver.h"
 
@@ -28,12 +27,10 @@ void announce(Level& level) {
 }  // namespace
 
 QString TilesetFile::ImportTileset(Level& level, const QString& filename) {
-    if (QFileInfo(filename).isDir()) {
-        return QStringLiteral("\"%1\" is a folder, not a tileset.").arg(shown(filename));
-    }
-    QFile file(filename);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("Could not open \"%1\": %2.").arg(shown(filename), file.errorString());
+    QFile file;
+    qint64 size = 0;
+    if (const QString refused = FileAccess::openRegular(file, filename, size); !refused.isEmpty()) {
+        return QStringLiteral("\"%1\" %2.").arg(shown(filename), refused);
     }
     const QByteArray headers = file.peek(TilesetBlock::HeaderLength);
     if (headers.size() < 2 || headers[0] != 'B' || headers[1] != 'M') {
@@ -42,23 +39,26 @@ QString TilesetFile::ImportTileset(Level& level, const QString& filename) {
                    "that carries one.")
             .arg(shown(filename));
     }
-    const auto problem = TilesetBlock::check(headers, file.size());
+    const auto problem = TilesetBlock::check(headers, size);
     if (problem == TilesetBlock::Problem::LowDepth) {
         return QString::fromLatin1(depthMessage);
     }
     if (problem != TilesetBlock::Problem::None) {
         return QStringLiteral("\"%1\" is damaged: %2.")
-            .arg(shown(filename), TilesetBlock::describe(problem, headers, file.size()));
+            .arg(shown(filename), TilesetBlock::describe(problem, headers, size));
     }
     const QByteArray bytes = file.read(TilesetBlock::bfSize(headers));
     if (bytes.size() != static_cast<qsizetype>(TilesetBlock::bfSize(headers))) {
         return QStringLiteral("Could not read \"%1\": %2.").arg(shown(filename), file.errorString());
     }
-    if (QImage::fromData(bytes, "BMP").isNull()) {
-        return QStringLiteral("\"%1\" is not a bitmap this program can show.").arg(shown(filename));
+    // The picture is checked before the level takes anything, so a refused file changes nothing.
+    Tileset picture;
+    if (const QString problem = picture.InitTileset(bytes); !problem.isEmpty()) {
+        return QStringLiteral("\"%1\" cannot be used as a tileset: %2.").arg(shown(filename), problem);
     }
+    picture.setZoom(level.tileset.zoom());
     level.tilesetBlock.bytes = bytes;
-    level.tileset.InitTileset(bytes);
+    level.tileset = picture;
     level.usingDefaultTileset = false;
     announce(level);
     return {};
@@ -69,9 +69,19 @@ QString TilesetFile::ExportTileset(const Level& level, const QString& filename) 
         return QStringLiteral("This level has no tileset of its own to export.");
     }
     QSaveFile file(filename);
-    if (!file.open(QIODevice::WriteOnly) || file.write(level.tilesetBlock.bytes) != level.tilesetBlock.bytes.size() ||
-        !file.commit()) {
-        return QStringLiteral("Could not write \"%1\": %2.").arg(shown(filename), file.errorString());
+    const QByteArray& bytes = level.tilesetBlock.bytes;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return QStringLiteral("Could not write \"%1\": %2.")
+            .arg(shown(filename), FileAccess::inWords(file.errorString()));
+    }
+    if (!FileAccess::writeAll(file, bytes.constData(), bytes.size())) {
+        const QString reason = FileAccess::writeFailure(file);
+        file.cancelWriting();
+        return QStringLiteral("Could not write \"%1\": %2.").arg(shown(filename), reason);
+    }
+    if (!file.commit()) {
+        return QStringLiteral("Could not write \"%1\": %2.")
+            .arg(shown(filename), FileAccess::inWords(file.errorString()));
     }
     return {};
 }

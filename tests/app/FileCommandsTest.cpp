@@ -38,32 +38,52 @@ TEST_F(FileCommandsTest, OpeningAnOpenFileSaysSoAndOpensNothing) {
     EXPECT_EQ(openCount(), 2);
 }
 
-TEST_F(FileCommandsTest, UnreadableFileIsNamedInAMessageAndGetsNoWindow) {
+TEST_F(FileCommandsTest, FileThatCannotBeReadOrHoldsNoLevelIsNamedInAMessageAndGetsNoWindow) {
     general->NewMap();
     general->NewMap();
-    general->mnuMaps_Click(0);
-    const QString missing = path("missing.lvl");
-    EXPECT_EQ(general->OpenMap(missing), 0);
-    ASSERT_EQ(dialogs->messages.size(), 1);
-    EXPECT_TRUE(dialogs->messages[0].contains("missing.lvl"));
-    EXPECT_EQ(openCount(), 2);
-    EXPECT_EQ(general->activemap, 0);
-    EXPECT_FALSE(general->recent().isInRecent(missing));
-    EXPECT_FALSE(general->menu->mnuMaps[2]->isVisible());
+    TestFiles::write(path("notes.lvl"), "Notes for the next level, not a level.\n");
+    for (const QString& name : {path("missing.lvl"), path("notes.lvl")}) {
+        general->mnuMaps_Click(0);
+        dialogs->messages.clear();
+        EXPECT_EQ(general->OpenMap(name), 0);
+        ASSERT_EQ(dialogs->messages.size(), 1);
+        EXPECT_TRUE(dialogs->messages[0].contains(General::GetFileName(name))) << dialogs->messages[0].toStdString();
+        EXPECT_EQ(openCount(), 2);
+        EXPECT_EQ(general->activemap, 0);
+        EXPECT_FALSE(general->recent().isInRecent(name));
+        EXPECT_FALSE(general->menu->mnuMaps[2]->isVisible());
+    }
+    EXPECT_TRUE(dialogs->messages[0].endsWith(QStringLiteral("notes.lvl\" is not a level file.")));
 }
 
-TEST_F(FileCommandsTest, LevelWithALowDepthTilesetStaysAnEmptyUnnamedWindow) {
+TEST_F(FileCommandsTest, LevelThatIsNotReadWholeOpensUnnamedAndSaveAsksForANewName) {
     QByteArray bmp = TestFiles::bmp8();
     bmp[28] = 4;  // biBitCount
-    TestFiles::write(path("old.lvl"), bmp + TestFiles::record(1, 1, 5));
-    EXPECT_EQ(general->OpenMap(path("old.lvl")), 0);
-    EXPECT_EQ(dialogs->messages, QStringList{"Invalid tileset within lvl file!"});
-    frmMain* map = general->activeMap();
-    ASSERT_NE(map, nullptr);
-    EXPECT_TRUE(map->level.activeFile.isEmpty());
-    EXPECT_EQ(map->level.getTile(1, 1), 0);
-    EXPECT_EQ(map->windowTitle(), QStringLiteral("Untitled"));
-    EXPECT_FALSE(general->recent().isInRecent(path("old.lvl")));
+    const QByteArray lowDepth = bmp + TestFiles::record(1, 1, 5);
+    // One good record among text: the good one is shown, the file itself is never saved over.
+    const QByteArray damaged = TestFiles::record(1, 1, 5) + QByteArray("this is a note\n");
+    TestFiles::write(path("old.lvl"), lowDepth);
+    TestFiles::write(path("damaged.lvl"), damaged);
+    const std::pair<const char*, int> cases[] = {{"old.lvl", 0}, {"damaged.lvl", 5}};
+    for (const auto& [name, cell] : cases) {
+        dialogs->messages.clear();
+        dialogs->titles.clear();
+        const int16_t slot = general->OpenMap(path(name));
+        ASSERT_EQ(dialogs->messages.size(), 1) << name;
+        EXPECT_EQ(dialogs->messages[0] == QStringLiteral("Invalid tileset within lvl file!"), cell == 0) << name;
+        frmMain* map = general->activeMap();
+        ASSERT_NE(map, nullptr);
+        EXPECT_EQ(map->level.getTile(1, 1), cell) << name;
+        EXPECT_TRUE(map->level.activeFile.isEmpty()) << name;
+        EXPECT_TRUE(map->windowTitle().startsWith(QStringLiteral("Untitled"))) << name;
+        EXPECT_FALSE(general->recent().isInRecent(path(name))) << name;
+        general->menu->mnuSave->trigger();  // cancelled
+        EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."}) << name;
+        EXPECT_TRUE(closeMap(slot)) << name;
+    }
+    EXPECT_EQ(TestFiles::read(path("old.lvl")), lowDepth);
+    EXPECT_EQ(TestFiles::read(path("damaged.lvl")), damaged);
+    EXPECT_FALSE(QFile::exists(path("damaged.lvl.bak")));
 }
 
 TEST_F(FileCommandsTest, CommandLineOpensOnlyQuotedLowerCaseLvlNames) {

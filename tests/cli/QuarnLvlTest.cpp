@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <memory>
+#include <vector>
 
 #include "TestFiles.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,8 +67,17 @@ TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
                                             {"render", lvl, out, "--region", "1020,0,10,10"},
                                             {"render", lvl, out, "--region", "1,2,3"},
                                             {"render", lvl, out, "--region", "0,0,0,5"},
+                                            {"render", lvl, out, "--region", "5,0,2147483647,1"},
+                                            {"render", lvl, out, "--region", "2147483647,0,1,1"},
+                                            {"render", lvl, out, "--region", "-1,0,4,4"},
                                             {"render", lvl, out, "--frobnicate"}};
-    const QList<QStringList> inputErrors = {{"info", dir.filePath("absent.lvl")},
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.lvl")).constData(), 0600), 0);
+    TestFiles::write(dir.filePath("notes.lvl"), "not a level\n");
+    // Before a device or a FIFO was refused, these two never returned.
+    const QList<QStringList> inputErrors = {{"info", "/dev/zero"},
+                                            {"info", dir.filePath("fifo.lvl")},
+                                            {"resave", dir.filePath("notes.lvl"), dir.filePath("notes2.lvl")},
+                                            {"info", dir.filePath("absent.lvl")},
                                             {"render", dir.filePath("absent.lvl"), out},
                                             {"render", lvl, dir.filePath("no/such/dir/out.png"), "--region", "0,0,4,4"},
                                             {"export-tileset", lvl, dir.filePath("x.bmp")}};
@@ -73,6 +87,14 @@ TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
         EXPECT_FALSE(r.err.isEmpty()) << args.join(' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(out));
+    // Names whose bytes are not UTF-8 are refused rather than written under a changed name.
+    QProcess shell;
+    shell.setWorkingDirectory(dir.path());
+    shell.start(QStringLiteral("/bin/sh"),
+                {"-c", QStringLiteral("\"$0\" resave plain.lvl \"$(printf 'out\\377.lvl')\""), QUARN_LVL_PATH});
+    shell.waitForFinished(60000);
+    EXPECT_EQ(shell.exitCode(), 1) << shell.readAllStandardError().toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter("out"), QStringList());
     EXPECT_TRUE(quarnLvl({"info", dir.filePath("damaged.lvl")}).err.contains("damaged.lvl"));
     for (const char* cmd : {"info", "resave", "export-tileset", "render"}) {
         const ToolRun help = quarnLvl({cmd, "--help"});
@@ -94,4 +116,68 @@ TEST(QuarnLvl, ResaveUsesTheEditorsSaveWithBackupAndExportCopiesTheTileset) {
     TestFiles::write(in, TestFiles::bmp8(9) + TestFiles::record(1, 1, 1));
     ASSERT_EQ(quarnLvl({"export-tileset", in, bmp}).status, 0);
     EXPECT_EQ(TestFiles::read(bmp), TestFiles::bmp8(9));
+}
+
+TEST(QuarnLvl, HostileTilesetsAreDrawnWithTheDefaultPicturesAndCarriedUnchanged) {
+    QTemporaryDir dir;
+    const QByteArray endOfRuns("\0\1", 2);
+    QByteArray indexes;
+    for (int i = 0; i < 32 * 32; ++i) {
+        indexes += static_cast<char>(i % 256);
+    }
+    // The first two are too large to be shown; the others are shown with every pixel defined.
+    const QList<std::pair<const char*, QByteArray>> tilesets = {
+        {"wide.lvl", TestFiles::bmp(1048066, 16, 8, 1, endOfRuns)},
+        {"tall.lvl", TestFiles::bmp(32, 1048576, 8, 1, endOfRuns)},
+        {"short-table.lvl", TestFiles::bmp(32, 32, 8, 0, indexes, 108)},
+        {"short-runs.lvl", TestFiles::bmp(64, 64, 8, 1, QByteArray("\x10\x05", 2))}};
+    for (qsizetype i = 0; i < tilesets.size(); ++i) {
+        const auto& [name, block] = tilesets[i];
+        const QString file = dir.filePath(name);
+        const QByteArray level = block + TestFiles::record(3, 2, 219);
+        TestFiles::write(file, level);
+        const ToolRun info = quarnLvl({"info", file});
+        EXPECT_EQ(info.status, 0) << name;
+        // Every note of the load is printed, not only those about damaged records.
+        EXPECT_EQ(info.err.contains("cannot be shown"), i < 2) << name;
+        for (const char* zoom : {"1/16", "1/4", "1/2", "1", "2"}) {
+            EXPECT_EQ(quarnLvl({"render", file, dir.filePath("out.png"), "--zoom", zoom, "--region", "0,0,8,8"}).status,
+                      0)
+                << name << " at zoom " << zoom;
+        }
+        ASSERT_EQ(quarnLvl({"resave", file, dir.filePath("again.lvl")}).status, 0) << name;
+        EXPECT_EQ(TestFiles::read(dir.filePath("again.lvl")), level) << name;
+    }
+}
+
+TEST(QuarnLvl, ConcurrentSavesOfOneFileNeverLeaveABrokenLevelOrBackup) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("shared.lvl");
+    // Levels large enough that the saves overlap; each saves to records in row order as read.
+    QList<QByteArray> versions;
+    for (int v = 0; v < 4; ++v) {
+        QByteArray records;
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                records += TestFiles::record(x, y, 1 + (x + y + v * 50) % 200);
+            }
+        }
+        TestFiles::write(dir.filePath(QStringLiteral("in%1.lvl").arg(v)), records);
+        versions << records;
+    }
+    TestFiles::write(target, versions[0]);
+    for (int round = 0; round < 3; ++round) {
+        std::vector<std::unique_ptr<QProcess>> saves;
+        for (int v = 0; v < 4; ++v) {
+            saves.push_back(std::make_unique<QProcess>());
+            saves.back()->start(QStringLiteral(QUARN_LVL_PATH),
+                                {"resave", dir.filePath(QStringLiteral("in%1.lvl").arg(v)), target});
+        }
+        for (auto& p : saves) {
+            p->waitForFinished(60000);
+            EXPECT_TRUE(p->exitCode() == 0 || !p->readAllStandardError().isEmpty()) << "a failure says why";
+        }
+        EXPECT_TRUE(versions.contains(TestFiles::read(target))) << "round " << round;
+        EXPECT_TRUE(versions.contains(TestFiles::read(target + ".bak"))) << "round " << round;
+    }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Drives the real editor on an X server: opens a level named on the command line, scrolls with
 the mouse wheel, zooms with Ctrl + wheel, saves with Ctrl+S and checks the written file and its
-backup, then leaves through the File menu. Run under xvfb-run; needs xdotool and ImageMagick."""
+backup, then leaves through the File menu. A second run opens files that are not levels and
+checks that saving never replaces them. Run under xvfb-run; needs xdotool and ImageMagick."""
 
 import argparse
 import json
@@ -51,6 +52,61 @@ def settle(shoot, previous=None):
             return now
         last = now
     fail("the view did not change and settle")
+
+
+def message_box():
+    """The id of a visible message box (titled like the main window, but small), or None."""
+    found = run("xdotool", "search", "--onlyvisible", "--name", "^Quarn$", check=False).split()
+    for window in found:
+        geometry = dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", window).split())
+        if int(geometry["WIDTH"]) < 700:
+            return window
+    return None
+
+
+def answer_message_box():
+    box = wait_for(message_box, "a message box")
+    xdo("windowfocus", "--sync", box)
+    xdo("key", "Return")
+    wait_for(lambda: message_box() != box, "the message box to close")
+
+
+def foreign_files_are_never_saved_over(program, work):
+    """A text file with one readable record opens unnamed, so Ctrl+S asks for a name (cancelled
+    here); a text file without any is refused. Neither file changes, and neither gets a backup."""
+    damaged = os.path.join(work, "damaged.lvl")
+    junk = os.path.join(work, "junk.lvl")
+    contents = {damaged: record(5, 5, 9) + b"these are notes, not a level\n", junk: b"shopping list: milk, eggs\n"}
+    for path, data in contents.items():
+        with open(path, "wb") as f:
+            f.write(data)
+    process = subprocess.Popen([program, damaged, junk], env=editor_environment(work), cwd=work)
+    try:
+        answer_message_box()  # damaged.lvl: records were skipped
+        answer_message_box()  # junk.lvl: not a level file
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
+        xdo("windowfocus", "--sync", window)
+        xdo("key", "--clearmodifiers", "ctrl+s")
+        save_dialog = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Save lvl as", check=False).split()
+        dialog = wait_for(save_dialog, "Save to ask for a name for the damaged level")[0]
+        xdo("windowfocus", "--sync", dialog)
+        xdo("key", "Escape")
+        wait_for(lambda: not save_dialog(), "the save dialog to close")
+        for path, data in contents.items():
+            if open(path, "rb").read() != data or os.path.exists(path + ".bak"):
+                fail("%s was saved over" % os.path.basename(path))
+        xdo("windowfocus", "--sync", window)
+        xdo("key", "alt+f")
+        time.sleep(0.5)
+        xdo("key", "Up")
+        xdo("key", "Return")
+        if process.wait(timeout=TIMEOUT) != 0:
+            fail("the editor did not exit cleanly after the foreign files")
+        process = None
+    finally:
+        if process is not None:
+            process.kill()
+            process.wait()
 
 
 def info(quarn_lvl, path):
@@ -124,7 +180,9 @@ def main():
         process = None
         if code != 0:
             fail("the editor exited with status %d" % code)
-        print("editor e2e: opened, scrolled, zoomed, saved %d cells, exited" % len(cells))
+
+        foreign_files_are_never_saved_over(program, work)
+        print("editor e2e: opened, scrolled, zoomed, saved %d cells, exited; foreign files left alone" % len(cells))
     finally:
         if process is not None:
             process.kill()

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 #include <random>
 
 #include "TestFiles.h"
@@ -126,6 +130,88 @@ TEST_F(LevelFiles, DamagedRecordsAreSkippedAndCounted) {
     EXPECT_TRUE(report.message.contains(QStringLiteral("3 record")));
     EXPECT_EQ(level.getTile(1, 1), 11);
     EXPECT_EQ(level.getTile(2, 2), 14);
+    EXPECT_TRUE(level.activeFile.isEmpty()) << "a damaged file never becomes the level's name";
+}
+
+TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelIsRefusedWithoutReadingOn) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.lvl")).constData(), 0600), 0);
+    write(path("notes.lvl"), "Notes for the next level, not a level.\n");
+    write(path("zeros.lvl"), QByteArray(4096, '\0'));
+    const std::pair<QString, const char*> cases[] = {{QStringLiteral("/dev/zero"), "is not a regular file"},
+                                                     {path("fifo.lvl"), "is not a regular file"},
+                                                     {dir.path(), "is a folder"},
+                                                     {path("absent.lvl"), "does not exist"},
+                                                     {path("notes.lvl"), "is not a level file"},
+                                                     {path("zeros.lvl"), "is not a level file"}};
+    for (const auto& [name, reason] : cases) {
+        Level level;
+        const LoadReport report = LevelFile::OpenMap(level, name);
+        EXPECT_EQ(report.outcome, LoadReport::Outcome::Failed) << name.toStdString();
+        EXPECT_EQ(report.message, QStringLiteral("\"%1\" %2.").arg(name, QLatin1String(reason)));
+        EXPECT_TRUE(level.activeFile.isEmpty());
+        EXPECT_EQ(TilesetFile::ImportTileset(level, name).isEmpty(), false) << name.toStdString();
+    }
+}
+
+TEST_F(LevelFiles, OversizedTilesetIsCarriedUnchangedBehindTheDefaultPictures) {
+    const QByteArray block = TestFiles::bmp(1048066, 16, 8, 1, QByteArray("\0\1", 2));
+    write(path("wide.lvl"), block + record(3, 2, 219));
+    Level level;
+    const LoadReport report = LevelFile::OpenMap(level, path("wide.lvl"));
+    ASSERT_TRUE(report.ok());
+    EXPECT_TRUE(report.message.contains(QStringLiteral("wide.lvl")) && report.message.contains(QStringLiteral("16384")))
+        << report.message.toStdString();
+    EXPECT_FALSE(level.usingDefaultTileset);
+    EXPECT_EQ(level.tileset.pictileset().size(), QSize(304, 224));
+    EXPECT_EQ(level.activeFile, path("wide.lvl")) << "a tileset that is only not shown is no damage";
+    ASSERT_EQ(LevelFile::SaveMap(level, path("wide.lvl")), QString());
+    EXPECT_EQ(read(path("wide.lvl")), block + record(3, 2, 219));
+}
+
+// Makes the files this process writes stop at `bytes`, as a full disk stops them, for one scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+TEST_F(LevelFiles, ABackupThatCannotBeWrittenKeepsTheOldBackupAndTheLevelAndSaysWhy) {
+    Level level;
+    Changes scratch;
+    level.setTile(1, 1, 1, scratch, false);
+    const QByteArray previous(256 * 1024, 'p');
+    write(path("a.lvl"), previous);
+    write(path("a.lvl.bak"), "older");
+    QString error;
+    {
+        // The new level (4 bytes) fits; the copy of the previous version does not.
+        const FileSizeLimit limit(64 * 1024);
+        error = LevelFile::SaveMap(level, path("a.lvl"));
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("a.lvl.bak")) && error.contains(QStringLiteral("larger than the system")))
+        << error.toStdString();
+    EXPECT_EQ(read(path("a.lvl.bak")), QByteArray("older"));
+    EXPECT_EQ(read(path("a.lvl")), previous);
+
+    QFile::remove(path("a.lvl.bak"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("a.lvl.bak/inside")));
+    error = LevelFile::SaveMap(level, path("a.lvl"));
+    EXPECT_TRUE(error.endsWith(QStringLiteral("a.lvl.bak\": it is a folder."))) << error.toStdString();
+    EXPECT_EQ(read(path("a.lvl")), previous);
+    EXPECT_TRUE(QFileInfo(path("a.lvl.bak/inside")).isDir());
 }
 
 TEST_F(LevelFiles, HostileHeadersAreRefusedWithAReason) {
@@ -147,9 +233,6 @@ TEST_F(LevelFiles, HostileHeadersAreRefusedWithAReason) {
         EXPECT_TRUE(report.message.contains(QString::fromLatin1(c.name))) << report.message.toStdString();
         EXPECT_TRUE(level.activeFile.isEmpty());
     }
-    Level level;
-    EXPECT_EQ(LevelFile::OpenMap(level, dir.path()).outcome, LoadReport::Outcome::Failed);
-    EXPECT_EQ(LevelFile::OpenMap(level, path("absent.lvl")).outcome, LoadReport::Outcome::Failed);
 }
 
 TEST_F(LevelFiles, LowDepthTilesetStopsTheLoadWithTheFixedMessage) {

@@ -54,3 +54,57 @@ TEST(Tileset, ImportRefusesLowDepthAndNonBitmapsAndKeepsTheLevelAsItWas) {
     EXPECT_EQ(level.tileset.pictileset().height(), 32 + 64);
     EXPECT_EQ(level.tilesetBlock.bytes, TestFiles::bmp24(304, 32));
 }
+
+TEST(Tileset, OversizedOrUnreadablePicturesShowTheDefaultTilesetAtEveryZoom) {
+    struct Case {
+        const char* what;
+        QByteArray bmp;
+        const char* reason;
+    };
+    // Run-length pictures need no pixel bytes to claim any size; the first two once took Qt's
+    // smooth scaling down, or a minute of work.
+    const QByteArray endOfRuns("\0\1", 2);
+    const Case cases[] = {
+        {"1048066 x 16", TestFiles::bmp(1048066, 16, 8, 1, endOfRuns), "at most 16384 pixels on a side"},
+        {"32 x 1048576", TestFiles::bmp(32, 1048576, 8, 1, endOfRuns), "at most 16384 pixels on a side"},
+        {"4096 x 4096", TestFiles::bmp(4096, 4096, 8, 1, endOfRuns), "at most 4194304 pixels"},
+        {"no pixels", TestFiles::bmp(0, 16, 8, 0, {}), "no pixels"},
+        {"top-down runs", TestFiles::bmp(16, -16, 8, 1, endOfRuns), "does not read"},
+        {"cut off", TestFiles::bmp(64, 64, 24, 0, QByteArray(100, 'x')), "cut off"},
+    };
+    for (const Case& c : cases) {
+        Tileset t;
+        const QString problem = t.InitTileset(c.bmp);
+        EXPECT_TRUE(problem.contains(QLatin1String(c.reason))) << c.what << ": " << problem.toStdString();
+        EXPECT_EQ(t.pictileset().size(), QSize(304, 224)) << c.what;
+        for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
+            t.setZoom(zoom);
+        }
+        EXPECT_EQ(t.piczoomtileset().size(), QSize(608, 448)) << c.what;
+    }
+}
+
+TEST(Tileset, EveryPixelIsDefinedWhateverTheColourTableOrTheRunsLeaveOut) {
+    // 16 x 16 pixels holding the indexes 0..255 while the header claims only 108 colours.
+    QByteArray indexes;
+    for (int i = 0; i < 256; ++i) {
+        indexes += static_cast<char>(i);
+    }
+    Tileset table;
+    table.InitTileset(TestFiles::bmp(16, 16, 8, 0, indexes, 108));
+    // Rows are stored bottom-up, so index i lies at column i % 16 of row 15 - i / 16.
+    for (const int i : {0, 107, 108, 200, 255}) {
+        EXPECT_EQ(table.pictileset().pixel(i % 16, 15 - i / 16), i < 108 ? TestFiles::paletteColour(i) : qRgb(0, 0, 0))
+            << "index " << i;
+    }
+
+    // Runs that end after four pixels of the bottom row: every other pixel takes colour index 0.
+    Tileset runs;
+    runs.InitTileset(TestFiles::bmp(32, 32, 8, 1, QByteArray("\x04\x09\x00\x01", 4)));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb expected = TestFiles::paletteColour(y == 31 && x < 4 ? 9 : 0);
+            ASSERT_EQ(runs.pictileset().pixel(x, y), expected) << x << "," << y;
+        }
+    }
+}
