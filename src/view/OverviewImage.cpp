@@ -1,5 +1,6 @@
 #include "view/OverviewImage.h"
 
+#include <algorithm>
 #include <array>
 
 #include "view/RadarColor.h"
@@ -44,6 +45,11 @@ const QList<QRgb>& OverviewImage::palette() {
 uchar OverviewImage::indexOf(int16_t value) {
     // Values outside -1..255 only come from damaged grids; they show in the colour of an empty cell.
     return (value < -1 || value > 255) ? 0 : colours().index[static_cast<size_t>(value + 1)];
+}
+
+void OverviewImage::setRun(int y, int x0, int x1, int16_t value) {
+    uchar* row = image.scanLine(y);
+    std::fill(row + x0, row + x1 + 1, indexOf(value));
 }
 
 void OverviewImage::rebuild(const int16_t* cells) {

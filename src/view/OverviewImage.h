@@ -10,6 +10,8 @@ public:
     OverviewImage();
 
     void setCell(int x, int y, int16_t value) { image.scanLine(y)[x] = indexOf(value); }
+    // Sets the cells x0..x1 of row y to one value, as a fill writes them.
+    void setRun(int y, int x0, int x1, int16_t value);
     QRgb pixel(int x, int y) const { return palette()[image.constScanLine(y)[x]]; }
     // Sets every pixel from a row-major grid of 1024 x 1024 cells.
     void rebuild(const int16_t* cells);
