@@ -38,7 +38,7 @@ struct Window : MapViewHost {
     bool showTileNumbers() const override { return false; }
     int selectionState() const override { return 0; }
     void stopSelecting(bool) override {}
-    void UpdateSelectionOnPreview(bool) override {}
+    QRect UpdateSelectionOnPreview(bool) override { return {}; }
     std::optional<QRectF> radarSelectionFrame() const override { return std::nullopt; }
     PictureBox* radar() override { return &radarBox; }
     void clearMouseIsDown() override {}

@@ -127,14 +127,14 @@ void ClipB::drawCell(QImage& into, int16_t v, int x, int y, int t) {
     Blit::copy(into, {x, y}, parent->level.tileset.piczoomtileset(), Tileset::tileSource(v, t));
 }
 
-void ClipB::drawPasted(QImage& target, const QRect& outline) {
+QRect ClipB::drawPasted(QImage& target, const QRect& outline) {
     const bool pixels = parent->magnifier.UsingPixels();
     const int t = pixels ? 1 : static_cast<int>(parent->magnifier.Zoom() * 16.0f);
     // The cells of the block that fall into the target, plus the reach of a special tile whose
     // anchor lies up or left of the visible part.
     const QRect shown = outline & target.rect();
     if (shown.isEmpty() || cliptiles.width() == 0) {
-        return;
+        return {};
     }
     const int reach = pixels ? 0 : 5;
     const int c0 = std::max(0, (shown.left() - outline.left()) / t - reach);
@@ -170,5 +170,5 @@ void ClipB::drawPasted(QImage& target, const QRect& outline) {
     const QPoint at(outline.left() + drawnCells.left() * t, outline.top() + drawnCells.top() * t);
     // Only the outline's area shows the block, as a picture of the whole block would.
     const QRect inside = QRect(at, picclipboard.size()) & outline;
-    Blit::copy(target, inside.topLeft(), picclipboard, inside.translated(-at));
+    return Blit::copy(target, inside.topLeft(), picclipboard, inside.translated(-at));
 }

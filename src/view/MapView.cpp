@@ -145,7 +145,8 @@ void MapView::updatePreview(bool refresh) {
     const bool grid = host.showGrid();
     const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != piclevel.size() ||
                        grid != previewGrid || tf.Zoom != previewZoom;
-    const QRect area = whole ? out.rect() : levelChanged & out.rect();
+    // What the selection drew over the view last time is copied back too, so the block can move.
+    const QRect area = whole ? out.rect() : (levelChanged | selectionDrawn) & out.rect();
     if (!area.isEmpty()) {
         Blit::copy(out, area.topLeft(), piclevel, area);
         if (grid) {
@@ -153,18 +154,14 @@ void MapView::updatePreview(bool refresh) {
         }
     }
     levelChanged = {};
+    selectionDrawn = {};
     screenChanged |= area;
     previewStale = false;
     previewGrid = grid;
     previewZoom = tf.Zoom;
     if (host.selectionState() == 2) {
-        const qint64 before = out.cacheKey();
-        host.UpdateSelectionOnPreview(false);
-        if (out.cacheKey() != before) {
-            // The selection may move before the next copy; what it drew must then go.
-            previewStale = true;
-            screenChanged = out.rect();
-        }
+        selectionDrawn = host.UpdateSelectionOnPreview(false);
+        screenChanged |= selectionDrawn;
     }
     // A painter left open on the view can draw without the image noticing.
     previewStale = previewStale || out.paintingActive();

@@ -85,6 +85,7 @@ private:
     // and then the whole view is copied again.
     QRect levelChanged;
     QRect screenChanged;
+    QRect selectionDrawn;
     bool previewStale = true;
     qint64 previewKey = 0;
     bool previewGrid = false;
