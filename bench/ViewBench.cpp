@@ -38,7 +38,7 @@ struct Window : MapViewHost {
     bool showTileNumbers() const override { return false; }
     int selectionState() const override { return 0; }
     void stopSelecting(bool) override {}
-    void UpdateSelectionOnPreview(bool) override {}
+    QRect UpdateSelectionOnPreview(bool) override { return {}; }
     std::optional<QRectF> radarSelectionFrame() const override { return std::nullopt; }
     PictureBox* radar() override { return &radarBox; }
     void clearMouseIsDown() override {}
@@ -111,11 +111,16 @@ void BM_UpdateLevelTile_Baseline(benchmark::State& state) {
     QImage shown(ViewWidth, ViewHeight, QImage::Format_RGB32);
     QImage radar(288, 288, QImage::Format_RGB32);
     const QImage& overview = w.level.pic1024.picture();
+    const QList<QRgb> palette = overview.colorTable();
     for (auto _ : state) {
         copyTile(hidden, tiles, w.level.getTile(515, 515), 320, 320, 32);
         copyTile(shown, tiles, w.level.getTile(515, 515), 320, 320, 32);
         for (int row = 0; row < 288; ++row) {
-            std::memcpy(radar.scanLine(row), overview.constScanLine(366 + row) + 366 * 4, 288 * 4);
+            const uchar* in = overview.constScanLine(366 + row) + 366;
+            auto* out = reinterpret_cast<QRgb*>(radar.scanLine(row));
+            for (int x = 0; x < 288; ++x) {
+                out[x] = palette[in[x]];
+            }
         }
         benchmark::DoNotOptimize(shown.constBits());
         benchmark::DoNotOptimize(radar.constBits());

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/inihandling.h"
+#include "model/ProgramFolders.h"
 
 namespace {
 const QString Section = QStringLiteral("Recent");
@@ -28,7 +29,9 @@ RecentFiles::RecentFiles(QMenu* menu, const QString& iniFile, QObject* parent) :
 QString RecentFiles::defaultIniPath() {
     const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("recent.ini"));
     const QFileInfo file(besideProgram);
-    if (file.exists() ? file.isWritable() : QFileInfo(file.absolutePath()).isWritable()) {
+    // An installed program never writes into its binaries' folder, even when run by a user who could.
+    if (!ProgramFolders::isInstalled() &&
+        (file.exists() ? file.isWritable() : QFileInfo(file.absolutePath()).isWritable())) {
         return besideProgram;
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

@@ -117,8 +117,13 @@ void frmGeneral::connectCommands() {
     }
     connect(picRightBar, &RightPanel::resized, this,
             [this] { withActiveMap([](frmMain& map) { map.updatePreview(true); }); });
-    connect(mdi, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+    connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* map = sub ? qobject_cast<frmMain*>(sub->widget()) : nullptr) {
+            for (QMdiSubWindow* other : mdi->subWindowList()) {
+                if (auto* background = qobject_cast<frmMain*>(other->widget())) {
+                    background->view->setDormant(background != map);
+                }
+            }
             map->Form_Activate();
         }
     });

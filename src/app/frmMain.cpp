@@ -128,8 +128,8 @@ void frmMain::stopSelecting(bool refresh) {
     sel.StopSelecting(refresh);
 }
 
-void frmMain::UpdateSelectionOnPreview(bool fromUpdateLevel) {
-    sel.UpdateSelectionOnPreview(fromUpdateLevel);
+QRect frmMain::UpdateSelectionOnPreview(bool fromUpdateLevel) {
+    return sel.UpdateSelectionOnPreview(fromUpdateLevel);
 }
 
 std::optional<QRectF> frmMain::radarSelectionFrame() const {

@@ -90,7 +90,7 @@ public:
     bool showTileNumbers() const override { return usingtilenr; }
     int selectionState() const override;
     void stopSelecting(bool refresh) override;
-    void UpdateSelectionOnPreview(bool fromUpdateLevel) override;
+    QRect UpdateSelectionOnPreview(bool fromUpdateLevel) override;
     std::optional<QRectF> radarSelectionFrame() const override;
     PictureBox* radar() override;
     void clearMouseIsDown() override;

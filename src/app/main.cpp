@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quarn"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quarn.Quarn"));
     QApplication::setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
     frmGeneral window;
     // Room for a first map window at its natural size beside the panel, within the screen.

@@ -11,6 +11,7 @@ constexpr int BadInput = 1;
 constexpr int Usage = 2;
 
 int info(const QStringList& args);
+int check(const QStringList& args);
 int resave(const QStringList& args);
 int exportTileset(const QStringList& args);
 int render(const QStringList& args);

@@ -1,14 +1,13 @@
 #include <QElapsedTimer>
 #include <QImage>
-#include <QImageWriter>
 #include <cstdio>
 #include <optional>
-#include <unordered_map>
 
 #include "cli/Commands.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
 #include "view/LevelRenderer.h"
+#include "view/PngWriter.h"
 #include "view/ViewTransform.h"
 
 namespace {
@@ -113,35 +112,6 @@ std::optional<const char*> parse(const QStringList& args, Options& o) {
     return std::nullopt;
 }
 
-// An 8-bit palette image when the picture has at most 256 colours: smaller, and faster to encode.
-QImage indexedIfItFits(const QImage& image) {
-    std::unordered_map<QRgb, uchar> palette;
-    QList<QRgb> colours;
-    QImage indexed(image.size(), QImage::Format_Indexed8);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        QRgb last = in[0] + 1;
-        uchar lastIndex = 0;
-        for (int x = 0; x < image.width(); ++x) {
-            if (in[x] != last) {
-                last = in[x];
-                const auto [it, added] = palette.try_emplace(last, static_cast<uchar>(colours.size()));
-                if (added) {
-                    if (colours.size() == 256) {
-                        return image;
-                    }
-                    colours << (last | 0xFF000000u);
-                }
-                lastIndex = it->second;
-            }
-            out[x] = lastIndex;
-        }
-    }
-    indexed.setColorTable(colours);
-    return indexed;
-}
-
 }  // namespace
 
 namespace Commands {
@@ -191,12 +161,8 @@ int render(const QStringList& args) {
     }
     const qint64 drawn = clock.restart();
 
-    QImageWriter writer(o.out, "png");
-    // The PNG writer turns quality into the zlib level: 80 gives level 1, the fastest that still
-    // compresses (90 and above store the pixels uncompressed).
-    writer.setQuality(80);
-    if (!writer.write(indexedIfItFits(image))) {
-        std::fprintf(stderr, "quarn-lvl: %s: %s\n", qPrintable(o.out), qPrintable(writer.errorString()));
+    if (const QString error = PngWriter::write(image, o.out); !error.isEmpty()) {
+        std::fprintf(stderr, "quarn-lvl: %s: %s\n", qPrintable(o.out), qPrintable(error));
         return BadInput;
     }
     if (o.verbose) {

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "cli/Commands.h"
 
@@ -12,20 +14,26 @@ const char* const usage =
     "Usage: quarn-lvl COMMAND [ARGS]\n"
     "Check and convert Quarn level files without opening the editor.\n\n"
     "Commands:\n"
-    "  info FILE [--json]             what the level holds\n"
+    "  info FILE|FOLDER... [--json]   what each level holds\n"
+    "  check FILE|FOLDER... [--json]  every problem of every level; exit status 1 when there is one\n"
     "  resave IN OUT                  load and save again (keeps OUT.bak)\n"
     "  export-tileset IN OUT.bmp      write the level's own tileset as a bitmap\n"
     "  render FILE OUT.png [options]  draw the level as the editor shows it\n\n"
-    "Run 'quarn-lvl COMMAND --help' for a command's options.\n"
+    "Run 'quarn-lvl COMMAND --help' for a command's options, 'quarn-lvl --version' for the version.\n"
     "Exit status: 0 success, 1 unreadable or damaged input, 2 wrong usage.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Pictures are decoded and drawn with QtGui; no window system is needed for that.
+    // Only drawing needs QtGui's fonts and platform; the other commands start without them. Pictures are
+    // drawn offscreen, so no window system is needed either way.
+    const bool draws = argc > 1 && std::strcmp(argv[1], "render") == 0;
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app =
+        draws ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quarn-lvl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUARN_VERSION));
     // A name whose bytes are not valid in the system's encoding would be opened or written under a
     // different name; it is refused instead.
     for (int i = 1; i < argc; ++i) {
@@ -34,7 +42,11 @@ int main(int argc, char** argv) {
             return Commands::BadInput;
         }
     }
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.contains(QLatin1String("--version"))) {
+        std::printf("quarn-lvl %s\n", QUARN_VERSION);
+        return Commands::Success;
+    }
     if (args.isEmpty()) {
         std::fputs(usage, stderr);
         return Commands::Usage;
@@ -46,6 +58,9 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("info")) {
         return Commands::info(args);
+    }
+    if (command == QLatin1String("check")) {
+        return Commands::check(args);
     }
     if (command == QLatin1String("resave")) {
         return Commands::resave(args);

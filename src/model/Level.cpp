@@ -62,7 +62,9 @@ void Level::completeAfterLoad() {
             }
         }
     }
-    pic1024.rebuild(tiles.data());
+    if (keepOverview) {
+        pic1024.rebuild(tiles.data());
+    }
 }
 
 void Level::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {

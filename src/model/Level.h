@@ -63,6 +63,8 @@ public:
     TilesetBlock tilesetBlock;
     Tileset tileset;
     bool usingDefaultTileset = true;
+    // False for levels that are only read, never shown: loading then leaves the overview picture unbuilt.
+    bool keepOverview = true;
     bool mapchanged = false;
     QString activeFile;
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 // What reading a level file came to, for the window's message and for `quarn-lvl info`.
 struct LoadReport {
@@ -11,11 +12,28 @@ struct LoadReport {
         Failed,          // the file could not be read at all; nothing was read
     };
 
+    // A special tile as the file holds it, before its square is completed: a square that leaves the grid is
+    // cut at the edge, and used cells inside a square are lost when the square is completed.
+    struct ObjectProblem {
+        int column = 0;
+        int row = 0;
+        int tile = 0;
+        bool leavesGrid = false;
+        int covered = 0;  // used cells of the file inside the square, other than the special tile itself
+    };
+    static constexpr size_t MaxObjectProblems = 1000;
+
     Outcome outcome = Outcome::Loaded;
     QString message;
-    qint64 records = 0;  // whole records in the body
-    qint64 skipped = 0;  // records that lay outside the grid, and an incomplete last record
-    qint64 kept = 0;     // records that set a cell
+    qint64 records = 0;                         // whole records in the body
+    qint64 skipped = 0;                         // records that lay outside the grid, and an incomplete last record
+    qint64 outsideGrid = 0;                     // of the skipped: records whose column or row lies past the grid
+    qint64 cutOffBytes = 0;                     // bytes of an incomplete last record
+    qint64 kept = 0;                            // records that set a cell
+    QString readProblem;                        // why the file could not be read to its end, if it could not
+    QString tilesetProblem;                     // why the embedded tileset cannot be shown, if it cannot
+    std::vector<ObjectProblem> objectProblems;  // the first MaxObjectProblems of them
+    qint64 objectProblemCount = 0;
 
     bool ok() const { return outcome == Outcome::Loaded; }
 };

@@ -1,12 +1,11 @@
 #include "model/Tileset.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <algorithm>
 
 #include "model/FileAccess.h"
+#include "model/ProgramFolders.h"
 #include "model/TilesetBlock.h"
 #include "model/TilesetPicture.h"
 
@@ -42,8 +41,7 @@ QString Tileset::defaultTilesetPath() {
     if (!overriddenDefaultPath().isEmpty()) {
         return overriddenDefaultPath();
     }
-    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    return QDir(dir).filePath(QStringLiteral("default.bmp"));
+    return ProgramFolders::dataFile(QStringLiteral("default.bmp"));
 }
 
 void Tileset::setDefaultTilesetPath(const QString& path) {

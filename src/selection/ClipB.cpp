@@ -127,32 +127,39 @@ void ClipB::drawCell(QImage& into, int16_t v, int x, int y, int t) {
     Blit::copy(into, {x, y}, parent->level.tileset.piczoomtileset(), Tileset::tileSource(v, t));
 }
 
-void ClipB::drawPasted(QImage& target, const QRect& outline) {
+QRect ClipB::drawPasted(QImage& target, const QRect& outline) {
     const bool pixels = parent->magnifier.UsingPixels();
     const int t = pixels ? 1 : static_cast<int>(parent->magnifier.Zoom() * 16.0f);
     // The cells of the block that fall into the target, plus the reach of a special tile whose
     // anchor lies up or left of the visible part.
     const QRect shown = outline & target.rect();
     if (shown.isEmpty() || cliptiles.width() == 0) {
-        return;
+        return {};
     }
     const int reach = pixels ? 0 : 5;
     const int c0 = std::max(0, (shown.left() - outline.left()) / t - reach);
     const int r0 = std::max(0, (shown.top() - outline.top()) / t - reach);
     const int c1 = std::min(cliptiles.width() - 1, (shown.right() - outline.left()) / t);
     const int r1 = std::min(cliptiles.height() - 1, (shown.bottom() - outline.top()) / t);
-    const QRect cells(QPoint(c0, r0), QPoint(c1, r1));
+    const QRect needed(QPoint(c0, r0), QPoint(c1, r1));
     const qint64 tilesetKey = parent->level.tileset.piczoomtileset().cacheKey();
-    if (cells != drawnCells || t != drawnT || tilesetKey != drawnTileset) {
+    if (!drawnCells.contains(needed) || t != drawnT || tilesetKey != drawnTileset) {
+        // A margin of a quarter of the visible part on every side lets the small steps of a drag that
+        // pushes the block past the view's edge reuse the picture instead of drawing it again each time.
+        const int mx = std::max(4, needed.width() / 4);
+        const int my = std::max(4, needed.height() / 4);
+        const QRect cells = needed.adjusted(-mx, -my, mx, my) & QRect(0, 0, cliptiles.width(), cliptiles.height());
         picclipboard = QImage(cells.width() * t, cells.height() * t, QImage::Format_RGB32);
         picclipboard.fill(Qt::black);
-        for (int r = r0; r <= r1; ++r) {
-            for (int c = c0; c <= c1; ++c) {
+        for (int r = cells.top(); r <= cells.bottom(); ++r) {
+            for (int c = cells.left(); c <= cells.right(); ++c) {
                 const int16_t v = cliptiles.at(c, r);
+                const int x = c - cells.left();
+                const int y = r - cells.top();
                 if (pixels) {
-                    picclipboard.setPixel(c - c0, r - r0, RadarColor(v));
+                    picclipboard.setPixel(x, y, RadarColor(v));
                 } else {
-                    drawCell(picclipboard, v, (c - c0) * t, (r - r0) * t, t);
+                    drawCell(picclipboard, v, x * t, y * t, t);
                 }
             }
         }
@@ -160,8 +167,8 @@ void ClipB::drawPasted(QImage& target, const QRect& outline) {
         drawnT = t;
         drawnTileset = tilesetKey;
     }
-    const QPoint at(outline.left() + c0 * t, outline.top() + r0 * t);
+    const QPoint at(outline.left() + drawnCells.left() * t, outline.top() + drawnCells.top() * t);
     // Only the outline's area shows the block, as a picture of the whole block would.
     const QRect inside = QRect(at, picclipboard.size()) & outline;
-    Blit::copy(target, inside.topLeft(), picclipboard, inside.translated(-at));
+    return Blit::copy(target, inside.topLeft(), picclipboard, inside.translated(-at));
 }

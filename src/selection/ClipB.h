@@ -33,7 +33,7 @@ public:
     void Paste();
     // Draws the part of the pasted block that falls into `target` when the block's outline is
     // `outline` (view pixels), through `picclipboard`.
-    void drawPasted(QImage& target, const QRect& outline);
+    QRect drawPasted(QImage& target, const QRect& outline);
 
     // The pasted block's visible part at the current zoom, rebuilt when it no longer matches what
     // is shown; never larger than the view plus the reach of one special tile.

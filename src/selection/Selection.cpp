@@ -256,30 +256,27 @@ void Selection::placeOutlineFromCells() {
     shape->setHeight(static_cast<float>(selendy + 1 - selstarty) * t);
 }
 
-void Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
+QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
     if (state != Selected) {
-        return;
+        return {};
     }
     const int tool = parent->general.currentTool;
     const bool floatingShown = tool == 1 || tool == 2;
     if (!fromUpdateLevel && !floatingShown) {
-        return;
+        return {};
     }
     if (!parent->general.mouseIsDown) {
         placeOutlineFromCells();
     }
     // A full redraw is followed by the preview copy, which draws the block over the fresh view.
-    if (!fromUpdateLevel) {
-        drawFloatingBlock();
-    }
+    return fromUpdateLevel ? QRect() : drawFloatingBlock();
 }
 
-void Selection::drawFloatingBlock() {
+QRect Selection::drawFloatingBlock() {
     QImage& out = parent->view->picpreview->image;
     const QRect at = shape->outline();
     if (parent->clip.pasting()) {
-        parent->clip.drawPasted(out, at);
-        return;
+        return parent->clip.drawPasted(out, at);
     }
     const float t = T();
     const QRect source(static_cast<int>(static_cast<float>(srcx - startX()) * t),
@@ -287,7 +284,7 @@ void Selection::drawFloatingBlock() {
     // The source shows empty while the block is shown at the outline; cells of the source outside
     // the view are not in the view image and show empty too.
     Blit::fill(out, source, qRgb(0, 0, 0));
-    Blit::copy(out, at.topLeft(), parent->view->piclevel, source);
+    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view->piclevel, source);
 }
 
 void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy) {

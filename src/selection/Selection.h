@@ -45,7 +45,7 @@ public:
     // Empties the block's source cells (not the cells under a dragged outline) as one undo step.
     void DeleteSelection() override;
     // Places the outline from the cell rectangle and draws the floating block on the view.
-    void UpdateSelectionOnPreview(bool fromUpdateLevel);
+    QRect UpdateSelectionOnPreview(bool fromUpdateLevel);
     // The rectangle of a pasted block; the selection tool becomes current.
     void SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy);
     void CutSelection();
@@ -63,7 +63,7 @@ private:
     int startX() const;
     int startY() const;
     void placeOutlineFromCells();
-    void drawFloatingBlock();
+    QRect drawFloatingBlock();
     // Starts a batch for an edit of the rectangle; ends it as one undo step, marking the map changed
     // when it holds a change, and redraws.
     void beginEdit();

@@ -139,8 +139,8 @@ bool bucket::Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes&
         }
         for (int c = l; c <= r; ++c) {
             lv.setTile(static_cast<int16_t>(c), static_cast<int16_t>(y), fillnr, undoch, true);
-            lv.pic1024.setCell(c, y, fillnr);
         }
+        lv.pic1024.setRun(y, l, r, fillnr);
         // One seed for each run of matching cells above and below the run just filled.
         for (const int ny : {y - 1, y + 1}) {
             if (ny < top || ny > bottom) {

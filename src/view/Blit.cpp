@@ -1,6 +1,7 @@
 #include "view/Blit.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace Blit {
@@ -14,8 +15,22 @@ QRect copy(QImage& dst, QPoint to, const QImage& src, const QRect& from) {
     const QRect target = source.translated(shift);
     const qsizetype inStride = src.bytesPerLine();
     const qsizetype outStride = dst.bytesPerLine();
-    const uchar* in = src.constBits() + source.top() * inStride + source.left() * qsizetype{sizeof(QRgb)};
     uchar* out = dst.bits() + target.top() * outStride + target.left() * qsizetype{sizeof(QRgb)};
+    if (src.format() == QImage::Format_Indexed8) {
+        // Indexes past a short colour table draw black instead of reading beyond it.
+        std::array<QRgb, 256> palette{};
+        const QList<QRgb> table = src.colorTable();
+        std::copy_n(table.begin(), std::min<qsizetype>(table.size(), 256), palette.begin());
+        const uchar* in = src.constBits() + source.top() * inStride + source.left();
+        for (int row = 0; row < target.height(); ++row, in += inStride, out += outStride) {
+            auto* line = reinterpret_cast<QRgb*>(out);
+            for (int x = 0; x < target.width(); ++x) {
+                line[x] = palette[in[x]];
+            }
+        }
+        return target;
+    }
+    const uchar* in = src.constBits() + source.top() * inStride + source.left() * qsizetype{sizeof(QRgb)};
     const auto rowBytes = static_cast<size_t>(target.width()) * sizeof(QRgb);
     for (int row = 0; row < target.height(); ++row, in += inStride, out += outStride) {
         std::memcpy(out, in, rowBytes);

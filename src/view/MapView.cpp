@@ -106,12 +106,25 @@ void MapView::centreView() {
 }
 
 void MapView::UpdateLevel() {
+    if (piclevel.size() != picpreview->size()) {
+        piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
+    }
     renderer.drawLevel(piclevel, level, transform(), host.showTileNumbers());
     levelChanged = piclevel.rect();
     if (host.selectionState() == 2) {
         host.UpdateSelectionOnPreview(true);
     }
     updatePreview(true);
+    if (dormant) {
+        piclevel = QImage();
+    }
+}
+
+void MapView::setDormant(bool on) {
+    dormant = on;
+    if (on) {
+        piclevel = QImage();
+    }
 }
 
 void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
@@ -122,6 +135,10 @@ void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
     level.pic1024.setCell(X, Y, level.getTile(X, Y));
     const ViewTransform tf = transform();
     if (X < tf.startX() || X > tf.endX() || Y < tf.startY() || Y > tf.endY()) {
+        return;
+    }
+    if (piclevel.isNull()) {
+        UpdateLevel();
         return;
     }
     // At the one-pixel zoom the view is the overview image: its one changed pixel is copied
@@ -137,12 +154,17 @@ void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
 }
 
 void MapView::updatePreview(bool refresh) {
+    if (piclevel.isNull()) {
+        UpdateLevel();
+        return;
+    }
     QImage& out = picpreview->image;
     const ViewTransform tf = transform();
     const bool grid = host.showGrid();
     const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != piclevel.size() ||
                        grid != previewGrid || tf.Zoom != previewZoom;
-    const QRect area = whole ? out.rect() : levelChanged & out.rect();
+    // What the selection drew over the view last time is copied back too, so the block can move.
+    const QRect area = whole ? out.rect() : (levelChanged | selectionDrawn) & out.rect();
     if (!area.isEmpty()) {
         Blit::copy(out, area.topLeft(), piclevel, area);
         if (grid) {
@@ -150,18 +172,14 @@ void MapView::updatePreview(bool refresh) {
         }
     }
     levelChanged = {};
+    selectionDrawn = {};
     screenChanged |= area;
     previewStale = false;
     previewGrid = grid;
     previewZoom = tf.Zoom;
     if (host.selectionState() == 2) {
-        const qint64 before = out.cacheKey();
-        host.UpdateSelectionOnPreview(false);
-        if (out.cacheKey() != before) {
-            // The selection may move before the next copy; what it drew must then go.
-            previewStale = true;
-            screenChanged = out.rect();
-        }
+        selectionDrawn = host.UpdateSelectionOnPreview(false);
+        screenChanged |= selectionDrawn;
     }
     // A painter left open on the view can draw without the image noticing.
     previewStale = previewStale || out.paintingActive();
@@ -213,7 +231,7 @@ void MapView::layOut() {
     vscr->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
     picpreview->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
     picpreview->resizeImage(picpreview->size());
-    if (piclevel.size() != picpreview->size()) {
+    if (piclevel.size() != picpreview->size() && !dormant) {
         piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
         piclevel.fill(Qt::black);
     }

@@ -30,6 +30,7 @@ public:
     QScrollBar* vscr;
     QImage piclevel;
     bool noScrollRedraw = false;
+    bool dormant = false;
     // Overview column and row at the radar's top-left corner in this map's last radar drawing.
     int16_t radar_left = 0;
     int16_t radar_top = 0;
@@ -55,6 +56,9 @@ public:
     // Copies the level image to the view with the grid and the selection, and redraws the radar.
     void updatePreview(bool refresh);
     void DrawGrid();
+    // A view in the background keeps only what is on screen: its level image is dropped after each redraw
+    // and drawn anew when needed, which saves a view-sized picture for every map that is not active.
+    void setDormant(bool on);
     // Lays the window out for its current size and redraws.
     void Form_Resize();
     // A press on radar pixel (X, Y) of this map's last radar drawing: centres the view there.
@@ -88,6 +92,7 @@ private:
     // and then the whole view is copied again.
     QRect levelChanged;
     QRect screenChanged;
+    QRect selectionDrawn;
     bool previewStale = true;
     qint64 previewKey = 0;
     bool previewGrid = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QRectF>
 #include <optional>
 
@@ -19,8 +20,8 @@ public:
     virtual void stopSelecting(bool refresh) = 0;
     // Draws the selection over the view; asked only while the selection state is 2.
     // `fromUpdateLevel` tells a full redraw from a preview copy, which draws only for the
-    // magnifier and selection tools.
-    virtual void UpdateSelectionOnPreview(bool fromUpdateLevel) = 0;
+    // magnifier and selection tools. Returns the part of the view it drew over.
+    virtual QRect UpdateSelectionOnPreview(bool fromUpdateLevel) = 0;
     // The selection outline in view pixels when the radar marks it (a selection exists and the
     // magnifier or selection tool is current), otherwise nothing.
     virtual std::optional<QRectF> radarSelectionFrame() const = 0;

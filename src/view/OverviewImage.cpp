@@ -1,49 +1,69 @@
 #include "view/OverviewImage.h"
 
+#include <algorithm>
 #include <array>
 
 #include "view/RadarColor.h"
 
 namespace {
 
-// Cell values are -1..255, so a table indexed by value + 1 replaces the range tests in the hot loops.
-const std::array<QRgb, 257>& colourTable() {
-    static const std::array<QRgb, 257> table = [] {
-        std::array<QRgb, 257> t{};
+struct Colours {
+    QList<QRgb> palette;
+    // Palette index of each cell value -1..255, at value + 1.
+    std::array<uchar, 257> index{};
+};
+
+const Colours& colours() {
+    static const Colours table = [] {
+        Colours c;
+        c.palette << (RadarColor(0) | 0xFF000000u);
         for (int v = -1; v <= 255; ++v) {
-            t[static_cast<size_t>(v + 1)] = RadarColor(static_cast<int16_t>(v)) | 0xFF000000u;
+            const QRgb colour = RadarColor(static_cast<int16_t>(v)) | 0xFF000000u;
+            qsizetype at = c.palette.indexOf(colour);
+            if (at < 0) {
+                at = c.palette.size();
+                c.palette << colour;
+            }
+            c.index[static_cast<size_t>(v + 1)] = static_cast<uchar>(at);
         }
-        return t;
+        return c;
     }();
     return table;
 }
 
 }  // namespace
 
-OverviewImage::OverviewImage() : image(1024, 1024, QImage::Format_RGB32) {
+OverviewImage::OverviewImage() : image(1024, 1024, QImage::Format_Indexed8) {
+    image.setColorTable(palette());
     clear();
 }
 
-QRgb OverviewImage::colourOf(int16_t value) {
-    if (value < -1 || value > 255) {
-        return RadarColor(value) | 0xFF000000u;
-    }
-    return colourTable()[static_cast<size_t>(value + 1)];
+const QList<QRgb>& OverviewImage::palette() {
+    return colours().palette;
+}
+
+uchar OverviewImage::indexOf(int16_t value) {
+    // Values outside -1..255 only come from damaged grids; they show in the colour of an empty cell.
+    return (value < -1 || value > 255) ? 0 : colours().index[static_cast<size_t>(value + 1)];
+}
+
+void OverviewImage::setRun(int y, int x0, int x1, int16_t value) {
+    uchar* row = image.scanLine(y);
+    std::fill(row + x0, row + x1 + 1, indexOf(value));
 }
 
 void OverviewImage::rebuild(const int16_t* cells) {
-    const auto& table = colourTable();
-    const QRgb black = table[1];
+    const auto& index = colours().index;
     for (int y = 0; y < 1024; ++y) {
-        QRgb* out = row(y);
+        uchar* out = image.scanLine(y);
         const int16_t* in = cells + y * 1024;
         for (int x = 0; x < 1024; ++x) {
             const int v = in[x];
-            out[x] = (v >= -1 && v <= 255) ? table[static_cast<size_t>(v + 1)] : black;
+            out[x] = (v >= -1 && v <= 255) ? index[static_cast<size_t>(v + 1)] : 0;
         }
     }
 }
 
 void OverviewImage::clear() {
-    image.fill(qRgb(0, 0, 0));
+    image.fill(0);
 }

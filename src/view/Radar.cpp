@@ -21,14 +21,18 @@ QPoint Radar::draw(QImage& radar, const QImage& overview, const ViewTransform& v
     const double H = view.height;
     const double RW = radar.width();
     const double RH = radar.height();
-    radar.fill(Qt::black);
 
     const int cx = nearest(view.hValue / T + W / T / 2);
     const int cy = nearest(view.vValue / T + H / T / 2);
     // Stored as 16-bit values, as the click reads them back.
     const auto left = static_cast<int16_t>(nearest(cx - RW / 2 - 2));
     const auto top = static_cast<int16_t>(nearest(cy - RH / 2 - 2));
-    Blit::copy(radar, {0, 0}, overview, QRect(left, top, radar.width(), radar.height()));
+    const QRect window(left, top, radar.width(), radar.height());
+    // Only a radar that reaches past the map's edge has parts the overview does not cover.
+    if (!overview.rect().contains(window)) {
+        radar.fill(Qt::black);
+    }
+    Blit::copy(radar, {0, 0}, overview, window);
 
     QPainter p(&radar);
     const int hw = nearest(W / T / 2 - 1);

@@ -15,6 +15,9 @@
 #include "app/RightPanel.h"
 #include "app/frmMain.h"
 #include "model/TilesetFile.h"
+#include "view/LevelRenderer.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
 
 using DocumentSlots = AppFixture;
 
@@ -155,6 +158,25 @@ TEST_F(DocumentSlots, WindowMenuChecksTheActiveMapAndActivatesTheChosenOne) {
     EXPECT_EQ(general->activemap, 0);
     EXPECT_TRUE(general->menu->mnuMaps[0]->isChecked());
     EXPECT_FALSE(general->menu->mnuMaps[1]->isChecked());
+}
+
+TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {
+    frmMain* first = general->NewMap();
+    frmMain* second = general->NewMap();
+    ASSERT_EQ(general->activemap, 1);
+    EXPECT_TRUE(first->view->piclevel.isNull());
+    EXPECT_FALSE(second->view->piclevel.isNull());
+    // A cell that changed while the map lay in the background must show once it is active again.
+    const ViewTransform view = first->view->transform();
+    first->level.putTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), 172);
+    first->view->UpdateLevelTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
+    EXPECT_TRUE(first->view->piclevel.isNull());
+    general->menu->mnuMaps[0]->trigger();
+    EXPECT_TRUE(second->view->piclevel.isNull());
+    QImage expected(first->view->picpreview->image.size(), QImage::Format_RGB32);
+    LevelRenderer().drawLevel(expected, first->level, first->view->transform(), false);
+    EXPECT_EQ(first->view->piclevel, expected);
+    EXPECT_EQ(first->view->picpreview->image, expected);
 }
 
 TEST_F(DocumentSlots, WindowArrangementsFillTheAreaInRowsOrColumns) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -180,4 +181,58 @@ TEST(QuarnLvl, ConcurrentSavesOfOneFileNeverLeaveABrokenLevelOrBackup) {
         EXPECT_TRUE(versions.contains(TestFiles::read(target))) << "round " << round;
         EXPECT_TRUE(versions.contains(TestFiles::read(target + ".bak"))) << "round " << round;
     }
+}
+
+TEST(QuarnLvl, CheckAndInfoTakeFilesAndFoldersAndReportEveryProblemInTheGivenOrder) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("levels/sub");
+    const QString good = dir.filePath("levels/a-good.lvl");
+    const QString damaged = dir.filePath("levels/b-damaged.lvl");
+    const QString objects = dir.filePath("levels/sub/c-objects.lvl");
+    const QString absent = dir.filePath("absent.lvl");
+    TestFiles::write(good, TestFiles::record(1, 1, 5) + TestFiles::record(10, 10, 219));
+    TestFiles::write(damaged, TestFiles::record(1, 1, 5) + TestFiles::record(2000, 1, 5) + QByteArray("\x01\x02", 2));
+    // One 219 reaches past the last column; the other covers an ordinary tile, which is lost on loading.
+    TestFiles::write(objects,
+                     TestFiles::record(1020, 0, 219) + TestFiles::record(10, 10, 219) + TestFiles::record(12, 12, 5));
+    TestFiles::write(dir.filePath("levels/notes.txt"), "not a level");
+
+    const ToolRun check = quarnLvl({"check", absent, dir.filePath("levels"), "--jobs", "3"});
+    EXPECT_EQ(check.status, 1);
+    QStringList lines = QString::fromUtf8(check.out).split('\n', Qt::SkipEmptyParts);
+    const QStringList expected = {absent, damaged, damaged, objects, objects};
+    ASSERT_EQ(lines.size(), expected.size()) << check.out.toStdString();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        EXPECT_TRUE(lines[i].startsWith(expected[i] + ": ")) << lines[i].toStdString();
+    }
+    EXPECT_TRUE(lines[1].contains("outside the 1024 x 1024 grid") && lines[2].contains("cut off"));
+    EXPECT_TRUE(lines[3].contains("column 1020, row 0 leaves the grid"));
+    EXPECT_TRUE(lines[4].contains("column 10, row 10 covers 1 used cell"));
+
+    const ToolRun clean = quarnLvl({"check", good});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_TRUE(clean.out.isEmpty());
+
+    // JSON Lines: one object per file, in the order given, each with its name.
+    const ToolRun info = quarnLvl({"info", "--json", dir.filePath("levels"), good, "--jobs", "2"});
+    EXPECT_EQ(info.status, 1);
+    lines = QString::fromUtf8(info.out).split('\n', Qt::SkipEmptyParts);
+    const QStringList files = {good, damaged, objects, good};
+    ASSERT_EQ(lines.size(), files.size()) << info.out.toStdString();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QJsonObject o = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+        EXPECT_EQ(o["file"].toString(), files[i]);
+        EXPECT_EQ(o["skipped"].toInt(), i == 1 ? 2 : 0);
+    }
+    const ToolRun checkJson = quarnLvl({"check", "--json", objects});
+    const QJsonObject o = QJsonDocument::fromJson(checkJson.out).object();
+    EXPECT_FALSE(o["ok"].toBool());
+    EXPECT_EQ(o["problems"].toArray().size(), 2);
+
+    for (const char* cmd : {"info", "check", "resave", "export-tileset", "render"}) {
+        const ToolRun version = quarnLvl({cmd, "--version"});
+        EXPECT_EQ(version.status, 0) << cmd;
+        EXPECT_TRUE(version.out.startsWith("quarn-lvl 0.")) << cmd;
+    }
+    EXPECT_EQ(quarnLvl({"check", "--jobs", "0", good}).status, 2);
 }

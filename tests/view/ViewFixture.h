@@ -54,7 +54,7 @@ protected:
     bool showTileNumbers() const override { return numbers; }
     int selectionState() const override { return selstate; }
     void stopSelecting(bool refresh) override { stops.push_back(refresh); }
-    void UpdateSelectionOnPreview(bool) override {}
+    QRect UpdateSelectionOnPreview(bool) override { return {}; }
     std::optional<QRectF> radarSelectionFrame() const override { return std::nullopt; }
     PictureBox* radar() override {
         ++previews;
