@@ -84,17 +84,9 @@ LevelBatch::Outcome checkFile(const QString& file, bool json) {
 namespace Commands {
 
 int check(const QStringList& args) {
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        std::fputs(help, stdout);
-        return Success;
-    }
-    LevelBatch::Options options;
-    if (const auto error = LevelBatch::parse(args, options)) {
-        std::fprintf(stderr, "quarn-lvl check: %s\n\n%s", qPrintable(*error), help);
-        return Usage;
-    }
-    return LevelBatch::run(options, [&](const QString& file) { return checkFile(file, options.json); }) ? BadInput
-                                                                                                        : Success;
+    return LevelBatch::command("check", help, args, [](const QString& file, const LevelBatch::Options& options) {
+        return checkFile(file, options.json);
+    });
 }
 
 }  // namespace Commands

@@ -92,19 +92,9 @@ LevelBatch::Outcome describe(const QString& file, bool json, bool named) {
 namespace Commands {
 
 int info(const QStringList& args) {
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        std::fputs(help, stdout);
-        return Success;
-    }
-    LevelBatch::Options options;
-    if (const auto error = LevelBatch::parse(args, options)) {
-        std::fprintf(stderr, "quarn-lvl info: %s\n\n%s", qPrintable(*error), help);
-        return Usage;
-    }
-    const bool named = options.files.size() > 1;
-    const bool problem =
-        LevelBatch::run(options, [&](const QString& file) { return describe(file, options.json, named); });
-    return problem ? BadInput : Success;
+    return LevelBatch::command("info", help, args, [](const QString& file, const LevelBatch::Options& options) {
+        return describe(file, options.json, options.files.size() > 1);
+    });
 }
 
 }  // namespace Commands

@@ -8,6 +8,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 #include <cstdio>
 
+#include "cli/Commands.h"
 #include "model/Level.h"
 
 namespace LevelBatch {
@@ -71,6 +72,21 @@ bool run(const Options& options, const std::function<Outcome(const QString& file
         anyProblem = anyProblem || o.problem;
     }
     return anyProblem;
+}
+
+int command(const char* name, const char* help, const QStringList& args,
+            const std::function<Outcome(const QString& file, const Options& options)>& handle) {
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        std::fputs(help, stdout);
+        return Commands::Success;
+    }
+    Options options;
+    if (const auto error = parse(args, options)) {
+        std::fprintf(stderr, "quarn-lvl %s: %s\n\n%s", name, qPrintable(*error), help);
+        return Commands::Usage;
+    }
+    return run(options, [&](const QString& file) { return handle(file, options); }) ? Commands::BadInput
+                                                                                    : Commands::Success;
 }
 
 }  // namespace LevelBatch

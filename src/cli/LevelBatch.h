@@ -28,5 +28,8 @@ std::optional<QString> parse(const QStringList& args, Options& options);
 // Calls `handle` for every file on up to `jobs` threads, prints the outcomes in order as they become ready,
 // and returns true when any file had a problem.
 bool run(const Options& options, const std::function<Outcome(const QString& file)>& handle);
+// A whole command over many files: --help, the options, the run; returns the exit status.
+int command(const char* name, const char* help, const QStringList& args,
+            const std::function<Outcome(const QString& file, const Options& options)>& handle);
 
 }  // namespace LevelBatch
