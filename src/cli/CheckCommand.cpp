@@ -2,7 +2,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 
 #include "cli/Commands.h"
 #include "cli/LevelBatch.h"

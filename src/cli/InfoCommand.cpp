@@ -1,7 +1,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-#include <cstdio>
 #include <map>
 
 #include "cli/Commands.h"
