@@ -1,11 +1,17 @@
 #include "view/PngWriter.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <QSaveFile>
+#include <QThread>
+#include <QThreadPool>
+#include <algorithm>
 #include <array>
 #include <csetjmp>
+#include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -18,8 +24,97 @@ void writeBytes(png_structp png, png_bytep data, png_size_t length) {
 
 void flushNothing(png_structp) {}
 
-// libpng reports errors by longjmp, so this function holds only plain locals that need no destructor.
-bool encode(const QImage& image, QSaveFile* file) {
+// One band of rows as a raw deflate stream. Every band but the last ends on a sync flush, which
+// leaves it on a byte boundary, so the bands joined in order are one stream that the last finishes.
+struct Band {
+    QByteArray deflated;
+    uLong adler = 0;
+    uLong rawLength = 0;
+    bool ok = true;
+};
+
+void compressBand(const QImage& image, bool indexed, int y0, int y1, bool last, Band& band) {
+    const int width = image.width();
+    std::vector<Bytef> row(static_cast<size_t>(1 + width * (indexed ? 1 : 3)));
+    z_stream z{};
+    if (deflateInit2(&z, 1, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+        band.ok = false;
+        return;
+    }
+    band.adler = adler32(0, nullptr, 0);
+    qsizetype used = 0;
+    for (int y = y0; y < y1; ++y) {
+        // Filter type 0 (none) leads every row.
+        row[0] = 0;
+        if (indexed) {
+            std::copy_n(image.constScanLine(y), width, row.begin() + 1);
+        } else {
+            const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            Bytef* out = row.data() + 1;
+            for (int x = 0; x < width; ++x, out += 3) {
+                out[0] = static_cast<Bytef>(qRed(in[x]));
+                out[1] = static_cast<Bytef>(qGreen(in[x]));
+                out[2] = static_cast<Bytef>(qBlue(in[x]));
+            }
+        }
+        band.adler = adler32(band.adler, row.data(), static_cast<uInt>(row.size()));
+        band.rawLength += row.size();
+        z.next_in = row.data();
+        z.avail_in = static_cast<uInt>(row.size());
+        const int flush = y + 1 < y1 ? Z_NO_FLUSH : (last ? Z_FINISH : Z_SYNC_FLUSH);
+        do {
+            if (band.deflated.size() - used < 64 * 1024) {
+                band.deflated.resize(band.deflated.size() + std::max<qsizetype>(256 * 1024, band.deflated.size() / 2));
+            }
+            z.next_out = reinterpret_cast<Bytef*>(band.deflated.data()) + used;
+            z.avail_out = static_cast<uInt>(band.deflated.size() - used);
+            if (deflate(&z, flush) == Z_STREAM_ERROR) {
+                band.ok = false;
+            }
+            used = band.deflated.size() - z.avail_out;
+        } while (z.avail_out == 0 && band.ok);
+    }
+    deflateEnd(&z);
+    band.deflated.truncate(used);
+}
+
+// The picture's image data, a zlib stream of its filtered rows: its two header bytes (a 32 KiB window at the
+// fastest level), the bands compressed on every core, and the checksum of all rows.
+struct ImageData {
+    std::vector<Band> bands;
+    std::array<char, 4> checksum{};
+};
+
+std::optional<ImageData> imageData(const QImage& image, bool indexed) {
+    const int height = image.height();
+    const int count = std::clamp(QThread::idealThreadCount(), 1, std::max(1, height / 64));
+    ImageData data;
+    data.bands.resize(static_cast<size_t>(count));
+    QThreadPool pool;
+    pool.setMaxThreadCount(count);
+    for (int b = 0; b < count; ++b) {
+        pool.start([&image, indexed, height, count, b, &data] {
+            compressBand(image, indexed, height * b / count, height * (b + 1) / count, b + 1 == count,
+                         data.bands[static_cast<size_t>(b)]);
+        });
+    }
+    pool.waitForDone();
+    uLong adler = adler32(0, nullptr, 0);
+    for (const Band& band : data.bands) {
+        if (!band.ok) {
+            return std::nullopt;
+        }
+        adler = adler32_combine(adler, band.adler, static_cast<z_off_t>(band.rawLength));
+    }
+    for (int i = 0; i < 4; ++i) {
+        data.checksum[static_cast<size_t>(i)] = static_cast<char>((adler >> (24 - 8 * i)) & 0xFF);
+    }
+    return data;
+}
+
+// libpng writes the chunks around the image data, which is compressed beforehand. It reports errors by
+// longjmp, so this function holds only plain locals that need no destructor.
+bool encode(const QImage& image, const ImageData& data, QSaveFile* file) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png) {
         return false;
@@ -30,8 +125,6 @@ bool encode(const QImage& image, QSaveFile* file) {
         return false;
     }
     png_set_write_fn(png, file, writeBytes, flushNothing);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_compression_level(png, 1);
     const bool indexed = image.format() == QImage::Format_Indexed8;
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()), 8,
                  indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
@@ -47,19 +140,20 @@ bool encode(const QImage& image, QSaveFile* file) {
         png_set_PLTE(png, info, palette.data(), count);
     }
     png_write_info(png, info);
-    if (!indexed) {
-        // RGB32 pixels are 32-bit 0xffRRGGBB words; the fourth byte is dropped as filler.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-        png_set_bgr(png);
-        png_set_filler(png, 0, PNG_FILLER_AFTER);
-#else
-        png_set_filler(png, 0, PNG_FILLER_BEFORE);
-#endif
+    static const png_byte idat[5] = "IDAT";
+    static const png_byte iend[5] = "IEND";
+    static const png_byte zlibHeader[2] = {0x78, 0x01};
+    // The image data may be split over IDAT chunks anywhere, so each band is written as it lies.
+    png_write_chunk(png, idat, zlibHeader, 2);
+    constexpr qsizetype chunk = 1024 * 1024;
+    for (const Band& band : data.bands) {
+        for (qsizetype at = 0; at < band.deflated.size(); at += chunk) {
+            png_write_chunk(png, idat, reinterpret_cast<png_const_bytep>(band.deflated.constData()) + at,
+                            static_cast<png_size_t>(std::min(chunk, band.deflated.size() - at)));
+        }
     }
-    for (int y = 0; y < image.height(); ++y) {
-        png_write_row(png, image.constScanLine(y));
-    }
-    png_write_end(png, nullptr);
+    png_write_chunk(png, idat, reinterpret_cast<png_const_bytep>(data.checksum.data()), 4);
+    png_write_chunk(png, iend, nullptr, 0);
     png_destroy_write_struct(&png, &info);
     return true;
 }
@@ -76,11 +170,15 @@ QString write(const QImage& image, const QString& path) {
     if (pixels.format() != QImage::Format_Indexed8 && pixels.format() != QImage::Format_RGB32) {
         pixels = pixels.convertToFormat(QImage::Format_RGB32);
     }
+    const auto data = imageData(pixels, pixels.format() == QImage::Format_Indexed8);
+    if (!data) {
+        return QStringLiteral("the PNG could not be encoded");
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    if (!encode(pixels, &file)) {
+    if (!encode(pixels, *data, &file)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return reason.isEmpty() ? QStringLiteral("the PNG could not be encoded") : reason;
