@@ -37,10 +37,15 @@ TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefused) {
     EXPECT_EQ(openCount(), 10);
 }
 
-TEST_F(DocumentSlots, ClosingSlotOneLetsTheNextNewMapReuseItsSlotAndCaption) {
+TEST_F(DocumentSlots, WindowMenuActivatesAndChecksAndClosingSlotOneLetsTheNextNewMapReuseIt) {
     for (int i = 0; i < 3; ++i) {
         general->NewMap();
     }
+    EXPECT_TRUE(general->menu->mnuMaps[2]->isChecked());
+    general->menu->mnuMaps[0]->trigger();
+    EXPECT_EQ(general->activemap, 0);
+    EXPECT_TRUE(general->menu->mnuMaps[0]->isChecked());
+    EXPECT_FALSE(general->menu->mnuMaps[2]->isChecked());
     ASSERT_TRUE(closeMap(1));
     EXPECT_FALSE(general->menu->mnuMaps[1]->isVisible());
     frmMain* map = general->NewMap();
@@ -147,17 +152,6 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     expectEnabled(mapCommands, false);
     EXPECT_EQ(general->activeMap(), nullptr);
     EXPECT_TRUE(general->lblposition->text().isEmpty());
-}
-
-TEST_F(DocumentSlots, WindowMenuChecksTheActiveMapAndActivatesTheChosenOne) {
-    general->NewMap();
-    general->NewMap();
-    EXPECT_EQ(general->activemap, 1);
-    EXPECT_TRUE(general->menu->mnuMaps[1]->isChecked());
-    general->menu->mnuMaps[0]->trigger();
-    EXPECT_EQ(general->activemap, 0);
-    EXPECT_TRUE(general->menu->mnuMaps[0]->isChecked());
-    EXPECT_FALSE(general->menu->mnuMaps[1]->isChecked());
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {

@@ -76,26 +76,3 @@ TEST_F(UndoRedo, NewEditAfterUndoEmptiesRedo) {
     level.undoredo.Redo();
     EXPECT_EQ(level.getTile(1, 1), 0);
 }
-
-TEST_F(UndoRedo, WholeMapSwitchUndoesInOneStep) {
-    Changes scratch;
-    for (int16_t i = 0; i < 1024; i += 3) {
-        level.setTile(i, i, 5, scratch, false);
-        level.setTile(i, static_cast<int16_t>(1023 - i), 9, scratch, false);
-    }
-    level.mapchanged = false;
-    level.SwitchOrReplace(5, 9, false);
-    EXPECT_EQ(level.getTile(0, 0), 9);
-    EXPECT_EQ(level.getTile(0, 1023), 5);
-    EXPECT_TRUE(level.mapchanged);
-    level.undoredo.Undo();
-    EXPECT_EQ(level.getTile(0, 0), 5);
-    EXPECT_EQ(level.getTile(0, 1023), 9);
-    EXPECT_EQ(level.undoredo.undocurpos(), 0);
-
-    level.SwitchOrReplace(5, 9, true);
-    EXPECT_EQ(level.getTile(3, 3), 9);
-    EXPECT_EQ(level.getTile(3, 1020), 9);
-    level.SwitchOrReplace(4, 4, false);  // nothing matches, yet the step is taken
-    EXPECT_EQ(level.undoredo.undocurpos(), 2);
-}

@@ -151,10 +151,15 @@ TEST_F(DispatchTest, OnlyAnEditThatChangesACellMarksTheMapAndItsCaption) {
     put(3, 3, 1);
     useTool(4);
     drag({at(3, 3), at(3, 3)});  // the left tile over itself
+    useTool(7);
+    click(at(3, 3));  // the fill tile's own region
     useTool(10);
     drag({at(3, 3), at(3, 3)});
     general->editCommands->ExecuteReplace(2, 77, 78, false);  // no cell holds 77
-    EXPECT_EQ(undoSteps(), 3);
+    select(3, 3, 3, 3);
+    general->editCommands->ExecuteReplace(0, 1, 1, true);  // equal numbers
+    key(Qt::Key_Escape);
+    EXPECT_EQ(undoSteps(), 5);
     EXPECT_FALSE(changed());
     EXPECT_FALSE(frame->isWindowModified());
 
@@ -167,17 +172,6 @@ TEST_F(DispatchTest, OnlyAnEditThatChangesACellMarksTheMapAndItsCaption) {
     EXPECT_FALSE(frame->isWindowModified());
     undo();
     EXPECT_TRUE(frame->isWindowModified());
-}
-
-TEST_F(DispatchTest, GridAndTileNumberKeysSwitchTheMapAtOnce) {
-    key(Qt::Key_G);
-    key(Qt::Key_T);
-    EXPECT_TRUE(map->usinggrid);
-    EXPECT_TRUE(map->usingtilenr);
-    EXPECT_TRUE(general->topButton(QStringLiteral("Grid"))->isChecked());
-    key(Qt::Key_G);
-    EXPECT_FALSE(map->usinggrid);
-    EXPECT_FALSE(general->topButton(QStringLiteral("Grid"))->isChecked());
 }
 
 TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
@@ -193,14 +187,6 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
     scrollTo(h->maximum() - 10, 0);
     key(Qt::Key_Right);
     EXPECT_EQ(h->value(), h->maximum());
-}
-
-TEST_F(DispatchTest, LineWidthIsKeptPerMap) {
-    map->setLineWidth(2);
-    frmMain* other = general->NewMap();
-    ASSERT_NE(other, nullptr);
-    EXPECT_EQ(map->tline.linew, 5);
-    EXPECT_EQ(other->tline.linew, 1);
 }
 
 TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {

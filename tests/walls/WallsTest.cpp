@@ -1,13 +1,10 @@
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
-#include "app/Dialogs.h"
+#include "MapFixture.h"
 #include "app/RightPanel.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
@@ -16,49 +13,29 @@
 #include "view/PictureBox.h"
 #include "walls/frmCreateWallTile.h"
 
-TEST(WallDef, EntriesOutsideTheBlockAreIgnored) {
+// Out-of-range entries and sets are ignored rather than written past their storage.
+TEST(WallSets, EntriesAndSetsOutsideTheirRangeAreIgnored) {
     WallDef set;
     set.setWall(5, 20);
     set.setWall(16, 7);
     set.setWall(-1, 7);
-    EXPECT_EQ(set.getWall(5), 20);
     for (int j = 0; j < WallDef::Entries; ++j) {
         EXPECT_EQ(set.getWall(j), j == 5 ? 20 : 0);
     }
-}
-
-TEST(walltiles, CountsAddsAndReplacesSets) {
     walltiles list;
     EXPECT_FALSE(list.hasWallTiles());
-    EXPECT_EQ(list.UBnd(), -1);
-    WallDef marked;
-    marked.setWall(0, 3);
-    list.AddWallTile(WallDef());
-    list.AddWallTile(marked);
+    list.AddWallTile(set);
+    list.ReplaceWallTile(1, WallDef());
+    list.ReplaceWallTile(-1, WallDef());
     EXPECT_TRUE(list.hasWallTiles());
-    EXPECT_EQ(list.UBnd(), 1);
-    EXPECT_EQ(list.getWallTile(1).getWall(0), 3);
-    list.ReplaceWallTile(0, marked);
-    list.ReplaceWallTile(2, WallDef());  // past the end: ignored
-    EXPECT_EQ(list.getWallTile(0).getWall(0), 3);
-    EXPECT_EQ(list.UBnd(), 1);
+    EXPECT_EQ(list.UBnd(), 0);
+    EXPECT_EQ(list.getWallTile(0).getWall(5), 20);
 }
 
 namespace {
 
-class WallsDialogTest : public ::testing::Test {
+class WallsDialogTest : public MapFixture {
 protected:
-    void SetUp() override {
-        general = std::make_unique<frmGeneral>(std::make_unique<Dialogs>(), nullptr,
-                                               dir.filePath(QStringLiteral("recent.ini")));
-        general->show();
-        map = general->NewMap();
-        ASSERT_NE(map, nullptr);
-    }
-    void TearDown() override {
-        general->exitApproved = true;
-        general.reset();
-    }
     frmCreateWallTile* open() {
         general->picRightBar->cmdCreateWalls->click();
         return general->editCommands->wallsDialog();
@@ -77,10 +54,6 @@ protected:
         }
         return block.convertToFormat(QImage::Format_RGB32);
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<frmGeneral> general;
-    frmMain* map = nullptr;
 };
 
 }  // namespace
