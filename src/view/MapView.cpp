@@ -200,7 +200,8 @@ void MapView::drawRadar() {
     if (!radar) {
         return;
     }
-    const QPoint origin = Radar::draw(radar->image, level.pic1024.picture(), transform(), host.radarSelectionFrame());
+    const QPoint origin = Radar::draw(radar->image, level.pic1024.picture(), level.pic1024.version(), radarBase,
+                                      transform(), host.radarSelectionFrame());
     radar_left = static_cast<int16_t>(origin.x());
     radar_top = static_cast<int16_t>(origin.y());
     radar->refresh();

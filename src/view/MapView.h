@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "view/LevelRenderer.h"
+#include "view/Radar.h"
 #include "view/ViewTransform.h"
 
 class Level;
@@ -93,6 +94,7 @@ private:
     QRect levelChanged;
     QRect screenChanged;
     QRect selectionDrawn;
+    Radar::Base radarBase;
     bool previewStale = true;
     qint64 previewKey = 0;
     bool previewGrid = false;

@@ -50,6 +50,7 @@ uchar OverviewImage::indexOf(int16_t value) {
 void OverviewImage::setRun(int y, int x0, int x1, int16_t value) {
     uchar* row = image.scanLine(y);
     std::fill(row + x0, row + x1 + 1, indexOf(value));
+    ++changes;
 }
 
 void OverviewImage::rebuild(const int16_t* cells) {
@@ -62,8 +63,10 @@ void OverviewImage::rebuild(const int16_t* cells) {
             out[x] = (v >= -1 && v <= 255) ? index[static_cast<size_t>(v + 1)] : 0;
         }
     }
+    ++changes;
 }
 
 void OverviewImage::clear() {
     image.fill(0);
+    ++changes;
 }

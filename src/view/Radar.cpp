@@ -16,6 +16,12 @@ int nearest(double v) {
 
 QPoint Radar::draw(QImage& radar, const QImage& overview, const ViewTransform& view,
                    const std::optional<QRectF>& selection) {
+    Base none;
+    return draw(radar, overview, 0, none, view, selection);
+}
+
+QPoint Radar::draw(QImage& radar, const QImage& overview, quint64 overviewVersion, Base& base,
+                   const ViewTransform& view, const std::optional<QRectF>& selection) {
     const double T = view.T();
     const double W = view.width;
     const double H = view.height;
@@ -28,11 +34,17 @@ QPoint Radar::draw(QImage& radar, const QImage& overview, const ViewTransform& v
     const auto left = static_cast<int16_t>(nearest(cx - RW / 2 - 2));
     const auto top = static_cast<int16_t>(nearest(cy - RH / 2 - 2));
     const QRect window(left, top, radar.width(), radar.height());
-    // Only a radar that reaches past the map's edge has parts the overview does not cover.
-    if (!overview.rect().contains(window)) {
-        radar.fill(Qt::black);
+    if (!base.image.isNull() && base.image.size() == radar.size() && base.origin == window.topLeft() &&
+        base.overviewVersion == overviewVersion) {
+        Blit::copy(radar, {0, 0}, base.image, radar.rect());
+    } else {
+        // Only a radar that reaches past the map's edge has parts the overview does not cover.
+        if (!overview.rect().contains(window)) {
+            radar.fill(Qt::black);
+        }
+        Blit::copy(radar, {0, 0}, overview, window);
+        base = {radar.copy(), window.topLeft(), overviewVersion};
     }
-    Blit::copy(radar, {0, 0}, overview, window);
 
     QPainter p(&radar);
     const int hw = nearest(W / T / 2 - 1);

@@ -107,3 +107,22 @@ TEST(DrawRectangle, DrawsTheOutlineGrownByTheOffsetAndKeepsThePenColour) {
 }
 
 }  // namespace
+
+TEST_F(RadarTest, AKeptOverviewPartIsReusedOnlyWhileTheOverviewAndThePlaceStayTheSame) {
+    Radar::Base base;
+    QImage cached(radar.size(), QImage::Format_RGB32);
+    const auto drawBoth = [&](const ViewTransform& v, const std::optional<QRectF>& selection) {
+        Radar::draw(cached, level.pic1024.picture(), level.pic1024.version(), base, v, selection);
+        draw(v, selection);
+        return cached == radar;
+    };
+    EXPECT_TRUE(drawBoth(view(7856, 7936), std::nullopt));
+    // Only the frame moves: the kept part is copied back under the new frame.
+    EXPECT_TRUE(drawBoth(view(7856, 7936), QRectF(10, 10, 64, 48)));
+    // A cell written since, and a view moved elsewhere (past the map's edge), are drawn anew.
+    mark({520, 515});
+    EXPECT_TRUE(drawBoth(view(7856, 7936), QRectF(10, 10, 64, 48)));
+    EXPECT_EQ(cached.pixel(520 - 366, 515 - 366), Red);
+    EXPECT_TRUE(drawBoth(view(0, 0), std::nullopt));
+    EXPECT_TRUE(drawBoth(view(7856, 7936), std::nullopt));
+}
