@@ -5,6 +5,7 @@
 
 #include "history/Changes.h"
 #include "model/LevelObserver.h"
+#include "model/LoadReport.h"
 #include "model/ObjectProcedures.h"
 
 Level::Level() : tiles(static_cast<size_t>(Size) * Size, 0) {
@@ -54,12 +55,35 @@ void Level::CompleteSpecialTiles(int16_t X, int16_t Y) {
     putTile(X, Y, v);
 }
 
-void Level::completeAfterLoad() {
+// Looked at before the square is covered: what lies in it then is what covering it loses, including
+// cells of squares covered earlier in the walk, which this one overlaps.
+void Level::noteObjectProblem(int x, int y, int n, LoadReport& report) const {
+    LoadReport::ObjectProblem problem{x, y, getTile(static_cast<int16_t>(x), static_cast<int16_t>(y)),
+                                      x + n >= Size || y + n >= Size, 0};
+    for (int r = y; r <= std::min(y + n, Size - 1); ++r) {
+        for (int c = x; c <= std::min(x + n, Size - 1); ++c) {
+            problem.covered += (tiles[index(c, r)] != 0 && (r != y || c != x)) ? 1 : 0;
+        }
+    }
+    if (problem.leavesGrid || problem.covered > 0) {
+        ++report.objectProblemCount;
+        if (report.objectProblems.size() < LoadReport::MaxObjectProblems) {
+            report.objectProblems.push_back(problem);
+        }
+    }
+}
+
+void Level::completeAfterLoad(LoadReport* report) {
     for (int16_t y = 0; y < Size; ++y) {
         for (int16_t x = 0; x < Size; ++x) {
-            if (ObjectProcedures::ObjectExtent(getTile(x, y)) != 0) {
-                CompleteSpecialTiles(x, y);
+            const int n = ObjectProcedures::ObjectExtent(getTile(x, y));
+            if (n == 0) {
+                continue;
             }
+            if (report) {
+                noteObjectProblem(x, y, n, *report);
+            }
+            CompleteSpecialTiles(x, y);
         }
     }
     if (keepOverview) {

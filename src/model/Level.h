@@ -11,6 +11,7 @@
 #include "view/OverviewImage.h"
 
 class LevelObserver;
+struct LoadReport;
 
 // One level: the 1024 x 1024 grid with its special tiles, its tileset, its overview image and
 // its undo history. Every edit goes through setTile so that it can be recorded and undone.
@@ -48,8 +49,9 @@ public:
     void SwitchOrReplace(int16_t src, int16_t dest, bool replace);
     // Covers the square of a special tile at (X, Y) with -1; cells past the grid's edge are left out.
     void CompleteSpecialTiles(int16_t X, int16_t Y);
-    // Covers every special tile in row order and rebuilds the overview image, as after loading.
-    void completeAfterLoad();
+    // Covers every special tile in row order and rebuilds the overview image, as after loading. With
+    // `report`, notes each special tile whose square leaves the grid or covers used cells.
+    void completeAfterLoad(LoadReport* report = nullptr);
 
     // Keeps the overview pixel in step and asks the window to redraw the cell.
     void UpdateLevelTile(int16_t x, int16_t y, bool refresh = false);
@@ -69,6 +71,7 @@ public:
     QString activeFile;
 
 private:
+    void noteObjectProblem(int x, int y, int n, LoadReport& report) const;
     static size_t index(int x, int y) { return static_cast<size_t>(y) * Size + static_cast<size_t>(x); }
 
     std::vector<int16_t> tiles;

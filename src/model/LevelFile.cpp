@@ -11,7 +11,6 @@
 #include "model/FileAccess.h"
 #include "model/Level.h"
 #include "model/LevelObserver.h"
-#include "model/ObjectProcedures.h"
 
 const char* const LevelFile::invalidTilesetMessage = "Invalid tileset within lvl file!";
 
@@ -72,32 +71,6 @@ void readRecords(QFile& file, qint64 size, Level& level, LoadReport& report) {
     if (carried != 0) {
         ++report.skipped;
         report.cutOffBytes = carried;
-    }
-}
-
-// Looks at the special tiles as the file has them, before completing their squares hides what they cover.
-void findObjectProblems(const Level& level, LoadReport& report) {
-    const int16_t* cells = level.cells();
-    for (int y = 0; y < Level::Size; ++y) {
-        for (int x = 0; x < Level::Size; ++x) {
-            const int16_t tile = cells[y * Level::Size + x];
-            const int n = ObjectProcedures::ObjectExtent(tile);
-            if (n == 0) {
-                continue;
-            }
-            LoadReport::ObjectProblem problem{x, y, tile, x + n >= Level::Size || y + n >= Level::Size, 0};
-            for (int r = y; r <= std::min(y + n, Level::Size - 1); ++r) {
-                for (int c = x; c <= std::min(x + n, Level::Size - 1); ++c) {
-                    problem.covered += (cells[r * Level::Size + c] != 0 && (r != y || c != x)) ? 1 : 0;
-                }
-            }
-            if (problem.leavesGrid || problem.covered > 0) {
-                ++report.objectProblemCount;
-                if (report.objectProblems.size() < LoadReport::MaxObjectProblems) {
-                    report.objectProblems.push_back(problem);
-                }
-            }
-        }
     }
 }
 
@@ -182,8 +155,7 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
     }
     const QString pictureProblem = level.tileset.InitTileset(block.bytes);
     report.tilesetProblem = pictureProblem;
-    findObjectProblems(level, report);
-    level.completeAfterLoad();
+    level.completeAfterLoad(&report);
     // A file that was only partly read is never the level's name: saving would silently drop
     // what had to be skipped.
     const bool whole = report.skipped == 0 && report.message.isEmpty();
