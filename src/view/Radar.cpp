@@ -14,12 +14,6 @@ int nearest(double v) {
 
 }  // namespace
 
-QPoint Radar::draw(QImage& radar, const QImage& overview, const ViewTransform& view,
-                   const std::optional<QRectF>& selection) {
-    Base none;
-    return draw(radar, overview, 0, none, view, selection);
-}
-
 QPoint Radar::draw(QImage& radar, const QImage& overview, quint64 overviewVersion, Base& base,
                    const ViewTransform& view, const std::optional<QRectF>& selection) {
     const double T = view.T();

@@ -21,9 +21,8 @@ public:
     // Draws the radar of `view` into `radar`: the overview around the view's centre cell, the red
     // view frame, the dotted yellow frame of `selection` (view pixels) when given, and white lines
     // where the map ends. Returns the overview column and row shown at the radar's top-left corner.
-    static QPoint draw(QImage& radar, const QImage& overview, const ViewTransform& view,
-                       const std::optional<QRectF>& selection);
-    // The same, reusing and updating `base` for an overview whose version is `overviewVersion`.
+    // `base` is reused when it shows the same place of the overview at version `overviewVersion`,
+    // and is kept up to date otherwise.
     static QPoint draw(QImage& radar, const QImage& overview, quint64 overviewVersion, Base& base,
                        const ViewTransform& view, const std::optional<QRectF>& selection);
     // The scroll origin that brings the overview cell under radar pixel (X, Y), drawn with

@@ -16,7 +16,8 @@ protected:
     // The initial window's 673 x 505 view with its origin at (h, v).
     static ViewTransform view(int h, int v, float zoom = 1.0f) { return {zoom, h, v, 673, 505}; }
     QPoint draw(const ViewTransform& v, const std::optional<QRectF>& selection = std::nullopt) {
-        return Radar::draw(radar, level.pic1024.picture(), v, selection);
+        Radar::Base fresh;
+        return Radar::draw(radar, level.pic1024.picture(), level.pic1024.version(), fresh, v, selection);
     }
     void mark(QPoint cell) {
         level.putTile(static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y()), 172);
