@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "model/Level.h"
+#include "model/Tileset.h"
 
 namespace LevelBatch {
 
@@ -58,7 +58,7 @@ std::optional<QString> parse(const QStringList& args, Options& options) {
 bool run(const Options& options, const std::function<Outcome(const QString& file)>& handle) {
     // Every level starts from the default tileset, which is decoded once and then only shared; decoding it
     // here first keeps the worker threads from racing to do it.
-    { const Level warmUp; }
+    { const Tileset warmUp; }
     QThreadPool pool;
     pool.setMaxThreadCount(options.jobs);
     // Each file is a task of its own, so a file that takes long never holds up the others' reading.
