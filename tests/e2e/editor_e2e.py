@@ -2,7 +2,7 @@
 """Drives the real editor on an X server: opens a level named on the command line, scrolls with
 the mouse wheel, zooms with Ctrl + wheel, saves with Ctrl+S and checks the written file and its
 backup, then leaves through the File menu. A second run opens files that are not levels and
-checks that saving never replaces them. Run under xvfb-run; needs xdotool and ImageMagick."""
+checks that saving never replaces them. Run under tests/xvfb_run.py; needs xdotool and ImageMagick."""
 
 import argparse
 import json

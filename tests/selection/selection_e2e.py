@@ -2,7 +2,7 @@
 """Drives the real editor on an X server through the selection and the clipboard: marks a block
 with the mouse in one level, copies it, opens a second level, pastes, drags the floating block,
 applies it with a click outside, saves, and checks the records of the saved file. Run under
-xvfb-run; needs xdotool and ImageMagick."""
+tests/xvfb_run.py; needs xdotool and ImageMagick."""
 
 import argparse
 import os

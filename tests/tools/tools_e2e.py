@@ -3,7 +3,7 @@
 rectangle and fills it with the bucket, draws a line, undoes the line, saves with Ctrl+S and checks
 the records of the saved level; then drags the pencil with a 6 x 6 special tile across the filled
 block, saves, undoes the stroke and saves again: the records must be those before the stroke. Run
-under xvfb-run; needs xdotool."""
+under tests/xvfb_run.py; needs xdotool."""
 
 import argparse
 import os
