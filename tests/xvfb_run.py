@@ -4,7 +4,8 @@ The server picks its own display number (-displayfd): it takes the first number 
 listen on every transport, the abstract socket included. Looking for a free lock file, as xvfb-run
 does, is not enough where another machine's container shares the network namespace: a server
 there holds the abstract socket of the number while its lock file is invisible here, and clients
-would reach that server instead of ours. A cookie of our own makes sure a client that reaches the
+would reach that server instead of ours. The server does not reset when its last client leaves:
+an editor started again just then would find no display. A cookie of our own makes sure a client that reaches the
 wrong server is turned away rather than driving it."""
 
 import os
@@ -32,7 +33,7 @@ def main():
         read_end, write_end = os.pipe()
         server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp",
-             "-auth", authority],
+             "-noreset", "-auth", authority],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         try:
