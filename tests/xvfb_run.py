@@ -4,9 +4,9 @@ The server picks its own display number (-displayfd): it takes the first number 
 listen on every transport, the abstract socket included. Looking for a free lock file, as xvfb-run
 does, is not enough where another machine's container shares the network namespace: a server
 there holds the abstract socket of the number while its lock file is invisible here, and clients
-would reach that server instead of ours. The server does not reset when its last client leaves:
-an editor started again just then would find no display. A cookie of our own makes sure a client that reaches the
-wrong server is turned away rather than driving it."""
+would reach that server instead of ours. A cookie of our own makes sure a client that reaches the
+wrong server is turned away rather than driving it. The server does not reset when its last
+client leaves: an editor started again just then would find no display."""
 
 import os
 import secrets
