@@ -38,7 +38,6 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, QWidget* paren
         item->setToolTip(1, item->text(1));
     }
     lstCopies->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstCopies->header()->setStretchLastSection(false);
     lstCopies->setMinimumWidth(560);
 
     auto* buttons = new QDialogButtonBox;

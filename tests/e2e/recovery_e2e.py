@@ -69,6 +69,10 @@ def main():
 
     work = tempfile.mkdtemp(prefix="quarn-recovery-e2e-")
     process = None
+    # An X server resets when its last client goes, and refuses connections while it does: one
+    # client stays connected while the editor is killed, so the restarted editor finds it ready.
+    keepalive = subprocess.Popen(["xdotool", "search", "--sync", "--name", "^no window has this name$"],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         program = private_program(options.quarn, work)
         env = editor_environment(work)
@@ -112,7 +116,16 @@ def main():
         process = subprocess.Popen([program], env=env, cwd=work)
         find = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Recover Unsaved Levels$",
                            check=False).split()
-        dialog = wait_for(find, "the recovery dialog")[0]
+        deadline = time.monotonic() + TIMEOUT
+        while not find() and time.monotonic() < deadline and process.poll() is None:
+            time.sleep(0.2)
+        if not find():
+            windows = run("xdotool", "search", "--name", ".", check=False).split()
+            names = [run("xdotool", "getwindowname", w, check=False).strip() for w in windows]
+            fail("no recovery dialog (editor %s); recovery folder: %s; windows: %s"
+                 % ("running" if process.poll() is None else "exited with %s" % process.returncode,
+                    sorted(os.listdir(folder)), [n for n in names if n]))
+        dialog = find()[0]
         time.sleep(0.5)
         if options.shots:
             run("import", "-window", "root", os.path.join(options.shots, "recovery-dialog.png"))
@@ -143,9 +156,10 @@ def main():
             fail("a clean exit left %s in the recovery folder" % os.listdir(folder))
         print("recovery e2e: painted %d cells, killed the editor, restored and saved them" % len(painted))
     finally:
-        if process is not None:
-            process.kill()
-            process.wait()
+        for running in (process, keepalive):
+            if running is not None:
+                running.kill()
+                running.wait()
         shutil.rmtree(work, ignore_errors=True)
 
 
