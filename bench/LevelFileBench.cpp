@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "model/CellRecord.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
+#include "model/RecoverySnapshot.h"
 #include "view/RadarColor.h"
 
 namespace {
@@ -125,6 +127,28 @@ void BM_SaveMap_Baseline(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveMap_Baseline)->Unit(benchmark::kMillisecond);
+
+// The UI thread's share of a recovery copy of a full level; encoding and writing run on a worker.
+void BM_RecoverySnapshot(benchmark::State& state) {
+    const Level& level = fullLevel();
+    const QString caption = QStringLiteral("full.lvl");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RecoverySnapshot::take(level, caption).cells.data());
+    }
+}
+BENCHMARK(BM_RecoverySnapshot)->Unit(benchmark::kMicrosecond);
+
+// A plain copy of the 2 MiB grid into fresh memory.
+void BM_RecoverySnapshot_Baseline(benchmark::State& state) {
+    const Level& level = fullLevel();
+    for (auto _ : state) {
+        constexpr size_t cells = static_cast<size_t>(Level::Size) * Level::Size;
+        const auto copy = std::make_unique_for_overwrite<int16_t[]>(cells);
+        std::memcpy(copy.get(), level.cells(), cells * sizeof(int16_t));
+        benchmark::DoNotOptimize(copy.get());
+    }
+}
+BENCHMARK(BM_RecoverySnapshot_Baseline)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

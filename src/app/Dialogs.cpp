@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include "app/RecoveryDialog.h"
+
 namespace {
 
 // "lvl" from "*.lvl (*.lvl)", or an empty string.
@@ -68,4 +70,10 @@ QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& 
     const QString name = dialog.selectedFiles().constFirst();
     lastFolder = QFileInfo(name).absolutePath();
     return name;
+}
+
+Dialogs::RecoveryChoice Dialogs::offerRecovery(QWidget* parent, const QList<RecoveryCopy>& copies) {
+    RecoveryDialog dialog(copies, parent);
+    dialog.exec();
+    return dialog.choice();
 }

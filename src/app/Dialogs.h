@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
+struct RecoveryCopy;
 class QWidget;
 
 // Every message box and file dialog of the application goes through here, so tests can answer
@@ -9,6 +11,7 @@ class QWidget;
 class Dialogs {
 public:
     enum class Icon { None, Information, Warning, Critical };
+    enum class RecoveryChoice { Restore, Discard, Later };
 
     virtual ~Dialogs() = default;
     virtual void message(QWidget* parent, const QString& text, Icon icon = Icon::None);
@@ -19,6 +22,9 @@ public:
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter);
     // `start` is the file the dialog offers (its folder and name); empty for the last folder used.
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start);
+    // Lists the recovery copies left by editors that no longer run and asks what to do with them;
+    // Restore is the default, Escape means Later.
+    virtual RecoveryChoice offerRecovery(QWidget* parent, const QList<RecoveryCopy>& copies);
 
 private:
     // The open and save dialogs start where the last one ended, as one shared dialog would.

@@ -18,6 +18,7 @@
 #include "app/MainMenu.h"
 #include "app/MdiArrange.h"
 #include "app/RecentFiles.h"
+#include "app/RecoveryCopies.h"
 #include "app/RightPanel.h"
 #include "app/TilesetPicker.h"
 #include "app/ToolBars.h"
@@ -32,7 +33,8 @@ frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const 
     : QMainWindow(parent),
       mdi(new QMdiArea),
       dialogBoxes(std::move(dialogs)),
-      files(std::make_unique<FileCommands>(*this)) {
+      files(std::make_unique<FileCommands>(*this)),
+      recovery(new RecoveryCopies(*this)) {
     setWindowTitle(QStringLiteral("Quarn"));
     setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
     setAcceptDrops(true);
@@ -268,7 +270,10 @@ void frmGeneral::openLevels(const QStringList& names) {
 
 void frmGeneral::SaveMap(bool saveas) {
     files->SaveMap(saveas);
-    withActiveMap([](frmMain& map) { map.showModified(); });
+    withActiveMap([this](frmMain& map) {
+        map.showModified();
+        recovery->mapChanged(map);
+    });
 }
 
 void frmGeneral::ImportTileset() {

@@ -18,6 +18,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class RecentFiles;
+class RecoveryCopies;
 class RightPanel;
 class ToolBars;
 class TilesetPicker;
@@ -99,6 +100,8 @@ public:
     void setOwnTilesetItemsEnabled(bool enabled);
 
     Dialogs& dialogs() { return *dialogBoxes; }
+    // Recovery copies of the levels with unsaved changes; inactive until started.
+    RecoveryCopies& recoveryCopies() { return *recovery; }
 
     std::array<frmMain*, SlotCount> maps{};
     std::array<bool, SlotCount> mapinuse{};
@@ -135,4 +138,5 @@ private:
 
     std::unique_ptr<Dialogs> dialogBoxes;
     std::unique_ptr<FileCommands> files;
+    RecoveryCopies* recovery;
 };

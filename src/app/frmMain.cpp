@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include "app/RecoveryCopies.h"
 #include "app/frmGeneral.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
@@ -71,6 +72,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    general.recoveryCopies().forget(*this);
     general.DestroyMap(mapslot);
     event->accept();
 }
@@ -101,6 +103,7 @@ void frmMain::updatePreview(bool refresh) {
 
 void frmMain::undoRedoChanged(bool canUndo, bool canRedo) {
     showModified();
+    general.recoveryCopies().mapChanged(*this);
     if (general.activeMap() == this) {
         general.setUndoRedoEnabled(canUndo, canRedo);
     }
@@ -108,6 +111,7 @@ void frmMain::undoRedoChanged(bool canUndo, bool canRedo) {
 
 void frmMain::tilesetChanged(bool ownTileset) {
     showModified();
+    general.recoveryCopies().mapChanged(*this);
     if (general.activeMap() == this) {
         general.setOwnTilesetItemsEnabled(ownTileset);
         general.showTileset(level.tileset.pictileset());

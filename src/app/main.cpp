@@ -2,6 +2,7 @@
 #include <QScreen>
 
 #include "app/AppIcons.h"
+#include "app/RecoveryCopies.h"
 #include "app/frmGeneral.h"
 
 int main(int argc, char** argv) {
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
     window.resize(QSize(1360, 900).boundedTo(screen.size() * 0.92));
     window.move(screen.center() - window.rect().center());
     window.show();
+    // Restored levels come first, so a file named on the command line finds its restored window open.
+    window.recoveryCopies().start(RecoveryCopies::defaultFolder(), RecoveryCopies::Timing::fromUserSettings());
+    window.recoveryCopies().offerRestore();
     // Each argument is one file name, spaces and all; only level files are opened.
     window.openLevels(QApplication::arguments().mid(1));
     return QApplication::exec();

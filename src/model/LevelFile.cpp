@@ -189,8 +189,11 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
 }
 
 QByteArray LevelFile::encodeRecords(const Level& level) {
+    return encodeRecords(level.cells());
+}
+
+QByteArray LevelFile::encodeRecords(const int16_t* cells) {
     QByteArray out;
-    const int16_t* cells = level.cells();
     qsizetype used = 0;
     for (int i = 0; i < Level::Size * Level::Size; ++i) {
         used += (cells[i] != 0 && cells[i] != -1) ? 1 : 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 #include "model/LoadReport.h"
 
@@ -26,4 +27,6 @@ public:
     static void NewMap(Level& level);
     // The record bytes of every used cell, in row order (what follows the tileset block).
     static QByteArray encodeRecords(const Level& level);
+    // The same for a grid of Level::Size x Level::Size cells held apart from its level (a snapshot).
+    static QByteArray encodeRecords(const int16_t* cells);
 };

@@ -5,6 +5,7 @@
 
 #include "TestFiles.h"
 #include "app/frmMain.h"
+#include "model/RecoveryCopy.h"
 
 namespace {
 // The front of the queue, or `none` when it is empty.
@@ -22,6 +23,11 @@ T take(std::deque<T>& queue, T none) {
 bool TestDialogs::ask(QWidget*, const QString& text) {
     questions << text;
     return take(answers, false);
+}
+
+Dialogs::RecoveryChoice TestDialogs::offerRecovery(QWidget*, const QList<RecoveryCopy>& copies) {
+    recoveryOffers << static_cast<int>(copies.size());
+    return take(recoveryAnswers, RecoveryChoice::Later);
 }
 
 QString TestDialogs::openFile(QWidget*, const QString& title, const QString& filter) {

@@ -21,6 +21,7 @@ public:
         starts << start;
         return openFile(parent, title, filter);
     }
+    RecoveryChoice offerRecovery(QWidget*, const QList<RecoveryCopy>& copies) override;
 
     QStringList messages;
     QStringList questions;
@@ -29,6 +30,10 @@ public:
     QStringList starts;          // the files the save dialogs offered
     std::deque<bool> answers;    // Yes/No for the next questions; No when empty
     std::deque<QString> chosen;  // names for the next file dialogs; cancelled when empty
+
+    // The recovery dialog: its answers (Later when empty) and how many copies each one listed.
+    std::deque<RecoveryChoice> recoveryAnswers;
+    QList<int> recoveryOffers;
 };
 
 // A main window with test dialogs, a private recent list and a folder for level files.

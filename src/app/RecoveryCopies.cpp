@@ -1,0 +1,204 @@
+#include "app/RecoveryCopies.h"
+
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/General.h"
+#include "app/UserSettings.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/RecoverySnapshot.h"
+#include "model/RecoveryStore.h"
+#include "model/RecoveryWriter.h"
+
+namespace {
+
+int milliseconds(const QVariant& seconds, int fallback) {
+    bool ok = false;
+    const double value = seconds.toDouble(&ok);
+    // Below a tenth of a second copies would be taken while the user is still drawing.
+    return ok && value >= 0.1 ? static_cast<int>(std::min(value, 24.0 * 3600) * 1000) : fallback;
+}
+
+}  // namespace
+
+RecoveryCopies::Timing RecoveryCopies::Timing::fromUserSettings() {
+    Timing timing;
+    const auto settings = userSettings();
+    settings->beginGroup(QStringLiteral("Recovery"));
+    timing.enabled = settings->value(QStringLiteral("enabled"), true).toBool();
+    timing.delayMs = milliseconds(settings->value(QStringLiteral("delaySeconds")), timing.delayMs);
+    timing.maxIntervalMs = std::max(
+        timing.delayMs, milliseconds(settings->value(QStringLiteral("maxIntervalSeconds")), timing.maxIntervalMs));
+    return timing;
+}
+
+QString RecoveryCopies::defaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+}
+
+RecoveryCopies::RecoveryCopies(frmGeneral& general) : QObject(&general), general(general) {}
+
+RecoveryCopies::~RecoveryCopies() {
+    // Every removal asked for reaches the disk before the lock goes, so a clean exit leaves nothing.
+    writer.reset();
+}
+
+bool RecoveryCopies::start(const QString& folder, const Timing& wanted) {
+    timing = wanted;
+    auto opened = std::make_unique<RecoveryStore>(folder);
+    if (!opened->open().isEmpty()) {
+        return false;
+    }
+    store = std::move(opened);
+    writer = std::make_unique<RecoveryWriter>(*store);
+    return true;
+}
+
+void RecoveryCopies::offerRestore() {
+    if (!store) {
+        return;
+    }
+    const QList<RecoveryCopy> copies = store->orphans();
+    if (copies.isEmpty()) {
+        return;
+    }
+    switch (general.dialogs().offerRecovery(&general, copies)) {
+        case Dialogs::RecoveryChoice::Restore:
+            restore(copies);
+            break;
+        case Dialogs::RecoveryChoice::Discard:
+            for (const RecoveryCopy& copy : copies) {
+                store->remove(copy.id);
+            }
+            break;
+        case Dialogs::RecoveryChoice::Later:
+            break;
+    }
+}
+
+void RecoveryCopies::restore(const QList<RecoveryCopy>& copies) {
+    QStringList problems;
+    for (const RecoveryCopy& copy : copies) {
+        const int16_t slot = general.getFreeMapSlot();
+        if (slot < 0) {
+            // The copies not restored stay for the next start.
+            problems << frmGeneral::MaximumMessage;
+            break;
+        }
+        const int16_t previous = general.activemap;
+        frmMain* map = general.placeMap(slot);
+        const LoadReport report = store->read(copy, map->level);
+        if (!report.ok()) {
+            general.releaseSlot(slot);
+            delete map;
+            general.activemap = previous;
+            problems << report.message;
+            continue;
+        }
+        general.setCaption(map,
+                           copy.original.isEmpty() ? general.freeCaption(slot) : General::GetFileName(copy.original));
+        general.showMap(map);
+        // The copy now belongs to this editor and stays until the level is saved or closed.
+        store->adopt(copy);
+        Entry& e = entry(*map);
+        e.id = copy.id;
+        e.written = true;
+    }
+    if (!problems.isEmpty()) {
+        general.dialogs().message(&general, problems.join(QLatin1Char('\n')), Dialogs::Icon::Warning);
+    }
+}
+
+RecoveryCopies::Entry& RecoveryCopies::entry(frmMain& map) {
+    const auto found = entries.find(&map);
+    if (found != entries.end()) {
+        return found->second;
+    }
+    Entry& e = entries[&map];
+    e.map = &map;
+    e.id = RecoveryStore::newId();
+    e.timer = new QTimer(this);
+    e.timer->setSingleShot(true);
+    connect(e.timer, &QTimer::timeout, this, [this, &map] { writeCopy(map); });
+    // A window destroyed without closing (the program's end) keeps its copy, as a crash would.
+    connect(&map, &QObject::destroyed, this, [this, key = &map] {
+        const auto gone = entries.find(key);
+        if (gone != entries.end()) {
+            delete gone->second.timer;
+            entries.erase(gone);
+        }
+    });
+    return e;
+}
+
+void RecoveryCopies::mapChanged(frmMain& map) {
+    if (!store) {
+        return;
+    }
+    if (!map.level.mapchanged) {
+        const auto found = entries.find(&map);
+        if (found != entries.end()) {
+            dropCopy(found->second);
+        }
+        return;
+    }
+    if (!timing.enabled) {
+        return;
+    }
+    Entry& e = entry(map);
+    if (!e.pendingSince.isValid()) {
+        e.pendingSince.start();
+    }
+    // Each edit pushes the copy back, but never past the longest interval since the first edit it misses.
+    const qint64 latest = timing.maxIntervalMs - e.pendingSince.elapsed();
+    e.timer->start(static_cast<int>(std::clamp<qint64>(latest, 0, timing.delayMs)));
+}
+
+void RecoveryCopies::writeCopy(frmMain& map) {
+    Entry& e = entry(map);
+    e.pendingSince.invalidate();
+    if (!map.level.mapchanged) {
+        return;
+    }
+    writer->write(e.id, RecoverySnapshot::take(map.level, map.windowTitle()));
+    e.written = true;
+}
+
+void RecoveryCopies::dropCopy(Entry& e) {
+    e.timer->stop();
+    e.pendingSince.invalidate();
+    if (e.written) {
+        writer->remove(e.id);
+        e.written = false;
+    }
+}
+
+void RecoveryCopies::forget(frmMain& map) {
+    const auto found = entries.find(&map);
+    if (found == entries.end()) {
+        return;
+    }
+    dropCopy(found->second);
+    delete found->second.timer;
+    entries.erase(found);
+}
+
+void RecoveryCopies::flush() {
+    if (!writer) {
+        return;
+    }
+    for (auto& [key, e] : entries) {
+        if (e.timer->isActive()) {
+            e.timer->stop();
+            writeCopy(*e.map);
+        }
+    }
+    writer->waitForDone();
+}
+
+QString RecoveryCopies::copyFile(const frmMain& map) const {
+    const auto found = entries.find(&map);
+    return found != entries.end() && found->second.written ? store->levelPath(found->second.id) : QString();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <unordered_map>
+
+#include "model/RecoveryCopy.h"
+
+class QTimer;
+class RecoveryStore;
+class RecoveryWriter;
+class frmGeneral;
+class frmMain;
+
+// Keeps a recovery copy of every level with unsaved changes, a few seconds behind the last edit,
+// and offers the copies a crashed editor left behind when the program starts. Inactive until
+// started, so a main window made by a test never touches the user's recovery folder.
+class RecoveryCopies : public QObject {
+    Q_OBJECT
+public:
+    // When copies are taken, from the [Recovery] group of the user's settings file.
+    struct Timing {
+        bool enabled = true;
+        int delayMs = 5000;         // after the last edit
+        int maxIntervalMs = 60000;  // at the latest while edits go on
+        static Timing fromUserSettings();
+    };
+
+    // The per-user recovery folder.
+    static QString defaultFolder();
+
+    explicit RecoveryCopies(frmGeneral& general);
+    ~RecoveryCopies() override;
+
+    // Takes `folder` into use. False when it cannot be used; the editor then works without copies.
+    bool start(const QString& folder, const Timing& timing);
+    // Asks what to do with the copies of editors that no longer run, if there are any.
+    void offerRestore();
+    // A level was edited or saved: its copy is scheduled, or removed when nothing is unsaved.
+    void mapChanged(frmMain& map);
+    // A level closes for good (saved, or its changes discarded): its copy goes.
+    void forget(frmMain& map);
+    // Writes the copies that are due now instead of later and waits until every copy is on disk.
+    void flush();
+    // The file of a level's current copy; empty when it has none.
+    QString copyFile(const frmMain& map) const;
+
+private:
+    struct Entry {
+        frmMain* map = nullptr;
+        QString id;
+        QTimer* timer = nullptr;
+        QElapsedTimer pendingSince;  // the first edit the copy does not hold yet
+        bool written = false;
+    };
+
+    Entry& entry(frmMain& map);
+    void writeCopy(frmMain& map);
+    void dropCopy(Entry& e);
+    void restore(const QList<RecoveryCopy>& copies);
+
+    frmGeneral& general;
+    Timing timing;
+    // Declared before the writer, which uses it until its last job is done.
+    std::unique_ptr<RecoveryStore> store;
+    std::unique_ptr<RecoveryWriter> writer;
+    std::unordered_map<const frmMain*, Entry> entries;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+#include "app/Dialogs.h"
+
+class QTreeWidget;
+
+// Lists the recovery copies found at start (caption, original file, time of the copy) and lets the
+// user restore them, discard them, or keep them for the next start.
+class RecoveryDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit RecoveryDialog(const QList<RecoveryCopy>& copies, QWidget* parent = nullptr);
+
+    // What the user chose; Later when the dialog was closed without a choice.
+    Dialogs::RecoveryChoice choice() const { return chosen; }
+
+    QTreeWidget* lstCopies;
+
+private:
+    Dialogs::RecoveryChoice chosen = Dialogs::RecoveryChoice::Later;
+};

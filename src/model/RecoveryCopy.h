@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// One recovery copy as its description tells it: what the list offered at start shows, and what
+// restoring needs to bind the level to its file again.
+struct RecoveryCopy {
+    QString id;        // names the copy's two files in the recovery folder
+    QString original;  // the level's own file; empty for a level that was never saved
+    QString caption;   // the window caption when the copy was taken
+    QDateTime time;    // when the copy was taken
+    qint64 pid = 0;    // the editor process that wrote it
+    QString owner;     // the lock of the editor that wrote it
+    QString problem;   // why the description cannot be read, in the user's words; empty when it can
+};

@@ -1,0 +1,135 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "TestFiles.h"
+#include "app/RecoveryCopies.h"
+#include "app/frmMain.h"
+#include "model/Level.h"
+#include "model/RecoverySnapshot.h"
+#include "model/RecoveryStore.h"
+
+namespace {
+
+using Choice = Dialogs::RecoveryChoice;
+
+class RecoveryCopiesTest : public AppFixture {
+protected:
+    QString folder() const { return path(QStringLiteral("recovery")); }
+    QStringList copies() const { return QDir(folder()).entryList({QStringLiteral("copy-*")}, QDir::Files); }
+
+    bool start(int delayMs = 20, int maxIntervalMs = 1000) {
+        return general->recoveryCopies().start(folder(), {true, delayMs, maxIntervalMs});
+    }
+
+    // What an editor that was killed leaves: copies of a saved level with an unsaved cell, and of
+    // an untitled one.
+    void crashedEditor() {
+        RecoveryStore store(folder());
+        ASSERT_EQ(store.open(), QString());
+        Level named;
+        named.putTile(7, 8, 42);
+        named.activeFile = original;
+        ASSERT_EQ(store.write(RecoveryStore::newId(), RecoverySnapshot::take(named, QStringLiteral("named.lvl"))),
+                  QString());
+        Level untitled;
+        untitled.putTile(1, 2, 3);
+        ASSERT_EQ(store.write(RecoveryStore::newId(), RecoverySnapshot::take(untitled, QStringLiteral("Untitled1"))),
+                  QString());
+    }
+
+    frmMain* mapTitled(const QString& caption) const {
+        for (frmMain* map : general->maps) {
+            if (map != nullptr && map->windowTitle() == caption) {
+                return map;
+            }
+        }
+        return nullptr;
+    }
+
+    const QString original = path(QStringLiteral("named.lvl"));
+    const QByteArray originalBytes = TestFiles::record(7, 8, 5);
+};
+
+}  // namespace
+
+TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDiscardDeletesLaterKeeps) {
+    for (Choice choice : {Choice::Later, Choice::Restore, Choice::Discard}) {
+        general.reset();
+        TestFiles::write(original, originalBytes);
+        QDir(folder()).removeRecursively();
+        crashedEditor();
+        restart();
+        ASSERT_TRUE(start());
+        dialogs->recoveryAnswers.push_back(choice);
+        general->recoveryCopies().offerRestore();
+        ASSERT_EQ(dialogs->recoveryOffers, QList<int>{2});
+        EXPECT_EQ(TestFiles::read(original), originalBytes) << "restoring never touches the level's own file";
+        if (choice != Choice::Restore) {
+            EXPECT_EQ(openCount(), 0);
+            EXPECT_EQ(copies().size(), choice == Choice::Later ? 4 : 0);
+            continue;
+        }
+        ASSERT_EQ(openCount(), 2);
+        frmMain* named = mapTitled(QStringLiteral("named.lvl"));
+        frmMain* untitled = mapTitled(QStringLiteral("Untitled"));
+        ASSERT_TRUE(named && untitled);
+        EXPECT_EQ(named->level.activeFile, original);
+        EXPECT_TRUE(named->level.mapchanged && untitled->level.mapchanged);
+        EXPECT_EQ(named->level.getTile(7, 8), 42);
+        EXPECT_EQ(untitled->level.getTile(1, 2), 3);
+        EXPECT_TRUE(untitled->level.activeFile.isEmpty());
+
+        restart();
+        ASSERT_TRUE(start());
+        general->recoveryCopies().offerRestore();
+        EXPECT_EQ(dialogs->recoveryOffers, QList<int>{2}) << "restored copies must be offered again after a crash";
+
+        dialogs->recoveryAnswers.push_back(Choice::Restore);
+        general->recoveryCopies().offerRestore();
+        general->activemap = mapTitled(QStringLiteral("named.lvl"))->mapslot;
+        general->SaveMap(false);
+        EXPECT_EQ(TestFiles::read(original), TestFiles::record(7, 8, 42));
+        general->recoveryCopies().flush();
+        EXPECT_EQ(copies().size(), 2) << "saving a level must remove its copy, and only its copy";
+        dialogs->answers.push_back(true);
+        EXPECT_TRUE(closeMap(mapTitled(QStringLiteral("Untitled"))->mapslot));
+        general->recoveryCopies().flush();
+        EXPECT_TRUE(copies().isEmpty()) << "closing a level without saving must remove its copy";
+    }
+}
+
+TEST_F(RecoveryCopiesTest, EditsAreCopiedAfterAQuietSpellOrTheLongestIntervalAndSavingRemovesTheCopy) {
+    ASSERT_TRUE(start(300, 400));
+    frmMain* map = general->NewMap();
+    map->level.mapchanged = true;
+    const auto copied = [&] {
+        general->recoveryCopies().flush();
+        return !general->recoveryCopies().copyFile(*map).isEmpty();
+    };
+    // Edits every 50 ms never leave the 300 ms quiet spell, but the copy may lag at most 400 ms.
+    QElapsedTimer editing;
+    editing.start();
+    bool copiedWhileEditing = false;
+    for (int16_t x = 0; x < 20 && !copiedWhileEditing; ++x) {
+        paintUndoable(map, x, 0, 9);
+        QTest::qWait(50);
+        copiedWhileEditing = !general->recoveryCopies().copyFile(*map).isEmpty();
+    }
+    EXPECT_TRUE(copiedWhileEditing) << "no copy within " << editing.elapsed() << " ms of steady edits";
+    ASSERT_TRUE(copied());
+    Level back;
+    RecoveryCopy copy;
+    copy.id = QFileInfo(general->recoveryCopies().copyFile(*map)).completeBaseName().mid(5);
+    RecoveryStore reader(folder());
+    ASSERT_TRUE(reader.read(copy, back).ok());
+    EXPECT_EQ(back.getTile(0, 0), 9);
+
+    dialogs->chosen.push_back(path(QStringLiteral("saved.lvl")));
+    general->SaveMap(false);
+    general->recoveryCopies().flush();
+    EXPECT_TRUE(copies().isEmpty());
+    EXPECT_TRUE(general->recoveryCopies().copyFile(*map).isEmpty());
+}

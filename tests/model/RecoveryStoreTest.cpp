@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "TestFiles.h"
+#include "history/Changes.h"
+#include "model/Level.h"
+#include "model/LevelFile.h"
+#include "model/RecoverySnapshot.h"
+#include "model/RecoveryStore.h"
+#include "model/RecoveryWriter.h"
+
+using TestFiles::read;
+using TestFiles::write;
+
+namespace {
+
+class RecoveryStores : public ::testing::Test {
+protected:
+    QString folder() const { return dir.filePath(QStringLiteral("recovery")); }
+    QStringList files() const { return QDir(folder()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+
+    std::unique_ptr<RecoveryStore> openStore() const {
+        auto store = std::make_unique<RecoveryStore>(folder());
+        EXPECT_EQ(store->open(), QString());
+        return store;
+    }
+
+    // A level with a special tile and a few cells, named `original`.
+    static void fill(Level& level, const QString& original) {
+        Changes scratch;
+        level.setTile(0, 0, 1, scratch, false);
+        level.setTile(1023, 1023, 255, scratch, false);
+        level.setTile(10, 20, 219, scratch, false);
+        level.CompleteSpecialTiles(10, 20);
+        level.activeFile = original;
+    }
+
+    // Writes one copy of a level as an editor that then ends without removing it, as a crash would.
+    QString leaveCopy(const QString& original, const QString& caption) const {
+        Level level;
+        fill(level, original);
+        auto store = openStore();
+        const QString id = RecoveryStore::newId();
+        EXPECT_EQ(store->write(id, RecoverySnapshot::take(level, caption)), QString());
+        return id;
+    }
+
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(RecoveryStores, ACopyIsTheSavedLevelAndReadsBackChangedAndBoundToItsFile) {
+    struct Case {
+        bool ownTileset;
+        QString original;
+    };
+    for (const Case& c : {Case{true, dir.filePath(QStringLiteral("mine.lvl"))}, Case{false, QString()}}) {
+        Level level;
+        fill(level, c.original);
+        if (c.ownTileset) {
+            level.tilesetBlock.bytes = TestFiles::bmp8();
+            level.usingDefaultTileset = false;
+        }
+        auto store = openStore();
+        const QString id = RecoveryStore::newId();
+        {
+            RecoveryWriter writer(*store);
+            writer.write(id, RecoverySnapshot::take(level, QStringLiteral("mine.lvl")));
+        }
+        const QString saved = dir.filePath(QStringLiteral("saved.lvl"));
+        ASSERT_EQ(LevelFile::SaveMap(level, saved), QString());
+        EXPECT_EQ(read(store->levelPath(id)), read(saved)) << "the copy is the level as Save writes it";
+        EXPECT_FALSE(!c.original.isEmpty() && QFile::exists(c.original)) << "the level's own file is never written";
+
+        RecoveryCopy copy;
+        copy.id = id;
+        copy.original = c.original;
+        Level back;
+        ASSERT_TRUE(store->read(copy, back).ok());
+        EXPECT_EQ(back.activeFile, c.original);
+        EXPECT_TRUE(back.mapchanged);
+        EXPECT_EQ(back.usingDefaultTileset, !c.ownTileset);
+        EXPECT_EQ(back.tilesetBlock.bytes, level.tilesetBlock.bytes);
+        EXPECT_TRUE(std::equal(back.cells(), back.cells() + Level::Size * Level::Size, level.cells()));
+        store->remove(id);
+    }
+}
+
+TEST_F(RecoveryStores, OnlyCopiesOfEditorsThatNoLongerRunAreOfferedAndAdoptedOnesStayWithTheirTaker) {
+    auto running = openStore();
+    Level level;
+    fill(level, QStringLiteral("/levels/a.lvl"));
+    const QString id = RecoveryStore::newId();
+    ASSERT_EQ(running->write(id, RecoverySnapshot::take(level, QStringLiteral("a.lvl"))), QString());
+
+    auto other = openStore();
+    EXPECT_TRUE(other->orphans().isEmpty()) << "the copy of a running editor (same process id, too) is offered";
+
+    // The same copy under the name of a dead editor whose process id this one got after it.
+    const QString description = folder() + QStringLiteral("/copy-") + id + QStringLiteral(".json");
+    QJsonObject o = QJsonDocument::fromJson(read(description)).object();
+    ASSERT_TRUE(QFile::copy(
+        folder() + QStringLiteral("/editor-") + o[QStringLiteral("owner")].toString() + QStringLiteral(".lock"),
+        folder() + QStringLiteral("/editor-ghost.lock")));
+    o[QStringLiteral("owner")] = QStringLiteral("ghost");
+    write(description, QJsonDocument(o).toJson());
+    const QList<RecoveryCopy> left = other->orphans();
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(left[0].original, QStringLiteral("/levels/a.lvl"));
+    EXPECT_EQ(left[0].caption, QStringLiteral("a.lvl"));
+    EXPECT_EQ(left[0].pid, QCoreApplication::applicationPid());
+    EXPECT_LE(qAbs(left[0].time.secsTo(QDateTime::currentDateTimeUtc())), 60);
+    EXPECT_TRUE(left[0].problem.isEmpty());
+    EXPECT_FALSE(files().contains(QStringLiteral("editor-ghost.lock"))) << "the dead editor's lock stays behind";
+
+    ASSERT_EQ(other->adopt(left[0]), QString());
+    running.reset();
+    EXPECT_TRUE(openStore()->orphans().isEmpty()) << "a copy taken by a running editor is offered again";
+    other.reset();
+    EXPECT_EQ(openStore()->orphans().size(), 1) << "the copy is lost once its taker ends without removing it";
+}
+
+TEST_F(RecoveryStores, DamagedCopiesAreReportedAndKeptAndHalfWrittenOnesClearedAway) {
+    struct Case {
+        const char* what;
+        QString suffix;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"unreadable description", QStringLiteral(".json"), "{\"owner\": "},
+        {"tileset header cut short", QStringLiteral(".lvl"), "BM\x10"},
+        {"record cut off", QStringLiteral(".lvl"), TestFiles::record(1, 1, 1) + "xy"},
+    };
+    for (const Case& c : cases) {
+        const QString id = leaveCopy(QStringLiteral("/levels/b.lvl"), QStringLiteral("b.lvl"));
+        const QString path = folder() + QStringLiteral("/copy-") + id + c.suffix;
+        write(path, c.bytes);
+        auto store = openStore();
+        const QList<RecoveryCopy> left = store->orphans();
+        ASSERT_EQ(left.size(), 1) << c.what;
+        Level level;
+        const LoadReport report = store->read(left[0], level);
+        EXPECT_FALSE(report.ok()) << c.what;
+        EXPECT_TRUE(report.message.contains(QStringLiteral("cannot be restored"))) << report.message.toStdString();
+        EXPECT_EQ(read(path), c.bytes) << c.what << ": the damaged copy is not kept";
+        store->remove(id);
+    }
+
+    const QString id = leaveCopy(QString(), QStringLiteral("Untitled"));
+    QFile::remove(folder() + QStringLiteral("/copy-") + id + QStringLiteral(".lvl"));
+    EXPECT_TRUE(openStore()->orphans().isEmpty()) << "a description without its level has nothing to restore";
+    EXPECT_TRUE(files().isEmpty()) << files().join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(RecoveryStores, ARemovalAfterAWriteWinsAndAnEditorLeavesNothingBehind) {
+    Level level;
+    fill(level, QString());
+    {
+        auto store = openStore();
+        RecoveryWriter writer(*store);
+        for (int i = 0; i < 3; ++i) {
+            const QString id = RecoveryStore::newId();
+            writer.write(id, RecoverySnapshot::take(level, QStringLiteral("Untitled")));
+            writer.remove(id);
+        }
+    }
+    EXPECT_TRUE(files().isEmpty()) << files().join(QLatin1Char(' ')).toStdString();
+}
