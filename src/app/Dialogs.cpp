@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include "app/LayoutMemory.h"
+
 namespace {
 
 // "lvl" from "*.lvl (*.lvl)", or an empty string.
@@ -46,15 +48,15 @@ bool Dialogs::ask(QWidget* parent, const QString& text) {
 }
 
 QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {
-    const QString name = QFileDialog::getOpenFileName(parent, title, lastFolder, filter);
+    const QString name = QFileDialog::getOpenFileName(parent, title, LayoutMemory::lastFolder(), filter);
     if (!name.isEmpty()) {
-        lastFolder = QFileInfo(name).absolutePath();
+        LayoutMemory::setLastFolder(QFileInfo(name).absolutePath());
     }
     return name;
 }
 
 QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) {
-    QFileDialog dialog(parent, title, lastFolder, filter);
+    QFileDialog dialog(parent, title, LayoutMemory::lastFolder(), filter);
     if (!start.isEmpty()) {
         dialog.setDirectory(QFileInfo(start).absolutePath());
         dialog.selectFile(QFileInfo(start).fileName());
@@ -66,6 +68,6 @@ QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& 
         return {};
     }
     const QString name = dialog.selectedFiles().constFirst();
-    lastFolder = QFileInfo(name).absolutePath();
+    LayoutMemory::setLastFolder(QFileInfo(name).absolutePath());
     return name;
 }
