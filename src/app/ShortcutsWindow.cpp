@@ -65,6 +65,10 @@ QList<ShortcutsWindow::Row> ShortcutsWindow::rows(const QMenuBar& menus) {
                     rows.append({tool, text(other.keyName), text(other.description)});
                 }
             }
+            if (turnsIntoDropper(static_cast<int>(key.tool))) {
+                rows.append({tool, QStringLiteral("Hold Ctrl"),
+                             QStringLiteral("Pick tiles as the dropper does, until Ctrl is let go")});
+            }
         }
     }
     for (const KeyShortcut& key : Keys) {
@@ -112,5 +116,5 @@ ShortcutsWindow::ShortcutsWindow(const QMenuBar& menus, QWidget* parent) : QDial
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list);
     layout->addWidget(buttons);
-    resize(620, 640);
+    resize(680, 700);
 }

@@ -53,8 +53,11 @@ ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
     mnuView->addSeparator();
     // The toolbar shows pictures only, so the toolbar action's text is free for the menu.
     general.toolbars->tbTileNr->setText(tr("Tile Numbers"));
-    mnuView->addAction(general.toolbars->tbGrid);
-    mnuView->addAction(general.toolbars->tbTileNr);
+    for (QAction* shared : {general.toolbars->tbGrid, general.toolbars->tbTileNr}) {
+        // A check mark reads better in a menu than a pressed picture.
+        shared->setIconVisibleInMenu(false);
+        mnuView->addAction(shared);
+    }
     mnuShowRightPanel = mnuView->addAction(tr("Show Right Panel"));
     mnuShowRightPanel->setObjectName(QStringLiteral("mnuShowRightPanel"));
     mnuShowRightPanel->setCheckable(true);

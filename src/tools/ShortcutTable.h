@@ -92,7 +92,7 @@ struct MouseGesture {
     const char* description;
 };
 
-inline constexpr std::array<MouseGesture, 20> Gestures{{
+inline constexpr std::array<MouseGesture, 19> Gestures{{
     {ToolId::Magnifier, "Left click", "Zoom in one step around the cell"},
     {ToolId::Magnifier, "Right click", "Zoom out one step around the cell"},
     {ToolId::Selection, "Drag", "Mark a rectangle of cells"},
@@ -110,7 +110,6 @@ inline constexpr std::array<MouseGesture, 20> Gestures{{
     {ToolId::Ellipse, "Left / right drag", "Draw an ellipse with the left / right tile"},
     {AnyTool, "Wheel", "Scroll up and down (with Shift: left and right)"},
     {AnyTool, "Ctrl + wheel", "Zoom in or out around the pointer"},
-    {AnyTool, "Hold Ctrl", "Pencil, bucket, line, polyline, rectangle and ellipse pick tiles until Ctrl is let go"},
     {AnyTool, "Tileset: left / right click", "Choose the left / right tile"},
     {AnyTool, "Radar: click", "Centre the view there"},
 }};

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolTip>
+#include <algorithm>
 #include <vector>
 
 #include "MapFixture.h"
@@ -158,6 +159,7 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(general->activeMap(), nullptr);
+    EXPECT_EQ(bar().lblZoom->text(), "");
 }
 
 TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
@@ -190,6 +192,14 @@ TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
         }
     }
     EXPECT_GE(menuKeys, 15);
+    for (int tool = 1; tool <= 11; ++tool) {
+        const QString name =
+            QLatin1String(ShortcutTable::findKey(ShortcutTable::toolKey(static_cast<ToolId>(tool)))->description);
+        const bool ctrlRow = std::any_of(rows.begin(), rows.end(), [&](const ShortcutsWindow::Row& row) {
+            return row.group == name && row.keys == "Hold Ctrl";
+        });
+        EXPECT_EQ(ctrlRow, ShortcutTable::turnsIntoDropper(tool)) << tool;
+    }
     EXPECT_TRUE(listed("Del", "Edit > Delete"));
 }
 
