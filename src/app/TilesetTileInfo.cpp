@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QToolTip>
 
 #include "app/RightPanel.h"
@@ -18,12 +17,12 @@ TilesetTileInfo::TilesetTileInfo(frmGeneral& general, RightPanel& panel, Tileset
     lblTiles = new QLabel(&panel);
     lblTiles->setObjectName(QStringLiteral("lblTiles"));
     lblTiles->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Beside the "Tileset" heading, within the expanded panel.
+    // Beside the "Tileset" heading, within the expanded panel; the collapsed panel is too narrow to
+    // show any of it.
     lblTiles->setGeometry(110, 3, RightPanel::ExpandedWidth - 114, 22);
     panel.pictileset->installEventFilter(this);
     connect(&picker, &TilesetPicker::chosen, this, [this] { refresh(); });
     connect(general.mdi, &QMdiArea::subWindowActivated, this, [this] { refresh(); });
-    connect(panel.togglerightpanel, &QPushButton::clicked, this, [this] { refresh(); });
     refresh();
 }
 
@@ -45,7 +44,6 @@ QString TilesetTileInfo::tipText(int tile) {
 void TilesetTileInfo::refresh() {
     const QString text = chosenText();
     lblTiles->setText(text);
-    lblTiles->setVisible(panel.expanded());
     // Collapsed, the panel shows only the small preview; its tooltip names the two tiles.
     panel.picsmalltilepreview->setToolTip(text);
 }
