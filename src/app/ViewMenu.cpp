@@ -19,8 +19,8 @@
 namespace {
 
 constexpr std::array<const char*, ViewMenu::ZoomSteps.size()> StepCaptions{
-    {"1/16 (1 pixel per cell)", "1/4 (4 pixels per cell)", "1/2 (8 pixels per cell)", "1 (16 pixels per cell)",
-     "2 (32 pixels per cell)"}};
+    {"Zoom 1/16 (1 pixel per cell)", "Zoom 1/4 (4 pixels per cell)", "Zoom 1/2 (8 pixels per cell)",
+     "Zoom 1 (16 pixels per cell)", "Zoom 2 (32 pixels per cell)"}};
 
 }  // namespace
 
@@ -38,10 +38,10 @@ ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
     mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(mnuZoomOut, &QAction::triggered, this, [this] { zoomStep(false); });
 
-    QMenu* steps = mnuView->addMenu(tr("Zoom Step"));
+    mnuView->addSeparator();
     auto* group = new QActionGroup(this);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
-        QAction* step = steps->addAction(QLatin1String(StepCaptions[i]));
+        QAction* step = mnuView->addAction(QLatin1String(StepCaptions[i]));
         step->setObjectName(QStringLiteral("mnuZoomStep%1").arg(i));
         step->setCheckable(true);
         group->addAction(step);

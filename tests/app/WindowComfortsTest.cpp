@@ -87,11 +87,15 @@ TEST_F(WindowComforts, StatusBarFollowsPointerZoomSelectionAndTool) {
     QApplication::processEvents();
     EXPECT_EQ(bar().lblSelection->text(), "");
 
-    for (const auto& [zoom, text] : {std::pair{0.0625f, "Zoom 1/16"}, {0.25f, "Zoom 1/4"}, {2.0f, "Zoom 2"}}) {
-        viewMenu().zoomTo(zoom);
+    // The zoom step items of the View menu, as the user picks them.
+    for (const auto& [step, text] : {std::pair{0, "Zoom 1/16"}, {1, "Zoom 1/4"}, {4, "Zoom 2"}}) {
+        viewMenu().mnuZoomSteps[static_cast<size_t>(step)]->trigger();
         QApplication::processEvents();
-        EXPECT_EQ(map->magnifier.Zoom(), zoom);
+        EXPECT_EQ(map->magnifier.Zoom(), ViewMenu::ZoomSteps[static_cast<size_t>(step)]);
         EXPECT_EQ(bar().lblZoom->text(), text);
+        for (int other = 0; other < 5; ++other) {
+            EXPECT_EQ(viewMenu().mnuZoomSteps[static_cast<size_t>(other)]->isChecked(), other == step) << other;
+        }
     }
     // The cell under a resting pointer follows the zoom.
     hover({40, 40});
