@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include "app/LayoutMemory.h"
 #include "app/RecoveryDialog.h"
 
 namespace {
@@ -48,15 +49,15 @@ bool Dialogs::ask(QWidget* parent, const QString& text) {
 }
 
 QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {
-    const QString name = QFileDialog::getOpenFileName(parent, title, lastFolder, filter);
+    const QString name = QFileDialog::getOpenFileName(parent, title, LayoutMemory::lastFolder(), filter);
     if (!name.isEmpty()) {
-        lastFolder = QFileInfo(name).absolutePath();
+        LayoutMemory::setLastFolder(QFileInfo(name).absolutePath());
     }
     return name;
 }
 
 QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) {
-    QFileDialog dialog(parent, title, lastFolder, filter);
+    QFileDialog dialog(parent, title, LayoutMemory::lastFolder(), filter);
     if (!start.isEmpty()) {
         dialog.setDirectory(QFileInfo(start).absolutePath());
         dialog.selectFile(QFileInfo(start).fileName());
@@ -68,7 +69,7 @@ QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& 
         return {};
     }
     const QString name = dialog.selectedFiles().constFirst();
-    lastFolder = QFileInfo(name).absolutePath();
+    LayoutMemory::setLastFolder(QFileInfo(name).absolutePath());
     return name;
 }
 

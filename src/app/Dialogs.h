@@ -21,12 +21,9 @@ public:
     // such as "*.lvl (*.lvl)"; a saved name without extension gets the filter's first one.
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter);
     // `start` is the file the dialog offers (its folder and name); empty for the last folder used.
+    // The open and save dialogs start where the last one ended, also in an earlier run.
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start);
     // Lists the recovery copies left by editors that no longer run and asks what to do with them;
     // Restore is the default, Escape means Later.
     virtual RecoveryChoice offerRecovery(QWidget* parent, const QList<RecoveryCopy>& copies);
-
-private:
-    // The open and save dialogs start where the last one ended, as one shared dialog would.
-    QString lastFolder;
 };

@@ -27,7 +27,7 @@ QAction* item(QMenu* menu, const QString& caption, const QString& name, const QK
 }  // namespace
 
 MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(window) {
-    QMenu* file = window->menuBar()->addMenu(tr("&File"));
+    QMenu* file = mnuFile = window->menuBar()->addMenu(tr("&File"));
     mnuNew = item(file, QStringLiteral("New"), QStringLiteral("mnuNew"), QKeySequence(Qt::CTRL | Qt::Key_N),
                   QStringLiteral("new"), QStringLiteral("New map"));
     mnuOpen = item(file, QStringLiteral("Open"), QStringLiteral("mnuOpen"), QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -47,7 +47,7 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
     mnuExit = item(file, QStringLiteral("Exit"), QStringLiteral("mnuExit"));
     mnuExit->setMenuRole(QAction::QuitRole);
 
-    QMenu* edit = window->menuBar()->addMenu(tr("&Edit"));
+    QMenu* edit = mnuEdit = window->menuBar()->addMenu(tr("&Edit"));
     mnuUndo = item(edit, QStringLiteral("Undo"), QStringLiteral("mnuUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                    QStringLiteral("undo"), QStringLiteral("Undo"));
     mnuRedo = item(edit, QStringLiteral("Redo"), QStringLiteral("mnuRedo"), QKeySequence(Qt::CTRL | Qt::Key_Y),

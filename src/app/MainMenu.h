@@ -19,6 +19,8 @@ public:
     // Builds the menus into `window`'s menu bar; the recent list reads and writes `recentIni`.
     MainMenu(QMainWindow* window, const QString& recentIni);
 
+    QMenu* mnuFile;
+    QMenu* mnuEdit;
     // File
     QAction* mnuNew;
     QAction* mnuOpen;

@@ -81,6 +81,7 @@ void TilesetPicker::SetLeftSelection(int tilenr) {
     if (frmMain* map = general.activeMap()) {
         map->tilesetleft = static_cast<int16_t>(tilenr);
         drawPreview();
+        emit chosen();
     }
 }
 
@@ -92,6 +93,7 @@ void TilesetPicker::SetRightSelection(int tilenr) {
     if (frmMain* map = general.activeMap()) {
         map->tilesetright = static_cast<int16_t>(tilenr);
         drawPreview();
+        emit chosen();
     }
 }
 

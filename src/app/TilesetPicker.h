@@ -30,6 +30,10 @@ public:
     void MouseMove(int buttons, QPointF pos);
     void MouseUp();
 
+signals:
+    // The active map's left or right tile was set.
+    void chosen();
+
 private:
     frmGeneral& general;
     RightPanel& panel;

@@ -13,15 +13,21 @@
 #include <QToolButton>
 
 #include "app/AppIcons.h"
+#include "app/ExtraCommands.h"
 #include "app/FileCommands.h"
+#include "app/HelpMenu.h"
 #include "app/InputGuard.h"
+#include "app/LayoutMemory.h"
 #include "app/MainMenu.h"
 #include "app/MdiArrange.h"
 #include "app/RecentFiles.h"
 #include "app/RecoveryCopies.h"
 #include "app/RightPanel.h"
+#include "app/StatusBar.h"
 #include "app/TilesetPicker.h"
+#include "app/TilesetTileInfo.h"
 #include "app/ToolBars.h"
+#include "app/ViewMenu.h"
 #include "app/frmMain.h"
 #include "model/LevelFile.h"
 #include "selection/EditCommands.h"
@@ -57,6 +63,11 @@ frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const 
 
     connectCommands();
     editCommands = new EditCommands(*this);
+    setStatusBar(new StatusBar(*this));
+    new ViewMenu(*this);
+    new ExtraCommands(*this);
+    new HelpMenu(*this);
+    new TilesetTileInfo(*this, *picRightBar, *tilesetPicker);
     setMapCommandsEnabled(false);
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);
@@ -357,6 +368,7 @@ void frmGeneral::closeEvent(QCloseEvent* event) {
         }
     }
     exitApproved = true;
+    LayoutMemory::save(*this);
     mdi->closeAllSubWindows();
     event->accept();
 }

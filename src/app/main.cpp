@@ -2,6 +2,7 @@
 #include <QScreen>
 
 #include "app/AppIcons.h"
+#include "app/LayoutMemory.h"
 #include "app/RecoveryCopies.h"
 #include "app/frmGeneral.h"
 
@@ -14,10 +15,12 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarn.Quarn"));
     QApplication::setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
     frmGeneral window;
-    // Room for a first map window at its natural size beside the panel, within the screen.
-    const QRect screen = window.screen()->availableGeometry();
-    window.resize(QSize(1360, 900).boundedTo(screen.size() * 0.92));
-    window.move(screen.center() - window.rect().center());
+    if (!LayoutMemory::restore(window)) {
+        // Room for a first map window at its natural size beside the panel, within the screen.
+        const QRect screen = window.screen()->availableGeometry();
+        window.resize(QSize(1360, 900).boundedTo(screen.size() * 0.92));
+        window.move(screen.center() - window.rect().center());
+    }
     window.show();
     // Restored levels come first, so a file named on the command line finds its restored window open.
     window.recoveryCopies().start(RecoveryCopies::defaultFolder(), RecoveryCopies::Timing::fromUserSettings());

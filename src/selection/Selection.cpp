@@ -287,6 +287,25 @@ QRect Selection::drawFloatingBlock() {
     return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view->piclevel, source);
 }
 
+void Selection::SelectAll() {
+    if (state == Selected) {
+        ApplySelection();
+    }
+    parent->clip.setPasting(false);
+    selstartx = 0;
+    selstarty = 0;
+    selendx = Level::Size - 1;
+    selendy = Level::Size - 1;
+    srcx = 0;
+    srcy = 0;
+    moved = false;
+    parent->general.SetCurrentTool(2);
+    state = Selected;
+    shape->setVisible(true);
+    placeOutlineFromCells();
+    parent->updatePreview(true);
+}
+
 void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
     selstartx = startx;
     selstarty = starty;

@@ -46,6 +46,9 @@ public:
     void DeleteSelection() override;
     // Places the outline from the cell rectangle and draws the floating block on the view.
     QRect UpdateSelectionOnPreview(bool fromUpdateLevel);
+    // The whole level as a selected rectangle, as if drawn with the selection tool, which becomes
+    // current. A block already selected is put down first.
+    void SelectAll();
     // The rectangle of a pasted block; the selection tool becomes current.
     void SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy);
     void CutSelection();

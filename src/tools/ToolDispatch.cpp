@@ -12,6 +12,7 @@
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 #include "tools/SelectionHooks.h"
+#include "tools/ShortcutTable.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
@@ -33,20 +34,6 @@ enum Tool {
 
 // Scroll step of the arrow keys, in view pixels.
 constexpr int ArrowStep = 160;
-
-bool turnsIntoDropper(int tool) {
-    switch (tool) {
-        case PencilTool:
-        case BucketTool:
-        case LineTool:
-        case SpLineTool:
-        case RectangleTool:
-        case EllipseTool:
-            return true;
-        default:
-            return false;
-    }
-}
 
 }  // namespace
 
@@ -263,7 +250,7 @@ void ToolDispatch::scrollBy(QScrollBar* bar, int delta) {
 void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
     frmGeneral& general = map.general;
     if (Shift == 2 || !KeyDown) {
-        if (KeyDown && turnsIntoDropper(general.currentTool)) {
+        if (KeyDown && ShortcutTable::turnsIntoDropper(general.currentTool)) {
             general.beginTemporaryTool(map, DropperTool);
         } else if ((Shift & 2) == 0) {
             // Releasing Ctrl (also with Shift or Alt still held) ends the dropper, whichever map
@@ -272,71 +259,45 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
         }
         return;
     }
+    const ShortcutTable::KeyShortcut* shortcut = ShortcutTable::findKey(KeyCode);
+    if (shortcut == nullptr) {
+        return;
+    }
     SelectionHooks& sel = *map.selectionHooks;
-    switch (KeyCode) {
-        case 27:
-            if (sel.selstate() == 2 && general.currentTool == SelectionTool) {
+    const bool selected = sel.selstate() == 2 && general.currentTool == SelectionTool;
+    using ShortcutTable::KeyAction;
+    switch (shortcut->action) {
+        case KeyAction::PickTool:
+            general.SetCurrentTool(static_cast<int>(shortcut->tool));
+            break;
+        case KeyAction::DropSelection:
+            if (selected) {
                 sel.StopSelecting(true);
             }
             break;
-        case 46:
-            if (sel.selstate() == 2 && general.currentTool == SelectionTool) {
+        case KeyAction::DeleteSelection:
+            if (selected) {
                 sel.DeleteSelection();
             }
             break;
-        case 'Z':
-            general.SetCurrentTool(MagnifierTool);
-            break;
-        case 'S':
-            general.SetCurrentTool(SelectionTool);
-            break;
-        case 'H':
-            general.SetCurrentTool(HandTool);
-            break;
-        case 'P':
-            general.SetCurrentTool(PencilTool);
-            break;
-        case 'D':
-            general.SetCurrentTool(DropperTool);
-            break;
-        case 'E':
-            general.SetCurrentTool(EraserTool);
-            break;
-        case 'F':
-            general.SetCurrentTool(BucketTool);
-            break;
-        case 'L':
-            general.SetCurrentTool(LineTool);
-            break;
-        case 'I':
-            general.SetCurrentTool(SpLineTool);
-            break;
-        case 'R':
-            general.SetCurrentTool(RectangleTool);
-            break;
-        case 'O':
-            general.SetCurrentTool(EllipseTool);
-            break;
-        case 'G':
+        case KeyAction::ToggleGrid:
             // The key does what a click on the button does: the map follows the button at once.
             general.topButton(QStringLiteral("Grid"))->trigger();
             break;
-        case 'T':
+        case KeyAction::ToggleTileNumbers:
             general.topButton(QStringLiteral("TileNr"))->trigger();
             break;
-        case 37:
+        case KeyAction::ScrollLeft:
             scrollBy(map.view->hScr, -ArrowStep);
             break;
-        case 39:
+        case KeyAction::ScrollRight:
             scrollBy(map.view->hScr, ArrowStep);
             break;
-        case 38:
+        case KeyAction::ScrollUp:
             scrollBy(map.view->vscr, -ArrowStep);
             break;
-        case 40:
+        case KeyAction::ScrollDown:
             scrollBy(map.view->vscr, ArrowStep);
-            break;
-        default:
             break;
     }
 }

@@ -1,0 +1,191 @@
+#include "app/StatusBar.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <array>
+#include <cmath>
+
+#include "app/ToolTable.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/ObjectProcedures.h"
+#include "selection/SelectionShape.h"
+#include "tools/ShortcutTable.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+namespace {
+
+// What each tool does with the mouse, in tool order.
+constexpr std::array<const char*, ToolCount> Hints{{
+    "left click zooms in, right click zooms out",
+    "drag to mark cells, drag the selection to move it; Del empties it, Esc drops it",
+    "drag to move the view",
+    "drag to paint the left or right tile; hold Ctrl to pick a tile",
+    "click or drag to pick the left or right tile from the map",
+    "drag to empty cells",
+    "click to fill an area with the left or right tile; hold Ctrl to pick a tile",
+    "drag to draw a line; hold Ctrl to pick a tile",
+    "left click adds a corner, right click ends the polyline",
+    "drag to draw a rectangle outline; hold Ctrl to pick a tile",
+    "drag to draw an ellipse; hold Ctrl to pick a tile",
+}};
+
+QLabel* field(StatusBar* bar, const QString& name, int minimumWidth, bool permanent) {
+    auto* label = new QLabel(bar);
+    label->setObjectName(name);
+    label->setMinimumWidth(minimumWidth);
+    if (permanent) {
+        bar->addPermanentWidget(label);
+    } else {
+        bar->addWidget(label, 1);
+    }
+    return label;
+}
+
+void showText(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+    }
+}
+
+}  // namespace
+
+StatusBar::StatusBar(frmGeneral& general) : QStatusBar(&general), general(general) {
+    setObjectName(QStringLiteral("statusBar"));
+    lblHint = field(this, QStringLiteral("lblHint"), 0, false);
+    lblCell = field(this, QStringLiteral("lblCell"), 110, true);
+    lblTile = field(this, QStringLiteral("lblTile"), 110, true);
+    lblSelection = field(this, QStringLiteral("lblSelection"), 110, true);
+    lblZoom = field(this, QStringLiteral("lblZoom"), 80, true);
+    connect(general.mdi, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* sub) { follow(sub != nullptr ? qobject_cast<frmMain*>(sub->widget()) : nullptr); });
+    for (int tool = 1; tool <= ToolCount; ++tool) {
+        connect(general.toolButton(tool), &QAction::toggled, this, [this] { refresh(); });
+    }
+    refresh();
+}
+
+QString StatusBar::tileText(const Level& level, int column, int row) {
+    if (!Level::inGrid(column, row)) {
+        return {};
+    }
+    const auto x = static_cast<int16_t>(column);
+    const auto y = static_cast<int16_t>(row);
+    const int16_t value = level.getTile(x, y);
+    if (value != -1) {
+        return value == 0 ? tr("Tile 0 (empty)") : tr("Tile %1").arg(value);
+    }
+    const auto anchor = ObjectProcedures::getObjectOrigin(level, x, y);
+    if (!anchor) {
+        return tr("Tile -1 (covered, no object)");
+    }
+    const auto [ax, ay] = *anchor;
+    return tr("Tile -1 (covered by %1 at %2, %3)").arg(level.getTile(ax, ay)).arg(ax).arg(ay);
+}
+
+QString StatusBar::zoomText(float zoom) {
+    const QString step = zoom < 1.0f ? QStringLiteral("1/%1").arg(std::lround(1.0f / zoom)) : QString::number(zoom);
+    return tr("Zoom %1").arg(step);
+}
+
+QString StatusBar::toolHint(int tool) {
+    if (tool < 1 || tool > ToolCount) {
+        return {};
+    }
+    const auto id = static_cast<ToolId>(tool);
+    const ShortcutTable::KeyShortcut* row = ShortcutTable::findKey(ShortcutTable::toolKey(id));
+    return QStringLiteral("%1 (%2): %3")
+        .arg(QLatin1String(row->description), QLatin1String(row->keyName),
+             QLatin1String(Hints[static_cast<size_t>(tool - 1)]));
+}
+
+std::optional<QSize> StatusBar::selectionSize(const frmMain& map) {
+    const int state = map.sel.selstate();
+    if (state == 2) {
+        const CellRect r = map.sel.rect();
+        return QSize(r.width(), r.height());
+    }
+    if (state == 1) {
+        // While the rectangle is drawn, only its outline knows how far it reaches.
+        const SelectionShape& outline = map.sel.outline();
+        const float t = map.magnifier.Zoom() * 16.0f;
+        return QSize(static_cast<int>(std::lround(outline.Width() / t)),
+                     static_cast<int>(std::lround(outline.Height() / t)));
+    }
+    return std::nullopt;
+}
+
+void StatusBar::follow(frmMain* map) {
+    PictureBox* next = map != nullptr ? map->view->picpreview : nullptr;
+    if (next != view) {
+        if (view != nullptr) {
+            view->removeEventFilter(this);
+            disconnect(view, nullptr, this, nullptr);
+        }
+        view = next;
+        pointer.reset();
+        if (view != nullptr) {
+            view->installEventFilter(this);
+            // Connected after the map's tools, so the texts show what the tool made of the event.
+            const auto track = [this](QPointF pos) {
+                pointer = pos;
+                refresh();
+            };
+            connect(view, &PictureBox::mouseMove, this,
+                    [track](Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { track(pos); });
+            connect(view, &PictureBox::mouseDown, this,
+                    [track](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { track(pos); });
+            connect(view, &PictureBox::mouseUp, this,
+                    [track](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { track(pos); });
+        }
+    }
+    refresh();
+}
+
+void StatusBar::refresh() {
+    showText(lblHint, toolHint(general.currentTool));
+    frmMain* map = general.activeMap();
+    if (map == nullptr || view != map->view->picpreview) {
+        for (QLabel* label : {lblCell, lblTile, lblSelection, lblZoom}) {
+            showText(label, QString());
+        }
+        return;
+    }
+    showText(lblZoom, zoomText(map->magnifier.Zoom()));
+    const std::optional<QSize> selected = selectionSize(*map);
+    showText(lblSelection,
+             selected ? tr("Selection %1 x %2").arg(selected->width()).arg(selected->height()) : QString());
+    if (!pointer) {
+        showText(lblCell, QString());
+        showText(lblTile, QString());
+        return;
+    }
+    const int column = map->view->cellX(pointer->x());
+    const int row = map->view->cellY(pointer->y());
+    const bool inGrid = Level::inGrid(column, row);
+    showText(lblCell, inGrid ? tr("Cell %1, %2").arg(column).arg(row) : QString());
+    showText(lblTile, tileText(map->level, column, row));
+}
+
+bool StatusBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view) {
+        switch (event->type()) {
+            case QEvent::Leave:
+                pointer.reset();
+                refresh();
+                break;
+            case QEvent::Paint:
+            case QEvent::KeyRelease:
+                // Every redraw of the view follows a change of zoom, scroll, cells or selection.
+                refresh();
+                break;
+            default:
+                break;
+        }
+    }
+    return QStatusBar::eventFilter(watched, event);
+}

@@ -1,0 +1,111 @@
+#include "app/ViewMenu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/MainMenu.h"
+#include "app/RightPanel.h"
+#include "app/ToolBars.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/Level.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
+
+namespace {
+
+constexpr std::array<const char*, ViewMenu::ZoomSteps.size()> StepCaptions{
+    {"Zoom 1/16 (1 pixel per cell)", "Zoom 1/4 (4 pixels per cell)", "Zoom 1/2 (8 pixels per cell)",
+     "Zoom 1 (16 pixels per cell)", "Zoom 2 (32 pixels per cell)"}};
+
+}  // namespace
+
+ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
+    mnuView = new QMenu(tr("&View"), general.menuBar());
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    general.menuBar()->insertMenu(general.menu->mnuWindow->menuAction(), mnuView);
+
+    mnuZoomIn = mnuView->addAction(QStringLiteral("Zoom In"));
+    mnuZoomIn->setObjectName(QStringLiteral("mnuZoomIn"));
+    mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    connect(mnuZoomIn, &QAction::triggered, this, [this] { zoomStep(true); });
+    mnuZoomOut = mnuView->addAction(QStringLiteral("Zoom Out"));
+    mnuZoomOut->setObjectName(QStringLiteral("mnuZoomOut"));
+    mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(mnuZoomOut, &QAction::triggered, this, [this] { zoomStep(false); });
+
+    mnuView->addSeparator();
+    auto* group = new QActionGroup(this);
+    for (size_t i = 0; i < ZoomSteps.size(); ++i) {
+        QAction* step = mnuView->addAction(QLatin1String(StepCaptions[i]));
+        step->setObjectName(QStringLiteral("mnuZoomStep%1").arg(i));
+        step->setCheckable(true);
+        group->addAction(step);
+        const float zoom = ZoomSteps[i];
+        connect(step, &QAction::triggered, this, [this, zoom] { zoomTo(zoom); });
+        mnuZoomSteps[i] = step;
+    }
+
+    mnuView->addSeparator();
+    // The toolbar shows pictures only, so the toolbar action's text is free for the menu.
+    general.toolbars->tbTileNr->setText(tr("Tile Numbers"));
+    for (QAction* shared : {general.toolbars->tbGrid, general.toolbars->tbTileNr}) {
+        // A check mark reads better in a menu than a pressed picture.
+        shared->setIconVisibleInMenu(false);
+        mnuView->addAction(shared);
+    }
+    mnuShowRightPanel = mnuView->addAction(tr("Show Right Panel"));
+    mnuShowRightPanel->setObjectName(QStringLiteral("mnuShowRightPanel"));
+    mnuShowRightPanel->setCheckable(true);
+    // The panel also changes with its own button and at start, so a trigger always toggles it.
+    connect(mnuShowRightPanel, &QAction::triggered, this, [this] {
+        this->general.picRightBar->togglerightpanel_Click();
+        syncChecks();
+    });
+    connect(general.picRightBar->togglerightpanel, &QPushButton::clicked, this, [this] { syncChecks(); });
+    // Zooming needs a map, as Grid does.
+    connect(general.toolbars->tbGrid, &QAction::changed, this, [this] { syncChecks(); });
+    connect(mnuView, &QMenu::aboutToShow, this, [this] { syncChecks(); });
+    syncChecks();
+}
+
+void ViewMenu::syncChecks() {
+    const frmMain* map = general.activeMap();
+    const bool enabled = map != nullptr && general.toolbars->tbGrid->isEnabled();
+    mnuZoomIn->setEnabled(enabled);
+    mnuZoomOut->setEnabled(enabled);
+    for (size_t i = 0; i < ZoomSteps.size(); ++i) {
+        mnuZoomSteps[i]->setEnabled(enabled);
+        mnuZoomSteps[i]->setChecked(map != nullptr && map->magnifier.Zoom() == ZoomSteps[i]);
+    }
+    mnuShowRightPanel->setChecked(general.picRightBar->expanded());
+}
+
+void ViewMenu::zoomStep(bool in) {
+    frmMain* map = general.activeMap();
+    if (map == nullptr) {
+        return;
+    }
+    // The cell in the middle of the view stays there, as far as the map's edges allow.
+    const PictureBox* view = map->view->picpreview;
+    const auto x = static_cast<int16_t>(std::clamp(map->view->cellX(view->width() / 2.0), 0, Level::Size - 1));
+    const auto y = static_cast<int16_t>(std::clamp(map->view->cellY(view->height() / 2.0), 0, Level::Size - 1));
+    if (in) {
+        map->magnifier.ZoomIn(x, y);
+    } else {
+        map->magnifier.ZoomOut(x, y);
+    }
+    syncChecks();
+}
+
+void ViewMenu::zoomTo(float zoom) {
+    frmMain* map = general.activeMap();
+    for (size_t i = 0; map != nullptr && map->magnifier.Zoom() != zoom && i < ZoomSteps.size(); ++i) {
+        zoomStep(map->magnifier.Zoom() < zoom);
+    }
+    syncChecks();
+}

@@ -1,0 +1,243 @@
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolTip>
+#include <algorithm>
+#include <vector>
+
+#include "MapFixture.h"
+#include "app/ExtraCommands.h"
+#include "app/LayoutMemory.h"
+#include "app/RightPanel.h"
+#include "app/ShortcutsWindow.h"
+#include "app/StatusBar.h"
+#include "app/TilesetTileInfo.h"
+#include "app/ViewMenu.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "tools/ShortcutTable.h"
+#include "view/PictureBox.h"
+
+// The status bar, the View, Edit and Help additions and the remembered layout, in the real window.
+class WindowComforts : public MapFixture {
+protected:
+    StatusBar& bar() const { return *general->findChild<StatusBar*>(); }
+    ViewMenu& viewMenu() const { return *general->findChild<ViewMenu*>(); }
+    std::vector<int16_t> grid() const {
+        std::vector<int16_t> cells;
+        cells.reserve(1024 * 1024);
+        for (int y = 0; y < 1024; ++y) {
+            for (int x = 0; x < 1024; ++x) {
+                cells.push_back(tile(x, y));
+            }
+        }
+        return cells;
+    }
+    // A key pressed on the map's view as the user presses it, so menu shortcuts see it first.
+    void shortcut(const QKeySequence& keys) {
+        general->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
+        view()->setFocus();
+        QTest::keySequence(view(), keys);
+    }
+};
+
+TEST_F(WindowComforts, TileTextNamesCoveredCellsByTheirObjectAndAnchor) {
+    put(2, 2, 7);
+    putObject(10, 10, 219);
+    putObject(1020, 1019, 220);  // its square ends on the grid's last row and column
+    putObject(1022, 500, 219);   // its square reaches past the right edge
+    const struct {
+        int x, y;
+        const char* text;
+    } cases[] = {
+        {5, 3, "Tile 0 (empty)"},
+        {2, 2, "Tile 7"},
+        {10, 10, "Tile 219"},
+        {15, 13, "Tile -1 (covered by 219 at 10, 10)"},
+        {1023, 1023, "Tile -1 (covered by 220 at 1020, 1019)"},
+        {1023, 505, "Tile -1 (covered by 219 at 1022, 500)"},
+        {1024, 5, ""},
+        {-1, 5, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StatusBar::tileText(map->level, c.x, c.y), QString::fromLatin1(c.text)) << c.x << ", " << c.y;
+    }
+}
+
+TEST_F(WindowComforts, StatusBarFollowsPointerZoomSelectionAndTool) {
+    putObject(4, 4, 217);
+    map->UpdateLevel();
+    hover(at(5, 5));
+    EXPECT_EQ(bar().lblCell->text(), "Cell 5, 5");
+    EXPECT_EQ(bar().lblTile->text(), "Tile -1 (covered by 217 at 4, 4)");
+    EXPECT_EQ(bar().lblZoom->text(), "Zoom 1");
+    EXPECT_EQ(bar().lblSelection->text(), "");
+    EXPECT_TRUE(bar().lblHint->text().startsWith("Hand (H): ")) << bar().lblHint->text().toStdString();
+
+    useTool(SelectionTool);
+    EXPECT_TRUE(bar().lblHint->text().startsWith("Selection (S): "));
+    // Growing over the special tile makes the marked 2 x 1 cells a 3 x 2 selection.
+    select(3, 4, 4, 4);
+    EXPECT_EQ(bar().lblSelection->text(), "Selection 3 x 2");
+    key(Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(bar().lblSelection->text(), "");
+
+    // The zoom step items of the View menu, as the user picks them.
+    for (const auto& [step, text] : {std::pair{0, "Zoom 1/16"}, {1, "Zoom 1/4"}, {4, "Zoom 2"}}) {
+        viewMenu().mnuZoomSteps[static_cast<size_t>(step)]->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(map->magnifier.Zoom(), ViewMenu::ZoomSteps[static_cast<size_t>(step)]);
+        EXPECT_EQ(bar().lblZoom->text(), text);
+        for (int other = 0; other < 5; ++other) {
+            EXPECT_EQ(viewMenu().mnuZoomSteps[static_cast<size_t>(other)]->isChecked(), other == step) << other;
+        }
+    }
+    // The cell under a resting pointer follows the zoom.
+    hover({40, 40});
+    const QString before = bar().lblCell->text();
+    viewMenu().zoomTo(1.0f);
+    QApplication::processEvents();
+    EXPECT_NE(bar().lblCell->text(), before);
+}
+
+TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) {
+    putObject(0, 0, 219);
+    putObject(1021, 0, 217);     // 2 x 2 down to the right edge
+    putObject(0, 1019, 220);     // 5 x 5 on the bottom edge
+    putObject(1019, 1019, 220);  // in the corner
+    putObject(1022, 600, 219);   // reaches past the right edge
+    put(512, 512, 9);
+    map->UpdateLevel();
+    const std::vector<int16_t> before = grid();
+    const struct {
+        const char* name;
+        std::function<void()> edit;
+        bool changes;
+    } cases[] = {
+        {"deselect", [this] { general->findChild<ExtraCommands*>()->deselect(); }, false},
+        {"delete", [this] { key(Qt::Key_Delete); }, true},
+        {"mirror", [this] { map->sel.Mirror(); }, true},
+        {"flip", [this] { map->sel.Flip(); }, true},
+        {"move",
+         [this] {
+             drag({at(3, 3), at(5, 4)});
+             map->sel.ApplySelection();
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        useTool(4);
+        shortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+        ASSERT_EQ(map->sel.selstate(), 2) << c.name;
+        EXPECT_EQ(general->currentTool, SelectionTool) << c.name;
+        EXPECT_EQ(map->sel.rect(), (CellRect{0, 0, 1023, 1023})) << c.name;
+        EXPECT_EQ(bar().lblSelection->text(), "Selection 1024 x 1024") << c.name;
+        c.edit();
+        map->sel.StopSelecting(true);
+        EXPECT_EQ(grid() != before, c.changes) << c.name;
+        if (c.changes) {
+            undo();
+        }
+        EXPECT_TRUE(grid() == before) << c.name;
+    }
+}
+
+TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    EXPECT_EQ(map->magnifier.Zoom(), 2.0f);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    EXPECT_EQ(map->magnifier.Zoom(), 0.5f);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    EXPECT_EQ(map->sel.selstate(), 2);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    EXPECT_EQ(map->sel.selstate(), 0);
+    // The tool letters still reach the view.
+    shortcut(QKeySequence(Qt::Key_P));
+    EXPECT_EQ(general->currentTool, 4);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(general->activeMap(), nullptr);
+    EXPECT_EQ(bar().lblZoom->text(), "");
+}
+
+TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
+    const QList<ShortcutsWindow::Row> rows = ShortcutsWindow::rows(*general->menuBar());
+    const auto listed = [&rows](const QString& keys, const QString& action) {
+        for (const ShortcutsWindow::Row& row : rows) {
+            if (row.keys == keys && row.action.endsWith(action)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (const ShortcutTable::KeyShortcut& k : ShortcutTable::Keys) {
+        EXPECT_TRUE(listed(QLatin1String(k.keyName), QLatin1String(k.description))) << k.keyName;
+    }
+    for (const ShortcutTable::MouseGesture& g : ShortcutTable::Gestures) {
+        EXPECT_TRUE(listed(QLatin1String(g.gesture), QLatin1String(g.description))) << g.gesture;
+    }
+    int menuKeys = 0;
+    for (const QAction* action : general->menuBar()->findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty() && !action->menu()) {
+            ++menuKeys;
+            EXPECT_TRUE(listed(action->shortcut().toString(QKeySequence::NativeText), action->text()) ||
+                        listed(action->shortcuts().size() > 1
+                                   ? action->shortcuts()[0].toString(QKeySequence::NativeText) + ", " +
+                                         action->shortcuts()[1].toString(QKeySequence::NativeText)
+                                   : QString(),
+                               action->text()))
+                << action->text().toStdString();
+        }
+    }
+    EXPECT_GE(menuKeys, 15);
+    for (int tool = 1; tool <= 11; ++tool) {
+        const QString name =
+            QLatin1String(ShortcutTable::findKey(ShortcutTable::toolKey(static_cast<ToolId>(tool)))->description);
+        const bool ctrlRow = std::any_of(rows.begin(), rows.end(), [&](const ShortcutsWindow::Row& row) {
+            return row.group == name && row.keys == "Hold Ctrl";
+        });
+        EXPECT_EQ(ctrlRow, ShortcutTable::turnsIntoDropper(tool)) << tool;
+    }
+    EXPECT_TRUE(listed("Del", "Edit > Delete"));
+}
+
+TEST_F(WindowComforts, TilesetPanelNamesTheChosenTilesAndTheTileUnderThePointer) {
+    auto* info = general->findChild<TilesetTileInfo*>();
+    general->SetLeftSelection(5);
+    general->SetRightSelection(40);
+    EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 5 \u00b7 Right 40"));
+    frmMain* second = general->NewMap();
+    EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
+    general->mnuMaps_Click(map->mapslot);
+    EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 5 \u00b7 Right 40"));
+    (void)second;
+
+    PictureBox* picker = general->picRightBar->pictileset;
+    for (const auto& [at, text] : {std::pair{QPoint(20, 3), "Tile 2"}, {QPoint(5, 20), "Tile 20"}}) {
+        QHelpEvent help(QEvent::ToolTip, at, picker->mapToGlobal(at));
+        QApplication::sendEvent(picker, &help);
+        EXPECT_EQ(QToolTip::text(), text);
+    }
+}
+
+TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
+    general->resize(1000, 700);
+    general->picRightBar->togglerightpanel_Click();
+    ASSERT_TRUE(general->close());
+
+    frmGeneral next(std::make_unique<RecordingDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
+    ASSERT_TRUE(LayoutMemory::restore(next));
+    EXPECT_EQ(next.size(), QSize(1000, 700));
+    EXPECT_FALSE(next.picRightBar->expanded());
+    ViewMenu& nextView = *next.findChild<ViewMenu*>();
+    emit nextView.mnuView->aboutToShow();
+    EXPECT_FALSE(nextView.mnuShowRightPanel->isChecked());
+    nextView.mnuShowRightPanel->trigger();
+    EXPECT_TRUE(next.picRightBar->expanded());
+}
