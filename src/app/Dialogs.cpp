@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include "app/ExportImageDialog.h"
+
 namespace {
 
 // "lvl" from "*.lvl (*.lvl)", or an empty string.
@@ -68,4 +70,13 @@ QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& 
     const QString name = dialog.selectedFiles().constFirst();
     lastFolder = QFileInfo(name).absolutePath();
     return name;
+}
+
+bool Dialogs::exportImageOptions(QWidget* parent, ExportImageOptions& options) {
+    ExportImageDialog dialog(parent, options);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    options = dialog.options();
+    return true;
 }

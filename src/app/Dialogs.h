@@ -3,6 +3,7 @@
 #include <QString>
 
 class QWidget;
+struct ExportImageOptions;
 
 // Every message box and file dialog of the application goes through here, so tests can answer
 // them without a person.
@@ -19,6 +20,8 @@ public:
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter);
     // `start` is the file the dialog offers (its folder and name); empty for the last folder used.
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start);
+    // The options of an image export, starting from `options`; false when cancelled.
+    virtual bool exportImageOptions(QWidget* parent, ExportImageOptions& options);
 
 private:
     // The open and save dialogs start where the last one ended, as one shared dialog would.

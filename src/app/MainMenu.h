@@ -24,6 +24,7 @@ public:
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuSaveAs;
+    QAction* mnuExportImage;
     QAction* mnuImportTileset;
     QAction* mnuExportTileset;
     QAction* mnudiscardtileset;

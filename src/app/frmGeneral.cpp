@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/AppIcons.h"
+#include "app/ExportImageCommand.h"
 #include "app/FileCommands.h"
 #include "app/InputGuard.h"
 #include "app/MainMenu.h"
@@ -72,6 +73,7 @@ void frmGeneral::connectCommands() {
     connect(menu->mnuOpen, &QAction::triggered, this, [this] { OpenMap({}); });
     connect(menu->mnuSave, &QAction::triggered, this, [this] { SaveMap(false); });
     connect(menu->mnuSaveAs, &QAction::triggered, this, [this] { SaveMap(true); });
+    connect(menu->mnuExportImage, &QAction::triggered, this, [this] { ExportImageCommand::run(*this); });
     connect(menu->mnuImportTileset, &QAction::triggered, this, [this] { ImportTileset(); });
     connect(menu->mnuExportTileset, &QAction::triggered, this, [this] { ExportTileset(); });
     connect(menu->mnudiscardtileset, &QAction::triggered, this, [this] { DiscardTileset(); });
@@ -336,8 +338,8 @@ void frmGeneral::setOwnTilesetItemsEnabled(bool enabled) {
 
 void frmGeneral::setMapCommandsEnabled(bool enabled) {
     for (QAction* action :
-         {menu->mnuSave, menu->mnuSaveAs, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy, menu->mnuPaste,
-          menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
+         {menu->mnuSave, menu->mnuSaveAs, menu->mnuExportImage, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy,
+          menu->mnuPaste, menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
         action->setEnabled(enabled);
     }
     picRightBar->cmdCreateWalls->setEnabled(enabled);
