@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "app/Dialogs.h"
+#include "app/ExportImageOptions.h"
 
 class frmGeneral;
 class frmMain;
@@ -27,11 +28,22 @@ public:
         }
         return answer;
     }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return saveName; }
+    bool exportImageOptions(QWidget*, ExportImageOptions& options) override {
+        offeredExport = options;
+        if (exportChoice) {
+            exportChoice(options);
+        }
+        return static_cast<bool>(exportChoice);
+    }
 
     QStringList messages;
     QStringList questions;
     bool answer = true;
     std::function<void()> onAsk;
+    QString saveName;                                       // the save dialogs' answer; cancelled when empty
+    std::function<void(ExportImageOptions&)> exportChoice;  // picks the export options; cancelled when empty
+    ExportImageOptions offeredExport;
 };
 
 // A main window with one new level at zoom 1 in a view of a new window's size, scrolled to the grid's

@@ -8,6 +8,7 @@
 
 #include "app/LayoutMemory.h"
 #include "app/RecoveryDialog.h"
+#include "app/ExportImageDialog.h"
 
 namespace {
 
@@ -77,4 +78,13 @@ Dialogs::RecoveryChoice Dialogs::offerRecovery(QWidget* parent, const QList<Reco
     RecoveryDialog dialog(copies, parent);
     dialog.exec();
     return dialog.choice();
+}
+
+bool Dialogs::exportImageOptions(QWidget* parent, ExportImageOptions& options) {
+    ExportImageDialog dialog(parent, options);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    options = dialog.options();
+    return true;
 }

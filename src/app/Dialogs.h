@@ -5,6 +5,7 @@
 
 struct RecoveryCopy;
 class QWidget;
+struct ExportImageOptions;
 
 // Every message box and file dialog of the application goes through here, so tests can answer
 // them without a person.
@@ -26,4 +27,6 @@ public:
     // Lists the recovery copies left by editors that no longer run and asks what to do with them;
     // Restore is the default, Escape means Later.
     virtual RecoveryChoice offerRecovery(QWidget* parent, const QList<RecoveryCopy>& copies);
+    // The options of an image export, starting from `options`; false when cancelled.
+    virtual bool exportImageOptions(QWidget* parent, ExportImageOptions& options);
 };

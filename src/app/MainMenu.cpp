@@ -35,6 +35,7 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
     mnuSave = item(file, QStringLiteral("Save"), QStringLiteral("mnuSave"), QKeySequence(Qt::CTRL | Qt::Key_S),
                    QStringLiteral("save"), QStringLiteral("Save map"));
     mnuSaveAs = item(file, QStringLiteral("Save As..."), QStringLiteral("mnuSaveAs"));
+    mnuExportImage = item(file, QStringLiteral("Export Image..."), QStringLiteral("mnuExportImage"));
     file->addSeparator();
     mnuImportTileset = item(file, QStringLiteral("Import Tileset"), QStringLiteral("mnuImportTileset"));
     mnuExportTileset = item(file, QStringLiteral("Export Tileset"), QStringLiteral("mnuExportTileset"));

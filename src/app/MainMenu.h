@@ -26,6 +26,7 @@ public:
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuSaveAs;
+    QAction* mnuExportImage;
     QAction* mnuImportTileset;
     QAction* mnuExportTileset;
     QAction* mnudiscardtileset;

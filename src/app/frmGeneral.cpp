@@ -14,6 +14,7 @@
 
 #include "app/AppIcons.h"
 #include "app/ExtraCommands.h"
+#include "app/ExportImageCommand.h"
 #include "app/FileCommands.h"
 #include "app/HelpMenu.h"
 #include "app/InputGuard.h"
@@ -85,6 +86,7 @@ void frmGeneral::connectCommands() {
     connect(menu->mnuOpen, &QAction::triggered, this, [this] { OpenMap({}); });
     connect(menu->mnuSave, &QAction::triggered, this, [this] { SaveMap(false); });
     connect(menu->mnuSaveAs, &QAction::triggered, this, [this] { SaveMap(true); });
+    connect(menu->mnuExportImage, &QAction::triggered, this, [this] { ExportImageCommand::run(*this); });
     connect(menu->mnuImportTileset, &QAction::triggered, this, [this] { ImportTileset(); });
     connect(menu->mnuExportTileset, &QAction::triggered, this, [this] { ExportTileset(); });
     connect(menu->mnudiscardtileset, &QAction::triggered, this, [this] { DiscardTileset(); });
@@ -352,8 +354,8 @@ void frmGeneral::setOwnTilesetItemsEnabled(bool enabled) {
 
 void frmGeneral::setMapCommandsEnabled(bool enabled) {
     for (QAction* action :
-         {menu->mnuSave, menu->mnuSaveAs, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy, menu->mnuPaste,
-          menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
+         {menu->mnuSave, menu->mnuSaveAs, menu->mnuExportImage, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy,
+          menu->mnuPaste, menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
         action->setEnabled(enabled);
     }
     picRightBar->cmdCreateWalls->setEnabled(enabled);

@@ -6,9 +6,8 @@
 #include "cli/Commands.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
-#include "view/LevelRenderer.h"
+#include "view/LevelPicture.h"
 #include "view/PngWriter.h"
-#include "view/ViewTransform.h"
 
 namespace {
 
@@ -146,19 +145,7 @@ int render(const QStringList& args) {
     level.tileset.setZoom(o.zoom);
     const qint64 loaded = clock.restart();
 
-    // The region is a view of exactly that size scrolled to its first cell.
-    ViewTransform view;
-    view.Zoom = o.zoom;
-    view.hValue = o.region.x() * t;
-    view.vValue = o.region.y() * t;
-    view.width = static_cast<int>(width);
-    view.height = static_cast<int>(height);
-    QImage image(view.width, view.height, QImage::Format_RGB32);
-    LevelRenderer renderer;
-    renderer.drawLevel(image, level, view, o.numbers);
-    if (o.grid) {
-        LevelRenderer::DrawGrid(image, view, image.rect());
-    }
+    const QImage image = LevelPicture::draw(level, {o.region, o.zoom, o.grid, o.numbers});
     const qint64 drawn = clock.restart();
 
     if (const QString error = PngWriter::write(image, o.out); !error.isEmpty()) {

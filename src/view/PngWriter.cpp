@@ -8,6 +8,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <csetjmp>
 #include <optional>
 #include <unordered_map>
@@ -33,7 +34,8 @@ struct Band {
     bool ok = true;
 };
 
-void compressBand(const QImage& image, bool indexed, int y0, int y1, bool last, Band& band) {
+void compressBand(const QImage& image, bool indexed, int y0, int y1, bool last, const PngWriter::Progress& progress,
+                  Band& band) {
     const int width = image.width();
     std::vector<Bytef> row(static_cast<size_t>(1 + width * (indexed ? 1 : 3)));
     z_stream z{};
@@ -73,6 +75,12 @@ void compressBand(const QImage& image, bool indexed, int y0, int y1, bool last, 
             }
             used = band.deflated.size() - z.avail_out;
         } while (z.avail_out == 0 && band.ok);
+        if (progress && !progress(1)) {
+            band.ok = false;
+        }
+        if (!band.ok) {
+            break;
+        }
     }
     deflateEnd(&z);
     band.deflated.truncate(used);
@@ -85,7 +93,7 @@ struct ImageData {
     std::array<char, 4> checksum{};
 };
 
-std::optional<ImageData> imageData(const QImage& image, bool indexed) {
+std::optional<ImageData> imageData(const QImage& image, bool indexed, const PngWriter::Progress& progress) {
     const int height = image.height();
     const int count = std::clamp(QThread::idealThreadCount(), 1, std::max(1, height / 64));
     ImageData data;
@@ -93,8 +101,8 @@ std::optional<ImageData> imageData(const QImage& image, bool indexed) {
     QThreadPool pool;
     pool.setMaxThreadCount(count);
     for (int b = 0; b < count; ++b) {
-        pool.start([&image, indexed, height, count, b, &data] {
-            compressBand(image, indexed, height * b / count, height * (b + 1) / count, b + 1 == count,
+        pool.start([&image, indexed, height, count, b, &progress, &data] {
+            compressBand(image, indexed, height * b / count, height * (b + 1) / count, b + 1 == count, progress,
                          data.bands[static_cast<size_t>(b)]);
         });
     }
@@ -162,17 +170,27 @@ bool encode(const QImage& image, const ImageData& data, QSaveFile* file) {
 
 namespace PngWriter {
 
-QString write(const QImage& image, const QString& path) {
+QString write(const QImage& image, const QString& path, const Progress& progress) {
     if (image.isNull()) {
         return QStringLiteral("there is no picture to write");
     }
-    QImage pixels = indexedIfItFits(image);
+    QImage pixels = indexedIfItFits(image, progress);
+    if (pixels.isNull()) {
+        return {};
+    }
     if (pixels.format() != QImage::Format_Indexed8 && pixels.format() != QImage::Format_RGB32) {
         pixels = pixels.convertToFormat(QImage::Format_RGB32);
     }
-    const auto data = imageData(pixels, pixels.format() == QImage::Format_Indexed8);
+    std::atomic<bool> stopped = false;
+    const auto data = imageData(pixels, pixels.format() == QImage::Format_Indexed8, [&](int rows) {
+        // Every band asks once more after it was told to stop; it must keep hearing no.
+        if (progress && !progress(rows)) {
+            stopped = true;
+        }
+        return !stopped;
+    });
     if (!data) {
-        return QStringLiteral("the PNG could not be encoded");
+        return stopped ? QString() : QStringLiteral("the PNG could not be encoded");
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -189,9 +207,9 @@ QString write(const QImage& image, const QString& path) {
     return {};
 }
 
-QImage indexedIfItFits(const QImage& image) {
+QImage indexedIfItFits(const QImage& image, const Progress& progress) {
     if (image.format() != QImage::Format_RGB32 || image.isNull()) {
-        return image;
+        return progress && !progress(image.height()) ? QImage() : image;
     }
     std::unordered_map<QRgb, uchar> palette;
     QList<QRgb> colours;
@@ -208,13 +226,16 @@ QImage indexedIfItFits(const QImage& image) {
                 const auto [it, added] = palette.try_emplace(last, static_cast<uchar>(colours.size()));
                 if (added) {
                     if (colours.size() == 256) {
-                        return image;
+                        return progress && !progress(image.height() - y) ? QImage() : image;
                     }
                     colours << (last | 0xFF000000u);
                 }
                 lastIndex = it->second;
             }
             out[x] = lastIndex;
+        }
+        if (progress && !progress(1)) {
+            return {};
         }
     }
     indexed.setColorTable(colours);

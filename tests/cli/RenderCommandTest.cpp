@@ -22,6 +22,8 @@ protected:
             }
         }
         records += TestFiles::record(12, 12, 219) + TestFiles::record(30, 8, 217) + TestFiles::record(2, 30, 220);
+        // Across the first two bands of rows that a picture is drawn in.
+        records += TestFiles::record(50, 125, 219);
         TestFiles::write(file, records);
     }
 
@@ -65,7 +67,7 @@ TEST_F(RenderCommandTest, RegionMatchesTheViewsDrawingPixelForPixelAndFewColours
     // The first region starts inside the 6 x 6 tile at (12, 12), so only part of it is drawn, as in the view.
     const Case cases[] = {
         {{"--zoom", "1", "--grid", "--numbers", "--region", "5,6,30,20"}, 1.0f, {5, 6, 30, 20}, true, true},
-        {{"--zoom", "1/2", "--region", "0,0,40,40"}, 0.5f, {0, 0, 40, 40}, false, false},
+        {{"--zoom", "1/2", "--region", "0,0,60,140"}, 0.5f, {0, 0, 60, 140}, false, false},
         {{"--zoom", "1/16"}, 1.0f / 16, {0, 0, 1024, 1024}, false, false},
         // Smoothed tiles mix more colours than a palette holds.
         {{"--zoom", "1/4", "--region", "0,0,40,40"}, 0.25f, {0, 0, 40, 40}, false, false},

@@ -1,0 +1,110 @@
+#include "app/ExportImageDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "view/ImageExportJob.h"
+#include "view/LevelRenderer.h"
+#include "view/ViewTransform.h"
+
+namespace {
+
+struct ZoomStep {
+    float zoom;
+    const char* caption;
+};
+constexpr std::array<ZoomStep, 5> zoomSteps{{
+    {1.0f / 16, "1/16 (1 pixel a cell)"},
+    {0.25f, "1/4 (4 pixels a cell)"},
+    {0.5f, "1/2 (8 pixels a cell)"},
+    {1.0f, "1 (16 pixels a cell)"},
+    {2.0f, "2 (32 pixels a cell)"},
+}};
+
+}  // namespace
+
+ExportImageDialog::ExportImageDialog(QWidget* parent, const ExportImageOptions& offered)
+    : QDialog(parent), offered(offered) {
+    setObjectName(QStringLiteral("frmExportImage"));
+    setWindowTitle(QStringLiteral("Export Image"));
+
+    auto* areaBox = new QVBoxLayout;
+    const std::array<QString, 3> areaCaptions{QStringLiteral("&Whole level"), QStringLiteral("&Selection"),
+                                              QStringLiteral("&Visible view")};
+    for (size_t i = 0; i < optArea.size(); ++i) {
+        optArea[i] = new QRadioButton(areaCaptions[i]);
+        optArea[i]->setEnabled(!offered.areas[i].isEmpty());
+        areaBox->addWidget(optArea[i]);
+    }
+    optArea[static_cast<size_t>(offered.area)]->setChecked(true);
+
+    cboZoom = new QComboBox;
+    for (const ZoomStep& step : zoomSteps) {
+        cboZoom->addItem(QString::fromLatin1(step.caption));
+        if (step.zoom == offered.zoom) {
+            cboZoom->setCurrentIndex(cboZoom->count() - 1);
+        }
+    }
+    chkGrid = new QCheckBox(QStringLiteral("&Grid"));
+    chkGrid->setChecked(offered.grid);
+    chkNumbers = new QCheckBox(QStringLiteral("Tile &numbers"));
+    chkNumbers->setChecked(offered.numbers);
+    lblSize = new QLabel;
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Area:"), areaBox);
+    form->addRow(QStringLiteral("&Zoom:"), cboZoom);
+    form->addRow(QString(), chkGrid);
+    form->addRow(QString(), chkNumbers);
+    form->addRow(QStringLiteral("Size:"), lblSize);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    for (QRadioButton* option : optArea) {
+        connect(option, &QRadioButton::toggled, this, &ExportImageDialog::updateSize);
+    }
+    connect(cboZoom, &QComboBox::currentIndexChanged, this, &ExportImageDialog::updateSize);
+    updateSize();
+}
+
+ExportImageOptions ExportImageDialog::options() const {
+    ExportImageOptions chosen = offered;
+    for (size_t i = 0; i < optArea.size(); ++i) {
+        if (optArea[i]->isChecked()) {
+            chosen.area = static_cast<ExportImageOptions::Area>(i);
+        }
+    }
+    chosen.zoom = zoomSteps[static_cast<size_t>(std::max(0, cboZoom->currentIndex()))].zoom;
+    chosen.grid = chkGrid->isChecked();
+    chosen.numbers = chkNumbers->isChecked();
+    return chosen;
+}
+
+void ExportImageDialog::updateSize() {
+    const ExportImageOptions chosen = options();
+    const QSize size = LevelPicture::size(chosen.picture());
+    const bool tooLarge = !ImageExportJob::refusal(size).isEmpty();
+    lblSize->setText(QStringLiteral("%1 x %2 pixels%3")
+                         .arg(size.width())
+                         .arg(size.height())
+                         .arg(tooLarge ? QStringLiteral(" (too large)") : QString()));
+    lblSize->setStyleSheet(tooLarge ? QStringLiteral("color: #b00000") : QString());
+    // Both are drawn only where the view draws them: no grid at one pixel a cell, numbers from 16.
+    ViewTransform view;
+    view.Zoom = chosen.zoom;
+    chkGrid->setEnabled(!view.usingPixels());
+    chkNumbers->setEnabled(LevelRenderer::numbersShown(view));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "app/ExportImageOptions.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+
+// The options of File > Export Image: the area, the zoom step, grid and cell numbers, with the size
+// of the picture they give.
+class ExportImageDialog : public QDialog {
+    Q_OBJECT
+public:
+    ExportImageDialog(QWidget* parent, const ExportImageOptions& offered);
+
+    // The options as the dialog shows them.
+    ExportImageOptions options() const;
+
+    std::array<QRadioButton*, 3> optArea{};
+    QComboBox* cboZoom;
+    QCheckBox* chkGrid;
+    QCheckBox* chkNumbers;
+    QLabel* lblSize;
+
+private:
+    void updateSize();
+
+    ExportImageOptions offered;
+};
