@@ -29,7 +29,7 @@ void MapFixture::SetUp() {
 }
 
 void MapFixture::TearDown() {
-    general->exitApproved = true;
+    general->setExitApproved(true);
     general.reset();
 }
 
@@ -43,7 +43,7 @@ QPoint MapFixture::at(int column, int row) const {
     return {column * size - t.hValue + size / 2, row * size - t.vValue + size / 2};
 }
 
-void MapFixture::useTool(int tool) {
+void MapFixture::useTool(ToolId tool) {
     general->SetCurrentTool(tool);
 }
 
@@ -99,8 +99,8 @@ void MapFixture::keyUp(Qt::Key k, Qt::KeyboardModifiers modifiers) {
 }
 
 void MapFixture::select(int x0, int y0, int x1, int y1) {
-    if (general->currentTool != SelectionTool) {
-        useTool(SelectionTool);
+    if (general->currentTool() != ToolId::Selection) {
+        useTool(ToolId::Selection);
     }
     // The outline covers the cells passed over completely: the drag ends inside the cell past the last one.
     drag({at(x0, y0), at(x1 + 1, y1 + 1)});

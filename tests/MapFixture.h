@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "app/Dialogs.h"
+#include "tools/ToolId.h"
 
 class frmGeneral;
 class frmMain;
@@ -44,7 +45,7 @@ protected:
     PictureBox* view() const;
     // View pixel at the middle of a cell.
     QPoint at(int column, int row) const;
-    void useTool(int tool);
+    void useTool(ToolId tool);
     void scrollTo(int h, int v);
 
     void press(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
@@ -76,7 +77,6 @@ protected:
     static void setClipboardText(const QString& text);
     static QString clipboardText();
 
-    static constexpr int SelectionTool = 2;
     QTemporaryDir dir;
     RecordingDialogs* dialogs = nullptr;
     std::unique_ptr<frmGeneral> general;

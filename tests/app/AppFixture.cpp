@@ -60,14 +60,14 @@ QString AppFixture::writeLevel(const QString& name, const QList<std::array<int, 
 
 int AppFixture::openCount() const {
     int n = 0;
-    for (bool used : general->mapinuse) {
-        n += used ? 1 : 0;
+    for (int slot = 0; slot < frmGeneral::SlotCount; ++slot) {
+        n += general->mapInUse(slot) ? 1 : 0;
     }
     return n;
 }
 
-bool AppFixture::closeMap(int16_t slot) {
-    frmMain* map = general->maps[static_cast<size_t>(slot)];
+bool AppFixture::closeMap(int slot) {
+    frmMain* map = general->map(slot);
     auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
     const bool closed = sub->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -43,7 +43,7 @@ protected:
     QString recentIni() const { return dir.filePath(QStringLiteral("recent.ini")); }
     int openCount() const;
     // Closes a level's window as the user would; true when it went.
-    bool closeMap(int16_t slot);
+    bool closeMap(int slot);
     // Builds a fresh main window on the same recent.ini (as a restart would).
     void restart();
     // Paints one cell of a map as an undoable step.

@@ -17,8 +17,6 @@
 
 namespace {
 
-enum Tool { Pencil = 4, Eraser = 6, Bucket = 7, LineTool = 8, Polyline = 9, RectangleTool = 10, EllipseTool = 11 };
-
 // The edits stay in the cells a view at zoom 1 shows whole, so every pointer position is a real one
 // and the objects lie close enough together to collide all the time.
 constexpr int Columns = 40;
@@ -83,8 +81,8 @@ protected:
     }
     Qt::MouseButton anyButton() { return pick(0, 1) ? Qt::LeftButton : Qt::RightButton; }
     void chooseTiles() {
-        map->tilesetleft = anyTile();
-        map->tilesetright = anyTile();
+        map->setTilesetLeft(anyTile());
+        map->setTilesetRight(anyTile());
         map->setLineWidth(pick(0, 2));
     }
     void selectSomething() {
@@ -116,7 +114,7 @@ protected:
         switch (kind) {
             case 0:
             case 1: {
-                useTool(kind == 0 ? Pencil : Eraser);
+                useTool(kind == 0 ? ToolId::Pencil : ToolId::Eraser);
                 chooseTiles();
                 const Qt::MouseButton b = anyButton();
                 press(anywhere(), b);
@@ -127,21 +125,21 @@ protected:
                 break;
             }
             case 2:
-                useTool(std::array{LineTool, RectangleTool, EllipseTool}[static_cast<size_t>(pick(0, 2))]);
+                useTool(std::array{ToolId::Line, ToolId::Rectangle, ToolId::Ellipse}[static_cast<size_t>(pick(0, 2))]);
                 chooseTiles();
                 drag({anywhere(), anywhere()}, anyButton());
                 break;
             case 3:
-                useTool(Polyline);
+                useTool(ToolId::Polyline);
                 chooseTiles();
-                map->tilesetright = anyTile(false);  // a special right tile would not end the polyline
+                map->setTilesetRight(anyTile(false));  // a special right tile would not end the polyline
                 for (int i = pick(1, 4); i > 0; --i) {
                     click(anywhere());
                 }
                 click(anywhere(), Qt::RightButton);
                 break;
             case 4:
-                useTool(Bucket);
+                useTool(ToolId::Bucket);
                 chooseTiles();
                 click(anywhere(), anyButton());
                 break;
@@ -152,14 +150,14 @@ protected:
                 break;
             case 6:
                 selectSomething();
-                general->menu->mnuCopy->trigger();
-                general->menu->mnuPaste->trigger();
+                general->mainMenu()->mnuCopy->trigger();
+                general->mainMenu()->mnuPaste->trigger();
                 dragSelection();
                 applySelection();
                 break;
             case 7:
                 selectSomething();
-                general->menu->mnuCut->trigger();
+                general->mainMenu()->mnuCut->trigger();
                 break;
             case 8:
                 selectSomething();
@@ -168,7 +166,7 @@ protected:
             case 9:
             case 10:
                 selectSomething();
-                (kind == 9 ? general->menu->mnuMirror : general->menu->mnuFlip)->trigger();
+                (kind == 9 ? general->mainMenu()->mnuMirror : general->mainMenu()->mnuFlip)->trigger();
                 key(Qt::Key_Escape);
                 break;
             default: {
@@ -183,7 +181,7 @@ protected:
                     src = src == 0 ? anySpecial() : src;
                     dest = dest == 0 ? anySpecial() : dest;
                 }
-                general->editCommands->ExecuteReplace(pick(0, 3), src, dest, inSelection);
+                general->editCommands()->ExecuteReplace(pick(0, 3), src, dest, inSelection);
                 key(Qt::Key_Escape);
                 break;
             }
@@ -213,11 +211,11 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         }
         end.assign(cells, cells + Level::Size * Level::Size);
         for (int i = 0; i < pushed; ++i) {
-            general->menu->mnuUndo->trigger();
+            general->mainMenu()->mnuUndo->trigger();
         }
         ASSERT_EQ(differences(cells, start), "") << "after undoing " << log.str();
         for (int i = 0; i < pushed; ++i) {
-            general->menu->mnuRedo->trigger();
+            general->mainMenu()->mnuRedo->trigger();
         }
         ASSERT_EQ(differences(cells, end), "") << "after redoing " << log.str();
     }

@@ -14,7 +14,7 @@ class ClipboardTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        useTool(SelectionTool);
+        useTool(ToolId::Selection);
         setClipboardText(QStringLiteral("nothing to paste"));
         // Cells 2..4 x 1..2 hold 1..6, row by row.
         for (int i = 0; i < 6; ++i) {
@@ -27,9 +27,9 @@ protected:
         scrollTo(map->view->hScr->maximum() / 16 * 16, map->view->vscr->maximum() / 16 * 16);
         ASSERT_GT(map->view->transform().endX(), 1023);
     }
-    void cut() { general->menu->mnuCut->trigger(); }
-    void copy() { general->menu->mnuCopy->trigger(); }
-    void paste() { general->menu->mnuPaste->trigger(); }
+    void cut() { general->mainMenu()->mnuCut->trigger(); }
+    void copy() { general->mainMenu()->mnuCopy->trigger(); }
+    void paste() { general->mainMenu()->mnuPaste->trigger(); }
 };
 
 TEST_F(ClipboardTest, CopyChangesNothingCutEmptiesTheCellsAsOneStepNeitherWithoutASelection) {
@@ -40,7 +40,7 @@ TEST_F(ClipboardTest, CopyChangesNothingCutEmptiesTheCellsAsOneStepNeitherWithou
     copy();
     EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:1:2:3:4:5:6:"));
     EXPECT_EQ(count(0, 0, 0, 10, 10), 121 - 6);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
     EXPECT_EQ(undoSteps(), 0);
     EXPECT_FALSE(changed());
 
@@ -58,11 +58,11 @@ TEST_F(ClipboardTest, PasteFloatsTheBlockAtTheFirstVisibleCellUntilApplied) {
     put(10, 20, 9);
     put(13, 20, 8);
     setClipboardText(QStringLiteral("QuarnTiles:2:1:300:7:"));
-    useTool(4);
+    useTool(ToolId::Pencil);
     paste();
     EXPECT_TRUE(map->clip.pasting());
-    EXPECT_EQ(map->sel.selstate(), 2);
-    EXPECT_EQ(general->currentTool, SelectionTool);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
+    EXPECT_EQ(general->currentTool(), ToolId::Selection);
     EXPECT_EQ(map->sel.rect(), (CellRect{10, 20, 11, 20}));
     EXPECT_EQ(map->sel.shpdraw(), QRect(0, 0, 32, 16));
     EXPECT_EQ(tile(11, 20), 0);  // nothing written yet
@@ -79,7 +79,7 @@ TEST_F(ClipboardTest, PasteFloatsTheBlockAtTheFirstVisibleCellUntilApplied) {
     // Escape drops a pasted block without writing it.
     paste();
     key(Qt::Key_Escape);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
     EXPECT_EQ(tile(11, 20), 0);
 }
 
@@ -126,7 +126,7 @@ TEST_F(ClipboardTest, HostileTextsArePastedNeverOrRefusedWithoutChange) {
     for (const QString& text : notTiles + damaged) {
         setClipboardText(text);
         paste();
-        EXPECT_EQ(map->sel.selstate(), 2) << text.left(40).toStdString();
+        EXPECT_EQ(map->sel.selstate(), SelectionState::Selected) << text.left(40).toStdString();
         EXPECT_FALSE(map->clip.pasting()) << text.left(40).toStdString();
     }
     EXPECT_EQ(dialogs->messages.size(), damaged.size());

@@ -15,8 +15,8 @@ protected:
         put(4, 1, 3);
         put(2, 2, 4);
     }
-    void mirror() { general->menu->mnuMirror->trigger(); }
-    void flip() { general->menu->mnuFlip->trigger(); }
+    void mirror() { general->mainMenu()->mnuMirror->trigger(); }
+    void flip() { general->mainMenu()->mnuFlip->trigger(); }
 };
 
 TEST_F(MirrorFlipTest, EachIsOneUndoStepThatKeepsTheSelection) {
@@ -27,7 +27,7 @@ TEST_F(MirrorFlipTest, EachIsOneUndoStepThatKeepsTheSelection) {
     EXPECT_EQ(tile(4, 1), 1);
     EXPECT_EQ(undoSteps(), 1);
     EXPECT_TRUE(changed());
-    EXPECT_EQ(map->sel.selstate(), 2);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
     EXPECT_EQ(map->sel.rect(), (CellRect{2, 1, 4, 1}));
     key(Qt::Key_Escape);
     select(2, 1, 2, 2);

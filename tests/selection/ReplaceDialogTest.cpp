@@ -26,8 +26,8 @@ protected:
         }
     }
     frmReplace* open() {
-        general->menu->mnuReplace->trigger();
-        return general->editCommands->replaceDialog();
+        general->mainMenu()->mnuReplace->trigger();
+        return general->editCommands()->replaceDialog();
     }
     // Leaves a number box for the OK button, as a click on it would.
     void leave(QLineEdit* box, const QString& text) {
@@ -88,8 +88,8 @@ TEST_F(ReplaceDialogTest, NumberOutsideTheTileRangeIsRefusedWhenLeavingTheBox) {
 // "In selection only" is offered, and checked, only with a selection.
 TEST_F(ReplaceDialogTest, EachRunIsOneUndoStepOverTheMapOrOnlyInTheSelection) {
     put(500, 500, 5);
-    map->tilesetleft = 5;
-    map->tilesetright = 9;
+    map->setTilesetLeft(5);
+    map->setTilesetRight(9);
     frmReplace* dialog = open();
     EXPECT_FALSE(dialog->chkinselection->isEnabled());
     dialog->cmdOK->click();  // by default: switch the two mouse tiles everywhere
@@ -110,14 +110,14 @@ TEST_F(ReplaceDialogTest, EachRunIsOneUndoStepOverTheMapOrOnlyInTheSelection) {
     dialog->cmdOK->click();
     EXPECT_EQ(count(5, 0, 3, 7, 3), 2);  // columns 1 and 7 stay
     EXPECT_EQ(count(9, 2, 3, 5, 3), 4);
-    EXPECT_EQ(map->sel.selstate(), 2);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
     EXPECT_EQ(undoSteps(), 1);
     EXPECT_TRUE(changed());
 }
 
 TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
-    map->tilesetleft = 20;
-    map->tilesetright = 33;
+    map->setTilesetLeft(20);
+    map->setTilesetRight(33);
     frmReplace* dialog = open();
     auto picture = [&](int tile) {
         return map->level.tileset.pictileset()

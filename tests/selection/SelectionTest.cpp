@@ -9,7 +9,7 @@ class SelectionTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        useTool(SelectionTool);
+        useTool(ToolId::Selection);
     }
     // Cells 2..4 x 1..2 hold 1..6, row by row, and are selected.
     void selectBlock() {
@@ -26,10 +26,10 @@ protected:
 TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
     press({37, 20});
     moveTo({90, 60});
-    EXPECT_EQ(map->sel.selstate(), 1);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Drawing);
     EXPECT_EQ(outline(), QRect(32, 16, 48, 32));
     release({90, 60});
-    EXPECT_EQ(map->sel.selstate(), 2);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
     EXPECT_EQ(rect(), (CellRect{2, 1, 4, 2}));
     EXPECT_TRUE(map->sel.outline().isVisible());
     // The outline is drawn white on the view, on its edge and not inside.
@@ -47,7 +47,7 @@ TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
     EXPECT_EQ(rect(), (CellRect{3, 3, 5, 3}));
     EXPECT_EQ(outline(), QRect(48, 48, 48, 16));
     drag({{37, 20}, {45, 60}});  // narrower than a cell
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
     EXPECT_FALSE(map->sel.outline().isVisible());
 }
 
@@ -97,7 +97,7 @@ TEST_F(SelectionTest, BlockMovedAwayAndBackOrDroppedWithEscapeChangesNothing) {
     select(2, 1, 4, 2);
     drag({at(3, 1), at(8, 8)});
     key(Qt::Key_Escape);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
     EXPECT_EQ(count(0, 0, 0, 30, 30), 31 * 31 - 6);
     EXPECT_EQ(tile(2, 1), 1);
     EXPECT_EQ(undoSteps(), 0);
@@ -122,7 +122,7 @@ TEST_F(SelectionTest, DeleteOnADraggedBlockEmptiesItsSourceCells) {
     key(Qt::Key_Delete);
     EXPECT_EQ(count(0, 2, 1, 4, 2), 6);
     EXPECT_EQ(tile(9, 9), 7);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
     EXPECT_EQ(undoSteps(), 1);
     EXPECT_TRUE(changed());
     undo();
@@ -136,10 +136,10 @@ TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrollsUntilAPaintingTool
     scrollTo(0, 0);
     EXPECT_EQ(outline(), QRect(192, 16, 48, 32));
     EXPECT_EQ(rect(), (CellRect{12, 1, 14, 2}));
-    useTool(7);  // the bucket fills inside the selection
-    EXPECT_EQ(map->sel.selstate(), 2);
-    useTool(4);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    useTool(ToolId::Bucket);  // the bucket fills inside the selection
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
+    useTool(ToolId::Pencil);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
 }
 
 TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCells) {
@@ -159,5 +159,5 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
     // Zooming in from one pixel per cell ends the selection.
     map->magnifier.ZoomIn(50, 50);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
 }

@@ -15,8 +15,6 @@
 #include "view/RadarColor.h"
 
 namespace {
-constexpr int BucketTool = 7;
-constexpr int PencilTool = 4;
 constexpr int All = 1024 * 1024;
 }  // namespace
 
@@ -24,9 +22,9 @@ class BucketTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        useTool(BucketTool);
-        map->tilesetleft = 5;
-        map->tilesetright = 6;
+        useTool(ToolId::Bucket);
+        map->setTilesetLeft(5);
+        map->setTilesetRight(6);
     }
     void fillInScreen(bool pressed) { general->topButton(QStringLiteral("FillInScreen"))->setChecked(pressed); }
 };
@@ -95,7 +93,7 @@ namespace {
 
 class FakeSelection : public SelectionHooks {
 public:
-    int selstate() const override { return 2; }
+    SelectionState selstate() const override { return SelectionState::Selected; }
     bool selalreadymoved() const override { return moved; }
     bool pasting() const override { return pasted; }
     bool IsInSelection(int column, int row) const override { return cells.contains(column, row); }
@@ -120,10 +118,10 @@ TEST_F(BucketTest, SelectionLimitsTheFillAndRefusesMovedOrPastedBlocks) {
     EXPECT_EQ(count(5), 12);
     EXPECT_EQ(count(5, 10, 10, 13, 12), 12);
 
-    map->tilesetleft = 7;
+    map->setTilesetLeft(7);
     sel.moved = true;
     press(at(11, 11));
-    EXPECT_FALSE(general->mouseIsDown);
+    EXPECT_FALSE(general->mouseIsDown());
     release(at(11, 11));
     sel.moved = false;
     sel.pasted = true;
@@ -162,10 +160,10 @@ protected:
 };
 
 TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
-    useTool(PencilTool);
+    useTool(ToolId::Pencil);
     click(at(40, 40));
-    useTool(BucketTool);
-    QWidget* undoButton = general->toolbars->toolbartop->widgetForAction(general->topButton(QStringLiteral("Undo")));
+    useTool(ToolId::Bucket);
+    QWidget* undoButton = general->toolBars()->toolbartop->widgetForAction(general->topButton(QStringLiteral("Undo")));
     fillWhile([undoButton] { QTest::mouseClick(undoButton, Qt::LeftButton); });
     EXPECT_EQ(count(5), 1);
     EXPECT_EQ(tile(40, 40), 5);
@@ -180,7 +178,7 @@ TEST_F(BucketDuringFillTest, SecondClickAndToolKeyDuringAFillRunAfterIt) {
         key(Qt::Key_P);
     });
     EXPECT_EQ(count(6), All);
-    EXPECT_EQ(general->currentTool, PencilTool);
+    EXPECT_EQ(general->currentTool(), ToolId::Pencil);
     EXPECT_EQ(undoSteps(), 2);
     undo();
     EXPECT_EQ(count(5), All);
@@ -188,12 +186,12 @@ TEST_F(BucketDuringFillTest, SecondClickAndToolKeyDuringAFillRunAfterIt) {
 
 TEST_F(BucketDuringFillTest, ClosingTheWindowDuringAFillClosesItAfterTheFill) {
     QPointer<frmMain> window = map;
-    QPointer<QMdiSubWindow> sub = general->mdi->subWindowList().value(0);
+    QPointer<QMdiSubWindow> sub = general->mdiArea()->subWindowList().value(0);
     ASSERT_TRUE(sub);
     int filledWhenAsked = -1;
     dialogs->onAsk = [&] { filledWhenAsked = window && !window->bucket.isFilling() ? count(5) : -1; };
     fillWhile([sub] { sub->close(); });
     EXPECT_EQ(filledWhenAsked, All);
     EXPECT_TRUE(window.isNull());
-    EXPECT_FALSE(general->mapinuse[0]);
+    EXPECT_FALSE(general->mapInUse(0));
 }

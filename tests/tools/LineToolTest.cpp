@@ -5,19 +5,15 @@
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 
-namespace {
-constexpr int LineTool = 8;
-constexpr int RectangleTool = 10;
-constexpr int EllipseTool = 11;
-}  // namespace
+namespace {}  // namespace
 
 class LineToolTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        useTool(LineTool);
-        map->tilesetleft = 5;
-        map->tilesetright = 9;
+        useTool(ToolId::Line);
+        map->setTilesetLeft(5);
+        map->setTilesetRight(9);
     }
 };
 
@@ -49,7 +45,7 @@ TEST_F(LineToolTest, LinesFollowBresenhamAndThickOnesRepeatItOverTheBrushSquare)
 
 TEST_F(LineToolTest, RectangleWritesOnlyItsOutlineAsOneStep) {
     put(3, 3, 77);
-    useTool(RectangleTool);
+    useTool(ToolId::Rectangle);
     drag({at(2, 2), at(7, 7), at(5, 4)});
     EXPECT_EQ(count(5), 10);
     EXPECT_EQ(count(5, 2, 2, 5, 2), 4);
@@ -60,7 +56,7 @@ TEST_F(LineToolTest, RectangleWritesOnlyItsOutlineAsOneStep) {
 }
 
 TEST_F(LineToolTest, EllipseIsAClosedRingThroughItsBoxMiddles) {
-    useTool(EllipseTool);
+    useTool(ToolId::Ellipse);
     drag({at(0, 0), at(4, 9), at(10, 10)});
     EXPECT_EQ(undoSteps(), 1);
     for (const QPoint p : {QPoint(10, 5), QPoint(5, 10), QPoint(0, 5), QPoint(5, 0)}) {
@@ -116,7 +112,7 @@ TEST_F(LineToolTest, LinesEmptyTheSpecialTilesTheyCrossAndNeverDrawOne) {
     EXPECT_EQ(count(-1), 0);
     EXPECT_EQ(count(5, 10, 10, 15, 15), 6);
     EXPECT_EQ(count(0, 10, 10, 15, 15), 30);
-    map->tilesetleft = 217;
+    map->setTilesetLeft(217);
     drag({at(1, 1), at(9, 1)});
     EXPECT_EQ(count(0, 0, 0, 9, 9), 100);
     EXPECT_EQ(undoSteps(), 1);

@@ -5,15 +5,12 @@
 #include "app/frmMain.h"
 #include "view/MapView.h"
 
-namespace {
-constexpr int HandTool = 3;
-constexpr int DropperTool = 5;
-}  // namespace
+namespace {}  // namespace
 
 using NavigationTest = MapFixture;
 
 TEST_F(NavigationTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
-    useTool(HandTool);
+    useTool(ToolId::Hand);
     scrollTo(1600, 1600);
     QScrollBar* h = map->view->hScr;
     QScrollBar* v = map->view->vscr;
@@ -35,18 +32,18 @@ TEST_F(NavigationTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
 }
 
 TEST_F(NavigationTest, DropperPicksTheTileUnderThePointerPerButton) {
-    useTool(DropperTool);
+    useTool(ToolId::Dropper);
     put(2, 2, 40);
     put(3, 2, 41);
     putObject(10, 10, 219);
     click(at(2, 2));
     click(at(13, 14), Qt::RightButton);
-    EXPECT_EQ(map->tilesetleft, 40);
-    EXPECT_EQ(map->tilesetright, 219);
+    EXPECT_EQ(map->tilesetLeft(), 40);
+    EXPECT_EQ(map->tilesetRight(), 219);
     drag({at(13, 14), at(3, 2)});
-    EXPECT_EQ(map->tilesetleft, 41);
+    EXPECT_EQ(map->tilesetLeft(), 41);
     // An empty cell is not a tile to paint with.
     click(at(30, 30));
-    EXPECT_EQ(map->tilesetleft, 41);
+    EXPECT_EQ(map->tilesetLeft(), 41);
     EXPECT_EQ(undoSteps(), 0);
 }

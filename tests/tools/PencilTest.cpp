@@ -5,18 +5,15 @@
 #include "app/frmMain.h"
 #include "view/MapView.h"
 
-namespace {
-constexpr int PencilTool = 4;
-constexpr int EraserTool = 6;
-}  // namespace
+namespace {}  // namespace
 
 class PencilTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        useTool(PencilTool);
-        map->tilesetleft = 5;
-        map->tilesetright = 6;
+        useTool(ToolId::Pencil);
+        map->setTilesetLeft(5);
+        map->setTilesetRight(6);
     }
 };
 
@@ -62,7 +59,7 @@ TEST_F(PencilTest, ButtonPicksTheTileAndTheEraserWritesZeroWithEither) {
     click(at(2, 1), Qt::LeftButton);
     EXPECT_EQ(tile(1, 1), 6);
     EXPECT_EQ(tile(2, 1), 5);
-    useTool(EraserTool);
+    useTool(ToolId::Eraser);
     click(at(1, 1), Qt::LeftButton);
     click(at(2, 1), Qt::RightButton);
     EXPECT_EQ(count(0, 0, 0, 5, 5), 36);
@@ -75,7 +72,7 @@ TEST_F(PencilTest, ADragWithASpecialTileLeavesARowOfWholeObjects) {
         }
     }
     scrollTo(37, 21);  // not on a cell's edge
-    map->tilesetleft = 219;
+    map->setTilesetLeft(219);
     press(at(5, 5));
     for (int x = 6; x <= 15; ++x) {
         moveTo(at(x, 5));
@@ -92,7 +89,7 @@ TEST_F(PencilTest, ADragWithASpecialTileLeavesARowOfWholeObjects) {
     click(at(8, 20));
     EXPECT_EQ(tile(8, 20), 219);
     EXPECT_EQ(count(-1, 8, 20, 13, 25), 35);
-    useTool(EraserTool);
+    useTool(ToolId::Eraser);
     click(at(12, 24));
     EXPECT_EQ(count(0, 8, 20, 13, 25), 36);
     EXPECT_EQ(undoSteps(), 3);
@@ -111,13 +108,13 @@ TEST_F(PencilTest, BrushCorneringAnObjectRemovesTheWholeObject) {
 TEST_F(PencilTest, OnlyAStrokeStartedInsideTheGridPaints) {
     hover(at(4, 4));
     hover(at(7, 4));
-    EXPECT_FALSE(general->mouseIsDown);
+    EXPECT_FALSE(general->mouseIsDown());
     drag({QPoint(-40, -40), at(3, 3), at(6, 3)});
     EXPECT_EQ(count(5), 0);
     EXPECT_EQ(undoSteps(), 0);
     press(at(2, 2));
-    EXPECT_TRUE(general->mouseIsDown);
+    EXPECT_TRUE(general->mouseIsDown());
     release(at(2, 2));
-    EXPECT_FALSE(general->mouseIsDown);
+    EXPECT_FALSE(general->mouseIsDown());
     EXPECT_EQ(count(5), 1);
 }

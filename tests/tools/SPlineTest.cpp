@@ -2,18 +2,15 @@
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 
-namespace {
-constexpr int PencilTool = 4;
-constexpr int PolylineTool = 9;
-}  // namespace
+namespace {}  // namespace
 
 class SPlineTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        useTool(PolylineTool);
-        map->tilesetleft = 5;
-        map->tilesetright = 6;
+        useTool(ToolId::Polyline);
+        map->setTilesetLeft(5);
+        map->setTilesetRight(6);
     }
 };
 
@@ -57,17 +54,17 @@ TEST_F(SPlineTest, RubberBandFollowsThePointerOnTheViewOnly) {
 TEST_F(SPlineTest, PickingAnotherToolEndsThePolylineButTheCtrlDropperDoesNot) {
     click(at(0, 0));
     click(at(6, 0));
-    useTool(PencilTool);
+    useTool(ToolId::Pencil);
     EXPECT_EQ(undoSteps(), 1);
     EXPECT_EQ(count(5), 7);
-    useTool(PolylineTool);
+    useTool(ToolId::Polyline);
     put(10, 10, 8);
     click(at(6, 6));
     keyDown(Qt::Key_Control, Qt::ControlModifier);
-    EXPECT_EQ(general->currentTool, 5);
+    EXPECT_EQ(general->currentTool(), ToolId::Dropper);
     click(at(10, 10));
     keyUp(Qt::Key_Control);
-    EXPECT_EQ(general->currentTool, PolylineTool);
+    EXPECT_EQ(general->currentTool(), ToolId::Polyline);
     click(at(6, 9));
     click(at(0, 0), Qt::RightButton);
     EXPECT_EQ(count(8, 6, 6, 6, 9), 4);

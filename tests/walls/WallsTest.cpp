@@ -37,8 +37,8 @@ namespace {
 class WallsDialogTest : public MapFixture {
 protected:
     frmCreateWallTile* open() {
-        general->picRightBar->cmdCreateWalls->click();
-        return general->editCommands->wallsDialog();
+        general->rightPanel()->cmdCreateWalls->click();
+        return general->editCommands()->wallsDialog();
     }
     // The 64 x 64 block that the preview shows in slot `row` (0..3).
     QImage shownSet(frmCreateWallTile* d, int row) const {
