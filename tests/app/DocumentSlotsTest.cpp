@@ -9,17 +9,13 @@
 #include <QTimer>
 #include <functional>
 
-#include "AppFixture.h"
+#include "MapFixture.h"
 #include "TestFiles.h"
-#include "app/MainMenu.h"
 #include "app/RightPanel.h"
-#include "app/frmMain.h"
 #include "model/TilesetFile.h"
 #include "view/LevelRenderer.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
-using DocumentSlots = AppFixture;
+using DocumentSlots = WindowFixture;
 
 TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefused) {
     for (int i = 0; i < 10; ++i) {

@@ -6,14 +6,12 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "AppFixture.h"
+#include "MapFixture.h"
 #include "TestFiles.h"
 #include "app/General.h"
-#include "app/MainMenu.h"
 #include "app/RecentFiles.h"
-#include "app/frmMain.h"
 
-using FileCommandsTest = AppFixture;
+using FileCommandsTest = WindowFixture;
 
 TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileName) {
     EXPECT_EQ(general->OpenMap({}), std::nullopt);  // cancelled
@@ -92,15 +90,6 @@ TEST_F(FileCommandsTest, LevelThatIsNotReadWholeOpensUnnamedAndSaveAsksForANewNa
     EXPECT_FALSE(QFile::exists(path("damaged.lvl.bak")));
 }
 
-TEST_F(FileCommandsTest, CommandLineOpensOnlyQuotedLowerCaseLvlNames) {
-    const QString a = writeLevel("a.lvl");
-    const QString b = writeLevel("b.LVL");
-    const QString c = writeLevel("c.lvl");
-    general->openLevels(General::quotedFileNames(QStringLiteral("\"%1\" \"%2\" %3").arg(a, b, c)));
-    EXPECT_EQ(openCount(), 1);
-    EXPECT_EQ(general->map(0)->level.activeFile, a);
-}
-
 TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
     const QString a = writeLevel("a.lvl");
     const QString c = writeLevel("c.lvl");
@@ -131,8 +120,13 @@ TEST_F(FileCommandsTest, SavingANewMapAsksForANameAndTakesIt) {
     EXPECT_EQ(general->mainMenu()->mnuMaps[0]->text(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), target);
     EXPECT_FALSE(map->level.mapchanged);
+    EXPECT_FALSE(map->parentWidget()->isWindowModified());
     general->SaveMap(false);  // a named level saves without asking
     EXPECT_EQ(dialogs->titles.size(), 1);
+    // Undo after a save is a change the caption shows again.
+    paintUndoable(map, 1, 1, 1);
+    general->mainMenu()->mnuUndo->trigger();
+    EXPECT_TRUE(map->parentWidget()->isWindowModified());
 }
 
 TEST_F(FileCommandsTest, SaveAsToTheSameNameKeepsTheCaptionAndTheRecentOrder) {
@@ -167,7 +161,7 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsNameFileAndChangedMark) {
     EXPECT_EQ(TestFiles::read(a), TestFiles::record(1, 2, 3));
 }
 
-TEST_F(FileCommandsTest, RecentItemOpensItsFileMovesItToTheTopAndSurvivesARestart) {
+TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTop) {
     QStringList names;
     for (int i = 0; i < 6; ++i) {
         names << writeLevel(QStringLiteral("l%1.lvl").arg(i));
@@ -179,8 +173,6 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileMovesItToTheTopAndSurvivesARestar
     EXPECT_EQ(general->activeMap()->level.activeFile, names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
     EXPECT_EQ(general->recent().entry(1), names[5]);
-    restart();  // the window keeps its list; the order rules belong to the list's own tests
-    EXPECT_EQ(general->recent().entry(0), names[1]);
 }
 
 TEST_F(FileCommandsTest, RecentFileThatIsGoneIsReportedAndKept) {

@@ -3,16 +3,13 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "AppFixture.h"
+#include "MapFixture.h"
 #include "app/RightPanel.h"
-#include "app/frmMain.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
-class TilesetPicking : public AppFixture {
+class TilesetPicking : public WindowFixture {
 protected:
     void SetUp() override {
-        AppFixture::SetUp();
+        WindowFixture::SetUp();
         map = general->NewMap();
         picker = general->rightPanel()->pictileset;
     }
@@ -33,7 +30,6 @@ protected:
         EXPECT_EQ(rightMarker(), QPoint(16, 0));
     }
 
-    frmMain* map = nullptr;
     PictureBox* picker = nullptr;
 };
 

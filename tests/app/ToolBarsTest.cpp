@@ -5,16 +5,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "AppFixture.h"
-#include "app/MainMenu.h"
+#include "MapFixture.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "app/frmMain.h"
 #include "tools/SelectionHooks.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
-class ToolBarsInWindow : public AppFixture {
+class ToolBarsInWindow : public WindowFixture {
 protected:
     void clickTool(ToolId tool) {
         QWidget* button = general->toolBars()->Toolbarleft->widgetForAction(general->toolButton(tool));

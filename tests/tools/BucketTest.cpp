@@ -8,86 +8,20 @@
 
 #include "MapFixture.h"
 #include "app/ToolBars.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "tools/SelectionHooks.h"
-#include "view/MapView.h"
-#include "view/RadarColor.h"
 
 namespace {
 constexpr int All = 1024 * 1024;
 }  // namespace
 
+// What a fill writes, and that it is one undo step, is in the table of history/EditStepTest.
 class BucketTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
         useTool(ToolId::Bucket);
-        map->setTilesetLeft(5);
-        map->setTilesetRight(6);
     }
-    void fillInScreen(bool pressed) { general->topButton(QStringLiteral("FillInScreen"))->setChecked(pressed); }
 };
-
-TEST_F(BucketTest, ClickOnAnEmptyMapFillsEveryCellAsOneUndoStep) {
-    fillInScreen(false);
-    click(at(3, 3));
-    EXPECT_EQ(count(5), All);
-    EXPECT_EQ(map->level.pic1024.pixel(1023, 1023), RadarColor(5) | 0xFF000000u);
-    EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(changed());
-    undo();
-    EXPECT_EQ(map->level.pic1024.pixel(1023, 1023), RadarColor(0) | 0xFF000000u);
-}
-
-TEST_F(BucketTest, FillInScreenStopsAtTheVisibleCells) {
-    scrollTo(160, 320);
-    const ViewTransform t = map->view->transform();
-    click(at(t.startX() + 2, t.startY() + 2));
-    const int inside = (t.endX() - t.startX() + 1) * (t.endY() - t.startY() + 1);
-    EXPECT_EQ(count(5, t.startX(), t.startY(), t.endX(), t.endY()), inside);
-    EXPECT_EQ(count(5), inside);
-}
-
-TEST_F(BucketTest, WallsBoundTheFillWhichNeverStepsDiagonally) {
-    for (int i = 0; i <= 10; ++i) {
-        put(i, 10 - i, 9);
-    }
-    click(at(0, 0));
-    EXPECT_EQ(count(5), 55);
-    EXPECT_EQ(count(5, 0, 0, 9, 9), 55);
-    undo();
-    // A one-cell corridor is filled to its end.
-    for (int y = 0; y <= 21; ++y) {
-        put(19, y, 9);
-        put(21, y, 9);
-    }
-    put(20, 0, 9);
-    put(20, 21, 9);
-    click(at(20, 20));
-    EXPECT_EQ(count(5), 20);
-    EXPECT_EQ(count(5, 20, 1, 20, 20), 20);
-}
-
-// A covered cell fills its object's square, an anchor only empties its object.
-TEST_F(BucketTest, CoveredCellFillsItsObjectSquareOnlyAlsoAtTheViewEdgeAndAnAnchorEmptiesIt) {
-    putObject(20, 20, 217);
-    putObject(22, 20, 217);
-    click(at(21, 21));
-    EXPECT_EQ(count(5), 4);
-    EXPECT_EQ(count(5, 20, 20, 21, 21), 4);
-    EXPECT_EQ(count(-1, 22, 20, 23, 21), 3);
-    click(at(22, 20));
-    EXPECT_EQ(count(0, 22, 20, 23, 21), 4);
-    EXPECT_EQ(count(5), 4);
-    EXPECT_EQ(undoSteps(), 2);
-
-    const int x = map->view->transform().endX() - 1;
-    putObject(x, 5, 219);
-    click(at(x, 6));
-    EXPECT_EQ(count(5, x, 5, x + 5, 10), 36);
-    EXPECT_EQ(count(-1, x, 5, x + 5, 10), 0);
-}
 
 namespace {
 
@@ -140,7 +74,7 @@ class BucketDuringFillTest : public BucketTest {
 protected:
     void SetUp() override {
         BucketTest::SetUp();
-        fillInScreen(false);
+        general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
         // Events run every few thousand cells, so the timer below fires inside the fill.
         map->bucket.eventSlice = std::chrono::milliseconds(0);
     }
@@ -189,6 +123,7 @@ TEST_F(BucketDuringFillTest, ClosingTheWindowDuringAFillClosesItAfterTheFill) {
     QPointer<QMdiSubWindow> sub = general->mdiArea()->subWindowList().value(0);
     ASSERT_TRUE(sub);
     int filledWhenAsked = -1;
+    dialogs->answer = true;
     dialogs->onAsk = [&] { filledWhenAsked = window && !window->bucket.isFilling() ? count(5) : -1; };
     fillWhile([sub] { sub->close(); });
     EXPECT_EQ(filledWhenAsked, All);

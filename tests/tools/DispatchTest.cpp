@@ -13,16 +13,11 @@
 #include <vector>
 
 #include "MapFixture.h"
-#include "app/MainMenu.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "selection/EditCommands.h"
 #include "selection/SelectionShape.h"
 #include "selection/frmReplace.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
 using DispatchTest = MapFixture;
 
@@ -145,35 +140,6 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         QTest::keyClick(keyboard ? keyboard : general.get(), tool == ToolId::Rectangle ? Qt::Key_R : Qt::Key_L);
         EXPECT_EQ(general->currentTool(), tool) << name;
     }
-}
-
-TEST_F(DispatchTest, OnlyAnEditThatChangesACellMarksTheMapAndItsCaption) {
-    auto* frame = qobject_cast<QMdiSubWindow*>(map->parentWidget());
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*]"));
-    put(3, 3, 1);
-    useTool(ToolId::Pencil);
-    drag({at(3, 3), at(3, 3)});  // the left tile over itself
-    useTool(ToolId::Bucket);
-    click(at(3, 3));  // the fill tile's own region
-    useTool(ToolId::Rectangle);
-    drag({at(3, 3), at(3, 3)});
-    general->editCommands()->ExecuteReplace(2, 77, 78, false);  // no cell holds 77
-    select(3, 3, 3, 3);
-    general->editCommands()->ExecuteReplace(0, 1, 1, true);  // equal numbers
-    key(Qt::Key_Escape);
-    EXPECT_EQ(undoSteps(), 5);
-    EXPECT_FALSE(changed());
-    EXPECT_FALSE(frame->isWindowModified());
-
-    useTool(ToolId::Pencil);
-    click(at(4, 3));
-    EXPECT_TRUE(changed());
-    EXPECT_TRUE(frame->isWindowModified());
-    map->level.activeFile = dir.filePath(QStringLiteral("a.lvl"));
-    general->SaveMap(false);
-    EXPECT_FALSE(frame->isWindowModified());
-    undo();
-    EXPECT_TRUE(frame->isWindowModified());
 }
 
 TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {

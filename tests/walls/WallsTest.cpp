@@ -6,11 +6,8 @@
 
 #include "MapFixture.h"
 #include "app/RightPanel.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Tileset.h"
 #include "selection/EditCommands.h"
-#include "view/PictureBox.h"
 #include "walls/frmCreateWallTile.h"
 
 // Out-of-range entries and sets are ignored rather than written past their storage.
