@@ -4,11 +4,11 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 
 #include "MapFixture.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "tools/SelectionHooks.h"
 
 class ToolBarsInWindow : public WindowFixture {
 protected:
@@ -24,34 +24,37 @@ protected:
     }
 };
 
-TEST_F(ToolBarsInWindow, LeftToolbarButtonsPickTheToolAndOnlyOneStaysPressed) {
+// The letter keys on the map are Dispatch's; here the toolbar and the keys typed on the panel's controls.
+TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButtonStaysPressed) {
     general->NewMap();
-    for (const ToolId tool : {ToolId::Pencil, ToolId::Selection, ToolId::Ellipse, ToolId::Hand}) {
-        clickTool(tool);
+    RightPanel* panel = general->rightPanel();
+    const std::pair<std::function<void()>, ToolId> cases[] = {
+        {[&] { clickTool(ToolId::Pencil); }, ToolId::Pencil},
+        {[&] { clickTool(ToolId::Ellipse); }, ToolId::Ellipse},
+        {[&] { QTest::keyClick(panel->optLineW[1], Qt::Key_R); }, ToolId::Rectangle},
+        {[&] { QTest::keyClick(panel->pictileset, Qt::Key_L); }, ToolId::Line},
+        {[&] { clickTool(ToolId::Hand); }, ToolId::Hand}};
+    for (const auto& [pick, tool] : cases) {
+        pick();
         EXPECT_EQ(general->currentTool(), tool);
         for (const ToolId other : AllTools) {
-            EXPECT_EQ(general->toolButton(other)->isChecked(), other == tool)
-                << static_cast<int>(tool) << " " << static_cast<int>(other);
+            EXPECT_EQ(general->toolButton(other)->isChecked(), other == tool) << static_cast<int>(other);
         }
     }
 }
 
-TEST_F(ToolBarsInWindow, OutlineToolsShowTheCrosshairAndTheOthersTheirPicture) {
+// Outline tools show the crosshair, the others their picture, in every map and in a new one.
+TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
     frmMain* first = general->NewMap();
     frmMain* second = general->NewMap();
-    for (const ToolId tool : AllTools) {
-        general->SetCurrentTool(tool);
-        const bool crosshair = tool == ToolId::Selection || tool == ToolId::Line || tool == ToolId::Polyline ||
-                               tool == ToolId::Rectangle || tool == ToolId::Ellipse;
-        for (frmMain* map : {first, second}) {
-            const QCursor cursor = map->view->picpreview->cursor();
-            EXPECT_EQ(cursor.shape(), crosshair ? Qt::CrossCursor : Qt::BitmapCursor) << static_cast<int>(tool);
-            EXPECT_EQ(cursor.pixmap().isNull(), crosshair) << static_cast<int>(tool);
-        }
-    }
-    EXPECT_EQ(general->NewMap()->view->picpreview->cursor().shape(), Qt::CrossCursor);  // tool 11's
     general->SetCurrentTool(ToolId::Pencil);
-    EXPECT_EQ(first->view->picpreview->cursor().hotSpot(), QPoint(4, 25));  // the pencil's tip
+    for (frmMain* map : {first, second}) {
+        EXPECT_EQ(map->view->picpreview->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(map->view->picpreview->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
+    }
+    general->SetCurrentTool(ToolId::Ellipse);
+    EXPECT_EQ(first->view->picpreview->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(general->NewMap()->view->picpreview->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsAndKeysSwitchTheActiveMap) {
@@ -99,50 +102,6 @@ TEST_F(ToolBarsInWindow, MenuShortcutsReachTheirCommands) {
     QTest::keyClick(general->activeMap()->view->picpreview, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
     EXPECT_EQ(general->activeMap()->level.activeFile, target);
-}
-
-namespace {
-// A selection that is marked and counts how often it is ended.
-class MarkedSelection : public SelectionHooks {
-public:
-    SelectionState selstate() const override { return stopped == 0 ? SelectionState::Selected : SelectionState::None; }
-    void StopSelecting(bool refresh) override {
-        ++stopped;
-        refreshed = refresh;
-    }
-    int stopped = 0;
-    bool refreshed = false;
-};
-}  // namespace
-
-TEST_F(ToolBarsInWindow, PaintingToolsEndAMarkedSelectionAndTheOthersKeepIt) {
-    frmMain* map = general->NewMap();
-    MarkedSelection marked;
-    SelectionHooks* own = map->selectionHooks;
-    map->selectionHooks = &marked;
-    for (const ToolId tool : {ToolId::Magnifier, ToolId::Selection, ToolId::Hand, ToolId::Dropper, ToolId::Bucket}) {
-        general->SetCurrentTool(tool);
-    }
-    EXPECT_EQ(marked.stopped, 0);
-    general->SetCurrentTool(ToolId::Line);
-    EXPECT_EQ(marked.stopped, 1);
-    EXPECT_TRUE(marked.refreshed);
-    general->SetCurrentTool(ToolId::Pencil);  // nothing marked any more
-    EXPECT_EQ(marked.stopped, 1);
-    map->selectionHooks = own;
-}
-
-TEST_F(ToolBarsInWindow, ToolShortcutsWorkFromTheRightPanelsControls) {
-    general->NewMap();
-    const std::tuple<QWidget*, Qt::Key, ToolId> cases[] = {
-        {general->rightPanel()->optLineW[1], Qt::Key_R, ToolId::Rectangle},
-        {general->rightPanel()->pictileset, Qt::Key_P, ToolId::Pencil},
-        {general->rightPanel()->pictileset, Qt::Key_L, ToolId::Line}};
-    for (const auto& [target, key, tool] : cases) {
-        QTest::keyClick(target, key);
-        EXPECT_EQ(general->currentTool(), tool);
-        EXPECT_TRUE(general->toolButton(tool)->isChecked()) << static_cast<int>(tool);
-    }
 }
 
 TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {

@@ -63,10 +63,14 @@ TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrollsUntilAPaintingTool
     scrollTo(0, 0);
     EXPECT_EQ(outline(), QRect(192, 16, 48, 32));
     EXPECT_EQ(rect(), (CellRect{12, 1, 14, 2}));
-    useTool(ToolId::Bucket);  // the bucket fills inside the selection
-    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
-    useTool(ToolId::Pencil);
+    // The bucket fills inside the selection; the tools that do not paint keep it too.
+    for (const ToolId keeps : {ToolId::Bucket, ToolId::Magnifier, ToolId::Hand, ToolId::Dropper, ToolId::Selection}) {
+        useTool(keeps);
+        EXPECT_EQ(map->sel.selstate(), SelectionState::Selected) << static_cast<int>(keeps);
+    }
+    useTool(ToolId::Line);
     EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+    EXPECT_FALSE(map->sel.outline().isVisible());
 }
 
 TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCells) {
