@@ -20,10 +20,6 @@ TEST(Tileset, DefaultTilesetGetsTheExtraStripBelow) {
             ASSERT_EQ(t.pictileset().pixel(r.x() + x, r.y() + y), strip.pixel(x, y)) << x << "," << y;
         }
     }
-    t.setZoom(2.0f);
-    EXPECT_EQ(t.piczoomtileset().size(), QSize(608, 448));
-    t.setZoom(0.25f);
-    EXPECT_EQ(t.piczoomtileset().size(), QSize(76, 56));
 }
 
 TEST(Tileset, ImportRefusesLowDepthAndNonBitmapsAndKeepsTheLevelAsItWas) {

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
