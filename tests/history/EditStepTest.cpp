@@ -23,7 +23,7 @@ enum class Outcome { Changed, Unchanged, NoStep };
 
 struct Gesture {
     const char* name;
-    // Prepares the map, calls start(), makes the gesture and checks what it wrote.
+    // Prepares the map (then calls start()), makes the gesture and checks what it wrote.
     std::function<void(G&)> run;
     Outcome outcome = Outcome::Changed;
 };
