@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int SelectionTool = 2;
 constexpr int BlockSide = 200;
 
 // A main window with one level whose view is 673 x 505 pixels at zoom 1, every cell filled.
@@ -41,7 +40,7 @@ struct Editor {
         }
         map->level.completeAfterLoad();
         map->view->setScrollBarValues(0, 0, false);
-        general->SetCurrentTool(SelectionTool);
+        general->SetCurrentTool(ToolId::Selection);
         map->UpdateLevel();
     }
 

@@ -63,9 +63,9 @@ Editor& editor() {
 
 void BM_BucketFillWholeMap(benchmark::State& state) {
     Editor& e = editor();
-    e.general->SetCurrentTool(7);
+    e.general->SetCurrentTool(ToolId::Bucket);
     e.general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
-    e.map->tilesetleft = 5;
+    e.map->setTilesetLeft(5);
     for (auto _ : state) {
         state.PauseTiming();
         e.clear();
@@ -113,9 +113,9 @@ QPoint strokePoint(int i) {
 
 void BM_PencilStroke(benchmark::State& state) {
     Editor& e = editor();
-    e.general->SetCurrentTool(4);
+    e.general->SetCurrentTool(ToolId::Pencil);
     e.map->setLineWidth(2);
-    e.map->tilesetleft = 5;
+    e.map->setTilesetLeft(5);
     for (auto _ : state) {
         e.send(QEvent::MouseButtonPress, strokePoint(0), Qt::LeftButton, Qt::LeftButton);
         for (int i = 1; i < StrokeEvents - 1; ++i) {
@@ -168,8 +168,8 @@ void BM_LinePreview(benchmark::State& state) {
     e.map->magnifier.ZoomOut(0, 0);
     e.map->view->setScrollBarValues(0, 0, false);
     e.map->UpdateLevel();
-    e.general->SetCurrentTool(8);
-    e.map->tilesetleft = 5;
+    e.general->SetCurrentTool(ToolId::Line);
+    e.map->setTilesetLeft(5);
     // T = 4: a horizontal line from column 2 to column 1001, about half of it inside the view.
     const QPoint start(10, 400);
     const QPoint ends[2] = {QPoint(4006, 400), QPoint(4006, 404)};

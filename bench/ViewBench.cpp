@@ -36,7 +36,7 @@ struct Window : MapViewHost {
     float zoomFactor() const override { return zoom.Zoom(); }
     bool showGrid() const override { return false; }
     bool showTileNumbers() const override { return false; }
-    int selectionState() const override { return 0; }
+    SelectionState selectionState() const override { return SelectionState::None; }
     void stopSelecting(bool) override {}
     QRect UpdateSelectionOnPreview(bool) override { return {}; }
     std::optional<QRectF> radarSelectionFrame() const override { return std::nullopt; }

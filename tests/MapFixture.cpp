@@ -1,23 +1,106 @@
 #include "MapFixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "TestFiles.h"
+#include "model/RecoveryCopy.h"
 #include "model/Tileset.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
-void MapFixture::SetUp() {
-    auto d = std::make_unique<RecordingDialogs>();
-    dialogs = d.get();
-    general = std::make_unique<frmGeneral>(std::move(d), nullptr, dir.filePath(QStringLiteral("recent.ini")));
+namespace {
+// The front of the queue, or `none` when it is empty.
+template <typename T>
+T take(std::deque<T>& queue, T none) {
+    if (queue.empty()) {
+        return none;
+    }
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+}  // namespace
+
+bool TestDialogs::ask(QWidget*, const QString& text) {
+    questions << text;
+    if (onAsk) {
+        onAsk();
+    }
+    return take(answers, answer);
+}
+
+Dialogs::RecoveryChoice TestDialogs::offerRecovery(QWidget*, const QList<RecoveryCopy>& copies) {
+    recoveryOffers << static_cast<int>(copies.size());
+    return take(recoveryAnswers, RecoveryChoice::Later);
+}
+
+QString TestDialogs::openFile(QWidget*, const QString& title, const QString& filter) {
+    titles << title;
+    filters << filter;
+    return take(chosen, QString());
+}
+
+void WindowFixture::TearDown() {
+    general->setExitApproved(true);
+    general.reset();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void WindowFixture::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+    restart();
+}
+
+void WindowFixture::restart() {
+    general.reset();
+    auto owned = std::make_unique<TestDialogs>();
+    dialogs = owned.get();
+    general = std::make_unique<frmGeneral>(std::move(owned), nullptr, dir.filePath(QStringLiteral("recent.ini")));
     general->resize(1200, 800);
     general->show();
+}
+
+QString WindowFixture::writeLevel(const QString& name, const QList<std::array<int, 3>>& cells) {
+    QByteArray bytes;
+    for (const auto& c : cells) {
+        bytes += TestFiles::record(c[0], c[1], c[2]);
+    }
+    TestFiles::write(path(name), bytes);
+    return path(name);
+}
+
+int WindowFixture::openCount() const {
+    int n = 0;
+    for (int slot = 0; slot < frmGeneral::SlotCount; ++slot) {
+        n += general->mapInUse(slot) ? 1 : 0;
+    }
+    return n;
+}
+
+bool WindowFixture::closeMap(int slot) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(general->map(slot)->parentWidget());
+    const bool closed = sub->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return closed;
+}
+
+void WindowFixture::paintUndoable(frmMain* map, int16_t x, int16_t y, int16_t tile) {
+    Changes batch;
+    map->level.setTile(x, y, tile, batch, true);
+    map->level.undoredo.AddToUndo(std::make_unique<Changes>(batch));
+}
+
+void WindowFixture::expectEnabled(std::initializer_list<QAction*> actions, bool enabled) {
+    for (QAction* a : actions) {
+        EXPECT_EQ(a->isEnabled(), enabled) << a->text().toStdString();
+    }
+}
+
+void WindowFixture::openMap() {
     map = general->NewMap();
     ASSERT_NE(map, nullptr);
     // The size a new map window starts with, whatever size the window area gives it.
@@ -28,99 +111,84 @@ void MapFixture::SetUp() {
     scrollTo(0, 0);
 }
 
-void MapFixture::TearDown() {
-    general->exitApproved = true;
-    general.reset();
-}
-
-PictureBox* MapFixture::view() const {
-    return map->view->picpreview;
-}
-
-QPoint MapFixture::at(int column, int row) const {
+QPoint WindowFixture::at(int column, int row) const {
     const ViewTransform t = map->view->transform();
     const int size = static_cast<int>(t.T());
     return {column * size - t.hValue + size / 2, row * size - t.vValue + size / 2};
 }
 
-void MapFixture::useTool(int tool) {
-    general->SetCurrentTool(tool);
-}
-
-void MapFixture::scrollTo(int h, int v) {
+void WindowFixture::scrollTo(int h, int v) {
     map->view->setScrollBarValues(h, v, false);
     map->UpdateLevel();
 }
 
-void MapFixture::press(QPoint pos, Qt::MouseButton button) {
+void WindowFixture::press(QPoint pos, Qt::MouseButton button) {
     QTest::mousePress(view(), button, Qt::NoModifier, pos);
 }
 
-void MapFixture::moveTo(QPoint pos) {
+void WindowFixture::moveTo(QPoint pos) {
     QTest::mouseMove(view(), pos);
 }
 
-void MapFixture::release(QPoint pos, Qt::MouseButton button) {
+void WindowFixture::release(QPoint pos, Qt::MouseButton button) {
     QTest::mouseRelease(view(), button, Qt::NoModifier, pos);
 }
 
-void MapFixture::click(QPoint pos, Qt::MouseButton button) {
-    press(pos, button);
-    release(pos, button);
-}
-
-void MapFixture::drag(std::initializer_list<QPoint> path, Qt::MouseButton button) {
-    const QPoint* p = path.begin();
-    press(*p, button);
-    for (++p; p != path.end(); ++p) {
-        moveTo(*p);
+void WindowFixture::drag(const std::vector<QPoint>& path, Qt::MouseButton button) {
+    press(path.front(), button);
+    for (size_t i = 1; i < path.size(); ++i) {
+        moveTo(path[i]);
     }
-    release(*(path.end() - 1), button);
+    release(path.back(), button);
 }
 
-void MapFixture::hover(QPoint pos) {
+void WindowFixture::stroke(ToolId tool, int width, const std::vector<QPoint>& cells, Qt::MouseButton button) {
+    useTool(tool);
+    map->setLineWidth(width);
+    std::vector<QPoint> path;
+    for (const QPoint& c : cells) {
+        path.push_back(at(c.x(), c.y()));
+    }
+    drag(path, button);
+}
+
+void WindowFixture::hover(QPoint pos) {
     QMouseEvent move(QEvent::MouseMove, pos, view()->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(view(), &move);
 }
 
-void MapFixture::key(Qt::Key k, Qt::KeyboardModifiers modifiers) {
-    keyDown(k, modifiers);
-    keyUp(k, modifiers);
-}
-
-void MapFixture::keyDown(Qt::Key k, Qt::KeyboardModifiers modifiers) {
+void WindowFixture::keyDown(Qt::Key k, Qt::KeyboardModifiers modifiers) {
     QKeyEvent e(QEvent::KeyPress, k, modifiers);
     QApplication::sendEvent(view(), &e);
 }
 
-void MapFixture::keyUp(Qt::Key k, Qt::KeyboardModifiers modifiers) {
+void WindowFixture::keyUp(Qt::Key k, Qt::KeyboardModifiers modifiers) {
     QKeyEvent e(QEvent::KeyRelease, k, modifiers);
     QApplication::sendEvent(view(), &e);
 }
 
-void MapFixture::select(int x0, int y0, int x1, int y1) {
-    if (general->currentTool != SelectionTool) {
-        useTool(SelectionTool);
-    }
+void WindowFixture::select(int x0, int y0, int x1, int y1) {
+    useTool(ToolId::Selection);
     // The outline covers the cells passed over completely: the drag ends inside the cell past the last one.
     drag({at(x0, y0), at(x1 + 1, y1 + 1)});
 }
 
-int16_t MapFixture::tile(int column, int row, const frmMain* m) const {
-    return (m ? m : map)->level.getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
-}
-
-void MapFixture::put(int column, int row, int16_t value) {
+void WindowFixture::put(int column, int row, int16_t value) {
     map->level.putTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value);
     map->level.pic1024.setCell(column, row, value);
 }
 
-void MapFixture::putObject(int column, int row, int16_t value) {
+void WindowFixture::putObject(int column, int row, int16_t value) {
     put(column, row, value);
     map->level.CompleteSpecialTiles(static_cast<int16_t>(column), static_cast<int16_t>(row));
+    for (int i = 0; i < 36; ++i) {
+        if (column + i % 6 < 1024 && row + i / 6 < 1024) {
+            map->level.pic1024.setCell(column + i % 6, row + i / 6, tile(column + i % 6, row + i / 6));
+        }
+    }
 }
 
-int MapFixture::count(int16_t value, int x0, int y0, int x1, int y1) const {
+int WindowFixture::count(int16_t value, int x0, int y0, int x1, int y1) const {
     int n = 0;
     for (int y = std::max(y0, 0); y <= std::min(y1, 1023); ++y) {
         for (int x = std::max(x0, 0); x <= std::min(x1, 1023); ++x) {
@@ -130,35 +198,39 @@ int MapFixture::count(int16_t value, int x0, int y0, int x1, int y1) const {
     return n;
 }
 
-QImage MapFixture::shown(int column, int row) const {
+void WindowFixture::wrote(QRect box, int n) const {
+    n = n < 0 ? box.width() * box.height() : n;
+    EXPECT_EQ(count(5, box.left(), box.top(), box.right(), box.bottom()), n);
+    EXPECT_EQ(count(5), n) << "cells written outside the box";
+}
+
+QImage WindowFixture::shown(int column, int row) const {
     const ViewTransform t = map->view->transform();
     const int size = static_cast<int>(t.T());
     return view()->image.copy(t.pixelX(column), t.pixelY(row), size, size).convertToFormat(QImage::Format_RGB32);
 }
 
-QImage MapFixture::tilePicture(int16_t tile) const {
+QImage WindowFixture::tilePicture(int16_t tile) const {
     const int size = static_cast<int>(map->view->transform().T());
     return map->level.tileset.piczoomtileset()
         .copy(Tileset::tileSource(tile, size))
         .convertToFormat(QImage::Format_RGB32);
 }
 
-int MapFixture::undoSteps() const {
-    return map->level.undoredo.undocurpos();
-}
-
-void MapFixture::undo() {
-    map->level.undoredo.Undo();
-}
-
-bool MapFixture::changed() const {
-    return map->level.mapchanged;
-}
-
-void MapFixture::setClipboardText(const QString& text) {
+void WindowFixture::setClipboardText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
 
-QString MapFixture::clipboardText() {
+QString WindowFixture::clipboardText() {
     return QGuiApplication::clipboard()->text();
+}
+
+void MapFixture::SetUp() {
+    WindowFixture::SetUp();
+    openMap();
+    if (HasFatalFailure()) {
+        return;
+    }
+    map->setTilesetLeft(5);
+    map->setTilesetRight(6);
 }

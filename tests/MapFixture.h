@@ -5,30 +5,35 @@
 #include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include "app/Dialogs.h"
 #include "app/ExportImageOptions.h"
+#include "app/MainMenu.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "tools/ToolId.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
 
-class frmGeneral;
-class frmMain;
-class PictureBox;
-
-// Message boxes answered without a person: messages are recorded, questions get `answer`.
-class RecordingDialogs : public Dialogs {
+// Every dialog answered without a person: messages and questions are recorded, questions take the
+// next of `answers` (then `answer`), file dialogs the next of `chosen` (cancelled when none is left).
+class TestDialogs : public Dialogs {
 public:
-    void message(QWidget*, const QString& text, Icon = Icon::None) override { messages << text; }
-    bool ask(QWidget*, const QString& text) override {
-        questions << text;
-        if (onAsk) {
-            onAsk();
-        }
-        return answer;
+    void message(QWidget*, const QString& text, Icon) override { messages << text; }
+    bool ask(QWidget*, const QString& text) override;
+    QString openFile(QWidget*, const QString& title, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override {
+        starts << start;
+        return openFile(parent, title, filter);
     }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return saveName; }
+    RecoveryChoice offerRecovery(QWidget*, const QList<RecoveryCopy>& copies) override;
     bool exportImageOptions(QWidget*, ExportImageOptions& options) override {
         offeredExport = options;
         if (exportChoice) {
@@ -39,60 +44,97 @@ public:
 
     QStringList messages;
     QStringList questions;
-    bool answer = true;
-    std::function<void()> onAsk;
-    QString saveName;                                       // the save dialogs' answer; cancelled when empty
+    QStringList titles;   // of the file dialogs shown, in order
+    QStringList filters;  // and their filters
+    QStringList starts;   // the files the save dialogs offered
+    std::deque<bool> answers;
+    bool answer = false;
+    std::deque<QString> chosen;
+    std::function<void()> onAsk;  // runs when a question is asked
+    // The recovery dialog: its answers (Later when empty) and how many copies each one listed.
+    std::deque<RecoveryChoice> recoveryAnswers;
+    QList<int> recoveryOffers;
     std::function<void(ExportImageOptions&)> exportChoice;  // picks the export options; cancelled when empty
     ExportImageOptions offeredExport;
 };
 
-// A main window with one new level at zoom 1 in a view of a new window's size, scrolled to the grid's
-// top-left corner, driven with real mouse and key events on the level's view surface.
-class MapFixture : public ::testing::Test {
-protected:
+// The main window with test dialogs, a private recent list and a folder for files, driven with
+// real mouse and key events. Its helpers are public so that tables of gestures can use them.
+class WindowFixture : public ::testing::Test {
+public:
     void SetUp() override;
     void TearDown() override;
 
-    PictureBox* view() const;
+    // Writes a level file with the given (column, row, tile) records into the folder.
+    QString writeLevel(const QString& name, const QList<std::array<int, 3>>& cells = {});
+    QString path(const QString& name) const { return dir.filePath(name); }
+    int openCount() const;
+    // Closes a level's window as the user would; true when it went.
+    bool closeMap(int slot);
+    // Builds a fresh main window on the same recent.ini, as a restart would.
+    void restart();
+    // Paints one cell of a map as an undoable step.
+    static void paintUndoable(frmMain* map, int16_t x, int16_t y, int16_t tile);
+    static void expectEnabled(std::initializer_list<QAction*> actions, bool enabled);
+
+    // The active map at zoom 1 in a view of a new window's size (673 x 505), at the grid's corner.
+    void openMap();
+    PictureBox* view() const { return map->view->picpreview; }
     // View pixel at the middle of a cell.
     QPoint at(int column, int row) const;
-    void useTool(int tool);
+    void useTool(ToolId tool) { general->SetCurrentTool(tool); }
     void scrollTo(int h, int v);
-
     void press(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
     void moveTo(QPoint pos);
     void release(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
-    void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
+    void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+        press(pos, button);
+        release(pos, button);
+    }
     // A drag through every given point, pressed at the first and released at the last.
-    void drag(std::initializer_list<QPoint> path, Qt::MouseButton button = Qt::LeftButton);
+    void drag(const std::vector<QPoint>& path, Qt::MouseButton button = Qt::LeftButton);
+    // The same through the middles of cells, with a tool and a line width button (0, 1, 2).
+    void stroke(ToolId tool, int width, const std::vector<QPoint>& cells, Qt::MouseButton button = Qt::LeftButton);
     // A pointer move with no button held.
     void hover(QPoint pos);
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        keyDown(k, modifiers);
+        keyUp(k, modifiers);
+    }
     void keyDown(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void keyUp(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Marks cells [x0, x1] x [y0, y1] with the selection tool.
     void select(int x0, int y0, int x1, int y1);
 
-    int16_t tile(int column, int row, const frmMain* m = nullptr) const;
+    int16_t tile(int column, int row, const frmMain* m = nullptr) const {
+        return (m ? m : map)->level.getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
+    }
     void put(int column, int row, int16_t value);
     // Places a special tile with its covered cells, as a load would.
     void putObject(int column, int row, int16_t value);
     // Number of cells holding `value` in the part of the rectangle [x0, x1] x [y0, y1] in the grid.
     int count(int16_t value, int x0 = 0, int y0 = 0, int x1 = 1023, int y1 = 1023) const;
+    // Expects `n` cells of `box` (all of them when n < 0), and no others, to hold the left tile 5.
+    void wrote(QRect box, int n = -1) const;
     // What the view surface shows over a cell, and the picture of a tile at the current zoom.
     QImage shown(int column, int row) const;
     QImage tilePicture(int16_t tile) const;
-    int undoSteps() const;
-    void undo();
-    bool changed() const;
+    int undoSteps() const { return map->level.undoredo.undocurpos(); }
+    void undo() { map->level.undoredo.Undo(); }
+    bool changed() const { return map->level.mapchanged; }
     static void setClipboardText(const QString& text);
     static QString clipboardText();
 
-    static constexpr int SelectionTool = 2;
     QTemporaryDir dir;
-    RecordingDialogs* dialogs = nullptr;
+    TestDialogs* dialogs = nullptr;
     std::unique_ptr<frmGeneral> general;
     frmMain* map = nullptr;
+};
+
+// The window with one new level open, the left tile 5 and the right tile 6.
+class MapFixture : public WindowFixture {
+public:
+    void SetUp() override;
 };
 
 // Readable QString values in test failures.

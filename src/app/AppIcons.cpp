@@ -21,7 +21,7 @@ QIcon icon(const QString& name) {
     return QIcon(iconPath(name));
 }
 
-QCursor toolCursor(int tool) {
+QCursor toolCursor(ToolId tool) {
     const ToolEntry& entry = toolEntry(tool);
     if (entry.crosshair) {
         return QCursor(Qt::CrossCursor);

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QString>
 
+#include "tools/ToolId.h"
+
 // The program's pictures, drawn from the SVG files built into it, so they stay sharp at any scale.
 namespace AppIcons {
 
@@ -11,6 +13,6 @@ namespace AppIcons {
 QIcon icon(const QString& name);
 // The mouse pointer of a tool: the system crosshair for the drawing-by-outline tools, otherwise the
 // tool's picture at 32 x 32 with its hot spot where the picture's working end is.
-QCursor toolCursor(int tool);
+QCursor toolCursor(ToolId tool);
 
 }  // namespace AppIcons

@@ -75,7 +75,7 @@ namespace ExportImageCommand {
 ExportImageOptions offered(const frmMain& map) {
     ExportImageOptions options;
     options.areas[ExportImageOptions::WholeLevel] = gridRect();
-    if (map.sel.selstate() == 2) {
+    if (map.sel.selstate() == SelectionState::Selected) {
         const CellRect cells = map.sel.rect().clipped(Level::Size);
         if (!cells.isEmpty()) {
             options.areas[ExportImageOptions::Selection] = QRect(cells.x1, cells.y1, cells.width(), cells.height());
@@ -84,8 +84,8 @@ ExportImageOptions offered(const frmMain& map) {
     }
     options.areas[ExportImageOptions::VisibleView] = visibleCells(map.view->transform());
     options.zoom = map.zoomFactor();
-    options.grid = map.usinggrid;
-    options.numbers = map.usingtilenr;
+    options.grid = map.showGrid();
+    options.numbers = map.showTileNumbers();
     return options;
 }
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int SelectionTool = 2;
-
 QAction* addAfter(QMenu* menu, QAction* after, const QString& caption, const QString& name) {
     const QList<QAction*> items = menu->actions();
     const qsizetype at = items.indexOf(after) + 1;
@@ -26,13 +24,13 @@ QAction* addAfter(QMenu* menu, QAction* after, const QString& caption, const QSt
 }  // namespace
 
 ExtraCommands::ExtraCommands(frmGeneral& general) : QObject(&general), general(general) {
-    MainMenu& menu = *general.menu;
+    MainMenu& menu = *general.mainMenu();
     mnuClose = addAfter(menu.mnuFile, menu.mnuSaveAs, QStringLiteral("Close"), QStringLiteral("mnuClose"));
     mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(mnuClose, &QAction::triggered, this, [this] { closeMap(); });
     menu.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // A map window's own menu closes it with Ctrl+W too; two owners of one key would disable it.
-    connect(general.mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (sub != nullptr && sub->systemMenu() != nullptr) {
             for (QAction* item : sub->systemMenu()->actions()) {
                 QList<QKeySequence> keys = item->shortcuts();
@@ -61,19 +59,20 @@ ExtraCommands::ExtraCommands(frmGeneral& general) : QObject(&general), general(g
     connect(menu.mnuEdit, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
     connect(menu.mnuFile, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
     // The map commands are switched together with the Grid button.
-    connect(general.toolbars->tbGrid, &QAction::changed, this, [this] { syncEnabled(); });
+    connect(general.toolBars()->tbGrid, &QAction::changed, this, [this] { syncEnabled(); });
     syncEnabled();
 }
 
 void ExtraCommands::syncEnabled() {
     const frmMain* map = general.activeMap();
-    const bool open = map != nullptr && general.toolbars->tbGrid->isEnabled();
+    const bool open = map != nullptr && general.toolBars()->tbGrid->isEnabled();
     mnuClose->setEnabled(open);
     mnuSelectAll->setEnabled(open);
     // Deselect keeps its key whenever a map is open; Delete has no key of its own here, so it may
     // follow the selection.
     mnuDeselect->setEnabled(open);
-    mnuDelete->setEnabled(open && map->sel.selstate() == 2 && general.currentTool == SelectionTool);
+    mnuDelete->setEnabled(open && map->sel.selstate() == SelectionState::Selected &&
+                          general.currentTool() == ToolId::Selection);
 }
 
 void ExtraCommands::closeMap() {
@@ -90,14 +89,15 @@ void ExtraCommands::selectAll() {
 
 void ExtraCommands::deselect() {
     frmMain* map = general.activeMap();
-    if (map != nullptr && map->sel.selstate() == 2) {
+    if (map != nullptr && map->sel.selstate() == SelectionState::Selected) {
         map->sel.ApplySelection();
     }
 }
 
 void ExtraCommands::deleteSelection() {
     frmMain* map = general.activeMap();
-    if (map != nullptr && map->sel.selstate() == 2 && general.currentTool == SelectionTool) {
+    if (map != nullptr && map->sel.selstate() == SelectionState::Selected &&
+        general.currentTool() == ToolId::Selection) {
         map->sel.DeleteSelection();
     }
 }

@@ -15,36 +15,37 @@ const QString TilesetOpenFilter = QStringLiteral("*.lvl, *.bmp (*.lvl *.bmp)");
 const QString BitmapFilter = QStringLiteral("*.bmp (*.bmp)");
 }  // namespace
 
-int16_t FileCommands::OpenMap(const QString& filename) {
-    const int16_t slot = general.getFreeMapSlot();
+std::optional<int> FileCommands::OpenMap(const QString& filename) {
+    const int slot = general.getFreeMapSlot();
     if (slot < 0) {
         general.dialogs().message(&general, frmGeneral::MaximumMessage);
-        return -1;
+        return std::nullopt;
     }
     QString name = filename.isEmpty()
                        ? general.dialogs().openFile(&general, QStringLiteral("Select an lvl to open"), LevelFilter)
                        : filename;
     if (name.isEmpty()) {
-        return 0;
+        return std::nullopt;
     }
     name = QFileInfo(name).absoluteFilePath();
-    for (frmMain* open : general.maps) {
+    for (int i = 0; i < frmGeneral::SlotCount; ++i) {
+        frmMain* open = general.map(i);
         if (open != nullptr && open->level.activeFile == name) {
             general.dialogs().message(&general, QStringLiteral("Map is already open!"));
             general.showMapWindow(open);
-            return 0;
+            return std::nullopt;
         }
     }
-    const int16_t previous = general.activemap;
+    const int previous = general.activeSlot();
     frmMain* map = general.placeMap(slot);
     const LoadReport report = LevelFile::OpenMap(map->level, name);
     if (report.outcome == LoadReport::Outcome::Failed) {
         // Nothing could be read: no window for it, and the level that was active stays active.
         general.releaseSlot(slot);
         delete map;
-        general.activemap = previous;
+        general.setActiveSlot(previous);
         general.dialogs().message(&general, report.message, Dialogs::Icon::Warning);
-        return 0;
+        return std::nullopt;
     }
     if (report.outcome == LoadReport::Outcome::InvalidTileset) {
         // The window stays as an empty, unnamed level, so saving it cannot overwrite the file.
@@ -64,9 +65,19 @@ int16_t FileCommands::OpenMap(const QString& filename) {
     return slot;
 }
 
+bool FileCommands::openUnlessFull(const QString& name) {
+    if (!General::isLevelName(name)) {
+        return true;
+    }
+    // Asked first: OpenMap shows the message itself and returns nothing, as for any other failure.
+    const bool full = general.getFreeMapSlot() < 0;
+    OpenMap(name);
+    return !full;
+}
+
 void FileCommands::openLevels(const QStringList& names) {
     for (const QString& name : names) {
-        if (General::isLevelName(name) && OpenMap(name) == -1) {
+        if (!openUnlessFull(name)) {
             return;
         }
     }
@@ -77,7 +88,7 @@ void FileCommands::openDropped(const QStringList& names) {
         if (General::GetExtension(General::GetFileName(name)).isEmpty() && !QFileInfo(name).isFile()) {
             return;
         }
-        if (General::isLevelName(name) && OpenMap(name) == -1) {
+        if (!openUnlessFull(name)) {
             return;
         }
     }
@@ -152,7 +163,8 @@ void FileCommands::mnulstRecent_Click(int index) {
     }
     general.OpenMap(name);
     // Only a level that is open now (just opened, or open already) moves to the top.
-    for (frmMain* open : general.maps) {
+    for (int i = 0; i < frmGeneral::SlotCount; ++i) {
+        const frmMain* open = general.map(i);
         if (open != nullptr && open->level.activeFile == QFileInfo(name).absoluteFilePath()) {
             general.recent().MoveRecentToTop(index);
             return;

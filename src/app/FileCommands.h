@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <QStringList>
-#include <cstdint>
+#include <optional>
 
 class frmGeneral;
 
@@ -14,7 +14,7 @@ public:
     explicit FileCommands(frmGeneral& general) : general(general) {}
 
     // See frmGeneral::OpenMap.
-    int16_t OpenMap(const QString& filename);
+    std::optional<int> OpenMap(const QString& filename);
     void openLevels(const QStringList& names);
     // Opens the level files of a drop in turn; stops at a name that is neither a file nor has an
     // extension, or when no slot is left.
@@ -26,5 +26,8 @@ public:
     void mnulstRecent_Click(int index);
 
 private:
+    // Opens `name` when it is a level file; false when no slot was free, so the caller stops.
+    bool openUnlessFull(const QString& name);
+
     frmGeneral& general;
 };

@@ -19,7 +19,7 @@ void save(const frmGeneral& window) {
     const auto settings = userSettings();
     settings->setValue(Geometry, window.saveGeometry());
     settings->setValue(State, window.saveState());
-    settings->setValue(PanelExpanded, window.picRightBar->expanded());
+    settings->setValue(PanelExpanded, window.rightPanel()->expanded());
 }
 
 bool restore(frmGeneral& window) {
@@ -29,8 +29,8 @@ bool restore(frmGeneral& window) {
     }
     const bool placed = window.restoreGeometry(settings->value(Geometry).toByteArray());
     window.restoreState(settings->value(State).toByteArray());
-    if (settings->value(PanelExpanded, true).toBool() != window.picRightBar->expanded()) {
-        window.picRightBar->togglerightpanel_Click();
+    if (settings->value(PanelExpanded, true).toBool() != window.rightPanel()->expanded()) {
+        window.rightPanel()->togglerightpanel_Click();
     }
     return placed;
 }

@@ -87,13 +87,13 @@ void RecoveryCopies::restore(const QList<RecoveryCopy>& copies) {
             problems << frmGeneral::MaximumMessage;
             break;
         }
-        const int16_t previous = general.activemap;
+        const int previous = general.activeSlot();
         frmMain* map = general.placeMap(slot);
         const LoadReport report = store->read(copy, map->level);
         if (!report.ok()) {
             general.releaseSlot(slot);
             delete map;
-            general.activemap = previous;
+            general.setActiveSlot(previous);
             problems << report.message;
             continue;
         }

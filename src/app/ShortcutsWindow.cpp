@@ -17,7 +17,7 @@ QString text(const char* s) {
 }
 
 QString toolName(ToolId tool) {
-    return text(ShortcutTable::findKey(ShortcutTable::toolKey(tool))->description);
+    return text(ShortcutTable::toolKey(tool)->description);
 }
 
 // Menu items with a key, depth first; the caption loses its mnemonic and what follows a tab.
@@ -65,7 +65,7 @@ QList<ShortcutsWindow::Row> ShortcutsWindow::rows(const QMenuBar& menus) {
                     rows.append({tool, text(other.keyName), text(other.description)});
                 }
             }
-            if (turnsIntoDropper(static_cast<int>(key.tool))) {
+            if (turnsIntoDropper(key.tool)) {
                 rows.append({tool, QStringLiteral("Hold Ctrl"),
                              QStringLiteral("Pick tiles as the dropper does, until Ctrl is let go")});
             }

@@ -61,10 +61,10 @@ StatusBar::StatusBar(frmGeneral& general) : QStatusBar(&general), general(genera
     lblTile = field(this, QStringLiteral("lblTile"), 110, true);
     lblSelection = field(this, QStringLiteral("lblSelection"), 110, true);
     lblZoom = field(this, QStringLiteral("lblZoom"), 80, true);
-    connect(general.mdi, &QMdiArea::subWindowActivated, this,
+    connect(general.mdiArea(), &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* sub) { follow(sub != nullptr ? qobject_cast<frmMain*>(sub->widget()) : nullptr); });
     for (int tool = 1; tool <= ToolCount; ++tool) {
-        connect(general.toolButton(tool), &QAction::toggled, this, [this] { refresh(); });
+        connect(general.toolButton(static_cast<ToolId>(tool)), &QAction::toggled, this, [this] { refresh(); });
     }
     refresh();
 }
@@ -92,24 +92,24 @@ QString StatusBar::zoomText(float zoom) {
     return tr("Zoom %1").arg(step);
 }
 
-QString StatusBar::toolHint(int tool) {
-    if (tool < 1 || tool > ToolCount) {
+QString StatusBar::toolHint(ToolId id) {
+    const int tool = static_cast<int>(id);
+    const ShortcutTable::KeyShortcut* row = ShortcutTable::toolKey(id);
+    if (row == nullptr || tool < 1 || tool > ToolCount) {
         return {};
     }
-    const auto id = static_cast<ToolId>(tool);
-    const ShortcutTable::KeyShortcut* row = ShortcutTable::findKey(ShortcutTable::toolKey(id));
     return QStringLiteral("%1 (%2): %3")
         .arg(QLatin1String(row->description), QLatin1String(row->keyName),
              QLatin1String(Hints[static_cast<size_t>(tool - 1)]));
 }
 
 std::optional<QSize> StatusBar::selectionSize(const frmMain& map) {
-    const int state = map.sel.selstate();
-    if (state == 2) {
+    const SelectionState state = map.sel.selstate();
+    if (state == SelectionState::Selected) {
         const CellRect r = map.sel.rect();
         return QSize(r.width(), r.height());
     }
-    if (state == 1) {
+    if (state == SelectionState::Drawing) {
         // While the rectangle is drawn, only its outline knows how far it reaches.
         const SelectionShape& outline = map.sel.outline();
         const float t = map.magnifier.Zoom() * 16.0f;
@@ -147,7 +147,7 @@ void StatusBar::follow(frmMain* map) {
 }
 
 void StatusBar::refresh() {
-    showText(lblHint, toolHint(general.currentTool));
+    showText(lblHint, toolHint(general.currentTool()));
     frmMain* map = general.activeMap();
     if (map == nullptr || view != map->view->picpreview) {
         for (QLabel* label : {lblCell, lblTile, lblSelection, lblZoom}) {

@@ -4,6 +4,8 @@
 #include <QStatusBar>
 #include <optional>
 
+#include "tools/ToolId.h"
+
 class Level;
 class PictureBox;
 class QLabel;
@@ -23,7 +25,7 @@ public:
     // "Zoom 1/4" for a zoom factor of 0.25.
     static QString zoomText(float zoom);
     // What the current tool does with the mouse, with its key.
-    static QString toolHint(int tool);
+    static QString toolHint(ToolId tool);
 
     // Reads everything again from the active map and the pointer's last place on its view.
     void refresh();

@@ -48,7 +48,7 @@ void TilesetPicker::MouseDown(int buttons, QPointF pos) {
     if (tile == 0) {
         return;
     }
-    general.mouseIsDown = true;
+    general.setMouseIsDown(true);
     if (tile > HighestTile) {
         return;
     }
@@ -61,13 +61,13 @@ void TilesetPicker::MouseDown(int buttons, QPointF pos) {
 
 void TilesetPicker::MouseMove(int buttons, QPointF pos) {
     // A move with no button held is a hover, even if a press elsewhere left the flag set.
-    if (general.mouseIsDown && buttons != 0) {
+    if (general.mouseIsDown() && buttons != 0) {
         MouseDown(buttons, pos);
     }
 }
 
 void TilesetPicker::MouseUp() {
-    general.mouseIsDown = false;
+    general.setMouseIsDown(false);
     if (frmMain* map = general.activeMap()) {
         map->view->picpreview->setFocus();
     }
@@ -79,7 +79,7 @@ void TilesetPicker::SetLeftSelection(int tilenr) {
     }
     panel.leftsel->move(markerPlace(tilenr));
     if (frmMain* map = general.activeMap()) {
-        map->tilesetleft = static_cast<int16_t>(tilenr);
+        map->setTilesetLeft(tilenr);
         drawPreview();
         emit chosen();
     }
@@ -91,7 +91,7 @@ void TilesetPicker::SetRightSelection(int tilenr) {
     }
     panel.rightsel->move(markerPlace(tilenr));
     if (frmMain* map = general.activeMap()) {
-        map->tilesetright = static_cast<int16_t>(tilenr);
+        map->setTilesetRight(tilenr);
         drawPreview();
         emit chosen();
     }

@@ -22,7 +22,7 @@ TilesetTileInfo::TilesetTileInfo(frmGeneral& general, RightPanel& panel, Tileset
     lblTiles->setGeometry(110, 3, RightPanel::ExpandedWidth - 114, 22);
     panel.pictileset->installEventFilter(this);
     connect(&picker, &TilesetPicker::chosen, this, [this] { refresh(); });
-    connect(general.mdi, &QMdiArea::subWindowActivated, this, [this] { refresh(); });
+    connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this] { refresh(); });
     refresh();
 }
 
@@ -31,7 +31,7 @@ QString TilesetTileInfo::chosenText() const {
     if (map == nullptr) {
         return {};
     }
-    return tr("Left %1 \u00b7 Right %2").arg(map->tilesetleft).arg(map->tilesetright);
+    return tr("Left %1 \u00b7 Right %2").arg(map->tilesetLeft()).arg(map->tilesetRight());
 }
 
 QString TilesetTileInfo::tipText(int tile) {

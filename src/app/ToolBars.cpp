@@ -83,12 +83,12 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
     Toolbarleft = bar(window, Qt::LeftToolBarArea, QStringLiteral("Toolbarleft"));
     toolGroup = new QActionGroup(this);
     toolGroup->setExclusive(true);
-    for (int tool = 1; tool <= ToolCount; ++tool) {
+    for (const ToolId tool : AllTools) {
         const ToolEntry& entry = toolEntry(tool);
         QAction* action = check(toolGroup, QString::fromLatin1(entry.key), QString::fromLatin1(entry.icon),
                                 QString::fromLatin1(entry.tooltip));
         toolGroup->addAction(action);
         Toolbarleft->addAction(action);
-        tools[static_cast<size_t>(tool - 1)] = action;
+        tools[toolIndex(tool)] = action;
     }
 }

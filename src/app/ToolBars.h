@@ -23,8 +23,8 @@ public:
 
     // The top-toolbar button with `key` ("New", "Grid", "FillInScreen", ...), or null.
     QAction* button(const QString& key) const { return keys.value(key); }
-    // The left-toolbar button of tool number `tool` (1..11).
-    QAction* toolButton(int tool) const { return tools.at(static_cast<size_t>(tool - 1)); }
+    // The left-toolbar button of a tool.
+    QAction* toolButton(ToolId tool) const { return tools.at(toolIndex(tool)); }
 
     QToolBar* toolbartop;
     QToolBar* Toolbarleft;

@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "tools/ToolId.h"
+
 // What the main window knows about each tool: its left-toolbar key, its picture, its tooltip and
-// where a click lands on its cursor. Tool numbers are 1-based; entry 0 is tool 1.
+// where a click lands on its cursor, in toolbar order.
 struct ToolEntry {
     const char* key;
     const char* icon;
@@ -12,8 +14,6 @@ struct ToolEntry {
     int hotX;        // hot spot in the 24 x 24 icon
     int hotY;
 };
-
-inline constexpr int ToolCount = 11;
 
 inline constexpr std::array<ToolEntry, ToolCount> ToolTable{{
     {"Magnifier", "tool-magnifier", "Magnifier (Z)", false, 10, 10},
@@ -29,6 +29,6 @@ inline constexpr std::array<ToolEntry, ToolCount> ToolTable{{
     {"Ellipse", "tool-ellipse", "Ellipse (O)", true, 12, 12},
 }};
 
-inline const ToolEntry& toolEntry(int tool) {
-    return ToolTable[static_cast<size_t>(tool - 1)];
+inline const ToolEntry& toolEntry(ToolId tool) {
+    return ToolTable[toolIndex(tool)];
 }

@@ -27,7 +27,7 @@ constexpr std::array<const char*, ViewMenu::ZoomSteps.size()> StepCaptions{
 ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
     mnuView = new QMenu(tr("&View"), general.menuBar());
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    general.menuBar()->insertMenu(general.menu->mnuWindow->menuAction(), mnuView);
+    general.menuBar()->insertMenu(general.mainMenu()->mnuWindow->menuAction(), mnuView);
 
     mnuZoomIn = mnuView->addAction(QStringLiteral("Zoom In"));
     mnuZoomIn->setObjectName(QStringLiteral("mnuZoomIn"));
@@ -52,8 +52,8 @@ ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
 
     mnuView->addSeparator();
     // The toolbar shows pictures only, so the toolbar action's text is free for the menu.
-    general.toolbars->tbTileNr->setText(tr("Tile Numbers"));
-    for (QAction* shared : {general.toolbars->tbGrid, general.toolbars->tbTileNr}) {
+    general.toolBars()->tbTileNr->setText(tr("Tile Numbers"));
+    for (QAction* shared : {general.toolBars()->tbGrid, general.toolBars()->tbTileNr}) {
         // A check mark reads better in a menu than a pressed picture.
         shared->setIconVisibleInMenu(false);
         mnuView->addAction(shared);
@@ -63,26 +63,26 @@ ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
     mnuShowRightPanel->setCheckable(true);
     // The panel also changes with its own button and at start, so a trigger always toggles it.
     connect(mnuShowRightPanel, &QAction::triggered, this, [this] {
-        this->general.picRightBar->togglerightpanel_Click();
+        this->general.rightPanel()->togglerightpanel_Click();
         syncChecks();
     });
-    connect(general.picRightBar->togglerightpanel, &QPushButton::clicked, this, [this] { syncChecks(); });
+    connect(general.rightPanel()->togglerightpanel, &QPushButton::clicked, this, [this] { syncChecks(); });
     // Zooming needs a map, as Grid does.
-    connect(general.toolbars->tbGrid, &QAction::changed, this, [this] { syncChecks(); });
+    connect(general.toolBars()->tbGrid, &QAction::changed, this, [this] { syncChecks(); });
     connect(mnuView, &QMenu::aboutToShow, this, [this] { syncChecks(); });
     syncChecks();
 }
 
 void ViewMenu::syncChecks() {
     const frmMain* map = general.activeMap();
-    const bool enabled = map != nullptr && general.toolbars->tbGrid->isEnabled();
+    const bool enabled = map != nullptr && general.toolBars()->tbGrid->isEnabled();
     mnuZoomIn->setEnabled(enabled);
     mnuZoomOut->setEnabled(enabled);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
         mnuZoomSteps[i]->setEnabled(enabled);
         mnuZoomSteps[i]->setChecked(map != nullptr && map->magnifier.Zoom() == ZoomSteps[i]);
     }
-    mnuShowRightPanel->setChecked(general.picRightBar->expanded());
+    mnuShowRightPanel->setChecked(general.rightPanel()->expanded());
 }
 
 void ViewMenu::zoomStep(bool in) {

@@ -13,8 +13,8 @@
 #include <QToolButton>
 
 #include "app/AppIcons.h"
-#include "app/ExtraCommands.h"
 #include "app/ExportImageCommand.h"
+#include "app/ExtraCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpMenu.h"
 #include "app/InputGuard.h"
@@ -47,10 +47,10 @@ frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const 
     setAcceptDrops(true);
     menu = new MainMenu(this, recentIni.isEmpty() ? RecentFiles::defaultIniPath() : recentIni);
     toolbars = new ToolBars(this, *menu);
-    picRightBar = new RightPanel;
-    tilesetPicker = new TilesetPicker(*this, *picRightBar);
-    picradar = picRightBar->picradar;
-    lblposition = picRightBar->lblposition;
+    panel = new RightPanel;
+    picker = new TilesetPicker(*this, *panel);
+    picradar = panel->picradar;
+    lblposition = panel->lblposition;
 
     auto* centre = new QWidget;
     auto* layout = new QHBoxLayout(centre);
@@ -59,20 +59,20 @@ frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const 
     mdi->setObjectName(QStringLiteral("mdi"));
     mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     layout->addWidget(mdi, 1);
-    layout->addWidget(picRightBar);
+    layout->addWidget(panel);
     setCentralWidget(centre);
 
     connectCommands();
-    editCommands = new EditCommands(*this);
+    edits = new EditCommands(*this);
     setStatusBar(new StatusBar(*this));
     new ViewMenu(*this);
     new ExtraCommands(*this);
     new HelpMenu(*this);
-    new TilesetTileInfo(*this, *picRightBar, *tilesetPicker);
+    new TilesetTileInfo(*this, *panel, *picker);
     setMapCommandsEnabled(false);
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);
-    SetCurrentTool(3);
+    SetCurrentTool(ToolId::Hand);
     new InputGuard(*this);
 }
 
@@ -105,32 +105,32 @@ void frmGeneral::connectCommands() {
 
     connect(toolbars->tbGrid, &QAction::triggered, this, [this](bool pressed) {
         withActiveMap([pressed](frmMain& map) {
-            map.usinggrid = pressed;
+            map.setShowGrid(pressed);
             map.updatePreview(true);
         });
     });
     connect(toolbars->tbTileNr, &QAction::triggered, this, [this](bool pressed) {
         withActiveMap([pressed](frmMain& map) {
-            map.usingtilenr = pressed;
+            map.setShowTileNumbers(pressed);
             map.UpdateLevel();
         });
     });
-    for (int tool = 1; tool <= ToolCount; ++tool) {
-        connect(toolbars->toolButton(tool), &QAction::triggered, this, [this, tool] { SetCurrentTool(tool); });
+    for (const ToolId id : AllTools) {
+        connect(toolbars->toolButton(id), &QAction::triggered, this, [this, id] { SetCurrentTool(id); });
     }
     for (int i = 0; i < 3; ++i) {
-        connect(picRightBar->optLineW[static_cast<size_t>(i)], &QToolButton::clicked, this,
+        connect(panel->optLineW[static_cast<size_t>(i)], &QToolButton::clicked, this,
                 [this, i] { lineWidthClicked(i); });
     }
     connect(picradar, &PictureBox::mouseDown, this, [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos) {
         withActiveMap([pos](frmMain& map) { map.view->radarClick(pos.x(), pos.y()); });
     });
-    connect(picRightBar->pictileset, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
-    connect(picRightBar->pictileset, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
-    for (QToolButton* button : picRightBar->optLineW) {
+    connect(panel->pictileset, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
+    connect(panel->pictileset, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
+    for (QToolButton* button : panel->optLineW) {
         button->installEventFilter(this);
     }
-    connect(picRightBar, &RightPanel::resized, this,
+    connect(panel, &RightPanel::resized, this,
             [this] { withActiveMap([](frmMain& map) { map.updatePreview(true); }); });
     connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* map = sub ? qobject_cast<frmMain*>(sub->widget()) : nullptr) {
@@ -150,38 +150,35 @@ void frmGeneral::withActiveMap(const std::function<void(frmMain&)>& action) {
     }
 }
 
-int16_t frmGeneral::getFreeMapSlot() const {
-    for (int16_t i = 0; i < SlotCount; ++i) {
-        if (!mapinuse[static_cast<size_t>(i)]) {
+int frmGeneral::getFreeMapSlot() const {
+    for (int i = 0; i < SlotCount; ++i) {
+        if (!mapInUse(i)) {
             return i;
         }
     }
     return -1;
 }
 
-frmMain* frmGeneral::placeMap(int16_t slot) {
+frmMain* frmGeneral::placeMap(int slot) {
     // The new map starts with the tool the user chose, not with a Ctrl-held dropper.
     endTemporaryTool();
     auto* map = new frmMain(*this, slot);
-    mapinuse[static_cast<size_t>(slot)] = true;
     maps[static_cast<size_t>(slot)] = map;
     activemap = slot;
     return map;
 }
 
-void frmGeneral::releaseSlot(int16_t slot) {
+void frmGeneral::releaseSlot(int slot) {
     maps[static_cast<size_t>(slot)] = nullptr;
-    mapinuse[static_cast<size_t>(slot)] = false;
     QAction* item = menu->mnuMaps[static_cast<size_t>(slot)];
     item->setVisible(false);
     item->setText(QString());
 }
 
-QString frmGeneral::freeCaption(int16_t slot) const {
+QString frmGeneral::freeCaption(int slot) const {
     const auto taken = [this, slot](const QString& caption) {
-        for (int16_t i = 0; i < SlotCount; ++i) {
-            if (i != slot && mapinuse[static_cast<size_t>(i)] &&
-                maps[static_cast<size_t>(i)]->windowTitle() == caption) {
+        for (int i = 0; i < SlotCount; ++i) {
+            if (i != slot && mapInUse(i) && map(i)->windowTitle() == caption) {
                 return true;
             }
         }
@@ -199,13 +196,13 @@ void frmGeneral::setCaption(frmMain* map, const QString& caption) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget())) {
         sub->setWindowTitle(caption + QStringLiteral("[*]"));
     }
-    QAction* item = menu->mnuMaps[static_cast<size_t>(map->mapslot)];
+    QAction* item = menu->mnuMaps[static_cast<size_t>(map->mapslot())];
     item->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
     item->setVisible(true);
 }
 
 frmMain* frmGeneral::NewMap() {
-    const int16_t slot = getFreeMapSlot();
+    const int slot = getFreeMapSlot();
     if (slot < 0) {
         dialogs().message(this, MaximumMessage);
         return nullptr;
@@ -217,10 +214,10 @@ frmMain* frmGeneral::NewMap() {
     return map;
 }
 
-void frmGeneral::DestroyMap(int16_t index) {
+void frmGeneral::DestroyMap(int index) {
     releaseSlot(index);
-    for (bool used : mapinuse) {
-        if (used) {
+    for (const frmMain* open : maps) {
+        if (open != nullptr) {
             return;
         }
     }
@@ -241,8 +238,8 @@ void frmGeneral::UpdateMenuMaps() {
 }
 
 void frmGeneral::mnuMaps_Click(int index) {
-    if (mapinuse[static_cast<size_t>(index)]) {
-        showMapWindow(maps[static_cast<size_t>(index)]);
+    if (mapInUse(index)) {
+        showMapWindow(map(index));
     }
 }
 
@@ -269,11 +266,11 @@ void frmGeneral::showMap(frmMain* map) {
     map->view->centreView();
     map->UpdateLevel();
     map->showModified();
-    SetCurrentTool(currentTool);
+    SetCurrentTool(tool);
     setMapCommandsEnabled(true);
 }
 
-int16_t frmGeneral::OpenMap(const QString& filename) {
+std::optional<int> frmGeneral::OpenMap(const QString& filename) {
     return files->OpenMap(filename);
 }
 
@@ -306,15 +303,15 @@ void frmGeneral::mnulstRecent_Click(int index) {
 }
 
 void frmGeneral::SetLeftSelection(int tilenr) {
-    tilesetPicker->SetLeftSelection(tilenr);
+    picker->SetLeftSelection(tilenr);
 }
 
 void frmGeneral::SetRightSelection(int tilenr) {
-    tilesetPicker->SetRightSelection(tilenr);
+    picker->SetRightSelection(tilenr);
 }
 
 void frmGeneral::showTileset(const QImage& picture) {
-    picRightBar->showTileset(picture);
+    panel->showTileset(picture);
 }
 
 void frmGeneral::showDisplaySwitches(bool grid, bool tileNumbers) {
@@ -330,8 +327,8 @@ QAction* frmGeneral::topButton(const QString& key) const {
     return toolbars->button(key);
 }
 
-QAction* frmGeneral::toolButton(int tool) const {
-    return toolbars->toolButton(tool);
+QAction* frmGeneral::toolButton(ToolId id) const {
+    return toolbars->toolButton(id);
 }
 
 RecentFiles& frmGeneral::recent() const {
@@ -339,7 +336,7 @@ RecentFiles& frmGeneral::recent() const {
 }
 
 frmMain* frmGeneral::activeMap() const {
-    return mapinuse[static_cast<size_t>(activemap)] ? maps[static_cast<size_t>(activemap)] : nullptr;
+    return map(activemap);
 }
 
 void frmGeneral::setUndoRedoEnabled(bool canUndo, bool canRedo) {
@@ -358,7 +355,7 @@ void frmGeneral::setMapCommandsEnabled(bool enabled) {
           menu->mnuPaste, menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
         action->setEnabled(enabled);
     }
-    picRightBar->cmdCreateWalls->setEnabled(enabled);
+    panel->cmdCreateWalls->setEnabled(enabled);
 }
 
 void frmGeneral::closeEvent(QCloseEvent* event) {
@@ -369,7 +366,7 @@ void frmGeneral::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    exitApproved = true;
+    exitAsked = true;
     LayoutMemory::save(*this);
     mdi->closeAllSubWindows();
     event->accept();

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/Dialogs.h"
+#include "tools/ToolId.h"
 
 class EditCommands;
 class FileCommands;
@@ -38,26 +40,26 @@ public:
     ~frmGeneral() override;
 
     // The lowest free document slot, or -1 when all are in use.
-    int16_t getFreeMapSlot() const;
+    int getFreeMapSlot() const;
     // A new empty level in the lowest free slot; null (after a message) when none is free.
     frmMain* NewMap();
-    // Opens a level in a free slot; an empty name asks for one. Returns the slot, 0 when the file
-    // is already open, could not be read or nothing was chosen, -1 when no slot is free.
-    int16_t OpenMap(const QString& filename);
+    // Opens a level in a free slot; an empty name asks for one. Returns the slot, or nothing when
+    // no slot is free, the file is already open, could not be read or nothing was chosen.
+    std::optional<int> OpenMap(const QString& filename);
     // Opens the level files among `names` in turn, stopping when no slot is left.
     void openLevels(const QStringList& names);
     // Saves the active level; asks for a name when it has none or `saveas` is true.
     void SaveMap(bool saveas);
     // Frees a slot; called by a map window that closes.
-    void DestroyMap(int16_t index);
+    void DestroyMap(int index);
     // Puts a new map window into a free slot and makes it the active one; not shown yet.
-    frmMain* placeMap(int16_t slot);
+    frmMain* placeMap(int slot);
     // Shows a placed map window, centred and drawn, and enables the level commands.
     void showMap(frmMain* map);
     // Empties a slot and hides its Window-menu item.
-    void releaseSlot(int16_t slot);
+    void releaseSlot(int slot);
     // "Untitled", or "Untitled" and the smallest number no other level uses as caption.
-    QString freeCaption(int16_t slot) const;
+    QString freeCaption(int slot) const;
     // Captions a level's window and its Window-menu item.
     void setCaption(frmMain* map, const QString& caption);
     // Moves the Window menu's check mark to the active level.
@@ -70,11 +72,12 @@ public:
     // Activates the level of a slot.
     void mnuMaps_Click(int index);
 
-    // Makes `tool` (1..11) the tool of every level: cursors, pressed button, keyboard focus. A tool
+    // Makes `tool` the tool of every level: cursors, pressed button, keyboard focus. A tool
     // other than the current one also ends a Ctrl-held dropper for good.
-    void SetCurrentTool(int tool);
+    void SetCurrentTool(ToolId tool);
+    ToolId currentTool() const { return tool; }
     // The Ctrl-held dropper: `map` keeps the tool it replaces until endTemporaryTool.
-    void beginTemporaryTool(frmMain& map, int tool);
+    void beginTemporaryTool(frmMain& map, ToolId temporary);
     // Gives back the tool a temporary one replaced, if one is active in any map.
     void endTemporaryTool();
     // Gives the keyboard to the active map's view, unless a dialog holds the program.
@@ -92,7 +95,7 @@ public:
     bool fillInScreen() const;
     // The top-toolbar button with `key`, or null; the left-toolbar button of a tool.
     QAction* topButton(const QString& key) const;
-    QAction* toolButton(int tool) const;
+    QAction* toolButton(ToolId tool) const;
     RecentFiles& recent() const;
 
     frmMain* activeMap() const;
@@ -103,23 +106,28 @@ public:
     // Recovery copies of the levels with unsaved changes; inactive until started.
     RecoveryCopies& recoveryCopies() { return *recovery; }
 
-    std::array<frmMain*, SlotCount> maps{};
-    std::array<bool, SlotCount> mapinuse{};
-    int16_t activemap = 0;
-    int currentTool = 3;
-    bool mouseIsDown = false;
+    // The map window of a document slot, or null when the slot is free.
+    frmMain* map(int slot) const { return maps.at(static_cast<size_t>(slot)); }
+    bool mapInUse(int slot) const { return map(slot) != nullptr; }
+    // The slot of the active map (the last one activated).
+    int activeSlot() const { return activemap; }
+    void setActiveSlot(int slot) { activemap = slot; }
+    // A mouse button went down on a map or the tileset panel and has not come up yet.
+    bool mouseIsDown() const { return mouseDown; }
+    void setMouseIsDown(bool down) { mouseDown = down; }
     // Set once Exit has asked every changed level, so the closing windows do not ask again.
-    bool exitApproved = false;
+    bool exitApproved() const { return exitAsked; }
+    void setExitApproved(bool approved) { exitAsked = approved; }
 
-    QMdiArea* mdi;
-    MainMenu* menu;
-    ToolBars* toolbars;
-    RightPanel* picRightBar;
-    TilesetPicker* tilesetPicker;
+    QMdiArea* mdiArea() const { return mdi; }
+    MainMenu* mainMenu() const { return menu; }
+    ToolBars* toolBars() const { return toolbars; }
+    RightPanel* rightPanel() const { return panel; }
+    TilesetPicker* tilesetPicker() const { return picker; }
     // Cut, copy, paste, replace, mirror, flip and the wall tile sets dialog.
-    EditCommands* editCommands;
-    PictureBox* picradar;
-    QLabel* lblposition;
+    EditCommands* editCommands() const { return edits; }
+    PictureBox* radar() const { return picradar; }
+    QLabel* positionLabel() const { return lblposition; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -129,12 +137,27 @@ protected:
 
 private:
     void connectCommands();
-    void applyTool(int tool, bool temporary);
+    void applyTool(ToolId newTool, bool temporary);
     void setMapCommandsEnabled(bool enabled);
     void lineWidthClicked(int index);
     // Hands a key pressed on the panel to the active level's tool shortcuts.
     void forwardKey(QKeyEvent* event, bool keyDown);
     void withActiveMap(const std::function<void(frmMain&)>& action);
+
+    std::array<frmMain*, SlotCount> maps{};
+    int activemap = 0;
+    ToolId tool = ToolId::Hand;
+    bool mouseDown = false;
+    bool exitAsked = false;
+
+    QMdiArea* mdi;
+    MainMenu* menu;
+    ToolBars* toolbars;
+    RightPanel* panel;
+    TilesetPicker* picker;
+    EditCommands* edits;
+    PictureBox* picradar;
+    QLabel* lblposition;
 
     std::unique_ptr<Dialogs> dialogBoxes;
     std::unique_ptr<FileCommands> files;

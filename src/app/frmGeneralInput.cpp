@@ -29,38 +29,36 @@ void frmGeneral::focusActiveMap() {
     map->view->picpreview->setFocus();
 }
 
-void frmGeneral::SetCurrentTool(int tool) {
-    if (tool < 1 || tool > ToolCount) {
-        return;
-    }
+void frmGeneral::SetCurrentTool(ToolId newTool) {
     // A tool the user picks while Ctrl is held stays: the release must not bring back an older one.
-    if (tool != currentTool) {
+    if (newTool != tool) {
         for (frmMain* map : maps) {
             if (map != nullptr) {
-                map->tempToolActive = false;
+                map->forgetTemporaryTool();
             }
         }
     }
-    applyTool(tool, false);
+    applyTool(newTool, false);
 }
 
-void frmGeneral::beginTemporaryTool(frmMain& map, int tool) {
-    map.tempToolActive = true;
-    map.savedTool = currentTool;
-    applyTool(tool, true);
+void frmGeneral::beginTemporaryTool(frmMain& map, ToolId temporary) {
+    map.holdTemporaryTool(tool);
+    applyTool(temporary, true);
 }
 
 void frmGeneral::endTemporaryTool() {
     for (frmMain* map : maps) {
-        if (map != nullptr && map->tempToolActive) {
-            map->tempToolActive = false;
-            applyTool(map->savedTool, false);
+        if (map == nullptr) {
+            continue;
+        }
+        if (const std::optional<ToolId> replaced = map->releaseTemporaryTool()) {
+            applyTool(*replaced, false);
         }
     }
 }
 
-void frmGeneral::applyTool(int tool, bool temporary) {
-    currentTool = tool;
+void frmGeneral::applyTool(ToolId newTool, bool temporary) {
+    tool = newTool;
     const QCursor cursor = AppIcons::toolCursor(tool);
     for (frmMain* map : maps) {
         if (map != nullptr) {
@@ -69,14 +67,15 @@ void frmGeneral::applyTool(int tool, bool temporary) {
     }
     // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
     for (frmMain* map : maps) {
-        if (map != nullptr && tool != 9 && !temporary) {
+        if (map != nullptr && tool != ToolId::Polyline && !temporary) {
             map->endPolyline();
         }
     }
-    constexpr std::array paintTools{4, 6, 8, 9, 10, 11};
+    constexpr std::array paintTools{ToolId::Pencil,   ToolId::Eraser,    ToolId::Line,
+                                    ToolId::Polyline, ToolId::Rectangle, ToolId::Ellipse};
     frmMain* active = activeMap();
     if (active != nullptr && std::find(paintTools.begin(), paintTools.end(), tool) != paintTools.end() &&
-        active->selectionHooks->selstate() == 2) {
+        active->selectionHooks->selstate() == SelectionState::Selected) {
         active->selectionHooks->StopSelecting(true);
     }
     toolbars->toolButton(tool)->setChecked(true);
@@ -91,7 +90,7 @@ void frmGeneral::lineWidthClicked(int index) {
 
 void frmGeneral::forwardKey(QKeyEvent* event, bool keyDown) {
     withActiveMap([event, keyDown](frmMain& map) {
-        map.UseShortcutTool(keyDown, ToolDispatch::virtualKey(event->key()),
+        map.UseShortcutTool(keyDown, static_cast<Qt::Key>(event->key()),
                             ToolDispatch::shiftMask(event->modifiers(), event->key(), keyDown));
     });
 }

@@ -9,8 +9,8 @@
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 
-frmMain::frmMain(frmGeneral& general, int16_t slot, QWidget* parent)
-    : QWidget(parent), general(general), view(new MapView(level, *this, this)), mapslot(slot) {
+frmMain::frmMain(frmGeneral& general, int slot, QWidget* parent)
+    : QWidget(parent), view(new MapView(level, *this, this)), mainWindow(general), slot(slot) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
@@ -31,8 +31,8 @@ frmMain::~frmMain() {
     level.setObserver(nullptr);
 }
 
-void frmMain::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
-    tools->UseShortcutTool(KeyDown, KeyCode, Shift);
+void frmMain::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
+    tools->UseShortcutTool(KeyDown, key, Shift);
 }
 
 void frmMain::setLineWidth(int index) {
@@ -44,36 +44,36 @@ void frmMain::endPolyline() {
 }
 
 void frmMain::Form_Activate() {
-    general.showTileset(level.tileset.pictileset());
-    general.showDisplaySwitches(usinggrid, usingtilenr);
-    general.setOwnTilesetItemsEnabled(!level.usingDefaultTileset);
-    general.activemap = mapslot;
-    general.SetLeftSelection(tilesetleft);
-    general.SetRightSelection(tilesetright);
-    general.setUndoRedoEnabled(level.undoredo.canUndo(), level.undoredo.canRedo());
-    general.UpdateMenuMaps();
+    mainWindow.showTileset(level.tileset.pictileset());
+    mainWindow.showDisplaySwitches(usinggrid, usingtilenr);
+    mainWindow.setOwnTilesetItemsEnabled(!level.usingDefaultTileset);
+    mainWindow.setActiveSlot(slot);
+    mainWindow.SetLeftSelection(tilesetleft);
+    mainWindow.SetRightSelection(tilesetright);
+    mainWindow.setUndoRedoEnabled(level.undoredo.canUndo(), level.undoredo.canRedo());
+    mainWindow.UpdateMenuMaps();
     // A Ctrl-held dropper belongs to the map it started in.
-    if (!tempToolActive) {
-        general.endTemporaryTool();
+    if (!holdsTemporaryTool()) {
+        mainWindow.endTemporaryTool();
     }
     UpdateLevel();
-    general.focusActiveMap();
+    mainWindow.focusActiveMap();
 }
 
 bool frmMain::mayClose() {
     return !level.mapchanged ||
-           general.dialogs().ask(
+           mainWindow.dialogs().ask(
                this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     endPolyline();
-    if (!general.exitApproved && !mayClose()) {
+    if (!mainWindow.exitApproved() && !mayClose()) {
         event->ignore();
         return;
     }
-    general.recoveryCopies().forget(*this);
-    general.DestroyMap(mapslot);
+    mainWindow.recoveryCopies().forget(*this);
+    mainWindow.DestroyMap(slot);
     event->accept();
 }
 
@@ -103,20 +103,20 @@ void frmMain::updatePreview(bool refresh) {
 
 void frmMain::undoRedoChanged(bool canUndo, bool canRedo) {
     showModified();
-    general.recoveryCopies().mapChanged(*this);
-    if (general.activeMap() == this) {
-        general.setUndoRedoEnabled(canUndo, canRedo);
+    mainWindow.recoveryCopies().mapChanged(*this);
+    if (mainWindow.activeMap() == this) {
+        mainWindow.setUndoRedoEnabled(canUndo, canRedo);
     }
 }
 
 void frmMain::tilesetChanged(bool ownTileset) {
     showModified();
-    general.recoveryCopies().mapChanged(*this);
-    if (general.activeMap() == this) {
-        general.setOwnTilesetItemsEnabled(ownTileset);
-        general.showTileset(level.tileset.pictileset());
-        general.SetLeftSelection(tilesetleft);
-        general.SetRightSelection(tilesetright);
+    mainWindow.recoveryCopies().mapChanged(*this);
+    if (mainWindow.activeMap() == this) {
+        mainWindow.setOwnTilesetItemsEnabled(ownTileset);
+        mainWindow.showTileset(level.tileset.pictileset());
+        mainWindow.SetLeftSelection(tilesetleft);
+        mainWindow.SetRightSelection(tilesetright);
     }
 }
 
@@ -124,7 +124,7 @@ float frmMain::zoomFactor() const {
     return magnifier.Zoom();
 }
 
-int frmMain::selectionState() const {
+SelectionState frmMain::selectionState() const {
     return sel.selstate();
 }
 
@@ -141,9 +141,9 @@ std::optional<QRectF> frmMain::radarSelectionFrame() const {
 }
 
 PictureBox* frmMain::radar() {
-    return general.activeMap() == this ? general.picradar : nullptr;
+    return mainWindow.activeMap() == this ? mainWindow.radar() : nullptr;
 }
 
 void frmMain::clearMouseIsDown() {
-    general.mouseIsDown = false;
+    mainWindow.setMouseIsDown(false);
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "model/Level.h"
 #include "model/LevelObserver.h"
@@ -10,6 +12,7 @@
 #include "tools/Line.h"
 #include "tools/SPline.h"
 #include "tools/SelectionHooks.h"
+#include "tools/ToolId.h"
 #include "tools/bucket.h"
 #include "tools/pencil.h"
 #include "view/MapViewHost.h"
@@ -28,21 +31,31 @@ class ToolDispatch;
 class frmMain : public QWidget, public LevelObserver, public MapViewHost {
     Q_OBJECT
 public:
-    frmMain(frmGeneral& general, int16_t slot, QWidget* parent = nullptr);
+    frmMain(frmGeneral& general, int slot, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    frmGeneral& general;
+    frmGeneral& general() const { return mainWindow; }
+    // The document slot this map occupies.
+    int mapslot() const { return slot; }
+    // The tiles painted with the left and with any other mouse button.
+    int16_t tilesetLeft() const { return tilesetleft; }
+    int16_t tilesetRight() const { return tilesetright; }
+    void setTilesetLeft(int tile) { tilesetleft = static_cast<int16_t>(tile); }
+    void setTilesetRight(int tile) { tilesetright = static_cast<int16_t>(tile); }
+    void setShowGrid(bool show) { usinggrid = show; }
+    void setShowTileNumbers(bool show) { usingtilenr = show; }
+
+    // The Ctrl-held dropper of this map: hold keeps the tool it replaced, release gives it back
+    // (nothing when none is held), forget drops it for good.
+    void holdTemporaryTool(ToolId replaced) { savedTool = replaced; }
+    std::optional<ToolId> releaseTemporaryTool() { return std::exchange(savedTool, std::nullopt); }
+    void forgetTemporaryTool() { savedTool.reset(); }
+    bool holdsTemporaryTool() const { return savedTool.has_value(); }
+
     Level level;
     // The zoom of this map, and the zoom tool.
     ::magnifier magnifier;
     MapView* view;
-    int16_t mapslot;
-    int16_t tilesetleft = 1;
-    int16_t tilesetright = 2;
-    bool usinggrid = false;
-    bool usingtilenr = false;
-    bool tempToolActive = false;
-    int savedTool = 0;
 
     // The tools of this map, each handed the window once; `tools` routes the view's input to the
     // current one.
@@ -56,8 +69,8 @@ public:
     // The selection as the tools see it: "no selection" until the map has one.
     SelectionHooks* selectionHooks = &SelectionHooks::none();
 
-    // Tool shortcuts: `KeyCode` a virtual key code, `Shift` 1 Shift, 2 Ctrl, 4 Alt.
-    void UseShortcutTool(bool KeyDown, int KeyCode, int Shift);
+    // Tool shortcuts: `key` the key pressed or released, `Shift` 1 Shift, 2 Ctrl, 4 Alt.
+    void UseShortcutTool(bool KeyDown, Qt::Key key, int Shift);
     // Line width button `index` (0, 1, 2) gives strokes 1, 3 or 5 cells wide in this map.
     void setLineWidth(int index);
     // Ends a polyline in progress as one undo step (another tool was picked, or the window closes).
@@ -88,7 +101,7 @@ public:
     float zoomFactor() const override;
     bool showGrid() const override { return usinggrid; }
     bool showTileNumbers() const override { return usingtilenr; }
-    int selectionState() const override;
+    SelectionState selectionState() const override;
     void stopSelecting(bool refresh) override;
     QRect UpdateSelectionOnPreview(bool fromUpdateLevel) override;
     std::optional<QRectF> radarSelectionFrame() const override;
@@ -97,4 +110,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    frmGeneral& mainWindow;
+    int slot;
+    int16_t tilesetleft = 1;
+    int16_t tilesetright = 2;
+    bool usinggrid = false;
+    bool usingtilenr = false;
+    std::optional<ToolId> savedTool;
 };

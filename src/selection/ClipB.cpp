@@ -40,7 +40,7 @@ int specialIndex(int16_t v) {
 }  // namespace
 
 void ClipB::CutOrCopy(bool cutmode, int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
-    if (parent->sel.selstate() != 2) {
+    if (parent->sel.selstate() != SelectionState::Selected) {
         return;
     }
     Level& level = parent->level;
@@ -74,7 +74,7 @@ void ClipB::Paste() {
     }
     auto pasted = TileText::parse(text);
     if (!pasted) {
-        parent->general.dialogs().message(
+        parent->general().dialogs().message(
             parent, QStringLiteral("The tiles on the clipboard cannot be pasted: the text is damaged or describes "
                                    "a block larger than 1024 x 1024 cells. Copy the tiles again."));
         return;

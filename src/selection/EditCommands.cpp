@@ -13,7 +13,7 @@
 #include "walls/frmCreateWallTile.h"
 
 EditCommands::EditCommands(frmGeneral& general) : QObject(&general), general(general) {
-    MainMenu& menu = *general.menu;
+    MainMenu& menu = *general.mainMenu();
     auto onMap = [this](void (*action)(frmMain&)) {
         return [this, action] {
             if (frmMain* map = this->general.activeMap()) {
@@ -27,7 +27,7 @@ EditCommands::EditCommands(frmGeneral& general) : QObject(&general), general(gen
     connect(menu.mnuReplace, &QAction::triggered, this, [this] { ShowReplace(); });
     connect(menu.mnuMirror, &QAction::triggered, this, [this] { ExecuteMirror(); });
     connect(menu.mnuFlip, &QAction::triggered, this, [this] { ExecuteFlip(); });
-    connect(general.picRightBar->cmdCreateWalls, &QPushButton::clicked, this, [this] { ShowCreateWalls(); });
+    connect(general.rightPanel()->cmdCreateWalls, &QPushButton::clicked, this, [this] { ShowCreateWalls(); });
 }
 
 EditCommands::~EditCommands() {
@@ -64,11 +64,11 @@ void EditCommands::ShowReplace() {
     if (QWindow* owner = general.windowHandle()) {
         replace->windowHandle()->setTransientParent(owner);
     }
-    const bool selected = map->sel.selstate() == 2;
+    const bool selected = map->sel.selstate() == SelectionState::Selected;
     replace->chkinselection->setEnabled(selected);
     replace->chkinselection->setChecked(selected);
-    replace->lefttile = map->tilesetleft;
-    replace->righttile = map->tilesetright;
+    replace->lefttile = map->tilesetLeft();
+    replace->righttile = map->tilesetRight();
     replace->show();
     // Without a window manager nothing else gives the new window the keyboard.
     replace->activateWindow();
@@ -90,7 +90,7 @@ void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, b
 
 void EditCommands::ExecuteMirror() {
     frmMain* map = general.activeMap();
-    if (!map || map->sel.selstate() != 2) {
+    if (!map || map->sel.selstate() != SelectionState::Selected) {
         return;
     }
     if (map->sel.selalreadymoved()) {
@@ -102,7 +102,7 @@ void EditCommands::ExecuteMirror() {
 
 void EditCommands::ExecuteFlip() {
     frmMain* map = general.activeMap();
-    if (!map || map->sel.selstate() != 2) {
+    if (!map || map->sel.selstate() != SelectionState::Selected) {
         return;
     }
     if (map->sel.selalreadymoved()) {

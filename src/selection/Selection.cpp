@@ -13,8 +13,6 @@
 
 namespace {
 
-enum { None = 0, Drawing = 1, Selected = 2 };
-
 // Int of the description: toward minus infinity.
 int Int(double v) {
     return static_cast<int>(std::floor(v));
@@ -26,6 +24,11 @@ int nearest(double v) {
 
 int16_t i16(int v) {
     return static_cast<int16_t>(v);
+}
+
+// The tools under which the selection shows its block and its frame on the radar.
+bool showsFloatingBlock(ToolId tool) {
+    return tool == ToolId::Magnifier || tool == ToolId::Selection;
 }
 
 }  // namespace
@@ -61,7 +64,7 @@ int Selection::startY() const {
 
 void Selection::BeginRectangle(float X, float Y) {
     parent->clip.setPasting(false);
-    state = Drawing;
+    state = SelectionState::Drawing;
     shape->setVisible(true);
     const float t = T();
     const float snapX = static_cast<float>(Int(X / t)) * t;
@@ -80,7 +83,7 @@ void Selection::BeginRectangle(float X, float Y) {
 }
 
 void Selection::MouseDown(int16_t, float X, float Y) {
-    if (state != Selected) {
+    if (state != SelectionState::Selected) {
         BeginRectangle(X, Y);
         return;
     }
@@ -97,7 +100,7 @@ void Selection::MouseDown(int16_t, float X, float Y) {
 void Selection::MouseMove(float X, float Y) {
     const float t = T();
     PictureBox* view = parent->view->picpreview;
-    if (state == Drawing) {
+    if (state == SelectionState::Drawing) {
         const int pw = view->width();
         const int ph = view->height();
         if (0 < X && X < pw) {
@@ -138,7 +141,7 @@ void Selection::MouseMove(float X, float Y) {
         shape->setWidth(width);
         shape->setTop(top);
         shape->setHeight(height);
-    } else if (state == Selected && parent->general.mouseIsDown) {
+    } else if (state == SelectionState::Selected && parent->general().mouseIsDown()) {
         const float newLeft = static_cast<float>(Int(nearest(X - shape->Width() / 2 - grabx) / t)) * t;
         const float newTop = static_cast<float>(Int(Int(Y - shape->Height() / 2 - graby) / t)) * t;
         const bool shifted = newLeft != nearest(shape->Left()) || newTop != nearest(shape->Top());
@@ -148,7 +151,7 @@ void Selection::MouseMove(float X, float Y) {
             moved = true;
             parent->updatePreview(true);
         }
-    } else if (state == Selected) {
+    } else if (state == SelectionState::Selected) {
         view->setCursor(shape->contains(X, Y) ? Qt::SizeAllCursor : Qt::CrossCursor);
     }
     lastx = i16(nearest(X));
@@ -166,8 +169,8 @@ void Selection::MouseUp() {
     selstarty = i16(Int((v + shape->Top() + slack) / t));
     selendx = i16(nearest(shape->Width() / t + selstartx - 1));
     selendy = i16(nearest(shape->Height() / t + selstarty - 1));
-    if (state == Drawing) {
-        state = Selected;
+    if (state == SelectionState::Drawing) {
+        state = SelectionState::Selected;
         if (selstartx > selendx || selstarty > selendy) {
             StopSelecting(true);
             return;
@@ -182,9 +185,9 @@ void Selection::MouseUp() {
             srcx = selstartx;
             srcy = selstarty;
         }
-        parent->general.mouseIsDown = false;
+        parent->general().setMouseIsDown(false);
         parent->updatePreview(true);
-    } else if (state == Selected) {
+    } else if (state == SelectionState::Selected) {
         // A move along one axis only keeps the outline where the drag left it.
         if (srcx != selstartx && srcy != selstarty && !parent->magnifier.UsingPixels()) {
             placeOutlineFromCells();
@@ -216,7 +219,7 @@ void Selection::ApplySelection() {
         }
         recorded = true;
     }
-    state = None;
+    state = SelectionState::None;
     shape->hideShape();
     if (recorded && moved) {
         // A block put back where it came from changes nothing and leaves the map as it was.
@@ -230,9 +233,9 @@ void Selection::ApplySelection() {
 }
 
 void Selection::StopSelecting(bool refresh) {
-    state = None;
+    state = SelectionState::None;
     shape->hideShape();
-    parent->general.SetCurrentTool(parent->general.currentTool);
+    parent->general().SetCurrentTool(parent->general().currentTool());
     parent->updatePreview(refresh);
 }
 
@@ -257,15 +260,14 @@ void Selection::placeOutlineFromCells() {
 }
 
 QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
-    if (state != Selected) {
+    if (state != SelectionState::Selected) {
         return {};
     }
-    const int tool = parent->general.currentTool;
-    const bool floatingShown = tool == 1 || tool == 2;
+    const bool floatingShown = showsFloatingBlock(parent->general().currentTool());
     if (!fromUpdateLevel && !floatingShown) {
         return {};
     }
-    if (!parent->general.mouseIsDown) {
+    if (!parent->general().mouseIsDown()) {
         placeOutlineFromCells();
     }
     // A full redraw is followed by the preview copy, which draws the block over the fresh view.
@@ -288,7 +290,7 @@ QRect Selection::drawFloatingBlock() {
 }
 
 void Selection::SelectAll() {
-    if (state == Selected) {
+    if (state == SelectionState::Selected) {
         ApplySelection();
     }
     parent->clip.setPasting(false);
@@ -299,8 +301,8 @@ void Selection::SelectAll() {
     srcx = 0;
     srcy = 0;
     moved = false;
-    parent->general.SetCurrentTool(2);
-    state = Selected;
+    parent->general().SetCurrentTool(ToolId::Selection);
+    state = SelectionState::Selected;
     shape->setVisible(true);
     placeOutlineFromCells();
     parent->updatePreview(true);
@@ -311,8 +313,8 @@ void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t e
     selstarty = starty;
     selendx = endx;
     selendy = endy;
-    parent->general.SetCurrentTool(2);
-    state = Selected;
+    parent->general().SetCurrentTool(ToolId::Selection);
+    state = SelectionState::Selected;
 }
 
 void Selection::CutSelection() {
@@ -366,8 +368,7 @@ void Selection::Flip() {
 }
 
 std::optional<QRectF> Selection::radarFrame() const {
-    const int tool = parent->general.currentTool;
-    if ((state != Drawing && state != Selected) || (tool != 1 && tool != 2)) {
+    if (state == SelectionState::None || !showsFloatingBlock(parent->general().currentTool())) {
         return std::nullopt;
     }
     return QRectF(shape->Left(), shape->Top(), shape->Width(), shape->Height());

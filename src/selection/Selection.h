@@ -20,9 +20,7 @@ public:
     // Hands the selection its map window and lays the outline on the window's view.
     void setParent(frmMain* myparent);
 
-    // 0 none, 1 drawing the rectangle, 2 selected.
-    int selstate() const override { return state; }
-    void setSelstate(int newselstate) { state = newselstate; }
+    SelectionState selstate() const override { return state; }
     bool selalreadymoved() const override { return moved; }
     bool pasting() const override;
     bool IsInSelection(int column, int row) const override;
@@ -82,7 +80,7 @@ private:
     bool moved = false;
     int16_t grabx = 0;
     int16_t graby = 0;
-    int state = 0;
+    SelectionState state = SelectionState::None;
     int16_t selstartx = 0;
     int16_t selstarty = 0;
     int16_t selendx = 0;

@@ -12,12 +12,6 @@
 #include "view/PictureBox.h"
 #include "view/RadarColor.h"
 
-namespace {
-constexpr int ToolLine = 8;
-constexpr int ToolRectangle = 10;
-constexpr int ToolEllipse = 11;
-}  // namespace
-
 Line::PreviewScope::PreviewScope(Line& line) : line(line) {
     if (line.previewDepth++ == 0) {
         line.previewTransform = line.transform();
@@ -81,13 +75,13 @@ void Line::MouseUp(int16_t Button, float X, float Y) {
 
 void Line::drawShape(int16_t tile, int16_t endx, int16_t endy, Changes* undoch, bool onpreview) {
     switch (currentTool()) {
-        case ToolLine:
+        case ToolId::Line:
             DrawLine(tile, startX, startY, endx, endy, undoch, onpreview, true);
             break;
-        case ToolRectangle:
+        case ToolId::Rectangle:
             DrawTileRectangle(tile, startX, startY, endx, endy, undoch, onpreview);
             break;
-        case ToolEllipse:
+        case ToolId::Ellipse:
             DrawEllipse(tile, startX, startY, endx, endy, undoch, onpreview);
             break;
         default:

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <cstdint>
 
+#include "view/SelectionState.h"
+
 // What the tools and their dispatch need from a map's selection and clipboard. The base answers
 // "no selection" throughout; the selection of a map overrides it and is installed on the window.
 class SelectionHooks {
@@ -14,8 +16,7 @@ public:
         return hooks;
     }
 
-    // 0 none, 1 drawing, 2 selected.
-    virtual int selstate() const { return 0; }
+    virtual SelectionState selstate() const { return SelectionState::None; }
     // The selected block has been dragged away from where it was marked.
     virtual bool selalreadymoved() const { return false; }
     // A block pasted from the clipboard is floating on the map.

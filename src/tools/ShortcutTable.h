@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/qnamespace.h>
 #include <array>
 
 #include "tools/ToolId.h"
@@ -24,7 +25,7 @@ enum class KeyAction {
 inline constexpr ToolId AnyTool = ToolId{};
 
 struct KeyShortcut {
-    int keyCode;  // virtual key code: letters are their capital's code, 27 Escape, 46 Delete, 37..40 arrows
+    Qt::Key key;
     const char* keyName;
     KeyAction action;
     ToolId tool;  // the tool a PickTool row picks, or the only tool a row works with
@@ -32,54 +33,55 @@ struct KeyShortcut {
 };
 
 inline constexpr std::array<KeyShortcut, 19> Keys{{
-    {'Z', "Z", KeyAction::PickTool, ToolId::Magnifier, "Magnifier"},
-    {'S', "S", KeyAction::PickTool, ToolId::Selection, "Selection"},
-    {'H', "H", KeyAction::PickTool, ToolId::Hand, "Hand"},
-    {'P', "P", KeyAction::PickTool, ToolId::Pencil, "Pencil"},
-    {'D', "D", KeyAction::PickTool, ToolId::Dropper, "Dropper"},
-    {'E', "E", KeyAction::PickTool, ToolId::Eraser, "Eraser"},
-    {'F', "F", KeyAction::PickTool, ToolId::Bucket, "Bucket fill"},
-    {'L', "L", KeyAction::PickTool, ToolId::Line, "Line"},
-    {'I', "I", KeyAction::PickTool, ToolId::Polyline, "Polyline"},
-    {'R', "R", KeyAction::PickTool, ToolId::Rectangle, "Rectangle"},
-    {'O', "O", KeyAction::PickTool, ToolId::Ellipse, "Ellipse"},
-    {'G', "G", KeyAction::ToggleGrid, AnyTool, "Show or hide the grid"},
-    {'T', "T", KeyAction::ToggleTileNumbers, AnyTool, "Show or hide the tile numbers"},
-    {37, "Left", KeyAction::ScrollLeft, AnyTool, "Scroll left"},
-    {39, "Right", KeyAction::ScrollRight, AnyTool, "Scroll right"},
-    {38, "Up", KeyAction::ScrollUp, AnyTool, "Scroll up"},
-    {40, "Down", KeyAction::ScrollDown, AnyTool, "Scroll down"},
-    {27, "Esc", KeyAction::DropSelection, ToolId::Selection, "Drop the selection, leaving the cells as they are"},
-    {46, "Del", KeyAction::DeleteSelection, ToolId::Selection, "Empty the selected cells"},
+    {Qt::Key_Z, "Z", KeyAction::PickTool, ToolId::Magnifier, "Magnifier"},
+    {Qt::Key_S, "S", KeyAction::PickTool, ToolId::Selection, "Selection"},
+    {Qt::Key_H, "H", KeyAction::PickTool, ToolId::Hand, "Hand"},
+    {Qt::Key_P, "P", KeyAction::PickTool, ToolId::Pencil, "Pencil"},
+    {Qt::Key_D, "D", KeyAction::PickTool, ToolId::Dropper, "Dropper"},
+    {Qt::Key_E, "E", KeyAction::PickTool, ToolId::Eraser, "Eraser"},
+    {Qt::Key_F, "F", KeyAction::PickTool, ToolId::Bucket, "Bucket fill"},
+    {Qt::Key_L, "L", KeyAction::PickTool, ToolId::Line, "Line"},
+    {Qt::Key_I, "I", KeyAction::PickTool, ToolId::Polyline, "Polyline"},
+    {Qt::Key_R, "R", KeyAction::PickTool, ToolId::Rectangle, "Rectangle"},
+    {Qt::Key_O, "O", KeyAction::PickTool, ToolId::Ellipse, "Ellipse"},
+    {Qt::Key_G, "G", KeyAction::ToggleGrid, AnyTool, "Show or hide the grid"},
+    {Qt::Key_T, "T", KeyAction::ToggleTileNumbers, AnyTool, "Show or hide the tile numbers"},
+    {Qt::Key_Left, "Left", KeyAction::ScrollLeft, AnyTool, "Scroll left"},
+    {Qt::Key_Right, "Right", KeyAction::ScrollRight, AnyTool, "Scroll right"},
+    {Qt::Key_Up, "Up", KeyAction::ScrollUp, AnyTool, "Scroll up"},
+    {Qt::Key_Down, "Down", KeyAction::ScrollDown, AnyTool, "Scroll down"},
+    {Qt::Key_Escape, "Esc", KeyAction::DropSelection, ToolId::Selection,
+     "Drop the selection, leaving the cells as they are"},
+    {Qt::Key_Delete, "Del", KeyAction::DeleteSelection, ToolId::Selection, "Empty the selected cells"},
 }};
 
 // The row of a key, or null for a key the view does not handle.
-constexpr const KeyShortcut* findKey(int keyCode) {
+constexpr const KeyShortcut* findKey(Qt::Key key) {
     for (const KeyShortcut& k : Keys) {
-        if (k.keyCode == keyCode) {
+        if (k.key == key) {
             return &k;
         }
     }
     return nullptr;
 }
 
-// The tool letter, or 0 for a tool without one.
-constexpr char toolKey(ToolId tool) {
+// The row that picks `tool`, or null for a tool without a letter.
+constexpr const KeyShortcut* toolKey(ToolId tool) {
     for (const KeyShortcut& k : Keys) {
         if (k.action == KeyAction::PickTool && k.tool == tool) {
-            return k.keyName[0];
+            return &k;
         }
     }
-    return 0;
+    return nullptr;
 }
 
 // The painting tools that turn into the dropper while Ctrl is held.
 inline constexpr std::array<ToolId, 6> DropperWhileCtrl{ToolId::Pencil,   ToolId::Bucket,    ToolId::Line,
                                                         ToolId::Polyline, ToolId::Rectangle, ToolId::Ellipse};
 
-constexpr bool turnsIntoDropper(int tool) {
+constexpr bool turnsIntoDropper(ToolId tool) {
     for (ToolId t : DropperWhileCtrl) {
-        if (static_cast<int>(t) == tool) {
+        if (t == tool) {
             return true;
         }
     }

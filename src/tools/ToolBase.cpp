@@ -27,19 +27,19 @@ bool ToolBase::usingPixels() const {
 }
 
 int16_t ToolBase::tileFor(int16_t Button) const {
-    return Button == 1 ? map->tilesetleft : map->tilesetright;
+    return Button == 1 ? map->tilesetLeft() : map->tilesetRight();
 }
 
-int ToolBase::currentTool() const {
-    return map->general.currentTool;
+ToolId ToolBase::currentTool() const {
+    return map->general().currentTool();
 }
 
 bool ToolBase::mouseIsDown() const {
-    return map->general.mouseIsDown;
+    return map->general().mouseIsDown();
 }
 
 void ToolBase::clearMouseIsDown() const {
-    map->general.mouseIsDown = false;
+    map->general().setMouseIsDown(false);
 }
 
 SelectionHooks& ToolBase::selection() const {

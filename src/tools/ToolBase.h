@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "history/Changes.h"
+#include "tools/ToolId.h"
 #include "view/ViewTransform.h"
 
 class frmMain;
@@ -35,7 +36,7 @@ protected:
     bool usingPixels() const;
     // The left tile for button 1, the right tile for any other button.
     int16_t tileFor(int16_t Button) const;
-    int currentTool() const;
+    ToolId currentTool() const;
     bool mouseIsDown() const;
     void clearMouseIsDown() const;
     SelectionHooks& selection() const;

@@ -18,20 +18,6 @@
 
 namespace {
 
-enum Tool {
-    MagnifierTool = 1,
-    SelectionTool,
-    HandTool,
-    PencilTool,
-    DropperTool,
-    EraserTool,
-    BucketTool,
-    LineTool,
-    SpLineTool,
-    RectangleTool,
-    EllipseTool
-};
-
 // Scroll step of the arrow keys, in view pixels.
 constexpr int ArrowStep = 160;
 
@@ -75,34 +61,6 @@ int16_t ToolDispatch::heldMask(Qt::MouseButtons buttons) {
     return mask;
 }
 
-int ToolDispatch::virtualKey(int qtKey) {
-    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
-        return qtKey;
-    }
-    switch (qtKey) {
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Delete:
-            return 46;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Shift:
-            return 16;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        default:
-            return 0;
-    }
-}
-
 int ToolDispatch::shiftMask(Qt::KeyboardModifiers modifiers, int qtKey, bool keyDown) {
     int mask = 0;
     const std::array<std::pair<Qt::KeyboardModifier, int>, 3> bits{
@@ -122,35 +80,35 @@ void ToolDispatch::mouseDown(Qt::MouseButton button, QPointF pos) {
     if (b == 0) {
         return;
     }
-    map.general.mouseIsDown = true;
+    map.general().setMouseIsDown(true);
     const auto X = static_cast<float>(pos.x());
     const auto Y = static_cast<float>(pos.y());
-    switch (map.general.currentTool) {
-        case MagnifierTool:
+    switch (map.general().currentTool()) {
+        case ToolId::Magnifier:
             map.magnifier.MouseDown(b, X, Y);
             break;
-        case SelectionTool:
+        case ToolId::Selection:
             map.selectionHooks->MouseDown(b, X, Y);
             break;
-        case HandTool:
+        case ToolId::Hand:
             map.hand.MouseDown(X, Y);
             break;
-        case PencilTool:
-        case EraserTool:
+        case ToolId::Pencil:
+        case ToolId::Eraser:
             map.pencil.MouseDown(b, X, Y);
             break;
-        case DropperTool:
+        case ToolId::Dropper:
             map.dropper.MouseDown(b, X, Y);
             break;
-        case BucketTool:
+        case ToolId::Bucket:
             map.bucket.MouseDown(b, X, Y);
             break;
-        case LineTool:
-        case RectangleTool:
-        case EllipseTool:
+        case ToolId::Line:
+        case ToolId::Rectangle:
+        case ToolId::Ellipse:
             map.tline.MouseDown(b, X, Y);
             break;
-        case SpLineTool:
+        case ToolId::Polyline:
             map.SPline.MouseDown(b, X, Y);
             break;
         default:
@@ -163,29 +121,29 @@ void ToolDispatch::mouseMove(Qt::MouseButtons held, QPointF pos) {
     const int16_t b = heldMask(held);
     const auto X = static_cast<float>(pos.x());
     const auto Y = static_cast<float>(pos.y());
-    switch (map.general.currentTool) {
-        case MagnifierTool:
+    switch (map.general().currentTool()) {
+        case ToolId::Magnifier:
             map.magnifier.MouseMove();
             break;
-        case SelectionTool:
+        case ToolId::Selection:
             map.selectionHooks->MouseMove(X, Y);
             break;
-        case HandTool:
+        case ToolId::Hand:
             map.hand.MouseMove(X, Y);
             break;
-        case PencilTool:
-        case EraserTool:
+        case ToolId::Pencil:
+        case ToolId::Eraser:
             map.pencil.MouseMove(b, X, Y);
             break;
-        case DropperTool:
+        case ToolId::Dropper:
             map.dropper.MouseMove(b, X, Y);
             break;
-        case LineTool:
-        case RectangleTool:
-        case EllipseTool:
+        case ToolId::Line:
+        case ToolId::Rectangle:
+        case ToolId::Ellipse:
             map.tline.MouseMove(b, X, Y);
             break;
-        case SpLineTool:
+        case ToolId::Polyline:
             map.SPline.MouseMove(b, X, Y);
             break;
         default:
@@ -200,58 +158,59 @@ void ToolDispatch::mouseUp(Qt::MouseButton button, QPointF pos) {
     }
     const auto X = static_cast<float>(pos.x());
     const auto Y = static_cast<float>(pos.y());
-    switch (map.general.currentTool) {
-        case MagnifierTool:
+    switch (map.general().currentTool()) {
+        case ToolId::Magnifier:
             map.magnifier.MouseUp();
             break;
-        case SelectionTool:
+        case ToolId::Selection:
             map.selectionHooks->MouseUp();
             break;
-        case HandTool:
+        case ToolId::Hand:
             map.hand.MouseUp();
             break;
-        case PencilTool:
-        case EraserTool:
+        case ToolId::Pencil:
+        case ToolId::Eraser:
             map.pencil.MouseUp();
             break;
-        case BucketTool:
+        case ToolId::Bucket:
             map.bucket.MouseUp();
             break;
-        case LineTool:
-        case RectangleTool:
-        case EllipseTool:
+        case ToolId::Line:
+        case ToolId::Rectangle:
+        case ToolId::Ellipse:
             map.tline.MouseUp(b, X, Y);
             break;
-        case SpLineTool:
+        case ToolId::Polyline:
             map.SPline.MouseUp(b, X, Y);
             break;
         default:
             break;
     }
-    map.general.mouseIsDown = false;
+    map.general().setMouseIsDown(false);
 }
 
 void ToolDispatch::showPosition(QPointF pos) {
     const ViewTransform t = map.view->transform();
     const QString text = QStringLiteral("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y()));
-    if (map.general.lblposition->text() != text) {
-        map.general.lblposition->setText(text);
+    if (map.general().positionLabel()->text() != text) {
+        map.general().positionLabel()->setText(text);
     }
 }
 
 void ToolDispatch::key(QKeyEvent* event, bool keyDown) {
-    map.UseShortcutTool(keyDown, virtualKey(event->key()), shiftMask(event->modifiers(), event->key(), keyDown));
+    map.UseShortcutTool(keyDown, static_cast<Qt::Key>(event->key()),
+                        shiftMask(event->modifiers(), event->key(), keyDown));
 }
 
 void ToolDispatch::scrollBy(QScrollBar* bar, int delta) {
     bar->setValue(std::clamp(bar->value() + delta, 0, bar->maximum()));
 }
 
-void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
-    frmGeneral& general = map.general;
+void ToolDispatch::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
+    frmGeneral& general = map.general();
     if (Shift == 2 || !KeyDown) {
-        if (KeyDown && ShortcutTable::turnsIntoDropper(general.currentTool)) {
-            general.beginTemporaryTool(map, DropperTool);
+        if (KeyDown && ShortcutTable::turnsIntoDropper(general.currentTool())) {
+            general.beginTemporaryTool(map, ToolId::Dropper);
         } else if ((Shift & 2) == 0) {
             // Releasing Ctrl (also with Shift or Alt still held) ends the dropper, whichever map
             // started it.
@@ -259,16 +218,16 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, int KeyCode, int Shift) {
         }
         return;
     }
-    const ShortcutTable::KeyShortcut* shortcut = ShortcutTable::findKey(KeyCode);
+    const ShortcutTable::KeyShortcut* shortcut = ShortcutTable::findKey(key);
     if (shortcut == nullptr) {
         return;
     }
     SelectionHooks& sel = *map.selectionHooks;
-    const bool selected = sel.selstate() == 2 && general.currentTool == SelectionTool;
+    const bool selected = sel.selstate() == SelectionState::Selected && general.currentTool() == ToolId::Selection;
     using ShortcutTable::KeyAction;
     switch (shortcut->action) {
         case KeyAction::PickTool:
-            general.SetCurrentTool(static_cast<int>(shortcut->tool));
+            general.SetCurrentTool(shortcut->tool);
             break;
         case KeyAction::DropSelection:
             if (selected) {

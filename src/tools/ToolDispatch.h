@@ -15,16 +15,14 @@ class ToolDispatch : public QObject {
 public:
     explicit ToolDispatch(frmMain& map);
 
-    // The tool shortcuts, the arrow-key scrolling and the Ctrl-held dropper. `KeyCode` is a
-    // virtual key code (letters 65..90, arrows 37..40), `Shift` a mask: 1 Shift, 2 Ctrl, 4 Alt.
-    void UseShortcutTool(bool KeyDown, int KeyCode, int Shift);
+    // The tool shortcuts, the arrow-key scrolling and the Ctrl-held dropper. `Shift` is a mask:
+    // 1 Shift, 2 Ctrl, 4 Alt.
+    void UseShortcutTool(bool KeyDown, Qt::Key key, int Shift);
 
     // 1 left, 2 right, 4 middle; 0 for any other button.
     static int16_t buttonCode(Qt::MouseButton button);
     // The held buttons as a mask of the codes above.
     static int16_t heldMask(Qt::MouseButtons buttons);
-    // The virtual key code of a Qt key, 0 for keys without one.
-    static int virtualKey(int qtKey);
     // The modifier mask as it stands after the key event: a modifier key counts as held on its
     // own press and as released on its own release, whatever the platform reports.
     static int shiftMask(Qt::KeyboardModifiers modifiers, int qtKey, bool keyDown);

@@ -30,20 +30,20 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
     }
     SelectionHooks& sel = selection();
     if (sel.pasting()) {
-        map->general.dialogs().message(
+        map->general().dialogs().message(
             map, QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
         clearMouseIsDown();
         return;
     }
     if (sel.selalreadymoved()) {
-        map->general.dialogs().message(
+        map->general().dialogs().message(
             map,
             QStringLiteral(
                 "You can't fill a selection that has already been moved. Reselect the area where you want to fill"));
         clearMouseIsDown();
         return;
     }
-    const bool inSelection = sel.selstate() == 2;
+    const bool inSelection = sel.selstate() == SelectionState::Selected;
     if (inSelection && !onSelection(X, Y)) {
         return;
     }
@@ -51,7 +51,7 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
     const int16_t old = level().getTile(cell.col(), cell.row());
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
         fillObject(tile, cell.col(), cell.row());
-    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->general.fillInScreen())) {
+    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->general().fillInScreen())) {
         return;
     }
     pushBatch();

@@ -5,10 +5,6 @@
 #include "model/ObjectProcedures.h"
 #include "tools/Line.h"
 
-namespace {
-constexpr int ToolEraser = 6;
-}
-
 void pencil::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid()) {
@@ -53,7 +49,7 @@ void pencil::MouseUp() {
 }
 
 int16_t pencil::strokeTile(int16_t Button) const {
-    return currentTool() == ToolEraser ? int16_t{0} : tileFor(Button);
+    return currentTool() == ToolId::Eraser ? int16_t{0} : tileFor(Button);
 }
 
 void pencil::placeObject(int16_t tile, int16_t column, int16_t row) {

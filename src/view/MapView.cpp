@@ -111,7 +111,7 @@ void MapView::UpdateLevel() {
     }
     renderer.drawLevel(piclevel, level, transform(), host.showTileNumbers());
     levelChanged = piclevel.rect();
-    if (host.selectionState() == 2) {
+    if (host.selectionState() == SelectionState::Selected) {
         host.UpdateSelectionOnPreview(true);
     }
     updatePreview(true);
@@ -147,7 +147,7 @@ void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
     if (!refresh) {
         return;
     }
-    if (tf.usingPixels() && host.selectionState() == 2) {
+    if (tf.usingPixels() && host.selectionState() == SelectionState::Selected) {
         host.UpdateSelectionOnPreview(true);
     }
     updatePreview(true);
@@ -177,7 +177,7 @@ void MapView::updatePreview(bool refresh) {
     previewStale = false;
     previewGrid = grid;
     previewZoom = tf.Zoom;
-    if (host.selectionState() == 2) {
+    if (host.selectionState() == SelectionState::Selected) {
         selectionDrawn = host.UpdateSelectionOnPreview(false);
         screenChanged |= selectionDrawn;
     }

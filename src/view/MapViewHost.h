@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <optional>
 
+#include "view/SelectionState.h"
+
 class PictureBox;
 
 // What a map's view needs from the window around it: the zoom and display switches, the selection
@@ -14,11 +16,10 @@ public:
     virtual float zoomFactor() const = 0;
     virtual bool showGrid() const = 0;
     virtual bool showTileNumbers() const = 0;
-    // State of the map's selection: 0 none, 1 being drawn, 2 selected.
-    virtual int selectionState() const = 0;
+    virtual SelectionState selectionState() const = 0;
     // Ends the selection without touching the grid.
     virtual void stopSelecting(bool refresh) = 0;
-    // Draws the selection over the view; asked only while the selection state is 2.
+    // Draws the selection over the view; asked only while a rectangle is selected.
     // `fromUpdateLevel` tells a full redraw from a preview copy, which draws only for the
     // magnifier and selection tools. Returns the part of the view it drew over.
     virtual QRect UpdateSelectionOnPreview(bool fromUpdateLevel) = 0;

@@ -18,9 +18,9 @@ void dropper::MouseDown(int16_t Button, float X, float Y) {
         n = origin ? lv.getTile((*origin)[0], (*origin)[1]) : int16_t{0};
     }
     if (Button == 1) {
-        map->general.SetLeftSelection(n);
+        map->general().SetLeftSelection(n);
     } else {
-        map->general.SetRightSelection(n);
+        map->general().SetRightSelection(n);
     }
 }
 

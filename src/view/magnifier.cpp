@@ -11,8 +11,7 @@
 namespace {
 
 bool selecting(const MapView& view) {
-    const int state = view.host.selectionState();
-    return state == 1 || state == 2;
+    return view.host.selectionState() != SelectionState::None;
 }
 
 }  // namespace

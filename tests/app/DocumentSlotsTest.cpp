@@ -9,26 +9,22 @@
 #include <QTimer>
 #include <functional>
 
-#include "AppFixture.h"
+#include "MapFixture.h"
 #include "TestFiles.h"
-#include "app/MainMenu.h"
 #include "app/RightPanel.h"
-#include "app/frmMain.h"
 #include "model/TilesetFile.h"
 #include "view/LevelRenderer.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
-using DocumentSlots = AppFixture;
+using DocumentSlots = WindowFixture;
 
 TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefused) {
     for (int i = 0; i < 10; ++i) {
         ASSERT_NE(general->NewMap(), nullptr) << i;
     }
-    EXPECT_EQ(general->maps[0]->windowTitle(), QStringLiteral("Untitled"));
+    EXPECT_EQ(general->map(0)->windowTitle(), QStringLiteral("Untitled"));
     for (size_t i = 1; i < 10; ++i) {
-        EXPECT_EQ(general->maps[i]->windowTitle(), QStringLiteral("Untitled%1").arg(i));
-        EXPECT_EQ(general->menu->mnuMaps[i]->text(), QStringLiteral("Untitled%1").arg(i));
+        EXPECT_EQ(general->map(i)->windowTitle(), QStringLiteral("Untitled%1").arg(i));
+        EXPECT_EQ(general->mainMenu()->mnuMaps[i]->text(), QStringLiteral("Untitled%1").arg(i));
     }
     EXPECT_EQ(general->NewMap(), nullptr);
     closeMap(9);
@@ -41,18 +37,18 @@ TEST_F(DocumentSlots, WindowMenuActivatesAndChecksAndClosingSlotOneLetsTheNextNe
     for (int i = 0; i < 3; ++i) {
         general->NewMap();
     }
-    EXPECT_TRUE(general->menu->mnuMaps[2]->isChecked());
-    general->menu->mnuMaps[0]->trigger();
-    EXPECT_EQ(general->activemap, 0);
-    EXPECT_TRUE(general->menu->mnuMaps[0]->isChecked());
-    EXPECT_FALSE(general->menu->mnuMaps[2]->isChecked());
+    EXPECT_TRUE(general->mainMenu()->mnuMaps[2]->isChecked());
+    general->mainMenu()->mnuMaps[0]->trigger();
+    EXPECT_EQ(general->activeSlot(), 0);
+    EXPECT_TRUE(general->mainMenu()->mnuMaps[0]->isChecked());
+    EXPECT_FALSE(general->mainMenu()->mnuMaps[2]->isChecked());
     ASSERT_TRUE(closeMap(1));
-    EXPECT_FALSE(general->menu->mnuMaps[1]->isVisible());
+    EXPECT_FALSE(general->mainMenu()->mnuMaps[1]->isVisible());
     frmMain* map = general->NewMap();
     ASSERT_NE(map, nullptr);
-    EXPECT_EQ(map->mapslot, 1);
+    EXPECT_EQ(map->mapslot(), 1);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("Untitled1"));
-    EXPECT_TRUE(general->menu->mnuMaps[1]->isVisible());
+    EXPECT_TRUE(general->mainMenu()->mnuMaps[1]->isVisible());
 }
 
 TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsIt) {
@@ -63,10 +59,10 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsIt) {
     EXPECT_FALSE(closeMap(0));
     EXPECT_EQ(dialogs->questions,
               QStringList{QStringLiteral("Untitled - Not all changes have been saved, do you want to proceed?")});
-    EXPECT_TRUE(general->mapinuse[0]);
+    EXPECT_TRUE(general->mapInUse(0));
     dialogs->answers.push_back(true);
     EXPECT_TRUE(closeMap(0));
-    EXPECT_FALSE(general->mapinuse[0]);
+    EXPECT_FALSE(general->mapInUse(0));
 }
 
 TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
@@ -104,7 +100,7 @@ TEST_F(DocumentSlots, ExitAsksEveryChangedMapAndOneNoKeepsThemAllOpen) {
 }
 
 TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
-    MainMenu* m = general->menu;
+    MainMenu* m = general->mainMenu();
     const auto levelCommands = {
         m->mnuSave, m->mnuSaveAs, m->mnuImportTileset,        m->mnuExportTileset,       m->mnudiscardtileset,
         m->mnuUndo, m->mnuRedo,   general->topButton("Save"), general->topButton("Undo")};
@@ -119,14 +115,14 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
                               general->topButton("TileNr")};
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
-    EXPECT_FALSE(general->picRightBar->cmdCreateWalls->isEnabled());
+    EXPECT_FALSE(general->rightPanel()->cmdCreateWalls->isEnabled());
     EXPECT_TRUE(m->mnuNew->isEnabled());
-    EXPECT_EQ(general->currentTool, 3);
-    EXPECT_TRUE(general->toolButton(3)->isChecked());
+    EXPECT_EQ(general->currentTool(), ToolId::Hand);
+    EXPECT_TRUE(general->toolButton(ToolId::Hand)->isChecked());
 
     frmMain* first = general->NewMap();
     expectEnabled(mapCommands, true);
-    EXPECT_TRUE(general->picRightBar->cmdCreateWalls->isEnabled());
+    EXPECT_TRUE(general->rightPanel()->cmdCreateWalls->isEnabled());
     paintUndoable(first, 3, 3, 7);
     frmMain* last = general->NewMap();
     EXPECT_FALSE(m->mnuUndo->isEnabled());
@@ -151,13 +147,13 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
     EXPECT_EQ(general->activeMap(), nullptr);
-    EXPECT_TRUE(general->lblposition->text().isEmpty());
+    EXPECT_TRUE(general->positionLabel()->text().isEmpty());
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {
     frmMain* first = general->NewMap();
     frmMain* second = general->NewMap();
-    ASSERT_EQ(general->activemap, 1);
+    ASSERT_EQ(general->activeSlot(), 1);
     EXPECT_TRUE(first->view->piclevel.isNull());
     EXPECT_FALSE(second->view->piclevel.isNull());
     // A cell that changed while the map lay in the background must show once it is active again.
@@ -165,7 +161,7 @@ TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActi
     first->level.putTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), 172);
     first->view->UpdateLevelTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
     EXPECT_TRUE(first->view->piclevel.isNull());
-    general->menu->mnuMaps[0]->trigger();
+    general->mainMenu()->mnuMaps[0]->trigger();
     EXPECT_TRUE(second->view->piclevel.isNull());
     QImage expected(first->view->picpreview->image.size(), QImage::Format_RGB32);
     LevelRenderer().drawLevel(expected, first->level, first->view->transform(), false);
@@ -177,11 +173,11 @@ TEST_F(DocumentSlots, WindowArrangementsFillTheAreaInRowsOrColumns) {
     for (int i = 0; i < 3; ++i) {
         general->NewMap();
     }
-    const QSize room = general->mdi->viewport()->size();
+    const QSize room = general->mdiArea()->viewport()->size();
     for (const bool rows : {true, false}) {
-        (rows ? general->menu->mnuTileH : general->menu->mnuTileV)->trigger();
+        (rows ? general->mainMenu()->mnuTileH : general->mainMenu()->mnuTileV)->trigger();
         int next = 0;
-        for (QMdiSubWindow* w : general->mdi->subWindowList(QMdiArea::CreationOrder)) {
+        for (QMdiSubWindow* w : general->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
             const QRect g = w->geometry();
             EXPECT_EQ(rows ? g.top() : g.left(), next);
             EXPECT_EQ(rows ? g.width() : g.height(), rows ? room.width() : room.height());
@@ -192,11 +188,11 @@ TEST_F(DocumentSlots, WindowArrangementsFillTheAreaInRowsOrColumns) {
 }
 
 TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowArea) {
-    const QRect area(QPoint(0, 0), general->mdi->viewport()->size());
+    const QRect area(QPoint(0, 0), general->mdiArea()->viewport()->size());
     QList<QRect> placed;
     for (int i = 0; i < 4; ++i) {
         general->NewMap();
-        placed << general->mdi->activeSubWindow()->geometry();
+        placed << general->mdiArea()->activeSubWindow()->geometry();
         EXPECT_TRUE(area.contains(placed.last())) << i;
         if (i > 0) {
             EXPECT_GT(placed[i].left(), placed[i - 1].left());

@@ -42,8 +42,8 @@ protected:
     // Triggers File > Export Image with the options `choose` sets, and reads the picture written.
     QImage exportImage(const std::function<void(ExportImageOptions&)>& choose) {
         dialogs->exportChoice = choose;
-        dialogs->saveName = out;
-        general->menu->mnuExportImage->trigger();
+        dialogs->chosen.push_back(out);
+        general->mainMenu()->mnuExportImage->trigger();
         return QImage(out).convertToFormat(QImage::Format_RGB32);
     }
 
@@ -94,7 +94,7 @@ TEST_F(ExportImageTest, ExportEqualsQuarnLvlRenderOfTheSameCells) {
 }
 
 TEST_F(ExportImageTest, DialogStartsFromTheMapsSwitchesAndShowsThePicturesSize) {
-    map->usinggrid = true;
+    map->setShowGrid(true);
     ExportImageDialog dialog(general.get(), ExportImageCommand::offered(*map));
     EXPECT_TRUE(dialog.optArea[ExportImageOptions::WholeLevel]->isChecked());
     EXPECT_FALSE(dialog.optArea[ExportImageOptions::Selection]->isEnabled());
@@ -161,11 +161,12 @@ TEST_F(ExportImageTest, CancelledOrFailedExportLeavesTheFileAsItWas) {
     EXPECT_EQ(done.permille(), 1000);
     EXPECT_EQ(QImage(out).size(), QSize(4096, 4096));
 
-    dialogs->saveName = dir.filePath("missing/export.png");
+    const QString missing = dir.filePath("missing/export.png");
+    dialogs->chosen.push_back(missing);
     dialogs->exportChoice = [](ExportImageOptions& o) { o.area = ExportImageOptions::VisibleView; };
-    general->menu->mnuExportImage->trigger();
+    general->mainMenu()->mnuExportImage->trigger();
     const QString said =
-        QStringLiteral("The image could not be written to %1:\n").arg(QDir::toNativeSeparators(dialogs->saveName));
+        QStringLiteral("The image could not be written to %1:\n").arg(QDir::toNativeSeparators(missing));
     ASSERT_EQ(dialogs->messages.size(), 1);
     ASSERT_TRUE(dialogs->messages[0].startsWith(said)) << dialogs->messages[0].toStdString();
     EXPECT_FALSE(dialogs->messages[0].mid(said.size()).trimmed().isEmpty()) << "the reason";

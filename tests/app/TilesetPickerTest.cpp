@@ -3,37 +3,33 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "AppFixture.h"
+#include "MapFixture.h"
 #include "app/RightPanel.h"
-#include "app/frmMain.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
-class TilesetPicking : public AppFixture {
+class TilesetPicking : public WindowFixture {
 protected:
     void SetUp() override {
-        AppFixture::SetUp();
+        WindowFixture::SetUp();
         map = general->NewMap();
-        picker = general->picRightBar->pictileset;
+        picker = general->rightPanel()->pictileset;
     }
     void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(picker, button, Qt::NoModifier, at); }
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(at), picker->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(picker, &event);
     }
-    QPoint leftMarker() const { return general->picRightBar->leftsel->pos(); }
-    QPoint rightMarker() const { return general->picRightBar->rightsel->pos(); }
+    QPoint leftMarker() const { return general->rightPanel()->leftsel->pos(); }
+    QPoint rightMarker() const { return general->rightPanel()->rightsel->pos(); }
     QImage tile(int n) const { return picker->image.copy(((n - 1) % 19) * 16, ((n - 1) / 19) * 16, 16, 16); }
-    QImage preview(int top) const { return general->picRightBar->picsmalltilepreview->image.copy(1, top, 16, 16); }
+    QImage preview(int top) const { return general->rightPanel()->picsmalltilepreview->image.copy(1, top, 16, 16); }
     // Both tiles and markers are still the defaults.
     void expectUnchanged(int left = 1, QPoint leftAt = {0, 0}) {
-        EXPECT_EQ(map->tilesetleft, left);
-        EXPECT_EQ(map->tilesetright, 2);
+        EXPECT_EQ(map->tilesetLeft(), left);
+        EXPECT_EQ(map->tilesetRight(), 2);
         EXPECT_EQ(leftMarker(), leftAt);
         EXPECT_EQ(rightMarker(), QPoint(16, 0));
     }
 
-    frmMain* map = nullptr;
     PictureBox* picker = nullptr;
 };
 
@@ -45,22 +41,22 @@ TEST_F(TilesetPicking, LeftClickPicksTheTileUnderThePointer) {
     };
     for (const Case& c : {Case{{20, 3}, 2, {16, 0}}, Case{{5, 20}, 20, {0, 16}}, Case{{303, 159}, 190, {288, 144}}}) {
         click(Qt::LeftButton, c.at);
-        EXPECT_EQ(map->tilesetleft, c.tile) << c.tile;
+        EXPECT_EQ(map->tilesetLeft(), c.tile) << c.tile;
         EXPECT_EQ(leftMarker(), c.marker) << c.tile;
     }
-    EXPECT_EQ(map->tilesetright, 2);
+    EXPECT_EQ(map->tilesetRight(), 2);
 }
 
 TEST_F(TilesetPicking, RightClickMovesOnlyTheYellowMarkerAndThePreviewShowsBothTiles) {
     click(Qt::LeftButton, {40, 40});  // tile 41
     click(Qt::RightButton, {100, 5});
-    EXPECT_EQ(map->tilesetright, 7);
+    EXPECT_EQ(map->tilesetRight(), 7);
     EXPECT_EQ(rightMarker(), QPoint(96, 0));
-    EXPECT_EQ(map->tilesetleft, 41);
+    EXPECT_EQ(map->tilesetLeft(), 41);
     EXPECT_EQ(leftMarker(), QPoint(32, 32));
     EXPECT_EQ(preview(1), tile(41));
     EXPECT_EQ(preview(19), tile(7));
-    const QImage& small = general->picRightBar->picsmalltilepreview->image;
+    const QImage& small = general->rightPanel()->picsmalltilepreview->image;
     EXPECT_EQ(small.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(17, 17), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(0, 18), qRgb(255, 255, 0));
@@ -90,15 +86,15 @@ TEST_F(TilesetPicking, ClicksOnTheLeftOrTopEdgeAndTilesPastTheLastCellValuePickN
 
 TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingTheTileUnderThePointer) {
     send(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_TRUE(general->mouseIsDown);
+    EXPECT_TRUE(general->mouseIsDown());
     send(QEvent::MouseMove, {21, 5}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(map->tilesetleft, 2);
+    EXPECT_EQ(map->tilesetLeft(), 2);
     send(QEvent::MouseMove, {37, 5}, Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, {37, 5}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(map->tilesetleft, 3);
-    EXPECT_FALSE(general->mouseIsDown);
+    EXPECT_EQ(map->tilesetLeft(), 3);
+    EXPECT_FALSE(general->mouseIsDown());
     send(QEvent::MouseMove, {60, 5}, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(map->tilesetleft, 3);
+    EXPECT_EQ(map->tilesetLeft(), 3);
 }
 
 TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersToThatMapsTiles) {
@@ -108,9 +104,9 @@ TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersToThatMapsTiles) {
     map = general->NewMap();
     expectUnchanged();
     click(Qt::LeftButton, {60, 5});  // 4, into the second map
-    EXPECT_EQ(map->tilesetleft, 4);
+    EXPECT_EQ(map->tilesetLeft(), 4);
     general->mnuMaps_Click(0);
-    EXPECT_EQ(first->tilesetleft, 3);
+    EXPECT_EQ(first->tilesetLeft(), 3);
     EXPECT_EQ(leftMarker(), QPoint(32, 0));
     EXPECT_EQ(rightMarker(), QPoint(32, 16));
     EXPECT_EQ(preview(19), tile(22));

@@ -4,89 +4,90 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 
-#include "AppFixture.h"
-#include "app/MainMenu.h"
+#include "MapFixture.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "app/frmMain.h"
-#include "tools/SelectionHooks.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
-class ToolBarsInWindow : public AppFixture {
+class ToolBarsInWindow : public WindowFixture {
 protected:
-    void clickTool(int tool) {
-        QWidget* button = general->toolbars->Toolbarleft->widgetForAction(general->toolButton(tool));
+    void clickTool(ToolId tool) {
+        QWidget* button = general->toolBars()->Toolbarleft->widgetForAction(general->toolButton(tool));
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void clickTop(const QString& key) {
-        QWidget* button = general->toolbars->toolbartop->widgetForAction(general->topButton(key));
+        QWidget* button = general->toolBars()->toolbartop->widgetForAction(general->topButton(key));
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
 };
 
-TEST_F(ToolBarsInWindow, LeftToolbarButtonsPickTheToolAndOnlyOneStaysPressed) {
+// The letter keys on the map are Dispatch's; here the toolbar and the keys typed on the panel's controls.
+TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButtonStaysPressed) {
     general->NewMap();
-    for (int tool : {4, 2, 11, 3}) {
-        clickTool(tool);
-        EXPECT_EQ(general->currentTool, tool);
-        for (int other = 1; other <= ToolCount; ++other) {
-            EXPECT_EQ(general->toolButton(other)->isChecked(), other == tool) << tool << " " << other;
+    RightPanel* panel = general->rightPanel();
+    const std::pair<std::function<void()>, ToolId> cases[] = {
+        {[&] { clickTool(ToolId::Pencil); }, ToolId::Pencil},
+        {[&] { clickTool(ToolId::Ellipse); }, ToolId::Ellipse},
+        {[&] { QTest::keyClick(panel->optLineW[1], Qt::Key_R); }, ToolId::Rectangle},
+        {[&] { QTest::keyClick(panel->pictileset, Qt::Key_L); }, ToolId::Line},
+        {[&] { clickTool(ToolId::Hand); }, ToolId::Hand}};
+    for (const auto& [pick, tool] : cases) {
+        pick();
+        EXPECT_EQ(general->currentTool(), tool);
+        for (const ToolId other : AllTools) {
+            EXPECT_EQ(general->toolButton(other)->isChecked(), other == tool) << static_cast<int>(other);
         }
     }
 }
 
-TEST_F(ToolBarsInWindow, OutlineToolsShowTheCrosshairAndTheOthersTheirPicture) {
+// Outline tools show the crosshair, the others their picture, in every map and in a new one.
+TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
     frmMain* first = general->NewMap();
     frmMain* second = general->NewMap();
-    for (int tool = 1; tool <= ToolCount; ++tool) {
-        general->SetCurrentTool(tool);
-        const bool crosshair = tool == 2 || tool == 8 || tool == 9 || tool == 10 || tool == 11;
-        for (frmMain* map : {first, second}) {
-            const QCursor cursor = map->view->picpreview->cursor();
-            EXPECT_EQ(cursor.shape(), crosshair ? Qt::CrossCursor : Qt::BitmapCursor) << tool;
-            EXPECT_EQ(cursor.pixmap().isNull(), crosshair) << tool;
-        }
+    general->SetCurrentTool(ToolId::Pencil);
+    for (frmMain* map : {first, second}) {
+        EXPECT_EQ(map->view->picpreview->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(map->view->picpreview->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
     }
-    EXPECT_EQ(general->NewMap()->view->picpreview->cursor().shape(), Qt::CrossCursor);  // tool 11's
-    general->SetCurrentTool(4);
-    EXPECT_EQ(first->view->picpreview->cursor().hotSpot(), QPoint(4, 25));  // the pencil's tip
+    general->SetCurrentTool(ToolId::Ellipse);
+    EXPECT_EQ(first->view->picpreview->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(general->NewMap()->view->picpreview->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsAndKeysSwitchTheActiveMap) {
     frmMain* first = general->NewMap();
     clickTop("Grid");
-    EXPECT_TRUE(first->usinggrid);
+    EXPECT_TRUE(first->showGrid());
     clickTop("TileNr");
-    EXPECT_TRUE(first->usingtilenr);
+    EXPECT_TRUE(first->showTileNumbers());
     frmMain* second = general->NewMap();
     EXPECT_FALSE(general->topButton("Grid")->isChecked());
     EXPECT_FALSE(general->topButton("TileNr")->isChecked());
     // The G and T keys on the map switch it as the buttons do, and the buttons follow.
     QTest::keyClick(second->view->picpreview, Qt::Key_T);
-    EXPECT_TRUE(second->usingtilenr);
+    EXPECT_TRUE(second->showTileNumbers());
     EXPECT_TRUE(general->topButton("TileNr")->isChecked());
-    EXPECT_FALSE(second->usinggrid);
+    EXPECT_FALSE(second->showGrid());
     QTest::keyClick(second->view->picpreview, Qt::Key_G);
     EXPECT_TRUE(general->topButton("Grid")->isChecked());
     clickTop("Grid");
-    EXPECT_FALSE(second->usinggrid);
-    EXPECT_TRUE(first->usinggrid);
+    EXPECT_FALSE(second->showGrid());
+    EXPECT_TRUE(first->showGrid());
     general->mnuMaps_Click(0);
     EXPECT_TRUE(general->topButton("Grid")->isChecked());
 }
 
 TEST_F(ToolBarsInWindow, LineWidthButtonsSetOnlyTheActiveMapsWidth) {
     frmMain* first = general->NewMap();
-    QTest::mouseClick(general->picRightBar->optLineW[2], Qt::LeftButton);
+    QTest::mouseClick(general->rightPanel()->optLineW[2], Qt::LeftButton);
     EXPECT_EQ(first->tline.linew, 5);
     frmMain* second = general->NewMap();
     EXPECT_EQ(second->tline.linew, 1);
-    EXPECT_TRUE(general->picRightBar->optLineW[2]->isChecked());
-    QTest::mouseClick(general->picRightBar->optLineW[1], Qt::LeftButton);
+    EXPECT_TRUE(general->rightPanel()->optLineW[2]->isChecked());
+    QTest::mouseClick(general->rightPanel()->optLineW[1], Qt::LeftButton);
     EXPECT_EQ(second->tline.linew, 3);
     EXPECT_EQ(first->tline.linew, 5);
 }
@@ -103,54 +104,11 @@ TEST_F(ToolBarsInWindow, MenuShortcutsReachTheirCommands) {
     EXPECT_EQ(general->activeMap()->level.activeFile, target);
 }
 
-namespace {
-// A selection that is marked and counts how often it is ended.
-class MarkedSelection : public SelectionHooks {
-public:
-    int selstate() const override { return stopped == 0 ? 2 : 0; }
-    void StopSelecting(bool refresh) override {
-        ++stopped;
-        refreshed = refresh;
-    }
-    int stopped = 0;
-    bool refreshed = false;
-};
-}  // namespace
-
-TEST_F(ToolBarsInWindow, PaintingToolsEndAMarkedSelectionAndTheOthersKeepIt) {
-    frmMain* map = general->NewMap();
-    MarkedSelection marked;
-    SelectionHooks* own = map->selectionHooks;
-    map->selectionHooks = &marked;
-    for (int tool : {1, 2, 3, 5, 7}) {
-        general->SetCurrentTool(tool);
-    }
-    EXPECT_EQ(marked.stopped, 0);
-    general->SetCurrentTool(8);
-    EXPECT_EQ(marked.stopped, 1);
-    EXPECT_TRUE(marked.refreshed);
-    general->SetCurrentTool(4);  // nothing marked any more
-    EXPECT_EQ(marked.stopped, 1);
-    map->selectionHooks = own;
-}
-
-TEST_F(ToolBarsInWindow, ToolShortcutsWorkFromTheRightPanelsControls) {
-    general->NewMap();
-    const std::tuple<QWidget*, Qt::Key, int> cases[] = {{general->picRightBar->optLineW[1], Qt::Key_R, 10},
-                                                        {general->picRightBar->pictileset, Qt::Key_P, 4},
-                                                        {general->picRightBar->pictileset, Qt::Key_L, 8}};
-    for (const auto& [target, key, tool] : cases) {
-        QTest::keyClick(target, key);
-        EXPECT_EQ(general->currentTool, tool);
-        EXPECT_TRUE(general->toolButton(tool)->isChecked()) << tool;
-    }
-}
-
 TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
     frmMain* map = general->NewMap();
     const int h = map->view->hScr->value();
     const int v = map->view->vscr->value();
-    QTest::mouseClick(general->picradar, Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
+    QTest::mouseClick(general->radar(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
     EXPECT_LT(map->view->hScr->value(), h);
     EXPECT_LT(map->view->vscr->value(), v);
 }

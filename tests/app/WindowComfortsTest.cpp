@@ -78,7 +78,7 @@ TEST_F(WindowComforts, StatusBarFollowsPointerZoomSelectionAndTool) {
     EXPECT_EQ(bar().lblSelection->text(), "");
     EXPECT_TRUE(bar().lblHint->text().startsWith("Hand (H): ")) << bar().lblHint->text().toStdString();
 
-    useTool(SelectionTool);
+    useTool(ToolId::Selection);
     EXPECT_TRUE(bar().lblHint->text().startsWith("Selection (S): "));
     // Growing over the special tile makes the marked 2 x 1 cells a 3 x 2 selection.
     select(3, 4, 4, 4);
@@ -131,10 +131,10 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
          true},
     };
     for (const auto& c : cases) {
-        useTool(4);
+        useTool(ToolId::Pencil);
         shortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-        ASSERT_EQ(map->sel.selstate(), 2) << c.name;
-        EXPECT_EQ(general->currentTool, SelectionTool) << c.name;
+        ASSERT_EQ(map->sel.selstate(), SelectionState::Selected) << c.name;
+        EXPECT_EQ(general->currentTool(), ToolId::Selection) << c.name;
         EXPECT_EQ(map->sel.rect(), (CellRect{0, 0, 1023, 1023})) << c.name;
         EXPECT_EQ(bar().lblSelection->text(), "Selection 1024 x 1024") << c.name;
         c.edit();
@@ -154,12 +154,12 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     EXPECT_EQ(map->magnifier.Zoom(), 0.5f);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    EXPECT_EQ(map->sel.selstate(), 2);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
     // The tool letters still reach the view.
     shortcut(QKeySequence(Qt::Key_P));
-    EXPECT_EQ(general->currentTool, 4);
+    EXPECT_EQ(general->currentTool(), ToolId::Pencil);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(general->activeMap(), nullptr);
@@ -197,12 +197,11 @@ TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
     }
     EXPECT_GE(menuKeys, 15);
     for (int tool = 1; tool <= 11; ++tool) {
-        const QString name =
-            QLatin1String(ShortcutTable::findKey(ShortcutTable::toolKey(static_cast<ToolId>(tool)))->description);
+        const QString name = QLatin1String(ShortcutTable::toolKey(static_cast<ToolId>(tool))->description);
         const bool ctrlRow = std::any_of(rows.begin(), rows.end(), [&](const ShortcutsWindow::Row& row) {
             return row.group == name && row.keys == "Hold Ctrl";
         });
-        EXPECT_EQ(ctrlRow, ShortcutTable::turnsIntoDropper(tool)) << tool;
+        EXPECT_EQ(ctrlRow, ShortcutTable::turnsIntoDropper(static_cast<ToolId>(tool))) << tool;
     }
     EXPECT_TRUE(listed("Del", "Edit > Delete"));
 }
@@ -214,11 +213,11 @@ TEST_F(WindowComforts, TilesetPanelNamesTheChosenTilesAndTheTileUnderThePointer)
     EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 5 \u00b7 Right 40"));
     frmMain* second = general->NewMap();
     EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
-    general->mnuMaps_Click(map->mapslot);
+    general->mnuMaps_Click(map->mapslot());
     EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 5 \u00b7 Right 40"));
     (void)second;
 
-    PictureBox* picker = general->picRightBar->pictileset;
+    PictureBox* picker = general->rightPanel()->pictileset;
     for (const auto& [at, text] : {std::pair{QPoint(20, 3), "Tile 2"}, {QPoint(5, 20), "Tile 20"}}) {
         QHelpEvent help(QEvent::ToolTip, at, picker->mapToGlobal(at));
         QApplication::sendEvent(picker, &help);
@@ -228,16 +227,16 @@ TEST_F(WindowComforts, TilesetPanelNamesTheChosenTilesAndTheTileUnderThePointer)
 
 TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
     general->resize(1000, 700);
-    general->picRightBar->togglerightpanel_Click();
+    general->rightPanel()->togglerightpanel_Click();
     ASSERT_TRUE(general->close());
 
-    frmGeneral next(std::make_unique<RecordingDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
+    frmGeneral next(std::make_unique<TestDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
     ASSERT_TRUE(LayoutMemory::restore(next));
     EXPECT_EQ(next.size(), QSize(1000, 700));
-    EXPECT_FALSE(next.picRightBar->expanded());
+    EXPECT_FALSE(next.rightPanel()->expanded());
     ViewMenu& nextView = *next.findChild<ViewMenu*>();
     emit nextView.mnuView->aboutToShow();
     EXPECT_FALSE(nextView.mnuShowRightPanel->isChecked());
     nextView.mnuShowRightPanel->trigger();
-    EXPECT_TRUE(next.picRightBar->expanded());
+    EXPECT_TRUE(next.rightPanel()->expanded());
 }

@@ -104,22 +104,7 @@ TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
     }
 }
 
-TEST(QuarnLvl, ResaveUsesTheEditorsSaveWithBackupAndExportCopiesTheTileset) {
-    QTemporaryDir dir;
-    const QString in = dir.filePath("in.lvl");
-    const QString out = dir.filePath("out.lvl");
-    TestFiles::write(in, TestFiles::record(9, 9, 9) + TestFiles::record(0, 0, 1));
-    TestFiles::write(out, "old");
-    ASSERT_EQ(quarnLvl({"resave", in, out}).status, 0);
-    EXPECT_EQ(TestFiles::read(out), TestFiles::record(0, 0, 1) + TestFiles::record(9, 9, 9));
-    EXPECT_EQ(TestFiles::read(out + ".bak"), QByteArray("old"));
-    const QString bmp = dir.filePath("t.bmp");
-    TestFiles::write(in, TestFiles::bmp8(9) + TestFiles::record(1, 1, 1));
-    ASSERT_EQ(quarnLvl({"export-tileset", in, bmp}).status, 0);
-    EXPECT_EQ(TestFiles::read(bmp), TestFiles::bmp8(9));
-}
-
-TEST(QuarnLvl, HostileTilesetsAreDrawnWithTheDefaultPicturesAndCarriedUnchanged) {
+TEST(QuarnLvl, HostileTilesetsAreDrawnWithTheDefaultPicturesAndCarriedAndExportedUnchanged) {
     QTemporaryDir dir;
     const QByteArray endOfRuns("\0\1", 2);
     QByteArray indexes;
@@ -148,6 +133,8 @@ TEST(QuarnLvl, HostileTilesetsAreDrawnWithTheDefaultPicturesAndCarriedUnchanged)
         }
         ASSERT_EQ(quarnLvl({"resave", file, dir.filePath("again.lvl")}).status, 0) << name;
         EXPECT_EQ(TestFiles::read(dir.filePath("again.lvl")), level) << name;
+        ASSERT_EQ(quarnLvl({"export-tileset", file, dir.filePath("t.bmp")}).status, 0) << name;
+        EXPECT_EQ(TestFiles::read(dir.filePath("t.bmp")), block) << name;
     }
 }
 

@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "MapFixture.h"
-#include "app/MainMenu.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "selection/EditCommands.h"
 
 namespace {
-
-enum Tool { Pencil = 4, Eraser = 6, Bucket = 7, LineTool = 8, Polyline = 9, RectangleTool = 10, EllipseTool = 11 };
 
 // The edits stay in the cells a view at zoom 1 shows whole, so every pointer position is a real one
 // and the objects lie close enough together to collide all the time.
@@ -26,22 +21,6 @@ constexpr int Rows = 30;
 constexpr int Edits = 2000;
 
 using Grid = std::vector<int16_t>;
-
-// Empty when the grid holds `want`; otherwise the first differing cell and how many differ.
-std::string differences(const int16_t* cells, const Grid& want) {
-    if (std::equal(want.begin(), want.end(), cells)) {
-        return {};
-    }
-    std::string text;
-    int n = 0;
-    for (size_t i = 0; i < want.size(); ++i) {
-        if (cells[i] != want[i] && n++ == 0) {
-            text = "cell (" + std::to_string(i % Level::Size) + ", " + std::to_string(i / Level::Size) + ") holds " +
-                   std::to_string(cells[i]) + " instead of " + std::to_string(want[i]);
-        }
-    }
-    return text + ", " + std::to_string(n) + " cells differ";
-}
 
 }  // namespace
 
@@ -83,8 +62,8 @@ protected:
     }
     Qt::MouseButton anyButton() { return pick(0, 1) ? Qt::LeftButton : Qt::RightButton; }
     void chooseTiles() {
-        map->tilesetleft = anyTile();
-        map->tilesetright = anyTile();
+        map->setTilesetLeft(anyTile());
+        map->setTilesetRight(anyTile());
         map->setLineWidth(pick(0, 2));
     }
     void selectSomething() {
@@ -116,7 +95,7 @@ protected:
         switch (kind) {
             case 0:
             case 1: {
-                useTool(kind == 0 ? Pencil : Eraser);
+                useTool(kind == 0 ? ToolId::Pencil : ToolId::Eraser);
                 chooseTiles();
                 const Qt::MouseButton b = anyButton();
                 press(anywhere(), b);
@@ -127,21 +106,21 @@ protected:
                 break;
             }
             case 2:
-                useTool(std::array{LineTool, RectangleTool, EllipseTool}[static_cast<size_t>(pick(0, 2))]);
+                useTool(std::array{ToolId::Line, ToolId::Rectangle, ToolId::Ellipse}[static_cast<size_t>(pick(0, 2))]);
                 chooseTiles();
                 drag({anywhere(), anywhere()}, anyButton());
                 break;
             case 3:
-                useTool(Polyline);
+                useTool(ToolId::Polyline);
                 chooseTiles();
-                map->tilesetright = anyTile(false);  // a special right tile would not end the polyline
+                map->setTilesetRight(anyTile(false));  // a special right tile would not end the polyline
                 for (int i = pick(1, 4); i > 0; --i) {
                     click(anywhere());
                 }
                 click(anywhere(), Qt::RightButton);
                 break;
             case 4:
-                useTool(Bucket);
+                useTool(ToolId::Bucket);
                 chooseTiles();
                 click(anywhere(), anyButton());
                 break;
@@ -152,14 +131,14 @@ protected:
                 break;
             case 6:
                 selectSomething();
-                general->menu->mnuCopy->trigger();
-                general->menu->mnuPaste->trigger();
+                general->mainMenu()->mnuCopy->trigger();
+                general->mainMenu()->mnuPaste->trigger();
                 dragSelection();
                 applySelection();
                 break;
             case 7:
                 selectSomething();
-                general->menu->mnuCut->trigger();
+                general->mainMenu()->mnuCut->trigger();
                 break;
             case 8:
                 selectSomething();
@@ -168,7 +147,7 @@ protected:
             case 9:
             case 10:
                 selectSomething();
-                (kind == 9 ? general->menu->mnuMirror : general->menu->mnuFlip)->trigger();
+                (kind == 9 ? general->mainMenu()->mnuMirror : general->mainMenu()->mnuFlip)->trigger();
                 key(Qt::Key_Escape);
                 break;
             default: {
@@ -183,7 +162,7 @@ protected:
                     src = src == 0 ? anySpecial() : src;
                     dest = dest == 0 ? anySpecial() : dest;
                 }
-                general->editCommands->ExecuteReplace(pick(0, 3), src, dest, inSelection);
+                general->editCommands()->ExecuteReplace(pick(0, 3), src, dest, inSelection);
                 key(Qt::Key_Escape);
                 break;
             }
@@ -213,12 +192,12 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         }
         end.assign(cells, cells + Level::Size * Level::Size);
         for (int i = 0; i < pushed; ++i) {
-            general->menu->mnuUndo->trigger();
+            general->mainMenu()->mnuUndo->trigger();
         }
-        ASSERT_EQ(differences(cells, start), "") << "after undoing " << log.str();
+        ASSERT_TRUE(std::equal(start.begin(), start.end(), cells)) << "after undoing " << log.str();
         for (int i = 0; i < pushed; ++i) {
-            general->menu->mnuRedo->trigger();
+            general->mainMenu()->mnuRedo->trigger();
         }
-        ASSERT_EQ(differences(cells, end), "") << "after redoing " << log.str();
+        ASSERT_TRUE(std::equal(end.begin(), end.end(), cells)) << "after redoing " << log.str();
     }
 }

@@ -7,16 +7,6 @@
 #include "model/Tileset.h"
 #include "model/TilesetFile.h"
 
-TEST(Tileset, TileGeometry) {
-    EXPECT_EQ(Tileset::tileSource(1, 16), QRect(0, 0, 16, 16));
-    EXPECT_EQ(Tileset::tileSource(19, 16), QRect(288, 0, 16, 16));
-    EXPECT_EQ(Tileset::tileSource(20, 16), QRect(0, 16, 16, 16));
-    EXPECT_EQ(Tileset::tileSource(218, 32), QRect(32 * 8, 32 * 11, 32, 32));
-    EXPECT_EQ(Tileset::tileAt(20, 3), 2);
-    EXPECT_EQ(Tileset::tileAt(5, 20), 20);
-    EXPECT_EQ(Tileset::tileAt(303, 159), 190);
-}
-
 TEST(Tileset, DefaultTilesetGetsTheExtraStripBelow) {
     Tileset t;
     ASSERT_EQ(t.pictileset().size(), QSize(304, 224));
@@ -30,10 +20,6 @@ TEST(Tileset, DefaultTilesetGetsTheExtraStripBelow) {
             ASSERT_EQ(t.pictileset().pixel(r.x() + x, r.y() + y), strip.pixel(x, y)) << x << "," << y;
         }
     }
-    t.setZoom(2.0f);
-    EXPECT_EQ(t.piczoomtileset().size(), QSize(608, 448));
-    t.setZoom(0.25f);
-    EXPECT_EQ(t.piczoomtileset().size(), QSize(76, 56));
 }
 
 TEST(Tileset, ImportRefusesLowDepthAndNonBitmapsAndKeepsTheLevelAsItWas) {

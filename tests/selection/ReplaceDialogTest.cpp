@@ -9,25 +9,15 @@
 #include <QTest>
 
 #include "MapFixture.h"
-#include "app/MainMenu.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Tileset.h"
 #include "selection/EditCommands.h"
 #include "selection/frmReplace.h"
-#include "view/PictureBox.h"
 
 class ReplaceDialogTest : public MapFixture {
 protected:
-    void SetUp() override {
-        MapFixture::SetUp();
-        for (int x = 0; x < 8; ++x) {
-            put(x, 3, x % 2 ? 5 : 9);
-        }
-    }
     frmReplace* open() {
-        general->menu->mnuReplace->trigger();
-        return general->editCommands->replaceDialog();
+        general->mainMenu()->mnuReplace->trigger();
+        return general->editCommands()->replaceDialog();
     }
     // Leaves a number box for the OK button, as a click on it would.
     void leave(QLineEdit* box, const QString& text) {
@@ -39,15 +29,6 @@ protected:
         QApplication::processEvents();
     }
 };
-
-TEST_F(ReplaceDialogTest, MovedSelectionKeepsTheDialogClosed) {
-    select(2, 1, 3, 1);
-    drag({at(2, 1), at(2, 4)});
-    EXPECT_EQ(open(), nullptr);
-    EXPECT_EQ(dialogs->messages,
-              QStringList(QStringLiteral("You can't replace a selection that has already been moved")));
-    EXPECT_TRUE(general->isEnabled());
-}
 
 TEST_F(ReplaceDialogTest, DialogBlocksTheMainWindowUntilItClosesAnyWay) {
     const std::vector<std::function<void(frmReplace*)>> closings = {
@@ -85,39 +66,9 @@ TEST_F(ReplaceDialogTest, NumberOutsideTheTileRangeIsRefusedWhenLeavingTheBox) {
     dialog->cmdCancel->click();
 }
 
-// "In selection only" is offered, and checked, only with a selection.
-TEST_F(ReplaceDialogTest, EachRunIsOneUndoStepOverTheMapOrOnlyInTheSelection) {
-    put(500, 500, 5);
-    map->tilesetleft = 5;
-    map->tilesetright = 9;
-    frmReplace* dialog = open();
-    EXPECT_FALSE(dialog->chkinselection->isEnabled());
-    dialog->cmdOK->click();  // by default: switch the two mouse tiles everywhere
-    EXPECT_EQ(tile(0, 3), 5);
-    EXPECT_EQ(tile(1, 3), 9);
-    EXPECT_EQ(tile(500, 500), 9);
-    EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(changed());
-    undo();
-    map->level.mapchanged = false;
-
-    select(2, 3, 5, 3);
-    dialog = open();
-    EXPECT_TRUE(dialog->chkinselection->isEnabled());
-    dialog->optreplacecustom->setChecked(true);
-    dialog->txtreplaceold->setText(QStringLiteral("5"));
-    dialog->txtreplacenew->setText(QStringLiteral("9"));
-    dialog->cmdOK->click();
-    EXPECT_EQ(count(5, 0, 3, 7, 3), 2);  // columns 1 and 7 stay
-    EXPECT_EQ(count(9, 2, 3, 5, 3), 4);
-    EXPECT_EQ(map->sel.selstate(), 2);
-    EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(changed());
-}
-
 TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
-    map->tilesetleft = 20;
-    map->tilesetright = 33;
+    map->setTilesetLeft(20);
+    map->setTilesetRight(33);
     frmReplace* dialog = open();
     auto picture = [&](int tile) {
         return map->level.tileset.pictileset()

@@ -1,23 +1,16 @@
+#include <QAction>
+
 #include "MapFixture.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "selection/EditCommands.h"
 #include "selection/SelectionShape.h"
-#include "view/PictureBox.h"
+#include "selection/TileText.h"
 #include "view/RadarColor.h"
 
 class SelectionTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        useTool(SelectionTool);
-    }
-    // Cells 2..4 x 1..2 hold 1..6, row by row, and are selected.
-    void selectBlock() {
-        for (int i = 0; i < 6; ++i) {
-            put(2 + i % 3, 1 + i / 3, static_cast<int16_t>(i + 1));
-        }
-        map->UpdateLevel();
-        select(2, 1, 4, 2);
+        useTool(ToolId::Selection);
     }
     CellRect rect() const { return map->sel.rect(); }
     QRect outline() const { return map->sel.shpdraw(); }
@@ -26,10 +19,10 @@ protected:
 TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
     press({37, 20});
     moveTo({90, 60});
-    EXPECT_EQ(map->sel.selstate(), 1);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Drawing);
     EXPECT_EQ(outline(), QRect(32, 16, 48, 32));
     release({90, 60});
-    EXPECT_EQ(map->sel.selstate(), 2);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
     EXPECT_EQ(rect(), (CellRect{2, 1, 4, 2}));
     EXPECT_TRUE(map->sel.outline().isVisible());
     // The outline is drawn white on the view, on its edge and not inside.
@@ -47,7 +40,7 @@ TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
     EXPECT_EQ(rect(), (CellRect{3, 3, 5, 3}));
     EXPECT_EQ(outline(), QRect(48, 48, 48, 16));
     drag({{37, 20}, {45, 60}});  // narrower than a cell
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
     EXPECT_FALSE(map->sel.outline().isVisible());
 }
 
@@ -63,72 +56,6 @@ TEST_F(SelectionTest, RectangleGrowsOverSpecialTilesAndKeepsGrowing) {
     EXPECT_EQ(outline(), QRect(160, 160, 128, 112));
 }
 
-TEST_F(SelectionTest, MovingAndApplyingIsOneUndoStep) {
-    selectBlock();
-    press(at(3, 1));
-    moveTo(at(5, 4));  // two cells right, three down
-    // The block shows at the outline while its source shows empty; nothing is written yet.
-    EXPECT_EQ(shown(4, 4), tilePicture(1));
-    EXPECT_EQ(shown(6, 5), tilePicture(6));
-    QImage black(16, 16, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    EXPECT_EQ(shown(2, 1), black);
-    moveTo(at(4, 1));
-    release(at(4, 1));
-    EXPECT_TRUE(map->sel.selalreadymoved());
-    EXPECT_EQ(rect(), (CellRect{3, 1, 5, 2}));
-    EXPECT_EQ(tile(2, 1), 1);
-    EXPECT_FALSE(changed());
-    click(at(20, 20));
-    EXPECT_EQ(tile(2, 1), 0);
-    EXPECT_EQ(tile(2, 2), 0);
-    EXPECT_EQ(tile(3, 1), 1);
-    EXPECT_EQ(tile(5, 2), 6);
-    EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(changed());
-}
-
-TEST_F(SelectionTest, BlockMovedAwayAndBackOrDroppedWithEscapeChangesNothing) {
-    selectBlock();
-    drag({at(3, 1), at(6, 3), at(3, 1)});
-    click(at(20, 20));
-    EXPECT_EQ(undoSteps(), 0);
-    EXPECT_FALSE(changed());
-    select(2, 1, 4, 2);
-    drag({at(3, 1), at(8, 8)});
-    key(Qt::Key_Escape);
-    EXPECT_EQ(map->sel.selstate(), 0);
-    EXPECT_EQ(count(0, 0, 0, 30, 30), 31 * 31 - 6);
-    EXPECT_EQ(tile(2, 1), 1);
-    EXPECT_EQ(undoSteps(), 0);
-}
-
-TEST_F(SelectionTest, SpecialTilesTravelWholeWithTheirBlock) {
-    putObject(4, 4, 217);
-    map->UpdateLevel();
-    select(3, 3, 5, 5);
-    drag({at(4, 4), at(7, 4)});
-    click(at(30, 30));
-    EXPECT_EQ(tile(7, 4), 217);
-    EXPECT_EQ(count(-1, 7, 4, 8, 5), 3);
-    EXPECT_EQ(count(-1), 3);
-    EXPECT_EQ(tile(4, 4), 0);
-}
-
-TEST_F(SelectionTest, DeleteOnADraggedBlockEmptiesItsSourceCells) {
-    put(9, 9, 7);
-    selectBlock();
-    drag({at(3, 1), at(10, 9)});  // outline over (9, 9)
-    key(Qt::Key_Delete);
-    EXPECT_EQ(count(0, 2, 1, 4, 2), 6);
-    EXPECT_EQ(tile(9, 9), 7);
-    EXPECT_EQ(map->sel.selstate(), 0);
-    EXPECT_EQ(undoSteps(), 1);
-    EXPECT_TRUE(changed());
-    undo();
-    EXPECT_EQ(tile(4, 2), 6);
-}
-
 TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrollsUntilAPaintingToolEndsIt) {
     scrollTo(160, 0);
     select(12, 1, 14, 2);
@@ -136,10 +63,14 @@ TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrollsUntilAPaintingTool
     scrollTo(0, 0);
     EXPECT_EQ(outline(), QRect(192, 16, 48, 32));
     EXPECT_EQ(rect(), (CellRect{12, 1, 14, 2}));
-    useTool(7);  // the bucket fills inside the selection
-    EXPECT_EQ(map->sel.selstate(), 2);
-    useTool(4);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    // The bucket fills inside the selection; the tools that do not paint keep it too.
+    for (const ToolId keeps : {ToolId::Bucket, ToolId::Magnifier, ToolId::Hand, ToolId::Dropper, ToolId::Selection}) {
+        useTool(keeps);
+        EXPECT_EQ(map->sel.selstate(), SelectionState::Selected) << static_cast<int>(keeps);
+    }
+    useTool(ToolId::Line);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+    EXPECT_FALSE(map->sel.outline().isVisible());
 }
 
 TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCells) {
@@ -159,5 +90,52 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
     // Zooming in from one pixel per cell ends the selection.
     map->magnifier.ZoomIn(50, 50);
-    EXPECT_EQ(map->sel.selstate(), 0);
+    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+}
+
+TEST_F(SelectionTest, MirrorFlipAndReplaceAreSilentWithoutASelectionAndRefusedOnAMovedOne) {
+    put(2, 1, 1);
+    put(3, 1, 2);
+    MainMenu* m = general->mainMenu();
+    m->mnuMirror->trigger();
+    m->mnuFlip->trigger();
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+    select(2, 1, 3, 1);
+    drag({at(2, 1), at(2, 4)});
+    for (QAction* a : {m->mnuMirror, m->mnuFlip, m->mnuReplace}) {
+        a->trigger();
+    }
+    EXPECT_EQ(dialogs->messages,
+              QStringList({QStringLiteral("You can't mirror a selection that has already been moved"),
+                           QStringLiteral("You can't flip a selection that has already been moved"),
+                           QStringLiteral("You can't replace a selection that has already been moved")}));
+    EXPECT_EQ(general->editCommands()->replaceDialog(), nullptr);
+    EXPECT_TRUE(general->isEnabled());
+    EXPECT_EQ(tile(2, 1), 1);
+    EXPECT_EQ(undoSteps(), 0);
+    // A new rectangle may be mirrored again.
+    key(Qt::Key_Escape);
+    select(2, 1, 3, 1);
+    m->mnuMirror->trigger();
+    EXPECT_EQ(tile(2, 1), 2);
+}
+
+TEST_F(SelectionTest, HostileClipboardTextsArePastedNeverOrRefusedWithoutChange) {
+    put(2, 1, 1);
+    select(2, 1, 4, 2);
+    const QStringList notTiles = {QString(), QStringLiteral("hello"), QStringLiteral("quarntiles:1:1:5:")};
+    // Which texts are damaged is the parser's own table; here a short and an oversized one.
+    const QStringList damaged = {
+        QStringLiteral("QuarnTiles:2:1:5:"),
+        QStringLiteral("QuarnTiles:1:1:") + QString(TileText::MaxLength, QLatin1Char('7')),
+    };
+    for (const QString& text : notTiles + damaged) {
+        setClipboardText(text);
+        general->mainMenu()->mnuPaste->trigger();
+        EXPECT_EQ(map->sel.selstate(), SelectionState::Selected) << text.left(40).toStdString();
+        EXPECT_FALSE(map->clip.pasting()) << text.left(40).toStdString();
+    }
+    EXPECT_EQ(dialogs->messages.size(), damaged.size());
+    EXPECT_EQ(count(0, 0, 0, 10, 10), 121 - 1);
+    EXPECT_EQ(undoSteps(), 0);
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -32,8 +31,6 @@ protected:
         outer->log = &log;
         outer->setAttribute(Qt::WA_DeleteOnClose);
         inner = new QWidget(outer);
-        button = new QPushButton(outer);
-        QObject::connect(button, &QPushButton::clicked, [this] { log.push_back(QStringLiteral("click")); });
         outer->show();
     }
     void TearDown() override { delete outer.data(); }
@@ -57,20 +54,12 @@ protected:
 
     QPointer<Window> outer;
     QPointer<QWidget> inner;
-    QPointer<QPushButton> button;
     std::vector<QString> log;
 };
 
-TEST_F(BusyGuardTest, InputDuringTheEditIsDeliveredAfterItInOrder) {
-    whileGuarded([this] {
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTest::mouseClick(button, Qt::LeftButton);
-    });
-    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("action done"), QStringLiteral("edit done"),
-                                         QStringLiteral("click"), QStringLiteral("click")}));
-}
-
-TEST_F(BusyGuardTest, ClosingOrDeletingTheWindowAroundWaitsForTheEditOtherWidgetsCloseAtOnce) {
+// Input, undo and a close during a fill wait for it, as the bucket's tests show in the main window;
+// here what they do not reach: other windows, and a deferred delete.
+TEST_F(BusyGuardTest, OtherWidgetsCloseAtOnceAndTheWindowsCloseOrDeleteWaitsForTheEdit) {
     QPointer<QWidget> other = new QWidget;
     other->setAttribute(Qt::WA_DeleteOnClose);
     other->show();
@@ -84,9 +73,8 @@ TEST_F(BusyGuardTest, ClosingOrDeletingTheWindowAroundWaitsForTheEditOtherWidget
     EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("action done"), QStringLiteral("edit done"),
                                          QStringLiteral("close")}));
     EXPECT_TRUE(outer.isNull());
-}
 
-TEST_F(BusyGuardTest, DeleteLaterOfTheWindowWaitsForTheEdit) {
+    SetUp();
     bool aliveDuringEdit = false;
     whileGuarded([&] {
         outer->deleteLater();

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
@@ -13,35 +12,32 @@
 #include <vector>
 
 #include "MapFixture.h"
-#include "app/MainMenu.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "selection/EditCommands.h"
 #include "selection/SelectionShape.h"
 #include "selection/frmReplace.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
 using DispatchTest = MapFixture;
 
 TEST_F(DispatchTest, PointerMovesShowTheCellAlsoOutsideTheGrid) {
     hover(at(3, 4));
-    EXPECT_EQ(general->lblposition->text(), QStringLiteral("X= 3 - Y= 4"));
+    EXPECT_EQ(general->positionLabel()->text(), QStringLiteral("X= 3 - Y= 4"));
     hover(QPoint(-20, 5));
-    EXPECT_EQ(general->lblposition->text(), QStringLiteral("X= -2 - Y= 0"));
+    EXPECT_EQ(general->positionLabel()->text(), QStringLiteral("X= -2 - Y= 0"));
 }
 
 TEST_F(DispatchTest, LetterKeysPickToolsAlsoWithShift) {
-    map->UseShortcutTool(true, 'L', 4);
-    EXPECT_EQ(general->currentTool, 8);
-    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Z, 1}, {Qt::Key_S, 2},  {Qt::Key_H, 3}, {Qt::Key_P, 4},
-                                            {Qt::Key_D, 5}, {Qt::Key_E, 6},  {Qt::Key_F, 7}, {Qt::Key_L, 8},
-                                            {Qt::Key_I, 9}, {Qt::Key_R, 10}, {Qt::Key_O, 11}};
+    map->UseShortcutTool(true, Qt::Key_L, 4);
+    EXPECT_EQ(general->currentTool(), ToolId::Line);
+    const std::pair<Qt::Key, ToolId> keys[] = {
+        {Qt::Key_Z, ToolId::Magnifier}, {Qt::Key_S, ToolId::Selection}, {Qt::Key_H, ToolId::Hand},
+        {Qt::Key_P, ToolId::Pencil},    {Qt::Key_D, ToolId::Dropper},   {Qt::Key_E, ToolId::Eraser},
+        {Qt::Key_F, ToolId::Bucket},    {Qt::Key_L, ToolId::Line},      {Qt::Key_I, ToolId::Polyline},
+        {Qt::Key_R, ToolId::Rectangle}, {Qt::Key_O, ToolId::Ellipse}};
     for (const auto& [k, tool] : keys) {
-        key(k, tool % 2 ? Qt::ShiftModifier : Qt::NoModifier);
-        EXPECT_EQ(general->currentTool, tool);
+        key(k, static_cast<int>(tool) % 2 ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(general->currentTool(), tool);
         EXPECT_TRUE(general->toolButton(tool)->isChecked());
     }
 }
@@ -49,21 +45,21 @@ TEST_F(DispatchTest, LetterKeysPickToolsAlsoWithShift) {
 TEST_F(DispatchTest, CtrlTurnsPaintingToolsIntoTheDropperUntilReleased) {
     key(Qt::Key_P);
     keyDown(Qt::Key_Control, Qt::ControlModifier);
-    EXPECT_EQ(general->currentTool, 5);
-    EXPECT_TRUE(general->toolButton(5)->isChecked());
+    EXPECT_EQ(general->currentTool(), ToolId::Dropper);
+    EXPECT_TRUE(general->toolButton(ToolId::Dropper)->isChecked());
     // Key repeat of Ctrl keeps the saved tool.
     keyDown(Qt::Key_Control, Qt::ControlModifier);
     keyUp(Qt::Key_Control);
-    EXPECT_EQ(general->currentTool, 4);
-    EXPECT_TRUE(general->toolButton(4)->isChecked());
+    EXPECT_EQ(general->currentTool(), ToolId::Pencil);
+    EXPECT_TRUE(general->toolButton(ToolId::Pencil)->isChecked());
 
     for (const Qt::Key k : {Qt::Key_E, Qt::Key_H}) {
         key(k);
-        const int tool = general->currentTool;
+        const ToolId tool = general->currentTool();
         keyDown(Qt::Key_Control, Qt::ControlModifier);
-        EXPECT_EQ(general->currentTool, tool);
+        EXPECT_EQ(general->currentTool(), tool);
         keyUp(Qt::Key_Control);
-        EXPECT_EQ(general->currentTool, tool);
+        EXPECT_EQ(general->currentTool(), tool);
     }
 }
 
@@ -74,38 +70,38 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         QApplication::sendEvent(w, &up);
     };
     const std::vector<std::pair<const char*, std::function<void()>>> endings = {
-        {"release on the tileset panel", [&] { ctrlUpOn(general->picRightBar->pictileset); }},
-        {"another map activated", [&] { general->mnuMaps_Click(other->mapslot); }},
+        {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->pictileset); }},
+        {"another map activated", [&] { general->mnuMaps_Click(other->mapslot()); }},
         {"a dialog", [&] { QDialog(general.get()).show(); }},
         {"a new map", [&] { general->NewMap(); }},
     };
     for (const auto& [name, end] : endings) {
-        general->mnuMaps_Click(map->mapslot);
+        general->mnuMaps_Click(map->mapslot());
         key(Qt::Key_P);
         keyDown(Qt::Key_Control, Qt::ControlModifier);
-        ASSERT_EQ(general->currentTool, 5) << name;
+        ASSERT_EQ(general->currentTool(), ToolId::Dropper) << name;
         end();
-        EXPECT_EQ(general->currentTool, 4) << name;
+        EXPECT_EQ(general->currentTool(), ToolId::Pencil) << name;
         // Later keys in any map, with or without the Ctrl release, never bring back an old tool.
         key(Qt::Key_R);
         ctrlUpOn(general->activeMap()->view->picpreview);
-        general->mnuMaps_Click(map->mapslot);
+        general->mnuMaps_Click(map->mapslot());
         keyUp(Qt::Key_Control);
         key(Qt::Key_Shift);
-        EXPECT_EQ(general->currentTool, 10) << name;
+        EXPECT_EQ(general->currentTool(), ToolId::Rectangle) << name;
     }
     // A tool picked while Ctrl is held stays when Ctrl goes up.
     key(Qt::Key_P);
     keyDown(Qt::Key_Control, Qt::ControlModifier);
-    general->toolButton(8)->trigger();
+    general->toolButton(ToolId::Line)->trigger();
     keyUp(Qt::Key_Control);
-    EXPECT_EQ(general->currentTool, 8);
+    EXPECT_EQ(general->currentTool(), ToolId::Line);
 }
 
 TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
     frmMain* first = map;
     general->NewMap();
-    QWidget* elsewhere = general->picRightBar->optLineW[1];
+    QWidget* elsewhere = general->rightPanel()->optLineW[1];
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"message box",
          [&] {
@@ -116,19 +112,19 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
          }},
         {"replace dialog",
          [&] {
-             general->menu->mnuReplace->trigger();
+             general->mainMenu()->mnuReplace->trigger();
              QApplication::processEvents();
-             QTest::keyClick(general->editCommands->replaceDialog(), Qt::Key_Escape);
+             QTest::keyClick(general->editCommands()->replaceDialog(), Qt::Key_Escape);
          }},
-        {"menu command", [&] { general->menu->mnuCopy->trigger(); }},
+        {"menu command", [&] { general->mainMenu()->mnuCopy->trigger(); }},
         {"toolbar click",
          [&] {
-             QTest::mouseClick(general->toolbars->toolbartop->widgetForAction(general->toolbars->tbGrid),
+             QTest::mouseClick(general->toolBars()->toolbartop->widgetForAction(general->toolBars()->tbGrid),
                                Qt::LeftButton);
          }},
-        {"map activated", [&] { general->menu->mnuMaps[static_cast<size_t>(first->mapslot)]->trigger(); }},
+        {"map activated", [&] { general->mainMenu()->mnuMaps[static_cast<size_t>(first->mapslot())]->trigger(); }},
     };
-    int tool = 0;
+    ToolId tool = ToolId::Hand;
     for (const auto& [name, step] : steps) {
         general->activateWindow();
         elsewhere->setFocus();
@@ -138,40 +134,11 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         QApplication::processEvents();
         EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view->picpreview) << name;
         // A tool letter typed now goes where the keyboard is, and picks the tool.
-        tool = tool == 10 ? 8 : 10;
+        tool = tool == ToolId::Rectangle ? ToolId::Line : ToolId::Rectangle;
         QWidget* keyboard = QApplication::focusWidget();
-        QTest::keyClick(keyboard ? keyboard : general.get(), tool == 10 ? Qt::Key_R : Qt::Key_L);
-        EXPECT_EQ(general->currentTool, tool) << name;
+        QTest::keyClick(keyboard ? keyboard : general.get(), tool == ToolId::Rectangle ? Qt::Key_R : Qt::Key_L);
+        EXPECT_EQ(general->currentTool(), tool) << name;
     }
-}
-
-TEST_F(DispatchTest, OnlyAnEditThatChangesACellMarksTheMapAndItsCaption) {
-    auto* frame = qobject_cast<QMdiSubWindow*>(map->parentWidget());
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*]"));
-    put(3, 3, 1);
-    useTool(4);
-    drag({at(3, 3), at(3, 3)});  // the left tile over itself
-    useTool(7);
-    click(at(3, 3));  // the fill tile's own region
-    useTool(10);
-    drag({at(3, 3), at(3, 3)});
-    general->editCommands->ExecuteReplace(2, 77, 78, false);  // no cell holds 77
-    select(3, 3, 3, 3);
-    general->editCommands->ExecuteReplace(0, 1, 1, true);  // equal numbers
-    key(Qt::Key_Escape);
-    EXPECT_EQ(undoSteps(), 5);
-    EXPECT_FALSE(changed());
-    EXPECT_FALSE(frame->isWindowModified());
-
-    useTool(4);
-    click(at(4, 3));
-    EXPECT_TRUE(changed());
-    EXPECT_TRUE(frame->isWindowModified());
-    map->level.activeFile = dir.filePath(QStringLiteral("a.lvl"));
-    general->SaveMap(false);
-    EXPECT_FALSE(frame->isWindowModified());
-    undo();
-    EXPECT_TRUE(frame->isWindowModified());
 }
 
 TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
@@ -190,7 +157,7 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
 }
 
 TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {
-    map->tilesetleft = 40;
+    map->setTilesetLeft(40);
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
         while (map->magnifier.Zoom() != zoom) {
             zoom < map->magnifier.Zoom() ? map->magnifier.ZoomOut(512, 512) : map->magnifier.ZoomIn(512, 512);
@@ -203,11 +170,11 @@ TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundaries
         // The last pixel of a cell, where a remainder in the drawing would show the neighbour.
         const QPoint p(10 * t + t - 1, 5 * t + t - 1);
         hover(p);
-        const QStringList label = general->lblposition->text().split(' ');
+        const QStringList label = general->positionLabel()->text().split(' ');
         const int column = label[1].toInt();
         const int row = label[4].toInt();
 
-        useTool(4);
+        useTool(ToolId::Pencil);
         const QImage before = view()->image.copy();
         click(p);
         EXPECT_EQ(tile(column, row), 40) << zoom;

@@ -63,7 +63,7 @@ TEST_F(MagnifierTest, ZoomStopsAtBothEndsAndNearTheMapsCornersStaysInsideTheRang
 }
 
 TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTilesetKeepsItsScale) {
-    selstate = 2;
+    selstate = SelectionState::Selected;
     zoomTo(0.25f);
     EXPECT_TRUE(stops.empty());
     EXPECT_EQ(tilesetScale(), 0.25f);
@@ -72,7 +72,7 @@ TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTil
     EXPECT_EQ(stops, std::vector<bool>{false});
     EXPECT_TRUE(zoomTool.UsingPixels());
     EXPECT_EQ(level.tileset.piczoomtileset().cacheKey(), quarter) << "ready for the step back";
-    selstate = 1;
+    selstate = SelectionState::Drawing;
     zoomTool.ZoomIn(512, 512);
     EXPECT_EQ(stops, (std::vector<bool>{false, true}));
     EXPECT_FALSE(zoomTool.UsingPixels());
@@ -80,7 +80,7 @@ TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTil
     zoomTo(2.0f);
     EXPECT_EQ(stops.size(), 2u);
     EXPECT_EQ(tilesetScale(), 2.0f);
-    selstate = 0;
+    selstate = SelectionState::None;
     zoomTo(1.0f / 16);
     zoomTo(1.0f);
     EXPECT_EQ(stops.size(), 2u);

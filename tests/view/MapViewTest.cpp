@@ -17,9 +17,6 @@ using namespace Pixels;
 // Where the ranges end follows from the cell-boundary test below; here the steps and the 16-bit limit.
 TEST_F(MapViewTest, ScrollStepsFollowTheZoomAndRangesStayWithinSixteenBits) {
     showCentred();
-    EXPECT_EQ(view.picpreview->size(), QSize(673, 505));
-    EXPECT_EQ(view.piclevel.size(), QSize(673, 505));
-    EXPECT_EQ(origin(), QPoint(7856, 7936));
     for (const float zoom : {1.0f / 16, 1.0f, 2.0f}) {
         zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
@@ -82,15 +79,6 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
             }
         }
     }
-    // Value 20 at zoom 1 lands on 16: cell 1 is drawn at pixel 0 and a click at x = 12 picks it.
-    zoomTo(1.0f);
-    write(1, 0, 5, false);
-    view.setScrollBarValues(20, 0, false);
-    view.UpdateLevel();
-    const QImage& tiles = level.tileset.piczoomtileset();
-    EXPECT_EQ(view.picpreview->image.copy(0, 0, 16, 16), tiles.copy(4 * 16, 0, 16, 16));
-    EXPECT_EQ(view.cellX(12), 1);
-    EXPECT_EQ(view.cellX(16), 2);
 }
 
 TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
@@ -160,8 +148,8 @@ TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePrevi
 
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
     showCentred();
-    EXPECT_EQ(view.radar_left, 366);
-    EXPECT_EQ(view.radar_top, 366);
+    EXPECT_EQ(origin(), QPoint(7856, 7936)) << "a new view is centred";
+    EXPECT_EQ(QPoint(view.radar_left, view.radar_top), QPoint(366, 366));
     EXPECT_EQ(radarBox.image.pixel(124, 129), Red);
     view.radarClick(144, 144);
     EXPECT_EQ(origin(), QPoint(7824, 7920));
@@ -219,8 +207,6 @@ TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
     EXPECT_EQ(view.picpreview->size(), QSize(400, 300));
     EXPECT_EQ(view.picpreview->image.size(), QSize(400, 300));
     EXPECT_EQ(view.piclevel.size(), QSize(400, 300));
-    EXPECT_EQ(view.hScr->geometry(), QRect(0, 300, 400, 17));
-    EXPECT_EQ(view.vscr->geometry(), QRect(400, 0, 17, 300));
     EXPECT_GT(previews, before);
     EXPECT_EQ(view.hScr->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
 }

@@ -86,7 +86,6 @@ TEST_F(RadarTest, SelectionFrameIsDottedYellow) {
 
 TEST_F(RadarTest, ClickBringsTheClickedCellToTheMiddleWithinTheRanges) {
     const ViewTransform v = view(7856, 7936);
-    EXPECT_EQ(Radar::originForClick(v, {366, 366}, 144, 144, 15719, 15887), QPoint(7824, 7920));
     EXPECT_EQ(Radar::originForClick(v, {-125, -130}, 3, 4, 15719, 15887), QPoint(0, 0));
     EXPECT_EQ(Radar::originForClick(v, {857, 863}, 280, 280, 15719, 15887), QPoint(15719, 15887));
     // One pixel per cell: (400 + 200.7) - 336 rounds down to 264, (400 + 100) - 252 is 248.

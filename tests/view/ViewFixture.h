@@ -52,7 +52,7 @@ protected:
     float zoomFactor() const override { return zoomTool.Zoom(); }
     bool showGrid() const override { return grid; }
     bool showTileNumbers() const override { return numbers; }
-    int selectionState() const override { return selstate; }
+    SelectionState selectionState() const override { return selstate; }
     void stopSelecting(bool refresh) override { stops.push_back(refresh); }
     QRect UpdateSelectionOnPreview(bool) override { return {}; }
     std::optional<QRectF> radarSelectionFrame() const override { return std::nullopt; }
@@ -73,7 +73,7 @@ protected:
     PictureBox radarBox;
     bool grid = false;
     bool numbers = false;
-    int selstate = 0;
+    SelectionState selstate = SelectionState::None;
     std::vector<bool> stops;  // the refresh argument of every stopSelecting
     int previews = 0;         // updatePreview calls, counted by their radar drawing
     bool mouseIsDown = true;

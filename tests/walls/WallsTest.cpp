@@ -6,11 +6,8 @@
 
 #include "MapFixture.h"
 #include "app/RightPanel.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Tileset.h"
 #include "selection/EditCommands.h"
-#include "view/PictureBox.h"
 #include "walls/frmCreateWallTile.h"
 
 // Out-of-range entries and sets are ignored rather than written past their storage.
@@ -37,8 +34,8 @@ namespace {
 class WallsDialogTest : public MapFixture {
 protected:
     frmCreateWallTile* open() {
-        general->picRightBar->cmdCreateWalls->click();
-        return general->editCommands->wallsDialog();
+        general->rightPanel()->cmdCreateWalls->click();
+        return general->editCommands()->wallsDialog();
     }
     // The 64 x 64 block that the preview shows in slot `row` (0..3).
     QImage shownSet(frmCreateWallTile* d, int row) const {

@@ -1,0 +1,184 @@
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "MapFixture.h"
+#include "app/ToolBars.h"
+
+// What each tool writes, and that it is one undo step, is in the table of history/EditStepTest.
+using ToolsTest = MapFixture;
+
+TEST_F(ToolsTest, OnlyAStrokeStartedInsideTheGridPaints) {
+    useTool(ToolId::Pencil);
+    hover(at(4, 4));
+    hover(at(7, 4));
+    EXPECT_FALSE(general->mouseIsDown());
+    drag({QPoint(-40, -40), at(3, 3), at(6, 3)});
+    EXPECT_EQ(count(5), 0);
+    EXPECT_EQ(undoSteps(), 0);
+    press(at(2, 2));
+    EXPECT_TRUE(general->mouseIsDown());
+    release(at(2, 2));
+    EXPECT_FALSE(general->mouseIsDown());
+    EXPECT_EQ(count(5), 1);
+}
+
+TEST_F(ToolsTest, LinePreviewIsDrawnOnTheViewOnlyAndWipedByTheNextRedraw) {
+    useTool(ToolId::Line);
+    ASSERT_NE(tilePicture(5), shown(3, 3));
+    press(at(0, 3));
+    moveTo(at(6, 3));
+    EXPECT_EQ(count(5), 0);
+    EXPECT_EQ(shown(3, 3), tilePicture(5));
+    // The next cell repaints the view first, so only the line to the new cell is shown.
+    moveTo(at(0, 8));
+    EXPECT_NE(shown(6, 3), tilePicture(5));
+    EXPECT_EQ(shown(0, 6), tilePicture(5));
+    map->updatePreview(true);
+    EXPECT_NE(shown(0, 6), tilePicture(5));
+    release(at(0, 8));
+    EXPECT_EQ(count(5), 6);
+    EXPECT_EQ(shown(0, 6), tilePicture(5));
+}
+
+TEST_F(ToolsTest, PolylineRubberBandFollowsThePointerOnTheViewOnly) {
+    useTool(ToolId::Polyline);
+    click(at(1, 1));
+    hover(at(1, 6));
+    EXPECT_EQ(shown(1, 4), tilePicture(5));
+    EXPECT_EQ(count(5), 0);
+    hover(at(6, 1));
+    EXPECT_NE(shown(1, 4), tilePicture(5));
+    EXPECT_EQ(shown(4, 1), tilePicture(5));
+}
+
+TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
+    useTool(ToolId::Hand);
+    scrollTo(1600, 1600);
+    QScrollBar* h = map->view->hScr;
+    QScrollBar* v = map->view->vscr;
+    const QPoint start = at(110, 110);
+    press(start);
+    moveTo(start + QPoint(-5, 3));
+    EXPECT_EQ(h->value(), 1600);
+    moveTo(start + QPoint(-32, 48));
+    EXPECT_EQ(h->value(), 1600 + 32);
+    EXPECT_EQ(v->value(), 1600 - 48);
+    release(start);
+    moveTo(start + QPoint(-64, 0));
+    EXPECT_EQ(h->value(), 1600 + 32);
+
+    scrollTo(h->maximum() - 8, 0);
+    drag({at(1015, 3), at(1015, 3) + QPoint(-48, 32)});
+    EXPECT_EQ(h->value(), h->maximum());
+    EXPECT_EQ(v->value(), 0);
+}
+
+namespace {
+constexpr int All = 1024 * 1024;
+}  // namespace
+
+// What a fill writes, and that it is one undo step, is in the table of history/EditStepTest.
+class BucketTest : public MapFixture {
+protected:
+    void SetUp() override {
+        MapFixture::SetUp();
+        useTool(ToolId::Bucket);
+    }
+};
+
+TEST_F(BucketTest, SelectionLimitsTheFillAndRefusesMovedOrPastedBlocks) {
+    select(10, 10, 13, 12);
+    const QPoint corner = map->sel.shpdraw().topLeft();
+    useTool(ToolId::Bucket);
+    click(corner - QPoint(3, 0));
+    EXPECT_EQ(count(5), 0);
+    click(corner - QPoint(2, 0));
+    wrote({10, 10, 4, 3});
+
+    map->setTilesetLeft(7);
+    useTool(ToolId::Selection);
+    drag({at(11, 11), at(11, 14)});  // the block moves three rows down
+    useTool(ToolId::Bucket);
+    press(at(11, 14));
+    EXPECT_FALSE(general->mouseIsDown());
+    release(at(11, 14));
+    key(Qt::Key_Escape);
+    setClipboardText(QStringLiteral("QuarnTiles:1:1:3:"));
+    general->mainMenu()->mnuPaste->trigger();  // floats at the first visible cell
+    useTool(ToolId::Bucket);
+    click(at(0, 0));
+    EXPECT_EQ(count(7), 0);
+    EXPECT_EQ(dialogs->messages,
+              QStringList({QStringLiteral("You can't fill a selection that has already been moved. Reselect the area "
+                                          "where you want to fill"),
+                           QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by "
+                                          "deselecting")}));
+}
+
+// While a fill runs, events are processed: whatever they ask for must wait until it has finished.
+class BucketDuringFillTest : public BucketTest {
+protected:
+    void SetUp() override {
+        BucketTest::SetUp();
+        general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
+        // Events run every few thousand cells, so the timer below fires inside the fill.
+        map->bucket.eventSlice = std::chrono::milliseconds(0);
+    }
+
+    // Runs `action` from inside the fill started by a click at cell (3, 3).
+    void fillWhile(const std::function<void()>& action) {
+        QTimer::singleShot(0, map, [this, action] {
+            ranDuringFill = map->bucket.isFilling();
+            action();
+        });
+        click(at(3, 3));
+        QTest::qWait(50);
+        EXPECT_TRUE(ranDuringFill);
+    }
+
+    bool ranDuringFill = false;
+};
+
+TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
+    useTool(ToolId::Pencil);
+    click(at(40, 40));
+    useTool(ToolId::Bucket);
+    QWidget* undoButton = general->toolBars()->toolbartop->widgetForAction(general->topButton(QStringLiteral("Undo")));
+    fillWhile([undoButton] { QTest::mouseClick(undoButton, Qt::LeftButton); });
+    EXPECT_EQ(count(5), 1);
+    EXPECT_EQ(tile(40, 40), 5);
+    EXPECT_EQ(undoSteps(), 1);
+    map->level.undoredo.Redo();
+    EXPECT_EQ(count(5), All);
+}
+
+TEST_F(BucketDuringFillTest, SecondClickAndToolKeyDuringAFillRunAfterIt) {
+    fillWhile([this] {
+        click(at(9, 9), Qt::RightButton);
+        key(Qt::Key_P);
+    });
+    EXPECT_EQ(count(6), All);
+    EXPECT_EQ(general->currentTool(), ToolId::Pencil);
+    EXPECT_EQ(undoSteps(), 2);
+    undo();
+    EXPECT_EQ(count(5), All);
+}
+
+TEST_F(BucketDuringFillTest, ClosingTheWindowDuringAFillClosesItAfterTheFill) {
+    QPointer<frmMain> window = map;
+    QPointer<QMdiSubWindow> sub = general->mdiArea()->subWindowList().value(0);
+    ASSERT_TRUE(sub);
+    int filledWhenAsked = -1;
+    dialogs->answer = true;
+    dialogs->onAsk = [&] { filledWhenAsked = window && !window->bucket.isFilling() ? count(5) : -1; };
+    fillWhile([sub] { sub->close(); });
+    EXPECT_EQ(filledWhenAsked, All);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_FALSE(general->mapInUse(0));
+}
