@@ -11,7 +11,7 @@
 #include "model/CellRecord.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
-#include "view/RadarColor.h"
+#include "model/RadarColor.h"
 
 namespace {
 

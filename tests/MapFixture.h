@@ -10,8 +10,8 @@
 #include <memory>
 #include <ostream>
 
-#include "app/Dialogs.h"
 #include "tools/ToolId.h"
+#include "view/Dialogs.h"
 
 class frmGeneral;
 class frmMain;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/AppIcons.h"
+#include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/InputGuard.h"
 #include "app/MainMenu.h"
@@ -23,7 +24,6 @@
 #include "app/ToolBars.h"
 #include "app/frmMain.h"
 #include "model/LevelFile.h"
-#include "selection/EditCommands.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"

@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/Dialogs.h"
 #include "tools/ToolId.h"
+#include "view/Dialogs.h"
 
 class EditCommands;
 class FileCommands;

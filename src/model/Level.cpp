@@ -104,6 +104,29 @@ void Level::UpdateLevel() {
     }
 }
 
+void Level::writeBack(const Changes& batch, Changes& reverse) {
+    // Every entry holds the exact value a cell had before its write, covered cells included, so the
+    // backward walk leaves each cell at the value it held before the batch's first write to it. No
+    // object is placed again: placing one clears whatever it overlaps, cells this walk restores too.
+    for (int32_t i = batch.UBnd(); i >= 0; --i) {
+        const auto c = batch.GetChange(i);
+        setTile(c[0], c[1], c[2], reverse, true);
+        UpdateLevelTile(c[0], c[1]);
+    }
+}
+
+void Level::replayed() {
+    // Undo and redo change the level like any edit, so closing afterwards must still ask.
+    mapchanged = true;
+    UpdateLevel();
+}
+
+void Level::undoRedoChanged(bool canUndo, bool canRedo) {
+    if (view) {
+        view->undoRedoChanged(canUndo, canRedo);
+    }
+}
+
 void Level::setObserver(LevelObserver* o) {
     view = o;
     undoredo.notify();

@@ -6,16 +6,17 @@
 
 #include "history/Changes.h"
 #include "history/UndoRedoStack.h"
+#include "history/UndoTarget.h"
+#include "model/OverviewImage.h"
 #include "model/Tileset.h"
 #include "model/TilesetBlock.h"
-#include "view/OverviewImage.h"
 
 class LevelObserver;
 struct LoadReport;
 
 // One level: the 1024 x 1024 grid with its special tiles, its tileset, its overview image and
 // its undo history. Every edit goes through setTile so that it can be recorded and undone.
-class Level {
+class Level : public UndoTarget {
 public:
     static constexpr int Size = 1024;
 
@@ -56,6 +57,11 @@ public:
     // Keeps the overview pixel in step and asks the window to redraw the cell.
     void UpdateLevelTile(int16_t x, int16_t y, bool refresh = false);
     void UpdateLevel();
+
+    // UndoTarget
+    void writeBack(const Changes& batch, Changes& reverse) override;
+    void replayed() override;
+    void undoRedoChanged(bool canUndo, bool canRedo) override;
 
     void setObserver(LevelObserver* o);
     LevelObserver* observer() const { return view; }

@@ -9,13 +9,18 @@
 
 #include "selection/TileBlock.h"
 
-class frmMain;
+class MapHost;
+class Selection;
 
 // The tile clipboard of one map: cut and copy put the selected cells on the system clipboard as
 // tile text; paste reads such text into a floating block that the selection shows and applies.
 class ClipB {
 public:
-    void setParent(frmMain* myparent) { parent = myparent; }
+    // Hands the clipboard its map and the map's selection, which shows and applies a pasted block.
+    void setParent(MapHost* myparent, Selection* selection) {
+        parent = myparent;
+        sel = selection;
+    }
 
     bool pasting() const { return isPasting; }
     void setPasting(bool newpasting) { isPasting = newpasting; }
@@ -43,7 +48,8 @@ private:
     void drawCell(QImage& into, int16_t v, int x, int y, int t);
     const QImage& specialPicture(int16_t v, int t);
 
-    frmMain* parent = nullptr;
+    MapHost* parent = nullptr;
+    Selection* sel = nullptr;
     bool isPasting = false;
     TileBlock cliptiles;
     // What picclipboard holds: first block column and row, size in cells, tile size, tileset.

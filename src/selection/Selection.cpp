@@ -3,10 +3,11 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "model/Level.h"
 #include "selection/BlockEdits.h"
+#include "selection/ClipB.h"
 #include "selection/SelectionShape.h"
+#include "tools/MapHost.h"
 #include "view/Blit.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -33,13 +34,14 @@ bool showsFloatingBlock(ToolId tool) {
 
 }  // namespace
 
-void Selection::setParent(frmMain* myparent) {
+void Selection::setParent(MapHost* myparent, ClipB* clipboard) {
     parent = myparent;
-    shape = new SelectionShape(parent->view->picpreview);
+    clip = clipboard;
+    shape = new SelectionShape(parent->view().picpreview);
 }
 
 bool Selection::pasting() const {
-    return parent->clip.pasting();
+    return clip->pasting();
 }
 
 bool Selection::IsInSelection(int column, int row) const {
@@ -51,19 +53,19 @@ QRect Selection::shpdraw() const {
 }
 
 float Selection::T() const {
-    return parent->magnifier.Zoom() * 16.0f;
+    return parent->view().transform().Zoom * 16.0f;
 }
 
 int Selection::startX() const {
-    return Int(parent->view->hScr->value() / T());
+    return Int(parent->view().hScr->value() / T());
 }
 
 int Selection::startY() const {
-    return Int(parent->view->vscr->value() / T());
+    return Int(parent->view().vscr->value() / T());
 }
 
 void Selection::BeginRectangle(float X, float Y) {
-    parent->clip.setPasting(false);
+    clip->setPasting(false);
     state = SelectionState::Drawing;
     shape->setVisible(true);
     const float t = T();
@@ -97,9 +99,9 @@ void Selection::MouseDown(int16_t, float X, float Y) {
     parent->updatePreview(true);
 }
 
-void Selection::MouseMove(float X, float Y) {
+void Selection::MouseMove(int16_t, float X, float Y) {
     const float t = T();
-    PictureBox* view = parent->view->picpreview;
+    PictureBox* view = parent->view().picpreview;
     if (state == SelectionState::Drawing) {
         const int pw = view->width();
         const int ph = view->height();
@@ -141,7 +143,7 @@ void Selection::MouseMove(float X, float Y) {
         shape->setWidth(width);
         shape->setTop(top);
         shape->setHeight(height);
-    } else if (state == SelectionState::Selected && parent->general().mouseIsDown()) {
+    } else if (state == SelectionState::Selected && parent->mouseIsDown()) {
         const float newLeft = static_cast<float>(Int(nearest(X - shape->Width() / 2 - grabx) / t)) * t;
         const float newTop = static_cast<float>(Int(Int(Y - shape->Height() / 2 - graby) / t)) * t;
         const bool shifted = newLeft != nearest(shape->Left()) || newTop != nearest(shape->Top());
@@ -158,13 +160,13 @@ void Selection::MouseMove(float X, float Y) {
     lasty = i16(nearest(Y));
 }
 
-void Selection::MouseUp() {
+void Selection::MouseUp(int16_t, float, float) {
     const float t = T();
-    const float h = static_cast<float>(parent->view->hScr->value());
-    const float v = static_cast<float>(parent->view->vscr->value());
+    const float h = static_cast<float>(parent->view().hScr->value());
+    const float v = static_cast<float>(parent->view().vscr->value());
     // With one pixel per cell the outline lies exactly on its cells; otherwise 2 pixels of slack
     // keep an outline drawn a pixel early on its own cell.
-    const float slack = parent->magnifier.UsingPixels() ? 0.0f : 2.0f;
+    const float slack = parent->view().transform().usingPixels() ? 0.0f : 2.0f;
     selstartx = i16(Int((h + shape->Left() + slack) / t));
     selstarty = i16(Int((v + shape->Top() + slack) / t));
     selendx = i16(nearest(shape->Width() / t + selstartx - 1));
@@ -176,7 +178,7 @@ void Selection::MouseUp() {
             return;
         }
         CellRect r = rect();
-        BlockEdits::growToSpecialTiles(parent->level, r);
+        BlockEdits::growToSpecialTiles(parent->level(), r);
         selstartx = i16(r.x1);
         selstarty = i16(r.y1);
         selendx = i16(r.x2);
@@ -185,20 +187,20 @@ void Selection::MouseUp() {
             srcx = selstartx;
             srcy = selstarty;
         }
-        parent->general().setMouseIsDown(false);
+        parent->setMouseIsDown(false);
         parent->updatePreview(true);
     } else if (state == SelectionState::Selected) {
         // A move along one axis only keeps the outline where the drag left it.
-        if (srcx != selstartx && srcy != selstarty && !parent->magnifier.UsingPixels()) {
+        if (srcx != selstartx && srcy != selstarty && !parent->view().transform().usingPixels()) {
             placeOutlineFromCells();
         }
     }
 }
 
 void Selection::ApplySelection() {
-    Level& level = parent->level;
-    ClipB& clip = parent->clip;
-    const bool pasted = clip.pasting();
+    Level& level = parent->level();
+    ClipB& clipboard = *clip;
+    const bool pasted = clipboard.pasting();
     bool recorded = false;
     if (pasted || srcx != selstartx || srcy != selstarty) {
         level.undoredo.ResetRedo();
@@ -214,8 +216,8 @@ void Selection::ApplySelection() {
         } else {
             moved = true;
             BlockEdits::removeObjectsUnder(level, target, *undoch);
-            BlockEdits::dropBlock(level, clip.block(), target.x1, target.y1, *undoch, true);
-            clip.setPasting(false);
+            BlockEdits::dropBlock(level, clipboard.block(), target.x1, target.y1, *undoch, true);
+            clipboard.setPasting(false);
         }
         recorded = true;
     }
@@ -235,15 +237,15 @@ void Selection::ApplySelection() {
 void Selection::StopSelecting(bool refresh) {
     state = SelectionState::None;
     shape->hideShape();
-    parent->general().SetCurrentTool(parent->general().currentTool());
+    parent->setCurrentTool(parent->currentTool());
     parent->updatePreview(refresh);
 }
 
 void Selection::DeleteSelection() {
-    Level& level = parent->level;
+    Level& level = parent->level();
     level.undoredo.ResetRedo();
     undoch = std::make_unique<Changes>();
-    if (!parent->clip.pasting()) {
+    if (!clip->pasting()) {
         const CellRect r = rect();
         BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, *undoch, true);
     }
@@ -263,11 +265,11 @@ QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
     if (state != SelectionState::Selected) {
         return {};
     }
-    const bool floatingShown = showsFloatingBlock(parent->general().currentTool());
+    const bool floatingShown = showsFloatingBlock(parent->currentTool());
     if (!fromUpdateLevel && !floatingShown) {
         return {};
     }
-    if (!parent->general().mouseIsDown()) {
+    if (!parent->mouseIsDown()) {
         placeOutlineFromCells();
     }
     // A full redraw is followed by the preview copy, which draws the block over the fresh view.
@@ -275,10 +277,10 @@ QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
 }
 
 QRect Selection::drawFloatingBlock() {
-    QImage& out = parent->view->picpreview->image;
+    QImage& out = parent->view().picpreview->image;
     const QRect at = shape->outline();
-    if (parent->clip.pasting()) {
-        return parent->clip.drawPasted(out, at);
+    if (clip->pasting()) {
+        return clip->drawPasted(out, at);
     }
     const float t = T();
     const QRect source(static_cast<int>(static_cast<float>(srcx - startX()) * t),
@@ -286,7 +288,7 @@ QRect Selection::drawFloatingBlock() {
     // The source shows empty while the block is shown at the outline; cells of the source outside
     // the view are not in the view image and show empty too.
     Blit::fill(out, source, qRgb(0, 0, 0));
-    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view->piclevel, source);
+    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view().piclevel, source);
 }
 
 void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
@@ -294,25 +296,25 @@ void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t e
     selstarty = starty;
     selendx = endx;
     selendy = endy;
-    parent->general().SetCurrentTool(ToolId::Selection);
+    parent->setCurrentTool(ToolId::Selection);
     state = SelectionState::Selected;
 }
 
 void Selection::CutSelection() {
-    parent->clip.CutOrCopy(true, selstartx, selstarty, selendx, selendy);
+    clip->CutOrCopy(true, selstartx, selstarty, selendx, selendy);
 }
 
 void Selection::CopySelection() {
-    parent->clip.CutOrCopy(false, selstartx, selstarty, selendx, selendy);
+    clip->CutOrCopy(false, selstartx, selstarty, selendx, selendy);
 }
 
 void Selection::beginEdit() {
-    parent->level.undoredo.ResetRedo();
+    parent->level().undoredo.ResetRedo();
     undoch = std::make_unique<Changes>();
 }
 
 void Selection::endEdit() {
-    Level& level = parent->level;
+    Level& level = parent->level();
     if (undoch->UBnd() >= 0) {
         level.mapchanged = true;
     }
@@ -332,24 +334,24 @@ void Selection::widenTo(const CellRect& area) {
 
 void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
     beginEdit();
-    BlockEdits::SwitchOrReplace(parent->level, rect(), src, dest, replace, *undoch);
+    BlockEdits::SwitchOrReplace(parent->level(), rect(), src, dest, replace, *undoch);
     endEdit();
 }
 
 void Selection::Mirror() {
     beginEdit();
-    widenTo(BlockEdits::Mirror(parent->level, rect(), *undoch));
+    widenTo(BlockEdits::Mirror(parent->level(), rect(), *undoch));
     endEdit();
 }
 
 void Selection::Flip() {
     beginEdit();
-    widenTo(BlockEdits::Flip(parent->level, rect(), *undoch));
+    widenTo(BlockEdits::Flip(parent->level(), rect(), *undoch));
     endEdit();
 }
 
 std::optional<QRectF> Selection::radarFrame() const {
-    if (state == SelectionState::None || !showsFloatingBlock(parent->general().currentTool())) {
+    if (state == SelectionState::None || !showsFloatingBlock(parent->currentTool())) {
         return std::nullopt;
     }
     return QRectF(shape->Left(), shape->Top(), shape->Width(), shape->Height());

@@ -9,16 +9,17 @@
 #include "selection/CellRect.h"
 #include "tools/SelectionHooks.h"
 
+class ClipB;
+class MapHost;
 class SelectionShape;
-class frmMain;
 
-// The rectangular selection of one map (tool 2): marked with the mouse, dragged as a floating
+// The rectangular selection of one map, and the selection tool: marked with the mouse, dragged as a floating
 // block that stays in the grid until it is applied, and the working area of cut, copy, mirror,
 // flip, switch and the bucket's fill. Applying is the one moment at which cells change.
 class Selection : public SelectionHooks {
 public:
-    // Hands the selection its map window and lays the outline on the window's view.
-    void setParent(frmMain* myparent);
+    // Hands the selection its map and the map's clipboard, and lays the outline on the map's view.
+    void setParent(MapHost* myparent, ClipB* clipboard);
 
     SelectionState selstate() const override { return state; }
     bool selalreadymoved() const override { return moved; }
@@ -34,8 +35,8 @@ public:
     int16_t srcY() const { return srcy; }
 
     void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(float X, float Y) override;
-    void MouseUp() override;
+    void MouseMove(int16_t Button, float X, float Y) override;
+    void MouseUp(int16_t Button, float X, float Y) override;
     // Writes the floating block at the rectangle as one undo step and ends the selection.
     void ApplySelection();
     // Ends the selection without touching the grid; a dragged or pasted block is dropped.
@@ -82,7 +83,8 @@ private:
     int16_t selstarty = 0;
     int16_t selendx = 0;
     int16_t selendy = 0;
-    frmMain* parent = nullptr;
+    MapHost* parent = nullptr;
+    ClipB* clip = nullptr;
     SelectionShape* shape = nullptr;
     std::unique_ptr<Changes> undoch;
 };

@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
+#include "model/RadarColor.h"
 #include "model/Tileset.h"
+#include "tools/MapHost.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
-#include "view/RadarColor.h"
 
 Line::PreviewScope::PreviewScope(Line& line) : line(line) {
     if (line.previewDepth++ == 0) {

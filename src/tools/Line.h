@@ -14,9 +14,9 @@ public:
     // Width of every stroke drawn in this map: 1, 3 or 5.
     int16_t linew = 1;
 
-    void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove(int16_t Button, float X, float Y);
-    void MouseUp(int16_t Button, float X, float Y);
+    void MouseDown(int16_t Button, float X, float Y) override;
+    void MouseMove(int16_t Button, float X, float Y) override;
+    void MouseUp(int16_t Button, float X, float Y) override;
 
     // A line `linew` cells wide: the one-cell line repeated at every offset of the brush square.
     // With `onpreview` the tiles are drawn onto the view only and no cell changes.

@@ -1,8 +1,8 @@
 #include "tools/SPline.h"
 
-#include "app/frmMain.h"
 #include "model/ObjectProcedures.h"
 #include "tools/Line.h"
+#include "tools/MapHost.h"
 
 void SPline::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
@@ -12,7 +12,7 @@ void SPline::MouseDown(int16_t Button, float X, float Y) {
     }
     if (Button == 1) {
         if (drawing) {
-            map->tline.DrawLine(tile, vertexX, vertexY, cell.col(), cell.row(), batch.get(), false, true);
+            map->lines().DrawLine(tile, vertexX, vertexY, cell.col(), cell.row(), batch.get(), false, true);
             markChanged();
         } else {
             startBatch();
@@ -37,7 +37,7 @@ void SPline::MouseMove(int16_t, float X, float Y) {
         return;
     }
     map->updatePreview(true);
-    map->tline.DrawLine(polylineTile, vertexX, vertexY, cell.col(), cell.row(), nullptr, true, true);
+    map->lines().DrawLine(polylineTile, vertexX, vertexY, cell.col(), cell.row(), nullptr, true, true);
     bandX = cell.col();
     bandY = cell.row();
 }

@@ -4,20 +4,21 @@
 #include <memory>
 
 #include "history/Changes.h"
+#include "tools/Tool.h"
 #include "tools/ToolId.h"
 #include "view/ViewTransform.h"
 
-class frmMain;
 class Level;
+class MapHost;
 class MapView;
 class SelectionHooks;
 
-// The work every tool of a map window shares: reaching the window, turning a pointer position into
+// The work every tool of a map window shares: reaching the map, turning a pointer position into
 // a cell, one undo batch per gesture, and bringing the view up to date after an event.
-class ToolBase {
+class ToolBase : public Tool {
 public:
-    // Hands the tool its map window; called once when the window is built.
-    void setParent(frmMain* myparent) { map = myparent; }
+    // Hands the tool the map it works in; called once when the window is built.
+    void setParent(MapHost* myparent) { map = myparent; }
 
 protected:
     struct Cell {
@@ -52,6 +53,6 @@ protected:
     // overview image there), else the kept view image brought to the screen.
     void redraw() const;
 
-    frmMain* map = nullptr;
+    MapHost* map = nullptr;
     std::unique_ptr<Changes> batch;
 };

@@ -1,18 +1,18 @@
 #include "tools/bucket.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "tools/BusyGuard.h"
+#include "tools/MapHost.h"
 #include "tools/SelectionHooks.h"
+#include "view/Dialogs.h"
 
 namespace {
 
@@ -30,14 +30,15 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
     }
     SelectionHooks& sel = selection();
     if (sel.pasting()) {
-        map->general().dialogs().message(
-            map, QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
+        map->dialogs().message(
+            map->window(),
+            QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
         clearMouseIsDown();
         return;
     }
     if (sel.selalreadymoved()) {
-        map->general().dialogs().message(
-            map,
+        map->dialogs().message(
+            map->window(),
             QStringLiteral(
                 "You can't fill a selection that has already been moved. Reselect the area where you want to fill"));
         clearMouseIsDown();
@@ -51,7 +52,7 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
     const int16_t old = level().getTile(cell.col(), cell.row());
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
         fillObject(tile, cell.col(), cell.row());
-    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->general().fillInScreen())) {
+    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->fillInScreen())) {
         return;
     }
     pushBatch();
@@ -86,12 +87,12 @@ bool bucket::Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes&
     if (tilenr == fillnr) {
         return true;
     }
-    frmMain* const window = map;
+    MapHost* const window = map;
     Level& lv = level();
     const SelectionHooks& sel = selection();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     filling = true;
-    BusyGuard guard(window);
+    BusyGuard guard(window->window());
 
     int left = 0;
     int top = 0;

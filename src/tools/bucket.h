@@ -5,14 +5,14 @@
 
 #include "tools/ToolBase.h"
 
-// The bucket of a map (tool 7): replaces the 4-connected region of equal cells around the clicked
+// The bucket of a map: replaces the 4-connected region of equal cells around the clicked
 // cell with the chosen tile, limited to the selection when there is one and otherwise, with
 // "FillInScreen" pressed, to the visible cells. One click is one undo step.
 class bucket : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove() {}
-    void MouseUp() {}
+    void MouseDown(int16_t Button, float X, float Y) override;
+    void MouseMove(int16_t, float, float) override {}
+    void MouseUp(int16_t, float, float) override {}
 
     // True while a fill runs (events are processed during it); a click meanwhile starts no fill.
     bool isFilling() const { return filling; }

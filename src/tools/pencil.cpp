@@ -1,9 +1,9 @@
 #include "tools/pencil.h"
 
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "tools/Line.h"
+#include "tools/MapHost.h"
 
 void pencil::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
@@ -36,7 +36,7 @@ void pencil::MouseMove(int16_t Button, float X, float Y) {
         if (ObjectProcedures::isSpecialTile(tile)) {
             placeObject(tile, cell.col(), cell.row());
         } else {
-            map->tline.DrawLine(tile, lastX, lastY, cell.col(), cell.row(), batch.get(), false, false);
+            map->lines().DrawLine(tile, lastX, lastY, cell.col(), cell.row(), batch.get(), false, false);
         }
     }
     redraw();
@@ -44,7 +44,7 @@ void pencil::MouseMove(int16_t Button, float X, float Y) {
     lastY = cell.row();
 }
 
-void pencil::MouseUp() {
+void pencil::MouseUp(int16_t, float, float) {
     pushBatch();
 }
 
@@ -68,7 +68,7 @@ void pencil::placeObject(int16_t tile, int16_t column, int16_t row) {
 }
 
 void pencil::paintPoint(int16_t tile, int column, int row) {
-    const int w = map->tline.linew;
+    const int w = map->lines().linew;
     const int first = w > 1 ? Line::brushFirst(w) : 0;
     const int last = w > 1 ? Line::brushLast(w) : 0;
     Level& lv = level();

@@ -6,14 +6,14 @@
 
 #include "tools/ToolBase.h"
 
-// The pencil and the eraser of a map (tools 4 and 6): paints the chosen tile, or 0, under the
+// The pencil and the eraser of a map: paints the chosen tile, or 0, under the
 // pointer while a button is held, joining successive positions with the map's line. Special tiles
 // are placed whole. One stroke is one undo step.
 class pencil : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove(int16_t Button, float X, float Y);
-    void MouseUp();
+    void MouseDown(int16_t Button, float X, float Y) override;
+    void MouseMove(int16_t Button, float X, float Y) override;
+    void MouseUp(int16_t Button, float X, float Y) override;
 
 private:
     int16_t strokeTile(int16_t Button) const;

@@ -21,8 +21,6 @@ public:
     bool UsingPixels() const { return usingPixels; }
 
     void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove() {}
-    void MouseUp() {}
 
     // One zoom step in (up to 2) or out (down to 1/16) around cell (X, Y); the origin lands on a
     // cell boundary as near to centring the cell as the map's edges allow.

@@ -7,8 +7,8 @@
 #include <deque>
 #include <memory>
 
-#include "app/Dialogs.h"
 #include "app/frmGeneral.h"
+#include "view/Dialogs.h"
 
 // Answers the application's dialogs from queues and records every message, so a test can drive
 // the main window without a person.

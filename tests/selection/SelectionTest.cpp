@@ -1,9 +1,9 @@
 #include "MapFixture.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
+#include "model/RadarColor.h"
 #include "selection/SelectionShape.h"
 #include "view/PictureBox.h"
-#include "view/RadarColor.h"
 
 class SelectionTest : public MapFixture {
 protected:

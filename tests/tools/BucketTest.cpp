@@ -10,9 +10,9 @@
 #include "app/ToolBars.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
+#include "model/RadarColor.h"
 #include "tools/SelectionHooks.h"
 #include "view/MapView.h"
-#include "view/RadarColor.h"
 
 namespace {
 constexpr int All = 1024 * 1024;

@@ -5,11 +5,11 @@
 #include <QTest>
 
 #include "MapFixture.h"
+#include "app/EditCommands.h"
 #include "app/RightPanel.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 #include "model/Tileset.h"
-#include "selection/EditCommands.h"
 #include "view/PictureBox.h"
 #include "walls/frmCreateWallTile.h"
 

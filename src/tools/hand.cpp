@@ -1,4 +1,4 @@
-#include "view/hand.h"
+#include "tools/hand.h"
 
 #include <QScrollBar>
 #include <cmath>
@@ -24,13 +24,13 @@ int dragged(const QScrollBar& bar, int cells, float t) {
 
 }  // namespace
 
-void hand::MouseDown(float X, float Y) {
+void hand::MouseDown(int16_t, float X, float Y) {
     const float t = transform().T();
     lastX = static_cast<int16_t>(std::floor(X / t));
     lastY = static_cast<int16_t>(std::floor(Y / t));
 }
 
-void hand::MouseMove(float X, float Y) {
+void hand::MouseMove(int16_t, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid() || !mouseIsDown()) {
         return;

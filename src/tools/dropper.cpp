@@ -1,9 +1,8 @@
-#include "view/dropper.h"
+#include "tools/dropper.h"
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
+#include "tools/MapHost.h"
 
 void dropper::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
@@ -18,9 +17,9 @@ void dropper::MouseDown(int16_t Button, float X, float Y) {
         n = origin ? lv.getTile((*origin)[0], (*origin)[1]) : int16_t{0};
     }
     if (Button == 1) {
-        map->general().SetLeftSelection(n);
+        map->pickLeftTile(n);
     } else {
-        map->general().SetRightSelection(n);
+        map->pickRightTile(n);
     }
 }
 
