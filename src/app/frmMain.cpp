@@ -76,7 +76,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {
+void frmMain::UpdateLevelTile(int x, int y, bool refresh) {
     view->UpdateLevelTile(x, y, refresh);
 }
 

@@ -93,7 +93,7 @@ public:
     ::walltiles walltiles;
 
     // Redraw calls, as every edit makes them.
-    void UpdateLevelTile(int16_t x, int16_t y, bool refresh) override;
+    void UpdateLevelTile(int x, int y, bool refresh) override;
     void UpdateLevel() override;
     void updatePreview(bool refresh);
     // Shows `mapchanged` in the window's caption ("[*]").

@@ -1,6 +1,7 @@
 #include "history/UndoRedoStack.h"
 
-#include "history/UndoTarget.h"
+#include "history/EditTarget.h"
+#include "history/EditTransaction.h"
 
 void UndoRedoStack::slice(Stack& stack) {
     for (int i = 1; i < Depth; ++i) {
@@ -65,14 +66,10 @@ void UndoRedoStack::ResetUndo() {
 }
 
 void UndoRedoStack::Process(const Changes& change, bool Undo) {
-    auto reverse = std::make_unique<Changes>();
-    main->writeBack(change, *reverse);
-    if (Undo) {
-        AddToRedo(std::move(reverse));
-    } else {
-        AddToUndo(std::move(reverse));
-    }
-    main->replayed();
+    using Edit = EditTransaction;
+    Edit replay(*main, Undo ? Edit::Kind::Undo : Edit::Kind::Redo);
+    main->writeBack(change, replay.batch());
+    replay.commit(Edit::Mark::Always);
 }
 
 void UndoRedoStack::notify() const {

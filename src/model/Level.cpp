@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "history/Changes.h"
+#include "history/EditTransaction.h"
 #include "model/LevelObserver.h"
 #include "model/LoadReport.h"
 #include "model/ObjectProcedures.h"
@@ -17,30 +18,26 @@ void Level::EraseTiles() {
 }
 
 void Level::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
-    undoredo.ResetRedo();
-    auto batch = std::make_unique<Changes>();
+    EditTransaction edit(*this);
+    Changes& batch = edit.batch();
     for (int16_t y = 0; y < Size; ++y) {
         for (int16_t x = 0; x < Size; ++x) {
             const int16_t v = getTile(x, y);
             if (v == src) {
-                setTile(x, y, dest, *batch, true);
+                setTile(x, y, dest, batch, true);
                 UpdateLevelTile(x, y);
             } else if (!replace && v == dest) {
-                setTile(x, y, src, *batch, true);
+                setTile(x, y, src, batch, true);
                 UpdateLevelTile(x, y);
             }
         }
     }
     // A swap is an edit like any other: leaving the map unmarked would let a close lose it. One
     // that found nothing to swap changes nothing.
-    if (batch->UBnd() >= 0) {
-        mapchanged = true;
-    }
-    undoredo.AddToUndo(std::move(batch));
-    UpdateLevel();
+    edit.commit(EditTransaction::Mark::IfCellsChanged);
 }
 
-void Level::CompleteSpecialTiles(int16_t X, int16_t Y) {
+void Level::CompleteSpecialTiles(int X, int Y) {
     const int16_t v = getTile(X, Y);
     const int n = ObjectProcedures::ObjectExtent(v);
     if (n == 0) {
@@ -91,7 +88,7 @@ void Level::completeAfterLoad(LoadReport* report) {
     }
 }
 
-void Level::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {
+void Level::UpdateLevelTile(int x, int y, bool refresh) {
     pic1024.setCell(x, y, getTile(x, y));
     if (view) {
         view->UpdateLevelTile(x, y, refresh);
@@ -113,12 +110,6 @@ void Level::writeBack(const Changes& batch, Changes& reverse) {
         setTile(c[0], c[1], c[2], reverse, true);
         UpdateLevelTile(c[0], c[1]);
     }
-}
-
-void Level::replayed() {
-    // Undo and redo change the level like any edit, so closing afterwards must still ask.
-    mapchanged = true;
-    UpdateLevel();
 }
 
 void Level::undoRedoChanged(bool canUndo, bool canRedo) {

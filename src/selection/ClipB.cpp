@@ -3,11 +3,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <optional>
 
+#include "history/EditTransaction.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "model/RadarColor.h"
@@ -40,30 +40,26 @@ int specialIndex(int16_t v) {
 
 }  // namespace
 
-void ClipB::CutOrCopy(bool cutmode, int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
+void ClipB::CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy) {
     if (sel->selstate() != SelectionState::Selected) {
         return;
     }
     Level& level = parent->level();
-    std::unique_ptr<Changes> cutch;
+    std::optional<EditTransaction> cut;
     if (cutmode) {
-        level.undoredo.ResetRedo();
-        cutch = std::make_unique<Changes>();
+        cut.emplace(level);
     }
     sel->StopSelecting(true);
     const CellRect r{startx, starty, endx, endy};
     const QString text = TileText::format(level, r);
-    if (cutmode) {
-        BlockEdits::emptyCells(level, r, *cutch, true);
+    if (cut) {
+        BlockEdits::emptyCells(level, r, cut->batch(), true);
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
-    if (cutmode) {
-        if (cutch->UBnd() >= 0) {
-            level.mapchanged = true;
-        }
-        level.undoredo.AddToUndo(std::move(cutch));
+    if (cut) {
+        cut->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
     }
     parent->updatePreview(true);
 }
@@ -86,19 +82,19 @@ void ClipB::Paste() {
     isPasting = true;
     cliptiles = std::move(*pasted);
     drawnT = 0;
-    const float t = parent->view().transform().Zoom * 16.0f;
+    const float t = parent->view().transform().T();
     SelectionShape& shape = selection.outline();
     shape.setLeft(0);
     shape.setTop(0);
     shape.setWidth(static_cast<float>(cliptiles.width()) * t);
     shape.setHeight(static_cast<float>(cliptiles.height()) * t);
     shape.setVisible(true);
-    const auto startx = static_cast<int>(std::floor((parent->view().hScr->value() + shape.Left()) / t));
-    const auto starty = static_cast<int>(std::floor((parent->view().vscr->value() + shape.Top()) / t));
+    const ViewTransform tf = parent->view().transform();
+    const int startx = tf.cellX(shape.Left());
+    const int starty = tf.cellY(shape.Top());
     const auto endx = static_cast<int>(std::nearbyint(shape.Width() / t + static_cast<float>(startx) - 1));
     const auto endy = static_cast<int>(std::nearbyint(shape.Height() / t + static_cast<float>(starty) - 1));
-    selection.SetSelRegionForPasting(static_cast<int16_t>(startx), static_cast<int16_t>(starty),
-                                     static_cast<int16_t>(endx), static_cast<int16_t>(endy));
+    selection.SetSelRegionForPasting(startx, starty, endx, endy);
     parent->updatePreview(true);
 }
 
@@ -130,8 +126,9 @@ void ClipB::drawCell(QImage& into, int16_t v, int x, int y, int t) {
 }
 
 QRect ClipB::drawPasted(QImage& target, const QRect& outline) {
-    const bool pixels = parent->view().transform().usingPixels();
-    const int t = pixels ? 1 : static_cast<int>(parent->view().transform().Zoom * 16.0f);
+    const ViewTransform tf = parent->view().transform();
+    const bool pixels = tf.usingPixels();
+    const int t = pixels ? 1 : static_cast<int>(tf.T());
     // The cells of the block that fall into the target, plus the reach of a special tile whose
     // anchor lies up or left of the visible part.
     const QRect shown = outline & target.rect();

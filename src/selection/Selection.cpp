@@ -2,7 +2,9 @@
 
 #include <QScrollBar>
 #include <cmath>
+#include <optional>
 
+#include "history/EditTransaction.h"
 #include "model/Level.h"
 #include "selection/BlockEdits.h"
 #include "selection/ClipB.h"
@@ -53,24 +55,25 @@ QRect Selection::shpdraw() const {
 }
 
 float Selection::T() const {
-    return parent->view().transform().Zoom * 16.0f;
+    return parent->view().transform().T();
 }
 
 int Selection::startX() const {
-    return Int(parent->view().hScr->value() / T());
+    return parent->view().transform().startX();
 }
 
 int Selection::startY() const {
-    return Int(parent->view().vscr->value() / T());
+    return parent->view().transform().startY();
 }
 
 void Selection::BeginRectangle(float X, float Y) {
     clip->setPasting(false);
     state = SelectionState::Drawing;
     shape->setVisible(true);
-    const float t = T();
-    const float snapX = static_cast<float>(Int(X / t)) * t;
-    const float snapY = static_cast<float>(Int(Y / t)) * t;
+    const ViewTransform tf = parent->view().transform();
+    const float t = tf.T();
+    const float snapX = static_cast<float>(tf.cellsIn(X)) * t;
+    const float snapY = static_cast<float>(tf.cellsIn(Y)) * t;
     shape->setLeft(snapX);
     shape->setTop(snapY);
     shape->setWidth(1);
@@ -100,7 +103,8 @@ void Selection::MouseDown(int16_t, float X, float Y) {
 }
 
 void Selection::MouseMove(int16_t, float X, float Y) {
-    const float t = T();
+    const ViewTransform tf = parent->view().transform();
+    const float t = tf.T();
     PictureBox* view = parent->view().picpreview;
     if (state == SelectionState::Drawing) {
         const int pw = view->width();
@@ -112,13 +116,13 @@ void Selection::MouseMove(int16_t, float X, float Y) {
             dragh = i16(nearest(Y - lasty + dragh));
         }
         // The outline covers the whole cells passed over between the start point and the pointer.
-        auto span = [t](float at, int16_t drag, float& first, float& size) {
+        auto span = [&tf, t](float at, int16_t drag, float& first, float& size) {
             if (drag > 0) {
-                first = static_cast<float>(Int((at - drag) / t)) * t;
-                size = static_cast<float>(Int(drag / t)) * t;
+                first = static_cast<float>(tf.cellsIn(at - drag)) * t;
+                size = static_cast<float>(tf.cellsIn(drag)) * t;
             } else {
-                first = static_cast<float>(Int((t + at - 1) / t)) * t;
-                size = static_cast<float>(Int(std::abs(drag) / t)) * t;
+                first = static_cast<float>(tf.cellsIn(t + at - 1)) * t;
+                size = static_cast<float>(tf.cellsIn(std::abs(drag))) * t;
             }
         };
         float left = 0;
@@ -144,8 +148,8 @@ void Selection::MouseMove(int16_t, float X, float Y) {
         shape->setTop(top);
         shape->setHeight(height);
     } else if (state == SelectionState::Selected && parent->mouseIsDown()) {
-        const float newLeft = static_cast<float>(Int(nearest(X - shape->Width() / 2 - grabx) / t)) * t;
-        const float newTop = static_cast<float>(Int(Int(Y - shape->Height() / 2 - graby) / t)) * t;
+        const float newLeft = static_cast<float>(tf.cellsIn(nearest(X - shape->Width() / 2 - grabx))) * t;
+        const float newTop = static_cast<float>(tf.cellsIn(Int(Y - shape->Height() / 2 - graby))) * t;
         const bool shifted = newLeft != nearest(shape->Left()) || newTop != nearest(shape->Top());
         shape->setLeft(newLeft);
         shape->setTop(newTop);
@@ -161,14 +165,13 @@ void Selection::MouseMove(int16_t, float X, float Y) {
 }
 
 void Selection::MouseUp(int16_t, float, float) {
-    const float t = T();
-    const float h = static_cast<float>(parent->view().hScr->value());
-    const float v = static_cast<float>(parent->view().vscr->value());
+    const ViewTransform tf = parent->view().transform();
+    const float t = tf.T();
     // With one pixel per cell the outline lies exactly on its cells; otherwise 2 pixels of slack
     // keep an outline drawn a pixel early on its own cell.
-    const float slack = parent->view().transform().usingPixels() ? 0.0f : 2.0f;
-    selstartx = i16(Int((h + shape->Left() + slack) / t));
-    selstarty = i16(Int((v + shape->Top() + slack) / t));
+    const float slack = tf.usingPixels() ? 0.0f : 2.0f;
+    selstartx = i16(tf.cellX(shape->Left() + slack));
+    selstarty = i16(tf.cellY(shape->Top() + slack));
     selendx = i16(nearest(shape->Width() / t + selstartx - 1));
     selendy = i16(nearest(shape->Height() / t + selstarty - 1));
     if (state == SelectionState::Drawing) {
@@ -199,38 +202,32 @@ void Selection::MouseUp(int16_t, float, float) {
 
 void Selection::ApplySelection() {
     Level& level = parent->level();
-    ClipB& clipboard = *clip;
-    const bool pasted = clipboard.pasting();
-    bool recorded = false;
+    const bool pasted = clip->pasting();
+    std::optional<EditTransaction> edit;
     if (pasted || srcx != selstartx || srcy != selstarty) {
-        level.undoredo.ResetRedo();
-        undoch = std::make_unique<Changes>();
+        edit.emplace(level);
+        Changes& batch = edit->batch();
         const CellRect target = rect();
         if (!pasted) {
             const CellRect source{srcx, srcy, srcx + target.width() - 1, srcy + target.height() - 1};
-            BlockEdits::removePartialObjects(level, source, *undoch);
+            BlockEdits::removePartialObjects(level, source, batch);
             const TileBlock block = BlockEdits::readBlock(level, source);
-            BlockEdits::emptyCells(level, source, *undoch, moved);
-            BlockEdits::removeObjectsUnder(level, target, *undoch);
-            BlockEdits::dropBlock(level, block, target.x1, target.y1, *undoch, moved);
+            BlockEdits::emptyCells(level, source, batch, moved);
+            BlockEdits::removeObjectsUnder(level, target, batch);
+            BlockEdits::dropBlock(level, block, target.x1, target.y1, batch, moved);
         } else {
             moved = true;
-            BlockEdits::removeObjectsUnder(level, target, *undoch);
-            BlockEdits::dropBlock(level, clipboard.block(), target.x1, target.y1, *undoch, true);
-            clipboard.setPasting(false);
+            BlockEdits::removeObjectsUnder(level, target, batch);
+            BlockEdits::dropBlock(level, clip->block(), target.x1, target.y1, batch, true);
+            clip->setPasting(false);
         }
-        recorded = true;
     }
     state = SelectionState::None;
     shape->hideShape();
-    if (recorded && moved) {
+    if (edit && moved) {
         // A block put back where it came from changes nothing and leaves the map as it was.
-        if (undoch->UBnd() >= 0) {
-            level.mapchanged = true;
-        }
-        level.undoredo.AddToUndo(std::move(undoch));
+        edit->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
     }
-    undoch.reset();
     parent->UpdateLevel();
 }
 
@@ -243,14 +240,13 @@ void Selection::StopSelecting(bool refresh) {
 
 void Selection::DeleteSelection() {
     Level& level = parent->level();
-    level.undoredo.ResetRedo();
-    undoch = std::make_unique<Changes>();
+    EditTransaction edit(level);
     if (!clip->pasting()) {
         const CellRect r = rect();
-        BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, *undoch, true);
+        BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, edit.batch(), true);
     }
     StopSelecting(false);
-    endEdit();
+    edit.commit();
 }
 
 void Selection::placeOutlineFromCells() {
@@ -291,7 +287,7 @@ QRect Selection::drawFloatingBlock() {
     return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view().piclevel, source);
 }
 
-void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
+void Selection::SetSelRegionForPasting(int startx, int starty, int endx, int endy) {
     selstartx = startx;
     selstarty = starty;
     selendx = endx;
@@ -308,20 +304,6 @@ void Selection::CopySelection() {
     clip->CutOrCopy(false, selstartx, selstarty, selendx, selendy);
 }
 
-void Selection::beginEdit() {
-    parent->level().undoredo.ResetRedo();
-    undoch = std::make_unique<Changes>();
-}
-
-void Selection::endEdit() {
-    Level& level = parent->level();
-    if (undoch->UBnd() >= 0) {
-        level.mapchanged = true;
-    }
-    level.undoredo.AddToUndo(std::move(undoch));
-    parent->UpdateLevel();
-}
-
 void Selection::widenTo(const CellRect& area) {
     if (area.isEmpty()) {
         return;
@@ -333,21 +315,21 @@ void Selection::widenTo(const CellRect& area) {
 }
 
 void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
-    beginEdit();
-    BlockEdits::SwitchOrReplace(parent->level(), rect(), src, dest, replace, *undoch);
-    endEdit();
+    EditTransaction edit(parent->level());
+    BlockEdits::SwitchOrReplace(parent->level(), rect(), src, dest, replace, edit.batch());
+    edit.commit();
 }
 
 void Selection::Mirror() {
-    beginEdit();
-    widenTo(BlockEdits::Mirror(parent->level(), rect(), *undoch));
-    endEdit();
+    EditTransaction edit(parent->level());
+    widenTo(BlockEdits::Mirror(parent->level(), rect(), edit.batch()));
+    edit.commit();
 }
 
 void Selection::Flip() {
-    beginEdit();
-    widenTo(BlockEdits::Flip(parent->level(), rect(), *undoch));
-    endEdit();
+    EditTransaction edit(parent->level());
+    widenTo(BlockEdits::Flip(parent->level(), rect(), edit.batch()));
+    edit.commit();
 }
 
 std::optional<QRectF> Selection::radarFrame() const {

@@ -2,10 +2,8 @@
 
 #include <QRectF>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
-#include "history/Changes.h"
 #include "selection/CellRect.h"
 #include "tools/SelectionHooks.h"
 
@@ -46,7 +44,7 @@ public:
     // Places the outline from the cell rectangle and draws the floating block on the view.
     QRect UpdateSelectionOnPreview(bool fromUpdateLevel);
     // The rectangle of a pasted block; the selection tool becomes current.
-    void SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy);
+    void SetSelRegionForPasting(int startx, int starty, int endx, int endy);
     void CutSelection();
     void CopySelection();
     // Switch (or replace) two tile numbers inside the rectangle, as one undo step.
@@ -63,10 +61,6 @@ private:
     int startY() const;
     void placeOutlineFromCells();
     QRect drawFloatingBlock();
-    // Starts a batch for an edit of the rectangle; ends it as one undo step, marking the map changed
-    // when it holds a change, and redraws.
-    void beginEdit();
-    void endEdit();
     void widenTo(const CellRect& area);
 
     int16_t lastx = 0;
@@ -86,5 +80,4 @@ private:
     MapHost* parent = nullptr;
     ClipB* clip = nullptr;
     SelectionShape* shape = nullptr;
-    std::unique_ptr<Changes> undoch;
 };

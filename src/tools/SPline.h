@@ -19,10 +19,10 @@ public:
     bool active() const { return drawing; }
 
 private:
-    int16_t vertexX = 0;
-    int16_t vertexY = 0;
-    int16_t bandX = 0;
-    int16_t bandY = 0;
+    int vertexX = 0;
+    int vertexY = 0;
+    int bandX = 0;
+    int bandY = 0;
     int16_t polylineTile = 0;
     bool drawing = false;
 };

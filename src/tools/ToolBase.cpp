@@ -46,22 +46,19 @@ SelectionHooks& ToolBase::selection() const {
 }
 
 void ToolBase::startBatch() {
-    map->level().undoredo.ResetRedo();
-    batch = std::make_unique<Changes>();
+    edit.emplace(map->level());
 }
 
 void ToolBase::pushBatch() {
-    if (batch) {
-        markChanged();
-        map->level().undoredo.AddToUndo(std::move(batch));
+    if (edit) {
+        edit->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
+        edit.reset();
     }
 }
 
-void ToolBase::markChanged() const {
-    // A gesture that wrote no other value (a tile painted over itself) must not make closing the
-    // window ask to save.
-    if (batch && batch->UBnd() >= 0) {
-        map->level().mapchanged = true;
+void ToolBase::markChanged() {
+    if (edit) {
+        edit->mark(EditTransaction::Mark::IfCellsChanged);
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 
-#include "history/Changes.h"
+#include "history/EditTransaction.h"
 #include "tools/Tool.h"
 #include "tools/ToolId.h"
 #include "view/ViewTransform.h"
@@ -25,8 +25,6 @@ protected:
         int x = 0;
         int y = 0;
         bool inGrid() const { return x >= 0 && x < 1024 && y >= 0 && y < 1024; }
-        int16_t col() const { return static_cast<int16_t>(x); }
-        int16_t row() const { return static_cast<int16_t>(y); }
     };
 
     Level& level() const;
@@ -42,17 +40,19 @@ protected:
     void clearMouseIsDown() const;
     SelectionHooks& selection() const;
 
-    // Starts a gesture's batch: nothing can be redone past a new edit.
+    // Starts a gesture's edit: nothing can be redone past it.
     void startBatch();
-    // Ends the gesture: its batch becomes one undo step, and the map counts as changed when the
-    // batch changed anything.
+    // Ends the gesture: its edit becomes one undo step, and the map counts as changed when the
+    // edit changed anything. The tool has drawn what it changed already.
     void pushBatch();
-    // Marks the map changed once the gesture's batch has recorded a change.
-    void markChanged() const;
+    // Marks the map changed once the gesture's edit has recorded a change.
+    void markChanged();
+    // The open gesture's batch, or null outside a gesture.
+    Changes* batch() { return edit ? &edit->batch() : nullptr; }
     // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the
     // overview image there), else the kept view image brought to the screen.
     void redraw() const;
 
     MapHost* map = nullptr;
-    std::unique_ptr<Changes> batch;
+    std::optional<EditTransaction> edit;
 };

@@ -20,8 +20,7 @@ public:
     // Fills the 4-connected region of cells equal to `tilenr` around (X, Y) with `fillnr`,
     // recording into `undoch`, within the selection or the visible cells when asked. Returns false
     // when the map window was destroyed while events ran; nothing of the window may be touched then.
-    bool Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes& undoch, bool fillinselection,
-              bool fillscreenonly);
+    bool Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& undoch, bool fillinselection, bool fillscreenonly);
 
     // How long a fill works between two passes of event processing.
     std::chrono::milliseconds eventSlice{15};
@@ -30,7 +29,7 @@ private:
     // Whether a click at view pixel (X, Y) lies on the selection frame, with its small margin.
     bool onSelection(float X, float Y) const;
     // A click on a special tile replaces its whole square and nothing around it.
-    void fillObject(int16_t tile, int16_t column, int16_t row);
+    void fillObject(int16_t tile, int column, int row);
 
     bool filling = false;
 };

@@ -10,9 +10,9 @@ void dropper::MouseDown(int16_t Button, float X, float Y) {
         return;
     }
     const Level& lv = level();
-    int16_t n = lv.getTile(cell.col(), cell.row());
+    int16_t n = lv.getTile(cell.x, cell.y);
     if (n == -1) {
-        const auto origin = ObjectProcedures::getObjectOrigin(lv, cell.col(), cell.row());
+        const auto origin = ObjectProcedures::getObjectOrigin(lv, cell.x, cell.y);
         // A covered cell with no anchor (a damaged grid) has no tile to give; -1 cannot be painted.
         n = origin ? lv.getTile((*origin)[0], (*origin)[1]) : int16_t{0};
     }

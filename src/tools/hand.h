@@ -13,6 +13,6 @@ public:
 
 private:
     // View-relative cell of the last handled pointer position.
-    int16_t lastX = 0;
-    int16_t lastY = 0;
+    int lastX = 0;
+    int lastY = 0;
 };

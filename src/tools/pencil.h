@@ -19,12 +19,12 @@ private:
     int16_t strokeTile(int16_t Button) const;
     // Places a special tile unless its square overlaps one this stroke placed before: each new object
     // would otherwise clear the previous one and a drag would leave a trail of holes.
-    void placeObject(int16_t tile, int16_t column, int16_t row);
+    void placeObject(int16_t tile, int column, int row);
     // Writes one brush square (one cell at width 1) centred as the line's brush is.
     void paintPoint(int16_t tile, int column, int row);
 
-    int16_t lastX = 0;
-    int16_t lastY = 0;
+    int lastX = 0;
+    int lastY = 0;
     // The squares of the special tiles placed by the current stroke.
     std::vector<QRect> placed;
 };
