@@ -58,6 +58,12 @@ struct Editor {
 
 Editor& editor() {
     static Editor e;
+    // The window must go while the application still exists, not with the statics after it.
+    static const bool closes = [] {
+        qAddPostRoutine([] { editor().general.reset(); });
+        return true;
+    }();
+    (void)closes;
     return e;
 }
 
