@@ -71,9 +71,19 @@ void Level::noteObjectProblem(int x, int y, int n, LoadReport& report) const {
 }
 
 void Level::completeAfterLoad(LoadReport* report) {
-    for (int16_t y = 0; y < Size; ++y) {
-        for (int16_t x = 0; x < Size; ++x) {
-            const int n = ObjectProcedures::ObjectExtent(getTile(x, y));
+    for (int y = 0; y < Size; ++y) {
+        // Covering writes only to this row's later cells and to later rows, which the walk then reads.
+        const int16_t* row = tiles.data() + index(0, y);
+        // Most rows hold no special tile; a branch-free test of the whole row skips them quickly.
+        bool special = false;
+        for (int x = 0; x < Size; ++x) {
+            special |= static_cast<uint16_t>(row[x] - 217) <= 3;
+        }
+        if (!special) {
+            continue;
+        }
+        for (int x = 0; x < Size; ++x) {
+            const int n = ObjectProcedures::ObjectExtent(row[x]);
             if (n == 0) {
                 continue;
             }
