@@ -6,7 +6,7 @@
 #include "history/Changes.h"
 #include "model/CellRecord.h"
 #include "model/Level.h"
-#include "view/RadarColor.h"
+#include "model/RadarColor.h"
 
 namespace {
 

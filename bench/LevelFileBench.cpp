@@ -12,8 +12,8 @@
 #include "model/CellRecord.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
+#include "model/RadarColor.h"
 #include "model/RecoverySnapshot.h"
-#include "view/RadarColor.h"
 
 namespace {
 

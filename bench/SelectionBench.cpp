@@ -24,7 +24,7 @@ constexpr int BlockSide = 200;
 // A main window with one level whose view is 673 x 505 pixels at zoom 1, every cell filled.
 struct Editor {
     Editor() {
-        general = std::make_unique<frmGeneral>(std::make_unique<Dialogs>(), nullptr,
+        general = std::make_unique<frmGeneral>(std::make_unique<AppDialogs>(), nullptr,
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(1200, 800);
         general->show();
@@ -57,6 +57,12 @@ struct Editor {
 
 Editor& editor() {
     static Editor e;
+    // The window must go while the application still exists, not with the statics after it.
+    static const bool closes = [] {
+        qAddPostRoutine([] { editor().general.reset(); });
+        return true;
+    }();
+    (void)closes;
     return e;
 }
 

@@ -24,7 +24,7 @@ constexpr int StrokeEvents = 200;
 // One main window with one level whose view surface is 1920 x 1080 pixels.
 struct Editor {
     Editor() {
-        general = std::make_unique<frmGeneral>(std::make_unique<Dialogs>(), nullptr,
+        general = std::make_unique<frmGeneral>(std::make_unique<AppDialogs>(), nullptr,
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(2400, 1500);
         general->show();
@@ -58,6 +58,12 @@ struct Editor {
 
 Editor& editor() {
     static Editor e;
+    // The window must go while the application still exists, not with the statics after it.
+    static const bool closes = [] {
+        qAddPostRoutine([] { editor().general.reset(); });
+        return true;
+    }();
+    (void)closes;
     return e;
 }
 

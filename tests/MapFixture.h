@@ -24,7 +24,7 @@
 
 // Every dialog answered without a person: messages and questions are recorded, questions take the
 // next of `answers` (then `answer`), file dialogs the next of `chosen` (cancelled when none is left).
-class TestDialogs : public Dialogs {
+class TestDialogs : public AppDialogs {
 public:
     void message(QWidget*, const QString& text, Icon) override { messages << text; }
     bool ask(QWidget*, const QString& text) override;

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
-#include "app/ToolTable.h"
+#include "tools/ToolTable.h"
 
 namespace AppIcons {
 

@@ -1,7 +1,5 @@
 #include "app/General.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QRegularExpression>
 
 namespace General {
@@ -34,15 +32,6 @@ QStringList quotedFileNames(const QString& commandLine) {
 
 bool isLevelName(const QString& name) {
     return GetExtension(GetFileName(name)) == QLatin1String("lvl");
-}
-
-void DrawRectangle(QImage& surface, int x1, int y1, int x2, int y2, QRgb color) {
-    QPainter p(&surface);
-    p.setPen(QColor::fromRgb(color));
-    p.drawLine(x1, y1, x2, y1);
-    p.drawLine(x2, y1, x2, y2);
-    p.drawLine(x2, y2, x1, y2);
-    p.drawLine(x1, y2, x1, y1);
 }
 
 }  // namespace General

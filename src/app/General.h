@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QRgb>
 #include <QString>
 #include <QStringList>
-
-class QImage;
 
 // Small helpers shared by the main window's commands.
 namespace General {
@@ -17,7 +14,5 @@ QString GetExtension(const QString& name);
 QStringList quotedFileNames(const QString& commandLine);
 // True for names the editor opens from the command line or a drop: extension exactly "lvl".
 bool isLevelName(const QString& name);
-// Outline of the rectangle (x1, y1)..(x2, y2), bounds included, in `color`.
-void DrawRectangle(QImage& surface, int x1, int y1, int x2, int y2, QRgb color);
 
 }  // namespace General

@@ -1,15 +1,14 @@
 #include "app/LayoutMemory.h"
 
 #include "app/RightPanel.h"
-#include "app/UserSettings.h"
 #include "app/frmGeneral.h"
+#include "model/UserSettings.h"
 
 namespace {
 
 const QString Geometry = QStringLiteral("MainWindow/geometry");
 const QString State = QStringLiteral("MainWindow/state");
 const QString PanelExpanded = QStringLiteral("MainWindow/rightPanelExpanded");
-const QString LastFolder = QStringLiteral("Dialogs/lastFolder");
 
 }  // namespace
 
@@ -33,14 +32,6 @@ bool restore(frmGeneral& window) {
         window.rightPanel()->togglerightpanel_Click();
     }
     return placed;
-}
-
-QString lastFolder() {
-    return userSettings()->value(LastFolder).toString();
-}
-
-void setLastFolder(const QString& folder) {
-    userSettings()->setValue(LastFolder, folder);
 }
 
 }  // namespace LayoutMemory

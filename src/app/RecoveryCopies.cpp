@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "app/General.h"
-#include "app/UserSettings.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 #include "model/RecoverySnapshot.h"
 #include "model/RecoveryStore.h"
 #include "model/RecoveryWriter.h"
+#include "model/UserSettings.h"
 
 namespace {
 
@@ -65,15 +65,15 @@ void RecoveryCopies::offerRestore() {
         return;
     }
     switch (general.dialogs().offerRecovery(&general, copies)) {
-        case Dialogs::RecoveryChoice::Restore:
+        case AppDialogs::RecoveryChoice::Restore:
             restore(copies);
             break;
-        case Dialogs::RecoveryChoice::Discard:
+        case AppDialogs::RecoveryChoice::Discard:
             for (const RecoveryCopy& copy : copies) {
                 store->remove(copy.id);
             }
             break;
-        case Dialogs::RecoveryChoice::Later:
+        case AppDialogs::RecoveryChoice::Later:
             break;
     }
 }

@@ -49,12 +49,12 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, QWidget* paren
     later->setObjectName(QStringLiteral("cmdLater"));
     restore->setDefault(true);
     restore->setFocus();
-    const auto answer = [this](Dialogs::RecoveryChoice c) {
+    const auto answer = [this](AppDialogs::RecoveryChoice c) {
         chosen = c;
         accept();
     };
-    connect(restore, &QPushButton::clicked, this, [answer] { answer(Dialogs::RecoveryChoice::Restore); });
-    connect(discard, &QPushButton::clicked, this, [answer] { answer(Dialogs::RecoveryChoice::Discard); });
+    connect(restore, &QPushButton::clicked, this, [answer] { answer(AppDialogs::RecoveryChoice::Restore); });
+    connect(discard, &QPushButton::clicked, this, [answer] { answer(AppDialogs::RecoveryChoice::Discard); });
     // Escape and the window's close button keep the copies, like Later: nothing is lost by accident.
     connect(later, &QPushButton::clicked, this, &QDialog::reject);
 

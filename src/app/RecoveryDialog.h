@@ -15,10 +15,10 @@ public:
     explicit RecoveryDialog(const QList<RecoveryCopy>& copies, QWidget* parent = nullptr);
 
     // What the user chose; Later when the dialog was closed without a choice.
-    Dialogs::RecoveryChoice choice() const { return chosen; }
+    AppDialogs::RecoveryChoice choice() const { return chosen; }
 
     QTreeWidget* lstCopies;
 
 private:
-    Dialogs::RecoveryChoice chosen = Dialogs::RecoveryChoice::Later;
+    AppDialogs::RecoveryChoice chosen = AppDialogs::RecoveryChoice::Later;
 };

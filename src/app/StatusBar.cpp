@@ -8,7 +8,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/ToolTable.h"
+#include "tools/ToolTable.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 #include "model/ObjectProcedures.h"

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "app/General.h"
 #include "app/RightPanel.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
+#include "view/DrawRectangle.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
@@ -104,8 +104,8 @@ void TilesetPicker::drawPreview() {
         QPainter p(&preview);
         p.drawImage(1, 1, tiles, panel.leftsel->x(), panel.leftsel->y(), 16, 16);
         p.drawImage(1, 19, tiles, panel.rightsel->x(), panel.rightsel->y(), 16, 16);
+        DrawRectangle(p, 0, 17, 0, 17, QColor(255, 0, 0));
+        DrawRectangle(p, 0, 17, 18, 36, QColor(255, 255, 0));
     }
-    General::DrawRectangle(preview, 0, 0, 17, 17, qRgb(255, 0, 0));
-    General::DrawRectangle(preview, 0, 18, 17, 36, qRgb(255, 255, 0));
     panel.picsmalltilepreview->refresh();
 }

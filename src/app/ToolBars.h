@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-#include "app/ToolTable.h"
+#include "tools/ToolTable.h"
 
 class MainMenu;
 class QAction;

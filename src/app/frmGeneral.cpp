@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/AppIcons.h"
+#include "app/EditCommands.h"
 #include "app/ExportImageCommand.h"
 #include "app/ExtraCommands.h"
 #include "app/FileCommands.h"
@@ -31,12 +32,11 @@
 #include "app/ViewMenu.h"
 #include "app/frmMain.h"
 #include "model/LevelFile.h"
-#include "selection/EditCommands.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
-frmGeneral::frmGeneral(std::unique_ptr<Dialogs> dialogs, QWidget* parent, const QString& recentIni)
+frmGeneral::frmGeneral(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, const QString& recentIni)
     : QMainWindow(parent),
       mdi(new QMdiArea),
       dialogBoxes(std::move(dialogs)),

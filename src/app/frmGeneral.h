@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/Dialogs.h"
 #include "tools/ToolId.h"
+#include "app/Dialogs.h"
 
 class EditCommands;
 class FileCommands;
@@ -35,7 +35,7 @@ public:
     static inline const QString MaximumMessage = QStringLiteral("Error: Maximum number of maps are already open");
 
     // `recentIni` is the file that keeps the recent-file list.
-    explicit frmGeneral(std::unique_ptr<Dialogs> dialogs = std::make_unique<Dialogs>(), QWidget* parent = nullptr,
+    explicit frmGeneral(std::unique_ptr<AppDialogs> dialogs = std::make_unique<AppDialogs>(), QWidget* parent = nullptr,
                         const QString& recentIni = {});
     ~frmGeneral() override;
 
@@ -102,7 +102,7 @@ public:
     void setUndoRedoEnabled(bool canUndo, bool canRedo);
     void setOwnTilesetItemsEnabled(bool enabled);
 
-    Dialogs& dialogs() { return *dialogBoxes; }
+    AppDialogs& dialogs() { return *dialogBoxes; }
     // Recovery copies of the levels with unsaved changes; inactive until started.
     RecoveryCopies& recoveryCopies() { return *recovery; }
 
@@ -159,7 +159,7 @@ private:
     PictureBox* picradar;
     QLabel* lblposition;
 
-    std::unique_ptr<Dialogs> dialogBoxes;
+    std::unique_ptr<AppDialogs> dialogBoxes;
     std::unique_ptr<FileCommands> files;
     RecoveryCopies* recovery;
 };

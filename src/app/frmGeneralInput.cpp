@@ -3,14 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <algorithm>
-#include <array>
 
 #include "app/AppIcons.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
 #include "app/frmMain.h"
 #include "tools/ToolDispatch.h"
+#include "tools/ToolTable.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
@@ -71,10 +70,8 @@ void frmGeneral::applyTool(ToolId newTool, bool temporary) {
             map->endPolyline();
         }
     }
-    constexpr std::array paintTools{ToolId::Pencil,   ToolId::Eraser,    ToolId::Line,
-                                    ToolId::Polyline, ToolId::Rectangle, ToolId::Ellipse};
     frmMain* active = activeMap();
-    if (active != nullptr && std::find(paintTools.begin(), paintTools.end(), tool) != paintTools.end() &&
+    if (active != nullptr && toolEntry(tool).endsSelection &&
         active->selectionHooks->selstate() == SelectionState::Selected) {
         active->selectionHooks->StopSelecting(true);
     }

@@ -18,12 +18,13 @@ frmMain::frmMain(frmGeneral& general, int slot, QWidget* parent)
     resize(673 + 17, 505 + 17);
     magnifier.setParent(view);
     for (ToolBase* tool : std::initializer_list<ToolBase*>{&pencil, &tline, &SPline, &bucket, &hand, &dropper}) {
-        tool->setParent(this);
+        tool->setParent(&host);
     }
-    tools = new ToolDispatch(*this);
-    sel.setParent(this);
-    clip.setParent(this);
-    walltiles.setParent(this);
+    // In toolbar order; the selection tool is the map's selection, which tests may stand in for.
+    tools = new ToolDispatch(
+        host, {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucket, &tline, &SPline, &tline, &tline}, this);
+    sel.setParent(&host, &clip);
+    clip.setParent(&host, &sel);
     selectionHooks = &sel;
 }
 
@@ -77,7 +78,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {
+void frmMain::UpdateLevelTile(int x, int y, bool refresh) {
     view->UpdateLevelTile(x, y, refresh);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/MapWindowHost.h"
 #include "model/Level.h"
 #include "model/LevelObserver.h"
 #include "selection/ClipB.h"
@@ -13,11 +14,12 @@
 #include "tools/SPline.h"
 #include "tools/SelectionHooks.h"
 #include "tools/ToolId.h"
+#include "tools/ZoomTool.h"
 #include "tools/bucket.h"
+#include "tools/dropper.h"
+#include "tools/hand.h"
 #include "tools/pencil.h"
 #include "view/MapViewHost.h"
-#include "view/dropper.h"
-#include "view/hand.h"
 #include "view/magnifier.h"
 #include "walls/walltiles.h"
 
@@ -53,8 +55,11 @@ public:
     bool holdsTemporaryTool() const { return savedTool.has_value(); }
 
     Level level;
+    // What the tools, the selection and the clipboard see of this window.
+    MapWindowHost host{*this};
     // The zoom of this map, and the zoom tool.
     ::magnifier magnifier;
+    ZoomTool zoomTool{magnifier};
     MapView* view;
 
     // The tools of this map, each handed the window once; `tools` routes the view's input to the
@@ -88,7 +93,7 @@ public:
     ::walltiles walltiles;
 
     // Redraw calls, as every edit makes them.
-    void UpdateLevelTile(int16_t x, int16_t y, bool refresh) override;
+    void UpdateLevelTile(int x, int y, bool refresh) override;
     void UpdateLevel() override;
     void updatePreview(bool refresh);
     // Shows `mapchanged` in the window's caption ("[*]").

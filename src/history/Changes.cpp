@@ -8,7 +8,7 @@ Changes::Changes() {
     entries.reserve(101);
 }
 
-void Changes::AddChange(int16_t tileX, int16_t tileY, int16_t value) {
+void Changes::AddChange(int tileX, int tileY, int16_t value) {
     // The reported slot count follows the fixed 1000-slot steps, while the storage itself grows
     // geometrically: a whole-map batch would otherwise copy its entries a thousand times over.
     if (count > slotCount - 1) {

@@ -19,7 +19,7 @@ public:
     Changes();
 
     // Records the previous value of a cell, a covered cell (-1) included.
-    void AddChange(int16_t tileX, int16_t tileY, int16_t value);
+    void AddChange(int tileX, int tileY, int16_t value);
     // Index of the last recorded entry, -1 for an empty batch.
     int32_t UBnd() const { return count - 1; }
     // Column, row and recorded previous value (-1..255) of entry `index` (0..UBnd()).

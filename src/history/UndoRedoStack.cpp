@@ -1,7 +1,7 @@
 #include "history/UndoRedoStack.h"
 
-#include "model/Level.h"
-#include "model/LevelObserver.h"
+#include "history/EditTarget.h"
+#include "history/EditTransaction.h"
 
 void UndoRedoStack::slice(Stack& stack) {
     for (int i = 1; i < Depth; ++i) {
@@ -66,27 +66,14 @@ void UndoRedoStack::ResetUndo() {
 }
 
 void UndoRedoStack::Process(const Changes& change, bool Undo) {
-    auto reverse = std::make_unique<Changes>();
-    // Every entry holds the exact value a cell had before its write, covered cells included, so the
-    // backward walk leaves each cell at the value it held before the batch's first write to it. No
-    // object is placed again: placing one clears whatever it overlaps, cells this walk restores too.
-    for (int32_t i = change.UBnd(); i >= 0; --i) {
-        const auto c = change.GetChange(i);
-        main->setTile(c[0], c[1], c[2], *reverse, true);
-        main->UpdateLevelTile(c[0], c[1]);
-    }
-    if (Undo) {
-        AddToRedo(std::move(reverse));
-    } else {
-        AddToUndo(std::move(reverse));
-    }
-    // Undo and redo change the level like any edit, so closing afterwards must still ask.
-    main->mapchanged = true;
-    main->UpdateLevel();
+    using Edit = EditTransaction;
+    Edit replay(*main, Undo ? Edit::Kind::Undo : Edit::Kind::Redo);
+    main->writeBack(change, replay.batch());
+    replay.commit(Edit::Mark::Always);
 }
 
 void UndoRedoStack::notify() const {
-    if (main && main->observer()) {
-        main->observer()->undoRedoChanged(canUndo(), canRedo());
+    if (main) {
+        main->undoRedoChanged(canUndo(), canRedo());
     }
 }

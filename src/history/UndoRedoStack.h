@@ -6,14 +6,15 @@
 
 #include "history/Changes.h"
 
-class Level;
+class EditTarget;
 
 // The last 10 undoable steps of one level, and the 10 steps that can be redone.
 class UndoRedoStack {
 public:
     static constexpr int Depth = 10;
 
-    void setParent(Level* main) { this->main = main; }
+    // Hands the stacks the level they replay into.
+    void setParent(EditTarget* main) { this->main = main; }
 
     // Pushes a finished batch; the oldest of a full stack is dropped.
     void AddToUndo(std::unique_ptr<Changes> undochanges);
@@ -39,7 +40,7 @@ private:
     // Applies a batch backwards and pushes what it overwrote onto the other stack.
     void Process(const Changes& change, bool Undo);
 
-    Level* main = nullptr;
+    EditTarget* main = nullptr;
     Stack undostack;
     Stack redostack;
     int16_t undoCount = 0;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "history/Changes.h"
+#include "history/EditTransaction.h"
 #include "model/LevelObserver.h"
 #include "model/LoadReport.h"
 #include "model/ObjectProcedures.h"
@@ -17,30 +18,26 @@ void Level::EraseTiles() {
 }
 
 void Level::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
-    undoredo.ResetRedo();
-    auto batch = std::make_unique<Changes>();
+    EditTransaction edit(*this);
+    Changes& batch = edit.batch();
     for (int16_t y = 0; y < Size; ++y) {
         for (int16_t x = 0; x < Size; ++x) {
             const int16_t v = getTile(x, y);
             if (v == src) {
-                setTile(x, y, dest, *batch, true);
+                setTile(x, y, dest, batch, true);
                 UpdateLevelTile(x, y);
             } else if (!replace && v == dest) {
-                setTile(x, y, src, *batch, true);
+                setTile(x, y, src, batch, true);
                 UpdateLevelTile(x, y);
             }
         }
     }
     // A swap is an edit like any other: leaving the map unmarked would let a close lose it. One
     // that found nothing to swap changes nothing.
-    if (batch->UBnd() >= 0) {
-        mapchanged = true;
-    }
-    undoredo.AddToUndo(std::move(batch));
-    UpdateLevel();
+    edit.commit(EditTransaction::Mark::IfCellsChanged);
 }
 
-void Level::CompleteSpecialTiles(int16_t X, int16_t Y) {
+void Level::CompleteSpecialTiles(int X, int Y) {
     const int16_t v = getTile(X, Y);
     const int n = ObjectProcedures::ObjectExtent(v);
     if (n == 0) {
@@ -74,9 +71,19 @@ void Level::noteObjectProblem(int x, int y, int n, LoadReport& report) const {
 }
 
 void Level::completeAfterLoad(LoadReport* report) {
-    for (int16_t y = 0; y < Size; ++y) {
-        for (int16_t x = 0; x < Size; ++x) {
-            const int n = ObjectProcedures::ObjectExtent(getTile(x, y));
+    for (int y = 0; y < Size; ++y) {
+        // Covering writes only to this row's later cells and to later rows, which the walk then reads.
+        const int16_t* row = tiles.data() + index(0, y);
+        // Most rows hold no special tile; a branch-free test of the whole row skips them quickly.
+        bool special = false;
+        for (int x = 0; x < Size; ++x) {
+            special |= static_cast<uint16_t>(row[x] - 217) <= 3;
+        }
+        if (!special) {
+            continue;
+        }
+        for (int x = 0; x < Size; ++x) {
+            const int n = ObjectProcedures::ObjectExtent(row[x]);
             if (n == 0) {
                 continue;
             }
@@ -91,7 +98,7 @@ void Level::completeAfterLoad(LoadReport* report) {
     }
 }
 
-void Level::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {
+void Level::UpdateLevelTile(int x, int y, bool refresh) {
     pic1024.setCell(x, y, getTile(x, y));
     if (view) {
         view->UpdateLevelTile(x, y, refresh);
@@ -101,6 +108,23 @@ void Level::UpdateLevelTile(int16_t x, int16_t y, bool refresh) {
 void Level::UpdateLevel() {
     if (view) {
         view->UpdateLevel();
+    }
+}
+
+void Level::writeBack(const Changes& batch, Changes& reverse) {
+    // Every entry holds the exact value a cell had before its write, covered cells included, so the
+    // backward walk leaves each cell at the value it held before the batch's first write to it. No
+    // object is placed again: placing one clears whatever it overlaps, cells this walk restores too.
+    for (int32_t i = batch.UBnd(); i >= 0; --i) {
+        const auto c = batch.GetChange(i);
+        setTile(c[0], c[1], c[2], reverse, true);
+        UpdateLevelTile(c[0], c[1]);
+    }
+}
+
+void Level::undoRedoChanged(bool canUndo, bool canRedo) {
+    if (view) {
+        view->undoRedoChanged(canUndo, canRedo);
     }
 }
 

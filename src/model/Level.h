@@ -5,17 +5,18 @@
 #include <vector>
 
 #include "history/Changes.h"
+#include "history/EditTarget.h"
 #include "history/UndoRedoStack.h"
+#include "model/OverviewImage.h"
 #include "model/Tileset.h"
 #include "model/TilesetBlock.h"
-#include "view/OverviewImage.h"
 
 class LevelObserver;
 struct LoadReport;
 
 // One level: the 1024 x 1024 grid with its special tiles, its tileset, its overview image and
 // its undo history. Every edit goes through setTile so that it can be recorded and undone.
-class Level {
+class Level : public EditTarget {
 public:
     static constexpr int Size = 1024;
 
@@ -25,11 +26,11 @@ public:
 
     static bool inGrid(int x, int y) { return x >= 0 && x < Size && y >= 0 && y < Size; }
 
-    int16_t getTile(int16_t tileX, int16_t tileY) const { return tiles[index(tileX, tileY)]; }
+    int16_t getTile(int tileX, int tileY) const { return tiles[index(tileX, tileY)]; }
     // Writes a cell, recording its previous value in `undoch` when `appendundo` is true.
     // Writing the value a cell already holds records nothing.
     // Inline: every edit, undo and redo writes each of its cells through it.
-    void setTile(int16_t tileX, int16_t tileY, int16_t value, Changes& undoch, bool appendundo) {
+    void setTile(int tileX, int tileY, int16_t value, Changes& undoch, bool appendundo) {
         int16_t& cell = tiles[index(tileX, tileY)];
         if (cell == value) {
             return;
@@ -40,7 +41,7 @@ public:
         cell = value;
     }
     // Plain write with no record, for loading.
-    void putTile(int16_t tileX, int16_t tileY, int16_t value) { tiles[index(tileX, tileY)] = value; }
+    void putTile(int tileX, int tileY, int16_t value) { tiles[index(tileX, tileY)] = value; }
     const int16_t* cells() const { return tiles.data(); }
 
     // Sets every cell to 0 without recording anything.
@@ -48,14 +49,20 @@ public:
     // Whole-map replace (`replace` true) or swap of two tile numbers, as one undoable step.
     void SwitchOrReplace(int16_t src, int16_t dest, bool replace);
     // Covers the square of a special tile at (X, Y) with -1; cells past the grid's edge are left out.
-    void CompleteSpecialTiles(int16_t X, int16_t Y);
+    void CompleteSpecialTiles(int X, int Y);
     // Covers every special tile in row order and rebuilds the overview image, as after loading. With
     // `report`, notes each special tile whose square leaves the grid or covers used cells.
     void completeAfterLoad(LoadReport* report = nullptr);
 
     // Keeps the overview pixel in step and asks the window to redraw the cell.
-    void UpdateLevelTile(int16_t x, int16_t y, bool refresh = false);
-    void UpdateLevel();
+    void UpdateLevelTile(int x, int y, bool refresh = false);
+    void UpdateLevel() override;
+
+    // EditTarget
+    UndoRedoStack& undoStack() override { return undoredo; }
+    void writeBack(const Changes& batch, Changes& reverse) override;
+    void markChanged() override { mapchanged = true; }
+    void undoRedoChanged(bool canUndo, bool canRedo) override;
 
     void setObserver(LevelObserver* o);
     LevelObserver* observer() const { return view; }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <cstdint>
-
 // What a level tells the window that shows it. The core never knows the window itself; tests,
 // benchmarks and the command-line tool run a level with no observer at all.
 class LevelObserver {
 public:
     virtual ~LevelObserver() = default;
     // One cell was written; the overview pixel is already up to date.
-    virtual void UpdateLevelTile(int16_t x, int16_t y, bool refresh) = 0;
+    virtual void UpdateLevelTile(int x, int y, bool refresh) = 0;
     // Many cells (or the tileset) changed: redraw everything visible.
     virtual void UpdateLevel() = 0;
     // The undo or redo stack became empty or non-empty.

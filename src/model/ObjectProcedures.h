@@ -34,13 +34,13 @@ constexpr bool isSpecialTile(int16_t tile) {
 bool isObjectCell(const Level& map, int X, int Y);
 // The anchor of the special tile covering (X, Y), or (X, Y) itself when the cell is not covered;
 // nothing when a covered cell has no anchor (a damaged grid).
-std::optional<std::array<int16_t, 2>> getObjectOrigin(const Level& map, int16_t X, int16_t Y);
+std::optional<std::array<int, 2>> getObjectOrigin(const Level& map, int X, int Y);
 // Writes `value` over the whole square of the tile at (X, Y).
-void ClearObject(Level& map, int16_t X, int16_t Y, Changes& undoch, bool refresh, int16_t value = 0);
+void ClearObject(Level& map, int X, int Y, Changes& undoch, bool refresh, int16_t value = 0);
 // Empties the special tile anchored at or covering (X, Y), or the single cell of an ordinary tile.
-void RemoveObjectAt(Level& map, int16_t X, int16_t Y, Changes& undoch, bool refresh, int16_t value = 0);
+void RemoveObjectAt(Level& map, int X, int Y, Changes& undoch, bool refresh, int16_t value = 0);
 // Puts `tile` at (X, Y), removing whatever special tile it would overlap. A special tile whose
 // square would leave the grid is not placed.
-void PlaceObject(Level& map, int16_t tile, int16_t X, int16_t Y, Changes& undoch, bool refresh);
+void PlaceObject(Level& map, int16_t tile, int X, int Y, Changes& undoch, bool refresh);
 
 }  // namespace ObjectProcedures

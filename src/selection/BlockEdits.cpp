@@ -13,26 +13,22 @@ namespace {
 using ObjectProcedures::isObjectCell;
 using ObjectProcedures::ObjectExtent;
 
-int16_t i16(int v) {
-    return static_cast<int16_t>(v);
-}
-
 void write(Level& level, int x, int y, int16_t v, Changes& undoch, bool appendundo) {
-    if (level.getTile(i16(x), i16(y)) != v) {
-        level.setTile(i16(x), i16(y), v, undoch, appendundo);
-        level.UpdateLevelTile(i16(x), i16(y));
+    if (level.getTile(x, y) != v) {
+        level.setTile(x, y, v, undoch, appendundo);
+        level.UpdateLevelTile(x, y);
     }
 }
 
 // Anchor and extent of the special tile covering an object cell; nothing for an orphaned covered cell.
 bool objectAt(const Level& level, int x, int y, int& ax, int& ay, int& e) {
-    const auto origin = ObjectProcedures::getObjectOrigin(level, i16(x), i16(y));
+    const auto origin = ObjectProcedures::getObjectOrigin(level, x, y);
     if (!origin) {
         return false;
     }
     ax = (*origin)[0];
     ay = (*origin)[1];
-    e = ObjectExtent(level.getTile(i16(ax), i16(ay)));
+    e = ObjectExtent(level.getTile(ax, ay));
     return e != 0;
 }
 
@@ -93,7 +89,7 @@ CellRect reverse(Level& level, const CellRect& rect, Changes& undoch, bool horiz
     std::vector<int16_t> in(static_cast<size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            in[static_cast<size_t>(y) * w + x] = level.getTile(i16(r.x1 + x), i16(r.y1 + y));
+            in[static_cast<size_t>(y) * w + x] = level.getTile(r.x1 + x, r.y1 + y);
         }
     }
     auto cellIn = [&](int x, int y) { return in[static_cast<size_t>(y) * w + x]; };
@@ -153,7 +149,7 @@ TileBlock readBlock(const Level& level, const CellRect& rect) {
     const CellRect in = rect.clipped(Level::Size);
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
-            block.set(x - rect.x1, y - rect.y1, level.getTile(i16(x), i16(y)));
+            block.set(x - rect.x1, y - rect.y1, level.getTile(x, y));
         }
     }
     block.makeConsistent();
@@ -171,7 +167,7 @@ void removePartialObjects(Level& level, const CellRect& rect, Changes& undoch) {
                 continue;
             }
             if (!rect.contains(ax, ay) || !rect.contains(ax + e, ay + e)) {
-                ObjectProcedures::RemoveObjectAt(level, i16(ax), i16(ay), undoch, false);
+                ObjectProcedures::RemoveObjectAt(level, ax, ay, undoch, false);
             }
         }
     }
@@ -192,7 +188,7 @@ void removeObjectsUnder(Level& level, const CellRect& rect, Changes& undoch) {
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
             if (isObjectCell(level, x, y)) {
-                ObjectProcedures::RemoveObjectAt(level, i16(x), i16(y), undoch, false);
+                ObjectProcedures::RemoveObjectAt(level, x, y, undoch, false);
             }
         }
     }
@@ -231,7 +227,7 @@ void SwitchOrReplace(Level& level, const CellRect& rect, int16_t src, int16_t de
     const CellRect in = rect.clipped(Level::Size);
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
-            const int16_t v = level.getTile(i16(x), i16(y));
+            const int16_t v = level.getTile(x, y);
             if (v == src) {
                 write(level, x, y, dest, undoch, true);
             } else if (!replace && v == dest) {

@@ -3,22 +3,23 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <optional>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "history/EditTransaction.h"
+#include "model/Level.h"
 #include "model/ObjectProcedures.h"
+#include "model/RadarColor.h"
 #include "model/Tileset.h"
 #include "selection/BlockEdits.h"
 #include "selection/Selection.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileText.h"
+#include "tools/MapHost.h"
 #include "view/Blit.h"
+#include "view/Dialogs.h"
 #include "view/MapView.h"
-#include "view/RadarColor.h"
 
 namespace {
 
@@ -39,30 +40,26 @@ int specialIndex(int16_t v) {
 
 }  // namespace
 
-void ClipB::CutOrCopy(bool cutmode, int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
-    if (parent->sel.selstate() != SelectionState::Selected) {
+void ClipB::CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy) {
+    if (sel->selstate() != SelectionState::Selected) {
         return;
     }
-    Level& level = parent->level;
-    std::unique_ptr<Changes> cutch;
+    Level& level = parent->level();
+    std::optional<EditTransaction> cut;
     if (cutmode) {
-        level.undoredo.ResetRedo();
-        cutch = std::make_unique<Changes>();
+        cut.emplace(level);
     }
-    parent->sel.StopSelecting(true);
+    sel->StopSelecting(true);
     const CellRect r{startx, starty, endx, endy};
     const QString text = TileText::format(level, r);
-    if (cutmode) {
-        BlockEdits::emptyCells(level, r, *cutch, true);
+    if (cut) {
+        BlockEdits::emptyCells(level, r, cut->batch(), true);
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
-    if (cutmode) {
-        if (cutch->UBnd() >= 0) {
-            level.mapchanged = true;
-        }
-        level.undoredo.AddToUndo(std::move(cutch));
+    if (cut) {
+        cut->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
     }
     parent->updatePreview(true);
 }
@@ -74,29 +71,30 @@ void ClipB::Paste() {
     }
     auto pasted = TileText::parse(text);
     if (!pasted) {
-        parent->general().dialogs().message(
-            parent, QStringLiteral("The tiles on the clipboard cannot be pasted: the text is damaged or describes "
-                                   "a block larger than 1024 x 1024 cells. Copy the tiles again."));
+        parent->dialogs().message(
+            parent->window(),
+            QStringLiteral("The tiles on the clipboard cannot be pasted: the text is damaged or describes "
+                           "a block larger than 1024 x 1024 cells. Copy the tiles again."));
         return;
     }
-    Selection& sel = parent->sel;
-    sel.StopSelecting(true);
+    Selection& selection = *sel;
+    selection.StopSelecting(true);
     isPasting = true;
     cliptiles = std::move(*pasted);
     drawnT = 0;
-    const float t = parent->magnifier.Zoom() * 16.0f;
-    SelectionShape& shape = sel.outline();
+    const float t = parent->view().transform().T();
+    SelectionShape& shape = selection.outline();
     shape.setLeft(0);
     shape.setTop(0);
     shape.setWidth(static_cast<float>(cliptiles.width()) * t);
     shape.setHeight(static_cast<float>(cliptiles.height()) * t);
     shape.setVisible(true);
-    const auto startx = static_cast<int>(std::floor((parent->view->hScr->value() + shape.Left()) / t));
-    const auto starty = static_cast<int>(std::floor((parent->view->vscr->value() + shape.Top()) / t));
+    const ViewTransform tf = parent->view().transform();
+    const int startx = tf.cellX(shape.Left());
+    const int starty = tf.cellY(shape.Top());
     const auto endx = static_cast<int>(std::nearbyint(shape.Width() / t + static_cast<float>(startx) - 1));
     const auto endy = static_cast<int>(std::nearbyint(shape.Height() / t + static_cast<float>(starty) - 1));
-    sel.SetSelRegionForPasting(static_cast<int16_t>(startx), static_cast<int16_t>(starty), static_cast<int16_t>(endx),
-                               static_cast<int16_t>(endy));
+    selection.SetSelRegionForPasting(startx, starty, endx, endy);
     parent->updatePreview(true);
 }
 
@@ -124,12 +122,13 @@ void ClipB::drawCell(QImage& into, int16_t v, int x, int y, int t) {
         Blit::copy(into, {x, y}, picture, picture.rect());
         return;
     }
-    Blit::copy(into, {x, y}, parent->level.tileset.piczoomtileset(), Tileset::tileSource(v, t));
+    Blit::copy(into, {x, y}, parent->level().tileset.piczoomtileset(), Tileset::tileSource(v, t));
 }
 
 QRect ClipB::drawPasted(QImage& target, const QRect& outline) {
-    const bool pixels = parent->magnifier.UsingPixels();
-    const int t = pixels ? 1 : static_cast<int>(parent->magnifier.Zoom() * 16.0f);
+    const ViewTransform tf = parent->view().transform();
+    const bool pixels = tf.usingPixels();
+    const int t = pixels ? 1 : static_cast<int>(tf.T());
     // The cells of the block that fall into the target, plus the reach of a special tile whose
     // anchor lies up or left of the visible part.
     const QRect shown = outline & target.rect();
@@ -142,7 +141,7 @@ QRect ClipB::drawPasted(QImage& target, const QRect& outline) {
     const int c1 = std::min(cliptiles.width() - 1, (shown.right() - outline.left()) / t);
     const int r1 = std::min(cliptiles.height() - 1, (shown.bottom() - outline.top()) / t);
     const QRect needed(QPoint(c0, r0), QPoint(c1, r1));
-    const qint64 tilesetKey = parent->level.tileset.piczoomtileset().cacheKey();
+    const qint64 tilesetKey = parent->level().tileset.piczoomtileset().cacheKey();
     if (!drawnCells.contains(needed) || t != drawnT || tilesetKey != drawnTileset) {
         // A margin of a quarter of the visible part on every side lets the small steps of a drag that
         // pushes the block past the view's edge reuse the picture instead of drawing it again each time.

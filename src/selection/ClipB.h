@@ -9,25 +9,30 @@
 
 #include "selection/TileBlock.h"
 
-class frmMain;
+class MapHost;
+class Selection;
 
 // The tile clipboard of one map: cut and copy put the selected cells on the system clipboard as
 // tile text; paste reads such text into a floating block that the selection shows and applies.
 class ClipB {
 public:
-    void setParent(frmMain* myparent) { parent = myparent; }
+    // Hands the clipboard its map and the map's selection, which shows and applies a pasted block.
+    void setParent(MapHost* myparent, Selection* selection) {
+        parent = myparent;
+        sel = selection;
+    }
 
     bool pasting() const { return isPasting; }
     void setPasting(bool newpasting) { isPasting = newpasting; }
     // Cell (X, Y) of the pasted block; 0 outside it.
-    int16_t getTile(int16_t X, int16_t Y) const { return cliptiles.at(X, Y); }
+    int16_t getTile(int X, int Y) const { return cliptiles.at(X, Y); }
     const TileBlock& block() const { return cliptiles; }
     int16_t clipw() const { return static_cast<int16_t>(cliptiles.width()); }
     int16_t cliph() const { return static_cast<int16_t>(cliptiles.height()); }
 
     // Puts the cells of the rectangle on the clipboard; a cut also empties them as one undo step.
     // Nothing happens unless the map has a selection.
-    void CutOrCopy(bool cutmode, int16_t startx, int16_t starty, int16_t endx, int16_t endy);
+    void CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy);
     // Shows the clipboard's block at the top-left corner of the view as a floating selection.
     // Text that is not tile text does nothing; damaged tile text is refused with a message.
     void Paste();
@@ -43,7 +48,8 @@ private:
     void drawCell(QImage& into, int16_t v, int x, int y, int t);
     const QImage& specialPicture(int16_t v, int t);
 
-    frmMain* parent = nullptr;
+    MapHost* parent = nullptr;
+    Selection* sel = nullptr;
     bool isPasting = false;
     TileBlock cliptiles;
     // What picclipboard holds: first block column and row, size in cells, tile size, tileset.

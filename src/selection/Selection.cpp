@@ -2,11 +2,14 @@
 
 #include <QScrollBar>
 #include <cmath>
+#include <optional>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "history/EditTransaction.h"
+#include "model/Level.h"
 #include "selection/BlockEdits.h"
+#include "selection/ClipB.h"
 #include "selection/SelectionShape.h"
+#include "tools/MapHost.h"
 #include "view/Blit.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -33,13 +36,14 @@ bool showsFloatingBlock(ToolId tool) {
 
 }  // namespace
 
-void Selection::setParent(frmMain* myparent) {
+void Selection::setParent(MapHost* myparent, ClipB* clipboard) {
     parent = myparent;
-    shape = new SelectionShape(parent->view->picpreview);
+    clip = clipboard;
+    shape = new SelectionShape(parent->view().picpreview);
 }
 
 bool Selection::pasting() const {
-    return parent->clip.pasting();
+    return clip->pasting();
 }
 
 bool Selection::IsInSelection(int column, int row) const {
@@ -51,24 +55,25 @@ QRect Selection::shpdraw() const {
 }
 
 float Selection::T() const {
-    return parent->magnifier.Zoom() * 16.0f;
+    return parent->view().transform().T();
 }
 
 int Selection::startX() const {
-    return Int(parent->view->hScr->value() / T());
+    return parent->view().transform().startX();
 }
 
 int Selection::startY() const {
-    return Int(parent->view->vscr->value() / T());
+    return parent->view().transform().startY();
 }
 
 void Selection::BeginRectangle(float X, float Y) {
-    parent->clip.setPasting(false);
+    clip->setPasting(false);
     state = SelectionState::Drawing;
     shape->setVisible(true);
-    const float t = T();
-    const float snapX = static_cast<float>(Int(X / t)) * t;
-    const float snapY = static_cast<float>(Int(Y / t)) * t;
+    const ViewTransform tf = parent->view().transform();
+    const float t = tf.T();
+    const float snapX = static_cast<float>(tf.cellsIn(X)) * t;
+    const float snapY = static_cast<float>(tf.cellsIn(Y)) * t;
     shape->setLeft(snapX);
     shape->setTop(snapY);
     shape->setWidth(1);
@@ -97,9 +102,10 @@ void Selection::MouseDown(int16_t, float X, float Y) {
     parent->updatePreview(true);
 }
 
-void Selection::MouseMove(float X, float Y) {
-    const float t = T();
-    PictureBox* view = parent->view->picpreview;
+void Selection::MouseMove(int16_t, float X, float Y) {
+    const ViewTransform tf = parent->view().transform();
+    const float t = tf.T();
+    PictureBox* view = parent->view().picpreview;
     if (state == SelectionState::Drawing) {
         const int pw = view->width();
         const int ph = view->height();
@@ -110,13 +116,13 @@ void Selection::MouseMove(float X, float Y) {
             dragh = i16(nearest(Y - lasty + dragh));
         }
         // The outline covers the whole cells passed over between the start point and the pointer.
-        auto span = [t](float at, int16_t drag, float& first, float& size) {
+        auto span = [&tf, t](float at, int16_t drag, float& first, float& size) {
             if (drag > 0) {
-                first = static_cast<float>(Int((at - drag) / t)) * t;
-                size = static_cast<float>(Int(drag / t)) * t;
+                first = static_cast<float>(tf.cellsIn(at - drag)) * t;
+                size = static_cast<float>(tf.cellsIn(drag)) * t;
             } else {
-                first = static_cast<float>(Int((t + at - 1) / t)) * t;
-                size = static_cast<float>(Int(std::abs(drag) / t)) * t;
+                first = static_cast<float>(tf.cellsIn(t + at - 1)) * t;
+                size = static_cast<float>(tf.cellsIn(std::abs(drag))) * t;
             }
         };
         float left = 0;
@@ -141,9 +147,9 @@ void Selection::MouseMove(float X, float Y) {
         shape->setWidth(width);
         shape->setTop(top);
         shape->setHeight(height);
-    } else if (state == SelectionState::Selected && parent->general().mouseIsDown()) {
-        const float newLeft = static_cast<float>(Int(nearest(X - shape->Width() / 2 - grabx) / t)) * t;
-        const float newTop = static_cast<float>(Int(Int(Y - shape->Height() / 2 - graby) / t)) * t;
+    } else if (state == SelectionState::Selected && parent->mouseIsDown()) {
+        const float newLeft = static_cast<float>(tf.cellsIn(nearest(X - shape->Width() / 2 - grabx))) * t;
+        const float newTop = static_cast<float>(tf.cellsIn(Int(Y - shape->Height() / 2 - graby))) * t;
         const bool shifted = newLeft != nearest(shape->Left()) || newTop != nearest(shape->Top());
         shape->setLeft(newLeft);
         shape->setTop(newTop);
@@ -158,15 +164,14 @@ void Selection::MouseMove(float X, float Y) {
     lasty = i16(nearest(Y));
 }
 
-void Selection::MouseUp() {
-    const float t = T();
-    const float h = static_cast<float>(parent->view->hScr->value());
-    const float v = static_cast<float>(parent->view->vscr->value());
+void Selection::MouseUp(int16_t, float, float) {
+    const ViewTransform tf = parent->view().transform();
+    const float t = tf.T();
     // With one pixel per cell the outline lies exactly on its cells; otherwise 2 pixels of slack
     // keep an outline drawn a pixel early on its own cell.
-    const float slack = parent->magnifier.UsingPixels() ? 0.0f : 2.0f;
-    selstartx = i16(Int((h + shape->Left() + slack) / t));
-    selstarty = i16(Int((v + shape->Top() + slack) / t));
+    const float slack = tf.usingPixels() ? 0.0f : 2.0f;
+    selstartx = i16(tf.cellX(shape->Left() + slack));
+    selstarty = i16(tf.cellY(shape->Top() + slack));
     selendx = i16(nearest(shape->Width() / t + selstartx - 1));
     selendy = i16(nearest(shape->Height() / t + selstarty - 1));
     if (state == SelectionState::Drawing) {
@@ -176,7 +181,7 @@ void Selection::MouseUp() {
             return;
         }
         CellRect r = rect();
-        BlockEdits::growToSpecialTiles(parent->level, r);
+        BlockEdits::growToSpecialTiles(parent->level(), r);
         selstartx = i16(r.x1);
         selstarty = i16(r.y1);
         selendx = i16(r.x2);
@@ -185,70 +190,63 @@ void Selection::MouseUp() {
             srcx = selstartx;
             srcy = selstarty;
         }
-        parent->general().setMouseIsDown(false);
+        parent->setMouseIsDown(false);
         parent->updatePreview(true);
     } else if (state == SelectionState::Selected) {
         // A move along one axis only keeps the outline where the drag left it.
-        if (srcx != selstartx && srcy != selstarty && !parent->magnifier.UsingPixels()) {
+        if (srcx != selstartx && srcy != selstarty && !parent->view().transform().usingPixels()) {
             placeOutlineFromCells();
         }
     }
 }
 
 void Selection::ApplySelection() {
-    Level& level = parent->level;
-    ClipB& clip = parent->clip;
-    const bool pasted = clip.pasting();
-    bool recorded = false;
+    Level& level = parent->level();
+    const bool pasted = clip->pasting();
+    std::optional<EditTransaction> edit;
     if (pasted || srcx != selstartx || srcy != selstarty) {
-        level.undoredo.ResetRedo();
-        undoch = std::make_unique<Changes>();
+        edit.emplace(level);
+        Changes& batch = edit->batch();
         const CellRect target = rect();
         if (!pasted) {
             const CellRect source{srcx, srcy, srcx + target.width() - 1, srcy + target.height() - 1};
-            BlockEdits::removePartialObjects(level, source, *undoch);
+            BlockEdits::removePartialObjects(level, source, batch);
             const TileBlock block = BlockEdits::readBlock(level, source);
-            BlockEdits::emptyCells(level, source, *undoch, moved);
-            BlockEdits::removeObjectsUnder(level, target, *undoch);
-            BlockEdits::dropBlock(level, block, target.x1, target.y1, *undoch, moved);
+            BlockEdits::emptyCells(level, source, batch, moved);
+            BlockEdits::removeObjectsUnder(level, target, batch);
+            BlockEdits::dropBlock(level, block, target.x1, target.y1, batch, moved);
         } else {
             moved = true;
-            BlockEdits::removeObjectsUnder(level, target, *undoch);
-            BlockEdits::dropBlock(level, clip.block(), target.x1, target.y1, *undoch, true);
-            clip.setPasting(false);
+            BlockEdits::removeObjectsUnder(level, target, batch);
+            BlockEdits::dropBlock(level, clip->block(), target.x1, target.y1, batch, true);
+            clip->setPasting(false);
         }
-        recorded = true;
     }
     state = SelectionState::None;
     shape->hideShape();
-    if (recorded && moved) {
+    if (edit && moved) {
         // A block put back where it came from changes nothing and leaves the map as it was.
-        if (undoch->UBnd() >= 0) {
-            level.mapchanged = true;
-        }
-        level.undoredo.AddToUndo(std::move(undoch));
+        edit->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
     }
-    undoch.reset();
     parent->UpdateLevel();
 }
 
 void Selection::StopSelecting(bool refresh) {
     state = SelectionState::None;
     shape->hideShape();
-    parent->general().SetCurrentTool(parent->general().currentTool());
+    parent->setCurrentTool(parent->currentTool());
     parent->updatePreview(refresh);
 }
 
 void Selection::DeleteSelection() {
-    Level& level = parent->level;
-    level.undoredo.ResetRedo();
-    undoch = std::make_unique<Changes>();
-    if (!parent->clip.pasting()) {
+    Level& level = parent->level();
+    EditTransaction edit(level);
+    if (!clip->pasting()) {
         const CellRect r = rect();
-        BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, *undoch, true);
+        BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, edit.batch(), true);
     }
     StopSelecting(false);
-    endEdit();
+    edit.commit();
 }
 
 void Selection::placeOutlineFromCells() {
@@ -263,11 +261,11 @@ QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
     if (state != SelectionState::Selected) {
         return {};
     }
-    const bool floatingShown = showsFloatingBlock(parent->general().currentTool());
+    const bool floatingShown = showsFloatingBlock(parent->currentTool());
     if (!fromUpdateLevel && !floatingShown) {
         return {};
     }
-    if (!parent->general().mouseIsDown()) {
+    if (!parent->mouseIsDown()) {
         placeOutlineFromCells();
     }
     // A full redraw is followed by the preview copy, which draws the block over the fresh view.
@@ -275,10 +273,10 @@ QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
 }
 
 QRect Selection::drawFloatingBlock() {
-    QImage& out = parent->view->picpreview->image;
+    QImage& out = parent->view().picpreview->image;
     const QRect at = shape->outline();
-    if (parent->clip.pasting()) {
-        return parent->clip.drawPasted(out, at);
+    if (clip->pasting()) {
+        return clip->drawPasted(out, at);
     }
     const float t = T();
     const QRect source(static_cast<int>(static_cast<float>(srcx - startX()) * t),
@@ -286,14 +284,14 @@ QRect Selection::drawFloatingBlock() {
     // The source shows empty while the block is shown at the outline; cells of the source outside
     // the view are not in the view image and show empty too.
     Blit::fill(out, source, qRgb(0, 0, 0));
-    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view->piclevel, source);
+    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view().piclevel, source);
 }
 
 void Selection::SelectAll() {
     if (state == SelectionState::Selected) {
         ApplySelection();
     }
-    parent->clip.setPasting(false);
+    clip->setPasting(false);
     selstartx = 0;
     selstarty = 0;
     selendx = Level::Size - 1;
@@ -301,42 +299,28 @@ void Selection::SelectAll() {
     srcx = 0;
     srcy = 0;
     moved = false;
-    parent->general().SetCurrentTool(ToolId::Selection);
+    parent->setCurrentTool(ToolId::Selection);
     state = SelectionState::Selected;
     shape->setVisible(true);
     placeOutlineFromCells();
     parent->updatePreview(true);
 }
 
-void Selection::SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy) {
+void Selection::SetSelRegionForPasting(int startx, int starty, int endx, int endy) {
     selstartx = startx;
     selstarty = starty;
     selendx = endx;
     selendy = endy;
-    parent->general().SetCurrentTool(ToolId::Selection);
+    parent->setCurrentTool(ToolId::Selection);
     state = SelectionState::Selected;
 }
 
 void Selection::CutSelection() {
-    parent->clip.CutOrCopy(true, selstartx, selstarty, selendx, selendy);
+    clip->CutOrCopy(true, selstartx, selstarty, selendx, selendy);
 }
 
 void Selection::CopySelection() {
-    parent->clip.CutOrCopy(false, selstartx, selstarty, selendx, selendy);
-}
-
-void Selection::beginEdit() {
-    parent->level.undoredo.ResetRedo();
-    undoch = std::make_unique<Changes>();
-}
-
-void Selection::endEdit() {
-    Level& level = parent->level;
-    if (undoch->UBnd() >= 0) {
-        level.mapchanged = true;
-    }
-    level.undoredo.AddToUndo(std::move(undoch));
-    parent->UpdateLevel();
+    clip->CutOrCopy(false, selstartx, selstarty, selendx, selendy);
 }
 
 void Selection::widenTo(const CellRect& area) {
@@ -350,25 +334,25 @@ void Selection::widenTo(const CellRect& area) {
 }
 
 void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
-    beginEdit();
-    BlockEdits::SwitchOrReplace(parent->level, rect(), src, dest, replace, *undoch);
-    endEdit();
+    EditTransaction edit(parent->level());
+    BlockEdits::SwitchOrReplace(parent->level(), rect(), src, dest, replace, edit.batch());
+    edit.commit();
 }
 
 void Selection::Mirror() {
-    beginEdit();
-    widenTo(BlockEdits::Mirror(parent->level, rect(), *undoch));
-    endEdit();
+    EditTransaction edit(parent->level());
+    widenTo(BlockEdits::Mirror(parent->level(), rect(), edit.batch()));
+    edit.commit();
 }
 
 void Selection::Flip() {
-    beginEdit();
-    widenTo(BlockEdits::Flip(parent->level, rect(), *undoch));
-    endEdit();
+    EditTransaction edit(parent->level());
+    widenTo(BlockEdits::Flip(parent->level(), rect(), edit.batch()));
+    edit.commit();
 }
 
 std::optional<QRectF> Selection::radarFrame() const {
-    if (state == SelectionState::None || !showsFloatingBlock(parent->general().currentTool())) {
+    if (state == SelectionState::None || !showsFloatingBlock(parent->currentTool())) {
         return std::nullopt;
     }
     return QRectF(shape->Left(), shape->Top(), shape->Width(), shape->Height());

@@ -2,23 +2,22 @@
 
 #include <QRectF>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
-#include "history/Changes.h"
 #include "selection/CellRect.h"
 #include "tools/SelectionHooks.h"
 
+class ClipB;
+class MapHost;
 class SelectionShape;
-class frmMain;
 
-// The rectangular selection of one map (tool 2): marked with the mouse, dragged as a floating
+// The rectangular selection of one map, and the selection tool: marked with the mouse, dragged as a floating
 // block that stays in the grid until it is applied, and the working area of cut, copy, mirror,
 // flip, switch and the bucket's fill. Applying is the one moment at which cells change.
 class Selection : public SelectionHooks {
 public:
-    // Hands the selection its map window and lays the outline on the window's view.
-    void setParent(frmMain* myparent);
+    // Hands the selection its map and the map's clipboard, and lays the outline on the map's view.
+    void setParent(MapHost* myparent, ClipB* clipboard);
 
     SelectionState selstate() const override { return state; }
     bool selalreadymoved() const override { return moved; }
@@ -34,8 +33,8 @@ public:
     int16_t srcY() const { return srcy; }
 
     void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(float X, float Y) override;
-    void MouseUp() override;
+    void MouseMove(int16_t Button, float X, float Y) override;
+    void MouseUp(int16_t Button, float X, float Y) override;
     // Writes the floating block at the rectangle as one undo step and ends the selection.
     void ApplySelection();
     // Ends the selection without touching the grid; a dragged or pasted block is dropped.
@@ -48,7 +47,7 @@ public:
     // current. A block already selected is put down first.
     void SelectAll();
     // The rectangle of a pasted block; the selection tool becomes current.
-    void SetSelRegionForPasting(int16_t startx, int16_t starty, int16_t endx, int16_t endy);
+    void SetSelRegionForPasting(int startx, int starty, int endx, int endy);
     void CutSelection();
     void CopySelection();
     // Switch (or replace) two tile numbers inside the rectangle, as one undo step.
@@ -65,10 +64,6 @@ private:
     int startY() const;
     void placeOutlineFromCells();
     QRect drawFloatingBlock();
-    // Starts a batch for an edit of the rectangle; ends it as one undo step, marking the map changed
-    // when it holds a change, and redraws.
-    void beginEdit();
-    void endEdit();
     void widenTo(const CellRect& area);
 
     int16_t lastx = 0;
@@ -85,7 +80,7 @@ private:
     int16_t selstarty = 0;
     int16_t selendx = 0;
     int16_t selendy = 0;
-    frmMain* parent = nullptr;
+    MapHost* parent = nullptr;
+    ClipB* clip = nullptr;
     SelectionShape* shape = nullptr;
-    std::unique_ptr<Changes> undoch;
 };

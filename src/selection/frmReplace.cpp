@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Dialogs.h"
 #include "model/Tileset.h"
 #include "selection/TileText.h"
 #include "view/Blit.h"
+#include "view/Dialogs.h"
 #include "view/PictureBox.h"
 
 frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset, Execute execute)

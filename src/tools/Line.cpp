@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
+#include "model/RadarColor.h"
 #include "model/Tileset.h"
+#include "tools/MapHost.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
-#include "view/RadarColor.h"
 
 Line::PreviewScope::PreviewScope(Line& line) : line(line) {
     if (line.previewDepth++ == 0) {
@@ -32,8 +32,8 @@ void Line::MouseDown(int16_t Button, float X, float Y) {
         return;
     }
     startBatch();
-    startX = cell.col();
-    startY = cell.row();
+    startX = cell.x;
+    startY = cell.y;
     // The press draws the first preview, so a move back onto this cell needs no new one; a cell
     // left over from an earlier gesture would hold back the first preview of this one.
     lastX = startX;
@@ -44,36 +44,36 @@ void Line::MouseDown(int16_t Button, float X, float Y) {
 void Line::MouseMove(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     const int16_t tile = tileFor(Button);
-    if (!cell.inGrid() || !mouseIsDown() || !batch || ObjectProcedures::isSpecialTile(tile)) {
+    if (!cell.inGrid() || !mouseIsDown() || !edit || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
     if (cell.x == lastX && cell.y == lastY) {
         return;
     }
     map->updatePreview(true);
-    drawShape(tile, cell.col(), cell.row(), nullptr, true);
-    lastX = cell.col();
-    lastY = cell.row();
+    drawShape(tile, cell.x, cell.y, nullptr, true);
+    lastX = cell.x;
+    lastY = cell.y;
 }
 
 void Line::MouseUp(int16_t Button, float X, float Y) {
-    if (!batch) {
+    if (!edit) {
         return;
     }
     const Cell cell = cellAt(X, Y);
     const int16_t tile = tileFor(Button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
         // The gesture is dropped; its preview would otherwise show cells that were never written.
-        batch.reset();
+        edit.reset();
         map->updatePreview(true);
         return;
     }
-    drawShape(tile, cell.col(), cell.row(), batch.get(), false);
+    drawShape(tile, cell.x, cell.y, batch(), false);
     redraw();
     pushBatch();
 }
 
-void Line::drawShape(int16_t tile, int16_t endx, int16_t endy, Changes* undoch, bool onpreview) {
+void Line::drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview) {
     switch (currentTool()) {
         case ToolId::Line:
             DrawLine(tile, startX, startY, endx, endy, undoch, onpreview, true);
@@ -89,8 +89,8 @@ void Line::drawShape(int16_t tile, int16_t endx, int16_t endy, Changes* undoch, 
     }
 }
 
-void Line::DrawLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
-                    bool onpreview, bool refresh) {
+void Line::DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+                    bool refresh) {
     const int w = linew;
     if (w <= 1) {
         DrawBaseLine(tilenr, startx, starty, endx, endy, undoch, onpreview, refresh);
@@ -99,8 +99,7 @@ void Line::DrawLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx
     std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
     for (int dy = brushFirst(w); dy <= brushLast(w); ++dy) {
         for (int dx = brushFirst(w); dx <= brushLast(w); ++dx) {
-            DrawBaseLine(tilenr, static_cast<int16_t>(startx + dx), static_cast<int16_t>(starty + dy),
-                         static_cast<int16_t>(endx + dx), static_cast<int16_t>(endy + dy), undoch, onpreview, false);
+            DrawBaseLine(tilenr, startx + dx, starty + dy, endx + dx, endy + dy, undoch, onpreview, false);
         }
     }
     scope.reset();
@@ -110,8 +109,8 @@ void Line::DrawLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx
     }
 }
 
-void Line::DrawBaseLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
-                        bool onpreview, bool refresh) {
+void Line::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+                        bool refresh) {
     std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
     int x = startx;
     int y = starty;
@@ -146,8 +145,8 @@ void Line::DrawBaseLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t 
     }
 }
 
-void Line::DrawTileRectangle(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy,
-                             Changes* undoch, bool onpreview) {
+void Line::DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch,
+                             bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
         DrawLine(tilenr, startx, starty, endx, starty, undoch, onpreview, false);
@@ -158,7 +157,7 @@ void Line::DrawTileRectangle(int16_t tilenr, int16_t startx, int16_t starty, int
     show(onpreview);
 }
 
-void Line::DrawEllipse(int16_t tilenr, int16_t X, int16_t Y, int16_t xx, int16_t yy, Changes* undoch, bool onpreview) {
+void Line::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes* undoch, bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
         const double rx = (xx - X) / 2.0;
@@ -173,9 +172,8 @@ void Line::DrawEllipse(int16_t tilenr, int16_t X, int16_t Y, int16_t xx, int16_t
             const double px = std::cos(t) * rx + cx;
             const double py = std::sin(t) * ry + cy;
             if (t != 0) {
-                DrawLine(tilenr, static_cast<int16_t>(std::nearbyint(px)), static_cast<int16_t>(std::nearbyint(py)),
-                         static_cast<int16_t>(std::nearbyint(prevX)), static_cast<int16_t>(std::nearbyint(prevY)),
-                         undoch, onpreview, false);
+                DrawLine(tilenr, ViewTransform::nearest(px), ViewTransform::nearest(py), ViewTransform::nearest(prevX),
+                         ViewTransform::nearest(prevY), undoch, onpreview, false);
             }
             prevX = px;
             prevY = py;
@@ -193,13 +191,11 @@ void Line::plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview) {
         return;
     }
     Level& lv = level();
-    const auto col = static_cast<int16_t>(c);
-    const auto row = static_cast<int16_t>(r);
     if (ObjectProcedures::isObjectCell(lv, c, r)) {
-        ObjectProcedures::RemoveObjectAt(lv, col, row, *undoch, false);
+        ObjectProcedures::RemoveObjectAt(lv, c, r, *undoch, false);
     }
-    lv.setTile(col, row, tilenr, *undoch, true);
-    lv.UpdateLevelTile(col, row, false);
+    lv.setTile(c, r, tilenr, *undoch, true);
+    lv.UpdateLevelTile(c, r, false);
 }
 
 void Line::plotPreview(int c, int r, int16_t tilenr) {

@@ -14,22 +14,21 @@ public:
     // Width of every stroke drawn in this map: 1, 3 or 5.
     int16_t linew = 1;
 
-    void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove(int16_t Button, float X, float Y);
-    void MouseUp(int16_t Button, float X, float Y);
+    void MouseDown(int16_t Button, float X, float Y) override;
+    void MouseMove(int16_t Button, float X, float Y) override;
+    void MouseUp(int16_t Button, float X, float Y) override;
 
     // A line `linew` cells wide: the one-cell line repeated at every offset of the brush square.
     // With `onpreview` the tiles are drawn onto the view only and no cell changes.
-    void DrawLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
-                  bool onpreview, bool refresh);
+    void DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+                  bool refresh);
     // A one-cell line (Bresenham); cells outside the grid are skipped.
-    void DrawBaseLine(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
-                      bool onpreview, bool refresh);
+    void DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+                      bool refresh);
     // The outline of the rectangle with the two corners.
-    void DrawTileRectangle(int16_t tilenr, int16_t startx, int16_t starty, int16_t endx, int16_t endy, Changes* undoch,
-                           bool onpreview);
+    void DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview);
     // The ellipse inscribed in the box with corners (X, Y) and (xx, yy), as 126 line segments.
-    void DrawEllipse(int16_t tilenr, int16_t X, int16_t Y, int16_t xx, int16_t yy, Changes* undoch, bool onpreview);
+    void DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes* undoch, bool onpreview);
 
     // First and last offset of the brush square of width `w` (w > 1): the square reaches one cell
     // further right and down than left and up.
@@ -49,16 +48,16 @@ private:
         Line& line;
     };
 
-    void drawShape(int16_t tile, int16_t endx, int16_t endy, Changes* undoch, bool onpreview);
+    void drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview);
     void plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview);
     void plotPreview(int c, int r, int16_t tilenr);
     // Brings a finished drawing to the screen.
     void show(bool onpreview);
 
-    int16_t startX = 0;
-    int16_t startY = 0;
-    int16_t lastX = 0;
-    int16_t lastY = 0;
+    int startX = 0;
+    int startY = 0;
+    int lastX = 0;
+    int lastY = 0;
 
     std::unique_ptr<QPainter> painter;
     ViewTransform previewTransform;

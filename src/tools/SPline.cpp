@@ -1,8 +1,8 @@
 #include "tools/SPline.h"
 
-#include "app/frmMain.h"
 #include "model/ObjectProcedures.h"
 #include "tools/Line.h"
+#include "tools/MapHost.h"
 
 void SPline::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
@@ -12,7 +12,7 @@ void SPline::MouseDown(int16_t Button, float X, float Y) {
     }
     if (Button == 1) {
         if (drawing) {
-            map->tline.DrawLine(tile, vertexX, vertexY, cell.col(), cell.row(), batch.get(), false, true);
+            map->lines().DrawLine(tile, vertexX, vertexY, cell.x, cell.y, batch(), false, true);
             markChanged();
         } else {
             startBatch();
@@ -23,8 +23,8 @@ void SPline::MouseDown(int16_t Button, float X, float Y) {
         drawing = false;
         pushBatch();
     }
-    vertexX = cell.col();
-    vertexY = cell.row();
+    vertexX = cell.x;
+    vertexY = cell.y;
     redraw();
 }
 
@@ -37,9 +37,9 @@ void SPline::MouseMove(int16_t, float X, float Y) {
         return;
     }
     map->updatePreview(true);
-    map->tline.DrawLine(polylineTile, vertexX, vertexY, cell.col(), cell.row(), nullptr, true, true);
-    bandX = cell.col();
-    bandY = cell.row();
+    map->lines().DrawLine(polylineTile, vertexX, vertexY, cell.x, cell.y, nullptr, true, true);
+    bandX = cell.x;
+    bandY = cell.y;
 }
 
 void SPline::MouseUp(int16_t, float, float) {}

@@ -4,14 +4,14 @@
 
 #include "tools/ToolBase.h"
 
-// The polyline tool of a map (tool 9): each left click adds a vertex and writes the segment from
+// The polyline tool of a map: each left click adds a vertex and writes the segment from
 // the previous one, a rubber band follows the pointer in between, and a click with another button
 // ends the polyline. All its segments are one undo step.
 class SPline : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove(int16_t Button, float X, float Y);
-    void MouseUp(int16_t Button, float X, float Y);
+    void MouseDown(int16_t Button, float X, float Y) override;
+    void MouseMove(int16_t Button, float X, float Y) override;
+    void MouseUp(int16_t Button, float X, float Y) override;
 
     // Ends a polyline in progress as a right click would, pushing its batch; called when the user
     // picks another tool or closes the window.
@@ -19,10 +19,10 @@ public:
     bool active() const { return drawing; }
 
 private:
-    int16_t vertexX = 0;
-    int16_t vertexY = 0;
-    int16_t bandX = 0;
-    int16_t bandY = 0;
+    int vertexX = 0;
+    int vertexY = 0;
+    int bandX = 0;
+    int bandY = 0;
     int16_t polylineTile = 0;
     bool drawing = false;
 };

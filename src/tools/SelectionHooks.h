@@ -3,13 +3,14 @@
 #include <QRect>
 #include <cstdint>
 
+#include "tools/Tool.h"
 #include "view/SelectionState.h"
 
-// What the tools and their dispatch need from a map's selection and clipboard. The base answers
-// "no selection" throughout; the selection of a map overrides it and is installed on the window.
-class SelectionHooks {
+// What the tools and their dispatch need from a map's selection and clipboard, and the selection
+// tool itself. The base answers "no selection" throughout; the selection of a map overrides it and
+// is installed on the window.
+class SelectionHooks : public Tool {
 public:
-    virtual ~SelectionHooks() = default;
     // The hooks of a map without a selection.
     static SelectionHooks& none() {
         static SelectionHooks hooks;
@@ -31,15 +32,33 @@ public:
     virtual void StopSelecting(bool refresh) { (void)refresh; }
     virtual void DeleteSelection() {}
 
-    // Mouse events of the selection tool, routed here by the map's dispatch.
-    virtual void MouseDown(int16_t Button, float X, float Y) {
+    void MouseDown(int16_t Button, float X, float Y) override {
         (void)Button;
         (void)X;
         (void)Y;
     }
-    virtual void MouseMove(float X, float Y) {
+    void MouseMove(int16_t Button, float X, float Y) override {
+        (void)Button;
         (void)X;
         (void)Y;
     }
-    virtual void MouseUp() {}
+    void MouseUp(int16_t Button, float X, float Y) override {
+        (void)Button;
+        (void)X;
+        (void)Y;
+    }
+    // Escape ends a marked selection, Delete empties it.
+    bool KeyDown(Qt::Key key) override {
+        if (key != Qt::Key_Escape && key != Qt::Key_Delete) {
+            return false;
+        }
+        if (selstate() == SelectionState::Selected) {
+            if (key == Qt::Key_Escape) {
+                StopSelecting(true);
+            } else {
+                DeleteSelection();
+            }
+        }
+        return true;
+    }
 };

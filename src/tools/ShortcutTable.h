@@ -4,6 +4,7 @@
 #include <array>
 
 #include "tools/ToolId.h"
+#include "tools/ToolTable.h"
 
 // The keys of a map's view and the mouse gestures of every tool, in one place: the key handling
 // looks its keys up here and the shortcuts window lists the same rows, so the two cannot drift.
@@ -76,16 +77,8 @@ constexpr const KeyShortcut* toolKey(ToolId tool) {
 }
 
 // The painting tools that turn into the dropper while Ctrl is held.
-inline constexpr std::array<ToolId, 6> DropperWhileCtrl{ToolId::Pencil,   ToolId::Bucket,    ToolId::Line,
-                                                        ToolId::Polyline, ToolId::Rectangle, ToolId::Ellipse};
-
-constexpr bool turnsIntoDropper(ToolId tool) {
-    for (ToolId t : DropperWhileCtrl) {
-        if (t == tool) {
-            return true;
-        }
-    }
-    return false;
+inline bool turnsIntoDropper(ToolId tool) {
+    return toolEntry(tool).ctrlDropper;
 }
 
 struct MouseGesture {

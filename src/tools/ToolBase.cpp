@@ -1,20 +1,19 @@
 #include "tools/ToolBase.h"
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
+#include "tools/MapHost.h"
 #include "view/MapView.h"
 
 Level& ToolBase::level() const {
-    return map->level;
+    return map->level();
 }
 
 MapView& ToolBase::view() const {
-    return *map->view;
+    return map->view();
 }
 
 ViewTransform ToolBase::transform() const {
-    return map->view->transform();
+    return map->view().transform();
 }
 
 ToolBase::Cell ToolBase::cellAt(float X, float Y) const {
@@ -23,7 +22,7 @@ ToolBase::Cell ToolBase::cellAt(float X, float Y) const {
 }
 
 bool ToolBase::usingPixels() const {
-    return map->magnifier.UsingPixels();
+    return transform().usingPixels();
 }
 
 int16_t ToolBase::tileFor(int16_t Button) const {
@@ -31,38 +30,35 @@ int16_t ToolBase::tileFor(int16_t Button) const {
 }
 
 ToolId ToolBase::currentTool() const {
-    return map->general().currentTool();
+    return map->currentTool();
 }
 
 bool ToolBase::mouseIsDown() const {
-    return map->general().mouseIsDown();
+    return map->mouseIsDown();
 }
 
 void ToolBase::clearMouseIsDown() const {
-    map->general().setMouseIsDown(false);
+    map->setMouseIsDown(false);
 }
 
 SelectionHooks& ToolBase::selection() const {
-    return *map->selectionHooks;
+    return map->selection();
 }
 
 void ToolBase::startBatch() {
-    map->level.undoredo.ResetRedo();
-    batch = std::make_unique<Changes>();
+    edit.emplace(map->level());
 }
 
 void ToolBase::pushBatch() {
-    if (batch) {
-        markChanged();
-        map->level.undoredo.AddToUndo(std::move(batch));
+    if (edit) {
+        edit->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
+        edit.reset();
     }
 }
 
-void ToolBase::markChanged() const {
-    // A gesture that wrote no other value (a tile painted over itself) must not make closing the
-    // window ask to save.
-    if (batch && batch->UBnd() >= 0) {
-        map->level.mapchanged = true;
+void ToolBase::markChanged() {
+    if (edit) {
+        edit->mark(EditTransaction::Mark::IfCellsChanged);
     }
 }
 

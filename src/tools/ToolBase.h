@@ -1,31 +1,30 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 
-#include "history/Changes.h"
+#include "history/EditTransaction.h"
+#include "tools/Tool.h"
 #include "tools/ToolId.h"
 #include "view/ViewTransform.h"
 
-class frmMain;
 class Level;
+class MapHost;
 class MapView;
 class SelectionHooks;
 
-// The work every tool of a map window shares: reaching the window, turning a pointer position into
+// The work every tool of a map window shares: reaching the map, turning a pointer position into
 // a cell, one undo batch per gesture, and bringing the view up to date after an event.
-class ToolBase {
+class ToolBase : public Tool {
 public:
-    // Hands the tool its map window; called once when the window is built.
-    void setParent(frmMain* myparent) { map = myparent; }
+    // Hands the tool the map it works in; called once when the window is built.
+    void setParent(MapHost* myparent) { map = myparent; }
 
 protected:
     struct Cell {
         int x = 0;
         int y = 0;
         bool inGrid() const { return x >= 0 && x < 1024 && y >= 0 && y < 1024; }
-        int16_t col() const { return static_cast<int16_t>(x); }
-        int16_t row() const { return static_cast<int16_t>(y); }
     };
 
     Level& level() const;
@@ -41,17 +40,19 @@ protected:
     void clearMouseIsDown() const;
     SelectionHooks& selection() const;
 
-    // Starts a gesture's batch: nothing can be redone past a new edit.
+    // Starts a gesture's edit: nothing can be redone past it.
     void startBatch();
-    // Ends the gesture: its batch becomes one undo step, and the map counts as changed when the
-    // batch changed anything.
+    // Ends the gesture: its edit becomes one undo step, and the map counts as changed when the
+    // edit changed anything. The tool has drawn what it changed already.
     void pushBatch();
-    // Marks the map changed once the gesture's batch has recorded a change.
-    void markChanged() const;
+    // Marks the map changed once the gesture's edit has recorded a change.
+    void markChanged();
+    // The open gesture's batch, or null outside a gesture.
+    Changes* batch() { return edit ? &edit->batch() : nullptr; }
     // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the
     // overview image there), else the kept view image brought to the screen.
     void redraw() const;
 
-    frmMain* map = nullptr;
-    std::unique_ptr<Changes> batch;
+    MapHost* map = nullptr;
+    std::optional<EditTransaction> edit;
 };

@@ -1,18 +1,17 @@
 #include "tools/ToolDispatch.h"
 
-#include <QAction>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QScrollBar>
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "tools/MapHost.h"
 #include "tools/SelectionHooks.h"
 #include "tools/ShortcutTable.h"
+#include "tools/Tool.h"
+#include "tools/ToolTable.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
@@ -23,8 +22,9 @@ constexpr int ArrowStep = 160;
 
 }  // namespace
 
-ToolDispatch::ToolDispatch(frmMain& map) : QObject(&map), map(map) {
-    PictureBox* view = map.view->picpreview;
+ToolDispatch::ToolDispatch(MapHost& host, const Tools& tools, QObject* parent)
+    : QObject(parent), host(host), tools(tools) {
+    PictureBox* view = host.view().picpreview;
     connect(view, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
                 mouseDown(button, pos);
@@ -36,6 +36,12 @@ ToolDispatch::ToolDispatch(frmMain& map) : QObject(&map), map(map) {
         [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { mouseUp(button, pos); });
     connect(view, &PictureBox::keyDown, this, [this](QKeyEvent* event) { key(event, true); });
     connect(view, &PictureBox::keyUp, this, [this](QKeyEvent* event) { key(event, false); });
+}
+
+Tool& ToolDispatch::current() const {
+    const ToolId id = host.currentTool();
+    Tool* tool = tools[toolIndex(id)];
+    return tool != nullptr ? *tool : host.selection();
 }
 
 int16_t ToolDispatch::buttonCode(Qt::MouseButton button) {
@@ -80,75 +86,13 @@ void ToolDispatch::mouseDown(Qt::MouseButton button, QPointF pos) {
     if (b == 0) {
         return;
     }
-    map.general().setMouseIsDown(true);
-    const auto X = static_cast<float>(pos.x());
-    const auto Y = static_cast<float>(pos.y());
-    switch (map.general().currentTool()) {
-        case ToolId::Magnifier:
-            map.magnifier.MouseDown(b, X, Y);
-            break;
-        case ToolId::Selection:
-            map.selectionHooks->MouseDown(b, X, Y);
-            break;
-        case ToolId::Hand:
-            map.hand.MouseDown(X, Y);
-            break;
-        case ToolId::Pencil:
-        case ToolId::Eraser:
-            map.pencil.MouseDown(b, X, Y);
-            break;
-        case ToolId::Dropper:
-            map.dropper.MouseDown(b, X, Y);
-            break;
-        case ToolId::Bucket:
-            map.bucket.MouseDown(b, X, Y);
-            break;
-        case ToolId::Line:
-        case ToolId::Rectangle:
-        case ToolId::Ellipse:
-            map.tline.MouseDown(b, X, Y);
-            break;
-        case ToolId::Polyline:
-            map.SPline.MouseDown(b, X, Y);
-            break;
-        default:
-            break;
-    }
+    host.setMouseIsDown(true);
+    current().MouseDown(b, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
 }
 
 void ToolDispatch::mouseMove(Qt::MouseButtons held, QPointF pos) {
     showPosition(pos);
-    const int16_t b = heldMask(held);
-    const auto X = static_cast<float>(pos.x());
-    const auto Y = static_cast<float>(pos.y());
-    switch (map.general().currentTool()) {
-        case ToolId::Magnifier:
-            map.magnifier.MouseMove();
-            break;
-        case ToolId::Selection:
-            map.selectionHooks->MouseMove(X, Y);
-            break;
-        case ToolId::Hand:
-            map.hand.MouseMove(X, Y);
-            break;
-        case ToolId::Pencil:
-        case ToolId::Eraser:
-            map.pencil.MouseMove(b, X, Y);
-            break;
-        case ToolId::Dropper:
-            map.dropper.MouseMove(b, X, Y);
-            break;
-        case ToolId::Line:
-        case ToolId::Rectangle:
-        case ToolId::Ellipse:
-            map.tline.MouseMove(b, X, Y);
-            break;
-        case ToolId::Polyline:
-            map.SPline.MouseMove(b, X, Y);
-            break;
-        default:
-            break;
-    }
+    current().MouseMove(heldMask(held), static_cast<float>(pos.x()), static_cast<float>(pos.y()));
 }
 
 void ToolDispatch::mouseUp(Qt::MouseButton button, QPointF pos) {
@@ -156,50 +100,17 @@ void ToolDispatch::mouseUp(Qt::MouseButton button, QPointF pos) {
     if (b == 0) {
         return;
     }
-    const auto X = static_cast<float>(pos.x());
-    const auto Y = static_cast<float>(pos.y());
-    switch (map.general().currentTool()) {
-        case ToolId::Magnifier:
-            map.magnifier.MouseUp();
-            break;
-        case ToolId::Selection:
-            map.selectionHooks->MouseUp();
-            break;
-        case ToolId::Hand:
-            map.hand.MouseUp();
-            break;
-        case ToolId::Pencil:
-        case ToolId::Eraser:
-            map.pencil.MouseUp();
-            break;
-        case ToolId::Bucket:
-            map.bucket.MouseUp();
-            break;
-        case ToolId::Line:
-        case ToolId::Rectangle:
-        case ToolId::Ellipse:
-            map.tline.MouseUp(b, X, Y);
-            break;
-        case ToolId::Polyline:
-            map.SPline.MouseUp(b, X, Y);
-            break;
-        default:
-            break;
-    }
-    map.general().setMouseIsDown(false);
+    current().MouseUp(b, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    host.setMouseIsDown(false);
 }
 
 void ToolDispatch::showPosition(QPointF pos) {
-    const ViewTransform t = map.view->transform();
-    const QString text = QStringLiteral("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y()));
-    if (map.general().positionLabel()->text() != text) {
-        map.general().positionLabel()->setText(text);
-    }
+    const ViewTransform t = host.view().transform();
+    host.showStatus(QStringLiteral("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y())));
 }
 
 void ToolDispatch::key(QKeyEvent* event, bool keyDown) {
-    map.UseShortcutTool(keyDown, static_cast<Qt::Key>(event->key()),
-                        shiftMask(event->modifiers(), event->key(), keyDown));
+    UseShortcutTool(keyDown, static_cast<Qt::Key>(event->key()), shiftMask(event->modifiers(), event->key(), keyDown));
 }
 
 void ToolDispatch::scrollBy(QScrollBar* bar, int delta) {
@@ -207,56 +118,51 @@ void ToolDispatch::scrollBy(QScrollBar* bar, int delta) {
 }
 
 void ToolDispatch::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
-    frmGeneral& general = map.general();
     if (Shift == 2 || !KeyDown) {
-        if (KeyDown && ShortcutTable::turnsIntoDropper(general.currentTool())) {
-            general.beginTemporaryTool(map, ToolId::Dropper);
+        if (KeyDown && ShortcutTable::turnsIntoDropper(host.currentTool())) {
+            host.beginTemporaryTool(ToolId::Dropper);
         } else if ((Shift & 2) == 0) {
             // Releasing Ctrl (also with Shift or Alt still held) ends the dropper, whichever map
             // started it.
-            general.endTemporaryTool();
+            host.endTemporaryTool();
         }
+        return;
+    }
+    if (current().KeyDown(key)) {
         return;
     }
     const ShortcutTable::KeyShortcut* shortcut = ShortcutTable::findKey(key);
     if (shortcut == nullptr) {
         return;
     }
-    SelectionHooks& sel = *map.selectionHooks;
-    const bool selected = sel.selstate() == SelectionState::Selected && general.currentTool() == ToolId::Selection;
+    MapView& view = host.view();
     using ShortcutTable::KeyAction;
     switch (shortcut->action) {
         case KeyAction::PickTool:
-            general.SetCurrentTool(shortcut->tool);
-            break;
-        case KeyAction::DropSelection:
-            if (selected) {
-                sel.StopSelecting(true);
-            }
-            break;
-        case KeyAction::DeleteSelection:
-            if (selected) {
-                sel.DeleteSelection();
-            }
+            host.setCurrentTool(shortcut->tool);
             break;
         case KeyAction::ToggleGrid:
             // The key does what a click on the button does: the map follows the button at once.
-            general.topButton(QStringLiteral("Grid"))->trigger();
+            host.switchGrid();
             break;
         case KeyAction::ToggleTileNumbers:
-            general.topButton(QStringLiteral("TileNr"))->trigger();
+            host.switchTileNumbers();
             break;
         case KeyAction::ScrollLeft:
-            scrollBy(map.view->hScr, -ArrowStep);
+            scrollBy(view.hScr, -ArrowStep);
             break;
         case KeyAction::ScrollRight:
-            scrollBy(map.view->hScr, ArrowStep);
+            scrollBy(view.hScr, ArrowStep);
             break;
         case KeyAction::ScrollUp:
-            scrollBy(map.view->vscr, -ArrowStep);
+            scrollBy(view.vscr, -ArrowStep);
             break;
         case KeyAction::ScrollDown:
-            scrollBy(map.view->vscr, ArrowStep);
+            scrollBy(view.vscr, ArrowStep);
+            break;
+        case KeyAction::DropSelection:
+        case KeyAction::DeleteSelection:
+            // The selection tool answers these itself when it is the current tool.
             break;
     }
 }

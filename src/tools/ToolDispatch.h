@@ -2,18 +2,26 @@
 
 #include <QObject>
 #include <QPointF>
+#include <array>
 #include <cstdint>
 
-class frmMain;
+#include "tools/ToolId.h"
+
+class MapHost;
 class QKeyEvent;
 class QScrollBar;
+class Tool;
 
 // Routes the mouse and key input of one map's view to the object of the current tool and to the
-// map's shortcuts, with the button and key codes the tools work with.
+// map's shortcuts, with the button codes the tools work with.
 class ToolDispatch : public QObject {
     Q_OBJECT
 public:
-    explicit ToolDispatch(frmMain& map);
+    // The map's tool objects by tool id; the selection tool's entry may be null, as the map's
+    // selection (asked of the host at each event) stands in for it.
+    using Tools = std::array<Tool*, ToolCount>;
+
+    ToolDispatch(MapHost& host, const Tools& tools, QObject* parent);
 
     // The tool shortcuts, the arrow-key scrolling and the Ctrl-held dropper. `Shift` is a mask:
     // 1 Shift, 2 Ctrl, 4 Alt.
@@ -28,6 +36,7 @@ public:
     static int shiftMask(Qt::KeyboardModifiers modifiers, int qtKey, bool keyDown);
 
 private:
+    Tool& current() const;
     void mouseDown(Qt::MouseButton button, QPointF pos);
     void mouseMove(Qt::MouseButtons held, QPointF pos);
     void mouseUp(Qt::MouseButton button, QPointF pos);
@@ -35,5 +44,6 @@ private:
     void showPosition(QPointF pos);
     void scrollBy(QScrollBar* bar, int delta);
 
-    frmMain& map;
+    MapHost& host;
+    Tools tools;
 };

@@ -1,18 +1,18 @@
 #include "tools/bucket.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "tools/BusyGuard.h"
+#include "tools/MapHost.h"
 #include "tools/SelectionHooks.h"
+#include "view/Dialogs.h"
 
 namespace {
 
@@ -30,14 +30,15 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
     }
     SelectionHooks& sel = selection();
     if (sel.pasting()) {
-        map->general().dialogs().message(
-            map, QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
+        map->dialogs().message(
+            map->window(),
+            QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
         clearMouseIsDown();
         return;
     }
     if (sel.selalreadymoved()) {
-        map->general().dialogs().message(
-            map,
+        map->dialogs().message(
+            map->window(),
             QStringLiteral(
                 "You can't fill a selection that has already been moved. Reselect the area where you want to fill"));
         clearMouseIsDown();
@@ -48,10 +49,10 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
         return;
     }
     startBatch();
-    const int16_t old = level().getTile(cell.col(), cell.row());
+    const int16_t old = level().getTile(cell.x, cell.y);
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
-        fillObject(tile, cell.col(), cell.row());
-    } else if (!Fill(old, tile, cell.col(), cell.row(), *batch, inSelection, map->general().fillInScreen())) {
+        fillObject(tile, cell.x, cell.y);
+    } else if (!Fill(old, tile, cell.x, cell.y, *batch(), inSelection, map->fillInScreen())) {
         return;
     }
     pushBatch();
@@ -63,35 +64,35 @@ bool bucket::onSelection(float X, float Y) const {
            Y <= frame.top() + frame.height() + 3;
 }
 
-void bucket::fillObject(int16_t tile, int16_t column, int16_t row) {
+void bucket::fillObject(int16_t tile, int column, int row) {
     Level& lv = level();
     if (lv.getTile(column, row) != -1) {
         // The anchor itself: the object is emptied.
-        ObjectProcedures::ClearObject(lv, column, row, *batch, false, 0);
+        ObjectProcedures::ClearObject(lv, column, row, *batch(), false, 0);
     } else if (const auto origin = ObjectProcedures::getObjectOrigin(lv, column, row)) {
         // A covered cell: the square is filled whole. Filling the region of covered cells instead
         // would run on into the squares of neighbouring objects, and a limited fill would leave
         // covered cells without their anchor.
-        ObjectProcedures::ClearObject(lv, (*origin)[0], (*origin)[1], *batch, false, tile);
+        ObjectProcedures::ClearObject(lv, (*origin)[0], (*origin)[1], *batch(), false, tile);
     } else {
-        lv.setTile(column, row, tile, *batch, true);
+        lv.setTile(column, row, tile, *batch(), true);
         lv.UpdateLevelTile(column, row, false);
     }
     map->UpdateLevel();
 }
 
-bool bucket::Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes& undoch, bool fillinselection,
+bool bucket::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& undoch, bool fillinselection,
                   bool fillscreenonly) {
     // Equal values: the region would be walked and nothing written.
     if (tilenr == fillnr) {
         return true;
     }
-    frmMain* const window = map;
+    MapHost* const window = map;
     Level& lv = level();
     const SelectionHooks& sel = selection();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     filling = true;
-    BusyGuard guard(window);
+    BusyGuard guard(window->window());
 
     int left = 0;
     int top = 0;
@@ -138,7 +139,7 @@ bool bucket::Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes&
             ++r;
         }
         for (int c = l; c <= r; ++c) {
-            lv.setTile(static_cast<int16_t>(c), static_cast<int16_t>(y), fillnr, undoch, true);
+            lv.setTile(c, y, fillnr, undoch, true);
         }
         lv.pic1024.setRun(y, l, r, fillnr);
         // One seed for each run of matching cells above and below the run just filled.

@@ -5,14 +5,14 @@
 
 #include "tools/ToolBase.h"
 
-// The bucket of a map (tool 7): replaces the 4-connected region of equal cells around the clicked
+// The bucket of a map: replaces the 4-connected region of equal cells around the clicked
 // cell with the chosen tile, limited to the selection when there is one and otherwise, with
 // "FillInScreen" pressed, to the visible cells. One click is one undo step.
 class bucket : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove() {}
-    void MouseUp() {}
+    void MouseDown(int16_t Button, float X, float Y) override;
+    void MouseMove(int16_t, float, float) override {}
+    void MouseUp(int16_t, float, float) override {}
 
     // True while a fill runs (events are processed during it); a click meanwhile starts no fill.
     bool isFilling() const { return filling; }
@@ -20,8 +20,7 @@ public:
     // Fills the 4-connected region of cells equal to `tilenr` around (X, Y) with `fillnr`,
     // recording into `undoch`, within the selection or the visible cells when asked. Returns false
     // when the map window was destroyed while events ran; nothing of the window may be touched then.
-    bool Fill(int16_t tilenr, int16_t fillnr, int16_t X, int16_t Y, Changes& undoch, bool fillinselection,
-              bool fillscreenonly);
+    bool Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& undoch, bool fillinselection, bool fillscreenonly);
 
     // How long a fill works between two passes of event processing.
     std::chrono::milliseconds eventSlice{15};
@@ -30,7 +29,7 @@ private:
     // Whether a click at view pixel (X, Y) lies on the selection frame, with its small margin.
     bool onSelection(float X, float Y) const;
     // A click on a special tile replaces its whole square and nothing around it.
-    void fillObject(int16_t tile, int16_t column, int16_t row);
+    void fillObject(int16_t tile, int column, int row);
 
     bool filling = false;
 };

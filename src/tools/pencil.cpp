@@ -1,9 +1,9 @@
 #include "tools/pencil.h"
 
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "tools/Line.h"
+#include "tools/MapHost.h"
 
 void pencil::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
@@ -12,12 +12,11 @@ void pencil::MouseDown(int16_t Button, float X, float Y) {
     }
     startBatch();
     placed.clear();
-    lastX = cell.col();
-    lastY = cell.row();
+    lastX = cell.x;
+    lastY = cell.y;
     const int16_t tile = strokeTile(Button);
-    markChanged();
     if (ObjectProcedures::isSpecialTile(tile)) {
-        placeObject(tile, cell.col(), cell.row());
+        placeObject(tile, cell.x, cell.y);
         return;
     }
     paintPoint(tile, cell.x, cell.y);
@@ -32,19 +31,19 @@ void pencil::MouseMove(int16_t Button, float X, float Y) {
         return;
     }
     const int16_t tile = strokeTile(Button);
-    if (mouseIsDown() && batch) {
+    if (mouseIsDown() && edit) {
         if (ObjectProcedures::isSpecialTile(tile)) {
-            placeObject(tile, cell.col(), cell.row());
+            placeObject(tile, cell.x, cell.y);
         } else {
-            map->tline.DrawLine(tile, lastX, lastY, cell.col(), cell.row(), batch.get(), false, false);
+            map->lines().DrawLine(tile, lastX, lastY, cell.x, cell.y, batch(), false, false);
         }
     }
     redraw();
-    lastX = cell.col();
-    lastY = cell.row();
+    lastX = cell.x;
+    lastY = cell.y;
 }
 
-void pencil::MouseUp() {
+void pencil::MouseUp(int16_t, float, float) {
     pushBatch();
 }
 
@@ -52,7 +51,7 @@ int16_t pencil::strokeTile(int16_t Button) const {
     return currentTool() == ToolId::Eraser ? int16_t{0} : tileFor(Button);
 }
 
-void pencil::placeObject(int16_t tile, int16_t column, int16_t row) {
+void pencil::placeObject(int16_t tile, int column, int row) {
     const int side = ObjectProcedures::ObjectExtent(tile) + 1;
     const QRect square(column, row, side, side);
     for (const QRect& earlier : placed) {
@@ -60,7 +59,7 @@ void pencil::placeObject(int16_t tile, int16_t column, int16_t row) {
             return;
         }
     }
-    ObjectProcedures::PlaceObject(level(), tile, column, row, *batch, true);
+    ObjectProcedures::PlaceObject(level(), tile, column, row, *batch(), true);
     // A square that would leave the grid is not placed and keeps nothing else from being placed.
     if (level().getTile(column, row) == tile) {
         placed.push_back(square);
@@ -68,7 +67,7 @@ void pencil::placeObject(int16_t tile, int16_t column, int16_t row) {
 }
 
 void pencil::paintPoint(int16_t tile, int column, int row) {
-    const int w = map->tline.linew;
+    const int w = map->lines().linew;
     const int first = w > 1 ? Line::brushFirst(w) : 0;
     const int last = w > 1 ? Line::brushLast(w) : 0;
     Level& lv = level();
@@ -77,15 +76,13 @@ void pencil::paintPoint(int16_t tile, int column, int row) {
             if (!Level::inGrid(x, y)) {
                 continue;
             }
-            const auto c = static_cast<int16_t>(x);
-            const auto r = static_cast<int16_t>(y);
             // Every cell of the square, not just its centre: a tile written into a special tile's
             // square would otherwise leave the object with a hole that the next load covers again.
             if (ObjectProcedures::isObjectCell(lv, x, y)) {
-                ObjectProcedures::RemoveObjectAt(lv, c, r, *batch, false);
+                ObjectProcedures::RemoveObjectAt(lv, x, y, *batch(), false);
             }
-            lv.setTile(c, r, tile, *batch, true);
-            lv.UpdateLevelTile(c, r, false);
+            lv.setTile(x, y, tile, *batch(), true);
+            lv.UpdateLevelTile(x, y, false);
         }
     }
 }

@@ -127,7 +127,7 @@ void MapView::setDormant(bool on) {
     }
 }
 
-void MapView::UpdateLevelTile(int16_t X, int16_t Y, bool refresh) {
+void MapView::UpdateLevelTile(int X, int Y, bool refresh) {
     if (!Level::inGrid(X, Y)) {
         return;
     }

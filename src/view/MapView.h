@@ -53,7 +53,7 @@ public:
     // Redraws every visible cell, then the preview and the radar.
     void UpdateLevel();
     // Redraws one written cell if it is visible; `refresh` brings it to the screen.
-    void UpdateLevelTile(int16_t X, int16_t Y, bool refresh);
+    void UpdateLevelTile(int X, int Y, bool refresh);
     // Copies the level image to the view with the grid and the selection, and redraws the radar.
     void updatePreview(bool refresh);
     void DrawGrid();

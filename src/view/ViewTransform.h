@@ -20,6 +20,8 @@ struct ViewTransform {
     float T() const { return Zoom * 16.0f; }
     bool usingPixels() const { return Zoom < 0.25f; }
 
+    // Whole cells in a span of view pixels, rounded down: view-relative positions snap to cells.
+    int cellsIn(double pixels) const { return floorDiv(pixels, T()); }
     int cellX(double x) const { return floorDiv(hValue + x, T()); }
     int cellY(double y) const { return floorDiv(vValue + y, T()); }
     int startX() const { return floorDiv(hValue, T()); }

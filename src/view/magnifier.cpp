@@ -29,13 +29,13 @@ void magnifier::MouseDown(int16_t Button, float X, float Y) {
     }
     view->host.clearMouseIsDown();
     if (Button == 1) {
-        ZoomIn(static_cast<int16_t>(x), static_cast<int16_t>(y));
+        ZoomIn(x, y);
     } else {
-        ZoomOut(static_cast<int16_t>(x), static_cast<int16_t>(y));
+        ZoomOut(x, y);
     }
 }
 
-void magnifier::ZoomIn(int16_t X, int16_t Y) {
+void magnifier::ZoomIn(int X, int Y) {
     if (zoom == Largest) {
         return;
     }
@@ -57,7 +57,7 @@ void magnifier::ZoomIn(int16_t X, int16_t Y) {
     view->updatePreview(true);
 }
 
-void magnifier::ZoomOut(int16_t X, int16_t Y) {
+void magnifier::ZoomOut(int X, int Y) {
     if (zoom == Smallest) {
         return;
     }
@@ -79,7 +79,7 @@ void magnifier::ZoomOut(int16_t X, int16_t Y) {
     view->UpdateLevel();
 }
 
-QPoint magnifier::centredOrigin(int16_t X, int16_t Y) const {
+QPoint magnifier::centredOrigin(int X, int Y) const {
     const double T = zoom * 16.0;
     const double t = std::floor(T);
     auto axis = [T, t](int16_t cell, int viewSize, int max) {

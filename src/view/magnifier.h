@@ -17,21 +17,17 @@ public:
 
     // Zoom factor: 1/16, 1/4, 1/2, 1 or 2; each cell is Zoom x 16 pixels wide.
     float Zoom() const { return zoom; }
-    // True exactly while the view shows one pixel per cell.
-    bool UsingPixels() const { return usingPixels; }
 
     void MouseDown(int16_t Button, float X, float Y);
-    void MouseMove() {}
-    void MouseUp() {}
 
     // One zoom step in (up to 2) or out (down to 1/16) around cell (X, Y); the origin lands on a
     // cell boundary as near to centring the cell as the map's edges allow.
-    void ZoomIn(int16_t X, int16_t Y);
-    void ZoomOut(int16_t X, int16_t Y);
+    void ZoomIn(int X, int Y);
+    void ZoomOut(int X, int Y);
 
 private:
     // Scroll origin that centres cell (X, Y) at the current zoom, within the scroll ranges as set.
-    QPoint centredOrigin(int16_t X, int16_t Y) const;
+    QPoint centredOrigin(int X, int Y) const;
 
     MapView* view = nullptr;
     float zoom = 1.0f;

@@ -8,7 +8,6 @@
 #include <QSignalBlocker>
 #include <cmath>
 
-#include "app/frmMain.h"
 #include "model/Tileset.h"
 #include "view/Blit.h"
 #include "view/PictureBox.h"
@@ -67,26 +66,27 @@ QImage frmCreateWallTile::defaultPicture() {
     return picture;
 }
 
-void frmCreateWallTile::init(frmMain* newMap) {
+void frmCreateWallTile::init(QWidget* mapWindow, walltiles* mapSets, const QImage& tileset) {
     if (map) {
         disconnect(map, nullptr, this, nullptr);
     }
-    map = newMap;
+    map = mapWindow;
+    sets = mapSets;
     if (map) {
         connect(map, &QObject::destroyed, this, &QDialog::close);
-        pictileset = map->level.tileset.pictileset().copy();
+        pictileset = tileset.copy();
     }
     picwalltiles = QImage();
     DrawWallTiles();
 }
 
 void frmCreateWallTile::DrawWallTiles() {
-    const int n = map ? map->walltiles.UBnd() + 1 : 0;
+    const int n = map ? sets->UBnd() + 1 : 0;
     picwalltiles = QImage(SetSize, std::max(1, n * SetSize), QImage::Format_RGB32);
     picwalltiles.fill(Qt::black);
     for (int i = 0; i < n; ++i) {
         Blit::copy(picwalltiles, {0, SetSize * i}, picdefault, picdefault.rect());
-        const WallDef& set = map->walltiles.getWallTile(i);
+        const WallDef& set = sets->getWallTile(i);
         for (int j = 0; j < WallDef::Entries; ++j) {
             const int16_t t = set.getWall(j);
             if (t >= 1 && t <= 255) {
@@ -111,7 +111,7 @@ void frmCreateWallTile::cmdAddNew_Click() {
     if (!map) {
         return;
     }
-    map->walltiles.AddWallTile(WallDef());
+    sets->AddWallTile(WallDef());
     DrawWallTiles();
 }
 

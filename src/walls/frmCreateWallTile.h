@@ -10,7 +10,7 @@ class QFrame;
 class QGroupBox;
 class QPushButton;
 class QScrollBar;
-class frmMain;
+class walltiles;
 
 // The "Create Walltiles" dialog: shows the wall tile sets of one map four at a time, adds empty
 // sets and marks the picked one. Editing a set is not offered, so its other buttons are disabled.
@@ -21,8 +21,9 @@ public:
 
     explicit frmCreateWallTile(QWidget* owner);
 
-    // Binds the dialog to a map window and shows its sets; the dialog closes with that window.
-    void init(frmMain* map);
+    // Binds the dialog to the wall tile sets of a map window, drawn with the map's tileset picture,
+    // and shows them; the dialog closes with that window.
+    void init(QWidget* mapWindow, walltiles* sets, const QImage& tileset);
     // Redraws every set of the bound map and the visible four.
     void DrawWallTiles();
     // The stored background of every set: a 4 x 4 block of empty cells.
@@ -46,5 +47,6 @@ private:
     void cmdAddNew_Click();
     void picpreviewwalls_MouseDown(double Y);
 
-    QPointer<frmMain> map;
+    QPointer<QWidget> map;
+    walltiles* sets = nullptr;
 };

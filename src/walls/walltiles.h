@@ -5,13 +5,9 @@
 
 #include "walls/WallDef.h"
 
-class frmMain;
-
 // The wall tile sets of one map window. They live as long as the window and are never saved.
 class walltiles {
 public:
-    void setParent(frmMain* myparent) { parent = myparent; }
-
     // Appends a set at index count.
     void AddWallTile(const WallDef& wt);
     bool hasWallTiles() const { return !sets.empty(); }
@@ -23,6 +19,5 @@ public:
     int16_t UBnd() const { return static_cast<int16_t>(static_cast<int>(sets.size()) - 1); }
 
 private:
-    frmMain* parent = nullptr;
     std::vector<WallDef> sets;
 };

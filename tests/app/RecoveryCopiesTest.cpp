@@ -13,7 +13,7 @@
 
 namespace {
 
-using Choice = Dialogs::RecoveryChoice;
+using Choice = AppDialogs::RecoveryChoice;
 
 class RecoveryCopiesTest : public WindowFixture {
 protected:

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "MapFixture.h"
-#include "selection/EditCommands.h"
+#include "app/EditCommands.h"
+#include "model/RadarColor.h"
 #include "selection/frmReplace.h"
-#include "view/RadarColor.h"
 
 class OneGesture;
 using G = OneGesture;

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "MapFixture.h"
+#include "app/EditCommands.h"
+#include "app/MainMenu.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
-#include "selection/EditCommands.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
+#include "history/EditTransaction.h"
 #include "model/Level.h"
 #include "model/LevelObserver.h"
 
 namespace {
 
 struct Recorder : LevelObserver {
-    void UpdateLevelTile(int16_t, int16_t, bool) override { ++tiles; }
+    void UpdateLevelTile(int, int, bool) override { ++tiles; }
     void UpdateLevel() override { ++full; }
     void undoRedoChanged(bool u, bool r) override {
         canUndo = u;
@@ -26,12 +26,11 @@ class UndoRedo : public ::testing::Test {
 protected:
     void SetUp() override { level.setObserver(&view); }
 
-    // One edit as the tools make it: reset redo, write through one batch, push it.
+    // One edit as the tools make it.
     void edit(const std::function<void(Changes&)>& writes) {
-        level.undoredo.ResetRedo();
-        auto batch = std::make_unique<Changes>();
-        writes(*batch);
-        level.undoredo.AddToUndo(std::move(batch));
+        EditTransaction transaction(level);
+        writes(transaction.batch());
+        transaction.commit();
     }
     void paint(std::initializer_list<std::array<int16_t, 3>> cells) {
         edit([&](Changes& batch) {
@@ -75,4 +74,29 @@ TEST_F(UndoRedo, NewEditAfterUndoEmptiesRedo) {
     EXPECT_FALSE(view.canRedo);
     level.undoredo.Redo();
     EXPECT_EQ(level.getTile(1, 1), 0);
+}
+
+TEST_F(UndoRedo, AnEditPushesOnlyWhenCommittedAndMarksTheLevelByItsRule) {
+    paint({{{1, 1, 3}}});
+    level.undoredo.Undo();
+    level.undoredo.Undo();
+    level.mapchanged = false;
+    {
+        EditTransaction dropped(level);
+        level.setTile(4, 4, 7, dropped.batch(), true);
+    }
+    EXPECT_FALSE(view.canUndo) << "an edit destroyed without a commit pushes nothing";
+    EXPECT_FALSE(view.canRedo) << "nothing can be redone past a new edit";
+    EXPECT_FALSE(level.mapchanged);
+    EditTransaction same(level);
+    level.setTile(4, 4, 7, same.batch(), true);  // the cell holds 7 already: nothing recorded
+    same.commit();
+    EXPECT_TRUE(view.canUndo);
+    EXPECT_FALSE(level.mapchanged) << "an edit that changed no cell leaves the level as its file";
+    const int redraws = view.full;
+    EditTransaction real(level);
+    level.setTile(5, 5, 7, real.batch(), true);
+    real.commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
+    EXPECT_TRUE(level.mapchanged);
+    EXPECT_EQ(view.full, redraws) << "the caller has drawn its cells";
 }

@@ -46,8 +46,8 @@ TEST(ObjectProcedures, OriginAndRemovalFromAnyCoveredCell) {
     Level level;
     Changes batch;
     PlaceObject(level, 220, 10, 10, batch, false);
-    EXPECT_EQ(getObjectOrigin(level, 14, 14), (std::array<int16_t, 2>{10, 10}));
-    EXPECT_EQ(getObjectOrigin(level, 3, 3), (std::array<int16_t, 2>{3, 3}));
+    EXPECT_EQ(getObjectOrigin(level, 14, 14), (std::array<int, 2>{10, 10}));
+    EXPECT_EQ(getObjectOrigin(level, 3, 3), (std::array<int, 2>{3, 3}));
     EXPECT_TRUE(isObjectCell(level, 12, 11));
     EXPECT_FALSE(isObjectCell(level, -1, 11));
     EXPECT_FALSE(isObjectCell(level, 1024, 0));

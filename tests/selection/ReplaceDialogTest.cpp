@@ -9,8 +9,11 @@
 #include <QTest>
 
 #include "MapFixture.h"
+#include "app/EditCommands.h"
+#include "app/MainMenu.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
 #include "model/Tileset.h"
-#include "selection/EditCommands.h"
 #include "selection/frmReplace.h"
 
 class ReplaceDialogTest : public MapFixture {

@@ -1,10 +1,14 @@
 #include <QAction>
 
 #include "MapFixture.h"
-#include "selection/EditCommands.h"
+#include "app/EditCommands.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+#include "model/RadarColor.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileText.h"
-#include "view/RadarColor.h"
+#include "view/MapView.h"
+#include "view/PictureBox.h"
 
 class SelectionTest : public MapFixture {
 protected:
@@ -77,7 +81,7 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     for (int i = 0; i < 3; ++i) {
         map->magnifier.ZoomOut(0, 0);
     }
-    ASSERT_TRUE(map->magnifier.UsingPixels());
+    ASSERT_TRUE(map->view->transform().usingPixels());
     scrollTo(0, 0);
     drag({{37, 20}, {90, 60}});
     EXPECT_EQ(outline(), QRect(37, 20, 53, 40));

@@ -12,9 +12,12 @@
 #include <vector>
 
 #include "MapFixture.h"
+#include "app/EditCommands.h"
+#include "app/MainMenu.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "selection/EditCommands.h"
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
 #include "selection/SelectionShape.h"
 #include "selection/frmReplace.h"
 

@@ -28,7 +28,7 @@ TEST_F(MagnifierTest, RightClickZoomsOutAroundTheClickedCell) {
     ASSERT_EQ(view.cellY(256), 512);
     click(Qt::RightButton, QPoint(336, 256));
     EXPECT_EQ(zoomTool.Zoom(), 0.5f);
-    EXPECT_FALSE(zoomTool.UsingPixels());
+    EXPECT_FALSE(view.transform().usingPixels());
     // h = 8 x 512 - 336 = 3760; v = 4096 - 252 = 3844, down to a whole cell 3840.
     EXPECT_EQ(origin(), QPoint(3760, 3840));
     EXPECT_EQ(tilesetScale(), 0.5f);
@@ -70,12 +70,12 @@ TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTil
     const qint64 quarter = level.tileset.piczoomtileset().cacheKey();
     zoomTool.ZoomOut(512, 512);
     EXPECT_EQ(stops, std::vector<bool>{false});
-    EXPECT_TRUE(zoomTool.UsingPixels());
+    EXPECT_TRUE(view.transform().usingPixels());
     EXPECT_EQ(level.tileset.piczoomtileset().cacheKey(), quarter) << "ready for the step back";
     selstate = SelectionState::Drawing;
     zoomTool.ZoomIn(512, 512);
     EXPECT_EQ(stops, (std::vector<bool>{false, true}));
-    EXPECT_FALSE(zoomTool.UsingPixels());
+    EXPECT_FALSE(view.transform().usingPixels());
     EXPECT_EQ(tilesetScale(), 0.25f);
     zoomTo(2.0f);
     EXPECT_EQ(stops.size(), 2u);

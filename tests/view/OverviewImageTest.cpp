@@ -2,8 +2,8 @@
 
 #include <iterator>
 
+#include "model/RadarColor.h"
 #include "view/Pixels.h"
-#include "view/RadarColor.h"
 
 using namespace Pixels;
 

@@ -62,7 +62,7 @@ protected:
     }
     void clearMouseIsDown() override { mouseIsDown = false; }
     // LevelObserver
-    void UpdateLevelTile(int16_t x, int16_t y, bool refresh) override { view.UpdateLevelTile(x, y, refresh); }
+    void UpdateLevelTile(int x, int y, bool refresh) override { view.UpdateLevelTile(x, y, refresh); }
     void UpdateLevel() override { view.UpdateLevel(); }
     void undoRedoChanged(bool, bool) override {}
     void tilesetChanged(bool) override {}

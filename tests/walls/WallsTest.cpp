@@ -5,9 +5,10 @@
 #include <QTest>
 
 #include "MapFixture.h"
+#include "app/EditCommands.h"
 #include "app/RightPanel.h"
 #include "model/Tileset.h"
-#include "selection/EditCommands.h"
+#include "view/PictureBox.h"
 #include "walls/frmCreateWallTile.h"
 
 // Out-of-range entries and sets are ignored rather than written past their storage.

@@ -1,4 +1,4 @@
-#include "selection/EditCommands.h"
+#include "app/EditCommands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -120,7 +120,7 @@ void EditCommands::ShowCreateWalls() {
     if (!walls) {
         walls = new frmCreateWallTile(&general);
     }
-    walls->init(map);
+    walls->init(map, &map->walltiles, map->level.tileset.pictileset());
     walls->show();
     walls->raise();
     walls->activateWindow();

@@ -1,9 +1,9 @@
-#include "view/OverviewImage.h"
+#include "model/OverviewImage.h"
 
 #include <algorithm>
 #include <array>
 
-#include "view/RadarColor.h"
+#include "model/RadarColor.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
-#include "view/dropper.h"
+#include "tools/dropper.h"
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
+#include "tools/MapHost.h"
 
 void dropper::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
@@ -11,16 +10,16 @@ void dropper::MouseDown(int16_t Button, float X, float Y) {
         return;
     }
     const Level& lv = level();
-    int16_t n = lv.getTile(cell.col(), cell.row());
+    int16_t n = lv.getTile(cell.x, cell.y);
     if (n == -1) {
-        const auto origin = ObjectProcedures::getObjectOrigin(lv, cell.col(), cell.row());
+        const auto origin = ObjectProcedures::getObjectOrigin(lv, cell.x, cell.y);
         // A covered cell with no anchor (a damaged grid) has no tile to give; -1 cannot be painted.
         n = origin ? lv.getTile((*origin)[0], (*origin)[1]) : int16_t{0};
     }
     if (Button == 1) {
-        map->general().SetLeftSelection(n);
+        map->pickLeftTile(n);
     } else {
-        map->general().SetRightSelection(n);
+        map->pickRightTile(n);
     }
 }
 

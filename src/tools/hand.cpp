@@ -1,4 +1,4 @@
-#include "view/hand.h"
+#include "tools/hand.h"
 
 #include <QScrollBar>
 #include <cmath>
@@ -24,23 +24,23 @@ int dragged(const QScrollBar& bar, int cells, float t) {
 
 }  // namespace
 
-void hand::MouseDown(float X, float Y) {
-    const float t = transform().T();
-    lastX = static_cast<int16_t>(std::floor(X / t));
-    lastY = static_cast<int16_t>(std::floor(Y / t));
+void hand::MouseDown(int16_t, float X, float Y) {
+    const ViewTransform t = transform();
+    lastX = t.cellsIn(X);
+    lastY = t.cellsIn(Y);
 }
 
-void hand::MouseMove(float X, float Y) {
+void hand::MouseMove(int16_t, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid() || !mouseIsDown()) {
         return;
     }
-    const float t = transform().T();
-    const auto cx = static_cast<int16_t>(std::floor(X / t));
-    const auto cy = static_cast<int16_t>(std::floor(Y / t));
+    const ViewTransform t = transform();
+    const int cx = t.cellsIn(X);
+    const int cy = t.cellsIn(Y);
     MapView& v = view();
-    const int h = dragged(*v.hScr, cx - lastX, t);
-    const int w = dragged(*v.vscr, cy - lastY, t);
+    const int h = dragged(*v.hScr, cx - lastX, t.T());
+    const int w = dragged(*v.vscr, cy - lastY, t.T());
     v.setScrollBarValues(h, w, false);
     if (cx != lastX || cy != lastY) {
         v.UpdateLevel();

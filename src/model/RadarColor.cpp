@@ -1,4 +1,4 @@
-#include "view/RadarColor.h"
+#include "model/RadarColor.h"
 
 QRgb RadarColor(int16_t value) {
     if (value == -1) {

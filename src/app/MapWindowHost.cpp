@@ -1,0 +1,98 @@
+#include "app/MapWindowHost.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include "app/frmGeneral.h"
+#include "app/frmMain.h"
+
+QWidget* MapWindowHost::window() {
+    return &map;
+}
+
+Level& MapWindowHost::level() {
+    return map.level;
+}
+
+MapView& MapWindowHost::view() {
+    return *map.view;
+}
+
+SelectionHooks& MapWindowHost::selection() {
+    return *map.selectionHooks;
+}
+
+Line& MapWindowHost::lines() {
+    return map.tline;
+}
+
+ToolId MapWindowHost::currentTool() const {
+    return map.general().currentTool();
+}
+
+void MapWindowHost::setCurrentTool(ToolId tool) {
+    map.general().SetCurrentTool(tool);
+}
+
+void MapWindowHost::beginTemporaryTool(ToolId tool) {
+    map.general().beginTemporaryTool(map, tool);
+}
+
+void MapWindowHost::endTemporaryTool() {
+    map.general().endTemporaryTool();
+}
+
+int16_t MapWindowHost::tilesetLeft() const {
+    return map.tilesetLeft();
+}
+
+int16_t MapWindowHost::tilesetRight() const {
+    return map.tilesetRight();
+}
+
+void MapWindowHost::pickLeftTile(int tile) {
+    map.general().SetLeftSelection(tile);
+}
+
+void MapWindowHost::pickRightTile(int tile) {
+    map.general().SetRightSelection(tile);
+}
+
+bool MapWindowHost::mouseIsDown() const {
+    return map.general().mouseIsDown();
+}
+
+void MapWindowHost::setMouseIsDown(bool down) {
+    map.general().setMouseIsDown(down);
+}
+
+Dialogs& MapWindowHost::dialogs() {
+    return map.general().dialogs();
+}
+
+bool MapWindowHost::fillInScreen() const {
+    return map.general().fillInScreen();
+}
+
+void MapWindowHost::switchGrid() {
+    map.general().topButton(QStringLiteral("Grid"))->trigger();
+}
+
+void MapWindowHost::switchTileNumbers() {
+    map.general().topButton(QStringLiteral("TileNr"))->trigger();
+}
+
+void MapWindowHost::showStatus(const QString& text) {
+    QLabel* label = map.general().positionLabel();
+    if (label->text() != text) {
+        label->setText(text);
+    }
+}
+
+void MapWindowHost::UpdateLevel() {
+    map.UpdateLevel();
+}
+
+void MapWindowHost::updatePreview(bool refresh) {
+    map.updatePreview(refresh);
+}
