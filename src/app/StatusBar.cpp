@@ -8,12 +8,12 @@
 #include <array>
 #include <cmath>
 
-#include "tools/ToolTable.h"
 #include "app/frmGeneral.h"
 #include "app/frmMain.h"
 #include "model/ObjectProcedures.h"
 #include "selection/SelectionShape.h"
 #include "tools/ShortcutTable.h"
+#include "tools/ToolTable.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "tools/ToolId.h"
 #include "app/Dialogs.h"
+#include "tools/ToolId.h"
 
 class EditCommands;
 class FileCommands;

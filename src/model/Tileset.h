@@ -31,7 +31,8 @@ public:
 
     static const QImage& picextratiles();
     static const QImage& picspecial();
-    // default.bmp beside the program or in its installed data folder; a copy built into the program stands in when it is missing.
+    // default.bmp beside the program or in its installed data folder; a copy built into the program stands in when it
+    // is missing.
     static QString defaultTilesetPath();
     static void setDefaultTilesetPath(const QString& path);
     static QByteArray defaultTilesetBytes();
