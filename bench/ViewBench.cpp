@@ -6,10 +6,10 @@
 
 #include "model/Level.h"
 #include "model/Tileset.h"
+#include "view/Magnifier.h"
 #include "view/MapView.h"
 #include "view/MapViewHost.h"
 #include "view/PictureBox.h"
-#include "view/magnifier.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ struct Window : MapViewHost {
 
     Level level;
     MapView view{level, *this};
-    magnifier zoom;
+    Magnifier zoom;
     PictureBox radarBox;
 };
 

@@ -6,24 +6,24 @@
 #include <QWindow>
 
 #include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/RightPanel.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
-#include "selection/frmReplace.h"
-#include "walls/frmCreateWallTile.h"
+#include "selection/ReplaceDialog.h"
+#include "walls/WallSetsDialog.h"
 
-EditCommands::EditCommands(frmGeneral& general) : QObject(&general), general(general) {
+EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(general) {
     MainMenu& menu = *general.mainMenu();
-    auto onMap = [this](void (*action)(frmMain&)) {
+    auto onMap = [this](void (*action)(MapWindow&)) {
         return [this, action] {
-            if (frmMain* map = this->general.activeMap()) {
+            if (MapWindow* map = this->general.activeMap()) {
                 action(*map);
             }
         };
     };
-    connect(menu.mnuCut, &QAction::triggered, this, onMap([](frmMain& map) { map.sel.CutSelection(); }));
-    connect(menu.mnuCopy, &QAction::triggered, this, onMap([](frmMain& map) { map.sel.CopySelection(); }));
-    connect(menu.mnuPaste, &QAction::triggered, this, onMap([](frmMain& map) { map.clip.Paste(); }));
+    connect(menu.mnuCut, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel.CutSelection(); }));
+    connect(menu.mnuCopy, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel.CopySelection(); }));
+    connect(menu.mnuPaste, &QAction::triggered, this, onMap([](MapWindow& map) { map.clip.Paste(); }));
     connect(menu.mnuReplace, &QAction::triggered, this, [this] { ShowReplace(); });
     connect(menu.mnuMirror, &QAction::triggered, this, [this] { ExecuteMirror(); });
     connect(menu.mnuFlip, &QAction::triggered, this, [this] { ExecuteFlip(); });
@@ -35,16 +35,16 @@ EditCommands::~EditCommands() {
     delete replace;
 }
 
-frmReplace* EditCommands::replaceDialog() const {
+ReplaceDialog* EditCommands::replaceDialog() const {
     return replace;
 }
 
-frmCreateWallTile* EditCommands::wallsDialog() const {
+WallSetsDialog* EditCommands::wallsDialog() const {
     return walls;
 }
 
 void EditCommands::ShowReplace() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (!map) {
         return;
     }
@@ -54,10 +54,10 @@ void EditCommands::ShowReplace() {
         return;
     }
     delete replace;
-    replace = new frmReplace(&general, general.dialogs(), map->level.tileset.pictileset(),
-                             [this](int mode, int16_t src, int16_t dest, bool inselection) {
-                                 ExecuteReplace(mode, src, dest, inselection);
-                             });
+    replace = new ReplaceDialog(&general, general.dialogs(), map->level.tileset.pictileset(),
+                                [this](int mode, int16_t src, int16_t dest, bool inselection) {
+                                    ExecuteReplace(mode, src, dest, inselection);
+                                });
     replace->setAttribute(Qt::WA_DeleteOnClose);
     // Kept above the main window although it is not its child.
     replace->winId();
@@ -76,7 +76,7 @@ void EditCommands::ShowReplace() {
 }
 
 void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, bool inselection) {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (!map || mode < 0 || mode > 3) {
         return;
     }
@@ -89,7 +89,7 @@ void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, b
 }
 
 void EditCommands::ExecuteMirror() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (!map || map->sel.selstate() != SelectionState::Selected) {
         return;
     }
@@ -101,7 +101,7 @@ void EditCommands::ExecuteMirror() {
 }
 
 void EditCommands::ExecuteFlip() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (!map || map->sel.selstate() != SelectionState::Selected) {
         return;
     }
@@ -113,12 +113,12 @@ void EditCommands::ExecuteFlip() {
 }
 
 void EditCommands::ShowCreateWalls() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (!map) {
         return;
     }
     if (!walls) {
-        walls = new frmCreateWallTile(&general);
+        walls = new WallSetsDialog(&general);
     }
     walls->init(map, &map->walltiles, map->level.tileset.pictileset());
     walls->show();

@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <cstdint>
 
-class frmCreateWallTile;
-class frmGeneral;
-class frmReplace;
+class WallSetsDialog;
+class MainWindow;
+class ReplaceDialog;
 
 // The main window's selection commands: cut, copy and paste, the replace dialog, mirror, flip and
 // the wall tile sets dialog, each acting on the active map and doing nothing without one.
@@ -14,7 +14,7 @@ class EditCommands : public QObject {
     Q_OBJECT
 public:
     // Connects the Edit menu, the top toolbar's buttons and "Create Wall Tiles" of `general`.
-    explicit EditCommands(frmGeneral& general);
+    explicit EditCommands(MainWindow& general);
     ~EditCommands() override;
 
     // Opens the replace dialog for the active map, unless its selection has been moved.
@@ -27,11 +27,11 @@ public:
     void ShowCreateWalls();
 
     // The open dialogs, or null.
-    frmReplace* replaceDialog() const;
-    frmCreateWallTile* wallsDialog() const;
+    ReplaceDialog* replaceDialog() const;
+    WallSetsDialog* wallsDialog() const;
 
 private:
-    frmGeneral& general;
-    QPointer<frmReplace> replace;
-    QPointer<frmCreateWallTile> walls;
+    MainWindow& general;
+    QPointer<ReplaceDialog> replace;
+    QPointer<WallSetsDialog> walls;
 };

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "app/ExportImageOptions.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "view/ImageExportJob.h"
 #include "view/MapView.h"
 
@@ -32,7 +32,7 @@ QRect visibleCells(const ViewTransform& view) {
     return QRect(first, QSize((view.width + t - 1) / t, (view.height + t - 1) / t)) & gridRect();
 }
 
-QString suggestedName(const frmMain& map) {
+QString suggestedName(const MapWindow& map) {
     if (map.level.activeFile.isEmpty()) {
         return {};
     }
@@ -40,7 +40,7 @@ QString suggestedName(const frmMain& map) {
     return level.dir().filePath(level.completeBaseName() + QStringLiteral(".png"));
 }
 
-QString runInBackground(frmGeneral& general, ImageExportJob& job) {
+QString runInBackground(MainWindow& general, ImageExportJob& job) {
     QProgressDialog progress(QStringLiteral("Exporting the image..."), QStringLiteral("Cancel"), 0, 1000, &general);
     progress.setObjectName(QStringLiteral("frmExportProgress"));
     progress.setWindowTitle(QApplication::applicationDisplayName());
@@ -72,7 +72,7 @@ QString runInBackground(frmGeneral& general, ImageExportJob& job) {
 
 namespace ExportImageCommand {
 
-ExportImageOptions offered(const frmMain& map) {
+ExportImageOptions offered(const MapWindow& map) {
     ExportImageOptions options;
     options.areas[ExportImageOptions::WholeLevel] = gridRect();
     if (map.sel.selstate() == SelectionState::Selected) {
@@ -89,8 +89,8 @@ ExportImageOptions offered(const frmMain& map) {
     return options;
 }
 
-void run(frmGeneral& general) {
-    const frmMain* map = general.activeMap();
+void run(MainWindow& general) {
+    const MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return;
     }

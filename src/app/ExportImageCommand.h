@@ -1,16 +1,16 @@
 #pragma once
 
-class frmGeneral;
-class frmMain;
+class MainWindow;
+class MapWindow;
 struct ExportImageOptions;
 
 // File > Export Image: asks for the options and a file name, then writes the active map's picture.
 // A large picture is drawn and written on a worker thread behind a progress dialog that can cancel.
 namespace ExportImageCommand {
 
-void run(frmGeneral& general);
+void run(MainWindow& general);
 // The options first offered for `map`: its selection when it has one, otherwise the whole level, at
 // the map's zoom with its grid and number switches.
-ExportImageOptions offered(const frmMain& map);
+ExportImageOptions offered(const MapWindow& map);
 
 }  // namespace ExportImageCommand

@@ -6,9 +6,9 @@
 #include <QMenu>
 
 #include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/ToolBars.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ QAction* addAfter(QMenu* menu, QAction* after, const QString& caption, const QSt
 
 }  // namespace
 
-ExtraCommands::ExtraCommands(frmGeneral& general) : QObject(&general), general(general) {
+ExtraCommands::ExtraCommands(MainWindow& general) : QObject(&general), general(general) {
     MainMenu& menu = *general.mainMenu();
     mnuClose = addAfter(menu.mnuFile, menu.mnuSaveAs, QStringLiteral("Close"), QStringLiteral("mnuClose"));
     mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -64,7 +64,7 @@ ExtraCommands::ExtraCommands(frmGeneral& general) : QObject(&general), general(g
 }
 
 void ExtraCommands::syncEnabled() {
-    const frmMain* map = general.activeMap();
+    const MapWindow* map = general.activeMap();
     const bool open = map != nullptr && general.toolBars()->tbGrid->isEnabled();
     mnuClose->setEnabled(open);
     mnuSelectAll->setEnabled(open);
@@ -76,26 +76,26 @@ void ExtraCommands::syncEnabled() {
 }
 
 void ExtraCommands::closeMap() {
-    if (frmMain* map = general.activeMap()) {
+    if (MapWindow* map = general.activeMap()) {
         map->parentWidget()->close();
     }
 }
 
 void ExtraCommands::selectAll() {
-    if (frmMain* map = general.activeMap()) {
+    if (MapWindow* map = general.activeMap()) {
         map->sel.SelectAll();
     }
 }
 
 void ExtraCommands::deselect() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (map != nullptr && map->sel.selstate() == SelectionState::Selected) {
         map->sel.ApplySelection();
     }
 }
 
 void ExtraCommands::deleteSelection() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (map != nullptr && map->sel.selstate() == SelectionState::Selected &&
         general.currentTool() == ToolId::Selection) {
         map->sel.DeleteSelection();

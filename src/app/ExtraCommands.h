@@ -3,7 +3,7 @@
 #include <QObject>
 
 class QAction;
-class frmGeneral;
+class MainWindow;
 
 // Menu commands beyond the basic set: File > Close and the Quit shortcut on Exit; Edit > Select
 // All, Deselect and Delete. Each acts on the active map and does nothing without one.
@@ -11,7 +11,7 @@ class ExtraCommands : public QObject {
     Q_OBJECT
 public:
     // Adds the items to `general`'s File and Edit menus.
-    explicit ExtraCommands(frmGeneral& general);
+    explicit ExtraCommands(MainWindow& general);
 
     // Closes the active map's window, asking first when it holds unsaved changes.
     void closeMap();
@@ -30,5 +30,5 @@ public:
     QAction* mnuDelete;
 
 private:
-    frmGeneral& general;
+    MainWindow& general;
 };

@@ -3,9 +3,9 @@
 #include <QFileInfo>
 
 #include "app/General.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/RecentFiles.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/LevelFile.h"
 #include "model/TilesetFile.h"
 
@@ -18,7 +18,7 @@ const QString BitmapFilter = QStringLiteral("*.bmp (*.bmp)");
 std::optional<int> FileCommands::OpenMap(const QString& filename) {
     const int slot = general.getFreeMapSlot();
     if (slot < 0) {
-        general.dialogs().message(&general, frmGeneral::MaximumMessage);
+        general.dialogs().message(&general, MainWindow::MaximumMessage);
         return std::nullopt;
     }
     QString name = filename.isEmpty()
@@ -28,8 +28,8 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
         return std::nullopt;
     }
     name = QFileInfo(name).absoluteFilePath();
-    for (int i = 0; i < frmGeneral::SlotCount; ++i) {
-        frmMain* open = general.map(i);
+    for (int i = 0; i < MainWindow::SlotCount; ++i) {
+        MapWindow* open = general.map(i);
         if (open != nullptr && open->level.activeFile == name) {
             general.dialogs().message(&general, QStringLiteral("Map is already open!"));
             general.showMapWindow(open);
@@ -37,7 +37,7 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
         }
     }
     const int previous = general.activeSlot();
-    frmMain* map = general.placeMap(slot);
+    MapWindow* map = general.placeMap(slot);
     const LoadReport report = LevelFile::OpenMap(map->level, name);
     if (report.outcome == LoadReport::Outcome::Failed) {
         // Nothing could be read: no window for it, and the level that was active stays active.
@@ -95,7 +95,7 @@ void FileCommands::openDropped(const QStringList& names) {
 }
 
 void FileCommands::SaveMap(bool saveas) {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return;
     }
@@ -120,7 +120,7 @@ void FileCommands::SaveMap(bool saveas) {
 }
 
 void FileCommands::ImportTileset() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return;
     }
@@ -133,7 +133,7 @@ void FileCommands::ImportTileset() {
 }
 
 void FileCommands::ExportTileset() {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return;
     }
@@ -146,7 +146,7 @@ void FileCommands::ExportTileset() {
 }
 
 void FileCommands::DiscardTileset() {
-    if (frmMain* map = general.activeMap()) {
+    if (MapWindow* map = general.activeMap()) {
         TilesetFile::DiscardTileset(map->level);
     }
 }
@@ -163,8 +163,8 @@ void FileCommands::mnulstRecent_Click(int index) {
     }
     general.OpenMap(name);
     // Only a level that is open now (just opened, or open already) moves to the top.
-    for (int i = 0; i < frmGeneral::SlotCount; ++i) {
-        const frmMain* open = general.map(i);
+    for (int i = 0; i < MainWindow::SlotCount; ++i) {
+        const MapWindow* open = general.map(i);
         if (open != nullptr && open->level.activeFile == QFileInfo(name).absoluteFilePath()) {
             general.recent().MoveRecentToTop(index);
             return;

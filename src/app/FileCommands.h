@@ -4,16 +4,16 @@
 #include <QStringList>
 #include <optional>
 
-class frmGeneral;
+class MainWindow;
 
 // The main window's commands that read and write files: opening and saving levels, the recent
 // list's items, and importing, exporting and discarding tilesets. A file that cannot be read or
 // written is reported with its name and the reason; nothing open is lost.
 class FileCommands {
 public:
-    explicit FileCommands(frmGeneral& general) : general(general) {}
+    explicit FileCommands(MainWindow& general) : general(general) {}
 
-    // See frmGeneral::OpenMap.
+    // See MainWindow::OpenMap.
     std::optional<int> OpenMap(const QString& filename);
     void openLevels(const QStringList& names);
     // Opens the level files of a drop in turn; stops at a name that is neither a file nor has an
@@ -29,5 +29,5 @@ private:
     // Opens `name` when it is a level file; false when no slot was free, so the caller stops.
     bool openUnlessFull(const QString& name);
 
-    frmGeneral& general;
+    MainWindow& general;
 };

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/frmGeneral.h"
+#include "app/MainWindow.h"
 #include "tools/ToolDispatch.h"
 
 namespace {
@@ -21,7 +21,7 @@ const QDialog* dialogWindow(const QObject* watched) {
 
 }  // namespace
 
-InputGuard::InputGuard(frmGeneral& general) : QObject(&general), general(general) {
+InputGuard::InputGuard(MainWindow& general) : QObject(&general), general(general) {
     qApp->installEventFilter(this);
     for (QAction* action : general.findChildren<QAction*>()) {
         // Queued: the menu has closed, and a dialog the command opened has been answered, by then.

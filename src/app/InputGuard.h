@@ -3,7 +3,7 @@
 #include <QObject>
 
 class QWidget;
-class frmGeneral;
+class MainWindow;
 
 // Keeps the keyboard with the active map and the Ctrl-held dropper with the press that started it,
 // whichever window the events reach. Watches the whole application: a Ctrl release anywhere, an
@@ -14,7 +14,7 @@ class InputGuard : public QObject {
     Q_OBJECT
 public:
     // Installs itself on the application and on the actions of `general`'s menus and toolbars.
-    explicit InputGuard(frmGeneral& general);
+    explicit InputGuard(MainWindow& general);
     ~InputGuard() override;
 
 protected:
@@ -23,5 +23,5 @@ protected:
 private:
     void dialogClosed(const QWidget* dialog);
 
-    frmGeneral& general;
+    MainWindow& general;
 };

@@ -1,7 +1,7 @@
 #include "app/LayoutMemory.h"
 
+#include "app/MainWindow.h"
 #include "app/RightPanel.h"
-#include "app/frmGeneral.h"
 #include "model/UserSettings.h"
 
 namespace {
@@ -14,14 +14,14 @@ const QString PanelExpanded = QStringLiteral("MainWindow/rightPanelExpanded");
 
 namespace LayoutMemory {
 
-void save(const frmGeneral& window) {
+void save(const MainWindow& window) {
     const auto settings = userSettings();
     settings->setValue(Geometry, window.saveGeometry());
     settings->setValue(State, window.saveState());
     settings->setValue(PanelExpanded, window.rightPanel()->expanded());
 }
 
-bool restore(frmGeneral& window) {
+bool restore(MainWindow& window) {
     const auto settings = userSettings();
     if (!settings->contains(Geometry)) {
         return false;

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QLabel>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 
 QWidget* MapWindowHost::window() {
     return &map;
@@ -22,7 +22,7 @@ SelectionHooks& MapWindowHost::selection() {
     return *map.selectionHooks;
 }
 
-Line& MapWindowHost::lines() {
+LineTool& MapWindowHost::lines() {
     return map.tline;
 }
 

@@ -2,19 +2,19 @@
 
 #include "tools/MapHost.h"
 
-class frmMain;
+class MapWindow;
 
 // The map window as its tools, selection, clipboard and walls dialog see it: the window's own
 // parts, and the main window's program-wide state and controls.
 class MapWindowHost : public MapHost {
 public:
-    explicit MapWindowHost(frmMain& map) : map(map) {}
+    explicit MapWindowHost(MapWindow& map) : map(map) {}
 
     QWidget* window() override;
     Level& level() override;
     MapView& view() override;
     SelectionHooks& selection() override;
-    Line& lines() override;
+    LineTool& lines() override;
 
     ToolId currentTool() const override;
     void setCurrentTool(ToolId tool) override;
@@ -39,5 +39,5 @@ public:
     void updatePreview(bool refresh) override;
 
 private:
-    frmMain& map;
+    MapWindow& map;
 };

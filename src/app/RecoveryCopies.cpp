@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/General.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "model/RecoverySnapshot.h"
 #include "model/RecoveryStore.h"
 #include "model/RecoveryWriter.h"
@@ -38,7 +38,7 @@ QString RecoveryCopies::defaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
 }
 
-RecoveryCopies::RecoveryCopies(frmGeneral& general) : QObject(&general), general(general) {}
+RecoveryCopies::RecoveryCopies(MainWindow& general) : QObject(&general), general(general) {}
 
 RecoveryCopies::~RecoveryCopies() {
     // Every removal asked for reaches the disk before the lock goes, so a clean exit leaves nothing.
@@ -84,11 +84,11 @@ void RecoveryCopies::restore(const QList<RecoveryCopy>& copies) {
         const int16_t slot = general.getFreeMapSlot();
         if (slot < 0) {
             // The copies not restored stay for the next start.
-            problems << frmGeneral::MaximumMessage;
+            problems << MainWindow::MaximumMessage;
             break;
         }
         const int previous = general.activeSlot();
-        frmMain* map = general.placeMap(slot);
+        MapWindow* map = general.placeMap(slot);
         const LoadReport report = store->read(copy, map->level);
         if (!report.ok()) {
             general.releaseSlot(slot);
@@ -111,7 +111,7 @@ void RecoveryCopies::restore(const QList<RecoveryCopy>& copies) {
     }
 }
 
-RecoveryCopies::Entry& RecoveryCopies::entry(frmMain& map) {
+RecoveryCopies::Entry& RecoveryCopies::entry(MapWindow& map) {
     const auto found = entries.find(&map);
     if (found != entries.end()) {
         return found->second;
@@ -133,7 +133,7 @@ RecoveryCopies::Entry& RecoveryCopies::entry(frmMain& map) {
     return e;
 }
 
-void RecoveryCopies::mapChanged(frmMain& map) {
+void RecoveryCopies::mapChanged(MapWindow& map) {
     if (!store) {
         return;
     }
@@ -156,7 +156,7 @@ void RecoveryCopies::mapChanged(frmMain& map) {
     e.timer->start(static_cast<int>(std::clamp<qint64>(latest, 0, timing.delayMs)));
 }
 
-void RecoveryCopies::writeCopy(frmMain& map) {
+void RecoveryCopies::writeCopy(MapWindow& map) {
     Entry& e = entry(map);
     e.pendingSince.invalidate();
     if (!map.level.mapchanged) {
@@ -175,7 +175,7 @@ void RecoveryCopies::dropCopy(Entry& e) {
     }
 }
 
-void RecoveryCopies::forget(frmMain& map) {
+void RecoveryCopies::forget(MapWindow& map) {
     const auto found = entries.find(&map);
     if (found == entries.end()) {
         return;
@@ -198,7 +198,7 @@ void RecoveryCopies::flush() {
     writer->waitForDone();
 }
 
-QString RecoveryCopies::copyFile(const frmMain& map) const {
+QString RecoveryCopies::copyFile(const MapWindow& map) const {
     const auto found = entries.find(&map);
     return found != entries.end() && found->second.written ? store->levelPath(found->second.id) : QString();
 }

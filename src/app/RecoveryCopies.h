@@ -12,8 +12,8 @@
 class QTimer;
 class RecoveryStore;
 class RecoveryWriter;
-class frmGeneral;
-class frmMain;
+class MainWindow;
+class MapWindow;
 
 // Keeps a recovery copy of every level with unsaved changes, a few seconds behind the last edit,
 // and offers the copies a crashed editor left behind when the program starts. Inactive until
@@ -32,7 +32,7 @@ public:
     // The per-user recovery folder.
     static QString defaultFolder();
 
-    explicit RecoveryCopies(frmGeneral& general);
+    explicit RecoveryCopies(MainWindow& general);
     ~RecoveryCopies() override;
 
     // Takes `folder` into use. False when it cannot be used; the editor then works without copies.
@@ -40,32 +40,32 @@ public:
     // Asks what to do with the copies of editors that no longer run, if there are any.
     void offerRestore();
     // A level was edited or saved: its copy is scheduled, or removed when nothing is unsaved.
-    void mapChanged(frmMain& map);
+    void mapChanged(MapWindow& map);
     // A level closes for good (saved, or its changes discarded): its copy goes.
-    void forget(frmMain& map);
+    void forget(MapWindow& map);
     // Writes the copies that are due now instead of later and waits until every copy is on disk.
     void flush();
     // The file of a level's current copy; empty when it has none.
-    QString copyFile(const frmMain& map) const;
+    QString copyFile(const MapWindow& map) const;
 
 private:
     struct Entry {
-        frmMain* map = nullptr;
+        MapWindow* map = nullptr;
         QString id;
         QTimer* timer = nullptr;
         QElapsedTimer pendingSince;  // the first edit the copy does not hold yet
         bool written = false;
     };
 
-    Entry& entry(frmMain& map);
-    void writeCopy(frmMain& map);
+    Entry& entry(MapWindow& map);
+    void writeCopy(MapWindow& map);
     void dropCopy(Entry& e);
     void restore(const QList<RecoveryCopy>& copies);
 
-    frmGeneral& general;
+    MainWindow& general;
     Timing timing;
     // Declared before the writer, which uses it until its last job is done.
     std::unique_ptr<RecoveryStore> store;
     std::unique_ptr<RecoveryWriter> writer;
-    std::unordered_map<const frmMain*, Entry> entries;
+    std::unordered_map<const MapWindow*, Entry> entries;
 };

@@ -10,7 +10,7 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 
-// The panel `picRightBar` along the main window's right edge: the tileset picker, the line width
+// The panel `rightPanel` along the main window's right edge: the tileset picker, the line width
 // buttons, the position text and the radar. It collapses to a narrow strip with a small preview of
 // the two chosen tiles.
 class RightPanel : public QWidget {

@@ -8,8 +8,8 @@
 #include <array>
 #include <cmath>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "model/ObjectProcedures.h"
 #include "selection/SelectionShape.h"
 #include "tools/ShortcutTable.h"
@@ -54,7 +54,7 @@ void showText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-StatusBar::StatusBar(frmGeneral& general) : QStatusBar(&general), general(general) {
+StatusBar::StatusBar(MainWindow& general) : QStatusBar(&general), general(general) {
     setObjectName(QStringLiteral("statusBar"));
     lblHint = field(this, QStringLiteral("lblHint"), 0, false);
     lblCell = field(this, QStringLiteral("lblCell"), 110, true);
@@ -62,7 +62,7 @@ StatusBar::StatusBar(frmGeneral& general) : QStatusBar(&general), general(genera
     lblSelection = field(this, QStringLiteral("lblSelection"), 110, true);
     lblZoom = field(this, QStringLiteral("lblZoom"), 80, true);
     connect(general.mdiArea(), &QMdiArea::subWindowActivated, this,
-            [this](QMdiSubWindow* sub) { follow(sub != nullptr ? qobject_cast<frmMain*>(sub->widget()) : nullptr); });
+            [this](QMdiSubWindow* sub) { follow(sub != nullptr ? qobject_cast<MapWindow*>(sub->widget()) : nullptr); });
     for (int tool = 1; tool <= ToolCount; ++tool) {
         connect(general.toolButton(static_cast<ToolId>(tool)), &QAction::toggled, this, [this] { refresh(); });
     }
@@ -103,7 +103,7 @@ QString StatusBar::toolHint(ToolId id) {
              QLatin1String(Hints[static_cast<size_t>(tool - 1)]));
 }
 
-std::optional<QSize> StatusBar::selectionSize(const frmMain& map) {
+std::optional<QSize> StatusBar::selectionSize(const MapWindow& map) {
     const SelectionState state = map.sel.selstate();
     if (state == SelectionState::Selected) {
         const CellRect r = map.sel.rect();
@@ -119,7 +119,7 @@ std::optional<QSize> StatusBar::selectionSize(const frmMain& map) {
     return std::nullopt;
 }
 
-void StatusBar::follow(frmMain* map) {
+void StatusBar::follow(MapWindow* map) {
     PictureBox* next = map != nullptr ? map->view->picpreview : nullptr;
     if (next != view) {
         if (view != nullptr) {
@@ -148,7 +148,7 @@ void StatusBar::follow(frmMain* map) {
 
 void StatusBar::refresh() {
     showText(lblHint, toolHint(general.currentTool()));
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (map == nullptr || view != map->view->picpreview) {
         for (QLabel* label : {lblCell, lblTile, lblSelection, lblZoom}) {
             showText(label, QString());

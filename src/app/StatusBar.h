@@ -9,8 +9,8 @@
 class Level;
 class PictureBox;
 class QLabel;
-class frmGeneral;
-class frmMain;
+class MainWindow;
+class MapWindow;
 
 // The main window's status bar: the cell under the pointer and its tile, the zoom step, the size of
 // the selection and a hint for the current tool, all of the active map. It follows the active map's
@@ -18,7 +18,7 @@ class frmMain;
 class StatusBar : public QStatusBar {
     Q_OBJECT
 public:
-    explicit StatusBar(frmGeneral& general);
+    explicit StatusBar(MainWindow& general);
 
     // "Tile 5", or for a covered cell the special tile covering it and the cell of its anchor.
     static QString tileText(const Level& level, int column, int row);
@@ -40,11 +40,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void follow(frmMain* map);
+    void follow(MapWindow* map);
     // The selection's size in cells while one is drawn or selected.
-    static std::optional<QSize> selectionSize(const frmMain& map);
+    static std::optional<QSize> selectionSize(const MapWindow& map);
 
-    frmGeneral& general;
+    MainWindow& general;
     QPointer<PictureBox> view;
     std::optional<QPointF> pointer;  // on `view`, while the pointer is over it
 };

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/RightPanel.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "view/DrawRectangle.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -24,7 +24,7 @@ QPoint markerPlace(int tilenr) {
 
 }  // namespace
 
-TilesetPicker::TilesetPicker(frmGeneral& general, RightPanel& panel) : QObject(&panel), general(general), panel(panel) {
+TilesetPicker::TilesetPicker(MainWindow& general, RightPanel& panel) : QObject(&panel), general(general), panel(panel) {
     PictureBox* box = panel.pictileset;
     connect(box, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
@@ -68,7 +68,7 @@ void TilesetPicker::MouseMove(int buttons, QPointF pos) {
 
 void TilesetPicker::MouseUp() {
     general.setMouseIsDown(false);
-    if (frmMain* map = general.activeMap()) {
+    if (MapWindow* map = general.activeMap()) {
         map->view->picpreview->setFocus();
     }
 }
@@ -78,7 +78,7 @@ void TilesetPicker::SetLeftSelection(int tilenr) {
         return;
     }
     panel.leftsel->move(markerPlace(tilenr));
-    if (frmMain* map = general.activeMap()) {
+    if (MapWindow* map = general.activeMap()) {
         map->setTilesetLeft(tilenr);
         drawPreview();
         emit chosen();
@@ -90,7 +90,7 @@ void TilesetPicker::SetRightSelection(int tilenr) {
         return;
     }
     panel.rightsel->move(markerPlace(tilenr));
-    if (frmMain* map = general.activeMap()) {
+    if (MapWindow* map = general.activeMap()) {
         map->setTilesetRight(tilenr);
         drawPreview();
         emit chosen();

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointF>
 
-class frmGeneral;
+class MainWindow;
 class RightPanel;
 
 // Picking the left and the right tile in the main window's tileset picker: the mouse on
@@ -14,7 +14,7 @@ public:
     // The highest tile number a cell can hold; the extra strip shows numbers past it.
     static constexpr int HighestTile = 255;
 
-    TilesetPicker(frmGeneral& general, RightPanel& panel);
+    TilesetPicker(MainWindow& general, RightPanel& panel);
 
     // Marks `tilenr` as the left (right) tile, and stores it in the active map when one is open.
     // Numbers outside 1..255 change nothing.
@@ -35,6 +35,6 @@ signals:
     void chosen();
 
 private:
-    frmGeneral& general;
+    MainWindow& general;
     RightPanel& panel;
 };

@@ -6,13 +6,13 @@
 #include <QMdiSubWindow>
 #include <QToolTip>
 
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/TilesetPicker.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "view/PictureBox.h"
 
-TilesetTileInfo::TilesetTileInfo(frmGeneral& general, RightPanel& panel, TilesetPicker& picker)
+TilesetTileInfo::TilesetTileInfo(MainWindow& general, RightPanel& panel, TilesetPicker& picker)
     : QObject(&panel), general(general), panel(panel), picker(picker) {
     lblTiles = new QLabel(&panel);
     lblTiles->setObjectName(QStringLiteral("lblTiles"));
@@ -27,7 +27,7 @@ TilesetTileInfo::TilesetTileInfo(frmGeneral& general, RightPanel& panel, Tileset
 }
 
 QString TilesetTileInfo::chosenText() const {
-    const frmMain* map = general.activeMap();
+    const MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return {};
     }

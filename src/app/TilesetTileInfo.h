@@ -5,14 +5,14 @@
 class QLabel;
 class RightPanel;
 class TilesetPicker;
-class frmGeneral;
+class MainWindow;
 
 // Tile numbers in the tileset panel: the number of the tile under the pointer as a tooltip, and the
 // numbers of the active map's left and right tiles beside the panel's heading.
 class TilesetTileInfo : public QObject {
     Q_OBJECT
 public:
-    TilesetTileInfo(frmGeneral& general, RightPanel& panel, TilesetPicker& picker);
+    TilesetTileInfo(MainWindow& general, RightPanel& panel, TilesetPicker& picker);
 
     // "Left 5 · Right 7" for the active map; empty without one.
     QString chosenText() const;
@@ -27,7 +27,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmGeneral& general;
+    MainWindow& general;
     RightPanel& panel;
     TilesetPicker& picker;
 };

@@ -35,7 +35,7 @@ QAction* check(QObject* parent, const QString& key, const QString& icon, const Q
 }  // namespace
 
 ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) {
-    toolbartop = bar(window, Qt::TopToolBarArea, QStringLiteral("toolbartop"));
+    mainToolBar = bar(window, Qt::TopToolBarArea, QStringLiteral("toolbartop"));
     tbGrid = check(this, QStringLiteral("Grid"), QStringLiteral("grid"), tr("Show the grid"));
     tbTileNr = check(this, QStringLiteral("TileNr"), QStringLiteral("tilenr"), QStringLiteral("Toggle Tile Numbers"));
     tbFillInScreen = check(this, QStringLiteral("FillInScreen"), QStringLiteral("fillinscreen"),
@@ -63,24 +63,24 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
     }};
     for (const auto& [key, action] : entries) {
         if (action == nullptr) {
-            toolbartop->addSeparator();
+            mainToolBar->addSeparator();
         } else {
-            toolbartop->addAction(action);
+            mainToolBar->addAction(action);
             keys.insert(QString::fromLatin1(key), action);
         }
     }
-    auto* spring = new QWidget(toolbartop);
+    auto* spring = new QWidget(mainToolBar);
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    toolbartop->addWidget(spring);
-    picabout = new QLabel(toolbartop);
+    mainToolBar->addWidget(spring);
+    picabout = new QLabel(mainToolBar);
     picabout->setObjectName(QStringLiteral("picabout"));
     picabout->setText(tr("<b>Quarn</b> %1 &nbsp;<span style='color:palette(mid)'>tile level editor</span>&nbsp;")
                           .arg(QApplication::applicationVersion()));
     picabout->setToolTip(
         tr("Quarn %1: an editor for 1024 x 1024 tile levels (.lvl)").arg(QApplication::applicationVersion()));
-    toolbartop->addWidget(picabout);
+    mainToolBar->addWidget(picabout);
 
-    Toolbarleft = bar(window, Qt::LeftToolBarArea, QStringLiteral("Toolbarleft"));
+    toolsToolBar = bar(window, Qt::LeftToolBarArea, QStringLiteral("Toolbarleft"));
     toolGroup = new QActionGroup(this);
     toolGroup->setExclusive(true);
     for (const ToolId tool : AllTools) {
@@ -88,7 +88,7 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
         QAction* action = check(toolGroup, QString::fromLatin1(entry.key), QString::fromLatin1(entry.icon),
                                 QString::fromLatin1(entry.tooltip));
         toolGroup->addAction(action);
-        Toolbarleft->addAction(action);
+        toolsToolBar->addAction(action);
         tools[toolIndex(tool)] = action;
     }
 }

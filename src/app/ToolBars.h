@@ -14,8 +14,8 @@ class QLabel;
 class QMainWindow;
 class QToolBar;
 
-// The top toolbar `toolbartop` (file, clipboard, history and display buttons) and the left toolbar
-// `Toolbarleft` (one button per tool, exactly one pressed).
+// The top toolbar `mainToolBar` (file, clipboard, history and display buttons) and the left toolbar
+// `toolsToolBar` (one button per tool, exactly one pressed).
 class ToolBars : public QObject {
     Q_OBJECT
 public:
@@ -26,8 +26,8 @@ public:
     // The left-toolbar button of a tool.
     QAction* toolButton(ToolId tool) const { return tools.at(toolIndex(tool)); }
 
-    QToolBar* toolbartop;
-    QToolBar* Toolbarleft;
+    QToolBar* mainToolBar;
+    QToolBar* toolsToolBar;
     QAction* tbGrid;
     QAction* tbTileNr;
     QAction* tbFillInScreen;

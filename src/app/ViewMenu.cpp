@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -24,7 +24,7 @@ constexpr std::array<const char*, ViewMenu::ZoomSteps.size()> StepCaptions{
 
 }  // namespace
 
-ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
+ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
     mnuView = new QMenu(tr("&View"), general.menuBar());
     mnuView->setObjectName(QStringLiteral("mnuView"));
     general.menuBar()->insertMenu(general.mainMenu()->mnuWindow->menuAction(), mnuView);
@@ -74,7 +74,7 @@ ViewMenu::ViewMenu(frmGeneral& general) : QObject(&general), general(general) {
 }
 
 void ViewMenu::syncChecks() {
-    const frmMain* map = general.activeMap();
+    const MapWindow* map = general.activeMap();
     const bool enabled = map != nullptr && general.toolBars()->tbGrid->isEnabled();
     mnuZoomIn->setEnabled(enabled);
     mnuZoomOut->setEnabled(enabled);
@@ -86,7 +86,7 @@ void ViewMenu::syncChecks() {
 }
 
 void ViewMenu::zoomStep(bool in) {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return;
     }
@@ -103,7 +103,7 @@ void ViewMenu::zoomStep(bool in) {
 }
 
 void ViewMenu::zoomTo(float zoom) {
-    frmMain* map = general.activeMap();
+    MapWindow* map = general.activeMap();
     for (size_t i = 0; map != nullptr && map->magnifier.Zoom() != zoom && i < ZoomSteps.size(); ++i) {
         zoomStep(map->magnifier.Zoom() < zoom);
     }

@@ -5,7 +5,7 @@
 
 class QAction;
 class QMenu;
-class frmGeneral;
+class MainWindow;
 
 // The View menu: zoom in and out, the five zoom steps, and the Grid, Tile Numbers and right panel
 // switches. Grid and Tile Numbers are the toolbar's own actions, so menu, button and keys agree.
@@ -16,7 +16,7 @@ public:
     static constexpr std::array<float, 5> ZoomSteps{1.0f / 16, 1.0f / 4, 1.0f / 2, 1.0f, 2.0f};
 
     // Builds the menu into `general`'s menu bar, before the Window menu.
-    explicit ViewMenu(frmGeneral& general);
+    explicit ViewMenu(MainWindow& general);
 
     // Zooms the active map one step at a time until it shows `zoom`, around the middle of its view.
     void zoomTo(float zoom);
@@ -32,5 +32,5 @@ public:
 private:
     void zoomStep(bool in);
 
-    frmGeneral& general;
+    MainWindow& general;
 };

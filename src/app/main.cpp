@@ -3,8 +3,8 @@
 
 #include "app/AppIcons.h"
 #include "app/LayoutMemory.h"
+#include "app/MainWindow.h"
 #include "app/RecoveryCopies.h"
-#include "app/frmGeneral.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarn.Quarn"));
     QApplication::setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
-    frmGeneral window;
+    MainWindow window;
     if (!LayoutMemory::restore(window)) {
         // Room for a first map window at its natural size beside the panel, within the screen.
         const QRect screen = window.screen()->availableGeometry();

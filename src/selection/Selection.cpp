@@ -7,8 +7,8 @@
 #include "history/EditTransaction.h"
 #include "model/Level.h"
 #include "selection/BlockEdits.h"
-#include "selection/ClipB.h"
 #include "selection/SelectionShape.h"
+#include "selection/TileClipboard.h"
 #include "tools/MapHost.h"
 #include "view/Blit.h"
 #include "view/MapView.h"
@@ -36,7 +36,7 @@ bool showsFloatingBlock(ToolId tool) {
 
 }  // namespace
 
-void Selection::setParent(MapHost* myparent, ClipB* clipboard) {
+void Selection::setParent(MapHost* myparent, TileClipboard* clipboard) {
     parent = myparent;
     clip = clipboard;
     shape = new SelectionShape(parent->view().picpreview);

@@ -7,7 +7,7 @@
 #include "selection/CellRect.h"
 #include "tools/SelectionHooks.h"
 
-class ClipB;
+class TileClipboard;
 class MapHost;
 class SelectionShape;
 
@@ -17,7 +17,7 @@ class SelectionShape;
 class Selection : public SelectionHooks {
 public:
     // Hands the selection its map and the map's clipboard, and lays the outline on the map's view.
-    void setParent(MapHost* myparent, ClipB* clipboard);
+    void setParent(MapHost* myparent, TileClipboard* clipboard);
 
     SelectionState selstate() const override { return state; }
     bool selalreadymoved() const override { return moved; }
@@ -81,6 +81,6 @@ private:
     int16_t selendx = 0;
     int16_t selendy = 0;
     MapHost* parent = nullptr;
-    ClipB* clip = nullptr;
+    TileClipboard* clip = nullptr;
     SelectionShape* shape = nullptr;
 };

@@ -7,7 +7,7 @@
 
 class Dialogs;
 class Level;
-class Line;
+class LineTool;
 class MapView;
 class QWidget;
 class SelectionHooks;
@@ -25,7 +25,7 @@ public:
     // The selection as the tools see it.
     virtual SelectionHooks& selection() = 0;
     // The map's line tool, whose width and line drawing the pencil and the polyline share.
-    virtual Line& lines() = 0;
+    virtual LineTool& lines() = 0;
 
     // The tool of every map, and the Ctrl-held dropper that stands in for it until released.
     virtual ToolId currentTool() const = 0;

@@ -149,16 +149,16 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
             host.switchTileNumbers();
             break;
         case KeyAction::ScrollLeft:
-            scrollBy(view.hScr, -ArrowStep);
+            scrollBy(view.hScrollBar, -ArrowStep);
             break;
         case KeyAction::ScrollRight:
-            scrollBy(view.hScr, ArrowStep);
+            scrollBy(view.hScrollBar, ArrowStep);
             break;
         case KeyAction::ScrollUp:
-            scrollBy(view.vscr, -ArrowStep);
+            scrollBy(view.vScrollBar, -ArrowStep);
             break;
         case KeyAction::ScrollDown:
-            scrollBy(view.vscr, ArrowStep);
+            scrollBy(view.vScrollBar, ArrowStep);
             break;
         case KeyAction::DropSelection:
         case KeyAction::DeleteSelection:

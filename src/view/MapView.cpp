@@ -10,10 +10,10 @@
 
 #include "model/Level.h"
 #include "view/Blit.h"
+#include "view/Magnifier.h"
 #include "view/MapViewHost.h"
 #include "view/PictureBox.h"
 #include "view/Radar.h"
-#include "view/magnifier.h"
 
 namespace {
 
@@ -41,12 +41,15 @@ MapView::MapView(Level& level, MapViewHost& host, QWidget* parent)
       level(level),
       host(host),
       picpreview(new PictureBox(this)),
-      hScr(new QScrollBar(Qt::Horizontal, this)),
-      vscr(new QScrollBar(Qt::Vertical, this)) {
-    connect(hScr, &QScrollBar::valueChanged, this, [this] { hScr_Change(); });
-    connect(vscr, &QScrollBar::valueChanged, this, [this] { vscr_Change(); });
+      hScrollBar(new QScrollBar(Qt::Horizontal, this)),
+      vScrollBar(new QScrollBar(Qt::Vertical, this)) {
+    picpreview->setObjectName(QStringLiteral("picpreview"));
+    hScrollBar->setObjectName(QStringLiteral("hScr"));
+    vScrollBar->setObjectName(QStringLiteral("vscr"));
+    connect(hScrollBar, &QScrollBar::valueChanged, this, [this] { hScrollBarChanged(); });
+    connect(vScrollBar, &QScrollBar::valueChanged, this, [this] { vScrollBarChanged(); });
     // A thumb drag, a click on the bar or its keys land on a cell boundary before the value is taken.
-    for (QScrollBar* bar : {hScr, vscr}) {
+    for (QScrollBar* bar : {hScrollBar, vScrollBar}) {
         connect(bar, &QScrollBar::actionTriggered, this,
                 [this, bar] { bar->setSliderPosition(onCell(bar, bar->sliderPosition())); });
     }
@@ -63,8 +66,8 @@ QSize MapView::sizeHint() const {
 ViewTransform MapView::transform() const {
     ViewTransform t;
     t.Zoom = host.zoomFactor();
-    t.hValue = hScr->value();
-    t.vValue = vscr->value();
+    t.hValue = hScrollBar->value();
+    t.vValue = vScrollBar->value();
     t.width = picpreview->width();
     t.height = picpreview->height();
     return t;
@@ -83,15 +86,15 @@ int MapView::onCell(const QScrollBar* bar, int value) const {
 void MapView::UpdateScrollBars(bool refresh) {
     noScrollRedraw = !refresh;
     const double t = host.zoomFactor() * 16.0;
-    setScrollRange(hScr, scrollMax(cellSize(), picpreview->width()), t);
-    setScrollRange(vscr, scrollMax(cellSize(), picpreview->height()), t);
+    setScrollRange(hScrollBar, scrollMax(cellSize(), picpreview->width()), t);
+    setScrollRange(vScrollBar, scrollMax(cellSize(), picpreview->height()), t);
 }
 
 void MapView::setScrollBarValues(int h, int v, bool refresh) {
     noScrollRedraw = !refresh;
     UpdateScrollBars(refresh);
-    hScr->setValue(h > hScr->maximum() ? hScr->maximum() : h);
-    vscr->setValue(v > vscr->maximum() ? vscr->maximum() : v);
+    hScrollBar->setValue(h > hScrollBar->maximum() ? hScrollBar->maximum() : h);
+    vScrollBar->setValue(v > vScrollBar->maximum() ? vScrollBar->maximum() : v);
     noScrollRedraw = false;
 }
 
@@ -100,8 +103,8 @@ void MapView::centreView() {
     UpdateScrollBars(false);
     const int cell = cellSize();
     auto centre = [cell](int max) { return cell * static_cast<int>(std::floor(std::floor(max / 2.0) / cell)); };
-    hScr->setValue(centre(hScr->maximum()));
-    vscr->setValue(centre(vscr->maximum()));
+    hScrollBar->setValue(centre(hScrollBar->maximum()));
+    vScrollBar->setValue(centre(vScrollBar->maximum()));
     noScrollRedraw = false;
 }
 
@@ -208,8 +211,8 @@ void MapView::drawRadar() {
 }
 
 void MapView::radarClick(double X, double Y) {
-    const QPoint origin =
-        Radar::originForClick(transform(), QPoint(radar_left, radar_top), X, Y, hScr->maximum(), vscr->maximum());
+    const QPoint origin = Radar::originForClick(transform(), QPoint(radar_left, radar_top), X, Y, hScrollBar->maximum(),
+                                                vScrollBar->maximum());
     setScrollBarValues(origin.x(), origin.y(), false);
     UpdateLevel();
 }
@@ -228,8 +231,8 @@ void MapView::layOut() {
     const int w = width();
     const int h = height();
     // A window too small for the scroll bars keeps a one-pixel view rather than failing.
-    hScr->setGeometry(0, h - ScrollBarSize, std::max(0, w - ScrollBarSize), ScrollBarSize);
-    vscr->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
+    hScrollBar->setGeometry(0, h - ScrollBarSize, std::max(0, w - ScrollBarSize), ScrollBarSize);
+    vScrollBar->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
     picpreview->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
     picpreview->resizeImage(picpreview->size());
     if (piclevel.size() != picpreview->size() && !dormant) {
@@ -244,12 +247,12 @@ void MapView::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-void MapView::hScr_Change() {
-    scrolled(hScr);
+void MapView::hScrollBarChanged() {
+    scrolled(hScrollBar);
 }
 
-void MapView::vscr_Change() {
-    scrolled(vscr);
+void MapView::vScrollBarChanged() {
+    scrolled(vScrollBar);
 }
 
 void MapView::scrolled(QScrollBar* bar) {
@@ -294,7 +297,7 @@ void MapView::picpreview_Wheel(QWheelEvent* event) {
         }
         return;
     }
-    QScrollBar* bar = sideways ? hScr : vscr;
+    QScrollBar* bar = sideways ? hScrollBar : vScrollBar;
     const int value = bar->value() - notches * QApplication::wheelScrollLines() * bar->singleStep();
     // Through the scroll bar, as if the user had moved it: one redraw when the value changes.
     bar->setValue(std::max(0, std::min(value, bar->maximum())));

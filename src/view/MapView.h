@@ -14,7 +14,7 @@ class MapViewHost;
 class PictureBox;
 class QScrollBar;
 class QWheelEvent;
-class magnifier;
+class Magnifier;
 
 // The visible part of one level: the view surface `picpreview` with its scroll bars, the hidden
 // view image `piclevel` it is drawn from, and the redraw operations every edit calls.
@@ -27,8 +27,8 @@ public:
     Level& level;
     MapViewHost& host;
     PictureBox* picpreview;
-    QScrollBar* hScr;
-    QScrollBar* vscr;
+    QScrollBar* hScrollBar;
+    QScrollBar* vScrollBar;
     QImage piclevel;
     bool noScrollRedraw = false;
     bool dormant = false;
@@ -65,7 +65,7 @@ public:
     // A press on radar pixel (X, Y) of this map's last radar drawing: centres the view there.
     void radarClick(double X, double Y);
     // The zoom tool that Ctrl + mouse wheel drives; set by the magnifier itself.
-    void setMagnifier(magnifier* zoomTool) { zoomer = zoomTool; }
+    void setMagnifier(Magnifier* zoomTool) { zoomer = zoomTool; }
     // A new map window shows a 673 x 505 view with its scroll bars.
     QSize sizeHint() const override;
 
@@ -74,8 +74,8 @@ protected:
 
 private:
     void layOut();
-    void hScr_Change();
-    void vscr_Change();
+    void hScrollBarChanged();
+    void vScrollBarChanged();
     void scrolled(QScrollBar* bar);
     // View pixels per cell side at the current zoom.
     int cellSize() const;
@@ -85,7 +85,7 @@ private:
     void drawRadar();
 
     LevelRenderer renderer;
-    magnifier* zoomer = nullptr;
+    Magnifier* zoomer = nullptr;
     int wheelTurn = 0;  // wheel movement not yet used, in eighths of a degree
 
     // What picpreview still shows of the last updatePreview, so that a single changed cell is

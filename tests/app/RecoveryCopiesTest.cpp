@@ -5,8 +5,8 @@
 
 #include "MapFixture.h"
 #include "TestFiles.h"
+#include "app/MapWindow.h"
 #include "app/RecoveryCopies.h"
-#include "app/frmMain.h"
 #include "model/Level.h"
 #include "model/RecoverySnapshot.h"
 #include "model/RecoveryStore.h"
@@ -40,9 +40,9 @@ protected:
                   QString());
     }
 
-    frmMain* mapTitled(const QString& caption) const {
-        for (int slot = 0; slot < frmGeneral::SlotCount; ++slot) {
-            frmMain* map = general->map(slot);
+    MapWindow* mapTitled(const QString& caption) const {
+        for (int slot = 0; slot < MainWindow::SlotCount; ++slot) {
+            MapWindow* map = general->map(slot);
             if (map != nullptr && map->windowTitle() == caption) {
                 return map;
             }
@@ -74,8 +74,8 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
             continue;
         }
         ASSERT_EQ(openCount(), 2);
-        frmMain* named = mapTitled(QStringLiteral("named.lvl"));
-        frmMain* untitled = mapTitled(QStringLiteral("Untitled"));
+        MapWindow* named = mapTitled(QStringLiteral("named.lvl"));
+        MapWindow* untitled = mapTitled(QStringLiteral("Untitled"));
         ASSERT_TRUE(named && untitled);
         EXPECT_EQ(named->level.activeFile, original);
         EXPECT_TRUE(named->level.mapchanged && untitled->level.mapchanged);
@@ -104,7 +104,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 
 TEST_F(RecoveryCopiesTest, EditsAreCopiedAfterAQuietSpellOrTheLongestIntervalAndSavingRemovesTheCopy) {
     ASSERT_TRUE(start(300, 400));
-    frmMain* map = general->NewMap();
+    MapWindow* map = general->NewMap();
     map->level.mapchanged = true;
     const auto copied = [&] {
         general->recoveryCopies().flush();

@@ -11,13 +11,13 @@
 #include "MapFixture.h"
 #include "app/ExtraCommands.h"
 #include "app/LayoutMemory.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ShortcutsWindow.h"
 #include "app/StatusBar.h"
 #include "app/TilesetTileInfo.h"
 #include "app/ViewMenu.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
 #include "tools/ShortcutTable.h"
 #include "view/PictureBox.h"
 
@@ -211,7 +211,7 @@ TEST_F(WindowComforts, TilesetPanelNamesTheChosenTilesAndTheTileUnderThePointer)
     general->SetLeftSelection(5);
     general->SetRightSelection(40);
     EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 5 \u00b7 Right 40"));
-    frmMain* second = general->NewMap();
+    MapWindow* second = general->NewMap();
     EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
     general->mnuMaps_Click(map->mapslot());
     EXPECT_EQ(info->lblTiles->text(), QString::fromUtf8("Left 5 \u00b7 Right 40"));
@@ -230,7 +230,7 @@ TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
     general->rightPanel()->togglerightpanel_Click();
     ASSERT_TRUE(general->close());
 
-    frmGeneral next(std::make_unique<TestDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
+    MainWindow next(std::make_unique<TestDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
     ASSERT_TRUE(LayoutMemory::restore(next));
     EXPECT_EQ(next.size(), QSize(1000, 700));
     EXPECT_FALSE(next.rightPanel()->expanded());

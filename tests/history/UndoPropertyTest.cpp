@@ -10,8 +10,8 @@
 #include "MapFixture.h"
 #include "app/EditCommands.h"
 #include "app/MainMenu.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 

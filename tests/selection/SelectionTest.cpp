@@ -2,8 +2,8 @@
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "model/RadarColor.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileText.h"

@@ -14,12 +14,12 @@
 #include "MapFixture.h"
 #include "app/EditCommands.h"
 #include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "selection/ReplaceDialog.h"
 #include "selection/SelectionShape.h"
-#include "selection/frmReplace.h"
 
 using DispatchTest = MapFixture;
 
@@ -67,7 +67,7 @@ TEST_F(DispatchTest, CtrlTurnsPaintingToolsIntoTheDropperUntilReleased) {
 }
 
 TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
-    frmMain* other = general->NewMap();
+    MapWindow* other = general->NewMap();
     const auto ctrlUpOn = [](QWidget* w) {
         QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
         QApplication::sendEvent(w, &up);
@@ -102,7 +102,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
 }
 
 TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
-    frmMain* first = map;
+    MapWindow* first = map;
     general->NewMap();
     QWidget* elsewhere = general->rightPanel()->optLineW[1];
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
@@ -122,7 +122,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         {"menu command", [&] { general->mainMenu()->mnuCopy->trigger(); }},
         {"toolbar click",
          [&] {
-             QTest::mouseClick(general->toolBars()->toolbartop->widgetForAction(general->toolBars()->tbGrid),
+             QTest::mouseClick(general->toolBars()->mainToolBar->widgetForAction(general->toolBars()->tbGrid),
                                Qt::LeftButton);
          }},
         {"map activated", [&] { general->mainMenu()->mnuMaps[static_cast<size_t>(first->mapslot())]->trigger(); }},
@@ -145,7 +145,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
 }
 
 TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
-    QScrollBar* h = map->view->hScr;
+    QScrollBar* h = map->view->hScrollBar;
     key(Qt::Key_Left);
     EXPECT_EQ(h->value(), 0);
     key(Qt::Key_Right);
@@ -153,7 +153,7 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
     key(Qt::Key_Down);
     key(Qt::Key_Up);
     EXPECT_EQ(h->value(), 160);
-    EXPECT_EQ(map->view->vscr->value(), 160);
+    EXPECT_EQ(map->view->vScrollBar->value(), 160);
     scrollTo(h->maximum() - 10, 0);
     key(Qt::Key_Right);
     EXPECT_EQ(h->value(), h->maximum());
@@ -167,7 +167,7 @@ TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundaries
         }
         const int t = static_cast<int>(zoom * 16);
         // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
-        for (QScrollBar* bar : {map->view->hScr, map->view->vscr}) {
+        for (QScrollBar* bar : {map->view->hScrollBar, map->view->vScrollBar}) {
             bar->setSliderPosition(bar->value() + t / 2 + 1);
         }
         // The last pixel of a cell, where a remainder in the drawing would show the neighbour.

@@ -1,4 +1,4 @@
-#include "app/frmGeneral.h"
+#include "app/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +21,7 @@
 #include "app/InputGuard.h"
 #include "app/LayoutMemory.h"
 #include "app/MainMenu.h"
+#include "app/MapWindow.h"
 #include "app/MdiArrange.h"
 #include "app/RecentFiles.h"
 #include "app/RecoveryCopies.h"
@@ -30,18 +31,18 @@
 #include "app/TilesetTileInfo.h"
 #include "app/ToolBars.h"
 #include "app/ViewMenu.h"
-#include "app/frmMain.h"
 #include "model/LevelFile.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
-frmGeneral::frmGeneral(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, const QString& recentIni)
+MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, const QString& recentIni)
     : QMainWindow(parent),
       mdi(new QMdiArea),
       dialogBoxes(std::move(dialogs)),
       files(std::make_unique<FileCommands>(*this)),
       recovery(new RecoveryCopies(*this)) {
+    setObjectName(QStringLiteral("frmGeneral"));
     setWindowTitle(QStringLiteral("Quarn"));
     setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
     setAcceptDrops(true);
@@ -76,12 +77,12 @@ frmGeneral::frmGeneral(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, con
     new InputGuard(*this);
 }
 
-frmGeneral::~frmGeneral() {
+MainWindow::~MainWindow() {
     // The map windows go with the window area; nothing may react to their activation any more.
     disconnect(mdi, nullptr, this, nullptr);
 }
 
-void frmGeneral::connectCommands() {
+void MainWindow::connectCommands() {
     connect(menu->mnuNew, &QAction::triggered, this, [this] { NewMap(); });
     connect(menu->mnuOpen, &QAction::triggered, this, [this] { OpenMap({}); });
     connect(menu->mnuSave, &QAction::triggered, this, [this] { SaveMap(false); });
@@ -93,9 +94,9 @@ void frmGeneral::connectCommands() {
     connect(menu->mnuExit, &QAction::triggered, this, [this] { close(); });
     connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { mnulstRecent_Click(index); });
     connect(menu->mnuUndo, &QAction::triggered, this,
-            [this] { withActiveMap([](frmMain& map) { map.level.undoredo.Undo(); }); });
+            [this] { withActiveMap([](MapWindow& map) { map.level.undoredo.Undo(); }); });
     connect(menu->mnuRedo, &QAction::triggered, this,
-            [this] { withActiveMap([](frmMain& map) { map.level.undoredo.Redo(); }); });
+            [this] { withActiveMap([](MapWindow& map) { map.level.undoredo.Redo(); }); });
     connect(menu->mnuCascade, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
     connect(menu->mnuTileH, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
     connect(menu->mnuTileV, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
@@ -104,13 +105,13 @@ void frmGeneral::connectCommands() {
     }
 
     connect(toolbars->tbGrid, &QAction::triggered, this, [this](bool pressed) {
-        withActiveMap([pressed](frmMain& map) {
+        withActiveMap([pressed](MapWindow& map) {
             map.setShowGrid(pressed);
             map.updatePreview(true);
         });
     });
     connect(toolbars->tbTileNr, &QAction::triggered, this, [this](bool pressed) {
-        withActiveMap([pressed](frmMain& map) {
+        withActiveMap([pressed](MapWindow& map) {
             map.setShowTileNumbers(pressed);
             map.UpdateLevel();
         });
@@ -123,7 +124,7 @@ void frmGeneral::connectCommands() {
                 [this, i] { lineWidthClicked(i); });
     }
     connect(picradar, &PictureBox::mouseDown, this, [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos) {
-        withActiveMap([pos](frmMain& map) { map.view->radarClick(pos.x(), pos.y()); });
+        withActiveMap([pos](MapWindow& map) { map.view->radarClick(pos.x(), pos.y()); });
     });
     connect(panel->pictileset, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
     connect(panel->pictileset, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
@@ -131,26 +132,26 @@ void frmGeneral::connectCommands() {
         button->installEventFilter(this);
     }
     connect(panel, &RightPanel::resized, this,
-            [this] { withActiveMap([](frmMain& map) { map.updatePreview(true); }); });
+            [this] { withActiveMap([](MapWindow& map) { map.updatePreview(true); }); });
     connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        if (auto* map = sub ? qobject_cast<frmMain*>(sub->widget()) : nullptr) {
+        if (auto* map = sub ? qobject_cast<MapWindow*>(sub->widget()) : nullptr) {
             for (QMdiSubWindow* other : mdi->subWindowList()) {
-                if (auto* background = qobject_cast<frmMain*>(other->widget())) {
+                if (auto* background = qobject_cast<MapWindow*>(other->widget())) {
                     background->view->setDormant(background != map);
                 }
             }
-            map->Form_Activate();
+            map->activate();
         }
     });
 }
 
-void frmGeneral::withActiveMap(const std::function<void(frmMain&)>& action) {
-    if (frmMain* map = activeMap()) {
+void MainWindow::withActiveMap(const std::function<void(MapWindow&)>& action) {
+    if (MapWindow* map = activeMap()) {
         action(*map);
     }
 }
 
-int frmGeneral::getFreeMapSlot() const {
+int MainWindow::getFreeMapSlot() const {
     for (int i = 0; i < SlotCount; ++i) {
         if (!mapInUse(i)) {
             return i;
@@ -159,23 +160,23 @@ int frmGeneral::getFreeMapSlot() const {
     return -1;
 }
 
-frmMain* frmGeneral::placeMap(int slot) {
+MapWindow* MainWindow::placeMap(int slot) {
     // The new map starts with the tool the user chose, not with a Ctrl-held dropper.
     endTemporaryTool();
-    auto* map = new frmMain(*this, slot);
+    auto* map = new MapWindow(*this, slot);
     maps[static_cast<size_t>(slot)] = map;
     activemap = slot;
     return map;
 }
 
-void frmGeneral::releaseSlot(int slot) {
+void MainWindow::releaseSlot(int slot) {
     maps[static_cast<size_t>(slot)] = nullptr;
     QAction* item = menu->mnuMaps[static_cast<size_t>(slot)];
     item->setVisible(false);
     item->setText(QString());
 }
 
-QString frmGeneral::freeCaption(int slot) const {
+QString MainWindow::freeCaption(int slot) const {
     const auto taken = [this, slot](const QString& caption) {
         for (int i = 0; i < SlotCount; ++i) {
             if (i != slot && mapInUse(i) && map(i)->windowTitle() == caption) {
@@ -191,7 +192,7 @@ QString frmGeneral::freeCaption(int slot) const {
     return caption;
 }
 
-void frmGeneral::setCaption(frmMain* map, const QString& caption) {
+void MainWindow::setCaption(MapWindow* map, const QString& caption) {
     map->setWindowTitle(caption);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget())) {
         sub->setWindowTitle(caption + QStringLiteral("[*]"));
@@ -201,22 +202,22 @@ void frmGeneral::setCaption(frmMain* map, const QString& caption) {
     item->setVisible(true);
 }
 
-frmMain* frmGeneral::NewMap() {
+MapWindow* MainWindow::NewMap() {
     const int slot = getFreeMapSlot();
     if (slot < 0) {
         dialogs().message(this, MaximumMessage);
         return nullptr;
     }
-    frmMain* map = placeMap(slot);
+    MapWindow* map = placeMap(slot);
     LevelFile::NewMap(map->level);
     setCaption(map, freeCaption(slot));
     showMap(map);
     return map;
 }
 
-void frmGeneral::DestroyMap(int index) {
+void MainWindow::DestroyMap(int index) {
     releaseSlot(index);
-    for (const frmMain* open : maps) {
+    for (const MapWindow* open : maps) {
         if (open != nullptr) {
             return;
         }
@@ -230,20 +231,20 @@ void frmGeneral::DestroyMap(int index) {
     setUndoRedoEnabled(false, false);
 }
 
-void frmGeneral::UpdateMenuMaps() {
+void MainWindow::UpdateMenuMaps() {
     for (int i = 0; i < SlotCount; ++i) {
         menu->mnuMaps[static_cast<size_t>(i)]->setChecked(false);
     }
     menu->mnuMaps[static_cast<size_t>(activemap)]->setChecked(true);
 }
 
-void frmGeneral::mnuMaps_Click(int index) {
+void MainWindow::mnuMaps_Click(int index) {
     if (mapInUse(index)) {
         showMapWindow(map(index));
     }
 }
 
-void frmGeneral::showMapWindow(frmMain* map) {
+void MainWindow::showMapWindow(MapWindow* map) {
     auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
     if (sub == nullptr) {
         return;
@@ -256,7 +257,7 @@ void frmGeneral::showMapWindow(frmMain* map) {
     focusActiveMap();
 }
 
-void frmGeneral::showMap(frmMain* map) {
+void MainWindow::showMap(MapWindow* map) {
     const QSize natural = map->size();
     QMdiSubWindow* sub = mdi->addSubWindow(map);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -270,86 +271,86 @@ void frmGeneral::showMap(frmMain* map) {
     setMapCommandsEnabled(true);
 }
 
-std::optional<int> frmGeneral::OpenMap(const QString& filename) {
+std::optional<int> MainWindow::OpenMap(const QString& filename) {
     return files->OpenMap(filename);
 }
 
-void frmGeneral::openLevels(const QStringList& names) {
+void MainWindow::openLevels(const QStringList& names) {
     files->openLevels(names);
 }
 
-void frmGeneral::SaveMap(bool saveas) {
+void MainWindow::SaveMap(bool saveas) {
     files->SaveMap(saveas);
-    withActiveMap([this](frmMain& map) {
+    withActiveMap([this](MapWindow& map) {
         map.showModified();
         recovery->mapChanged(map);
     });
 }
 
-void frmGeneral::ImportTileset() {
+void MainWindow::ImportTileset() {
     files->ImportTileset();
 }
 
-void frmGeneral::ExportTileset() {
+void MainWindow::ExportTileset() {
     files->ExportTileset();
 }
 
-void frmGeneral::DiscardTileset() {
+void MainWindow::DiscardTileset() {
     files->DiscardTileset();
 }
 
-void frmGeneral::mnulstRecent_Click(int index) {
+void MainWindow::mnulstRecent_Click(int index) {
     files->mnulstRecent_Click(index);
 }
 
-void frmGeneral::SetLeftSelection(int tilenr) {
+void MainWindow::SetLeftSelection(int tilenr) {
     picker->SetLeftSelection(tilenr);
 }
 
-void frmGeneral::SetRightSelection(int tilenr) {
+void MainWindow::SetRightSelection(int tilenr) {
     picker->SetRightSelection(tilenr);
 }
 
-void frmGeneral::showTileset(const QImage& picture) {
+void MainWindow::showTileset(const QImage& picture) {
     panel->showTileset(picture);
 }
 
-void frmGeneral::showDisplaySwitches(bool grid, bool tileNumbers) {
+void MainWindow::showDisplaySwitches(bool grid, bool tileNumbers) {
     toolbars->tbGrid->setChecked(grid);
     toolbars->tbTileNr->setChecked(tileNumbers);
 }
 
-bool frmGeneral::fillInScreen() const {
+bool MainWindow::fillInScreen() const {
     return toolbars->tbFillInScreen->isChecked();
 }
 
-QAction* frmGeneral::topButton(const QString& key) const {
+QAction* MainWindow::topButton(const QString& key) const {
     return toolbars->button(key);
 }
 
-QAction* frmGeneral::toolButton(ToolId id) const {
+QAction* MainWindow::toolButton(ToolId id) const {
     return toolbars->toolButton(id);
 }
 
-RecentFiles& frmGeneral::recent() const {
+RecentFiles& MainWindow::recent() const {
     return *menu->recent;
 }
 
-frmMain* frmGeneral::activeMap() const {
+MapWindow* MainWindow::activeMap() const {
     return map(activemap);
 }
 
-void frmGeneral::setUndoRedoEnabled(bool canUndo, bool canRedo) {
+void MainWindow::setUndoRedoEnabled(bool canUndo, bool canRedo) {
     menu->mnuUndo->setEnabled(canUndo);
     menu->mnuRedo->setEnabled(canRedo);
 }
 
-void frmGeneral::setOwnTilesetItemsEnabled(bool enabled) {
+void MainWindow::setOwnTilesetItemsEnabled(bool enabled) {
     menu->mnuExportTileset->setEnabled(enabled);
     menu->mnudiscardtileset->setEnabled(enabled);
 }
 
-void frmGeneral::setMapCommandsEnabled(bool enabled) {
+void MainWindow::setMapCommandsEnabled(bool enabled) {
     for (QAction* action :
          {menu->mnuSave, menu->mnuSaveAs, menu->mnuExportImage, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy,
           menu->mnuPaste, menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
@@ -358,9 +359,9 @@ void frmGeneral::setMapCommandsEnabled(bool enabled) {
     panel->cmdCreateWalls->setEnabled(enabled);
 }
 
-void frmGeneral::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Every changed level is asked before any window closes, so a No keeps all of them open.
-    for (frmMain* map : maps) {
+    for (MapWindow* map : maps) {
         if (map != nullptr && !map->mayClose()) {
             event->ignore();
             return;
@@ -372,13 +373,13 @@ void frmGeneral::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmGeneral::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) {
         event->acceptProposedAction();
     }
 }
 
-void frmGeneral::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     if (!event->mimeData()->hasUrls()) {
         return;
     }

@@ -9,7 +9,7 @@
 // The pencil and the eraser of a map: paints the chosen tile, or 0, under the
 // pointer while a button is held, joining successive positions with the map's line. Special tiles
 // are placed whole. One stroke is one undo step.
-class pencil : public ToolBase {
+class PencilTool : public ToolBase {
 public:
     void MouseDown(int16_t Button, float X, float Y) override;
     void MouseMove(int16_t Button, float X, float Y) override;

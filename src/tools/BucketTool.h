@@ -8,7 +8,7 @@
 // The bucket of a map: replaces the 4-connected region of equal cells around the clicked
 // cell with the chosen tile, limited to the selection when there is one and otherwise, with
 // "FillInScreen" pressed, to the visible cells. One click is one undo step.
-class bucket : public ToolBase {
+class BucketTool : public ToolBase {
 public:
     void MouseDown(int16_t Button, float X, float Y) override;
     void MouseMove(int16_t, float, float) override {}

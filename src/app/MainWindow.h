@@ -24,25 +24,25 @@ class RecoveryCopies;
 class RightPanel;
 class ToolBars;
 class TilesetPicker;
-class frmMain;
+class MapWindow;
 
 // The main window: up to 10 open levels in document slots, the menus and toolbars, the tileset
 // panel and the radar. Every command acts on the active level.
-class frmGeneral : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int SlotCount = 10;
     static inline const QString MaximumMessage = QStringLiteral("Error: Maximum number of maps are already open");
 
     // `recentIni` is the file that keeps the recent-file list.
-    explicit frmGeneral(std::unique_ptr<AppDialogs> dialogs = std::make_unique<AppDialogs>(), QWidget* parent = nullptr,
+    explicit MainWindow(std::unique_ptr<AppDialogs> dialogs = std::make_unique<AppDialogs>(), QWidget* parent = nullptr,
                         const QString& recentIni = {});
-    ~frmGeneral() override;
+    ~MainWindow() override;
 
     // The lowest free document slot, or -1 when all are in use.
     int getFreeMapSlot() const;
     // A new empty level in the lowest free slot; null (after a message) when none is free.
-    frmMain* NewMap();
+    MapWindow* NewMap();
     // Opens a level in a free slot; an empty name asks for one. Returns the slot, or nothing when
     // no slot is free, the file is already open, could not be read or nothing was chosen.
     std::optional<int> OpenMap(const QString& filename);
@@ -53,15 +53,15 @@ public:
     // Frees a slot; called by a map window that closes.
     void DestroyMap(int index);
     // Puts a new map window into a free slot and makes it the active one; not shown yet.
-    frmMain* placeMap(int slot);
+    MapWindow* placeMap(int slot);
     // Shows a placed map window, centred and drawn, and enables the level commands.
-    void showMap(frmMain* map);
+    void showMap(MapWindow* map);
     // Empties a slot and hides its Window-menu item.
     void releaseSlot(int slot);
     // "Untitled", or "Untitled" and the smallest number no other level uses as caption.
     QString freeCaption(int slot) const;
     // Captions a level's window and its Window-menu item.
-    void setCaption(frmMain* map, const QString& caption);
+    void setCaption(MapWindow* map, const QString& caption);
     // Moves the Window menu's check mark to the active level.
     void UpdateMenuMaps();
     void ImportTileset();
@@ -77,13 +77,13 @@ public:
     void SetCurrentTool(ToolId tool);
     ToolId currentTool() const { return tool; }
     // The Ctrl-held dropper: `map` keeps the tool it replaces until endTemporaryTool.
-    void beginTemporaryTool(frmMain& map, ToolId temporary);
+    void beginTemporaryTool(MapWindow& map, ToolId temporary);
     // Gives back the tool a temporary one replaced, if one is active in any map.
     void endTemporaryTool();
     // Gives the keyboard to the active map's view, unless a dialog holds the program.
     void focusActiveMap();
     // Brings a map's window to the front and makes it the active one.
-    void showMapWindow(frmMain* map);
+    void showMapWindow(MapWindow* map);
     void SetLeftSelection(int tilenr);
     void SetRightSelection(int tilenr);
     // Shows a level's tileset in the picker (a null image clears it).
@@ -98,7 +98,7 @@ public:
     QAction* toolButton(ToolId tool) const;
     RecentFiles& recent() const;
 
-    frmMain* activeMap() const;
+    MapWindow* activeMap() const;
     void setUndoRedoEnabled(bool canUndo, bool canRedo);
     void setOwnTilesetItemsEnabled(bool enabled);
 
@@ -107,7 +107,7 @@ public:
     RecoveryCopies& recoveryCopies() { return *recovery; }
 
     // The map window of a document slot, or null when the slot is free.
-    frmMain* map(int slot) const { return maps.at(static_cast<size_t>(slot)); }
+    MapWindow* map(int slot) const { return maps.at(static_cast<size_t>(slot)); }
     bool mapInUse(int slot) const { return map(slot) != nullptr; }
     // The slot of the active map (the last one activated).
     int activeSlot() const { return activemap; }
@@ -142,9 +142,9 @@ private:
     void lineWidthClicked(int index);
     // Hands a key pressed on the panel to the active level's tool shortcuts.
     void forwardKey(QKeyEvent* event, bool keyDown);
-    void withActiveMap(const std::function<void(frmMain&)>& action);
+    void withActiveMap(const std::function<void(MapWindow&)>& action);
 
-    std::array<frmMain*, SlotCount> maps{};
+    std::array<MapWindow*, SlotCount> maps{};
     int activemap = 0;
     ToolId tool = ToolId::Hand;
     bool mouseDown = false;

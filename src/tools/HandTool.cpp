@@ -1,4 +1,4 @@
-#include "tools/hand.h"
+#include "tools/HandTool.h"
 
 #include <QScrollBar>
 #include <cmath>
@@ -24,13 +24,13 @@ int dragged(const QScrollBar& bar, int cells, float t) {
 
 }  // namespace
 
-void hand::MouseDown(int16_t, float X, float Y) {
+void HandTool::MouseDown(int16_t, float X, float Y) {
     const ViewTransform t = transform();
     lastX = t.cellsIn(X);
     lastY = t.cellsIn(Y);
 }
 
-void hand::MouseMove(int16_t, float X, float Y) {
+void HandTool::MouseMove(int16_t, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid() || !mouseIsDown()) {
         return;
@@ -39,8 +39,8 @@ void hand::MouseMove(int16_t, float X, float Y) {
     const int cx = t.cellsIn(X);
     const int cy = t.cellsIn(Y);
     MapView& v = view();
-    const int h = dragged(*v.hScr, cx - lastX, t.T());
-    const int w = dragged(*v.vscr, cy - lastY, t.T());
+    const int h = dragged(*v.hScrollBar, cx - lastX, t.T());
+    const int w = dragged(*v.vScrollBar, cy - lastY, t.T());
     v.setScrollBarValues(h, w, false);
     if (cx != lastX || cy != lastY) {
         v.UpdateLevel();

@@ -6,7 +6,7 @@
 #include "walls/WallDef.h"
 
 // The wall tile sets of one map window. They live as long as the window and are never saved.
-class walltiles {
+class WallTiles {
 public:
     // Appends a set at index count.
     void AddWallTile(const WallDef& wt);

@@ -1,11 +1,11 @@
-#include "tools/pencil.h"
+#include "tools/PencilTool.h"
 
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
-#include "tools/Line.h"
+#include "tools/LineTool.h"
 #include "tools/MapHost.h"
 
-void pencil::MouseDown(int16_t Button, float X, float Y) {
+void PencilTool::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid()) {
         return;
@@ -25,7 +25,7 @@ void pencil::MouseDown(int16_t Button, float X, float Y) {
     redraw();
 }
 
-void pencil::MouseMove(int16_t Button, float X, float Y) {
+void PencilTool::MouseMove(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid()) {
         return;
@@ -43,15 +43,15 @@ void pencil::MouseMove(int16_t Button, float X, float Y) {
     lastY = cell.y;
 }
 
-void pencil::MouseUp(int16_t, float, float) {
+void PencilTool::MouseUp(int16_t, float, float) {
     pushBatch();
 }
 
-int16_t pencil::strokeTile(int16_t Button) const {
+int16_t PencilTool::strokeTile(int16_t Button) const {
     return currentTool() == ToolId::Eraser ? int16_t{0} : tileFor(Button);
 }
 
-void pencil::placeObject(int16_t tile, int column, int row) {
+void PencilTool::placeObject(int16_t tile, int column, int row) {
     const int side = ObjectProcedures::ObjectExtent(tile) + 1;
     const QRect square(column, row, side, side);
     for (const QRect& earlier : placed) {
@@ -66,10 +66,10 @@ void pencil::placeObject(int16_t tile, int column, int row) {
     }
 }
 
-void pencil::paintPoint(int16_t tile, int column, int row) {
+void PencilTool::paintPoint(int16_t tile, int column, int row) {
     const int w = map->lines().linew;
-    const int first = w > 1 ? Line::brushFirst(w) : 0;
-    const int last = w > 1 ? Line::brushLast(w) : 0;
+    const int first = w > 1 ? LineTool::brushFirst(w) : 0;
+    const int last = w > 1 ? LineTool::brushLast(w) : 0;
     Level& lv = level();
     for (int y = row + first; y <= row + last; ++y) {
         for (int x = column + first; x <= column + last; ++x) {

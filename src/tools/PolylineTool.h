@@ -7,7 +7,7 @@
 // The polyline tool of a map: each left click adds a vertex and writes the segment from
 // the previous one, a rubber band follows the pointer in between, and a click with another button
 // ends the polyline. All its segments are one undo step.
-class SPline : public ToolBase {
+class PolylineTool : public ToolBase {
 public:
     void MouseDown(int16_t Button, float X, float Y) override;
     void MouseMove(int16_t Button, float X, float Y) override;

@@ -1,4 +1,4 @@
-#include "walls/frmCreateWallTile.h"
+#include "walls/WallSetsDialog.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -11,25 +11,27 @@
 #include "model/Tileset.h"
 #include "view/Blit.h"
 #include "view/PictureBox.h"
-#include "walls/walltiles.h"
+#include "walls/WallTiles.h"
 
-frmCreateWallTile::frmCreateWallTile(QWidget* owner)
+WallSetsDialog::WallSetsDialog(QWidget* owner)
     : QDialog(owner),
       picpreviewwalls(new PictureBox(this)),
-      vscr(new QScrollBar(Qt::Vertical, this)),
+      vScrollBar(new QScrollBar(Qt::Vertical, this)),
       picdefault(defaultPicture()),
       Frame1(new QGroupBox(QStringLiteral("Current"), this)),
       piccurrent(new PictureBox(Frame1)),
       cmdAddNew(new QPushButton(QStringLiteral("Add New"), this)),
       cmdReplace(new QPushButton(QStringLiteral("Replace ->"), this)),
       cmdRemove(new QPushButton(QStringLiteral("Remove"), this)) {
+    setObjectName(QStringLiteral("frmCreateWallTile"));
+    vScrollBar->setObjectName(QStringLiteral("vscr"));
     setWindowTitle(QStringLiteral("Create Walltiles"));
     setFixedSize(424, 272);
     picpreviewwalls->setGeometry(8, 8, 256, 256);
     picpreviewwalls->resizeImage({256, 256});
     picpreviewwalls->setFocusPolicy(Qt::NoFocus);
-    vscr->setGeometry(264, 8, 17, 256);
-    vscr->setRange(0, 0);
+    vScrollBar->setGeometry(264, 8, 17, 256);
+    vScrollBar->setRange(0, 0);
     selwall = new QFrame(picpreviewwalls);
     selwall->setFrameStyle(QFrame::Box | QFrame::Plain);
     selwall->setLineWidth(2);
@@ -46,14 +48,14 @@ frmCreateWallTile::frmCreateWallTile(QWidget* owner)
     cmdReplace->setEnabled(false);
     cmdRemove->setEnabled(false);
     connect(cmdAddNew, &QPushButton::clicked, this, [this] { cmdAddNew_Click(); });
-    connect(vscr, &QScrollBar::valueChanged, this, [this] { DrawWallTiles(); });
+    connect(vScrollBar, &QScrollBar::valueChanged, this, [this] { DrawWallTiles(); });
     connect(picpreviewwalls, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
                 picpreviewwalls_MouseDown(pos.y());
             });
 }
 
-QImage frmCreateWallTile::defaultPicture() {
+QImage WallSetsDialog::defaultPicture() {
     QImage picture(SetSize, SetSize, QImage::Format_RGB32);
     picture.fill(qRgb(40, 40, 48));
     QPainter p(&picture);
@@ -66,7 +68,7 @@ QImage frmCreateWallTile::defaultPicture() {
     return picture;
 }
 
-void frmCreateWallTile::init(QWidget* mapWindow, walltiles* mapSets, const QImage& tileset) {
+void WallSetsDialog::init(QWidget* mapWindow, WallTiles* mapSets, const QImage& tileset) {
     if (map) {
         disconnect(map, nullptr, this, nullptr);
     }
@@ -80,7 +82,7 @@ void frmCreateWallTile::init(QWidget* mapWindow, walltiles* mapSets, const QImag
     DrawWallTiles();
 }
 
-void frmCreateWallTile::DrawWallTiles() {
+void WallSetsDialog::DrawWallTiles() {
     const int n = map ? sets->UBnd() + 1 : 0;
     picwalltiles = QImage(SetSize, std::max(1, n * SetSize), QImage::Format_RGB32);
     picwalltiles.fill(Qt::black);
@@ -97,17 +99,17 @@ void frmCreateWallTile::DrawWallTiles() {
     }
     {
         // The range may lower the value; this drawing already uses the lowered one.
-        const QSignalBlocker quiet(vscr);
-        vscr->setRange(0, std::max(0, n - 1));
+        const QSignalBlocker quiet(vScrollBar);
+        vScrollBar->setRange(0, std::max(0, n - 1));
     }
     picpreviewwalls->image.fill(Qt::black);
     if (n > 0) {
-        Blit::copy(picpreviewwalls->image, {0, 0}, picwalltiles, {0, SetSize * vscr->value(), 256, 256});
+        Blit::copy(picpreviewwalls->image, {0, 0}, picwalltiles, {0, SetSize * vScrollBar->value(), 256, 256});
     }
     picpreviewwalls->refresh();
 }
 
-void frmCreateWallTile::cmdAddNew_Click() {
+void WallSetsDialog::cmdAddNew_Click() {
     if (!map) {
         return;
     }
@@ -115,7 +117,7 @@ void frmCreateWallTile::cmdAddNew_Click() {
     DrawWallTiles();
 }
 
-void frmCreateWallTile::picpreviewwalls_MouseDown(double Y) {
-    picked = static_cast<int16_t>(std::floor(Y / SetSize) + vscr->value());
-    selwall->move(0, (picked - vscr->value()) * SetSize);
+void WallSetsDialog::picpreviewwalls_MouseDown(double Y) {
+    picked = static_cast<int16_t>(std::floor(Y / SetSize) + vScrollBar->value());
+    selwall->move(0, (picked - vScrollBar->value()) * SetSize);
 }

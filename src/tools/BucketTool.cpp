@@ -1,4 +1,4 @@
-#include "tools/bucket.h"
+#include "tools/BucketTool.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -21,7 +21,7 @@ constexpr int CellsPerClockCheck = 4096;
 
 }  // namespace
 
-void bucket::MouseDown(int16_t Button, float X, float Y) {
+void BucketTool::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     const int16_t tile = tileFor(Button);
     // A click while this map is filling would start a second fill inside the first.
@@ -58,13 +58,13 @@ void bucket::MouseDown(int16_t Button, float X, float Y) {
     pushBatch();
 }
 
-bool bucket::onSelection(float X, float Y) const {
+bool BucketTool::onSelection(float X, float Y) const {
     const QRect frame = selection().shpdraw();
     return X >= frame.left() - 2 && X <= frame.left() + frame.width() + 3 && Y >= frame.top() - 2 &&
            Y <= frame.top() + frame.height() + 3;
 }
 
-void bucket::fillObject(int16_t tile, int column, int row) {
+void BucketTool::fillObject(int16_t tile, int column, int row) {
     Level& lv = level();
     if (lv.getTile(column, row) != -1) {
         // The anchor itself: the object is emptied.
@@ -81,8 +81,8 @@ void bucket::fillObject(int16_t tile, int column, int row) {
     map->UpdateLevel();
 }
 
-bool bucket::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& undoch, bool fillinselection,
-                  bool fillscreenonly) {
+bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& undoch, bool fillinselection,
+                      bool fillscreenonly) {
     // Equal values: the region would be walked and nothing written.
     if (tilenr == fillnr) {
         return true;

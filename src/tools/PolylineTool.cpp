@@ -1,10 +1,10 @@
-#include "tools/SPline.h"
+#include "tools/PolylineTool.h"
 
 #include "model/ObjectProcedures.h"
-#include "tools/Line.h"
+#include "tools/LineTool.h"
 #include "tools/MapHost.h"
 
-void SPline::MouseDown(int16_t Button, float X, float Y) {
+void PolylineTool::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     const int16_t tile = tileFor(Button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
@@ -28,7 +28,7 @@ void SPline::MouseDown(int16_t Button, float X, float Y) {
     redraw();
 }
 
-void SPline::MouseMove(int16_t, float X, float Y) {
+void PolylineTool::MouseMove(int16_t, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid() || !drawing || ObjectProcedures::isSpecialTile(polylineTile)) {
         return;
@@ -42,9 +42,9 @@ void SPline::MouseMove(int16_t, float X, float Y) {
     bandY = cell.y;
 }
 
-void SPline::MouseUp(int16_t, float, float) {}
+void PolylineTool::MouseUp(int16_t, float, float) {}
 
-void SPline::EndPolyline() {
+void PolylineTool::EndPolyline() {
     if (!drawing) {
         return;
     }

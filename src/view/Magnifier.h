@@ -7,7 +7,7 @@ class MapView;
 
 // The zoom of one map window and its zoom tool (tool 1): a left click zooms in, any other button
 // out, bringing the clicked cell to the middle of the view. The zoom changes nowhere else.
-class magnifier {
+class Magnifier {
 public:
     static constexpr float Smallest = 1.0f / 16;  // one pixel per cell
     static constexpr float Largest = 2.0f;

@@ -1,10 +1,10 @@
-#include "tools/dropper.h"
+#include "tools/DropperTool.h"
 
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "tools/MapHost.h"
 
-void dropper::MouseDown(int16_t Button, float X, float Y) {
+void DropperTool::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     if (!cell.inGrid()) {
         return;
@@ -23,7 +23,7 @@ void dropper::MouseDown(int16_t Button, float X, float Y) {
     }
 }
 
-void dropper::MouseMove(int16_t Button, float X, float Y) {
+void DropperTool::MouseMove(int16_t Button, float X, float Y) {
     if (mouseIsDown()) {
         MouseDown(Button, X, Y);
     }

@@ -6,7 +6,7 @@
 
 // The dropper of a map: picks the tile under the pointer as the left (button 1) or right
 // drawing tile; a special tile is picked whole from any of its cells.
-class dropper : public ToolBase {
+class DropperTool : public ToolBase {
 public:
     void MouseDown(int16_t Button, float X, float Y) override;
     void MouseMove(int16_t Button, float X, float Y) override;

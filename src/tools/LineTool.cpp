@@ -1,4 +1,4 @@
-#include "tools/Line.h"
+#include "tools/LineTool.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -12,20 +12,20 @@
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
-Line::PreviewScope::PreviewScope(Line& line) : line(line) {
+LineTool::PreviewScope::PreviewScope(LineTool& line) : line(line) {
     if (line.previewDepth++ == 0) {
         line.previewTransform = line.transform();
         line.painter = std::make_unique<QPainter>(&line.view().picpreview->image);
     }
 }
 
-Line::PreviewScope::~PreviewScope() {
+LineTool::PreviewScope::~PreviewScope() {
     if (--line.previewDepth == 0) {
         line.painter.reset();
     }
 }
 
-void Line::MouseDown(int16_t Button, float X, float Y) {
+void LineTool::MouseDown(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     const int16_t tile = tileFor(Button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
@@ -41,7 +41,7 @@ void Line::MouseDown(int16_t Button, float X, float Y) {
     drawShape(tile, startX, startY, nullptr, true);
 }
 
-void Line::MouseMove(int16_t Button, float X, float Y) {
+void LineTool::MouseMove(int16_t Button, float X, float Y) {
     const Cell cell = cellAt(X, Y);
     const int16_t tile = tileFor(Button);
     if (!cell.inGrid() || !mouseIsDown() || !edit || ObjectProcedures::isSpecialTile(tile)) {
@@ -56,7 +56,7 @@ void Line::MouseMove(int16_t Button, float X, float Y) {
     lastY = cell.y;
 }
 
-void Line::MouseUp(int16_t Button, float X, float Y) {
+void LineTool::MouseUp(int16_t Button, float X, float Y) {
     if (!edit) {
         return;
     }
@@ -73,7 +73,7 @@ void Line::MouseUp(int16_t Button, float X, float Y) {
     pushBatch();
 }
 
-void Line::drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview) {
+void LineTool::drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview) {
     switch (currentTool()) {
         case ToolId::Line:
             DrawLine(tile, startX, startY, endx, endy, undoch, onpreview, true);
@@ -89,8 +89,8 @@ void Line::drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onp
     }
 }
 
-void Line::DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
-                    bool refresh) {
+void LineTool::DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+                        bool refresh) {
     const int w = linew;
     if (w <= 1) {
         DrawBaseLine(tilenr, startx, starty, endx, endy, undoch, onpreview, refresh);
@@ -109,8 +109,8 @@ void Line::DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, 
     }
 }
 
-void Line::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
-                        bool refresh) {
+void LineTool::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+                            bool refresh) {
     std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
     int x = startx;
     int y = starty;
@@ -145,8 +145,8 @@ void Line::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int en
     }
 }
 
-void Line::DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch,
-                             bool onpreview) {
+void LineTool::DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch,
+                                 bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
         DrawLine(tilenr, startx, starty, endx, starty, undoch, onpreview, false);
@@ -157,7 +157,7 @@ void Line::DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, i
     show(onpreview);
 }
 
-void Line::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes* undoch, bool onpreview) {
+void LineTool::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes* undoch, bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
         const double rx = (xx - X) / 2.0;
@@ -182,7 +182,7 @@ void Line::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes* un
     show(onpreview);
 }
 
-void Line::plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview) {
+void LineTool::plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview) {
     if (onpreview) {
         plotPreview(c, r, tilenr);
         return;
@@ -198,7 +198,7 @@ void Line::plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview) {
     lv.UpdateLevelTile(c, r, false);
 }
 
-void Line::plotPreview(int c, int r, int16_t tilenr) {
+void LineTool::plotPreview(int c, int r, int16_t tilenr) {
     const ViewTransform& t = previewTransform;
     QImage& image = view().picpreview->image;
     if (t.usingPixels()) {
@@ -223,7 +223,7 @@ void Line::plotPreview(int c, int r, int16_t tilenr) {
     painter->drawImage(QPoint(px, py), level().tileset.piczoomtileset(), Tileset::tileSource(tilenr, size));
 }
 
-void Line::show(bool onpreview) {
+void LineTool::show(bool onpreview) {
     if (onpreview) {
         view().picpreview->refresh();
     } else {

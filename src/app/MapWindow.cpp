@@ -1,16 +1,17 @@
-#include "app/frmMain.h"
+#include "app/MapWindow.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include "app/MainWindow.h"
 #include "app/RecoveryCopies.h"
-#include "app/frmGeneral.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
 
-frmMain::frmMain(frmGeneral& general, int slot, QWidget* parent)
+MapWindow::MapWindow(MainWindow& general, int slot, QWidget* parent)
     : QWidget(parent), view(new MapView(level, *this, this)), mainWindow(general), slot(slot) {
+    setObjectName(QStringLiteral("frmMain"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
@@ -28,23 +29,23 @@ frmMain::frmMain(frmGeneral& general, int slot, QWidget* parent)
     selectionHooks = &sel;
 }
 
-frmMain::~frmMain() {
+MapWindow::~MapWindow() {
     level.setObserver(nullptr);
 }
 
-void frmMain::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
+void MapWindow::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
     tools->UseShortcutTool(KeyDown, key, Shift);
 }
 
-void frmMain::setLineWidth(int index) {
+void MapWindow::setLineWidth(int index) {
     tline.linew = static_cast<int16_t>(index * 2 + 1);
 }
 
-void frmMain::endPolyline() {
+void MapWindow::endPolyline() {
     SPline.EndPolyline();
 }
 
-void frmMain::Form_Activate() {
+void MapWindow::activate() {
     mainWindow.showTileset(level.tileset.pictileset());
     mainWindow.showDisplaySwitches(usinggrid, usingtilenr);
     mainWindow.setOwnTilesetItemsEnabled(!level.usingDefaultTileset);
@@ -61,13 +62,13 @@ void frmMain::Form_Activate() {
     mainWindow.focusActiveMap();
 }
 
-bool frmMain::mayClose() {
+bool MapWindow::mayClose() {
     return !level.mapchanged ||
            mainWindow.dialogs().ask(
                this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"));
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void MapWindow::closeEvent(QCloseEvent* event) {
     endPolyline();
     if (!mainWindow.exitApproved() && !mayClose()) {
         event->ignore();
@@ -78,17 +79,17 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::UpdateLevelTile(int x, int y, bool refresh) {
+void MapWindow::UpdateLevelTile(int x, int y, bool refresh) {
     view->UpdateLevelTile(x, y, refresh);
 }
 
-void frmMain::UpdateLevel() {
+void MapWindow::UpdateLevel() {
     view->UpdateLevel();
     // Every edit, undo, redo and tileset change ends in a full redraw or a change of the stacks.
     showModified();
 }
 
-void frmMain::showModified() {
+void MapWindow::showModified() {
     // The window frame shows its own caption, which carries the placeholder.
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(sub)}) {
@@ -98,11 +99,11 @@ void frmMain::showModified() {
     }
 }
 
-void frmMain::updatePreview(bool refresh) {
+void MapWindow::updatePreview(bool refresh) {
     view->updatePreview(refresh);
 }
 
-void frmMain::undoRedoChanged(bool canUndo, bool canRedo) {
+void MapWindow::undoRedoChanged(bool canUndo, bool canRedo) {
     showModified();
     mainWindow.recoveryCopies().mapChanged(*this);
     if (mainWindow.activeMap() == this) {
@@ -110,7 +111,7 @@ void frmMain::undoRedoChanged(bool canUndo, bool canRedo) {
     }
 }
 
-void frmMain::tilesetChanged(bool ownTileset) {
+void MapWindow::tilesetChanged(bool ownTileset) {
     showModified();
     mainWindow.recoveryCopies().mapChanged(*this);
     if (mainWindow.activeMap() == this) {
@@ -121,30 +122,30 @@ void frmMain::tilesetChanged(bool ownTileset) {
     }
 }
 
-float frmMain::zoomFactor() const {
+float MapWindow::zoomFactor() const {
     return magnifier.Zoom();
 }
 
-SelectionState frmMain::selectionState() const {
+SelectionState MapWindow::selectionState() const {
     return sel.selstate();
 }
 
-void frmMain::stopSelecting(bool refresh) {
+void MapWindow::stopSelecting(bool refresh) {
     sel.StopSelecting(refresh);
 }
 
-QRect frmMain::UpdateSelectionOnPreview(bool fromUpdateLevel) {
+QRect MapWindow::UpdateSelectionOnPreview(bool fromUpdateLevel) {
     return sel.UpdateSelectionOnPreview(fromUpdateLevel);
 }
 
-std::optional<QRectF> frmMain::radarSelectionFrame() const {
+std::optional<QRectF> MapWindow::radarSelectionFrame() const {
     return sel.radarFrame();
 }
 
-PictureBox* frmMain::radar() {
+PictureBox* MapWindow::radar() {
     return mainWindow.activeMap() == this ? mainWindow.radar() : nullptr;
 }
 
-void frmMain::clearMouseIsDown() {
+void MapWindow::clearMouseIsDown() {
     mainWindow.setMouseIsDown(false);
 }

@@ -5,7 +5,7 @@
 #include "tools/ToolBase.h"
 
 // The hand of a map: dragging moves the view with the pointer in whole cells.
-class hand : public ToolBase {
+class HandTool : public ToolBase {
 public:
     void MouseDown(int16_t Button, float X, float Y) override;
     void MouseMove(int16_t Button, float X, float Y) override;

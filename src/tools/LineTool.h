@@ -9,7 +9,7 @@
 // The line, rectangle and ellipse tools of a map (the current tool tells which), and the line
 // primitives the pencil and the polyline share: a shape is previewed on the view while dragging
 // and written as one undo step on release.
-class Line : public ToolBase {
+class LineTool : public ToolBase {
 public:
     // Width of every stroke drawn in this map: 1, 3 or 5.
     int16_t linew = 1;
@@ -39,13 +39,13 @@ private:
     // Keeps one painter on the view image for a whole preview drawing instead of one per cell.
     class PreviewScope {
     public:
-        explicit PreviewScope(Line& line);
+        explicit PreviewScope(LineTool& line);
         ~PreviewScope();
         PreviewScope(const PreviewScope&) = delete;
         PreviewScope& operator=(const PreviewScope&) = delete;
 
     private:
-        Line& line;
+        LineTool& line;
     };
 
     void drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview);

@@ -14,7 +14,7 @@ class Selection;
 
 // The tile clipboard of one map: cut and copy put the selected cells on the system clipboard as
 // tile text; paste reads such text into a floating block that the selection shows and applies.
-class ClipB {
+class TileClipboard {
 public:
     // Hands the clipboard its map and the map's selection, which shows and applies a pasted block.
     void setParent(MapHost* myparent, Selection* selection) {

@@ -1,4 +1,4 @@
-#include "selection/frmReplace.h"
+#include "selection/ReplaceDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,8 +18,9 @@
 #include "view/Dialogs.h"
 #include "view/PictureBox.h"
 
-frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset, Execute execute)
+ReplaceDialog::ReplaceDialog(QWidget* blocked, Dialogs& dialogs, const QImage& tileset, Execute execute)
     : QDialog(nullptr), blocked(blocked), dialogs(dialogs), tileset(tileset), execute(std::move(execute)) {
+    setObjectName(QStringLiteral("frmReplace"));
     // No Qt parent: a child window would be disabled with the main window it disables.
     setWindowTitle(QStringLiteral("Replace Tiles in"));
     auto option = [this](const char* caption) { return new QRadioButton(QString::fromUtf8(caption), this); };
@@ -79,7 +80,7 @@ frmReplace::frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset
     layOut();
 }
 
-void frmReplace::layOut() {
+void ReplaceDialog::layOut() {
     // The original places and sizes where the font leaves room; each caption gets the width and
     // height its font needs, and what follows it moves right or down as far as that takes.
     const QFontMetrics metrics(font());
@@ -133,7 +134,7 @@ void frmReplace::layOut() {
                  std::max(209, cmdOK->geometry().bottom() + 1 + 8));
 }
 
-void frmReplace::changeEvent(QEvent* event) {
+void ReplaceDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         layOut();
@@ -141,33 +142,33 @@ void frmReplace::changeEvent(QEvent* event) {
     }
 }
 
-frmReplace::~frmReplace() {
+ReplaceDialog::~ReplaceDialog() {
     release();
 }
 
-int16_t frmReplace::boxNumber(const QLineEdit* box) {
+int16_t ReplaceDialog::boxNumber(const QLineEdit* box) {
     return static_cast<int16_t>(TileText::readNumber(box->text()));
 }
 
-void frmReplace::showEvent(QShowEvent* event) {
+void ReplaceDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (blocked) {
         blocked->setEnabled(false);
     }
 }
 
-void frmReplace::hideEvent(QHideEvent* event) {
+void ReplaceDialog::hideEvent(QHideEvent* event) {
     release();
     QDialog::hideEvent(event);
 }
 
-void frmReplace::release() {
+void ReplaceDialog::release() {
     if (blocked) {
         blocked->setEnabled(true);
     }
 }
 
-bool frmReplace::eventFilter(QObject* watched, QEvent* event) {
+bool ReplaceDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && (watched == lblcustomwith || watched == lblreplacewith)) {
         (watched == lblcustomwith ? optswitchcustom : optreplacecustom)->click();
         return true;
@@ -181,7 +182,7 @@ bool frmReplace::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmReplace::checkBox(QLineEdit* box) {
+bool ReplaceDialog::checkBox(QLineEdit* box) {
     bool ok = false;
     const double value = TileText::readValue(box->text(), &ok);
     if (ok && value >= 0 && value <= 255) {
@@ -195,14 +196,14 @@ bool frmReplace::checkBox(QLineEdit* box) {
     return false;
 }
 
-void frmReplace::drawTile(PictureBox* into, int16_t tile) {
+void ReplaceDialog::drawTile(PictureBox* into, int16_t tile) {
     into->image.fill(Qt::black);
     if (tile >= 1 && tile <= 255) {
         Blit::copy(into->image, {0, 0}, tileset, Tileset::tileSource(tile, Tileset::TileSize));
     }
 }
 
-void frmReplace::updatePreview() {
+void ReplaceDialog::updatePreview() {
     QLineEdit* oldBox = nullptr;
     QLineEdit* newBox = nullptr;
     if (optswitchcustom->isChecked()) {
@@ -229,7 +230,7 @@ void frmReplace::updatePreview() {
     picnew->refresh();
 }
 
-void frmReplace::cmdOK_Click() {
+void ReplaceDialog::cmdOK_Click() {
     release();
     int mode = 0;
     int16_t src = lefttile;
@@ -249,7 +250,7 @@ void frmReplace::cmdOK_Click() {
     close();
 }
 
-void frmReplace::paintEvent(QPaintEvent* event) {
+void ReplaceDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));

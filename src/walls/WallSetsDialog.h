@@ -10,20 +10,20 @@ class QFrame;
 class QGroupBox;
 class QPushButton;
 class QScrollBar;
-class walltiles;
+class WallTiles;
 
 // The "Create Walltiles" dialog: shows the wall tile sets of one map four at a time, adds empty
 // sets and marks the picked one. Editing a set is not offered, so its other buttons are disabled.
-class frmCreateWallTile : public QDialog {
+class WallSetsDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int SetSize = 64;  // pixels of one set's 4 x 4 block
 
-    explicit frmCreateWallTile(QWidget* owner);
+    explicit WallSetsDialog(QWidget* owner);
 
     // Binds the dialog to the wall tile sets of a map window, drawn with the map's tileset picture,
     // and shows them; the dialog closes with that window.
-    void init(QWidget* mapWindow, walltiles* sets, const QImage& tileset);
+    void init(QWidget* mapWindow, WallTiles* sets, const QImage& tileset);
     // Redraws every set of the bound map and the visible four.
     void DrawWallTiles();
     // The stored background of every set: a 4 x 4 block of empty cells.
@@ -31,7 +31,7 @@ public:
 
     PictureBox* picpreviewwalls;
     QFrame* selwall;
-    QScrollBar* vscr;
+    QScrollBar* vScrollBar;
     QImage picwalltiles;
     QImage picdefault;
     QImage pictileset;
@@ -48,5 +48,5 @@ private:
     void picpreviewwalls_MouseDown(double Y);
 
     QPointer<QWidget> map;
-    walltiles* sets = nullptr;
+    WallTiles* sets = nullptr;
 };

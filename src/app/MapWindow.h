@@ -8,35 +8,35 @@
 #include "app/MapWindowHost.h"
 #include "model/Level.h"
 #include "model/LevelObserver.h"
-#include "selection/ClipB.h"
 #include "selection/Selection.h"
-#include "tools/Line.h"
-#include "tools/SPline.h"
+#include "selection/TileClipboard.h"
+#include "tools/BucketTool.h"
+#include "tools/DropperTool.h"
+#include "tools/HandTool.h"
+#include "tools/LineTool.h"
+#include "tools/PencilTool.h"
+#include "tools/PolylineTool.h"
 #include "tools/SelectionHooks.h"
 #include "tools/ToolId.h"
 #include "tools/ZoomTool.h"
-#include "tools/bucket.h"
-#include "tools/dropper.h"
-#include "tools/hand.h"
-#include "tools/pencil.h"
+#include "view/Magnifier.h"
 #include "view/MapViewHost.h"
-#include "view/magnifier.h"
-#include "walls/walltiles.h"
+#include "walls/WallTiles.h"
 
-class frmGeneral;
+class MainWindow;
 class MapView;
 class QMdiSubWindow;
 class ToolDispatch;
 
 // One open level in its window: the level itself, its view, and (as they arrive) its tools,
 // selection and clipboard objects. Everything it owns lives exactly as long as the window.
-class frmMain : public QWidget, public LevelObserver, public MapViewHost {
+class MapWindow : public QWidget, public LevelObserver, public MapViewHost {
     Q_OBJECT
 public:
-    frmMain(frmGeneral& general, int slot, QWidget* parent = nullptr);
-    ~frmMain() override;
+    MapWindow(MainWindow& general, int slot, QWidget* parent = nullptr);
+    ~MapWindow() override;
 
-    frmGeneral& general() const { return mainWindow; }
+    MainWindow& general() const { return mainWindow; }
     // The document slot this map occupies.
     int mapslot() const { return slot; }
     // The tiles painted with the left and with any other mouse button.
@@ -58,18 +58,18 @@ public:
     // What the tools, the selection and the clipboard see of this window.
     MapWindowHost host{*this};
     // The zoom of this map, and the zoom tool.
-    ::magnifier magnifier;
+    Magnifier magnifier;
     ZoomTool zoomTool{magnifier};
     MapView* view;
 
     // The tools of this map, each handed the window once; `tools` routes the view's input to the
     // current one.
-    ::pencil pencil;
-    Line tline;
-    ::SPline SPline;
-    ::bucket bucket;
-    ::hand hand;
-    ::dropper dropper;
+    PencilTool pencil;
+    LineTool tline;
+    PolylineTool SPline;
+    BucketTool bucket;
+    HandTool hand;
+    DropperTool dropper;
     ToolDispatch* tools;
     // The selection as the tools see it: "no selection" until the map has one.
     SelectionHooks* selectionHooks = &SelectionHooks::none();
@@ -83,14 +83,14 @@ public:
 
     // This window became the active one: the main window's tileset panel, buttons, menus and
     // the left and right tiles follow it.
-    void Form_Activate();
+    void activate();
     // True when the window may close: nothing unsaved, or the user agrees to lose the changes.
     bool mayClose();
 
     // The selection with its floating block, the paste in progress and the wall tile sets.
     Selection sel;
-    ClipB clip;
-    ::walltiles walltiles;
+    TileClipboard clip;
+    WallTiles walltiles;
 
     // Redraw calls, as every edit makes them.
     void UpdateLevelTile(int x, int y, bool refresh) override;
@@ -117,7 +117,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    frmGeneral& mainWindow;
+    MainWindow& mainWindow;
     int slot;
     int16_t tilesetleft = 1;
     int16_t tilesetright = 2;

@@ -1,4 +1,4 @@
-#include "selection/ClipB.h"
+#include "selection/TileClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -40,7 +40,7 @@ int specialIndex(int16_t v) {
 
 }  // namespace
 
-void ClipB::CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy) {
+void TileClipboard::CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy) {
     if (sel->selstate() != SelectionState::Selected) {
         return;
     }
@@ -64,7 +64,7 @@ void ClipB::CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy) 
     parent->updatePreview(true);
 }
 
-void ClipB::Paste() {
+void TileClipboard::Paste() {
     const QString text = QGuiApplication::clipboard()->text();
     if (!TileText::hasKeyword(text)) {
         return;
@@ -98,7 +98,7 @@ void ClipB::Paste() {
     parent->updatePreview(true);
 }
 
-const QImage& ClipB::specialPicture(int16_t v, int t) {
+const QImage& TileClipboard::specialPicture(int16_t v, int t) {
     if (specialsT != t) {
         specialsT = t;
         for (const SpecialSource& s : specialSources) {
@@ -113,7 +113,7 @@ const QImage& ClipB::specialPicture(int16_t v, int t) {
     return specials[static_cast<size_t>(specialIndex(v))];
 }
 
-void ClipB::drawCell(QImage& into, int16_t v, int x, int y, int t) {
+void TileClipboard::drawCell(QImage& into, int16_t v, int x, int y, int t) {
     if (v == -1 || v == 0) {
         return;  // the picture starts black; a covered cell is under its anchor's picture
     }
@@ -125,7 +125,7 @@ void ClipB::drawCell(QImage& into, int16_t v, int x, int y, int t) {
     Blit::copy(into, {x, y}, parent->level().tileset.piczoomtileset(), Tileset::tileSource(v, t));
 }
 
-QRect ClipB::drawPasted(QImage& target, const QRect& outline) {
+QRect TileClipboard::drawPasted(QImage& target, const QRect& outline) {
     const ViewTransform tf = parent->view().transform();
     const bool pixels = tf.usingPixels();
     const int t = pixels ? 1 : static_cast<int>(tf.T());

@@ -1,4 +1,4 @@
-#include "view/magnifier.h"
+#include "view/Magnifier.h"
 
 #include <QScrollBar>
 #include <cmath>
@@ -16,12 +16,12 @@ bool selecting(const MapView& view) {
 
 }  // namespace
 
-void magnifier::setParent(MapView* myparent) {
+void Magnifier::setParent(MapView* myparent) {
     view = myparent;
     view->setMagnifier(this);
 }
 
-void magnifier::MouseDown(int16_t Button, float X, float Y) {
+void Magnifier::MouseDown(int16_t Button, float X, float Y) {
     const int x = view->cellX(X);
     const int y = view->cellY(Y);
     if (!Level::inGrid(x, y)) {
@@ -35,7 +35,7 @@ void magnifier::MouseDown(int16_t Button, float X, float Y) {
     }
 }
 
-void magnifier::ZoomIn(int X, int Y) {
+void Magnifier::ZoomIn(int X, int Y) {
     if (zoom == Largest) {
         return;
     }
@@ -57,7 +57,7 @@ void magnifier::ZoomIn(int X, int Y) {
     view->updatePreview(true);
 }
 
-void magnifier::ZoomOut(int X, int Y) {
+void Magnifier::ZoomOut(int X, int Y) {
     if (zoom == Smallest) {
         return;
     }
@@ -79,7 +79,7 @@ void magnifier::ZoomOut(int X, int Y) {
     view->UpdateLevel();
 }
 
-QPoint magnifier::centredOrigin(int X, int Y) const {
+QPoint Magnifier::centredOrigin(int X, int Y) const {
     const double T = zoom * 16.0;
     const double t = std::floor(T);
     auto axis = [T, t](int16_t cell, int viewSize, int max) {
@@ -93,6 +93,6 @@ QPoint magnifier::centredOrigin(int X, int Y) const {
         }
         return ViewTransform::nearest(std::floor(v / T) * T);
     };
-    return {axis(X, view->picpreview->width(), view->hScr->maximum()),
-            axis(Y, view->picpreview->height(), view->vscr->maximum())};
+    return {axis(X, view->picpreview->width(), view->hScrollBar->maximum()),
+            axis(Y, view->picpreview->height(), view->vScrollBar->maximum())};
 }

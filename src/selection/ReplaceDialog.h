@@ -17,15 +17,15 @@ class QRadioButton;
 // The "Replace Tiles in" dialog: switch or replace two tile numbers, the left and right tiles or
 // two typed numbers, in the whole level or the selection. While it is open the main window is
 // disabled; it is enabled again however the dialog closes.
-class frmReplace : public QDialog {
+class ReplaceDialog : public QDialog {
     Q_OBJECT
 public:
     // What OK asks for: `mode` 0..3 as the options are listed, the two tiles, selection only.
     using Execute = std::function<void(int mode, int16_t tilesrc, int16_t tiledest, bool inselection)>;
 
     // `blocked` is the main window; `tileset` the tile pictures (16 x 16, 19 a row).
-    frmReplace(QWidget* blocked, Dialogs& dialogs, const QImage& tileset, Execute execute);
-    ~frmReplace() override;
+    ReplaceDialog(QWidget* blocked, Dialogs& dialogs, const QImage& tileset, Execute execute);
+    ~ReplaceDialog() override;
 
     // Redraws the two tile previews for the selected option.
     void updatePreview();

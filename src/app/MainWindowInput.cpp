@@ -1,13 +1,13 @@
-#include "app/frmGeneral.h"
+#include "app/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 
 #include "app/AppIcons.h"
+#include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "app/frmMain.h"
 #include "tools/ToolDispatch.h"
 #include "tools/ToolTable.h"
 #include "view/MapView.h"
@@ -16,8 +16,8 @@
 // The main window's half that deals with the current tool and the keyboard: tool selection with
 // the Ctrl-held dropper, the keyboard focus of the active map, and the keys of the panel's controls.
 
-void frmGeneral::focusActiveMap() {
-    frmMain* map = activeMap();
+void MainWindow::focusActiveMap() {
+    MapWindow* map = activeMap();
     // While the replace dialog or a modal box is open, the keyboard belongs to it.
     if (map == nullptr || !isEnabled() || QApplication::activeModalWidget() != nullptr) {
         return;
@@ -28,10 +28,10 @@ void frmGeneral::focusActiveMap() {
     map->view->picpreview->setFocus();
 }
 
-void frmGeneral::SetCurrentTool(ToolId newTool) {
+void MainWindow::SetCurrentTool(ToolId newTool) {
     // A tool the user picks while Ctrl is held stays: the release must not bring back an older one.
     if (newTool != tool) {
-        for (frmMain* map : maps) {
+        for (MapWindow* map : maps) {
             if (map != nullptr) {
                 map->forgetTemporaryTool();
             }
@@ -40,13 +40,13 @@ void frmGeneral::SetCurrentTool(ToolId newTool) {
     applyTool(newTool, false);
 }
 
-void frmGeneral::beginTemporaryTool(frmMain& map, ToolId temporary) {
+void MainWindow::beginTemporaryTool(MapWindow& map, ToolId temporary) {
     map.holdTemporaryTool(tool);
     applyTool(temporary, true);
 }
 
-void frmGeneral::endTemporaryTool() {
-    for (frmMain* map : maps) {
+void MainWindow::endTemporaryTool() {
+    for (MapWindow* map : maps) {
         if (map == nullptr) {
             continue;
         }
@@ -56,21 +56,21 @@ void frmGeneral::endTemporaryTool() {
     }
 }
 
-void frmGeneral::applyTool(ToolId newTool, bool temporary) {
+void MainWindow::applyTool(ToolId newTool, bool temporary) {
     tool = newTool;
     const QCursor cursor = AppIcons::toolCursor(tool);
-    for (frmMain* map : maps) {
+    for (MapWindow* map : maps) {
         if (map != nullptr) {
             map->view->picpreview->setCursor(cursor);
         }
     }
     // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
-    for (frmMain* map : maps) {
+    for (MapWindow* map : maps) {
         if (map != nullptr && tool != ToolId::Polyline && !temporary) {
             map->endPolyline();
         }
     }
-    frmMain* active = activeMap();
+    MapWindow* active = activeMap();
     if (active != nullptr && toolEntry(tool).endsSelection &&
         active->selectionHooks->selstate() == SelectionState::Selected) {
         active->selectionHooks->StopSelecting(true);
@@ -81,18 +81,18 @@ void frmGeneral::applyTool(ToolId newTool, bool temporary) {
     }
 }
 
-void frmGeneral::lineWidthClicked(int index) {
-    withActiveMap([index](frmMain& map) { map.setLineWidth(index); });
+void MainWindow::lineWidthClicked(int index) {
+    withActiveMap([index](MapWindow& map) { map.setLineWidth(index); });
 }
 
-void frmGeneral::forwardKey(QKeyEvent* event, bool keyDown) {
-    withActiveMap([event, keyDown](frmMain& map) {
+void MainWindow::forwardKey(QKeyEvent* event, bool keyDown) {
+    withActiveMap([event, keyDown](MapWindow& map) {
         map.UseShortcutTool(keyDown, static_cast<Qt::Key>(event->key()),
                             ToolDispatch::shiftMask(event->modifiers(), event->key(), keyDown));
     });
 }
 
-bool frmGeneral::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // The line width buttons pass the tool shortcuts on, like the view and the tileset picker.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
