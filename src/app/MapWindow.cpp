@@ -18,12 +18,12 @@ MapWindow::MapWindow(MainWindow& general, int slot, QWidget* parent)
     level.setObserver(this);
     resize(673 + 17, 505 + 17);
     magnifier.setParent(view);
-    for (ToolBase* tool : std::initializer_list<ToolBase*>{&pencil, &tline, &SPline, &bucket, &hand, &dropper}) {
+    for (ToolBase* tool : std::initializer_list<ToolBase*>{&pencil, &tline, &polyline, &bucket, &hand, &dropper}) {
         tool->setParent(&host);
     }
     // In toolbar order; the selection tool is the map's selection, which tests may stand in for.
     tools = new ToolDispatch(
-        host, {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucket, &tline, &SPline, &tline, &tline}, this);
+        host, {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucket, &tline, &polyline, &tline, &tline}, this);
     sel.setParent(&host, &clip);
     clip.setParent(&host, &sel);
     selectionHooks = &sel;
@@ -42,7 +42,7 @@ void MapWindow::setLineWidth(int index) {
 }
 
 void MapWindow::endPolyline() {
-    SPline.EndPolyline();
+    polyline.EndPolyline();
 }
 
 void MapWindow::activate() {

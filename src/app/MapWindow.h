@@ -66,7 +66,7 @@ public:
     // current one.
     PencilTool pencil;
     LineTool tline;
-    PolylineTool SPline;
+    PolylineTool polyline;
     BucketTool bucket;
     HandTool hand;
     DropperTool dropper;
