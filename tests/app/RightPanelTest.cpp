@@ -7,25 +7,6 @@
 #include "MapFixture.h"
 #include "app/RightPanel.h"
 
-TEST(RadarFit, RadarKeepsItsSizeWhileItFitsShrinksToTheRoomLeftAndGrowsBackToFullSize) {
-    // Radar top at 344, full size 288, a 14 pixel margin below it.
-    const struct {
-        int panel, size, fitted;
-    } cases[] = {{700, 288, 288},
-                 {344 + 288 + 14, 288, 288},
-                 {344 + 287 + 14, 288, 287},
-                 {400, 288, 42},
-                 {344 + 14, 288, 0},
-                 {300, 288, 0},
-                 {300, 0, 0},
-                 {500, 0, 142},
-                 {500, 100, 142},
-                 {1200, 100, 288}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(RightPanel::fittedRadarSize(c.panel, 344, c.size), c.fitted) << c.panel << " " << c.size;
-    }
-}
-
 using PanelInWindow = WindowFixture;
 
 TEST_F(PanelInWindow, ToggleCollapsesAndExpandsThePanel) {
