@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolTip>
-#include <algorithm>
 #include <functional>
 
 #include "MapFixture.h"
@@ -191,13 +190,6 @@ TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
         }
     }
     EXPECT_GE(menuKeys, 15);
-    for (int tool = 1; tool <= 11; ++tool) {
-        const QString name = QLatin1String(ShortcutTable::toolKey(static_cast<ToolId>(tool))->description);
-        const bool ctrlRow = std::any_of(rows.begin(), rows.end(), [&](const ShortcutsWindow::Row& row) {
-            return row.group == name && row.keys == "Hold Ctrl";
-        });
-        EXPECT_EQ(ctrlRow, ShortcutTable::turnsIntoDropper(static_cast<ToolId>(tool))) << tool;
-    }
     EXPECT_TRUE(listed("Del", "Edit > Delete"));
 }
 
