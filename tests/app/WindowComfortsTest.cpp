@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <functional>
+#include <tuple>
 
 #include "MapFixture.h"
 #include "app/ExtraCommands.h"
@@ -39,10 +40,7 @@ TEST_F(WindowComforts, TileTextNamesCoveredCellsByTheirObjectAndAnchor) {
     putObject(10, 10, 219);
     putObject(1020, 1019, 220);  // its square ends on the grid's last row and column
     putObject(1022, 500, 219);   // its square reaches past the right edge
-    const struct {
-        int x, y;
-        const char* text;
-    } cases[] = {
+    const std::tuple<int, int, const char*> cases[] = {
         {5, 3, "Tile 0 (empty)"},
         {2, 2, "Tile 7"},
         {10, 10, "Tile 219"},
@@ -52,8 +50,8 @@ TEST_F(WindowComforts, TileTextNamesCoveredCellsByTheirObjectAndAnchor) {
         {1024, 5, ""},
         {-1, 5, ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(StatusBar::tileText(map->level, c.x, c.y), QString::fromLatin1(c.text)) << c.x << ", " << c.y;
+    for (const auto& [x, y, text] : cases) {
+        EXPECT_EQ(StatusBar::tileText(map->level, x, y), QString::fromLatin1(text)) << x << ", " << y;
     }
 }
 

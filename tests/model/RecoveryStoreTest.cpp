@@ -58,14 +58,10 @@ protected:
 }  // namespace
 
 TEST_F(RecoveryStores, ACopyIsTheSavedLevelAndReadsBackChangedAndBoundToItsFile) {
-    struct Case {
-        bool ownTileset;
-        QString original;
-    };
-    for (const Case& c : {Case{true, dir.filePath(QStringLiteral("mine.lvl"))}, Case{false, QString()}}) {
+    for (const auto& [ownTileset, original] : {std::pair{true, dir.filePath("mine.lvl")}, {false, QString()}}) {
         Level level;
-        fill(level, c.original);
-        if (c.ownTileset) {
+        fill(level, original);
+        if (ownTileset) {
             level.tilesetBlock.bytes = TestFiles::bmp8();
             level.usingDefaultTileset = false;
         }
@@ -78,16 +74,16 @@ TEST_F(RecoveryStores, ACopyIsTheSavedLevelAndReadsBackChangedAndBoundToItsFile)
         const QString saved = dir.filePath(QStringLiteral("saved.lvl"));
         ASSERT_EQ(LevelFile::SaveMap(level, saved), QString());
         EXPECT_EQ(read(store->levelPath(id)), read(saved)) << "the copy is the level as Save writes it";
-        EXPECT_FALSE(!c.original.isEmpty() && QFile::exists(c.original)) << "the level's own file is never written";
+        EXPECT_FALSE(!original.isEmpty() && QFile::exists(original)) << "the level's own file is never written";
 
         RecoveryCopy copy;
         copy.id = id;
-        copy.original = c.original;
+        copy.original = original;
         Level back;
         ASSERT_TRUE(store->read(copy, back).ok());
-        EXPECT_EQ(back.activeFile, c.original);
+        EXPECT_EQ(back.activeFile, original);
         EXPECT_TRUE(back.mapchanged);
-        EXPECT_EQ(back.usingDefaultTileset, !c.ownTileset);
+        EXPECT_EQ(back.usingDefaultTileset, !ownTileset);
         EXPECT_EQ(back.tilesetBlock.bytes, level.tilesetBlock.bytes);
         EXPECT_TRUE(std::equal(back.cells(), back.cells() + Level::Size * Level::Size, level.cells()));
         store->remove(id);
