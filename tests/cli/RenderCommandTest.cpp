@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <tuple>
@@ -68,10 +67,7 @@ TEST_F(RenderCommandTest, RegionMatchesTheViewsDrawingPixelForPixelAndFewColours
         {{"--zoom", "1/4", "--region", "0,0,40,40"}, 0.25f, {0, 0, 40, 40}, false, false},
     };
     for (const auto& [options, zoom, region, grid, numbers] : cases) {
-        QProcess p;
-        p.start(QStringLiteral(QUARN_LVL_PATH), QStringList{"render", file, out} + options);
-        p.waitForFinished(60000);
-        ASSERT_EQ(p.exitCode(), 0) << zoom;
+        ASSERT_EQ(TestFiles::quarnLvl(QStringList{"render", file, out} + options).status, 0) << zoom;
         const QImage written(out);
         const QImage drawn = viewDrawing(zoom, region, grid, numbers);
         EXPECT_EQ(written.format(), colourCount(drawn) <= 256 ? QImage::Format_Indexed8 : QImage::Format_RGB32) << zoom;
