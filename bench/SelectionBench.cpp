@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "model/Level.h"
 #include "selection/TileText.h"
 #include "view/MapView.h"
@@ -24,7 +24,7 @@ constexpr int BlockSide = 200;
 // A main window with one level whose view is 673 x 505 pixels at zoom 1, every cell filled.
 struct Editor {
     Editor() {
-        general = std::make_unique<frmGeneral>(std::make_unique<Dialogs>(), nullptr,
+        general = std::make_unique<MainWindow>(std::make_unique<Dialogs>(), nullptr,
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(1200, 800);
         general->show();
@@ -51,8 +51,8 @@ struct Editor {
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<frmGeneral> general;
-    frmMain* map = nullptr;
+    std::unique_ptr<MainWindow> general;
+    MapWindow* map = nullptr;
 };
 
 Editor& editor() {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "model/Level.h"
 #include "model/Tileset.h"
 #include "view/MapView.h"
@@ -24,7 +24,7 @@ constexpr int StrokeEvents = 200;
 // One main window with one level whose view surface is 1920 x 1080 pixels.
 struct Editor {
     Editor() {
-        general = std::make_unique<frmGeneral>(std::make_unique<Dialogs>(), nullptr,
+        general = std::make_unique<MainWindow>(std::make_unique<Dialogs>(), nullptr,
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(2400, 1500);
         general->show();
@@ -52,8 +52,8 @@ struct Editor {
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<frmGeneral> general;
-    frmMain* map = nullptr;
+    std::unique_ptr<MainWindow> general;
+    MapWindow* map = nullptr;
 };
 
 Editor& editor() {

@@ -9,7 +9,7 @@
 #include "view/MapView.h"
 #include "view/MapViewHost.h"
 #include "view/PictureBox.h"
-#include "view/magnifier.h"
+#include "view/Magnifier.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ struct Window : MapViewHost {
 
     Level level;
     MapView view{level, *this};
-    magnifier zoom;
+    Magnifier zoom;
     PictureBox radarBox;
 };
 

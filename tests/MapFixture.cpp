@@ -59,7 +59,7 @@ void WindowFixture::restart() {
     general.reset();
     auto owned = std::make_unique<TestDialogs>();
     dialogs = owned.get();
-    general = std::make_unique<frmGeneral>(std::move(owned), nullptr, dir.filePath(QStringLiteral("recent.ini")));
+    general = std::make_unique<MainWindow>(std::move(owned), nullptr, dir.filePath(QStringLiteral("recent.ini")));
     general->resize(1200, 800);
     general->show();
 }
@@ -75,7 +75,7 @@ QString WindowFixture::writeLevel(const QString& name, const QList<std::array<in
 
 int WindowFixture::openCount() const {
     int n = 0;
-    for (int slot = 0; slot < frmGeneral::SlotCount; ++slot) {
+    for (int slot = 0; slot < MainWindow::SlotCount; ++slot) {
         n += general->mapInUse(slot) ? 1 : 0;
     }
     return n;
@@ -88,7 +88,7 @@ bool WindowFixture::closeMap(int slot) {
     return closed;
 }
 
-void WindowFixture::paintUndoable(frmMain* map, int16_t x, int16_t y, int16_t tile) {
+void WindowFixture::paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile) {
     Changes batch;
     map->level.setTile(x, y, tile, batch, true);
     map->level.undoredo.AddToUndo(std::make_unique<Changes>(batch));

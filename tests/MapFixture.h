@@ -16,8 +16,8 @@
 #include "app/Dialogs.h"
 #include "app/ExportImageOptions.h"
 #include "app/MainMenu.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "tools/ToolId.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -74,7 +74,7 @@ public:
     // Builds a fresh main window on the same recent.ini, as a restart would.
     void restart();
     // Paints one cell of a map as an undoable step.
-    static void paintUndoable(frmMain* map, int16_t x, int16_t y, int16_t tile);
+    static void paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile);
     static void expectEnabled(std::initializer_list<QAction*> actions, bool enabled);
 
     // The active map at zoom 1 in a view of a new window's size (673 x 505), at the grid's corner.
@@ -106,7 +106,7 @@ public:
     // Marks cells [x0, x1] x [y0, y1] with the selection tool.
     void select(int x0, int y0, int x1, int y1);
 
-    int16_t tile(int column, int row, const frmMain* m = nullptr) const {
+    int16_t tile(int column, int row, const MapWindow* m = nullptr) const {
         return (m ? m : map)->level.getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
     }
     void put(int column, int row, int16_t value);
@@ -129,8 +129,8 @@ public:
 
     QTemporaryDir dir;
     TestDialogs* dialogs = nullptr;
-    std::unique_ptr<frmGeneral> general;
-    frmMain* map = nullptr;
+    std::unique_ptr<MainWindow> general;
+    MapWindow* map = nullptr;
 };
 
 // The window with one new level open, the left tile 5 and the right tile 6.

@@ -44,7 +44,7 @@ TEST_F(DocumentSlots, WindowMenuActivatesAndChecksAndClosingSlotOneLetsTheNextNe
     EXPECT_FALSE(general->mainMenu()->mnuMaps[2]->isChecked());
     ASSERT_TRUE(closeMap(1));
     EXPECT_FALSE(general->mainMenu()->mnuMaps[1]->isVisible());
-    frmMain* map = general->NewMap();
+    MapWindow* map = general->NewMap();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->mapslot(), 1);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("Untitled1"));
@@ -120,11 +120,11 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     EXPECT_EQ(general->currentTool(), ToolId::Hand);
     EXPECT_TRUE(general->toolButton(ToolId::Hand)->isChecked());
 
-    frmMain* first = general->NewMap();
+    MapWindow* first = general->NewMap();
     expectEnabled(mapCommands, true);
     EXPECT_TRUE(general->rightPanel()->cmdCreateWalls->isEnabled());
     paintUndoable(first, 3, 3, 7);
-    frmMain* last = general->NewMap();
+    MapWindow* last = general->NewMap();
     EXPECT_FALSE(m->mnuUndo->isEnabled());
     general->mnuMaps_Click(0);
     expectEnabled({m->mnuUndo}, true);
@@ -151,8 +151,8 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {
-    frmMain* first = general->NewMap();
-    frmMain* second = general->NewMap();
+    MapWindow* first = general->NewMap();
+    MapWindow* second = general->NewMap();
     ASSERT_EQ(general->activeSlot(), 1);
     EXPECT_TRUE(first->view->piclevel.isNull());
     EXPECT_FALSE(second->view->piclevel.isNull());

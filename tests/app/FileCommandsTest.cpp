@@ -21,7 +21,7 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileName) {
     general->mainMenu()->mnuOpen->trigger();
     EXPECT_EQ(dialogs->titles, QStringList(2, "Select an lvl to open"));
     EXPECT_EQ(dialogs->filters, QStringList(2, "*.lvl (*.lvl)"));
-    frmMain* map = general->activeMap();
+    MapWindow* map = general->activeMap();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
     EXPECT_EQ(map->level.getTile(4, 5), 9);
@@ -75,7 +75,7 @@ TEST_F(FileCommandsTest, LevelThatIsNotReadWholeOpensUnnamedAndSaveAsksForANewNa
         ASSERT_TRUE(slot.has_value()) << name;
         ASSERT_EQ(dialogs->messages.size(), 1) << name;
         EXPECT_EQ(dialogs->messages[0] == QStringLiteral("Invalid tileset within lvl file!"), cell == 0) << name;
-        frmMain* map = general->activeMap();
+        MapWindow* map = general->activeMap();
         ASSERT_NE(map, nullptr);
         EXPECT_EQ(map->level.getTile(1, 1), cell) << name;
         EXPECT_TRUE(map->level.activeFile.isEmpty()) << name;
@@ -107,7 +107,7 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
 }
 
 TEST_F(FileCommandsTest, SavingANewMapAsksForANameAndTakesIt) {
-    frmMain* map = general->NewMap();
+    MapWindow* map = general->NewMap();
     map->level.mapchanged = true;
     const QString target = path("new.lvl");
     dialogs->chosen.push_back(target);
@@ -146,7 +146,7 @@ TEST_F(FileCommandsTest, SaveAsToTheSameNameKeepsTheCaptionAndTheRecentOrder) {
 TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsNameFileAndChangedMark) {
     const QString a = writeLevel("a.lvl", {{{1, 2, 3}}});
     general->OpenMap(a);
-    frmMain* map = general->activeMap();
+    MapWindow* map = general->activeMap();
     paintUndoable(map, 7, 7, 8);
     map->level.mapchanged = true;
     const QString nowhere = path("no/such/folder/x.lvl");
@@ -187,7 +187,7 @@ TEST_F(FileCommandsTest, RecentFileThatIsGoneIsReportedAndKept) {
 }
 
 TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
-    frmMain* map = general->NewMap();
+    MapWindow* map = general->NewMap();
     EXPECT_FALSE(general->mainMenu()->mnuExportTileset->isEnabled());
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));
     dialogs->chosen.push_back(path("tiles.bmp"));
@@ -209,7 +209,7 @@ TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
 }
 
 TEST_F(FileCommandsTest, ImportOfAFileWithoutTilesetIsRefusedWithItsName) {
-    frmMain* map = general->NewMap();
+    MapWindow* map = general->NewMap();
     TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
     dialogs->chosen.push_back(path("plain.lvl"));
     general->ImportTileset();

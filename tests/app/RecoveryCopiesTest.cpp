@@ -8,7 +8,7 @@
 #include "MapFixture.h"
 #include "TestFiles.h"
 #include "app/RecoveryCopies.h"
-#include "app/frmMain.h"
+#include "app/MapWindow.h"
 #include "model/Level.h"
 #include "model/RecoverySnapshot.h"
 #include "model/RecoveryStore.h"
@@ -40,10 +40,10 @@ protected:
         }
     }
 
-    frmMain* mapTitled(const QString& caption) const {
-        const QList<frmMain*> maps = general->findChildren<frmMain*>();
+    MapWindow* mapTitled(const QString& caption) const {
+        const QList<MapWindow*> maps = general->findChildren<MapWindow*>();
         const auto found =
-            std::find_if(maps.begin(), maps.end(), [&](frmMain* m) { return m->windowTitle() == caption; });
+            std::find_if(maps.begin(), maps.end(), [&](MapWindow* m) { return m->windowTitle() == caption; });
         return found == maps.end() ? nullptr : *found;
     }
 
@@ -71,8 +71,8 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
             continue;
         }
         ASSERT_EQ(openCount(), 2);
-        frmMain* named = mapTitled(QStringLiteral("named.lvl"));
-        frmMain* untitled = mapTitled(QStringLiteral("Untitled"));
+        MapWindow* named = mapTitled(QStringLiteral("named.lvl"));
+        MapWindow* untitled = mapTitled(QStringLiteral("Untitled"));
         ASSERT_TRUE(named && untitled);
         EXPECT_EQ(named->level.activeFile, original);
         EXPECT_TRUE(named->level.mapchanged && untitled->level.mapchanged);
@@ -101,7 +101,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 
 TEST_F(RecoveryCopiesTest, EditsAreCopiedAfterAQuietSpellOrTheLongestIntervalAndSavingRemovesTheCopy) {
     ASSERT_TRUE(start(300, 400));
-    frmMain* map = general->NewMap();
+    MapWindow* map = general->NewMap();
     map->level.mapchanged = true;
     const auto copied = [&] {
         general->recoveryCopies().flush();

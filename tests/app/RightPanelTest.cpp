@@ -57,7 +57,7 @@ TEST_F(PanelInWindow, ResizingWithNoMapOpenDrawsNothingInTheRadar) {
 }
 
 TEST_F(PanelInWindow, LastMapClosingClearsTheTilesetPickerAndTheRadar) {
-    frmMain* map = general->NewMap();
+    MapWindow* map = general->NewMap();
     const QImage tiles = map->level.tileset.pictileset().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(general->rightPanel()->pictileset->image, tiles);
     EXPECT_TRUE(general->rightPanel()->leftsel->isVisible());

@@ -98,7 +98,7 @@ TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingTheTileUnderThePoint
 TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersToThatMapsTiles) {
     click(Qt::LeftButton, {40, 5});    // 3
     click(Qt::RightButton, {40, 20});  // 22
-    frmMain* first = map;
+    MapWindow* first = map;
     map = general->NewMap();
     expectUnchanged();
     click(Qt::LeftButton, {60, 5});  // 4, into the second map

@@ -13,12 +13,12 @@
 class ToolBarsInWindow : public WindowFixture {
 protected:
     void clickTool(ToolId tool) {
-        QWidget* button = general->toolBars()->Toolbarleft->widgetForAction(general->toolButton(tool));
+        QWidget* button = general->toolBars()->toolsToolBar->widgetForAction(general->toolButton(tool));
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void clickTop(const QString& key) {
-        QWidget* button = general->toolBars()->toolbartop->widgetForAction(general->topButton(key));
+        QWidget* button = general->toolBars()->mainToolBar->widgetForAction(general->topButton(key));
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -45,10 +45,10 @@ TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButton
 
 // Outline tools show the crosshair, the others their picture, in every map and in a new one.
 TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
-    frmMain* first = general->NewMap();
-    frmMain* second = general->NewMap();
+    MapWindow* first = general->NewMap();
+    MapWindow* second = general->NewMap();
     general->SetCurrentTool(ToolId::Pencil);
-    for (frmMain* map : {first, second}) {
+    for (MapWindow* map : {first, second}) {
         EXPECT_EQ(map->view->picpreview->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(map->view->picpreview->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
     }
@@ -58,12 +58,12 @@ TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
 }
 
 TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsAndKeysSwitchTheActiveMap) {
-    frmMain* first = general->NewMap();
+    MapWindow* first = general->NewMap();
     clickTop("Grid");
     EXPECT_TRUE(first->showGrid());
     clickTop("TileNr");
     EXPECT_TRUE(first->showTileNumbers());
-    frmMain* second = general->NewMap();
+    MapWindow* second = general->NewMap();
     EXPECT_FALSE(general->topButton("Grid")->isChecked());
     EXPECT_FALSE(general->topButton("TileNr")->isChecked());
     // The G and T keys on the map switch it as the buttons do, and the buttons follow.
@@ -81,10 +81,10 @@ TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsAndKeysSwitchTheActiveMap) {
 }
 
 TEST_F(ToolBarsInWindow, LineWidthButtonsSetOnlyTheActiveMapsWidth) {
-    frmMain* first = general->NewMap();
+    MapWindow* first = general->NewMap();
     QTest::mouseClick(general->rightPanel()->optLineW[2], Qt::LeftButton);
     EXPECT_EQ(first->tline.linew, 5);
-    frmMain* second = general->NewMap();
+    MapWindow* second = general->NewMap();
     EXPECT_EQ(second->tline.linew, 1);
     EXPECT_TRUE(general->rightPanel()->optLineW[2]->isChecked());
     QTest::mouseClick(general->rightPanel()->optLineW[1], Qt::LeftButton);
@@ -93,10 +93,10 @@ TEST_F(ToolBarsInWindow, LineWidthButtonsSetOnlyTheActiveMapsWidth) {
 }
 
 TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
-    frmMain* map = general->NewMap();
-    const int h = map->view->hScr->value();
-    const int v = map->view->vscr->value();
+    MapWindow* map = general->NewMap();
+    const int h = map->view->hScrollBar->value();
+    const int v = map->view->vScrollBar->value();
     QTest::mouseClick(general->radar(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
-    EXPECT_LT(map->view->hScr->value(), h);
-    EXPECT_LT(map->view->vscr->value(), v);
+    EXPECT_LT(map->view->hScrollBar->value(), h);
+    EXPECT_LT(map->view->vScrollBar->value(), v);
 }

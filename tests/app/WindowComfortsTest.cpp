@@ -16,8 +16,8 @@
 #include "app/StatusBar.h"
 #include "app/TilesetTileInfo.h"
 #include "app/ViewMenu.h"
-#include "app/frmGeneral.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
+#include "app/MapWindow.h"
 #include "tools/ShortcutTable.h"
 #include "view/PictureBox.h"
 
@@ -214,7 +214,7 @@ TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
     general->rightPanel()->togglerightpanel_Click();
     ASSERT_TRUE(general->close());
 
-    frmGeneral next(std::make_unique<TestDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
+    MainWindow next(std::make_unique<TestDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
     ASSERT_TRUE(LayoutMemory::restore(next));
     EXPECT_EQ(next.size(), QSize(1000, 700));
     EXPECT_FALSE(next.rightPanel()->expanded());

@@ -10,7 +10,7 @@
 
 #include "MapFixture.h"
 #include "selection/EditCommands.h"
-#include "selection/frmReplace.h"
+#include "selection/ReplaceDialog.h"
 #include "view/RadarColor.h"
 
 class OneGesture;
@@ -71,7 +71,7 @@ public:
         map->UpdateLevel();
         select(2, 1, 4, 2);
     }
-    frmReplace* openReplace() {
+    ReplaceDialog* openReplace() {
         menu().mnuReplace->trigger();
         return general->editCommands()->replaceDialog();
     }
@@ -118,7 +118,7 @@ const Gesture gestures[] = {
     drawn("PencilStrokeOverManyEventsLeavesNoGap", ToolId::Pencil, 0, {{0, 0}, {20, 5}}, {0, 0, 21, 6}, 21),
     {"PencilBrushAtTheLastCell",
      [](G& g) {
-         g.scrollTo(g.map->view->hScr->maximum(), g.map->view->vscr->maximum());
+         g.scrollTo(g.map->view->hScrollBar->maximum(), g.map->view->vScrollBar->maximum());
          g.stroke(ToolId::Pencil, 1, {{1023, 1023}});
          g.wrote({1023, 1023, 1, 1});
      }},
@@ -482,7 +482,7 @@ const Gesture gestures[] = {
      }},
     {"CutOfABlockMovedPastTheGridsEdge",
      [](G& g) {
-         g.scrollTo(g.map->view->hScr->maximum() / 16 * 16, g.map->view->vscr->maximum() / 16 * 16);
+         g.scrollTo(g.map->view->hScrollBar->maximum() / 16 * 16, g.map->view->vScrollBar->maximum() / 16 * 16);
          ASSERT_GT(g.map->view->transform().endX(), 1023) << "cell 1024 shows past the grid's edge";
          g.put(1020, 1020, 5);
          g.put(1023, 1020, 7);
@@ -562,7 +562,7 @@ const Gesture gestures[] = {
          g.block();
          g.put(500, 500, 5);
          g.start();
-         frmReplace* dialog = g.openReplace();
+         ReplaceDialog* dialog = g.openReplace();
          EXPECT_FALSE(dialog->chkinselection->isEnabled());
          dialog->cmdOK->click();
          EXPECT_EQ(g.tile(500, 500) * 10 + g.tile(4, 2), 65);
@@ -573,7 +573,7 @@ const Gesture gestures[] = {
          g.put(5, 1, 3);
          g.select(3, 1, 4, 2);
          g.start();
-         frmReplace* dialog = g.openReplace();
+         ReplaceDialog* dialog = g.openReplace();
          EXPECT_TRUE(dialog->chkinselection->isEnabled());
          dialog->optreplacecustom->setChecked(true);
          dialog->txtreplaceold->setText(QStringLiteral("3"));

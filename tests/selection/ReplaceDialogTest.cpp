@@ -11,11 +11,11 @@
 #include "MapFixture.h"
 #include "model/Tileset.h"
 #include "selection/EditCommands.h"
-#include "selection/frmReplace.h"
+#include "selection/ReplaceDialog.h"
 
 class ReplaceDialogTest : public MapFixture {
 protected:
-    frmReplace* open() {
+    ReplaceDialog* open() {
         general->mainMenu()->mnuReplace->trigger();
         return general->editCommands()->replaceDialog();
     }
@@ -31,15 +31,15 @@ protected:
 };
 
 TEST_F(ReplaceDialogTest, DialogBlocksTheMainWindowUntilItClosesAnyWay) {
-    const std::vector<std::function<void(frmReplace*)>> closings = {
-        [](frmReplace* d) { d->cmdOK->click(); },
-        [](frmReplace* d) { d->cmdCancel->click(); },
-        [](frmReplace* d) { QTest::keyClick(d, Qt::Key_Escape); },
-        [](frmReplace* d) { d->close(); },
-        [](frmReplace* d) { delete d; },
+    const std::vector<std::function<void(ReplaceDialog*)>> closings = {
+        [](ReplaceDialog* d) { d->cmdOK->click(); },
+        [](ReplaceDialog* d) { d->cmdCancel->click(); },
+        [](ReplaceDialog* d) { QTest::keyClick(d, Qt::Key_Escape); },
+        [](ReplaceDialog* d) { d->close(); },
+        [](ReplaceDialog* d) { delete d; },
     };
     for (const auto& closeIt : closings) {
-        frmReplace* dialog = open();
+        ReplaceDialog* dialog = open();
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_FALSE(general->isEnabled());
@@ -52,7 +52,7 @@ TEST_F(ReplaceDialogTest, DialogBlocksTheMainWindowUntilItClosesAnyWay) {
 }
 
 TEST_F(ReplaceDialogTest, NumberOutsideTheTileRangeIsRefusedWhenLeavingTheBox) {
-    frmReplace* dialog = open();
+    ReplaceDialog* dialog = open();
     dialog->optswitchcustom->setChecked(true);
     leave(dialog->txtcustomnew, QStringLiteral("300"));
     EXPECT_EQ(dialogs->messages, QStringList(QStringLiteral("Tile numbers are between 0 and 255")));
@@ -69,7 +69,7 @@ TEST_F(ReplaceDialogTest, NumberOutsideTheTileRangeIsRefusedWhenLeavingTheBox) {
 TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
     map->setTilesetLeft(20);
     map->setTilesetRight(33);
-    frmReplace* dialog = open();
+    ReplaceDialog* dialog = open();
     auto picture = [&](int tile) {
         return map->level.tileset.pictileset()
             .copy(Tileset::tileSource(tile, 16))
@@ -87,7 +87,7 @@ TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
 }
 
 TEST_F(ReplaceDialogTest, EveryCaptionReadsInFullAtAnyFontSize) {
-    frmReplace* dialog = open();
+    ReplaceDialog* dialog = open();
     const QList<QWidget*> captions = {
         dialog->optswitchleftright, dialog->optswitchcustom, dialog->lblcustomwith,  dialog->optreplaceleftright,
         dialog->optreplacecustom,   dialog->lblreplacewith,  dialog->chkinselection, dialog->cmdOK,

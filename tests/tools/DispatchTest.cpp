@@ -16,7 +16,7 @@
 #include "app/ToolBars.h"
 #include "selection/EditCommands.h"
 #include "selection/SelectionShape.h"
-#include "selection/frmReplace.h"
+#include "selection/ReplaceDialog.h"
 
 using DispatchTest = MapFixture;
 
@@ -64,7 +64,7 @@ TEST_F(DispatchTest, CtrlTurnsPaintingToolsIntoTheDropperUntilReleased) {
 }
 
 TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
-    frmMain* other = general->NewMap();
+    MapWindow* other = general->NewMap();
     const auto ctrlUpOn = [](QWidget* w) {
         QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
         QApplication::sendEvent(w, &up);
@@ -99,7 +99,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
 }
 
 TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
-    frmMain* first = map;
+    MapWindow* first = map;
     general->NewMap();
     QWidget* elsewhere = general->rightPanel()->optLineW[1];
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
@@ -119,7 +119,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         {"menu command", [&] { general->mainMenu()->mnuCopy->trigger(); }},
         {"toolbar click",
          [&] {
-             QTest::mouseClick(general->toolBars()->toolbartop->widgetForAction(general->toolBars()->tbGrid),
+             QTest::mouseClick(general->toolBars()->mainToolBar->widgetForAction(general->toolBars()->tbGrid),
                                Qt::LeftButton);
          }},
         {"map activated", [&] { general->mainMenu()->mnuMaps[static_cast<size_t>(first->mapslot())]->trigger(); }},
@@ -142,7 +142,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
 }
 
 TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
-    QScrollBar* h = map->view->hScr;
+    QScrollBar* h = map->view->hScrollBar;
     key(Qt::Key_Left);
     EXPECT_EQ(h->value(), 0);
     key(Qt::Key_Right);
@@ -150,7 +150,7 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
     key(Qt::Key_Down);
     key(Qt::Key_Up);
     EXPECT_EQ(h->value(), 160);
-    EXPECT_EQ(map->view->vscr->value(), 160);
+    EXPECT_EQ(map->view->vScrollBar->value(), 160);
     scrollTo(h->maximum() - 10, 0);
     key(Qt::Key_Right);
     EXPECT_EQ(h->value(), h->maximum());
@@ -164,7 +164,7 @@ TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundaries
         }
         const int t = static_cast<int>(zoom * 16);
         // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
-        for (QScrollBar* bar : {map->view->hScr, map->view->vscr}) {
+        for (QScrollBar* bar : {map->view->hScrollBar, map->view->vScrollBar}) {
             bar->setSliderPosition(bar->value() + t / 2 + 1);
         }
         // The last pixel of a cell, where a remainder in the drawing would show the neighbour.

@@ -60,8 +60,8 @@ TEST_F(ToolsTest, PolylineRubberBandFollowsThePointerOnTheViewOnly) {
 TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
     useTool(ToolId::Hand);
     scrollTo(1600, 1600);
-    QScrollBar* h = map->view->hScr;
-    QScrollBar* v = map->view->vscr;
+    QScrollBar* h = map->view->hScrollBar;
+    QScrollBar* v = map->view->vScrollBar;
     const QPoint start = at(110, 110);
     press(start);
     moveTo(start + QPoint(-5, 3));
@@ -149,7 +149,7 @@ TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
     useTool(ToolId::Pencil);
     click(at(40, 40));
     useTool(ToolId::Bucket);
-    QWidget* undoButton = general->toolBars()->toolbartop->widgetForAction(general->topButton(QStringLiteral("Undo")));
+    QWidget* undoButton = general->toolBars()->mainToolBar->widgetForAction(general->topButton(QStringLiteral("Undo")));
     fillWhile([undoButton] { QTest::mouseClick(undoButton, Qt::LeftButton); });
     EXPECT_EQ(count(5), 1);
     EXPECT_EQ(tile(40, 40), 5);
@@ -171,7 +171,7 @@ TEST_F(BucketDuringFillTest, SecondClickAndToolKeyDuringAFillRunAfterIt) {
 }
 
 TEST_F(BucketDuringFillTest, ClosingTheWindowDuringAFillClosesItAfterTheFill) {
-    QPointer<frmMain> window = map;
+    QPointer<MapWindow> window = map;
     QPointer<QMdiSubWindow> sub = general->mdiArea()->subWindowList().value(0);
     ASSERT_TRUE(sub);
     int filledWhenAsked = -1;

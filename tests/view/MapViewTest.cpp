@@ -21,7 +21,7 @@ TEST_F(MapViewTest, ScrollRangesStayWithinSixteenBits) {
     // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
     view.resize(10 + 17, 505 + 17);
     view.UpdateScrollBars(false);
-    EXPECT_EQ(view.hScr->maximum(), 32767 / 32 * 32);
+    EXPECT_EQ(view.hScrollBar->maximum(), 32767 / 32 * 32);
 }
 
 TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
@@ -41,13 +41,13 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     view.resize(800 + 17, 505 + 17);
     before = previews;
     view.UpdateScrollBars(false);
-    EXPECT_EQ(view.hScr->value(), 16384 - 800);
+    EXPECT_EQ(view.hScrollBar->value(), 16384 - 800);
     EXPECT_EQ(previews, before);
     view.noScrollRedraw = false;
     view.resize(900 + 17, 505 + 17);
     before = previews;
     view.UpdateScrollBars(true);
-    EXPECT_EQ(view.hScr->value(), 16 * 968);
+    EXPECT_EQ(view.hScrollBar->value(), 16 * 968);
     EXPECT_EQ(previews, before + 1);
 }
 
@@ -56,8 +56,8 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
         zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
-        for (QScrollBar* bar : {view.hScr, view.vscr}) {
-            const int size = bar == view.hScr ? view.picpreview->width() : view.picpreview->height();
+        for (QScrollBar* bar : {view.hScrollBar, view.vScrollBar}) {
+            const int size = bar == view.hScrollBar ? view.picpreview->width() : view.picpreview->height();
             EXPECT_EQ(bar->maximum() % t, 0) << zoom;
             EXPECT_GE(bar->maximum() + size, 1024 * t) << "the last cell shows in full at " << zoom;
             EXPECT_LT(bar->maximum() - t + size, 1024 * t) << zoom;
@@ -200,7 +200,7 @@ TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
     EXPECT_EQ(view.picpreview->image.size(), QSize(400, 300));
     EXPECT_EQ(view.piclevel.size(), QSize(400, 300));
     EXPECT_GT(previews, before);
-    EXPECT_EQ(view.hScr->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
+    EXPECT_EQ(view.hScrollBar->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "view/MapView.h"
 #include "view/MapViewHost.h"
 #include "view/PictureBox.h"
-#include "view/magnifier.h"
+#include "view/Magnifier.h"
 
 // A map window reduced to what the view needs: a level, its view and zoom, a radar surface, and
 // records of what the view asked of it.
@@ -40,7 +40,7 @@ protected:
         }
         ASSERT_EQ(zoomTool.Zoom(), zoom);
     }
-    QPoint origin() const { return {view.hScr->value(), view.vscr->value()}; }
+    QPoint origin() const { return {view.hScrollBar->value(), view.vScrollBar->value()}; }
     // Writes a cell as the editing operations do, redrawing it through the level.
     void write(int16_t x, int16_t y, int16_t value, bool refresh) {
         Changes batch;
@@ -69,7 +69,7 @@ protected:
 
     Level level;
     MapView view{level, *this};
-    magnifier zoomTool;
+    Magnifier zoomTool;
     PictureBox radarBox;
     bool grid = false;
     bool numbers = false;

@@ -8,7 +8,7 @@
 #include "app/RightPanel.h"
 #include "model/Tileset.h"
 #include "selection/EditCommands.h"
-#include "walls/frmCreateWallTile.h"
+#include "walls/WallSetsDialog.h"
 
 // Out-of-range entries and sets are ignored rather than written past their storage.
 TEST(WallSets, EntriesAndSetsOutsideTheirRangeAreIgnored) {
@@ -19,7 +19,7 @@ TEST(WallSets, EntriesAndSetsOutsideTheirRangeAreIgnored) {
     for (int j = 0; j < WallDef::Entries; ++j) {
         EXPECT_EQ(set.getWall(j), j == 5 ? 20 : 0);
     }
-    walltiles list;
+    WallTiles list;
     EXPECT_FALSE(list.hasWallTiles());
     list.AddWallTile(set);
     list.ReplaceWallTile(1, WallDef());
@@ -33,16 +33,16 @@ namespace {
 
 class WallsDialogTest : public MapFixture {
 protected:
-    frmCreateWallTile* open() {
+    WallSetsDialog* open() {
         general->rightPanel()->cmdCreateWalls->click();
         return general->editCommands()->wallsDialog();
     }
     // The 64 x 64 block that the preview shows in slot `row` (0..3).
-    QImage shownSet(frmCreateWallTile* d, int row) const {
+    QImage shownSet(WallSetsDialog* d, int row) const {
         return d->picpreviewwalls->image.copy(0, row * 64, 64, 64).convertToFormat(QImage::Format_RGB32);
     }
     QImage blockWith(int entry, int16_t tile) const {
-        QImage block = frmCreateWallTile::defaultPicture();
+        QImage block = WallSetsDialog::defaultPicture();
         const QImage picture = map->level.tileset.pictileset().copy(Tileset::tileSource(tile, 16));
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
@@ -56,7 +56,7 @@ protected:
 }  // namespace
 
 TEST_F(WallsDialogTest, OpensForTheActiveMapWithOnlyAddNewActive) {
-    frmCreateWallTile* d = open();
+    WallSetsDialog* d = open();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Create Walltiles"));
@@ -70,49 +70,49 @@ TEST_F(WallsDialogTest, OpensForTheActiveMapWithOnlyAddNewActive) {
 }
 
 TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySet) {
-    frmCreateWallTile* d = open();
+    WallSetsDialog* d = open();
     d->cmdAddNew->click();
     EXPECT_EQ(map->walltiles.UBnd(), 0);
-    EXPECT_EQ(shownSet(d, 0), frmCreateWallTile::defaultPicture());
+    EXPECT_EQ(shownSet(d, 0), WallSetsDialog::defaultPicture());
     for (int i = 0; i < 4; ++i) {
         d->cmdAddNew->click();
     }
-    EXPECT_EQ(d->vscr->maximum(), 4);
+    EXPECT_EQ(d->vScrollBar->maximum(), 4);
     WallDef marked;
     marked.setWall(5, 20);
     map->walltiles.ReplaceWallTile(2, marked);
-    d->vscr->setValue(1);  // sets 1..4 shown
+    d->vScrollBar->setValue(1);  // sets 1..4 shown
     EXPECT_EQ(shownSet(d, 1), blockWith(5, 20));
-    EXPECT_EQ(shownSet(d, 0), frmCreateWallTile::defaultPicture());
+    EXPECT_EQ(shownSet(d, 0), WallSetsDialog::defaultPicture());
 }
 
 TEST_F(WallsDialogTest, PickedSetIsMarked) {
-    frmCreateWallTile* d = open();
+    WallSetsDialog* d = open();
     for (int i = 0; i < 6; ++i) {
         d->cmdAddNew->click();
     }
-    d->vscr->setValue(2);
+    d->vScrollBar->setValue(2);
     QTest::mouseClick(d->picpreviewwalls, Qt::LeftButton, Qt::NoModifier, QPoint(30, 140));
     EXPECT_EQ(d->picked, 4);
     EXPECT_EQ(d->selwall->y(), 128);
 }
 
 TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMap) {
-    frmCreateWallTile* d = open();
+    WallSetsDialog* d = open();
     d->cmdAddNew->click();
     d->cmdAddNew->click();
-    frmMain* first = map;
+    MapWindow* first = map;
     map = general->NewMap();
     d = open();
     EXPECT_EQ(map->walltiles.UBnd(), -1);
     d->cmdAddNew->click();
     EXPECT_EQ(map->walltiles.UBnd(), 0);
     EXPECT_EQ(first->walltiles.UBnd(), 1);
-    EXPECT_EQ(d->vscr->maximum(), 0);
+    EXPECT_EQ(d->vScrollBar->maximum(), 0);
 }
 
 TEST_F(WallsDialogTest, DialogClosesWithItsMap) {
-    frmCreateWallTile* d = open();
+    WallSetsDialog* d = open();
     map->parentWidget()->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(d->isVisible());
