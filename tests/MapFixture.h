@@ -119,6 +119,8 @@ public:
     // What the view surface shows over a cell, and the picture of a tile at the current zoom.
     QImage shown(int column, int row) const;
     QImage tilePicture(int16_t tile) const;
+    // Every cell of the map, to compare before and after an edit.
+    std::vector<int16_t> grid() const { return {map->level.cells(), map->level.cells() + Level::Size * Level::Size}; }
     int undoSteps() const { return map->level.undoredo.undocurpos(); }
     void undo() { map->level.undoredo.Undo(); }
     bool changed() const { return map->level.mapchanged; }

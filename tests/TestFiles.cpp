@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include "model/CellRecord.h"
 
@@ -87,6 +88,13 @@ QByteArray read(const QString& path) {
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     return f.readAll();
+}
+
+ToolRun quarnLvl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(QUARN_LVL_PATH), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 }  // namespace TestFiles

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QRgb>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
 
@@ -21,5 +22,13 @@ QByteArray bmp(int width, int height, int bits, int compression, const QByteArra
 QRgb paletteColour(int i);
 void write(const QString& path, const QByteArray& bytes);
 QByteArray read(const QString& path);
+
+// One run of the command-line tool: its exit status and what it printed.
+struct ToolRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+ToolRun quarnLvl(const QStringList& args);
 
 }  // namespace TestFiles

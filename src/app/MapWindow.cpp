@@ -23,7 +23,8 @@ MapWindow::MapWindow(MainWindow& general, int slot, QWidget* parent)
     }
     // In toolbar order; the selection tool is the map's selection, which tests may stand in for.
     tools = new ToolDispatch(
-        host, {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucket, &tline, &polyline, &tline, &tline}, this);
+        host, {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucket, &tline, &polyline, &tline, &tline},
+        this);
     sel.setParent(&host, &clip);
     clip.setParent(&host, &sel);
     selectionHooks = &sel;

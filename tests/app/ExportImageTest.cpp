@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QProcess>
 #include <QRadioButton>
 
 #include "MapFixture.h"
@@ -49,10 +48,8 @@ protected:
 
     QImage render(const QStringList& options) {
         EXPECT_TRUE(LevelFile::SaveMap(map->level, level).isEmpty());
-        QProcess p;
-        p.start(QStringLiteral(QUARN_LVL_PATH), QStringList{"render", level, rendered} + options);
-        p.waitForFinished(60000);
-        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        const TestFiles::ToolRun run = TestFiles::quarnLvl(QStringList{"render", level, rendered} + options);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
         return QImage(rendered).convertToFormat(QImage::Format_RGB32);
     }
 

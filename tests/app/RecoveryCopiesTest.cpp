@@ -2,6 +2,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
+#include <algorithm>
+#include <tuple>
 
 #include "MapFixture.h"
 #include "TestFiles.h"
@@ -29,25 +31,20 @@ protected:
     void crashedEditor() {
         RecoveryStore store(folder());
         ASSERT_EQ(store.open(), QString());
-        Level named;
-        named.putTile(7, 8, 42);
-        named.activeFile = original;
-        ASSERT_EQ(store.write(RecoveryStore::newId(), RecoverySnapshot::take(named, QStringLiteral("named.lvl"))),
-                  QString());
-        Level untitled;
-        untitled.putTile(1, 2, 3);
-        ASSERT_EQ(store.write(RecoveryStore::newId(), RecoverySnapshot::take(untitled, QStringLiteral("Untitled1"))),
-                  QString());
+        for (const auto& [file, caption, x, y, value] :
+             {std::tuple{original, "named.lvl", 7, 8, 42}, {QString(), "Untitled1", 1, 2, 3}}) {
+            Level level;
+            level.putTile(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(value));
+            level.activeFile = file;
+            ASSERT_EQ(store.write(RecoveryStore::newId(), RecoverySnapshot::take(level, caption)), QString());
+        }
     }
 
     MapWindow* mapTitled(const QString& caption) const {
-        for (int slot = 0; slot < MainWindow::SlotCount; ++slot) {
-            MapWindow* map = general->map(slot);
-            if (map != nullptr && map->windowTitle() == caption) {
-                return map;
-            }
-        }
-        return nullptr;
+        const QList<MapWindow*> maps = general->findChildren<MapWindow*>();
+        const auto found =
+            std::find_if(maps.begin(), maps.end(), [&](MapWindow* m) { return m->windowTitle() == caption; });
+        return found == maps.end() ? nullptr : *found;
     }
 
     const QString original = path(QStringLiteral("named.lvl"));

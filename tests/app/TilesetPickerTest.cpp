@@ -2,6 +2,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QTest>
+#include <tuple>
 
 #include "MapFixture.h"
 #include "app/RightPanel.h"
@@ -34,15 +35,12 @@ protected:
 };
 
 TEST_F(TilesetPicking, LeftClickPicksTheTileUnderThePointer) {
-    struct Case {
-        QPoint at;
-        int tile;
-        QPoint marker;
-    };
-    for (const Case& c : {Case{{20, 3}, 2, {16, 0}}, Case{{5, 20}, 20, {0, 16}}, Case{{303, 159}, 190, {288, 144}}}) {
-        click(Qt::LeftButton, c.at);
-        EXPECT_EQ(map->tilesetLeft(), c.tile) << c.tile;
-        EXPECT_EQ(leftMarker(), c.marker) << c.tile;
+    for (const auto& [at, tile, marker] : {std::tuple{QPoint(20, 3), 2, QPoint(16, 0)},
+                                           {QPoint(5, 20), 20, QPoint(0, 16)},
+                                           {QPoint(303, 159), 190, QPoint(288, 144)}}) {
+        click(Qt::LeftButton, at);
+        EXPECT_EQ(map->tilesetLeft(), tile) << tile;
+        EXPECT_EQ(leftMarker(), marker) << tile;
     }
     EXPECT_EQ(map->tilesetRight(), 2);
 }

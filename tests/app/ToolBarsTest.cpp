@@ -92,18 +92,6 @@ TEST_F(ToolBarsInWindow, LineWidthButtonsSetOnlyTheActiveMapsWidth) {
     EXPECT_EQ(first->tline.linew, 5);
 }
 
-TEST_F(ToolBarsInWindow, MenuShortcutsReachTheirCommands) {
-    general->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
-    QTest::keyClick(general.get(), Qt::Key_N, Qt::ControlModifier);
-    ASSERT_NE(general->activeMap(), nullptr);
-    const QString target = path("keys.lvl");
-    dialogs->chosen.push_back(target);
-    QTest::keyClick(general->activeMap()->view->picpreview, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
-    EXPECT_EQ(general->activeMap()->level.activeFile, target);
-}
-
 TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
     MapWindow* map = general->NewMap();
     const int h = map->view->hScrollBar->value();

@@ -14,22 +14,8 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-struct ToolRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ToolRun quarnLvl(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(QUARN_LVL_PATH), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-}  // namespace
+using TestFiles::quarnLvl;
+using TestFiles::ToolRun;
 
 TEST(QuarnLvl, InfoReportsTilesetRecordsCellsAndSpecialTilesAsJson) {
     QTemporaryDir dir;

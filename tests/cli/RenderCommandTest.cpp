@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "TestFiles.h"
 #include "model/Level.h"
@@ -58,30 +58,20 @@ protected:
 };
 
 TEST_F(RenderCommandTest, RegionMatchesTheViewsDrawingPixelForPixelAndFewColoursMakeAPaletteImage) {
-    struct Case {
-        QStringList options;
-        float zoom;
-        QRect region;
-        bool grid, numbers;
-    };
     // The first region starts inside the 6 x 6 tile at (12, 12), so only part of it is drawn, as in the view.
-    const Case cases[] = {
+    const std::tuple<QStringList, float, QRect, bool, bool> cases[] = {
         {{"--zoom", "1", "--grid", "--numbers", "--region", "5,6,30,20"}, 1.0f, {5, 6, 30, 20}, true, true},
         {{"--zoom", "1/2", "--region", "0,0,60,140"}, 0.5f, {0, 0, 60, 140}, false, false},
         {{"--zoom", "1/16"}, 1.0f / 16, {0, 0, 1024, 1024}, false, false},
         // Smoothed tiles mix more colours than a palette holds.
         {{"--zoom", "1/4", "--region", "0,0,40,40"}, 0.25f, {0, 0, 40, 40}, false, false},
     };
-    for (const Case& c : cases) {
-        QProcess p;
-        p.start(QStringLiteral(QUARN_LVL_PATH), QStringList{"render", file, out} + c.options);
-        p.waitForFinished(60000);
-        ASSERT_EQ(p.exitCode(), 0) << c.zoom;
+    for (const auto& [options, zoom, region, grid, numbers] : cases) {
+        ASSERT_EQ(TestFiles::quarnLvl(QStringList{"render", file, out} + options).status, 0) << zoom;
         const QImage written(out);
-        const QImage drawn = viewDrawing(c.zoom, c.region, c.grid, c.numbers);
-        EXPECT_EQ(written.format(), colourCount(drawn) <= 256 ? QImage::Format_Indexed8 : QImage::Format_RGB32)
-            << c.zoom;
-        EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), drawn) << c.zoom;
+        const QImage drawn = viewDrawing(zoom, region, grid, numbers);
+        EXPECT_EQ(written.format(), colourCount(drawn) <= 256 ? QImage::Format_Indexed8 : QImage::Format_RGB32) << zoom;
+        EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), drawn) << zoom;
     }
 }
 

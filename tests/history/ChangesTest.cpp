@@ -21,17 +21,6 @@ TEST(Changes, PacksEntriesLikeCellRecords) {
     EXPECT_EQ(c.GetChange(3), (std::array<int16_t, 3>{1023, 1023, -1}));
 }
 
-TEST(Changes, EntriesSurviveTheStorageGrowing) {
-    Changes c;
-    for (int i = 0; i < 2500; ++i) {
-        c.AddChange(static_cast<int16_t>(i % 1024), static_cast<int16_t>(i / 3), static_cast<int16_t>(i % 200));
-    }
-    for (int i = 0; i < 2500; ++i) {
-        ASSERT_EQ(c.GetChange(i), (std::array<int16_t, 3>{static_cast<int16_t>(i % 1024), static_cast<int16_t>(i / 3),
-                                                          static_cast<int16_t>(i % 200)}));
-    }
-}
-
 TEST(Changes, BytesToNumExReadsSignedAndUnsignedAndRejectsBadRanges) {
     const std::array<uint8_t, 2> ff{0xFF, 0xFF};
     EXPECT_EQ(Changes::BytesToNumEx(ff, 0, 1, false), -1);

@@ -41,7 +41,6 @@ constexpr int All = 1024 * 1024;
 // overview as they were, and redo repeats the gesture exactly.
 class OneGesture : public MapFixture, public ::testing::WithParamInterface<Gesture> {
 public:
-    std::vector<int16_t> grid() const { return {map->level.cells(), map->level.cells() + All}; }
     // The state the gesture starts from: what the preparation left, with the map unchanged.
     void start() {
         map->UpdateLevel();

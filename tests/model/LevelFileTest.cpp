@@ -133,22 +133,41 @@ TEST_F(LevelFiles, DamagedRecordsAreSkippedAndCounted) {
     EXPECT_TRUE(level.activeFile.isEmpty()) << "a damaged file never becomes the level's name";
 }
 
-TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelIsRefusedWithoutReadingOn) {
+TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWithoutReadingOn) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.lvl")).constData(), 0600), 0);
-    write(path("notes.lvl"), "Notes for the next level, not a level.\n");
-    write(path("zeros.lvl"), QByteArray(4096, '\0'));
+    // Sizes patched into an otherwise valid header: bfSize at byte 2, biSizeImage at byte 34.
+    const std::pair<const char*, QByteArray> files[] = {{"notes.lvl", "Notes for the next level, not a level.\n"},
+                                                        {"zeros.lvl", QByteArray(4096, '\0')},
+                                                        {"short.lvl", QByteArray("BM\x10\x00", 4)},
+                                                        {"huge.lvl", bmp8().replace(2, 4, "\xFF\xFF\xFF\x7F")},
+                                                        {"pastend.lvl", bmp8().chopped(100)},
+                                                        {"tiny.lvl", bmp8().replace(2, 4, QByteArray("\x3C\0\0\0", 4))},
+                                                        {"pixels.lvl", bmp8().replace(36, 1, "\x7F")}};
+    for (const auto& [name, bytes] : files) {
+        write(path(name), bytes);
+    }
+    // Without a reason, the message names the file and says what is wrong with the header.
     const std::pair<QString, const char*> cases[] = {{QStringLiteral("/dev/zero"), "is not a regular file"},
                                                      {path("fifo.lvl"), "is not a regular file"},
                                                      {dir.path(), "is a folder"},
                                                      {path("absent.lvl"), "does not exist"},
                                                      {path("notes.lvl"), "is not a level file"},
-                                                     {path("zeros.lvl"), "is not a level file"}};
+                                                     {path("zeros.lvl"), "is not a level file"},
+                                                     {path("short.lvl"), nullptr},
+                                                     {path("huge.lvl"), nullptr},
+                                                     {path("pastend.lvl"), nullptr},
+                                                     {path("tiny.lvl"), nullptr},
+                                                     {path("pixels.lvl"), nullptr}};
     for (const auto& [name, reason] : cases) {
         Level level;
         const LoadReport report = LevelFile::OpenMap(level, name);
         EXPECT_EQ(report.outcome, LoadReport::Outcome::Failed) << name.toStdString();
-        EXPECT_EQ(report.message, QStringLiteral("\"%1\" %2.").arg(name, QLatin1String(reason)));
         EXPECT_TRUE(level.activeFile.isEmpty());
+        if (!reason) {
+            EXPECT_TRUE(report.message.contains(QFileInfo(name).fileName())) << report.message.toStdString();
+            continue;
+        }
+        EXPECT_EQ(report.message, QStringLiteral("\"%1\" %2.").arg(name, QLatin1String(reason)));
         EXPECT_EQ(TilesetFile::ImportTileset(level, name).isEmpty(), false) << name.toStdString();
     }
 }
@@ -197,27 +216,6 @@ TEST_F(LevelFiles, ABackupThatCannotBeWrittenKeepsTheOldBackupAndTheLevelAndSays
     EXPECT_TRUE(error.endsWith(QStringLiteral("a.lvl.bak\": it is a folder."))) << error.toStdString();
     EXPECT_EQ(read(path("a.lvl")), previous);
     EXPECT_TRUE(QFileInfo(path("a.lvl.bak/inside")).isDir());
-}
-
-TEST_F(LevelFiles, HostileHeadersAreRefusedWithAReason) {
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-    };
-    // Sizes patched into an otherwise valid header: bfSize at byte 2, biSizeImage at byte 34.
-    const Case cases[] = {{"short.lvl", QByteArray("BM\x10\x00", 4)},
-                          {"huge.lvl", bmp8().replace(2, 4, "\xFF\xFF\xFF\x7F")},
-                          {"pastend.lvl", bmp8().chopped(100)},
-                          {"tiny.lvl", bmp8().replace(2, 4, QByteArray("\x3C\0\0\0", 4))},
-                          {"pixels.lvl", bmp8().replace(36, 1, "\x7F")}};
-    for (const Case& c : cases) {
-        write(path(c.name), c.bytes);
-        Level level;
-        const LoadReport report = LevelFile::OpenMap(level, path(c.name));
-        EXPECT_EQ(report.outcome, LoadReport::Outcome::Failed) << c.name;
-        EXPECT_TRUE(report.message.contains(QString::fromLatin1(c.name))) << report.message.toStdString();
-        EXPECT_TRUE(level.activeFile.isEmpty());
-    }
 }
 
 TEST_F(LevelFiles, LowDepthTilesetStopsTheLoadWithTheFixedMessage) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "history/Changes.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
@@ -9,11 +11,7 @@ using namespace ObjectProcedures;
 namespace {
 
 int countValue(const Level& level, int16_t value) {
-    int n = 0;
-    for (int i = 0; i < Level::Size * Level::Size; ++i) {
-        n += level.cells()[i] == value ? 1 : 0;
-    }
-    return n;
+    return static_cast<int>(std::count(level.cells(), level.cells() + Level::Size * Level::Size, value));
 }
 
 }  // namespace

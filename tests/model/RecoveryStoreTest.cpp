@@ -6,10 +6,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <array>
 #include <memory>
+#include <tuple>
 
 #include "TestFiles.h"
-#include "history/Changes.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
 #include "model/RecoverySnapshot.h"
@@ -34,21 +35,20 @@ protected:
 
     // A level with a special tile and a few cells, named `original`.
     static void fill(Level& level, const QString& original) {
-        Changes scratch;
-        level.setTile(0, 0, 1, scratch, false);
-        level.setTile(1023, 1023, 255, scratch, false);
-        level.setTile(10, 20, 219, scratch, false);
+        for (const auto& [x, y, tile] : {std::array<int16_t, 3>{0, 0, 1}, {1023, 1023, 255}, {10, 20, 219}}) {
+            level.putTile(x, y, tile);
+        }
         level.CompleteSpecialTiles(10, 20);
         level.activeFile = original;
     }
+    static QString path(const QString& id, const char* suffix) { return "copy-" + id + QLatin1String(suffix); }
 
     // Writes one copy of a level as an editor that then ends without removing it, as a crash would.
     QString leaveCopy(const QString& original, const QString& caption) const {
         Level level;
         fill(level, original);
-        auto store = openStore();
         const QString id = RecoveryStore::newId();
-        EXPECT_EQ(store->write(id, RecoverySnapshot::take(level, caption)), QString());
+        EXPECT_EQ(openStore()->write(id, RecoverySnapshot::take(level, caption)), QString());
         return id;
     }
 
@@ -58,14 +58,10 @@ protected:
 }  // namespace
 
 TEST_F(RecoveryStores, ACopyIsTheSavedLevelAndReadsBackChangedAndBoundToItsFile) {
-    struct Case {
-        bool ownTileset;
-        QString original;
-    };
-    for (const Case& c : {Case{true, dir.filePath(QStringLiteral("mine.lvl"))}, Case{false, QString()}}) {
+    for (const auto& [ownTileset, original] : {std::pair{true, dir.filePath("mine.lvl")}, {false, QString()}}) {
         Level level;
-        fill(level, c.original);
-        if (c.ownTileset) {
+        fill(level, original);
+        if (ownTileset) {
             level.tilesetBlock.bytes = TestFiles::bmp8();
             level.usingDefaultTileset = false;
         }
@@ -78,16 +74,16 @@ TEST_F(RecoveryStores, ACopyIsTheSavedLevelAndReadsBackChangedAndBoundToItsFile)
         const QString saved = dir.filePath(QStringLiteral("saved.lvl"));
         ASSERT_EQ(LevelFile::SaveMap(level, saved), QString());
         EXPECT_EQ(read(store->levelPath(id)), read(saved)) << "the copy is the level as Save writes it";
-        EXPECT_FALSE(!c.original.isEmpty() && QFile::exists(c.original)) << "the level's own file is never written";
+        EXPECT_FALSE(!original.isEmpty() && QFile::exists(original)) << "the level's own file is never written";
 
         RecoveryCopy copy;
         copy.id = id;
-        copy.original = c.original;
+        copy.original = original;
         Level back;
         ASSERT_TRUE(store->read(copy, back).ok());
-        EXPECT_EQ(back.activeFile, c.original);
+        EXPECT_EQ(back.activeFile, original);
         EXPECT_TRUE(back.mapchanged);
-        EXPECT_EQ(back.usingDefaultTileset, !c.ownTileset);
+        EXPECT_EQ(back.usingDefaultTileset, !ownTileset);
         EXPECT_EQ(back.tilesetBlock.bytes, level.tilesetBlock.bytes);
         EXPECT_TRUE(std::equal(back.cells(), back.cells() + Level::Size * Level::Size, level.cells()));
         store->remove(id);
@@ -100,17 +96,16 @@ TEST_F(RecoveryStores, OnlyCopiesOfEditorsThatNoLongerRunAreOfferedAndAdoptedOne
     fill(level, QStringLiteral("/levels/a.lvl"));
     const QString id = RecoveryStore::newId();
     ASSERT_EQ(running->write(id, RecoverySnapshot::take(level, QStringLiteral("a.lvl"))), QString());
-
     auto other = openStore();
     EXPECT_TRUE(other->orphans().isEmpty()) << "the copy of a running editor (same process id, too) is offered";
 
     // The same copy under the name of a dead editor whose process id this one got after it.
-    const QString description = folder() + QStringLiteral("/copy-") + id + QStringLiteral(".json");
+    const QDir at(folder());
+    const QString description = at.filePath(path(id, ".json"));
     QJsonObject o = QJsonDocument::fromJson(read(description)).object();
-    ASSERT_TRUE(QFile::copy(
-        folder() + QStringLiteral("/editor-") + o[QStringLiteral("owner")].toString() + QStringLiteral(".lock"),
-        folder() + QStringLiteral("/editor-ghost.lock")));
-    o[QStringLiteral("owner")] = QStringLiteral("ghost");
+    ASSERT_TRUE(
+        QFile::copy(at.filePath("editor-" + o["owner"].toString() + ".lock"), at.filePath("editor-ghost.lock")));
+    o["owner"] = "ghost";
     write(description, QJsonDocument(o).toJson());
     const QList<RecoveryCopy> left = other->orphans();
     ASSERT_EQ(left.size(), 1);
@@ -129,33 +124,28 @@ TEST_F(RecoveryStores, OnlyCopiesOfEditorsThatNoLongerRunAreOfferedAndAdoptedOne
 }
 
 TEST_F(RecoveryStores, DamagedCopiesAreReportedAndKeptAndHalfWrittenOnesClearedAway) {
-    struct Case {
-        const char* what;
-        QString suffix;
-        QByteArray bytes;
+    const std::tuple<const char*, const char*, QByteArray> cases[] = {
+        {"unreadable description", ".json", "{\"owner\": "},
+        {"tileset header cut short", ".lvl", "BM\x10"},
+        {"record cut off", ".lvl", TestFiles::record(1, 1, 1) + "xy"},
     };
-    const Case cases[] = {
-        {"unreadable description", QStringLiteral(".json"), "{\"owner\": "},
-        {"tileset header cut short", QStringLiteral(".lvl"), "BM\x10"},
-        {"record cut off", QStringLiteral(".lvl"), TestFiles::record(1, 1, 1) + "xy"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [what, suffix, bytes] : cases) {
         const QString id = leaveCopy(QStringLiteral("/levels/b.lvl"), QStringLiteral("b.lvl"));
-        const QString path = folder() + QStringLiteral("/copy-") + id + c.suffix;
-        write(path, c.bytes);
+        const QString damaged = QDir(folder()).filePath(path(id, suffix));
+        write(damaged, bytes);
         auto store = openStore();
         const QList<RecoveryCopy> left = store->orphans();
-        ASSERT_EQ(left.size(), 1) << c.what;
+        ASSERT_EQ(left.size(), 1) << what;
         Level level;
         const LoadReport report = store->read(left[0], level);
-        EXPECT_FALSE(report.ok()) << c.what;
-        EXPECT_TRUE(report.message.contains(QStringLiteral("cannot be restored"))) << report.message.toStdString();
-        EXPECT_EQ(read(path), c.bytes) << c.what << ": the damaged copy is not kept";
+        EXPECT_FALSE(report.ok()) << what;
+        EXPECT_TRUE(report.message.contains("cannot be restored")) << report.message.toStdString();
+        EXPECT_EQ(read(damaged), bytes) << what << ": the damaged copy is not kept";
         store->remove(id);
     }
 
     const QString id = leaveCopy(QString(), QStringLiteral("Untitled"));
-    QFile::remove(folder() + QStringLiteral("/copy-") + id + QStringLiteral(".lvl"));
+    QFile::remove(QDir(folder()).filePath(path(id, ".lvl")));
     EXPECT_TRUE(openStore()->orphans().isEmpty()) << "a description without its level has nothing to restore";
     EXPECT_TRUE(files().isEmpty()) << files().join(QLatin1Char(' ')).toStdString();
 }

@@ -22,10 +22,6 @@ std::vector<int16_t> cellsOf(const std::optional<TileBlock>& block) {
 TEST(TileTextFormat, WritesRowsFromTheTopWithCoveredCellsAndZerosPastTheGrid) {
     Level level;
     Changes batch;
-    for (int i = 0; i < 6; ++i) {
-        level.putTile(static_cast<int16_t>(10 + i % 3), static_cast<int16_t>(20 + i / 3), static_cast<int16_t>(i + 1));
-    }
-    EXPECT_EQ(TileText::format(level, {10, 20, 12, 21}), QStringLiteral("QuarnTiles:3:2:1:2:3:4:5:6:"));
     ObjectProcedures::PlaceObject(level, 217, 0, 0, batch, false);
     level.putTile(2, 0, 255);
     EXPECT_EQ(TileText::format(level, {0, 0, 2, 1}), QStringLiteral("QuarnTiles:3:2:217:-1:255:-1:-1:0:"));

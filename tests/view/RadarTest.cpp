@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include <QPainter>
 
@@ -46,21 +47,17 @@ TEST_F(RadarTest, RedFrameMarksTheViewAroundItsCentreCellAndShrinksAsTheZoomGrow
 }
 
 TEST_F(RadarTest, MapEdgesShowAsWhiteLinesAndNothingBeyondThem) {
-    struct Case {
-        QPoint scroll, origin, cell;
-        int edgeX, edgeY;
-        QRect beyond;
-    };
     // At the largest origin the centre cell is (1003, 1009): the right edge lies at 288 - 121 - 2 = 165.
-    const Case cases[] = {{{0, 0}, {-125, -130}, {3, 4}, 125, 130, QRect(0, 0, 124, 129)},
-                          {{15719, 15887}, {857, 863}, {1020, 1000}, 165, 159, QRect(167, 162, 121, 126)}};
-    for (const Case& c : cases) {
-        mark(c.cell);
-        EXPECT_EQ(draw(view(c.scroll.x(), c.scroll.y())), c.origin);
-        EXPECT_TRUE(all(radar, QRect(c.edgeX, 0, 1, 288), White)) << c.edgeX;
-        EXPECT_TRUE(all(radar, QRect(0, c.edgeY, 288, 1), White)) << c.edgeY;
-        EXPECT_EQ(radar.pixel(c.cell.x() - c.origin.x(), c.cell.y() - c.origin.y()), Red);
-        EXPECT_TRUE(all(radar, c.beyond, Black)) << c.edgeX;
+    const std::tuple<QPoint, QPoint, QPoint, int, int, QRect> cases[] = {
+        {{0, 0}, {-125, -130}, {3, 4}, 125, 130, QRect(0, 0, 124, 129)},
+        {{15719, 15887}, {857, 863}, {1020, 1000}, 165, 159, QRect(167, 162, 121, 126)}};
+    for (const auto& [scroll, origin, cell, edgeX, edgeY, beyond] : cases) {
+        mark(cell);
+        EXPECT_EQ(draw(view(scroll.x(), scroll.y())), origin);
+        EXPECT_TRUE(all(radar, QRect(edgeX, 0, 1, 288), White)) << edgeX;
+        EXPECT_TRUE(all(radar, QRect(0, edgeY, 288, 1), White)) << edgeY;
+        EXPECT_EQ(radar.pixel(cell.x() - origin.x(), cell.y() - origin.y()), Red);
+        EXPECT_TRUE(all(radar, beyond, Black)) << edgeX;
     }
 
     // A radar taller than wide still draws the top edge across its full width.
