@@ -161,7 +161,7 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsNameFileAndChangedMark) {
     EXPECT_EQ(TestFiles::read(a), TestFiles::record(1, 2, 3));
 }
 
-TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTop) {
+TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGoneIsReportedAndKept) {
     QStringList names;
     for (int i = 0; i < 6; ++i) {
         names << writeLevel(QStringLiteral("l%1.lvl").arg(i));
@@ -173,22 +173,24 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTop) {
     EXPECT_EQ(general->activeMap()->level.activeFile, names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
     EXPECT_EQ(general->recent().entry(1), names[5]);
-}
-
-TEST_F(FileCommandsTest, RecentFileThatIsGoneIsReportedAndKept) {
-    const QString a = writeLevel("a.lvl");
-    general->OpenMap(a);
     closeMap(0);
-    QFile::remove(a);
+    QFile::remove(names[1]);
     general->mnulstRecent_Click(0);
     EXPECT_EQ(dialogs->messages, QStringList{"Error: The file does not longer exist!"});
-    EXPECT_EQ(general->recent().entry(0), a);
+    EXPECT_EQ(general->recent().entry(0), names[1]) << "a file that is gone stays listed";
     EXPECT_EQ(openCount(), 0);
 }
 
-TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
+TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTilesetAndAFileWithoutOneIsRefused) {
     MapWindow* map = general->NewMap();
     EXPECT_FALSE(general->mainMenu()->mnuExportTileset->isEnabled());
+    TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
+    dialogs->chosen.push_back(path("plain.lvl"));
+    general->ImportTileset();
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages.takeFirst().contains("plain.lvl"));
+    EXPECT_TRUE(map->level.usingDefaultTileset);
+    EXPECT_FALSE(map->level.mapchanged);
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));
     dialogs->chosen.push_back(path("tiles.bmp"));
     general->mainMenu()->mnuImportTileset->trigger();
@@ -206,15 +208,4 @@ TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
     EXPECT_TRUE(map->level.usingDefaultTileset);
     EXPECT_FALSE(general->mainMenu()->mnuExportTileset->isEnabled());
     EXPECT_TRUE(dialogs->messages.isEmpty());
-}
-
-TEST_F(FileCommandsTest, ImportOfAFileWithoutTilesetIsRefusedWithItsName) {
-    MapWindow* map = general->NewMap();
-    TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
-    dialogs->chosen.push_back(path("plain.lvl"));
-    general->ImportTileset();
-    ASSERT_EQ(dialogs->messages.size(), 1);
-    EXPECT_TRUE(dialogs->messages[0].contains("plain.lvl"));
-    EXPECT_TRUE(map->level.usingDefaultTileset);
-    EXPECT_FALSE(map->level.mapchanged);
 }
