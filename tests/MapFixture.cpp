@@ -2,10 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
-#include <QTest>
 #include <algorithm>
 
 #include "TestFiles.h"
@@ -100,17 +98,6 @@ void WindowFixture::expectEnabled(std::initializer_list<QAction*> actions, bool 
     }
 }
 
-void WindowFixture::openMap() {
-    map = general->NewMap();
-    ASSERT_NE(map, nullptr);
-    // The size a new map window starts with, whatever size the window area gives it.
-    QWidget* sub = map->parentWidget();
-    sub->resize(sub->size() + QSize(690, 522) - map->size());
-    QApplication::processEvents();
-    ASSERT_EQ(view()->size(), QSize(673, 505));
-    scrollTo(0, 0);
-}
-
 QPoint WindowFixture::at(int column, int row) const {
     const ViewTransform t = map->view->transform();
     const int size = static_cast<int>(t.T());
@@ -120,18 +107,6 @@ QPoint WindowFixture::at(int column, int row) const {
 void WindowFixture::scrollTo(int h, int v) {
     map->view->setScrollBarValues(h, v, false);
     map->UpdateLevel();
-}
-
-void WindowFixture::press(QPoint pos, Qt::MouseButton button) {
-    QTest::mousePress(view(), button, Qt::NoModifier, pos);
-}
-
-void WindowFixture::moveTo(QPoint pos) {
-    QTest::mouseMove(view(), pos);
-}
-
-void WindowFixture::release(QPoint pos, Qt::MouseButton button) {
-    QTest::mouseRelease(view(), button, Qt::NoModifier, pos);
 }
 
 void WindowFixture::drag(const std::vector<QPoint>& path, Qt::MouseButton button) {
@@ -157,13 +132,8 @@ void WindowFixture::hover(QPoint pos) {
     QApplication::sendEvent(view(), &move);
 }
 
-void WindowFixture::keyDown(Qt::Key k, Qt::KeyboardModifiers modifiers) {
-    QKeyEvent e(QEvent::KeyPress, k, modifiers);
-    QApplication::sendEvent(view(), &e);
-}
-
-void WindowFixture::keyUp(Qt::Key k, Qt::KeyboardModifiers modifiers) {
-    QKeyEvent e(QEvent::KeyRelease, k, modifiers);
+void WindowFixture::sendKey(QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent e(type, k, modifiers);
     QApplication::sendEvent(view(), &e);
 }
 
@@ -217,20 +187,16 @@ QImage WindowFixture::tilePicture(int16_t tile) const {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-void WindowFixture::setClipboardText(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-}
-
-QString WindowFixture::clipboardText() {
-    return QGuiApplication::clipboard()->text();
-}
-
 void MapFixture::SetUp() {
     WindowFixture::SetUp();
-    openMap();
-    if (HasFatalFailure()) {
-        return;
-    }
+    map = general->NewMap();
+    ASSERT_NE(map, nullptr);
+    // The size a new map window starts with, whatever size the window area gives it.
+    QWidget* sub = map->parentWidget();
+    sub->resize(sub->size() + QSize(690, 522) - map->size());
+    QApplication::processEvents();
+    ASSERT_EQ(view()->size(), QSize(673, 505));
+    scrollTo(0, 0);
     map->setTilesetLeft(5);
     map->setTilesetRight(6);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -77,16 +80,14 @@ public:
     static void paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile);
     static void expectEnabled(std::initializer_list<QAction*> actions, bool enabled);
 
-    // The active map at zoom 1 in a view of a new window's size (673 x 505), at the grid's corner.
-    void openMap();
     PictureBox* view() const { return map->view->picpreview; }
     // View pixel at the middle of a cell.
     QPoint at(int column, int row) const;
     void useTool(ToolId tool) { general->SetCurrentTool(tool); }
     void scrollTo(int h, int v);
-    void press(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
-    void moveTo(QPoint pos);
-    void release(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
+    void press(QPoint pos, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(view(), button, {}, pos); }
+    void moveTo(QPoint pos) { QTest::mouseMove(view(), pos); }
+    void release(QPoint pos, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseRelease(view(), button, {}, pos); }
     void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
         press(pos, button);
         release(pos, button);
@@ -101,8 +102,9 @@ public:
         keyDown(k, modifiers);
         keyUp(k, modifiers);
     }
-    void keyDown(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void keyUp(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void keyDown(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { sendKey(QEvent::KeyPress, k, m); }
+    void keyUp(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { sendKey(QEvent::KeyRelease, k, m); }
+    void sendKey(QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers modifiers);
     // Marks cells [x0, x1] x [y0, y1] with the selection tool.
     void select(int x0, int y0, int x1, int y1);
 
@@ -124,8 +126,8 @@ public:
     int undoSteps() const { return map->level.undoredo.undocurpos(); }
     void undo() { map->level.undoredo.Undo(); }
     bool changed() const { return map->level.mapchanged; }
-    static void setClipboardText(const QString& text);
-    static QString clipboardText();
+    static void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
     QTemporaryDir dir;
     TestDialogs* dialogs = nullptr;
@@ -133,7 +135,8 @@ public:
     MapWindow* map = nullptr;
 };
 
-// The window with one new level open, the left tile 5 and the right tile 6.
+// The window with one new level open, the left tile 5 and the right tile 6, at zoom 1 in a view of a new
+// window's size (673 x 505), at the grid's corner.
 class MapFixture : public WindowFixture {
 public:
     void SetUp() override;

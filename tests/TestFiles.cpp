@@ -7,29 +7,25 @@
 
 namespace {
 
-void put32(QByteArray& b, int at, quint32 v) {
-    for (int i = 0; i < 4; ++i) {
+// Little-endian, as every number in a BMP header.
+void putLE(QByteArray& b, int at, quint32 v, int bytes = 4) {
+    for (int i = 0; i < bytes; ++i) {
         b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
     }
-}
-
-void put16(QByteArray& b, int at, quint16 v) {
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>(v >> 8);
 }
 
 QByteArray headers(int width, int height, int bits, quint32 pixelBytes, quint32 paletteBytes, quint32 trailer) {
     QByteArray b(54, '\0');
     b[0] = 'B';
     b[1] = 'M';
-    put32(b, 2, 54 + paletteBytes + pixelBytes + trailer);
-    put32(b, 10, 54 + paletteBytes);
-    put32(b, 14, 40);
-    put32(b, 18, static_cast<quint32>(width));
-    put32(b, 22, static_cast<quint32>(height));
-    put16(b, 26, 1);
-    put16(b, 28, static_cast<quint16>(bits));
-    put32(b, 34, pixelBytes);
+    putLE(b, 2, 54 + paletteBytes + pixelBytes + trailer);
+    putLE(b, 10, 54 + paletteBytes);
+    putLE(b, 14, 40);
+    putLE(b, 18, static_cast<quint32>(width));
+    putLE(b, 22, static_cast<quint32>(height));
+    putLE(b, 26, 1, 2);
+    putLE(b, 28, static_cast<quint32>(bits), 2);
+    putLE(b, 34, pixelBytes);
     return b;
 }
 
@@ -67,8 +63,8 @@ QByteArray bmp(int width, int height, int bits, int compression, const QByteArra
     const QByteArray table = bits == 8 ? palette() : QByteArray();
     QByteArray b =
         headers(width, height, bits, static_cast<quint32>(pixels.size()), static_cast<quint32>(table.size()), 0);
-    put32(b, 30, static_cast<quint32>(compression));
-    put32(b, 46, static_cast<quint32>(coloursUsed));
+    putLE(b, 30, static_cast<quint32>(compression));
+    putLE(b, 46, static_cast<quint32>(coloursUsed));
     return b + table + pixels;
 }
 

@@ -5,7 +5,6 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -51,7 +50,7 @@ TEST_F(DocumentSlots, WindowMenuActivatesAndChecksAndClosingSlotOneLetsTheNextNe
     EXPECT_TRUE(general->mainMenu()->mnuMaps[1]->isVisible());
 }
 
-TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsIt) {
+TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEachOnce) {
     general->NewMap()->level.mapchanged = true;
     general->NewMap();
     EXPECT_TRUE(closeMap(1));
@@ -63,6 +62,21 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsIt) {
     dialogs->answers.push_back(true);
     EXPECT_TRUE(closeMap(0));
     EXPECT_FALSE(general->mapInUse(0));
+
+    // One No on exit keeps every map open.
+    dialogs->questions.clear();
+    general->NewMap()->level.mapchanged = true;
+    general->NewMap();
+    general->NewMap()->level.mapchanged = true;
+    dialogs->answers = {true, false};
+    EXPECT_FALSE(general->close());
+    EXPECT_EQ(dialogs->questions.size(), 2);
+    EXPECT_EQ(openCount(), 3);
+    dialogs->answers = {true, true};
+    EXPECT_TRUE(general->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogs->questions.size(), 4);  // asked once each, not again by the closing windows
+    EXPECT_EQ(openCount(), 0);
 }
 
 TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
@@ -82,21 +96,6 @@ TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
     EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }));
     EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }));
     EXPECT_TRUE(answer([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }));
-}
-
-TEST_F(DocumentSlots, ExitAsksEveryChangedMapAndOneNoKeepsThemAllOpen) {
-    general->NewMap()->level.mapchanged = true;
-    general->NewMap();
-    general->NewMap()->level.mapchanged = true;
-    dialogs->answers = {true, false};
-    EXPECT_FALSE(general->close());
-    EXPECT_EQ(dialogs->questions.size(), 2);
-    EXPECT_EQ(openCount(), 3);
-    dialogs->answers = {true, true};
-    EXPECT_TRUE(general->close());
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(dialogs->questions.size(), 4);  // asked once each, not again by the closing windows
-    EXPECT_EQ(openCount(), 0);
 }
 
 TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
@@ -169,25 +168,7 @@ TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActi
     EXPECT_EQ(first->view->picpreview->image, expected);
 }
 
-TEST_F(DocumentSlots, WindowArrangementsFillTheAreaInRowsOrColumns) {
-    for (int i = 0; i < 3; ++i) {
-        general->NewMap();
-    }
-    const QSize room = general->mdiArea()->viewport()->size();
-    for (const bool rows : {true, false}) {
-        (rows ? general->mainMenu()->mnuTileH : general->mainMenu()->mnuTileV)->trigger();
-        int next = 0;
-        for (QMdiSubWindow* w : general->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
-            const QRect g = w->geometry();
-            EXPECT_EQ(rows ? g.top() : g.left(), next);
-            EXPECT_EQ(rows ? g.width() : g.height(), rows ? room.width() : room.height());
-            next = (rows ? g.bottom() : g.right()) + 1;
-        }
-        EXPECT_EQ(next, rows ? room.height() : room.width());
-    }
-}
-
-TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowArea) {
+TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItInRowsOrColumns) {
     const QRect area(QPoint(0, 0), general->mdiArea()->viewport()->size());
     QList<QRect> placed;
     for (int i = 0; i < 4; ++i) {
@@ -202,4 +183,17 @@ TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowArea) {
     EXPECT_EQ(placed[0].topLeft(), QPoint(0, 0));
     EXPECT_GE(placed[0].width(), area.width() * 4 / 5);
     EXPECT_EQ(placed[3].size(), placed[0].size());
+
+    const QSize room = general->mdiArea()->viewport()->size();
+    for (const bool rows : {true, false}) {
+        (rows ? general->mainMenu()->mnuTileH : general->mainMenu()->mnuTileV)->trigger();
+        int next = 0;
+        for (QMdiSubWindow* w : general->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
+            const QRect g = w->geometry();
+            EXPECT_EQ(rows ? g.top() : g.left(), next);
+            EXPECT_EQ(rows ? g.width() : g.height(), rows ? room.width() : room.height());
+            next = (rows ? g.bottom() : g.right()) + 1;
+        }
+        EXPECT_EQ(next, rows ? room.height() : room.width());
+    }
 }

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -11,12 +10,8 @@
 #include "TestFiles.h"
 #include "app/ExportImageCommand.h"
 #include "app/ExportImageDialog.h"
-#include "app/MainMenu.h"
-#include "app/MainWindow.h"
-#include "app/MapWindow.h"
 #include "model/LevelFile.h"
 #include "view/ImageExportJob.h"
-#include "view/MapView.h"
 
 namespace {
 
@@ -59,24 +54,18 @@ protected:
 };
 
 TEST_F(ExportImageTest, ExportEqualsQuarnLvlRenderOfTheSameCells) {
-    struct Case {
-        ExportImageOptions::Area area;
-        float zoom;
-        bool grid, numbers;
-        QStringList options;
-    };
     // The whole level at 1/4 is large enough to be drawn on a worker behind the progress dialog.
-    const Case cases[] = {
-        {ExportImageOptions::Selection, 1.0f, true, true, {"--zoom", "1", "--grid", "--numbers"}},
-        {ExportImageOptions::WholeLevel, 0.25f, true, false, {"--zoom", "1/4", "--grid"}},
+    const std::pair<ExportImageOptions, QStringList> cases[] = {
+        {{{}, ExportImageOptions::Selection, 1.0f, true, true}, {"--zoom", "1", "--grid", "--numbers"}},
+        {{{}, ExportImageOptions::WholeLevel, 0.25f, true, false}, {"--zoom", "1/4", "--grid"}},
     };
     select(5, 6, 34, 25);
-    for (const Case& c : cases) {
+    for (const auto& [chosen, options] : cases) {
+        const ExportImageOptions c = chosen;
         const QImage exported = exportImage([&c](ExportImageOptions& o) {
-            o.area = c.area;
-            o.zoom = c.zoom;
-            o.grid = c.grid;
-            o.numbers = c.numbers;
+            const std::array<QRect, 3> offered = o.areas;
+            o = c;
+            o.areas = offered;
         });
         EXPECT_EQ(dialogs->offeredExport.area, ExportImageOptions::Selection);
         // Widened to take in the special tiles across its edges.
@@ -86,7 +75,7 @@ TEST_F(ExportImageTest, ExportEqualsQuarnLvlRenderOfTheSameCells) {
         const QRect cells = dialogs->offeredExport.areas[c.area];
         const QString region =
             QStringLiteral("%1,%2,%3,%4").arg(cells.x()).arg(cells.y()).arg(cells.width()).arg(cells.height());
-        EXPECT_EQ(exported, render(c.options + QStringList{"--region", region})) << c.zoom;
+        EXPECT_EQ(exported, render(options + QStringList{"--region", region})) << c.zoom;
     }
 }
 

@@ -13,7 +13,7 @@
 
 using FileCommandsTest = WindowFixture;
 
-TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileName) {
+TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningItAgainBringsItToTheFront) {
     EXPECT_EQ(general->OpenMap({}), std::nullopt);  // cancelled
     EXPECT_EQ(openCount(), 0);
     const QString a = writeLevel("a.lvl", {{{4, 5, 9}}});
@@ -27,18 +27,13 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileName) {
     EXPECT_EQ(map->level.getTile(4, 5), 9);
     EXPECT_EQ(map->level.activeFile, a);
     EXPECT_EQ(general->recent().entry(0), a);
-}
 
-TEST_F(FileCommandsTest, OpeningAnOpenFileSaysSoAndBringsItsWindowToTheFront) {
-    const QString a = writeLevel("a.lvl");
-    general->NewMap();
-    EXPECT_EQ(general->OpenMap(a), 1);
     general->NewMap();
     EXPECT_EQ(general->OpenMap(a), std::nullopt);
     EXPECT_EQ(dialogs->messages, QStringList{"Map is already open!"});
-    EXPECT_EQ(openCount(), 3);
-    EXPECT_EQ(general->activeSlot(), 1);
-    EXPECT_EQ(general->mdiArea()->activeSubWindow()->widget(), general->map(1));
+    EXPECT_EQ(openCount(), 2);
+    EXPECT_EQ(general->activeSlot(), 0);
+    EXPECT_EQ(general->mdiArea()->activeSubWindow()->widget(), general->map(0));
 }
 
 TEST_F(FileCommandsTest, FileThatCannotBeReadOrHoldsNoLevelIsNamedInAMessageAndGetsNoWindow) {
@@ -161,7 +156,7 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsNameFileAndChangedMark) {
     EXPECT_EQ(TestFiles::read(a), TestFiles::record(1, 2, 3));
 }
 
-TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTop) {
+TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGoneIsReportedAndKept) {
     QStringList names;
     for (int i = 0; i < 6; ++i) {
         names << writeLevel(QStringLiteral("l%1.lvl").arg(i));
@@ -173,22 +168,24 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTop) {
     EXPECT_EQ(general->activeMap()->level.activeFile, names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
     EXPECT_EQ(general->recent().entry(1), names[5]);
-}
-
-TEST_F(FileCommandsTest, RecentFileThatIsGoneIsReportedAndKept) {
-    const QString a = writeLevel("a.lvl");
-    general->OpenMap(a);
     closeMap(0);
-    QFile::remove(a);
+    QFile::remove(names[1]);
     general->mnulstRecent_Click(0);
     EXPECT_EQ(dialogs->messages, QStringList{"Error: The file does not longer exist!"});
-    EXPECT_EQ(general->recent().entry(0), a);
+    EXPECT_EQ(general->recent().entry(0), names[1]) << "a file that is gone stays listed";
     EXPECT_EQ(openCount(), 0);
 }
 
-TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
+TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTilesetAndAFileWithoutOneIsRefused) {
     MapWindow* map = general->NewMap();
     EXPECT_FALSE(general->mainMenu()->mnuExportTileset->isEnabled());
+    TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
+    dialogs->chosen.push_back(path("plain.lvl"));
+    general->ImportTileset();
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages.takeFirst().contains("plain.lvl"));
+    EXPECT_TRUE(map->level.usingDefaultTileset);
+    EXPECT_FALSE(map->level.mapchanged);
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));
     dialogs->chosen.push_back(path("tiles.bmp"));
     general->mainMenu()->mnuImportTileset->trigger();
@@ -206,15 +203,4 @@ TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTileset) {
     EXPECT_TRUE(map->level.usingDefaultTileset);
     EXPECT_FALSE(general->mainMenu()->mnuExportTileset->isEnabled());
     EXPECT_TRUE(dialogs->messages.isEmpty());
-}
-
-TEST_F(FileCommandsTest, ImportOfAFileWithoutTilesetIsRefusedWithItsName) {
-    MapWindow* map = general->NewMap();
-    TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
-    dialogs->chosen.push_back(path("plain.lvl"));
-    general->ImportTileset();
-    ASSERT_EQ(dialogs->messages.size(), 1);
-    EXPECT_TRUE(dialogs->messages[0].contains("plain.lvl"));
-    EXPECT_TRUE(map->level.usingDefaultTileset);
-    EXPECT_FALSE(map->level.mapchanged);
 }

@@ -14,13 +14,6 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(IniHandling, MissingFileSectionOrKeyGivesTheDefault) {
-    EXPECT_EQ(read("Recent", "0", "-"), QStringLiteral("-"));
-    ASSERT_TRUE(write("0", "a"));
-    EXPECT_EQ(read("Other", "0", "-"), QStringLiteral("-"));
-    EXPECT_EQ(read("Recent", "1", "-"), QStringLiteral("-"));
-}
-
 TEST_F(IniHandling, WritesTheStandardTextFormat) {
     write("1", "/maps/b.lvl");
     write("0", "/maps/a b.lvl");
@@ -40,7 +33,11 @@ TEST_F(IniHandling, RewritingAKeyReplacesItsLineAndKeepsEverythingElse) {
     EXPECT_TRUE(TestFiles::read(file()).startsWith("; kept comment\n[Other]\n0=x\n"));
 }
 
-TEST_F(IniHandling, LongValuesSurviveAndAnUnwritableFileIsReported) {
+TEST_F(IniHandling, MissingFileSectionOrKeyGivesTheDefaultLongValuesSurviveAndAnUnwritableFileIsReported) {
+    EXPECT_EQ(read("Recent", "0", "-"), QStringLiteral("-"));
+    ASSERT_TRUE(write("1", "a"));
+    EXPECT_EQ(read("Other", "1", "-"), QStringLiteral("-"));
+    EXPECT_EQ(read("Recent", "2", "-"), QStringLiteral("-"));
     const QString deep = "/" + QString(3000, QLatin1Char('d')) + "/a.lvl";
     write("0", deep);
     EXPECT_EQ(read("Recent", "0"), deep);

@@ -24,6 +24,13 @@ protected:
             list->AddRecent(name(i));
         }
     }
+    // The list and its file hold `names`, newest first.
+    void expectList(const QStringList& names) {
+        for (int i = 0; i < RecentFiles::Count; ++i) {
+            EXPECT_EQ(list->entry(i), names[i]) << i;
+            EXPECT_EQ(stored(i), names[i]) << i;
+        }
+    }
     // The first `count` items are visible, the rest hidden.
     void expectShown(int count) {
         for (int i = 0; i < RecentFiles::Count; ++i) {
@@ -50,10 +57,7 @@ TEST_F(RecentList, StartsEmptyWithoutWritingAFileAndSurvivesARestart) {
 
 TEST_F(RecentList, ElevenFilesLeaveTheNewestTenNewestFirst) {
     addNames(11);
-    for (int i = 0; i < RecentFiles::Count; ++i) {
-        EXPECT_EQ(list->entry(i), name(10 - i)) << i;
-        EXPECT_EQ(stored(i), name(10 - i)) << i;
-    }
+    expectList({name(10), name(9), name(8), name(7), name(6), name(5), name(4), name(3), name(2), name(1)});
     expectShown(RecentFiles::Count);
     EXPECT_FALSE(list->isInRecent(name(0)));
 }
@@ -61,12 +65,7 @@ TEST_F(RecentList, ElevenFilesLeaveTheNewestTenNewestFirst) {
 TEST_F(RecentList, MovingPositionFourToTheTopShiftsOnlyThePositionsAboveIt) {
     addNames(10);  // position p holds name(9 - p)
     list->MoveRecentToTop(4);
-    const QStringList expected{name(5), name(9), name(8), name(7), name(6),
-                               name(4), name(3), name(2), name(1), name(0)};
-    for (int i = 0; i < RecentFiles::Count; ++i) {
-        EXPECT_EQ(list->entry(i), expected[i]) << i;
-        EXPECT_EQ(stored(i), expected[i]) << i;
-    }
+    expectList({name(5), name(9), name(8), name(7), name(6), name(4), name(3), name(2), name(1), name(0)});
     list->MoveRecentToTop(0);
     EXPECT_EQ(list->entry(0), name(5));
 }

@@ -1,13 +1,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTest>
 #include <algorithm>
 #include <tuple>
 
 #include "MapFixture.h"
 #include "TestFiles.h"
-#include "app/MapWindow.h"
 #include "app/RecoveryCopies.h"
 #include "model/Level.h"
 #include "model/RecoverySnapshot.h"

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QMouseEvent>
-#include <QTest>
 #include <tuple>
 
 #include "MapFixture.h"

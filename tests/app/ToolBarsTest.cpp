@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
-#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
@@ -57,7 +56,7 @@ TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
     EXPECT_EQ(general->NewMap()->view->picpreview->cursor().shape(), Qt::CrossCursor);
 }
 
-TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsAndKeysSwitchTheActiveMap) {
+TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheActiveMap) {
     MapWindow* first = general->NewMap();
     clickTop("Grid");
     EXPECT_TRUE(first->showGrid());
@@ -78,14 +77,11 @@ TEST_F(ToolBarsInWindow, GridAndTileNumberButtonsAndKeysSwitchTheActiveMap) {
     EXPECT_TRUE(first->showGrid());
     general->mnuMaps_Click(0);
     EXPECT_TRUE(general->topButton("Grid")->isChecked());
-}
 
-TEST_F(ToolBarsInWindow, LineWidthButtonsSetOnlyTheActiveMapsWidth) {
-    MapWindow* first = general->NewMap();
     QTest::mouseClick(general->rightPanel()->optLineW[2], Qt::LeftButton);
     EXPECT_EQ(first->tline.linew, 5);
-    MapWindow* second = general->NewMap();
     EXPECT_EQ(second->tline.linew, 1);
+    general->mnuMaps_Click(1);
     EXPECT_TRUE(general->rightPanel()->optLineW[2]->isChecked());
     QTest::mouseClick(general->rightPanel()->optLineW[1], Qt::LeftButton);
     EXPECT_EQ(second->tline.linew, 3);

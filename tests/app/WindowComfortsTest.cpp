@@ -3,23 +3,20 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QTest>
 #include <QToolTip>
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
 #include "MapFixture.h"
 #include "app/ExtraCommands.h"
 #include "app/LayoutMemory.h"
-#include "app/MainWindow.h"
-#include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ShortcutsWindow.h"
 #include "app/StatusBar.h"
 #include "app/TilesetTileInfo.h"
 #include "app/ViewMenu.h"
 #include "tools/ShortcutTable.h"
-#include "view/PictureBox.h"
 
 // The status bar, the View, Edit and Help additions and the remembered layout, in the real window.
 class WindowComforts : public MapFixture {
@@ -162,12 +159,8 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
 TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
     const QList<ShortcutsWindow::Row> rows = ShortcutsWindow::rows(*general->menuBar());
     const auto listed = [&rows](const QString& keys, const QString& action) {
-        for (const ShortcutsWindow::Row& row : rows) {
-            if (row.keys == keys && row.action.endsWith(action)) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(rows.begin(), rows.end(),
+                           [&](const auto& r) { return r.keys == keys && r.action.endsWith(action); });
     };
     for (const ShortcutTable::KeyShortcut& k : ShortcutTable::Keys) {
         EXPECT_TRUE(listed(QLatin1String(k.keyName), QLatin1String(k.description))) << k.keyName;

@@ -14,7 +14,7 @@ protected:
                              zoomTool.MouseDown(button == Qt::LeftButton ? 1 : 2, static_cast<float>(pos.x()),
                                                 static_cast<float>(pos.y()));
                          });
-        showCentred();
+        ViewFixture::SetUp();
     }
     void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(view.picpreview, button, {}, at); }
     // The zoomed tileset's width relative to the unzoomed one.

@@ -16,7 +16,6 @@ using namespace Pixels;
 
 // Where the ranges end follows from the cell-boundary test below; the steps show in the wheel and arrow key tests.
 TEST_F(MapViewTest, ScrollRangesStayWithinSixteenBits) {
-    showCentred();
     zoomTo(2.0f);
     // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
     view.resize(10 + 17, 505 + 17);
@@ -25,7 +24,6 @@ TEST_F(MapViewTest, ScrollRangesStayWithinSixteenBits) {
 }
 
 TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
-    showCentred();
     zoomTo(1.0f / 16);
     int before = previews;
     view.setScrollBarValues(5000, 5000, false);
@@ -52,7 +50,6 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
 }
 
 TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
-    showCentred();
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
         zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
@@ -76,7 +73,7 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
 TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
     grid = true;
     write(515, 510, 7, false);
-    showCentred();
+    view.UpdateLevel();
     const QImage shown = view.picpreview->image.copy();
     QImage& surface = view.picpreview->image;
 
@@ -106,7 +103,7 @@ TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
 TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
     grid = true;
     numbers = true;
-    showCentred();
+    view.UpdateLevel();
     for (const float zoom : {1.0f, 2.0f, 0.25f, 1.0f / 16}) {
         zoomTo(zoom);
         Changes batch;
@@ -123,7 +120,6 @@ TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
 }
 
 TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePreview) {
-    showCentred();
     const QImage before = view.picpreview->image.copy();
     const int radarDrawings = previews;
     write(513, 513, 9, false);
@@ -139,7 +135,6 @@ TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePrevi
 }
 
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
-    showCentred();
     EXPECT_EQ(origin(), QPoint(7856, 7936)) << "a new view is centred";
     EXPECT_EQ(QPoint(view.radar_left, view.radar_top), QPoint(366, 366));
     EXPECT_EQ(radarBox.image.pixel(124, 129), Red);
@@ -153,7 +148,6 @@ TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
 }
 
 TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
-    showCentred();
     const auto wheel = [this](QPoint at, int turn, Qt::KeyboardModifiers mods) {
         QWheelEvent event(at, view.picpreview->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, mods,
                           Qt::NoScrollPhase, false);
@@ -192,7 +186,6 @@ TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
     window.show();
     EXPECT_EQ(view.picpreview->size(), QSize(673, 505));
     view.setParent(nullptr);
-
     showCentred();
     const int before = previews;
     view.resize(400 + 17, 300 + 17);

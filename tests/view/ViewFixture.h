@@ -24,6 +24,7 @@ protected:
         radarBox.resizeImage(QSize(288, 288));
     }
     ~ViewFixture() override { level.setObserver(nullptr); }
+    void SetUp() override { showCentred(); }
 
     // Shows the view at the initial window's 673 x 505 pixels, centred as after creating a map.
     void showCentred() {
