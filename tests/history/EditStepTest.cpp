@@ -83,6 +83,10 @@ public:
     void selectBlock() {
         block();
         select(2, 1, 4, 2);
+    }
+    // Selecting prepares a gesture: the gesture starts from there.
+    void select(int x0, int y0, int x1, int y1) {
+        MapFixture::select(x0, y0, x1, y1);
         start();
     }
     // Puts one value and starts from there.
@@ -425,7 +429,6 @@ TEST_F(EveryGesture, SelectionMovedAndDroppedWithEscape) {
 TEST_F(EveryGesture, SelectionCarriesSpecialTilesWhole) {
     putObject(4, 4, 217);
     select(3, 3, 5, 5);
-    start();
     drag({at(4, 4), at(7, 4)});
     click(at(30, 30));
     EXPECT_EQ(tile(7, 4), 217);
@@ -514,7 +517,6 @@ TEST_F(EveryGesture, PasteAppliedAtItsOwnSourceSpot) {
     selectBlock();
     menu().mnuCut->trigger();
     select(2, 1, 4, 2);  // the same spot, now empty: the lifted block's source
-    start();
     menu().mnuPaste->trigger();
     drag({at(0, 0), at(2, 1)});
     ASSERT_EQ(map->sel.rect(), (CellRect{2, 1, 4, 2}));
@@ -525,7 +527,6 @@ TEST_F(EveryGesture, PasteAppliedAtItsOwnSourceSpot) {
 TEST_F(EveryGesture, MirrorKeepsTheSelection) {
     block();
     select(2, 1, 4, 1);
-    start();
     menu().mnuMirror->trigger();
     EXPECT_EQ(tile(2, 1) * 100 + tile(3, 1) * 10 + tile(4, 1), 321);
     EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
@@ -535,7 +536,6 @@ TEST_F(EveryGesture, MirrorKeepsTheSelection) {
 TEST_F(EveryGesture, FlipKeepsTheSelection) {
     block();
     select(2, 1, 2, 2);
-    start();
     menu().mnuFlip->trigger();
     EXPECT_EQ(tile(2, 1) * 10 + tile(2, 2), 41);
     EXPECT_EQ(map->sel.rect(), (CellRect{2, 1, 2, 2}));
@@ -556,7 +556,6 @@ TEST_F(EveryGesture, ReplaceDialogInTheSelectionOnly) {
     block();
     put(5, 1, 3);
     select(3, 1, 4, 2);
-    start();
     ReplaceDialog* dialog = openReplace();
     EXPECT_TRUE(dialog->chkinselection->isEnabled());
     dialog->optreplacecustom->setChecked(true);
@@ -573,9 +572,8 @@ TEST_F(EveryGesture, ReplacingANumberNoCellHolds) {
 }
 
 TEST_F(EveryGesture, ReplacingANumberWithItself) {
-    given(3, 3, 1);
+    put(3, 3, 1);
     select(3, 3, 3, 3);
-    start();
     general->editCommands()->ExecuteReplace(0, 1, 1, true);
     outcome = Outcome::Unchanged;
 }
