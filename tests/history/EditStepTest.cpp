@@ -197,12 +197,6 @@ TEST_F(EveryGesture, PencilDragWithASpecialTileLeavesARowOfWholeObjects) {
     EXPECT_EQ(count(0, 0, 0, 49, 39), 0) << "no holes";
 }
 
-TEST_F(EveryGesture, PencilClickPlacesAWholeObject) {
-    map->setTilesetLeft(219);
-    stroke(ToolId::Pencil, 0, {{8, 20}});
-    EXPECT_EQ(count(-1, 8, 20, 13, 25) + count(219, 8, 20, 8, 20), 36);
-}
-
 // The square around (15, 15) covers (14, 14), a covered cell of the object, but not its anchor.
 TEST_F(EveryGesture, PencilBrushCorneringAnObjectRemovesTheWholeObject) {
     givenObject(10, 10, 220);
