@@ -24,8 +24,9 @@ const QString Block = QStringLiteral("QuarnTiles:3:2:1:2:3:4:5:6:");
 
 // Every edit path of the editor, driven as the user drives it. A test prepares the map (then calls
 // start()), makes one gesture and checks what it wrote; TearDown then checks that the gesture was one
-// undo step that marks the map and its caption changed exactly when it changes a cell, that undo gives
-// back every cell and the overview as they were, and that redo repeats the gesture exactly.
+// undo step (none in GestureWithoutStep) that marks the map and its caption changed exactly when it
+// changes a cell, that undo gives back every cell and the overview as they were, and that redo
+// repeats the gesture exactly.
 class EveryGesture : public MapFixture {
 public:
     void SetUp() override {
@@ -109,6 +110,16 @@ public:
     int steps = 0;
 };
 
+// A step that changes no cell, and a gesture that pushes no step at all.
+class GestureChangingNothing : public EveryGesture {
+public:
+    GestureChangingNothing() { outcome = Outcome::Unchanged; }
+};
+class GestureWithoutStep : public EveryGesture {
+public:
+    GestureWithoutStep() { outcome = Outcome::NoStep; }
+};
+
 namespace {
 
 // A stroke over empty cells that leaves `n` cells of `box` (all when n < 0), and no others, holding the left tile.
@@ -163,22 +174,19 @@ TEST_F(EveryGesture, PencilRightButtonPaintsTheRightTile) {
 }
 
 // Painting a tile over itself is a step that changes nothing, for every painting tool.
-TEST_F(EveryGesture, PencilOverItsOwnTile) {
+TEST_F(GestureChangingNothing, PencilOverItsOwnTile) {
     given(3, 3, 5);
     stroke(ToolId::Pencil, 0, {{3, 3}});
-    outcome = Outcome::Unchanged;
 }
 
-TEST_F(EveryGesture, RectangleOverItsOwnTile) {
+TEST_F(GestureChangingNothing, RectangleOverItsOwnTile) {
     given(3, 3, 5);
     stroke(ToolId::Rectangle, 0, {{3, 3}, {3, 3}});
-    outcome = Outcome::Unchanged;
 }
 
-TEST_F(EveryGesture, BucketOnItsOwnTilesRegion) {
+TEST_F(GestureChangingNothing, BucketOnItsOwnTilesRegion) {
     given(3, 3, 5);
     fill(3, 3);
-    outcome = Outcome::Unchanged;
 }
 
 TEST_F(EveryGesture, PencilDragWithASpecialTileLeavesARowOfWholeObjects) {
@@ -225,17 +233,15 @@ TEST_F(EveryGesture, LineEmptiesTheSpecialTilesItCrosses) {
     EXPECT_EQ(count(5, 10, 10, 15, 15), 6);
 }
 
-TEST_F(EveryGesture, LineWithASpecialTileDrawsNothing) {
+TEST_F(GestureWithoutStep, LineWithASpecialTileDrawsNothing) {
     map->setTilesetLeft(217);
     stroke(ToolId::Line, 0, {{1, 1}, {9, 1}});
-    outcome = Outcome::NoStep;
 }
 
-TEST_F(EveryGesture, LineReleasedOutsideTheGridIsDropped) {
+TEST_F(GestureWithoutStep, LineReleasedOutsideTheGridIsDropped) {
     useTool(ToolId::Line);
     drag({at(5, 5), at(8, 8), QPoint(-30, 40)});
     EXPECT_NE(shown(8, 8), tilePicture(5)) << "no preview left";
-    outcome = Outcome::NoStep;
 }
 
 TEST_F(EveryGesture, RectangleWritesOnlyItsOutline) {
@@ -282,14 +288,12 @@ TEST_F(EveryGesture, PolylineOfWidthOne) {
     wrote({0, 0, 6, 2});
 }
 
-TEST_F(EveryGesture, PolylineOfOnePoint) {
+TEST_F(GestureChangingNothing, PolylineOfOnePoint) {
     clickCells(ToolId::Polyline, {{2, 2}, {2, 2}}, Qt::RightButton);
-    outcome = Outcome::Unchanged;
 }
 
-TEST_F(EveryGesture, PolylineRightClickWithoutAPoint) {
+TEST_F(GestureWithoutStep, PolylineRightClickWithoutAPoint) {
     clickCells(ToolId::Polyline, {{2, 2}}, Qt::RightButton);
-    outcome = Outcome::NoStep;
 }
 
 TEST_F(EveryGesture, PolylineEndedByPickingAnotherTool) {
@@ -370,7 +374,7 @@ TEST_F(EveryGesture, BucketOnAnAnchorEmptiesItsObject) {
     EXPECT_EQ(count(0, 22, 20, 23, 21), 4);
 }
 
-TEST_F(EveryGesture, DropperPicksATilePerButton) {
+TEST_F(GestureWithoutStep, DropperPicksATilePerButton) {
     put(2, 2, 40);
     put(3, 2, 41);
     givenObject(10, 10, 219);
@@ -380,7 +384,6 @@ TEST_F(EveryGesture, DropperPicksATilePerButton) {
     click(at(30, 30));  // an empty cell is not a tile to paint with
     EXPECT_EQ(map->tilesetLeft(), 41);
     EXPECT_EQ(map->tilesetRight(), 219);
-    outcome = Outcome::NoStep;
 }
 
 // The selection: a moved block is written when applied, dropped otherwise; cut, copy, paste,
@@ -405,19 +408,17 @@ TEST_F(EveryGesture, SelectionMovedAndApplied) {
     EXPECT_EQ(tile(3, 1) * 10 + tile(5, 2), 16);
 }
 
-TEST_F(EveryGesture, SelectionMovedAwayAndBack) {
+TEST_F(GestureWithoutStep, SelectionMovedAwayAndBack) {
     selectBlock();
     drag({at(3, 1), at(6, 3), at(3, 1)});
     click(at(20, 20));
-    outcome = Outcome::NoStep;
 }
 
-TEST_F(EveryGesture, SelectionMovedAndDroppedWithEscape) {
+TEST_F(GestureWithoutStep, SelectionMovedAndDroppedWithEscape) {
     selectBlock();
     drag({at(3, 1), at(8, 8)});
     key(Qt::Key_Escape);
     EXPECT_EQ(map->sel.selstate(), SelectionState::None);
-    outcome = Outcome::NoStep;
 }
 
 TEST_F(EveryGesture, SelectionCarriesSpecialTilesWhole) {
@@ -441,20 +442,18 @@ TEST_F(EveryGesture, DeleteOnADraggedBlockEmptiesItsSourceCells) {
     EXPECT_EQ(map->sel.selstate(), SelectionState::None);
 }
 
-TEST_F(EveryGesture, CopyChangesNothing) {
+TEST_F(GestureWithoutStep, CopyChangesNothing) {
     selectBlock();
     menu().mnuCopy->trigger();
     EXPECT_EQ(clipboardText(), Block);
     EXPECT_EQ(map->sel.selstate(), SelectionState::None);
-    outcome = Outcome::NoStep;
 }
 
-TEST_F(EveryGesture, CutAndCopyWithoutASelection) {
+TEST_F(GestureWithoutStep, CutAndCopyWithoutASelection) {
     setClipboardText(QStringLiteral("nothing to paste"));
     menu().mnuCut->trigger();
     menu().mnuCopy->trigger();
     EXPECT_EQ(clipboardText(), QStringLiteral("nothing to paste"));
-    outcome = Outcome::NoStep;
 }
 
 TEST_F(EveryGesture, CutEmptiesTheSelectedCells) {
@@ -499,12 +498,11 @@ TEST_F(EveryGesture, PasteFloatsAtTheFirstVisibleCellUntilApplied) {
     EXPECT_FALSE(map->clip.pasting());
 }
 
-TEST_F(EveryGesture, PasteDroppedWithEscape) {
+TEST_F(GestureWithoutStep, PasteDroppedWithEscape) {
     setClipboardText(QStringLiteral("QuarnTiles:2:1:300:7:"));
     menu().mnuPaste->trigger();
     key(Qt::Key_Escape);
     EXPECT_EQ(map->sel.selstate(), SelectionState::None);
-    outcome = Outcome::NoStep;
 }
 
 TEST_F(EveryGesture, PasteAppliedAtItsOwnSourceSpot) {
@@ -560,14 +558,12 @@ TEST_F(EveryGesture, ReplaceDialogInTheSelectionOnly) {
     EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
 }
 
-TEST_F(EveryGesture, ReplacingANumberNoCellHolds) {
+TEST_F(GestureChangingNothing, ReplacingANumberNoCellHolds) {
     general->editCommands()->ExecuteReplace(2, 77, 78, false);
-    outcome = Outcome::Unchanged;
 }
 
-TEST_F(EveryGesture, ReplacingANumberWithItself) {
+TEST_F(GestureChangingNothing, ReplacingANumberWithItself) {
     put(3, 3, 1);
     select(3, 3, 3, 3);
     general->editCommands()->ExecuteReplace(0, 1, 1, true);
-    outcome = Outcome::Unchanged;
 }
