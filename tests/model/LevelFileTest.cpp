@@ -168,26 +168,6 @@ TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWit
     }
 }
 
-// Makes the files this process writes stop at `bytes`, as a full disk stops them, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
-
 TEST_F(LevelFiles, ABackupThatCannotBeWrittenKeepsTheOldBackupAndTheLevelAndSaysWhy) {
     Level level;
     Changes scratch;
@@ -195,12 +175,17 @@ TEST_F(LevelFiles, ABackupThatCannotBeWrittenKeepsTheOldBackupAndTheLevelAndSays
     const QByteArray previous(256 * 1024, 'p');
     write(path("a.lvl"), previous);
     write(path("a.lvl.bak"), "older");
-    QString error;
-    {
-        // The new level (4 bytes) fits; the copy of the previous version does not.
-        const FileSizeLimit limit(64 * 1024);
-        error = LevelFile::SaveMap(level, path("a.lvl"));
-    }
+    // Files this process writes stop at 64 KiB, as a full disk stops them: the new level (4 bytes) fits,
+    // the copy of the previous version does not.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 64 * 1024;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    QString error = LevelFile::SaveMap(level, path("a.lvl"));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(error.contains(QStringLiteral("a.lvl.bak")) && error.contains(QStringLiteral("larger than the system")))
         << error.toStdString();
     EXPECT_EQ(read(path("a.lvl.bak")), QByteArray("older"));
