@@ -9,6 +9,7 @@
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
+#include "model/ObjectProcedures.h"
 #include "model/RadarColor.h"
 #include "selection/ReplaceDialog.h"
 
@@ -90,13 +91,9 @@ public:
         MapFixture::select(x0, y0, x1, y1);
         start();
     }
-    // Puts one value and starts from there.
+    // Puts one value, a special tile with its covered cells, and starts from there.
     void given(int column, int row, int16_t value) {
-        put(column, row, value);
-        start();
-    }
-    void givenObject(int column, int row, int16_t value) {
-        putObject(column, row, value);
+        ObjectProcedures::ObjectExtent(value) ? putObject(column, row, value) : put(column, row, value);
         start();
     }
     ReplaceDialog* openReplace() {
@@ -207,7 +204,7 @@ TEST_F(EveryGesture, PencilDragWithASpecialTileLeavesARowOfWholeObjects) {
 
 // The square around (15, 15) covers (14, 14), a covered cell of the object, but not its anchor.
 TEST_F(EveryGesture, PencilBrushCorneringAnObjectRemovesTheWholeObject) {
-    givenObject(10, 10, 220);
+    given(10, 10, 220);
     stroke(ToolId::Pencil, 2, {{15, 15}});
     EXPECT_EQ(tile(14, 14), 5);
     EXPECT_EQ(count(0, 10, 10, 13, 13), 16);
@@ -215,7 +212,7 @@ TEST_F(EveryGesture, PencilBrushCorneringAnObjectRemovesTheWholeObject) {
 
 // The right button empties too, and not with the right tile; a covered cell takes its whole object.
 TEST_F(EveryGesture, EraserEmptiesAnObjectFromAnyOfItsCellsWithEitherButton) {
-    givenObject(8, 20, 219);
+    given(8, 20, 219);
     stroke(ToolId::Eraser, 0, {{12, 24}}, Qt::RightButton);
     EXPECT_EQ(count(0, 8, 20, 13, 25), 36);
 }
@@ -227,7 +224,7 @@ TEST_F(EveryGesture, LineFollowsBresenham) {
 }
 
 TEST_F(EveryGesture, LineEmptiesTheSpecialTilesItCrosses) {
-    givenObject(10, 10, 219);
+    given(10, 10, 219);
     stroke(ToolId::Line, 0, {{8, 12}, {20, 12}});
     EXPECT_EQ(count(219) + count(-1), 0);
     EXPECT_EQ(count(5, 10, 10, 15, 15), 6);
@@ -355,7 +352,7 @@ TEST_F(EveryGesture, BucketFillsAOneCellCorridorToItsEnd) {
 // A covered cell fills its object's square, also at the view's edge; an anchor empties its object.
 TEST_F(EveryGesture, BucketOnACoveredCellFillsItsObjectsSquareOnly) {
     putObject(20, 20, 217);
-    givenObject(22, 20, 217);
+    given(22, 20, 217);
     fill(21, 21);
     wrote({20, 20, 2, 2});
     EXPECT_EQ(count(-1, 22, 20, 23, 21), 3);
@@ -363,13 +360,13 @@ TEST_F(EveryGesture, BucketOnACoveredCellFillsItsObjectsSquareOnly) {
 
 TEST_F(EveryGesture, BucketOnACoveredCellAtTheViewsEdge) {
     const int x = map->view->transform().endX() - 1;
-    givenObject(x, 5, 219);
+    given(x, 5, 219);
     fill(x, 6);
     wrote({x, 5, 6, 6});
 }
 
 TEST_F(EveryGesture, BucketOnAnAnchorEmptiesItsObject) {
-    givenObject(22, 20, 217);
+    given(22, 20, 217);
     fill(22, 20);
     EXPECT_EQ(count(0, 22, 20, 23, 21), 4);
 }
@@ -377,7 +374,7 @@ TEST_F(EveryGesture, BucketOnAnAnchorEmptiesItsObject) {
 TEST_F(GestureWithoutStep, DropperPicksATilePerButton) {
     put(2, 2, 40);
     put(3, 2, 41);
-    givenObject(10, 10, 219);
+    given(10, 10, 219);
     clickCells(ToolId::Dropper, {{2, 2}, {13, 14}}, Qt::RightButton);
     EXPECT_EQ(map->tilesetLeft(), 40);
     drag({at(13, 14), at(3, 2)});
