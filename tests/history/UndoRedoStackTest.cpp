@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "history/EditTransaction.h"
 #include "model/Level.h"
@@ -28,17 +27,12 @@ protected:
     void SetUp() override { level.setObserver(&view); }
 
     // One edit as the tools make it.
-    void edit(const std::function<void(Changes&)>& writes) {
-        EditTransaction transaction(level);
-        writes(transaction.batch());
-        transaction.commit();
-    }
     void paint(std::initializer_list<std::array<int16_t, 3>> cells) {
-        edit([&](Changes& batch) {
-            for (const auto& c : cells) {
-                level.setTile(c[0], c[1], c[2], batch, true);
-            }
-        });
+        EditTransaction transaction(level);
+        for (const auto& c : cells) {
+            level.setTile(c[0], c[1], c[2], transaction.batch(), true);
+        }
+        transaction.commit();
     }
 
     Level level;
