@@ -1,6 +1,5 @@
 #include <QAction>
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -22,8 +21,6 @@ namespace {
 constexpr int Columns = 40;
 constexpr int Rows = 30;
 constexpr int Edits = 2000;
-
-using Grid = std::vector<int16_t>;
 
 }  // namespace
 
@@ -85,21 +82,24 @@ protected:
         }
         key(Qt::Key_Escape);
     }
-    void dragSelection() {
-        const CellRect r = map->sel.rect();
-        drag({at(r.x1, r.y1), anywhere()});
-    }
-
     void randomEdit(std::ostream& log) {
         static constexpr const char* names[] = {"pencil", "eraser", "shape",  "polyline", "bucket", "move",
                                                 "paste",  "cut",    "delete", "mirror",   "flip",   "replace"};
+        static constexpr ToolId tools[] = {ToolId::Pencil, ToolId::Eraser, ToolId::Line, ToolId::Polyline,
+                                           ToolId::Bucket};
+        static constexpr ToolId shapes[] = {ToolId::Line, ToolId::Rectangle, ToolId::Ellipse};
         const int kind = pick(0, 11);
         log << names[kind] << ' ';
+        MainMenu& m = *general->mainMenu();
+        if (kind < 5) {
+            useTool(kind == 2 ? shapes[pick(0, 2)] : tools[kind]);
+            chooseTiles();
+        } else if (kind < 11) {
+            selectSomething();
+        }
         switch (kind) {
             case 0:
             case 1: {
-                useTool(kind == 0 ? ToolId::Pencil : ToolId::Eraser);
-                chooseTiles();
                 const Qt::MouseButton b = anyButton();
                 press(anywhere(), b);
                 for (int i = pick(0, 4); i > 0; --i) {
@@ -109,13 +109,9 @@ protected:
                 break;
             }
             case 2:
-                useTool(std::array{ToolId::Line, ToolId::Rectangle, ToolId::Ellipse}[static_cast<size_t>(pick(0, 2))]);
-                chooseTiles();
                 drag({anywhere(), anywhere()}, anyButton());
                 break;
             case 3:
-                useTool(ToolId::Polyline);
-                chooseTiles();
                 map->setTilesetRight(anyTile(false));  // a special right tile would not end the polyline
                 for (int i = pick(1, 4); i > 0; --i) {
                     click(anywhere());
@@ -123,34 +119,25 @@ protected:
                 click(anywhere(), Qt::RightButton);
                 break;
             case 4:
-                useTool(ToolId::Bucket);
-                chooseTiles();
                 click(anywhere(), anyButton());
                 break;
-            case 5:
-                selectSomething();
-                dragSelection();
-                applySelection();
-                break;
             case 6:
-                selectSomething();
-                general->mainMenu()->mnuCopy->trigger();
-                general->mainMenu()->mnuPaste->trigger();
-                dragSelection();
+                m.mnuCopy->trigger();
+                m.mnuPaste->trigger();
+                [[fallthrough]];
+            case 5:
+                drag({at(map->sel.rect().x1, map->sel.rect().y1), anywhere()});
                 applySelection();
                 break;
             case 7:
-                selectSomething();
-                general->mainMenu()->mnuCut->trigger();
+                m.mnuCut->trigger();
                 break;
             case 8:
-                selectSomething();
                 key(Qt::Key_Delete);
                 break;
             case 9:
             case 10:
-                selectSomething();
-                (kind == 9 ? general->mainMenu()->mnuMirror : general->mainMenu()->mnuFlip)->trigger();
+                (kind == 9 ? m.mnuMirror : m.mnuFlip)->trigger();
                 key(Qt::Key_Escape);
                 break;
             default: {
@@ -177,14 +164,11 @@ protected:
 };
 
 TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
-    const int16_t* cells = map->level.cells();
-    Grid start;
-    Grid end;
     int done = 0;
     for (int round = 0; done < Edits; ++round) {
         SCOPED_TRACE(testing::Message() << "seed " << seed << ", round " << round);
         std::ostringstream log;
-        start.assign(cells, cells + Level::Size * Level::Size);
+        const std::vector<int16_t> start = grid();
         // Up to a full stack of steps; an edit that changed cells without a step shows as a grid that
         // undoing all steps does not bring back.
         int pushed = 0;
@@ -193,14 +177,14 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
             randomEdit(log);
             pushed += newestStep() != before ? 1 : 0;
         }
-        end.assign(cells, cells + Level::Size * Level::Size);
+        const std::vector<int16_t> end = grid();
         for (int i = 0; i < pushed; ++i) {
             general->mainMenu()->mnuUndo->trigger();
         }
-        ASSERT_TRUE(std::equal(start.begin(), start.end(), cells)) << "after undoing " << log.str();
+        ASSERT_TRUE(grid() == start) << "after undoing " << log.str();
         for (int i = 0; i < pushed; ++i) {
             general->mainMenu()->mnuRedo->trigger();
         }
-        ASSERT_TRUE(std::equal(end.begin(), end.end(), cells)) << "after redoing " << log.str();
+        ASSERT_TRUE(grid() == end) << "after redoing " << log.str();
     }
 }

@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
 #include <random>
+#include <tuple>
 
 #include "TestFiles.h"
 #include "history/Changes.h"
@@ -39,8 +41,7 @@ TEST_F(LevelFiles, RecordsAreWrittenInRowOrderWithTheDocumentedBytesAndTheLastVe
     level.setTile(0, 0, 1, scratch, false);
     level.setTile(9, 9, -1, scratch, false);  // covered cells are never written
     ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
-    EXPECT_EQ(read(path("a.lvl")),
-              QByteArray::fromHex("00000001") + QByteArray::fromHex("2C110105") + QByteArray::fromHex("FFF33FFF"));
+    EXPECT_EQ(read(path("a.lvl")), QByteArray::fromHex("00000001 2C110105 FFF33FFF"));
     EXPECT_FALSE(QFile::exists(path("a.lvl.bak"))) << "a first save has nothing to back up";
 
     const QByteArray first = read(path("a.lvl"));
@@ -135,30 +136,24 @@ TEST_F(LevelFiles, DamagedRecordsAreSkippedAndCounted) {
 
 TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWithoutReadingOn) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.lvl")).constData(), 0600), 0);
-    // Sizes patched into an otherwise valid header: bfSize at byte 2, biSizeImage at byte 34.
-    const std::pair<const char*, QByteArray> files[] = {{"notes.lvl", "Notes for the next level, not a level.\n"},
-                                                        {"zeros.lvl", QByteArray(4096, '\0')},
-                                                        {"short.lvl", QByteArray("BM\x10\x00", 4)},
-                                                        {"huge.lvl", bmp8().replace(2, 4, "\xFF\xFF\xFF\x7F")},
-                                                        {"pastend.lvl", bmp8().chopped(100)},
-                                                        {"tiny.lvl", bmp8().replace(2, 4, QByteArray("\x3C\0\0\0", 4))},
-                                                        {"pixels.lvl", bmp8().replace(36, 1, "\x7F")}};
-    for (const auto& [name, bytes] : files) {
-        write(path(name), bytes);
-    }
-    // Without a reason, the message names the file and says what is wrong with the header.
-    const std::pair<QString, const char*> cases[] = {{QStringLiteral("/dev/zero"), "is not a regular file"},
-                                                     {path("fifo.lvl"), "is not a regular file"},
-                                                     {dir.path(), "is a folder"},
-                                                     {path("absent.lvl"), "does not exist"},
-                                                     {path("notes.lvl"), "is not a level file"},
-                                                     {path("zeros.lvl"), "is not a level file"},
-                                                     {path("short.lvl"), nullptr},
-                                                     {path("huge.lvl"), nullptr},
-                                                     {path("pastend.lvl"), nullptr},
-                                                     {path("tiny.lvl"), nullptr},
-                                                     {path("pixels.lvl"), nullptr}};
-    for (const auto& [name, reason] : cases) {
+    // Sizes patched into an otherwise valid header: bfSize at byte 2, biSizeImage at byte 34. Without a
+    // reason, the message names the file and says what is wrong with the header.
+    const std::tuple<QString, QByteArray, const char*> cases[] = {
+        {QStringLiteral("/dev/zero"), {}, "is not a regular file"},
+        {path("fifo.lvl"), {}, "is not a regular file"},
+        {dir.path(), {}, "is a folder"},
+        {path("absent.lvl"), {}, "does not exist"},
+        {path("notes.lvl"), "Notes for the next level, not a level.\n", "is not a level file"},
+        {path("zeros.lvl"), QByteArray(4096, '\0'), "is not a level file"},
+        {path("short.lvl"), QByteArray("BM\x10\x00", 4), nullptr},
+        {path("huge.lvl"), bmp8().replace(2, 4, "\xFF\xFF\xFF\x7F"), nullptr},
+        {path("pastend.lvl"), bmp8().chopped(100), nullptr},
+        {path("tiny.lvl"), bmp8().replace(2, 4, QByteArray("\x3C\0\0\0", 4)), nullptr},
+        {path("pixels.lvl"), bmp8().replace(36, 1, "\x7F"), nullptr}};
+    for (const auto& [name, bytes, reason] : cases) {
+        if (!bytes.isEmpty()) {
+            write(name, bytes);
+        }
         Level level;
         const LoadReport report = LevelFile::OpenMap(level, name);
         EXPECT_EQ(report.outcome, LoadReport::Outcome::Failed) << name.toStdString();
@@ -172,26 +167,6 @@ TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWit
     }
 }
 
-// Makes the files this process writes stop at `bytes`, as a full disk stops them, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
-
 TEST_F(LevelFiles, ABackupThatCannotBeWrittenKeepsTheOldBackupAndTheLevelAndSaysWhy) {
     Level level;
     Changes scratch;
@@ -199,12 +174,17 @@ TEST_F(LevelFiles, ABackupThatCannotBeWrittenKeepsTheOldBackupAndTheLevelAndSays
     const QByteArray previous(256 * 1024, 'p');
     write(path("a.lvl"), previous);
     write(path("a.lvl.bak"), "older");
-    QString error;
-    {
-        // The new level (4 bytes) fits; the copy of the previous version does not.
-        const FileSizeLimit limit(64 * 1024);
-        error = LevelFile::SaveMap(level, path("a.lvl"));
-    }
+    // Files this process writes stop at 64 KiB, as a full disk stops them: the new level (4 bytes) fits,
+    // the copy of the previous version does not.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 64 * 1024;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    QString error = LevelFile::SaveMap(level, path("a.lvl"));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(error.contains(QStringLiteral("a.lvl.bak")) && error.contains(QStringLiteral("larger than the system")))
         << error.toStdString();
     EXPECT_EQ(read(path("a.lvl.bak")), QByteArray("older"));
@@ -248,9 +228,7 @@ TEST_F(LevelFiles, ArbitraryBytesNeverCrashOrLeaveCellValuesOutOfRange) {
             EXPECT_FALSE(report.message.isEmpty());
             continue;
         }
-        for (int i = 0; i < Level::Size * Level::Size; ++i) {
-            ASSERT_GE(level.cells()[i], -1);
-            ASSERT_LE(level.cells()[i], 255);
-        }
+        const auto [low, high] = std::minmax_element(level.cells(), level.cells() + Level::Size * Level::Size);
+        ASSERT_TRUE(*low >= -1 && *high <= 255) << *low << " " << *high;
     }
 }

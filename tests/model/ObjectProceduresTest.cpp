@@ -16,7 +16,7 @@ int countValue(const Level& level, int16_t value) {
 
 }  // namespace
 
-TEST(ObjectProcedures, PlacingOverlappingObjectRemovesTheOldOneWhole) {
+TEST(ObjectProcedures, PlacingOverlappingObjectRemovesTheOldOneWholeAndObjectsNeverLeaveTheGrid) {
     Level level;
     Changes batch;
     PlaceObject(level, 219, 10, 10, batch, false);
@@ -27,13 +27,10 @@ TEST(ObjectProcedures, PlacingOverlappingObjectRemovesTheOldOneWhole) {
     EXPECT_EQ(countValue(level, -1), 3);
     EXPECT_EQ(level.pic1024.pixel(10, 10), qRgb(0, 0, 0));
     EXPECT_EQ(level.pic1024.pixel(16, 16), qRgb(255, 0, 255));
-}
 
-TEST(ObjectProcedures, ObjectsNeverLeaveTheGrid) {
-    Level level;
-    Changes batch;
-    PlaceObject(level, 219, 1020, 10, batch, false);
-    EXPECT_EQ(batch.UBnd(), -1);
+    Changes none;
+    PlaceObject(level, 219, 1020, 10, none, false);
+    EXPECT_EQ(none.UBnd(), -1);
     EXPECT_EQ(level.getTile(1020, 10), 0);
     PlaceObject(level, 219, 1018, 10, batch, false);
     EXPECT_EQ(level.getTile(1018, 10), 219);

@@ -5,6 +5,7 @@
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "selection/BlockEdits.h"
+#include "selection/TileText.h"
 
 using ObjectProcedures::PlaceObject;
 
@@ -93,13 +94,7 @@ TEST_F(BlockEditsTest, MirrorAndFlipPastTheGridEdgeTouchOnlyGridCells) {
 }
 
 TEST_F(BlockEditsTest, DropWritesOnlyGridCellsAndNeverOrphansCoveredCells) {
-    TileBlock block(3, 2);
-    block.set(0, 0, 217);
-    block.set(1, 0, -1);
-    block.set(0, 1, -1);
-    block.set(1, 1, -1);
-    block.set(2, 0, 8);
-    block.set(2, 1, 9);
+    const TileBlock block = *TileText::parse(u"QuarnTiles:3:2:217:-1:8:-1:-1:9:");
     // Anchor left of the grid: its covered cells would land in column 0 without it.
     BlockEdits::dropBlock(level, block, -1, 0, batch, true);
     EXPECT_EQ(at(0, 0), 0);

@@ -73,19 +73,17 @@ TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
     map->setTilesetLeft(20);
     map->setTilesetRight(33);
     ReplaceDialog* dialog = open();
-    auto picture = [&](int tile) {
-        return map->level.tileset.pictileset()
-            .copy(Tileset::tileSource(tile, 16))
-            .convertToFormat(QImage::Format_RGB32);
+    const auto shows = [&](PictureBox* box, int tile) {
+        return box->image.convertToFormat(QImage::Format_RGB32) == map->level.tileset.pictileset()
+                                                                       .copy(Tileset::tileSource(tile, 16))
+                                                                       .convertToFormat(QImage::Format_RGB32);
     };
-    EXPECT_EQ(dialog->picold->image.convertToFormat(QImage::Format_RGB32), picture(20));
-    EXPECT_EQ(dialog->picnew->image.convertToFormat(QImage::Format_RGB32), picture(33));
+    EXPECT_TRUE(shows(dialog->picold, 20) && shows(dialog->picnew, 33));
     dialog->optreplacecustom->click();
     dialog->txtreplaceold->setText(QStringLiteral("7"));
     dialog->txtreplacenew->setText(QStringLiteral("8"));
     dialog->cmdUpdate->click();
-    EXPECT_EQ(dialog->picold->image.convertToFormat(QImage::Format_RGB32), picture(7));
-    EXPECT_EQ(dialog->picnew->image.convertToFormat(QImage::Format_RGB32), picture(8));
+    EXPECT_TRUE(shows(dialog->picold, 7) && shows(dialog->picnew, 8));
     dialog->cmdCancel->click();
 }
 

@@ -4,7 +4,6 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
-#include <vector>
 
 #include "tools/BusyGuard.h"
 
@@ -13,11 +12,11 @@ namespace {
 // A window whose close can be refused, to see when the close really arrives.
 class Window : public QWidget {
 public:
-    std::vector<QString>* log = nullptr;
+    QStringList* log = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override {
-        log->push_back(QStringLiteral("close"));
+        *log << "close";
         QWidget::closeEvent(event);
     }
 };
@@ -40,13 +39,13 @@ protected:
         auto guard = std::make_unique<BusyGuard>(inner);
         QTimer::singleShot(0, [&] {
             action();
-            log.push_back(QStringLiteral("action done"));
+            log << "action done";
         });
         for (int i = 0; i < 5; ++i) {
             QTest::qSleep(2);
             guard->processEvents();
         }
-        log.push_back(QStringLiteral("edit done"));
+        log << "edit done";
         guard.reset();
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -54,7 +53,7 @@ protected:
 
     QPointer<Window> outer;
     QPointer<QWidget> inner;
-    std::vector<QString> log;
+    QStringList log;
 };
 
 // Input, undo and a close during a fill wait for it, as the bucket's tests show in the main window;
@@ -70,8 +69,7 @@ TEST_F(BusyGuardTest, OtherWidgetsCloseAtOnceAndTheWindowsCloseOrDeleteWaitsForT
     });
     EXPECT_TRUE(otherClosed);
     EXPECT_TRUE(other.isNull());
-    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("action done"), QStringLiteral("edit done"),
-                                         QStringLiteral("close")}));
+    EXPECT_EQ(log, QStringList({"action done", "edit done", "close"}));
     EXPECT_TRUE(outer.isNull());
 
     SetUp();

@@ -10,7 +10,7 @@
 #include "MapFixture.h"
 #include "app/ToolBars.h"
 
-// What each tool writes, and that it is one undo step, is in the table of history/EditStepTest.
+// What each tool writes, and that it is one undo step, is in history/EditStepTest.
 using ToolsTest = MapFixture;
 
 TEST_F(ToolsTest, OnlyAStrokeStartedInsideTheGridPaints) {
@@ -79,13 +79,9 @@ TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
     EXPECT_EQ(v->value(), 0);
 }
 
-namespace {
-constexpr int All = 1024 * 1024;
-}  // namespace
-
-// What a fill writes, and that it is one undo step, is in the table of history/EditStepTest.
 class BucketTest : public MapFixture {
 protected:
+    static constexpr int All = 1024 * 1024;
     void SetUp() override {
         MapFixture::SetUp();
         useTool(ToolId::Bucket);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFrame>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -43,14 +44,10 @@ protected:
         return d->picpreviewwalls->image.copy(0, row * 64, 64, 64).convertToFormat(QImage::Format_RGB32);
     }
     QImage blockWith(int entry, int16_t tile) const {
-        QImage block = WallSetsDialog::defaultPicture();
-        const QImage picture = map->level.tileset.pictileset().copy(Tileset::tileSource(tile, 16));
-        for (int y = 0; y < 16; ++y) {
-            for (int x = 0; x < 16; ++x) {
-                block.setPixel((entry % 4) * 16 + x, (entry / 4) * 16 + y, picture.pixel(x, y));
-            }
-        }
-        return block.convertToFormat(QImage::Format_RGB32);
+        QImage block = WallSetsDialog::defaultPicture().convertToFormat(QImage::Format_RGB32);
+        QPainter(&block).drawImage((entry % 4) * 16, (entry / 4) * 16,
+                                   map->level.tileset.pictileset().copy(Tileset::tileSource(tile, 16)));
+        return block;
     }
 };
 
