@@ -78,7 +78,9 @@ MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, con
 }
 
 MainWindow::~MainWindow() {
-    // The map windows go with the window area; nothing may react to their activation any more.
+    // The map windows go with the window area; nothing may react to their activation any more, neither
+    // this window nor the status bar, menus and panel parts that follow the active map.
+    disconnect(mdi, &QMdiArea::subWindowActivated, nullptr, nullptr);
     disconnect(mdi, nullptr, this, nullptr);
 }
 

@@ -135,11 +135,11 @@ void StatusBar::follow(MapWindow* map) {
                 pointer = pos;
                 refresh();
             };
-            connect(view, &PictureBox::mouseMove, this,
+            connect(next, &PictureBox::mouseMove, this,
                     [track](Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { track(pos); });
-            connect(view, &PictureBox::mouseDown, this,
+            connect(next, &PictureBox::mouseDown, this,
                     [track](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { track(pos); });
-            connect(view, &PictureBox::mouseUp, this,
+            connect(next, &PictureBox::mouseUp, this,
                     [track](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { track(pos); });
         }
     }

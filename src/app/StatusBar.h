@@ -45,6 +45,7 @@ private:
     static std::optional<QSize> selectionSize(const MapWindow& map);
 
     MainWindow& general;
-    QPointer<PictureBox> view;
+    // A plain widget pointer: the filter still sees events while the view is being destroyed.
+    QPointer<QWidget> view;
     std::optional<QPointF> pointer;  // on `view`, while the pointer is over it
 };

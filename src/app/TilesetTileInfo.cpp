@@ -13,14 +13,14 @@
 #include "view/PictureBox.h"
 
 TilesetTileInfo::TilesetTileInfo(MainWindow& general, RightPanel& panel, TilesetPicker& picker)
-    : QObject(&panel), general(general), panel(panel), picker(picker) {
+    : QObject(&panel), general(general), panel(panel), picker(picker), tileset(panel.pictileset) {
     lblTiles = new QLabel(&panel);
     lblTiles->setObjectName(QStringLiteral("lblTiles"));
     lblTiles->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Beside the "Tileset" heading, within the expanded panel; the collapsed panel is too narrow to
     // show any of it.
     lblTiles->setGeometry(110, 3, RightPanel::ExpandedWidth - 114, 22);
-    panel.pictileset->installEventFilter(this);
+    tileset->installEventFilter(this);
     connect(&picker, &TilesetPicker::chosen, this, [this] { refresh(); });
     connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this] { refresh(); });
     refresh();
@@ -49,7 +49,7 @@ void TilesetTileInfo::refresh() {
 }
 
 bool TilesetTileInfo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == panel.pictileset && event->type() == QEvent::ToolTip) {
+    if (watched == tileset && event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int tile = general.activeMap() != nullptr ? picker.tileAt(help->pos()) : 0;
         if (tile == 0) {
@@ -57,7 +57,7 @@ bool TilesetTileInfo::eventFilter(QObject* watched, QEvent* event) {
         } else {
             // The tip goes when the pointer leaves the tile, so the next tile gets its own.
             const QRect cell((tile - 1) % 19 * 16, (tile - 1) / 19 * 16, 16, 16);
-            QToolTip::showText(help->globalPos(), tipText(tile), panel.pictileset, cell);
+            QToolTip::showText(help->globalPos(), tipText(tile), tileset, cell);
         }
         return true;
     }

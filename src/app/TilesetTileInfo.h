@@ -30,4 +30,7 @@ private:
     MainWindow& general;
     RightPanel& panel;
     TilesetPicker& picker;
+    // The picker's surface, kept apart from the panel: its events still arrive while the panel is being
+    // destroyed.
+    QWidget* tileset;
 };
