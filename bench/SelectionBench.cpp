@@ -30,22 +30,22 @@ struct Editor {
         general->show();
         map = general->NewMap();
         QWidget* sub = map->parentWidget();
-        sub->resize(sub->size() + QSize(673, 505) - map->view->picpreview->size());
+        sub->resize(sub->size() + QSize(673, 505) - map->view()->picpreview->size());
         QApplication::processEvents();
         for (int y = 0; y < Level::Size; ++y) {
             for (int x = 0; x < Level::Size; ++x) {
-                map->level.putTile(static_cast<int16_t>(x), static_cast<int16_t>(y),
-                                   static_cast<int16_t>(1 + (x * 7 + y * 13) % 200));
+                map->level().putTile(static_cast<int16_t>(x), static_cast<int16_t>(y),
+                                     static_cast<int16_t>(1 + (x * 7 + y * 13) % 200));
             }
         }
-        map->level.completeAfterLoad();
-        map->view->setScrollBarValues(0, 0, false);
+        map->level().completeAfterLoad();
+        map->view()->setScrollBarValues(0, 0, false);
         general->SetCurrentTool(ToolId::Selection);
         map->UpdateLevel();
     }
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) const {
-        PictureBox* view = map->view->picpreview;
+        PictureBox* view = map->view()->picpreview;
         QMouseEvent e(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &e);
     }
@@ -70,21 +70,21 @@ Editor& editor() {
 void BM_CopyPasteWholeMap(benchmark::State& state) {
     Editor& e = editor();
     for (auto _ : state) {
-        e.map->sel.SetSelRegionForPasting(0, 0, 1023, 1023);
-        e.map->sel.CopySelection();
-        e.map->clip.Paste();
+        e.map->sel().SetSelRegionForPasting(0, 0, 1023, 1023);
+        e.map->sel().CopySelection();
+        e.map->clip().Paste();
     }
-    if (!e.map->clip.pasting() || e.map->clip.getTile(1023, 1023) != e.map->level.getTile(1023, 1023)) {
+    if (!e.map->clip().pasting() || e.map->clip().getTile(1023, 1023) != e.map->level().getTile(1023, 1023)) {
         state.SkipWithError("the block did not come back");
     }
-    e.map->sel.StopSelecting(true);
-    e.map->clip.setPasting(false);
+    e.map->sel().StopSelecting(true);
+    e.map->clip().setPasting(false);
 }
 BENCHMARK(BM_CopyPasteWholeMap)->Unit(benchmark::kMillisecond);
 
 // The same numbers formatted and parsed with the standard library alone.
 void BM_CopyPasteWholeMap_Baseline(benchmark::State& state) {
-    const Level& level = editor().map->level;
+    const Level& level = editor().map->level();
     std::vector<int16_t> back(static_cast<size_t>(Level::Size) * Level::Size);
     for (auto _ : state) {
         std::string text = "QuarnTiles:1024:1024:";
@@ -109,9 +109,9 @@ BENCHMARK(BM_CopyPasteWholeMap_Baseline)->Unit(benchmark::kMillisecond);
 void BM_DragFloatingBlock(benchmark::State& state) {
     Editor& e = editor();
     const CellRect block{0, 0, BlockSide - 1, BlockSide - 1};
-    QGuiApplication::clipboard()->setText(TileText::format(e.map->level, block));
-    e.map->clip.Paste();
-    PictureBox* view = e.map->view->picpreview;
+    QGuiApplication::clipboard()->setText(TileText::format(e.map->level(), block));
+    e.map->clip().Paste();
+    PictureBox* view = e.map->view()->picpreview;
     e.send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
     int step = 0;
     for (auto _ : state) {
@@ -122,11 +122,11 @@ void BM_DragFloatingBlock(benchmark::State& state) {
         view->repaint();
     }
     e.send(QEvent::MouseButtonRelease, QPoint(100, 100), Qt::LeftButton, Qt::NoButton);
-    if (!e.map->sel.selalreadymoved()) {
+    if (!e.map->sel().selalreadymoved()) {
         state.SkipWithError("the block did not move");
     }
-    e.map->sel.StopSelecting(true);
-    e.map->clip.setPasting(false);
+    e.map->sel().StopSelecting(true);
+    e.map->clip().setPasting(false);
 }
 BENCHMARK(BM_DragFloatingBlock)->Unit(benchmark::kMicrosecond);
 
@@ -134,8 +134,8 @@ BENCHMARK(BM_DragFloatingBlock)->Unit(benchmark::kMicrosecond);
 // part copied over it row by row, and the view repainted.
 void BM_DragFloatingBlock_Baseline(benchmark::State& state) {
     Editor& e = editor();
-    PictureBox* view = e.map->view->picpreview;
-    const QImage level = e.map->view->piclevel.copy();
+    PictureBox* view = e.map->view()->picpreview;
+    const QImage level = e.map->view()->piclevel.copy();
     QImage& shown = view->image;
     const int bytes = static_cast<int>(level.sizeInBytes());
     int step = 0;

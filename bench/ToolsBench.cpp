@@ -31,22 +31,22 @@ struct Editor {
         map = general->NewMap();
         QWidget* sub = map->parentWidget();
         for (int i = 0; i < 3; ++i) {
-            const QSize view = map->view->picpreview->size();
+            const QSize view = map->view()->picpreview->size();
             sub->resize(sub->size() + QSize(ViewWidth, ViewHeight) - view);
             QApplication::processEvents();
         }
-        map->view->setScrollBarValues(0, 0, false);
+        map->view()->setScrollBarValues(0, 0, false);
         map->UpdateLevel();
     }
 
     void clear() const {
-        map->level.EraseTiles();
-        map->level.pic1024.clear();
-        map->level.undoredo.ResetUndo();
+        map->level().EraseTiles();
+        map->level().pic1024.clear();
+        map->level().undoredo.ResetUndo();
     }
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) const {
-        PictureBox* view = map->view->picpreview;
+        PictureBox* view = map->view()->picpreview;
         QMouseEvent e(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &e);
     }
@@ -79,7 +79,7 @@ void BM_BucketFillWholeMap(benchmark::State& state) {
         e.send(QEvent::MouseButtonPress, QPoint(40, 40), Qt::LeftButton, Qt::LeftButton);
         e.send(QEvent::MouseButtonRelease, QPoint(40, 40), Qt::LeftButton, Qt::NoButton);
     }
-    if (e.map->level.getTile(1023, 1023) != 5) {
+    if (e.map->level().getTile(1023, 1023) != 5) {
         state.SkipWithError("the fill did not reach the far corner");
     }
     e.general->topButton(QStringLiteral("FillInScreen"))->setChecked(true);
@@ -170,9 +170,9 @@ BENCHMARK(BM_PencilStroke_Baseline)->Unit(benchmark::kMillisecond);
 void BM_LinePreview(benchmark::State& state) {
     Editor& e = editor();
     e.clear();
-    e.map->magnifier.ZoomOut(0, 0);
-    e.map->magnifier.ZoomOut(0, 0);
-    e.map->view->setScrollBarValues(0, 0, false);
+    e.map->magnifier().ZoomOut(0, 0);
+    e.map->magnifier().ZoomOut(0, 0);
+    e.map->view()->setScrollBarValues(0, 0, false);
     e.map->UpdateLevel();
     e.general->SetCurrentTool(ToolId::Line);
     e.map->setTilesetLeft(5);
@@ -185,8 +185,8 @@ void BM_LinePreview(benchmark::State& state) {
         e.send(QEvent::MouseMove, ends[i++ % 2], Qt::NoButton, Qt::LeftButton);
     }
     e.send(QEvent::MouseButtonRelease, QPoint(-100, -100), Qt::LeftButton, Qt::NoButton);
-    e.map->magnifier.ZoomIn(0, 0);
-    e.map->magnifier.ZoomIn(0, 0);
+    e.map->magnifier().ZoomIn(0, 0);
+    e.map->magnifier().ZoomIn(0, 0);
 }
 BENCHMARK(BM_LinePreview)->Unit(benchmark::kMicrosecond);
 

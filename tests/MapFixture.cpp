@@ -88,8 +88,8 @@ bool WindowFixture::closeMap(int slot) {
 
 void WindowFixture::paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile) {
     Changes batch;
-    map->level.setTile(x, y, tile, batch, true);
-    map->level.undoredo.AddToUndo(std::make_unique<Changes>(batch));
+    map->level().setTile(x, y, tile, batch, true);
+    map->level().undoredo.AddToUndo(std::make_unique<Changes>(batch));
 }
 
 void WindowFixture::expectEnabled(std::initializer_list<QAction*> actions, bool enabled) {
@@ -99,13 +99,13 @@ void WindowFixture::expectEnabled(std::initializer_list<QAction*> actions, bool 
 }
 
 QPoint WindowFixture::at(int column, int row) const {
-    const ViewTransform t = map->view->transform();
+    const ViewTransform t = map->view()->transform();
     const int size = static_cast<int>(t.T());
     return {column * size - t.hValue + size / 2, row * size - t.vValue + size / 2};
 }
 
 void WindowFixture::scrollTo(int h, int v) {
-    map->view->setScrollBarValues(h, v, false);
+    map->view()->setScrollBarValues(h, v, false);
     map->UpdateLevel();
 }
 
@@ -144,16 +144,16 @@ void WindowFixture::select(int x0, int y0, int x1, int y1) {
 }
 
 void WindowFixture::put(int column, int row, int16_t value) {
-    map->level.putTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value);
-    map->level.pic1024.setCell(column, row, value);
+    map->level().putTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value);
+    map->level().pic1024.setCell(column, row, value);
 }
 
 void WindowFixture::putObject(int column, int row, int16_t value) {
     put(column, row, value);
-    map->level.CompleteSpecialTiles(static_cast<int16_t>(column), static_cast<int16_t>(row));
+    map->level().CompleteSpecialTiles(static_cast<int16_t>(column), static_cast<int16_t>(row));
     for (int i = 0; i < 36; ++i) {
         if (column + i % 6 < 1024 && row + i / 6 < 1024) {
-            map->level.pic1024.setCell(column + i % 6, row + i / 6, tile(column + i % 6, row + i / 6));
+            map->level().pic1024.setCell(column + i % 6, row + i / 6, tile(column + i % 6, row + i / 6));
         }
     }
 }
@@ -175,14 +175,15 @@ void WindowFixture::wrote(QRect box, int n) const {
 }
 
 QImage WindowFixture::shown(int column, int row) const {
-    const ViewTransform t = map->view->transform();
+    const ViewTransform t = map->view()->transform();
     const int size = static_cast<int>(t.T());
     return view()->image.copy(t.pixelX(column), t.pixelY(row), size, size).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage WindowFixture::tilePicture(int16_t tile) const {
-    const int size = static_cast<int>(map->view->transform().T());
-    return map->level.tileset.piczoomtileset()
+    const int size = static_cast<int>(map->view()->transform().T());
+    return map->level()
+        .tileset.piczoomtileset()
         .copy(Tileset::tileSource(tile, size))
         .convertToFormat(QImage::Format_RGB32);
 }

@@ -80,7 +80,7 @@ public:
     static void paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile);
     static void expectEnabled(std::initializer_list<QAction*> actions, bool enabled);
 
-    PictureBox* view() const { return map->view->picpreview; }
+    PictureBox* view() const { return map->view()->picpreview; }
     // View pixel at the middle of a cell.
     QPoint at(int column, int row) const;
     void useTool(ToolId tool) { general->SetCurrentTool(tool); }
@@ -109,7 +109,7 @@ public:
     void select(int x0, int y0, int x1, int y1);
 
     int16_t tile(int column, int row, const MapWindow* m = nullptr) const {
-        return (m ? m : map)->level.getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
+        return (m ? m : map)->level().getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
     }
     void put(int column, int row, int16_t value);
     // Places a special tile with its covered cells, as a load would.
@@ -122,10 +122,12 @@ public:
     QImage shown(int column, int row) const;
     QImage tilePicture(int16_t tile) const;
     // Every cell of the map, to compare before and after an edit.
-    std::vector<int16_t> grid() const { return {map->level.cells(), map->level.cells() + Level::Size * Level::Size}; }
-    int undoSteps() const { return map->level.undoredo.undocurpos(); }
-    void undo() { map->level.undoredo.Undo(); }
-    bool changed() const { return map->level.mapchanged; }
+    std::vector<int16_t> grid() const {
+        return {map->level().cells(), map->level().cells() + Level::Size * Level::Size};
+    }
+    int undoSteps() const { return map->level().undoredo.undocurpos(); }
+    void undo() { map->level().undoredo.Undo(); }
+    bool changed() const { return map->level().mapchanged; }
     static void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 

@@ -21,9 +21,9 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
             }
         };
     };
-    connect(menu.mnuCut, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel.CutSelection(); }));
-    connect(menu.mnuCopy, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel.CopySelection(); }));
-    connect(menu.mnuPaste, &QAction::triggered, this, onMap([](MapWindow& map) { map.clip.Paste(); }));
+    connect(menu.mnuCut, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().CutSelection(); }));
+    connect(menu.mnuCopy, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().CopySelection(); }));
+    connect(menu.mnuPaste, &QAction::triggered, this, onMap([](MapWindow& map) { map.clip().Paste(); }));
     connect(menu.mnuReplace, &QAction::triggered, this, [this] { ShowReplace(); });
     connect(menu.mnuMirror, &QAction::triggered, this, [this] { ExecuteMirror(); });
     connect(menu.mnuFlip, &QAction::triggered, this, [this] { ExecuteFlip(); });
@@ -48,13 +48,13 @@ void EditCommands::ShowReplace() {
     if (!map) {
         return;
     }
-    if (map->sel.selalreadymoved()) {
+    if (map->sel().selalreadymoved()) {
         general.dialogs().message(&general,
                                   QStringLiteral("You can't replace a selection that has already been moved"));
         return;
     }
     delete replace;
-    replace = new ReplaceDialog(&general, general.dialogs(), map->level.tileset.pictileset(),
+    replace = new ReplaceDialog(&general, general.dialogs(), map->level().tileset.pictileset(),
                                 [this](int mode, int16_t src, int16_t dest, bool inselection) {
                                     ExecuteReplace(mode, src, dest, inselection);
                                 });
@@ -64,7 +64,7 @@ void EditCommands::ShowReplace() {
     if (QWindow* owner = general.windowHandle()) {
         replace->windowHandle()->setTransientParent(owner);
     }
-    const bool selected = map->sel.selstate() == SelectionState::Selected;
+    const bool selected = map->sel().selstate() == SelectionState::Selected;
     replace->chkinselection->setEnabled(selected);
     replace->chkinselection->setChecked(selected);
     replace->lefttile = map->tilesetLeft();
@@ -82,34 +82,34 @@ void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, b
     }
     const bool replaceMode = mode >= 2;
     if (inselection) {
-        map->sel.SwitchOrReplace(tilesrc, tiledest, replaceMode);
+        map->sel().SwitchOrReplace(tilesrc, tiledest, replaceMode);
     } else {
-        map->level.SwitchOrReplace(tilesrc, tiledest, replaceMode);
+        map->level().SwitchOrReplace(tilesrc, tiledest, replaceMode);
     }
 }
 
 void EditCommands::ExecuteMirror() {
     MapWindow* map = general.activeMap();
-    if (!map || map->sel.selstate() != SelectionState::Selected) {
+    if (!map || map->sel().selstate() != SelectionState::Selected) {
         return;
     }
-    if (map->sel.selalreadymoved()) {
+    if (map->sel().selalreadymoved()) {
         general.dialogs().message(&general, QStringLiteral("You can't mirror a selection that has already been moved"));
         return;
     }
-    map->sel.Mirror();
+    map->sel().Mirror();
 }
 
 void EditCommands::ExecuteFlip() {
     MapWindow* map = general.activeMap();
-    if (!map || map->sel.selstate() != SelectionState::Selected) {
+    if (!map || map->sel().selstate() != SelectionState::Selected) {
         return;
     }
-    if (map->sel.selalreadymoved()) {
+    if (map->sel().selalreadymoved()) {
         general.dialogs().message(&general, QStringLiteral("You can't flip a selection that has already been moved"));
         return;
     }
-    map->sel.Flip();
+    map->sel().Flip();
 }
 
 void EditCommands::ShowCreateWalls() {
@@ -120,7 +120,7 @@ void EditCommands::ShowCreateWalls() {
     if (!walls) {
         walls = new WallSetsDialog(&general);
     }
-    walls->init(map, &map->walltiles, map->level.tileset.pictileset());
+    walls->init(map, &map->walltiles(), map->level().tileset.pictileset());
     walls->show();
     walls->raise();
     walls->activateWindow();

@@ -33,10 +33,10 @@ QRect visibleCells(const ViewTransform& view) {
 }
 
 QString suggestedName(const MapWindow& map) {
-    if (map.level.activeFile.isEmpty()) {
+    if (map.level().activeFile.isEmpty()) {
         return {};
     }
-    const QFileInfo level(map.level.activeFile);
+    const QFileInfo level(map.level().activeFile);
     return level.dir().filePath(level.completeBaseName() + QStringLiteral(".png"));
 }
 
@@ -75,14 +75,14 @@ namespace ExportImageCommand {
 ExportImageOptions offered(const MapWindow& map) {
     ExportImageOptions options;
     options.areas[ExportImageOptions::WholeLevel] = gridRect();
-    if (map.sel.selstate() == SelectionState::Selected) {
-        const CellRect cells = map.sel.rect().clipped(Level::Size);
+    if (map.sel().selstate() == SelectionState::Selected) {
+        const CellRect cells = map.sel().rect().clipped(Level::Size);
         if (!cells.isEmpty()) {
             options.areas[ExportImageOptions::Selection] = QRect(cells.x1, cells.y1, cells.width(), cells.height());
             options.area = ExportImageOptions::Selection;
         }
     }
-    options.areas[ExportImageOptions::VisibleView] = visibleCells(map.view->transform());
+    options.areas[ExportImageOptions::VisibleView] = visibleCells(map.view()->transform());
     options.zoom = map.zoomFactor();
     options.grid = map.showGrid();
     options.numbers = map.showTileNumbers();
@@ -112,7 +112,7 @@ void run(MainWindow& general) {
     if (path.isEmpty()) {
         return;
     }
-    ImageExportJob job(map->level, picture, path);
+    ImageExportJob job(map->level(), picture, path);
     QString error;
     if (qint64{size.width()} * size.height() <= QuickPixels) {
         QApplication::setOverrideCursor(Qt::WaitCursor);

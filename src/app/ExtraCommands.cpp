@@ -71,7 +71,7 @@ void ExtraCommands::syncEnabled() {
     // Deselect keeps its key whenever a map is open; Delete has no key of its own here, so it may
     // follow the selection.
     mnuDeselect->setEnabled(open);
-    mnuDelete->setEnabled(open && map->sel.selstate() == SelectionState::Selected &&
+    mnuDelete->setEnabled(open && map->sel().selstate() == SelectionState::Selected &&
                           general.currentTool() == ToolId::Selection);
 }
 
@@ -83,21 +83,21 @@ void ExtraCommands::closeMap() {
 
 void ExtraCommands::selectAll() {
     if (MapWindow* map = general.activeMap()) {
-        map->sel.SelectAll();
+        map->sel().SelectAll();
     }
 }
 
 void ExtraCommands::deselect() {
     MapWindow* map = general.activeMap();
-    if (map != nullptr && map->sel.selstate() == SelectionState::Selected) {
-        map->sel.ApplySelection();
+    if (map != nullptr && map->sel().selstate() == SelectionState::Selected) {
+        map->sel().ApplySelection();
     }
 }
 
 void ExtraCommands::deleteSelection() {
     MapWindow* map = general.activeMap();
-    if (map != nullptr && map->sel.selstate() == SelectionState::Selected &&
+    if (map != nullptr && map->sel().selstate() == SelectionState::Selected &&
         general.currentTool() == ToolId::Selection) {
-        map->sel.DeleteSelection();
+        map->sel().DeleteSelection();
     }
 }

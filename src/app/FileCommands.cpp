@@ -30,7 +30,7 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
     name = QFileInfo(name).absoluteFilePath();
     for (int i = 0; i < MainWindow::SlotCount; ++i) {
         MapWindow* open = general.map(i);
-        if (open != nullptr && open->level.activeFile == name) {
+        if (open != nullptr && open->level().activeFile == name) {
             general.dialogs().message(&general, QStringLiteral("Map is already open!"));
             general.showMapWindow(open);
             return std::nullopt;
@@ -38,7 +38,7 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
     }
     const int previous = general.activeSlot();
     MapWindow* map = general.placeMap(slot);
-    const LoadReport report = LevelFile::OpenMap(map->level, name);
+    const LoadReport report = LevelFile::OpenMap(map->level(), name);
     if (report.outcome == LoadReport::Outcome::Failed) {
         // Nothing could be read: no window for it, and the level that was active stays active.
         general.releaseSlot(slot);
@@ -49,9 +49,9 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
     }
     if (report.outcome == LoadReport::Outcome::InvalidTileset) {
         // The window stays as an empty, unnamed level, so saving it cannot overwrite the file.
-        LevelFile::NewMap(map->level);
+        LevelFile::NewMap(map->level());
         general.setCaption(map, general.freeCaption(slot));
-    } else if (map->level.activeFile.isEmpty()) {
+    } else if (map->level().activeFile.isEmpty()) {
         // Only part of the file could be read: the window shows it unnamed, so Save asks for a name.
         general.setCaption(map, general.freeCaption(slot));
     } else {
@@ -99,21 +99,21 @@ void FileCommands::SaveMap(bool saveas) {
     if (map == nullptr) {
         return;
     }
-    QString name = map->level.activeFile;
+    QString name = map->level().activeFile;
     if (name.isEmpty() || saveas) {
         name = general.dialogs().saveFile(&general, QStringLiteral("Save lvl as..."), LevelFilter, name);
         if (name.isEmpty()) {
             return;
         }
     }
-    const QString error = LevelFile::SaveMap(map->level, name);
+    const QString error = LevelFile::SaveMap(map->level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
         return;
     }
     // The level takes the new name only once the file is really there.
-    if (name != map->level.activeFile) {
-        map->level.activeFile = name;
+    if (name != map->level().activeFile) {
+        map->level().activeFile = name;
         general.recent().AddRecent(name);
         general.setCaption(map, General::GetFileName(name));
     }
@@ -126,7 +126,7 @@ void FileCommands::ImportTileset() {
     }
     const QString name =
         general.dialogs().openFile(&general, QStringLiteral("Select an tileset to open"), TilesetOpenFilter);
-    const QString error = name.isEmpty() ? QString() : TilesetFile::ImportTileset(map->level, name);
+    const QString error = name.isEmpty() ? QString() : TilesetFile::ImportTileset(map->level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
     }
@@ -139,7 +139,7 @@ void FileCommands::ExportTileset() {
     }
     const QString name =
         general.dialogs().saveFile(&general, QStringLiteral("Save Tileset as bmp"), BitmapFilter, QString());
-    const QString error = name.isEmpty() ? QString() : TilesetFile::ExportTileset(map->level, name);
+    const QString error = name.isEmpty() ? QString() : TilesetFile::ExportTileset(map->level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
     }
@@ -147,7 +147,7 @@ void FileCommands::ExportTileset() {
 
 void FileCommands::DiscardTileset() {
     if (MapWindow* map = general.activeMap()) {
-        TilesetFile::DiscardTileset(map->level);
+        TilesetFile::DiscardTileset(map->level());
     }
 }
 
@@ -165,7 +165,7 @@ void FileCommands::mnulstRecent_Click(int index) {
     // Only a level that is open now (just opened, or open already) moves to the top.
     for (int i = 0; i < MainWindow::SlotCount; ++i) {
         const MapWindow* open = general.map(i);
-        if (open != nullptr && open->level.activeFile == QFileInfo(name).absoluteFilePath()) {
+        if (open != nullptr && open->level().activeFile == QFileInfo(name).absoluteFilePath()) {
             general.recent().MoveRecentToTop(index);
             return;
         }

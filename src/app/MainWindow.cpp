@@ -96,9 +96,9 @@ void MainWindow::connectCommands() {
     connect(menu->mnuExit, &QAction::triggered, this, [this] { close(); });
     connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { mnulstRecent_Click(index); });
     connect(menu->mnuUndo, &QAction::triggered, this,
-            [this] { withActiveMap([](MapWindow& map) { map.level.undoredo.Undo(); }); });
+            [this] { withActiveMap([](MapWindow& map) { map.level().undoredo.Undo(); }); });
     connect(menu->mnuRedo, &QAction::triggered, this,
-            [this] { withActiveMap([](MapWindow& map) { map.level.undoredo.Redo(); }); });
+            [this] { withActiveMap([](MapWindow& map) { map.level().undoredo.Redo(); }); });
     connect(menu->mnuCascade, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
     connect(menu->mnuTileH, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
     connect(menu->mnuTileV, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
@@ -126,7 +126,7 @@ void MainWindow::connectCommands() {
                 [this, i] { lineWidthClicked(i); });
     }
     connect(picradar, &PictureBox::mouseDown, this, [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos) {
-        withActiveMap([pos](MapWindow& map) { map.view->radarClick(pos.x(), pos.y()); });
+        withActiveMap([pos](MapWindow& map) { map.view()->radarClick(pos.x(), pos.y()); });
     });
     connect(panel->pictileset, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
     connect(panel->pictileset, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
@@ -139,7 +139,7 @@ void MainWindow::connectCommands() {
         if (auto* map = sub ? qobject_cast<MapWindow*>(sub->widget()) : nullptr) {
             for (QMdiSubWindow* other : mdi->subWindowList()) {
                 if (auto* background = qobject_cast<MapWindow*>(other->widget())) {
-                    background->view->setDormant(background != map);
+                    background->view()->setDormant(background != map);
                 }
             }
             map->activate();
@@ -211,7 +211,7 @@ MapWindow* MainWindow::NewMap() {
         return nullptr;
     }
     MapWindow* map = placeMap(slot);
-    LevelFile::NewMap(map->level);
+    LevelFile::NewMap(map->level());
     setCaption(map, freeCaption(slot));
     showMap(map);
     return map;
@@ -266,7 +266,7 @@ void MainWindow::showMap(MapWindow* map) {
     setCaption(map, map->windowTitle());
     sub->show();
     MdiArrange::placeNew(*mdi, *sub, natural);
-    map->view->centreView();
+    map->view()->centreView();
     map->UpdateLevel();
     map->showModified();
     SetCurrentTool(tool);

@@ -25,7 +25,7 @@ void MainWindow::focusActiveMap() {
     if (!isActiveWindow()) {
         activateWindow();
     }
-    map->view->picpreview->setFocus();
+    map->view()->picpreview->setFocus();
 }
 
 void MainWindow::SetCurrentTool(ToolId newTool) {
@@ -61,7 +61,7 @@ void MainWindow::applyTool(ToolId newTool, bool temporary) {
     const QCursor cursor = AppIcons::toolCursor(tool);
     for (MapWindow* map : maps) {
         if (map != nullptr) {
-            map->view->picpreview->setCursor(cursor);
+            map->view()->picpreview->setCursor(cursor);
         }
     }
     // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
@@ -72,12 +72,12 @@ void MainWindow::applyTool(ToolId newTool, bool temporary) {
     }
     MapWindow* active = activeMap();
     if (active != nullptr && toolEntry(tool).endsSelection &&
-        active->selectionHooks->selstate() == SelectionState::Selected) {
-        active->selectionHooks->StopSelecting(true);
+        active->selectionHooks().selstate() == SelectionState::Selected) {
+        active->selectionHooks().StopSelecting(true);
     }
     toolbars->toolButton(tool)->setChecked(true);
     if (active != nullptr) {
-        active->view->picpreview->setFocus();
+        active->view()->picpreview->setFocus();
     }
 }
 

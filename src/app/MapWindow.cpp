@@ -10,28 +10,30 @@
 #include "view/MapView.h"
 
 MapWindow::MapWindow(MainWindow& general, int slot, QWidget* parent)
-    : QWidget(parent), view(new MapView(level, *this, this)), mainWindow(general), slot(slot) {
+    : QWidget(parent), mapView(new MapView(document, *this, this)), mainWindow(general), slot(slot) {
     setObjectName(QStringLiteral("frmMain"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
-    level.setObserver(this);
+    layout->addWidget(mapView);
+    document.setObserver(this);
     resize(673 + 17, 505 + 17);
-    magnifier.setParent(view);
-    for (ToolBase* tool : std::initializer_list<ToolBase*>{&pencil, &tline, &polyline, &bucket, &hand, &dropper}) {
+    zoom.setParent(mapView);
+    for (ToolBase* tool :
+         std::initializer_list<ToolBase*>{&pencil, &lineTool, &polyline, &bucketTool, &hand, &dropper}) {
         tool->setParent(&host);
     }
     // In toolbar order; the selection tool is the map's selection, which tests may stand in for.
-    tools = new ToolDispatch(
-        host, {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucket, &tline, &polyline, &tline, &tline},
-        this);
-    sel.setParent(&host, &clip);
-    clip.setParent(&host, &sel);
-    selectionHooks = &sel;
+    tools = new ToolDispatch(host,
+                             {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucketTool, &lineTool, &polyline,
+                              &lineTool, &lineTool},
+                             this);
+    selection.setParent(&host, &clipboard);
+    clipboard.setParent(&host, &selection);
+    hooks = &selection;
 }
 
 MapWindow::~MapWindow() {
-    level.setObserver(nullptr);
+    document.setObserver(nullptr);
 }
 
 void MapWindow::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
@@ -39,7 +41,7 @@ void MapWindow::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
 }
 
 void MapWindow::setLineWidth(int index) {
-    tline.linew = static_cast<int16_t>(index * 2 + 1);
+    tline().linew = static_cast<int16_t>(index * 2 + 1);
 }
 
 void MapWindow::endPolyline() {
@@ -47,13 +49,13 @@ void MapWindow::endPolyline() {
 }
 
 void MapWindow::activate() {
-    mainWindow.showTileset(level.tileset.pictileset());
+    mainWindow.showTileset(level().tileset.pictileset());
     mainWindow.showDisplaySwitches(usinggrid, usingtilenr);
-    mainWindow.setOwnTilesetItemsEnabled(!level.usingDefaultTileset);
+    mainWindow.setOwnTilesetItemsEnabled(!level().usingDefaultTileset);
     mainWindow.setActiveSlot(slot);
     mainWindow.SetLeftSelection(tilesetleft);
     mainWindow.SetRightSelection(tilesetright);
-    mainWindow.setUndoRedoEnabled(level.undoredo.canUndo(), level.undoredo.canRedo());
+    mainWindow.setUndoRedoEnabled(level().undoredo.canUndo(), level().undoredo.canRedo());
     mainWindow.UpdateMenuMaps();
     // A Ctrl-held dropper belongs to the map it started in.
     if (!holdsTemporaryTool()) {
@@ -64,7 +66,7 @@ void MapWindow::activate() {
 }
 
 bool MapWindow::mayClose() {
-    return !level.mapchanged ||
+    return !level().mapchanged ||
            mainWindow.dialogs().ask(
                this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"));
 }
@@ -81,11 +83,11 @@ void MapWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MapWindow::UpdateLevelTile(int x, int y, bool refresh) {
-    view->UpdateLevelTile(x, y, refresh);
+    view()->UpdateLevelTile(x, y, refresh);
 }
 
 void MapWindow::UpdateLevel() {
-    view->UpdateLevel();
+    view()->UpdateLevel();
     // Every edit, undo, redo and tileset change ends in a full redraw or a change of the stacks.
     showModified();
 }
@@ -94,14 +96,14 @@ void MapWindow::showModified() {
     // The window frame shows its own caption, which carries the placeholder.
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(sub)}) {
-        if (w != nullptr && w->isWindowModified() != level.mapchanged) {
-            w->setWindowModified(level.mapchanged);
+        if (w != nullptr && w->isWindowModified() != level().mapchanged) {
+            w->setWindowModified(level().mapchanged);
         }
     }
 }
 
 void MapWindow::updatePreview(bool refresh) {
-    view->updatePreview(refresh);
+    view()->updatePreview(refresh);
 }
 
 void MapWindow::undoRedoChanged(bool canUndo, bool canRedo) {
@@ -117,30 +119,30 @@ void MapWindow::tilesetChanged(bool ownTileset) {
     mainWindow.recoveryCopies().mapChanged(*this);
     if (mainWindow.activeMap() == this) {
         mainWindow.setOwnTilesetItemsEnabled(ownTileset);
-        mainWindow.showTileset(level.tileset.pictileset());
+        mainWindow.showTileset(level().tileset.pictileset());
         mainWindow.SetLeftSelection(tilesetleft);
         mainWindow.SetRightSelection(tilesetright);
     }
 }
 
 float MapWindow::zoomFactor() const {
-    return magnifier.Zoom();
+    return magnifier().Zoom();
 }
 
 SelectionState MapWindow::selectionState() const {
-    return sel.selstate();
+    return sel().selstate();
 }
 
 void MapWindow::stopSelecting(bool refresh) {
-    sel.StopSelecting(refresh);
+    sel().StopSelecting(refresh);
 }
 
 QRect MapWindow::UpdateSelectionOnPreview(bool fromUpdateLevel) {
-    return sel.UpdateSelectionOnPreview(fromUpdateLevel);
+    return sel().UpdateSelectionOnPreview(fromUpdateLevel);
 }
 
 std::optional<QRectF> MapWindow::radarSelectionFrame() const {
-    return sel.radarFrame();
+    return sel().radarFrame();
 }
 
 PictureBox* MapWindow::radar() {

@@ -39,6 +39,18 @@ public:
     MainWindow& general() const { return mainWindow; }
     // The document slot this map occupies.
     int mapslot() const { return slot; }
+    Level& level() { return document; }
+    const Level& level() const { return document; }
+    Magnifier& magnifier() { return zoom; }
+    const Magnifier& magnifier() const { return zoom; }
+    MapView* view() const { return mapView; }
+    LineTool& tline() { return lineTool; }
+    BucketTool& bucket() { return bucketTool; }
+    SelectionHooks& selectionHooks() const { return *hooks; }
+    Selection& sel() { return selection; }
+    const Selection& sel() const { return selection; }
+    TileClipboard& clip() { return clipboard; }
+    WallTiles& walltiles() { return wallSets; }
     // The tiles painted with the left and with any other mouse button.
     int16_t tilesetLeft() const { return tilesetleft; }
     int16_t tilesetRight() const { return tilesetright; }
@@ -54,26 +66,6 @@ public:
     void forgetTemporaryTool() { savedTool.reset(); }
     bool holdsTemporaryTool() const { return savedTool.has_value(); }
 
-    Level level;
-    // What the tools, the selection and the clipboard see of this window.
-    MapWindowHost host{*this};
-    // The zoom of this map, and the zoom tool.
-    Magnifier magnifier;
-    ZoomTool zoomTool{magnifier};
-    MapView* view;
-
-    // The tools of this map, each handed the window once; `tools` routes the view's input to the
-    // current one.
-    PencilTool pencil;
-    LineTool tline;
-    PolylineTool polyline;
-    BucketTool bucket;
-    HandTool hand;
-    DropperTool dropper;
-    ToolDispatch* tools;
-    // The selection as the tools see it: "no selection" until the map has one.
-    SelectionHooks* selectionHooks = &SelectionHooks::none();
-
     // Tool shortcuts: `key` the key pressed or released, `Shift` 1 Shift, 2 Ctrl, 4 Alt.
     void UseShortcutTool(bool KeyDown, Qt::Key key, int Shift);
     // Line width button `index` (0, 1, 2) gives strokes 1, 3 or 5 cells wide in this map.
@@ -86,11 +78,6 @@ public:
     void activate();
     // True when the window may close: nothing unsaved, or the user agrees to lose the changes.
     bool mayClose();
-
-    // The selection with its floating block, the paste in progress and the wall tile sets.
-    Selection sel;
-    TileClipboard clip;
-    WallTiles walltiles;
 
     // Redraw calls, as every edit makes them.
     void UpdateLevelTile(int x, int y, bool refresh) override;
@@ -117,6 +104,29 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Level document;
+    // What the tools, the selection and the clipboard see of this window.
+    MapWindowHost host{*this};
+    // The zoom of this map, and the zoom tool.
+    Magnifier zoom;
+    ZoomTool zoomTool{zoom};
+    MapView* mapView;
+    // The tools of this map, each handed the window once; `tools` routes the view's input to the
+    // current one.
+    PencilTool pencil;
+    LineTool lineTool;
+    PolylineTool polyline;
+    BucketTool bucketTool;
+    HandTool hand;
+    DropperTool dropper;
+    ToolDispatch* tools;
+    // The selection as the tools see it: "no selection" until the map has one.
+    SelectionHooks* hooks = &SelectionHooks::none();
+    // The selection with its floating block, the paste in progress and the wall tile sets.
+    Selection selection;
+    TileClipboard clipboard;
+    WallTiles wallSets;
+
     MainWindow& mainWindow;
     int slot;
     int16_t tilesetleft = 1;

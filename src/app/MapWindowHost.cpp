@@ -11,19 +11,19 @@ QWidget* MapWindowHost::window() {
 }
 
 Level& MapWindowHost::level() {
-    return map.level;
+    return map.level();
 }
 
 MapView& MapWindowHost::view() {
-    return *map.view;
+    return *map.view();
 }
 
 SelectionHooks& MapWindowHost::selection() {
-    return *map.selectionHooks;
+    return map.selectionHooks();
 }
 
 LineTool& MapWindowHost::lines() {
-    return map.tline;
+    return map.tline();
 }
 
 ToolId MapWindowHost::currentTool() const {

@@ -89,7 +89,7 @@ void RecoveryCopies::restore(const QList<RecoveryCopy>& copies) {
         }
         const int previous = general.activeSlot();
         MapWindow* map = general.placeMap(slot);
-        const LoadReport report = store->read(copy, map->level);
+        const LoadReport report = store->read(copy, map->level());
         if (!report.ok()) {
             general.releaseSlot(slot);
             delete map;
@@ -137,7 +137,7 @@ void RecoveryCopies::mapChanged(MapWindow& map) {
     if (!store) {
         return;
     }
-    if (!map.level.mapchanged) {
+    if (!map.level().mapchanged) {
         const auto found = entries.find(&map);
         if (found != entries.end()) {
             dropCopy(found->second);
@@ -159,10 +159,10 @@ void RecoveryCopies::mapChanged(MapWindow& map) {
 void RecoveryCopies::writeCopy(MapWindow& map) {
     Entry& e = entry(map);
     e.pendingSince.invalidate();
-    if (!map.level.mapchanged) {
+    if (!map.level().mapchanged) {
         return;
     }
-    writer->write(e.id, RecoverySnapshot::take(map.level, map.windowTitle()));
+    writer->write(e.id, RecoverySnapshot::take(map.level(), map.windowTitle()));
     e.written = true;
 }
 

@@ -104,15 +104,15 @@ QString StatusBar::toolHint(ToolId id) {
 }
 
 std::optional<QSize> StatusBar::selectionSize(const MapWindow& map) {
-    const SelectionState state = map.sel.selstate();
+    const SelectionState state = map.sel().selstate();
     if (state == SelectionState::Selected) {
-        const CellRect r = map.sel.rect();
+        const CellRect r = map.sel().rect();
         return QSize(r.width(), r.height());
     }
     if (state == SelectionState::Drawing) {
         // While the rectangle is drawn, only its outline knows how far it reaches.
-        const SelectionShape& outline = map.sel.outline();
-        const float t = map.magnifier.Zoom() * 16.0f;
+        const SelectionShape& outline = map.sel().outline();
+        const float t = map.magnifier().Zoom() * 16.0f;
         return QSize(static_cast<int>(std::lround(outline.Width() / t)),
                      static_cast<int>(std::lround(outline.Height() / t)));
     }
@@ -120,7 +120,7 @@ std::optional<QSize> StatusBar::selectionSize(const MapWindow& map) {
 }
 
 void StatusBar::follow(MapWindow* map) {
-    PictureBox* next = map != nullptr ? map->view->picpreview : nullptr;
+    PictureBox* next = map != nullptr ? map->view()->picpreview : nullptr;
     if (next != view) {
         if (view != nullptr) {
             view->removeEventFilter(this);
@@ -149,13 +149,13 @@ void StatusBar::follow(MapWindow* map) {
 void StatusBar::refresh() {
     showText(lblHint, toolHint(general.currentTool()));
     MapWindow* map = general.activeMap();
-    if (map == nullptr || view != map->view->picpreview) {
+    if (map == nullptr || view != map->view()->picpreview) {
         for (QLabel* label : {lblCell, lblTile, lblSelection, lblZoom}) {
             showText(label, QString());
         }
         return;
     }
-    showText(lblZoom, zoomText(map->magnifier.Zoom()));
+    showText(lblZoom, zoomText(map->magnifier().Zoom()));
     const std::optional<QSize> selected = selectionSize(*map);
     showText(lblSelection,
              selected ? tr("Selection %1 x %2").arg(selected->width()).arg(selected->height()) : QString());
@@ -164,11 +164,11 @@ void StatusBar::refresh() {
         showText(lblTile, QString());
         return;
     }
-    const int column = map->view->cellX(pointer->x());
-    const int row = map->view->cellY(pointer->y());
+    const int column = map->view()->cellX(pointer->x());
+    const int row = map->view()->cellY(pointer->y());
     const bool inGrid = Level::inGrid(column, row);
     showText(lblCell, inGrid ? tr("Cell %1, %2").arg(column).arg(row) : QString());
-    showText(lblTile, tileText(map->level, column, row));
+    showText(lblTile, tileText(map->level(), column, row));
 }
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event) {

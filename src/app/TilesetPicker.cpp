@@ -69,7 +69,7 @@ void TilesetPicker::MouseMove(int buttons, QPointF pos) {
 void TilesetPicker::MouseUp() {
     general.setMouseIsDown(false);
     if (MapWindow* map = general.activeMap()) {
-        map->view->picpreview->setFocus();
+        map->view()->picpreview->setFocus();
     }
 }
 

@@ -80,7 +80,7 @@ void ViewMenu::syncChecks() {
     mnuZoomOut->setEnabled(enabled);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
         mnuZoomSteps[i]->setEnabled(enabled);
-        mnuZoomSteps[i]->setChecked(map != nullptr && map->magnifier.Zoom() == ZoomSteps[i]);
+        mnuZoomSteps[i]->setChecked(map != nullptr && map->magnifier().Zoom() == ZoomSteps[i]);
     }
     mnuShowRightPanel->setChecked(general.rightPanel()->expanded());
 }
@@ -91,21 +91,21 @@ void ViewMenu::zoomStep(bool in) {
         return;
     }
     // The cell in the middle of the view stays there, as far as the map's edges allow.
-    const PictureBox* view = map->view->picpreview;
-    const auto x = static_cast<int16_t>(std::clamp(map->view->cellX(view->width() / 2.0), 0, Level::Size - 1));
-    const auto y = static_cast<int16_t>(std::clamp(map->view->cellY(view->height() / 2.0), 0, Level::Size - 1));
+    const PictureBox* view = map->view()->picpreview;
+    const auto x = static_cast<int16_t>(std::clamp(map->view()->cellX(view->width() / 2.0), 0, Level::Size - 1));
+    const auto y = static_cast<int16_t>(std::clamp(map->view()->cellY(view->height() / 2.0), 0, Level::Size - 1));
     if (in) {
-        map->magnifier.ZoomIn(x, y);
+        map->magnifier().ZoomIn(x, y);
     } else {
-        map->magnifier.ZoomOut(x, y);
+        map->magnifier().ZoomOut(x, y);
     }
     syncChecks();
 }
 
 void ViewMenu::zoomTo(float zoom) {
     MapWindow* map = general.activeMap();
-    for (size_t i = 0; map != nullptr && map->magnifier.Zoom() != zoom && i < ZoomSteps.size(); ++i) {
-        zoomStep(map->magnifier.Zoom() < zoom);
+    for (size_t i = 0; map != nullptr && map->magnifier().Zoom() != zoom && i < ZoomSteps.size(); ++i) {
+        zoomStep(map->magnifier().Zoom() < zoom);
     }
     syncChecks();
 }

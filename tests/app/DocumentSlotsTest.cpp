@@ -51,7 +51,7 @@ TEST_F(DocumentSlots, WindowMenuActivatesAndChecksAndClosingSlotOneLetsTheNextNe
 }
 
 TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEachOnce) {
-    general->NewMap()->level.mapchanged = true;
+    general->NewMap()->level().mapchanged = true;
     general->NewMap();
     EXPECT_TRUE(closeMap(1));
     EXPECT_TRUE(dialogs->questions.isEmpty());
@@ -65,9 +65,9 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEac
 
     // One No on exit keeps every map open.
     dialogs->questions.clear();
-    general->NewMap()->level.mapchanged = true;
+    general->NewMap()->level().mapchanged = true;
     general->NewMap();
-    general->NewMap()->level.mapchanged = true;
+    general->NewMap()->level().mapchanged = true;
     dialogs->answers = {true, false};
     EXPECT_FALSE(general->close());
     EXPECT_EQ(dialogs->questions.size(), 2);
@@ -129,19 +129,19 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     expectEnabled({m->mnuUndo}, true);
     expectEnabled({m->mnuRedo}, false);
     m->mnuUndo->trigger();
-    EXPECT_EQ(first->level.getTile(3, 3), 0);
+    EXPECT_EQ(first->level().getTile(3, 3), 0);
     expectEnabled({m->mnuUndo}, false);
     expectEnabled({general->topButton("Redo")}, true);
     general->topButton("Redo")->trigger();
-    EXPECT_EQ(first->level.getTile(3, 3), 7);
+    EXPECT_EQ(first->level().getTile(3, 3), 7);
 
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8());
-    ASSERT_TRUE(TilesetFile::ImportTileset(last->level, path("tiles.bmp")).isEmpty());
+    ASSERT_TRUE(TilesetFile::ImportTileset(last->level(), path("tiles.bmp")).isEmpty());
     paintUndoable(last, 1, 1, 1);
-    first->level.mapchanged = false;
+    first->level().mapchanged = false;
     closeMap(0);
     expectEnabled({m->mnuSave, general->topButton("Save"), m->mnuExportTileset, m->mnuUndo}, true);
-    last->level.mapchanged = false;
+    last->level().mapchanged = false;
     closeMap(1);
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
@@ -153,19 +153,19 @@ TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActi
     MapWindow* first = general->NewMap();
     MapWindow* second = general->NewMap();
     ASSERT_EQ(general->activeSlot(), 1);
-    EXPECT_TRUE(first->view->piclevel.isNull());
-    EXPECT_FALSE(second->view->piclevel.isNull());
+    EXPECT_TRUE(first->view()->piclevel.isNull());
+    EXPECT_FALSE(second->view()->piclevel.isNull());
     // A cell that changed while the map lay in the background must show once it is active again.
-    const ViewTransform view = first->view->transform();
-    first->level.putTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), 172);
-    first->view->UpdateLevelTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
-    EXPECT_TRUE(first->view->piclevel.isNull());
+    const ViewTransform view = first->view()->transform();
+    first->level().putTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), 172);
+    first->view()->UpdateLevelTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
+    EXPECT_TRUE(first->view()->piclevel.isNull());
     general->mainMenu()->mnuMaps[0]->trigger();
-    EXPECT_TRUE(second->view->piclevel.isNull());
-    QImage expected(first->view->picpreview->image.size(), QImage::Format_RGB32);
-    LevelRenderer().drawLevel(expected, first->level, first->view->transform(), false);
-    EXPECT_EQ(first->view->piclevel, expected);
-    EXPECT_EQ(first->view->picpreview->image, expected);
+    EXPECT_TRUE(second->view()->piclevel.isNull());
+    QImage expected(first->view()->picpreview->image.size(), QImage::Format_RGB32);
+    LevelRenderer().drawLevel(expected, first->level(), first->view()->transform(), false);
+    EXPECT_EQ(first->view()->piclevel, expected);
+    EXPECT_EQ(first->view()->picpreview->image, expected);
 }
 
 TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItInRowsOrColumns) {

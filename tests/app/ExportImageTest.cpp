@@ -42,7 +42,7 @@ protected:
     }
 
     QImage render(const QStringList& options) {
-        EXPECT_TRUE(LevelFile::SaveMap(map->level, level).isEmpty());
+        EXPECT_TRUE(LevelFile::SaveMap(map->level(), level).isEmpty());
         const TestFiles::ToolRun run = TestFiles::quarnLvl(QStringList{"render", level, rendered} + options);
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         return QImage(rendered).convertToFormat(QImage::Format_RGB32);
@@ -102,7 +102,7 @@ TEST_F(ExportImageTest, DialogStartsFromTheMapsSwitchesAndShowsThePicturesSize) 
 TEST_F(ExportImageTest, VisibleViewAtTheMapsZoomIsWhatTheViewShows) {
     scrollTo(16 * 10, 16 * 20);
     const QImage exported = exportImage([](ExportImageOptions& o) { o.area = ExportImageOptions::VisibleView; });
-    const QImage& shown = map->view->piclevel;
+    const QImage& shown = map->view()->piclevel;
     // The last column and row are partly visible and exported whole.
     EXPECT_EQ(exported.size(), QSize(43 * 16, 32 * 16));
     EXPECT_EQ(exported.copy(shown.rect()), shown);
@@ -130,7 +130,7 @@ TEST_F(ExportImageTest, CancelledOrFailedExportLeavesTheFileAsItWas) {
     const LevelPicture::Options whole{{0, 0, Level::Size, Level::Size}, 0.25f, false, false};
     // Drawing is the first quarter of the work, looking at the colours the second, compressing the last half.
     for (const int cancelAt : {1, 400, 800}) {
-        ImageExportJob job(map->level, whole, out);
+        ImageExportJob job(map->level(), whole, out);
         job.onProgress = [&job, cancelAt](int permille) {
             if (permille >= cancelAt) {
                 job.cancel();
@@ -142,7 +142,7 @@ TEST_F(ExportImageTest, CancelledOrFailedExportLeavesTheFileAsItWas) {
         EXPECT_EQ(QDir(dir.path()).entryList({"export*"}, QDir::Files), QStringList{"export.png"}) << cancelAt;
     }
 
-    ImageExportJob done(map->level, whole, out);
+    ImageExportJob done(map->level(), whole, out);
     EXPECT_EQ(done.run(), QString());
     EXPECT_EQ(done.permille(), 1000);
     EXPECT_EQ(QImage(out).size(), QSize(4096, 4096));

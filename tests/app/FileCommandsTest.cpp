@@ -24,8 +24,8 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningIt
     MapWindow* map = general->activeMap();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
-    EXPECT_EQ(map->level.getTile(4, 5), 9);
-    EXPECT_EQ(map->level.activeFile, a);
+    EXPECT_EQ(map->level().getTile(4, 5), 9);
+    EXPECT_EQ(map->level().activeFile, a);
     EXPECT_EQ(general->recent().entry(0), a);
 
     general->NewMap();
@@ -72,8 +72,8 @@ TEST_F(FileCommandsTest, LevelThatIsNotReadWholeOpensUnnamedAndSaveAsksForANewNa
         EXPECT_EQ(dialogs->messages[0] == QStringLiteral("Invalid tileset within lvl file!"), cell == 0) << name;
         MapWindow* map = general->activeMap();
         ASSERT_NE(map, nullptr);
-        EXPECT_EQ(map->level.getTile(1, 1), cell) << name;
-        EXPECT_TRUE(map->level.activeFile.isEmpty()) << name;
+        EXPECT_EQ(map->level().getTile(1, 1), cell) << name;
+        EXPECT_TRUE(map->level().activeFile.isEmpty()) << name;
         EXPECT_TRUE(map->windowTitle().startsWith(QStringLiteral("Untitled"))) << name;
         EXPECT_FALSE(general->recent().isInRecent(path(name))) << name;
         general->mainMenu()->mnuSave->trigger();  // cancelled
@@ -97,24 +97,24 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(general.get(), &drop);
     ASSERT_EQ(openCount(), 2);
-    EXPECT_EQ(general->map(0)->level.activeFile, a);
-    EXPECT_EQ(general->map(1)->level.activeFile, c);
+    EXPECT_EQ(general->map(0)->level().activeFile, a);
+    EXPECT_EQ(general->map(1)->level().activeFile, c);
 }
 
 TEST_F(FileCommandsTest, SavingANewMapAsksForANameAndTakesIt) {
     MapWindow* map = general->NewMap();
-    map->level.mapchanged = true;
+    map->level().mapchanged = true;
     const QString target = path("new.lvl");
     dialogs->chosen.push_back(target);
     general->mainMenu()->mnuSave->trigger();
     EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
     EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "a new level starts in the last folder";
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_EQ(map->level.activeFile, target);
+    EXPECT_EQ(map->level().activeFile, target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->mainMenu()->mnuMaps[0]->text(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), target);
-    EXPECT_FALSE(map->level.mapchanged);
+    EXPECT_FALSE(map->level().mapchanged);
     EXPECT_FALSE(map->parentWidget()->isWindowModified());
     general->SaveMap(false);  // a named level saves without asking
     EXPECT_EQ(dialogs->titles.size(), 1);
@@ -143,14 +143,14 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsNameFileAndChangedMark) {
     general->OpenMap(a);
     MapWindow* map = general->activeMap();
     paintUndoable(map, 7, 7, 8);
-    map->level.mapchanged = true;
+    map->level().mapchanged = true;
     const QString nowhere = path("no/such/folder/x.lvl");
     dialogs->chosen.push_back(nowhere);
     general->SaveMap(true);
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains("x.lvl"));
-    EXPECT_TRUE(map->level.mapchanged);
-    EXPECT_EQ(map->level.activeFile, a);
+    EXPECT_TRUE(map->level().mapchanged);
+    EXPECT_EQ(map->level().activeFile, a);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
     EXPECT_FALSE(general->recent().isInRecent(nowhere));
     EXPECT_EQ(TestFiles::read(a), TestFiles::record(1, 2, 3));
@@ -165,7 +165,7 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGon
     }
     ASSERT_EQ(general->recent().entry(4), names[1]);
     general->mainMenu()->recent->mnulstRecent(4)->trigger();
-    EXPECT_EQ(general->activeMap()->level.activeFile, names[1]);
+    EXPECT_EQ(general->activeMap()->level().activeFile, names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
     EXPECT_EQ(general->recent().entry(1), names[5]);
     closeMap(0);
@@ -184,14 +184,14 @@ TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTilesetAndAFile
     general->ImportTileset();
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages.takeFirst().contains("plain.lvl"));
-    EXPECT_TRUE(map->level.usingDefaultTileset);
-    EXPECT_FALSE(map->level.mapchanged);
+    EXPECT_TRUE(map->level().usingDefaultTileset);
+    EXPECT_FALSE(map->level().mapchanged);
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));
     dialogs->chosen.push_back(path("tiles.bmp"));
     general->mainMenu()->mnuImportTileset->trigger();
     EXPECT_EQ(dialogs->titles.last(), QStringLiteral("Select an tileset to open"));
-    EXPECT_FALSE(map->level.usingDefaultTileset);
-    EXPECT_TRUE(map->level.mapchanged);
+    EXPECT_FALSE(map->level().usingDefaultTileset);
+    EXPECT_TRUE(map->level().mapchanged);
     expectEnabled({general->mainMenu()->mnuExportTileset, general->mainMenu()->mnudiscardtileset}, true);
 
     dialogs->chosen.push_back(path("out.bmp"));
@@ -200,7 +200,7 @@ TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTilesetAndAFile
     EXPECT_EQ(TestFiles::read(path("out.bmp")), TestFiles::bmp8(40));
 
     general->mainMenu()->mnudiscardtileset->trigger();
-    EXPECT_TRUE(map->level.usingDefaultTileset);
+    EXPECT_TRUE(map->level().usingDefaultTileset);
     EXPECT_FALSE(general->mainMenu()->mnuExportTileset->isEnabled());
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }

@@ -72,11 +72,11 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
         MapWindow* named = mapTitled(QStringLiteral("named.lvl"));
         MapWindow* untitled = mapTitled(QStringLiteral("Untitled"));
         ASSERT_TRUE(named && untitled);
-        EXPECT_EQ(named->level.activeFile, original);
-        EXPECT_TRUE(named->level.mapchanged && untitled->level.mapchanged);
-        EXPECT_EQ(named->level.getTile(7, 8), 42);
-        EXPECT_EQ(untitled->level.getTile(1, 2), 3);
-        EXPECT_TRUE(untitled->level.activeFile.isEmpty());
+        EXPECT_EQ(named->level().activeFile, original);
+        EXPECT_TRUE(named->level().mapchanged && untitled->level().mapchanged);
+        EXPECT_EQ(named->level().getTile(7, 8), 42);
+        EXPECT_EQ(untitled->level().getTile(1, 2), 3);
+        EXPECT_TRUE(untitled->level().activeFile.isEmpty());
 
         restart();
         ASSERT_TRUE(start());
@@ -100,7 +100,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 TEST_F(RecoveryCopiesTest, EditsAreCopiedAfterAQuietSpellOrTheLongestIntervalAndSavingRemovesTheCopy) {
     ASSERT_TRUE(start(300, 400));
     MapWindow* map = general->NewMap();
-    map->level.mapchanged = true;
+    map->level().mapchanged = true;
     const auto copied = [&] {
         general->recoveryCopies().flush();
         return !general->recoveryCopies().copyFile(*map).isEmpty();

@@ -49,7 +49,7 @@ TEST_F(PanelInWindow, RadarShrinksWithALowWindowAndGrowsBackCentredShowingNothin
 
 TEST_F(PanelInWindow, LastMapClosingClearsTheTilesetPickerAndTheRadar) {
     MapWindow* map = general->NewMap();
-    const QImage tiles = map->level.tileset.pictileset().convertToFormat(QImage::Format_RGB32);
+    const QImage tiles = map->level().tileset.pictileset().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(general->rightPanel()->pictileset->image, tiles);
     EXPECT_TRUE(general->rightPanel()->leftsel->isVisible());
     general->radar()->image.fill(Qt::white);

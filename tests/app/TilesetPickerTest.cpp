@@ -114,5 +114,5 @@ TEST_F(TilesetPicking, ReleasingTheButtonHandsTheKeyboardToTheMapView) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
     picker->setFocus();
     click(Qt::LeftButton, {20, 3});
-    EXPECT_TRUE(map->view->picpreview->hasFocus());
+    EXPECT_TRUE(map->view()->picpreview->hasFocus());
 }

@@ -48,12 +48,12 @@ TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
     MapWindow* second = general->NewMap();
     general->SetCurrentTool(ToolId::Pencil);
     for (MapWindow* map : {first, second}) {
-        EXPECT_EQ(map->view->picpreview->cursor().shape(), Qt::BitmapCursor);
-        EXPECT_EQ(map->view->picpreview->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
+        EXPECT_EQ(map->view()->picpreview->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(map->view()->picpreview->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
     }
     general->SetCurrentTool(ToolId::Ellipse);
-    EXPECT_EQ(first->view->picpreview->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(general->NewMap()->view->picpreview->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(first->view()->picpreview->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(general->NewMap()->view()->picpreview->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheActiveMap) {
@@ -66,11 +66,11 @@ TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheAc
     EXPECT_FALSE(general->topButton("Grid")->isChecked());
     EXPECT_FALSE(general->topButton("TileNr")->isChecked());
     // The G and T keys on the map switch it as the buttons do, and the buttons follow.
-    QTest::keyClick(second->view->picpreview, Qt::Key_T);
+    QTest::keyClick(second->view()->picpreview, Qt::Key_T);
     EXPECT_TRUE(second->showTileNumbers());
     EXPECT_TRUE(general->topButton("TileNr")->isChecked());
     EXPECT_FALSE(second->showGrid());
-    QTest::keyClick(second->view->picpreview, Qt::Key_G);
+    QTest::keyClick(second->view()->picpreview, Qt::Key_G);
     EXPECT_TRUE(general->topButton("Grid")->isChecked());
     clickTop("Grid");
     EXPECT_FALSE(second->showGrid());
@@ -79,20 +79,20 @@ TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheAc
     EXPECT_TRUE(general->topButton("Grid")->isChecked());
 
     QTest::mouseClick(general->rightPanel()->optLineW[2], Qt::LeftButton);
-    EXPECT_EQ(first->tline.linew, 5);
-    EXPECT_EQ(second->tline.linew, 1);
+    EXPECT_EQ(first->tline().linew, 5);
+    EXPECT_EQ(second->tline().linew, 1);
     general->mnuMaps_Click(1);
     EXPECT_TRUE(general->rightPanel()->optLineW[2]->isChecked());
     QTest::mouseClick(general->rightPanel()->optLineW[1], Qt::LeftButton);
-    EXPECT_EQ(second->tline.linew, 3);
-    EXPECT_EQ(first->tline.linew, 5);
+    EXPECT_EQ(second->tline().linew, 3);
+    EXPECT_EQ(first->tline().linew, 5);
 }
 
 TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
     MapWindow* map = general->NewMap();
-    const int h = map->view->hScrollBar->value();
-    const int v = map->view->vScrollBar->value();
+    const int h = map->view()->hScrollBar->value();
+    const int v = map->view()->vScrollBar->value();
     QTest::mouseClick(general->radar(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
-    EXPECT_LT(map->view->hScrollBar->value(), h);
-    EXPECT_LT(map->view->vScrollBar->value(), v);
+    EXPECT_LT(map->view()->hScrollBar->value(), h);
+    EXPECT_LT(map->view()->vScrollBar->value(), v);
 }

@@ -48,7 +48,7 @@ TEST_F(WindowComforts, TileTextNamesCoveredCellsByTheirObjectAndAnchor) {
         {-1, 5, ""},
     };
     for (const auto& [x, y, text] : cases) {
-        EXPECT_EQ(StatusBar::tileText(map->level, x, y), QString::fromLatin1(text)) << x << ", " << y;
+        EXPECT_EQ(StatusBar::tileText(map->level(), x, y), QString::fromLatin1(text)) << x << ", " << y;
     }
 }
 
@@ -76,7 +76,7 @@ TEST_F(WindowComforts, StatusBarFollowsPointerZoomSelectionAndTool) {
          {std::pair{size_t{0}, "Zoom 1/16"}, {size_t{1}, "Zoom 1/4"}, {size_t{4}, "Zoom 2"}}) {
         viewMenu().mnuZoomSteps[step]->trigger();
         QApplication::processEvents();
-        EXPECT_EQ(map->magnifier.Zoom(), ViewMenu::ZoomSteps[step]);
+        EXPECT_EQ(map->magnifier().Zoom(), ViewMenu::ZoomSteps[step]);
         EXPECT_EQ(bar().lblZoom->text(), text);
         for (size_t other = 0; other < 5; ++other) {
             EXPECT_EQ(viewMenu().mnuZoomSteps[other]->isChecked(), other == step) << other;
@@ -106,24 +106,24 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
     } cases[] = {
         {"deselect", [this] { general->findChild<ExtraCommands*>()->deselect(); }, false},
         {"delete", [this] { key(Qt::Key_Delete); }, true},
-        {"mirror", [this] { map->sel.Mirror(); }, true},
-        {"flip", [this] { map->sel.Flip(); }, true},
+        {"mirror", [this] { map->sel().Mirror(); }, true},
+        {"flip", [this] { map->sel().Flip(); }, true},
         {"move",
          [this] {
              drag({at(3, 3), at(5, 4)});
-             map->sel.ApplySelection();
+             map->sel().ApplySelection();
          },
          true},
     };
     for (const auto& c : cases) {
         useTool(ToolId::Pencil);
         shortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-        ASSERT_EQ(map->sel.selstate(), SelectionState::Selected) << c.name;
+        ASSERT_EQ(map->sel().selstate(), SelectionState::Selected) << c.name;
         EXPECT_EQ(general->currentTool(), ToolId::Selection) << c.name;
-        EXPECT_EQ(map->sel.rect(), (CellRect{0, 0, 1023, 1023})) << c.name;
+        EXPECT_EQ(map->sel().rect(), (CellRect{0, 0, 1023, 1023})) << c.name;
         EXPECT_EQ(bar().lblSelection->text(), "Selection 1024 x 1024") << c.name;
         c.edit();
-        map->sel.StopSelecting(true);
+        map->sel().StopSelecting(true);
         EXPECT_EQ(grid() != before, c.changes) << c.name;
         if (c.changes) {
             undo();
@@ -134,13 +134,13 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
 
 TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
     const std::pair<QKeySequence, std::function<bool()>> cases[] = {
-        {Qt::CTRL | Qt::Key_Equal, [this] { return map->magnifier.Zoom() == 2.0f; }},
-        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier.Zoom() == 1.0f; }},
-        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier.Zoom() == 0.5f; }},
-        {Qt::CTRL | Qt::Key_A, [this] { return map->sel.selstate() == SelectionState::Selected; }},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_A, [this] { return map->sel.selstate() == SelectionState::None; }},
+        {Qt::CTRL | Qt::Key_Equal, [this] { return map->magnifier().Zoom() == 2.0f; }},
+        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier().Zoom() == 1.0f; }},
+        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier().Zoom() == 0.5f; }},
+        {Qt::CTRL | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::Selected; }},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::None; }},
         {Qt::Key_P, [this] { return general->currentTool() == ToolId::Pencil; }},  // tool letters still reach the view
-        {Qt::CTRL | Qt::Key_S, [this] { return map->level.activeFile == path("keys.lvl"); }},
+        {Qt::CTRL | Qt::Key_S, [this] { return map->level().activeFile == path("keys.lvl"); }},
     };
     dialogs->chosen.push_back(path("keys.lvl"));
     for (const auto& [keys, done] : cases) {

@@ -43,10 +43,10 @@ public:
     // The state the gesture starts from: what the preparation left, with the map unchanged.
     void start() {
         map->UpdateLevel();
-        map->level.mapchanged = false;
+        map->level().mapchanged = false;
         map->showModified();
         before = grid();
-        overview = map->level.pic1024.picture().copy();
+        overview = map->level().pic1024.picture().copy();
         steps = undoSteps();
     }
     void expectOneExactStep() {
@@ -59,7 +59,7 @@ public:
         if (outcome != Outcome::NoStep) {
             menu().mnuUndo->trigger();
             EXPECT_TRUE(grid() == before) << "undo restores every cell";
-            EXPECT_EQ(map->level.pic1024.picture(), overview);
+            EXPECT_EQ(map->level().pic1024.picture(), overview);
             menu().mnuRedo->trigger();
             EXPECT_TRUE(grid() == after) << "redo repeats the gesture";
         }
@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(EveryGesture, Strokes, ::testing::ValuesIn(strokes),
                          [](const ::testing::TestParamInfo<Stroke>& info) { return std::string(info.param.name); });
 
 TEST_F(EveryGesture, PencilBrushAtTheLastCell) {
-    scrollTo(map->view->hScrollBar->maximum(), map->view->vScrollBar->maximum());
+    scrollTo(map->view()->hScrollBar->maximum(), map->view()->vScrollBar->maximum());
     stroke(ToolId::Pencil, 1, {{1023, 1023}});
     wrote({1023, 1023, 1, 1});
 }
@@ -317,14 +317,14 @@ TEST_F(EveryGesture, BucketOnAnEmptyMapFillsEveryCell) {
     general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
     fill(3, 3);
     EXPECT_EQ(count(5), All);
-    EXPECT_EQ(map->level.pic1024.pixel(1023, 1023), RadarColor(5) | 0xFF000000u);
+    EXPECT_EQ(map->level().pic1024.pixel(1023, 1023), RadarColor(5) | 0xFF000000u);
 }
 
 TEST_F(EveryGesture, BucketInScreenStopsAtTheVisibleCells) {
     scrollTo(160, 320);
     start();
     fill(12, 22);
-    const ViewTransform t = map->view->transform();
+    const ViewTransform t = map->view()->transform();
     ASSERT_EQ(t.startX(), 10);
     wrote({t.startX(), t.startY(), t.endX() - t.startX() + 1, t.endY() - t.startY() + 1});
 }
@@ -359,7 +359,7 @@ TEST_F(EveryGesture, BucketOnACoveredCellFillsItsObjectsSquareOnly) {
 }
 
 TEST_F(EveryGesture, BucketOnACoveredCellAtTheViewsEdge) {
-    const int x = map->view->transform().endX() - 1;
+    const int x = map->view()->transform().endX() - 1;
     given(x, 5, 219);
     fill(x, 6);
     wrote({x, 5, 6, 6});
@@ -397,8 +397,8 @@ TEST_F(EveryGesture, SelectionMovedAndApplied) {
     EXPECT_EQ(shown(2, 1), black);
     moveTo(at(4, 1));
     release(at(4, 1));
-    EXPECT_TRUE(map->sel.selalreadymoved());
-    EXPECT_EQ(map->sel.rect(), (CellRect{3, 1, 5, 2}));
+    EXPECT_TRUE(map->sel().selalreadymoved());
+    EXPECT_EQ(map->sel().rect(), (CellRect{3, 1, 5, 2}));
     EXPECT_FALSE(changed());
     click(at(20, 20));
     EXPECT_EQ(tile(2, 1) + tile(2, 2), 0);
@@ -415,7 +415,7 @@ TEST_F(GestureWithoutStep, SelectionMovedAndDroppedWithEscape) {
     selectBlock();
     drag({at(3, 1), at(8, 8)});
     key(Qt::Key_Escape);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
 }
 
 TEST_F(EveryGesture, SelectionCarriesSpecialTilesWhole) {
@@ -436,14 +436,14 @@ TEST_F(EveryGesture, DeleteOnADraggedBlockEmptiesItsSourceCells) {
     key(Qt::Key_Delete);
     EXPECT_EQ(count(0, 2, 1, 4, 2), 6);
     EXPECT_EQ(tile(9, 9), 7);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
 }
 
 TEST_F(GestureWithoutStep, CopyChangesNothing) {
     selectBlock();
     menu().mnuCopy->trigger();
     EXPECT_EQ(clipboardText(), Block);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
 }
 
 TEST_F(GestureWithoutStep, CutAndCopyWithoutASelection) {
@@ -461,13 +461,13 @@ TEST_F(EveryGesture, CutEmptiesTheSelectedCells) {
 }
 
 TEST_F(EveryGesture, CutOfABlockMovedPastTheGridsEdge) {
-    scrollTo(map->view->hScrollBar->maximum() / 16 * 16, map->view->vScrollBar->maximum() / 16 * 16);
-    ASSERT_GT(map->view->transform().endX(), 1023) << "cell 1024 shows past the grid's edge";
+    scrollTo(map->view()->hScrollBar->maximum() / 16 * 16, map->view()->vScrollBar->maximum() / 16 * 16);
+    ASSERT_GT(map->view()->transform().endX(), 1023) << "cell 1024 shows past the grid's edge";
     put(1020, 1020, 5);
     put(1023, 1020, 7);
     select(1020, 1020, 1022, 1021);
     drag({at(1021, 1020), at(1024, 1020)});  // three cells right: columns 1023..1025
-    ASSERT_EQ(map->sel.rect(), (CellRect{1023, 1020, 1025, 1021}));
+    ASSERT_EQ(map->sel().rect(), (CellRect{1023, 1020, 1025, 1021}));
     start();
     menu().mnuCut->trigger();
     EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:7:0:0:0:0:0:"));
@@ -482,24 +482,24 @@ TEST_F(EveryGesture, PasteFloatsAtTheFirstVisibleCellUntilApplied) {
     setClipboardText(QStringLiteral("QuarnTiles:2:1:300:7:"));
     useTool(ToolId::Pencil);
     menu().mnuPaste->trigger();
-    EXPECT_TRUE(map->clip.pasting());
+    EXPECT_TRUE(map->clip().pasting());
     EXPECT_EQ(general->currentTool(), ToolId::Selection);
-    EXPECT_EQ(map->sel.rect(), (CellRect{10, 20, 11, 20}));
-    EXPECT_EQ(map->sel.shpdraw(), QRect(0, 0, 32, 16));
+    EXPECT_EQ(map->sel().rect(), (CellRect{10, 20, 11, 20}));
+    EXPECT_EQ(map->sel().shpdraw(), QRect(0, 0, 32, 16));
     EXPECT_EQ(tile(11, 20), 0);
     EXPECT_EQ(shown(11, 20), tilePicture(7));
     // Two cells to the right, then a click outside writes it there, the empty cell included.
     drag({at(10, 20), at(12, 20)});
     click(at(30, 30));
     EXPECT_EQ(tile(10, 20) * 100 + tile(12, 20) * 10 + tile(13, 20), 907);
-    EXPECT_FALSE(map->clip.pasting());
+    EXPECT_FALSE(map->clip().pasting());
 }
 
 TEST_F(GestureWithoutStep, PasteDroppedWithEscape) {
     setClipboardText(QStringLiteral("QuarnTiles:2:1:300:7:"));
     menu().mnuPaste->trigger();
     key(Qt::Key_Escape);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
 }
 
 TEST_F(EveryGesture, PasteAppliedAtItsOwnSourceSpot) {
@@ -508,7 +508,7 @@ TEST_F(EveryGesture, PasteAppliedAtItsOwnSourceSpot) {
     select(2, 1, 4, 2);  // the same spot, now empty: the lifted block's source
     menu().mnuPaste->trigger();
     drag({at(0, 0), at(2, 1)});
-    ASSERT_EQ(map->sel.rect(), (CellRect{2, 1, 4, 2}));
+    ASSERT_EQ(map->sel().rect(), (CellRect{2, 1, 4, 2}));
     click(at(30, 30));
     EXPECT_EQ(tile(2, 1) * 10 + tile(4, 2), 16);
 }
@@ -518,8 +518,8 @@ TEST_F(EveryGesture, MirrorKeepsTheSelection) {
     select(2, 1, 4, 1);
     menu().mnuMirror->trigger();
     EXPECT_EQ(tile(2, 1) * 100 + tile(3, 1) * 10 + tile(4, 1), 321);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
-    EXPECT_EQ(map->sel.rect(), (CellRect{2, 1, 4, 1}));
+    EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
+    EXPECT_EQ(map->sel().rect(), (CellRect{2, 1, 4, 1}));
 }
 
 TEST_F(EveryGesture, FlipKeepsTheSelection) {
@@ -527,7 +527,7 @@ TEST_F(EveryGesture, FlipKeepsTheSelection) {
     select(2, 1, 2, 2);
     menu().mnuFlip->trigger();
     EXPECT_EQ(tile(2, 1) * 10 + tile(2, 2), 41);
-    EXPECT_EQ(map->sel.rect(), (CellRect{2, 1, 2, 2}));
+    EXPECT_EQ(map->sel().rect(), (CellRect{2, 1, 2, 2}));
 }
 
 // By default the dialog switches the two mouse tiles over the map; "In selection only" is
@@ -552,7 +552,7 @@ TEST_F(EveryGesture, ReplaceDialogInTheSelectionOnly) {
     dialog->txtreplacenew->setText(QStringLiteral("9"));
     dialog->cmdOK->click();
     EXPECT_EQ(tile(4, 1) * 10 + tile(5, 1), 93);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
 }
 
 TEST_F(GestureChangingNothing, ReplacingANumberNoCellHolds) {

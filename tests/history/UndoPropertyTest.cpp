@@ -36,18 +36,18 @@ protected:
         rng.seed(seed);
         Changes scratch;
         for (int i = 0; i < Columns * Rows / 3; ++i) {
-            map->level.setTile(cell(Columns), cell(Rows), anyTile(false), scratch, false);
+            map->level().setTile(cell(Columns), cell(Rows), anyTile(false), scratch, false);
         }
         for (int i = 0; i < 40; ++i) {
-            ObjectProcedures::PlaceObject(map->level, anySpecial(), cell(Columns), cell(Rows), scratch, false);
+            ObjectProcedures::PlaceObject(map->level(), anySpecial(), cell(Columns), cell(Rows), scratch, false);
         }
-        map->level.completeAfterLoad();
+        map->level().completeAfterLoad();
         map->UpdateLevel();
     }
 
     const Changes* newestStep() const {
         const int n = undoSteps();
-        return n == 0 ? nullptr : map->level.undoredo.undoBatch(n - 1);
+        return n == 0 ? nullptr : map->level().undoredo.undoBatch(n - 1);
     }
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
     int16_t cell(int limit) { return static_cast<int16_t>(pick(0, limit - 1)); }
@@ -75,7 +75,7 @@ protected:
     void applySelection() {
         for (const QPoint& p :
              {QPoint(0, 0), QPoint(Columns - 1, 0), QPoint(0, Rows - 1), QPoint(Columns - 1, Rows - 1)}) {
-            if (!map->sel.IsInSelection(p.x(), p.y())) {
+            if (!map->sel().IsInSelection(p.x(), p.y())) {
                 click(at(p.x(), p.y()));
                 return;
             }
@@ -126,7 +126,7 @@ protected:
                 m.mnuPaste->trigger();
                 [[fallthrough]];
             case 5:
-                drag({at(map->sel.rect().x1, map->sel.rect().y1), anywhere()});
+                drag({at(map->sel().rect().x1, map->sel().rect().y1), anywhere()});
                 applySelection();
                 break;
             case 7:

@@ -74,7 +74,8 @@ TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
     map->setTilesetRight(33);
     ReplaceDialog* dialog = open();
     const auto shows = [&](PictureBox* box, int tile) {
-        return box->image.convertToFormat(QImage::Format_RGB32) == map->level.tileset.pictileset()
+        return box->image.convertToFormat(QImage::Format_RGB32) == map->level()
+                                                                       .tileset.pictileset()
                                                                        .copy(Tileset::tileSource(tile, 16))
                                                                        .convertToFormat(QImage::Format_RGB32);
     };

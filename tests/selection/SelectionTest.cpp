@@ -16,19 +16,19 @@ protected:
         MapFixture::SetUp();
         useTool(ToolId::Selection);
     }
-    CellRect rect() const { return map->sel.rect(); }
-    QRect outline() const { return map->sel.shpdraw(); }
+    CellRect rect() const { return map->sel().rect(); }
+    QRect outline() const { return map->sel().shpdraw(); }
 };
 
 TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
     press({37, 20});
     moveTo({90, 60});
-    EXPECT_EQ(map->sel.selstate(), SelectionState::Drawing);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::Drawing);
     EXPECT_EQ(outline(), QRect(32, 16, 48, 32));
     release({90, 60});
-    EXPECT_EQ(map->sel.selstate(), SelectionState::Selected);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
     EXPECT_EQ(rect(), (CellRect{2, 1, 4, 2}));
-    EXPECT_TRUE(map->sel.outline().isVisible());
+    EXPECT_TRUE(map->sel().outline().isVisible());
     // The outline is drawn white on the view, on its edge and not inside.
     const QImage screen = view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(screen.pixel(32, 16), qRgb(255, 255, 255));
@@ -44,8 +44,8 @@ TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
     EXPECT_EQ(rect(), (CellRect{3, 3, 5, 3}));
     EXPECT_EQ(outline(), QRect(48, 48, 48, 16));
     drag({{37, 20}, {45, 60}});  // narrower than a cell
-    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
-    EXPECT_FALSE(map->sel.outline().isVisible());
+    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
+    EXPECT_FALSE(map->sel().outline().isVisible());
 }
 
 TEST_F(SelectionTest, RectangleGrowsOverSpecialTilesAndKeepsGrowing) {
@@ -70,31 +70,31 @@ TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrollsUntilAPaintingTool
     // The bucket fills inside the selection; the tools that do not paint keep it too.
     for (const ToolId keeps : {ToolId::Bucket, ToolId::Magnifier, ToolId::Hand, ToolId::Dropper, ToolId::Selection}) {
         useTool(keeps);
-        EXPECT_EQ(map->sel.selstate(), SelectionState::Selected) << static_cast<int>(keeps);
+        EXPECT_EQ(map->sel().selstate(), SelectionState::Selected) << static_cast<int>(keeps);
     }
     useTool(ToolId::Line);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
-    EXPECT_FALSE(map->sel.outline().isVisible());
+    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
+    EXPECT_FALSE(map->sel().outline().isVisible());
 }
 
 TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCells) {
     for (int i = 0; i < 3; ++i) {
-        map->magnifier.ZoomOut(0, 0);
+        map->magnifier().ZoomOut(0, 0);
     }
-    ASSERT_TRUE(map->view->transform().usingPixels());
+    ASSERT_TRUE(map->view()->transform().usingPixels());
     scrollTo(0, 0);
     drag({{37, 20}, {90, 60}});
     EXPECT_EQ(outline(), QRect(37, 20, 53, 40));
     EXPECT_EQ(rect(), (CellRect{37, 20, 89, 59}));
     key(Qt::Key_Escape);
     setClipboardText(QStringLiteral("QuarnTiles:2:1:0:7:"));
-    map->clip.Paste();
+    map->clip().Paste();
     EXPECT_EQ(outline(), QRect(0, 0, 2, 1));
     EXPECT_EQ(view()->image.pixel(1, 0), RadarColor(7));
     EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
     // Zooming in from one pixel per cell ends the selection.
-    map->magnifier.ZoomIn(50, 50);
-    EXPECT_EQ(map->sel.selstate(), SelectionState::None);
+    map->magnifier().ZoomIn(50, 50);
+    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
 }
 
 TEST_F(SelectionTest, MirrorFlipAndReplaceAreSilentWithoutASelectionAndRefusedOnAMovedOne) {
@@ -136,8 +136,8 @@ TEST_F(SelectionTest, HostileClipboardTextsArePastedNeverOrRefusedWithoutChange)
     for (const QString& text : notTiles + damaged) {
         setClipboardText(text);
         general->mainMenu()->mnuPaste->trigger();
-        EXPECT_EQ(map->sel.selstate(), SelectionState::Selected) << text.left(40).toStdString();
-        EXPECT_FALSE(map->clip.pasting()) << text.left(40).toStdString();
+        EXPECT_EQ(map->sel().selstate(), SelectionState::Selected) << text.left(40).toStdString();
+        EXPECT_FALSE(map->clip().pasting()) << text.left(40).toStdString();
     }
     EXPECT_EQ(dialogs->messages.size(), damaged.size());
     EXPECT_EQ(count(0, 0, 0, 10, 10), 121 - 1);

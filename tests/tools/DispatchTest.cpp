@@ -88,7 +88,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         EXPECT_EQ(general->currentTool(), ToolId::Pencil) << name;
         // Later keys in any map, with or without the Ctrl release, never bring back an old tool.
         key(Qt::Key_R);
-        ctrlUpOn(general->activeMap()->view->picpreview);
+        ctrlUpOn(general->activeMap()->view()->picpreview);
         general->mnuMaps_Click(map->mapslot());
         keyUp(Qt::Key_Control);
         key(Qt::Key_Shift);
@@ -136,7 +136,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         ASSERT_EQ(QApplication::focusWidget(), elsewhere) << name;
         step();
         QApplication::processEvents();
-        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view->picpreview) << name;
+        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view()->picpreview) << name;
         // A tool letter typed now goes where the keyboard is, and picks the tool.
         tool = tool == ToolId::Rectangle ? ToolId::Line : ToolId::Rectangle;
         QWidget* keyboard = QApplication::focusWidget();
@@ -146,7 +146,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
 }
 
 TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
-    QScrollBar* h = map->view->hScrollBar;
+    QScrollBar* h = map->view()->hScrollBar;
     key(Qt::Key_Left);
     EXPECT_EQ(h->value(), 0);
     key(Qt::Key_Right);
@@ -154,7 +154,7 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
     key(Qt::Key_Down);
     key(Qt::Key_Up);
     EXPECT_EQ(h->value(), 160);
-    EXPECT_EQ(map->view->vScrollBar->value(), 160);
+    EXPECT_EQ(map->view()->vScrollBar->value(), 160);
     scrollTo(h->maximum() - 10, 0);
     key(Qt::Key_Right);
     EXPECT_EQ(h->value(), h->maximum());
@@ -163,12 +163,12 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
 TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {
     map->setTilesetLeft(40);
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
-        while (map->magnifier.Zoom() != zoom) {
-            zoom < map->magnifier.Zoom() ? map->magnifier.ZoomOut(512, 512) : map->magnifier.ZoomIn(512, 512);
+        while (map->magnifier().Zoom() != zoom) {
+            zoom < map->magnifier().Zoom() ? map->magnifier().ZoomOut(512, 512) : map->magnifier().ZoomIn(512, 512);
         }
         const int t = static_cast<int>(zoom * 16);
         // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
-        for (QScrollBar* bar : {map->view->hScrollBar, map->view->vScrollBar}) {
+        for (QScrollBar* bar : {map->view()->hScrollBar, map->view()->vScrollBar}) {
             bar->setSliderPosition(bar->value() + t / 2 + 1);
         }
         // The last pixel of a cell, where a remainder in the drawing would show the neighbour.
@@ -192,9 +192,9 @@ TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundaries
         undo();
 
         select(column, row, column, row);
-        EXPECT_EQ(map->sel.rect().x1, column) << zoom;
-        EXPECT_EQ(map->sel.rect().y1, row) << zoom;
-        EXPECT_EQ(map->sel.outline().outline().topLeft(), square.topLeft()) << zoom;
+        EXPECT_EQ(map->sel().rect().x1, column) << zoom;
+        EXPECT_EQ(map->sel().rect().y1, row) << zoom;
+        EXPECT_EQ(map->sel().outline().outline().topLeft(), square.topLeft()) << zoom;
         key(Qt::Key_Escape);
     }
 }

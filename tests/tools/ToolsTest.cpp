@@ -60,8 +60,8 @@ TEST_F(ToolsTest, PolylineRubberBandFollowsThePointerOnTheViewOnly) {
 TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
     useTool(ToolId::Hand);
     scrollTo(1600, 1600);
-    QScrollBar* h = map->view->hScrollBar;
-    QScrollBar* v = map->view->vScrollBar;
+    QScrollBar* h = map->view()->hScrollBar;
+    QScrollBar* v = map->view()->vScrollBar;
     const QPoint start = at(110, 110);
     press(start);
     moveTo(start + QPoint(-5, 3));
@@ -90,7 +90,7 @@ protected:
 
 TEST_F(BucketTest, SelectionLimitsTheFillAndRefusesMovedOrPastedBlocks) {
     select(10, 10, 13, 12);
-    const QPoint corner = map->sel.shpdraw().topLeft();
+    const QPoint corner = map->sel().shpdraw().topLeft();
     useTool(ToolId::Bucket);
     click(corner - QPoint(3, 0));
     EXPECT_EQ(count(5), 0);
@@ -124,13 +124,13 @@ protected:
         BucketTest::SetUp();
         general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
         // Events run every few thousand cells, so the timer below fires inside the fill.
-        map->bucket.eventSlice = std::chrono::milliseconds(0);
+        map->bucket().eventSlice = std::chrono::milliseconds(0);
     }
 
     // Runs `action` from inside the fill started by a click at cell (3, 3).
     void fillWhile(const std::function<void()>& action) {
         QTimer::singleShot(0, map, [this, action] {
-            ranDuringFill = map->bucket.isFilling();
+            ranDuringFill = map->bucket().isFilling();
             action();
         });
         click(at(3, 3));
@@ -150,7 +150,7 @@ TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
     EXPECT_EQ(count(5), 1);
     EXPECT_EQ(tile(40, 40), 5);
     EXPECT_EQ(undoSteps(), 1);
-    map->level.undoredo.Redo();
+    map->level().undoredo.Redo();
     EXPECT_EQ(count(5), All);
 }
 
@@ -172,7 +172,7 @@ TEST_F(BucketDuringFillTest, ClosingTheWindowDuringAFillClosesItAfterTheFill) {
     ASSERT_TRUE(sub);
     int filledWhenAsked = -1;
     dialogs->answer = true;
-    dialogs->onAsk = [&] { filledWhenAsked = window && !window->bucket.isFilling() ? count(5) : -1; };
+    dialogs->onAsk = [&] { filledWhenAsked = window && !window->bucket().isFilling() ? count(5) : -1; };
     fillWhile([sub] { sub->close(); });
     EXPECT_EQ(filledWhenAsked, All);
     EXPECT_TRUE(window.isNull());

@@ -46,7 +46,7 @@ protected:
     QImage blockWith(int entry, int16_t tile) const {
         QImage block = WallSetsDialog::defaultPicture().convertToFormat(QImage::Format_RGB32);
         QPainter(&block).drawImage((entry % 4) * 16, (entry / 4) * 16,
-                                   map->level.tileset.pictileset().copy(Tileset::tileSource(tile, 16)));
+                                   map->level().tileset.pictileset().copy(Tileset::tileSource(tile, 16)));
         return block;
     }
 };
@@ -70,7 +70,7 @@ TEST_F(WallsDialogTest, OpensForTheActiveMapWithOnlyAddNewActive) {
 TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySet) {
     WallSetsDialog* d = open();
     d->cmdAddNew->click();
-    EXPECT_EQ(map->walltiles.UBnd(), 0);
+    EXPECT_EQ(map->walltiles().UBnd(), 0);
     EXPECT_EQ(shownSet(d, 0), WallSetsDialog::defaultPicture());
     for (int i = 0; i < 4; ++i) {
         d->cmdAddNew->click();
@@ -78,7 +78,7 @@ TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySet) {
     EXPECT_EQ(d->vScrollBar->maximum(), 4);
     WallDef marked;
     marked.setWall(5, 20);
-    map->walltiles.ReplaceWallTile(2, marked);
+    map->walltiles().ReplaceWallTile(2, marked);
     d->vScrollBar->setValue(1);  // sets 1..4 shown
     EXPECT_EQ(shownSet(d, 1), blockWith(5, 20));
     EXPECT_EQ(shownSet(d, 0), WallSetsDialog::defaultPicture());
@@ -102,10 +102,10 @@ TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMap) {
     MapWindow* first = map;
     map = general->NewMap();
     d = open();
-    EXPECT_EQ(map->walltiles.UBnd(), -1);
+    EXPECT_EQ(map->walltiles().UBnd(), -1);
     d->cmdAddNew->click();
-    EXPECT_EQ(map->walltiles.UBnd(), 0);
-    EXPECT_EQ(first->walltiles.UBnd(), 1);
+    EXPECT_EQ(map->walltiles().UBnd(), 0);
+    EXPECT_EQ(first->walltiles().UBnd(), 1);
     EXPECT_EQ(d->vScrollBar->maximum(), 0);
 }
 
