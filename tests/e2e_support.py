@@ -53,3 +53,12 @@ def private_program(quarn, work):
 
 def editor_environment(work):
     return dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
+
+
+def clean_up(work, *processes):
+    """Kills the processes still running and removes the scratch folder."""
+    for process in processes:
+        if process is not None:
+            process.kill()
+            process.wait()
+    shutil.rmtree(work, ignore_errors=True)

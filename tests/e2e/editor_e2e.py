@@ -7,7 +7,6 @@ checks that saving never replaces them. Run under tests/xvfb_run.py; needs xdoto
 import argparse
 import json
 import os
-import shutil
 import struct
 import subprocess
 import sys
@@ -15,7 +14,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from e2e_support import (TIMEOUT, editor_environment, fail, private_program, record, run,  # noqa: E402
+from e2e_support import (TIMEOUT, clean_up, editor_environment, fail, private_program, record, run,  # noqa: E402
                          wait_for, xdo)
 
 
@@ -186,10 +185,7 @@ def main():
         foreign_files_are_never_saved_over(program, work)
         print("editor e2e: opened, scrolled, zoomed, saved %d cells, exited; foreign files left alone" % len(cells))
     finally:
-        if process is not None:
-            process.kill()
-            process.wait()
-        shutil.rmtree(work, ignore_errors=True)
+        clean_up(work, process)
 
 
 if __name__ == "__main__":

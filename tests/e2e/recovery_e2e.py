@@ -7,7 +7,6 @@ before the Save. Run under tests/xvfb_run.py; needs xdotool and ImageMagick."""
 import argparse
 import glob
 import os
-import shutil
 import signal
 import struct
 import subprocess
@@ -16,7 +15,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from e2e_support import (TIMEOUT, editor_environment, fail, private_program, record, run,  # noqa: E402
+from e2e_support import (TIMEOUT, clean_up, editor_environment, fail, private_program, record, run,  # noqa: E402
                          wait_for, xdo)
 
 
@@ -156,11 +155,7 @@ def main():
             fail("a clean exit left %s in the recovery folder" % os.listdir(folder))
         print("recovery e2e: painted %d cells, killed the editor, restored and saved them" % len(painted))
     finally:
-        for running in (process, keepalive):
-            if running is not None:
-                running.kill()
-                running.wait()
-        shutil.rmtree(work, ignore_errors=True)
+        clean_up(work, process, keepalive)
 
 
 if __name__ == "__main__":

@@ -6,7 +6,6 @@ tests/xvfb_run.py; needs xdotool and ImageMagick."""
 
 import argparse
 import os
-import shutil
 import struct
 import subprocess
 import sys
@@ -14,7 +13,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from e2e_support import (TIMEOUT, editor_environment, fail, private_program, record, run,  # noqa: E402
+from e2e_support import (TIMEOUT, clean_up, editor_environment, fail, private_program, record, run,  # noqa: E402
                          wait_for, xdo)
 T = 16  # pixels per cell at the zoom a level opens with
 
@@ -233,10 +232,7 @@ def main():
             fail("copying changed the first level's file")
         print("selection e2e: marked, copied, pasted into a second level, dragged, applied, saved 6 cells")
     finally:
-        if process is not None:
-            process.kill()
-            process.wait()
-        shutil.rmtree(work, ignore_errors=True)
+        clean_up(work, process)
 
 
 if __name__ == "__main__":

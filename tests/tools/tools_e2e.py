@@ -7,7 +7,6 @@ under tests/xvfb_run.py; needs xdotool."""
 
 import argparse
 import os
-import shutil
 import struct
 import subprocess
 import sys
@@ -15,7 +14,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from e2e_support import (TIMEOUT, editor_environment, fail, private_program, record, run,  # noqa: E402
+from e2e_support import (TIMEOUT, clean_up, editor_environment, fail, private_program, record, run,  # noqa: E402
                          wait_for, xdo)
 
 # Window-relative places: the new map window sits at the top left of the window area, the tileset
@@ -134,10 +133,7 @@ def main():
         print("tools e2e: picked tile %d, drew and filled a %d x %d rectangle, undid a line, saved; "
               "undid a stroke of %d and saved the same records" % (PICKED_TILE, width, height, SPECIAL_TILE))
     finally:
-        if process is not None:
-            process.kill()
-            process.wait()
-        shutil.rmtree(work, ignore_errors=True)
+        clean_up(work, process)
 
 
 if __name__ == "__main__":
