@@ -141,6 +141,10 @@ QRect MapWindow::UpdateSelectionOnPreview(bool fromUpdateLevel) {
     return sel().UpdateSelectionOnPreview(fromUpdateLevel);
 }
 
+QRect MapWindow::selectionCover() const {
+    return sel().floatingBlockCover();
+}
+
 std::optional<QRectF> MapWindow::radarSelectionFrame() const {
     return sel().radarFrame();
 }

@@ -96,6 +96,7 @@ public:
     SelectionState selectionState() const override;
     void stopSelecting(bool refresh) override;
     QRect UpdateSelectionOnPreview(bool fromUpdateLevel) override;
+    QRect selectionCover() const override;
     std::optional<QRectF> radarSelectionFrame() const override;
     PictureBox* radar() override;
     void clearMouseIsDown() override;

@@ -272,6 +272,14 @@ QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
     return fromUpdateLevel ? QRect() : drawFloatingBlock();
 }
 
+QRect Selection::floatingBlockCover() const {
+    // Only a drag keeps the outline where it is; otherwise the drawing places it anew from the cells.
+    if (state != SelectionState::Selected || !showsFloatingBlock(parent->currentTool()) || !parent->mouseIsDown()) {
+        return {};
+    }
+    return shape->outline();
+}
+
 QRect Selection::drawFloatingBlock() {
     QImage& out = parent->view().picpreview->image;
     const QRect at = shape->outline();

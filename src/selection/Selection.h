@@ -43,6 +43,8 @@ public:
     void DeleteSelection() override;
     // Places the outline from the cell rectangle and draws the floating block on the view.
     QRect UpdateSelectionOnPreview(bool fromUpdateLevel);
+    // The part of the view a floating block will be drawn over by the next preview drawing.
+    QRect floatingBlockCover() const;
     // The whole level as a selected rectangle, as if drawn with the selection tool, which becomes
     // current. A block already selected is put down first.
     void SelectAll();

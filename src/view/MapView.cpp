@@ -166,24 +166,24 @@ void MapView::updatePreview(bool refresh) {
     const bool grid = host.showGrid();
     const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != piclevel.size() ||
                        grid != previewGrid || tf.Zoom != previewZoom;
-    // What the selection drew over the view last time is copied back too, so the block can move.
+    // What the selection drew over the view last time is copied back too, so the block can move;
+    // except where the block is drawn again at once, which for a drag is most of it.
     const QRect area = whole ? out.rect() : (levelChanged | selectionDrawn) & out.rect();
-    if (!area.isEmpty()) {
-        Blit::copy(out, area.topLeft(), piclevel, area);
-        if (grid) {
-            LevelRenderer::DrawGrid(out, tf, area);
-        }
-    }
+    const bool selected = host.selectionState() == SelectionState::Selected;
+    const QRect cover = selected && !whole ? host.selectionCover() & area : QRect();
+    restore(QRegion(area) - cover, tf, grid);
     levelChanged = {};
     selectionDrawn = {};
     screenChanged |= area;
     previewStale = false;
     previewGrid = grid;
     previewZoom = tf.Zoom;
-    if (host.selectionState() == SelectionState::Selected) {
+    if (selected) {
         selectionDrawn = host.UpdateSelectionOnPreview(false);
         screenChanged |= selectionDrawn;
     }
+    // Whatever of the cover the selection did not draw after all still shows the old picture.
+    restore(QRegion(cover) - selectionDrawn, tf, grid);
     // A painter left open on the view can draw without the image noticing.
     previewStale = previewStale || out.paintingActive();
     previewKey = out.cacheKey();
@@ -192,6 +192,15 @@ void MapView::updatePreview(bool refresh) {
         screenChanged = {};
     }
     drawRadar();
+}
+
+void MapView::restore(const QRegion& region, const ViewTransform& tf, bool grid) {
+    for (const QRect& r : region) {
+        Blit::copy(picpreview->image, r.topLeft(), piclevel, r);
+        if (grid) {
+            LevelRenderer::DrawGrid(picpreview->image, tf, r);
+        }
+    }
 }
 
 void MapView::DrawGrid() {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 #include <cstdint>
 
@@ -83,6 +84,8 @@ private:
     int onCell(const QScrollBar* bar, int value) const;
     void picpreview_Wheel(QWheelEvent* event);
     void drawRadar();
+    // Copies the level picture, with the grid when shown, back over `region` of the view.
+    void restore(const QRegion& region, const ViewTransform& tf, bool grid);
 
     LevelRenderer renderer;
     Magnifier* zoomer = nullptr;

@@ -23,6 +23,9 @@ public:
     // `fromUpdateLevel` tells a full redraw from a preview copy, which draws only for the
     // magnifier and selection tools. Returns the part of the view it drew over.
     virtual QRect UpdateSelectionOnPreview(bool fromUpdateLevel) = 0;
+    // Where the next preview drawing of the selection will paint every pixel, so the view need not
+    // restore that part first; may be empty.
+    virtual QRect selectionCover() const { return {}; }
     // The selection outline in view pixels when the radar marks it (a selection exists and the
     // magnifier or selection tool is current), otherwise nothing.
     virtual std::optional<QRectF> radarSelectionFrame() const = 0;
