@@ -25,10 +25,6 @@ int nearest(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
-int16_t i16(int v) {
-    return static_cast<int16_t>(v);
-}
-
 // The tools under which the selection shows its block and its frame on the radar.
 bool showsFloatingBlock(ToolId tool) {
     return tool == ToolId::Magnifier || tool == ToolId::Selection;
@@ -80,8 +76,8 @@ void Selection::BeginRectangle(float X, float Y) {
     shape->setHeight(1);
     dragw = 0;
     dragh = 0;
-    lastx = i16(nearest(snapX));
-    lasty = i16(nearest(snapY));
+    lastx = nearest(snapX);
+    lasty = nearest(snapY);
     srcx = -1;
     srcy = -1;
     moved = false;
@@ -93,8 +89,8 @@ void Selection::MouseDown(int16_t, float X, float Y) {
         return;
     }
     if (shape->contains(X, Y)) {
-        grabx = i16(nearest(X - Int(shape->Left() + shape->Width() / 2)));
-        graby = i16(nearest(Y - Int(shape->Top() + shape->Height() / 2)));
+        grabx = nearest(X - Int(shape->Left() + shape->Width() / 2));
+        graby = nearest(Y - Int(shape->Top() + shape->Height() / 2));
         return;
     }
     ApplySelection();
@@ -110,13 +106,13 @@ void Selection::MouseMove(int16_t, float X, float Y) {
         const int pw = view->width();
         const int ph = view->height();
         if (0 < X && X < pw) {
-            dragw = i16(nearest(X - lastx + dragw));
+            dragw = nearest(X - lastx + dragw);
         }
         if (0 < Y && Y < ph) {
-            dragh = i16(nearest(Y - lasty + dragh));
+            dragh = nearest(Y - lasty + dragh);
         }
         // The outline covers the whole cells passed over between the start point and the pointer.
-        auto span = [&tf, t](float at, int16_t drag, float& first, float& size) {
+        auto span = [&tf, t](float at, int drag, float& first, float& size) {
             if (drag > 0) {
                 first = static_cast<float>(tf.cellsIn(at - drag)) * t;
                 size = static_cast<float>(tf.cellsIn(drag)) * t;
@@ -160,8 +156,8 @@ void Selection::MouseMove(int16_t, float X, float Y) {
     } else if (state == SelectionState::Selected) {
         view->setCursor(shape->contains(X, Y) ? Qt::SizeAllCursor : Qt::CrossCursor);
     }
-    lastx = i16(nearest(X));
-    lasty = i16(nearest(Y));
+    lastx = nearest(X);
+    lasty = nearest(Y);
 }
 
 void Selection::MouseUp(int16_t, float, float) {
@@ -170,10 +166,10 @@ void Selection::MouseUp(int16_t, float, float) {
     // With one pixel per cell the outline lies exactly on its cells; otherwise 2 pixels of slack
     // keep an outline drawn a pixel early on its own cell.
     const float slack = tf.usingPixels() ? 0.0f : 2.0f;
-    selstartx = i16(tf.cellX(shape->Left() + slack));
-    selstarty = i16(tf.cellY(shape->Top() + slack));
-    selendx = i16(nearest(shape->Width() / t + selstartx - 1));
-    selendy = i16(nearest(shape->Height() / t + selstarty - 1));
+    selstartx = tf.cellX(shape->Left() + slack);
+    selstarty = tf.cellY(shape->Top() + slack);
+    selendx = nearest(shape->Width() / t + selstartx - 1);
+    selendy = nearest(shape->Height() / t + selstarty - 1);
     if (state == SelectionState::Drawing) {
         state = SelectionState::Selected;
         if (selstartx > selendx || selstarty > selendy) {
@@ -182,10 +178,10 @@ void Selection::MouseUp(int16_t, float, float) {
         }
         CellRect r = rect();
         BlockEdits::growToSpecialTiles(parent->level(), r);
-        selstartx = i16(r.x1);
-        selstarty = i16(r.y1);
-        selendx = i16(r.x2);
-        selendy = i16(r.y2);
+        selstartx = r.x1;
+        selstarty = r.y1;
+        selendx = r.x2;
+        selendy = r.y2;
         if (srcx == -1 || srcy == -1) {
             srcx = selstartx;
             srcy = selstarty;
@@ -335,10 +331,10 @@ void Selection::widenTo(const CellRect& area) {
     if (area.isEmpty()) {
         return;
     }
-    selstartx = i16(std::min<int>(selstartx, area.x1));
-    selstarty = i16(std::min<int>(selstarty, area.y1));
-    selendx = i16(std::max<int>(selendx, area.x2));
-    selendy = i16(std::max<int>(selendy, area.y2));
+    selstartx = std::min(selstartx, area.x1);
+    selstarty = std::min(selstarty, area.y1);
+    selendx = std::max(selendx, area.x2);
+    selendy = std::max(selendy, area.y2);
 }
 
 void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {

@@ -29,8 +29,8 @@ public:
     // The selection rectangle in cells, bounds inclusive.
     CellRect rect() const { return {selstartx, selstarty, selendx, selendy}; }
     // Where the lifted block still lies in the grid; -1 when not set.
-    int16_t srcX() const { return srcx; }
-    int16_t srcY() const { return srcy; }
+    int srcX() const { return srcx; }
+    int srcY() const { return srcy; }
 
     void MouseDown(int16_t Button, float X, float Y) override;
     void MouseMove(int16_t Button, float X, float Y) override;
@@ -68,20 +68,20 @@ private:
     QRect drawFloatingBlock();
     void widenTo(const CellRect& area);
 
-    int16_t lastx = 0;
-    int16_t lasty = 0;
-    int16_t dragw = 0;
-    int16_t dragh = 0;
-    int16_t srcx = -1;
-    int16_t srcy = -1;
+    int lastx = 0;
+    int lasty = 0;
+    int dragw = 0;
+    int dragh = 0;
+    int srcx = -1;
+    int srcy = -1;
     bool moved = false;
-    int16_t grabx = 0;
-    int16_t graby = 0;
+    int grabx = 0;
+    int graby = 0;
     SelectionState state = SelectionState::None;
-    int16_t selstartx = 0;
-    int16_t selstarty = 0;
-    int16_t selendx = 0;
-    int16_t selendy = 0;
+    int selstartx = 0;
+    int selstarty = 0;
+    int selendx = 0;
+    int selendy = 0;
     MapHost* parent = nullptr;
     TileClipboard* clip = nullptr;
     SelectionShape* shape = nullptr;
