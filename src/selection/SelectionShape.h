@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QPen>
 #include <QRect>
 #include <QWidget>
 
 // The selection outline `shpdraw`: a white rectangle lying on the view surface, placed in view
 // pixels. It never takes the mouse; the view underneath receives every event.
+class QPainter;
+
 class SelectionShape : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +36,8 @@ protected:
 
 private:
     void place();
+    // Strokes the edges of `r` (inclusive pixel bounds) that lie in `exposed`.
+    static void strokeEdges(QPainter& p, const QRect& r, QPen pen, const QRect& exposed);
 
     float left = 0;
     float top = 0;

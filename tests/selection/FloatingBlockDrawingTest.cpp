@@ -1,5 +1,6 @@
 #include "MapFixture.h"
 #include "app/MapWindow.h"
+#include "selection/SelectionShape.h"
 #include "selection/TileClipboard.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -44,6 +45,31 @@ TEST_F(FloatingBlockDrawingTest, MovedAndPastedBlocksLeaveNoStalePixels) {
         setClipboardText(QStringLiteral("QuarnTiles:3:2:9:8:7:6:5:4:"));
         map->clip().Paste();
         dragAndCompare(at(1, 0), steps);
+        key(Qt::Key_Escape);
+    }
+}
+
+TEST_F(FloatingBlockDrawingTest, OutlineIsWhiteAllRoundWhereverItShows) {
+    // A small selection, and the whole level, whose outline shows only along the view's top and left.
+    for (const bool whole : {false, true}) {
+        if (whole) {
+            map->sel().SelectAll();
+        } else {
+            select(3, 2, 6, 4);
+        }
+        const QRect outline = map->sel().shpdraw();
+        const QRect shown = outline & view()->rect();
+        ASSERT_FALSE(shown.isEmpty());
+        const QImage picture = view()->grab().toImage();
+        for (int x = shown.left(); x <= shown.right(); ++x) {
+            for (int y = shown.top(); y <= shown.bottom(); ++y) {
+                const bool edge =
+                    x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
+                if (edge) {
+                    ASSERT_EQ(picture.pixel(x, y), qRgb(255, 255, 255)) << x << ", " << y;
+                }
+            }
+        }
         key(Qt::Key_Escape);
     }
 }
