@@ -33,18 +33,13 @@ const Colours& colours() {
 
 }  // namespace
 
-OverviewImage::OverviewImage() : image(1024, 1024, QImage::Format_Indexed8) {
+OverviewImage::OverviewImage() : index(colours().index.data()), image(1024, 1024, QImage::Format_Indexed8) {
     image.setColorTable(palette());
     clear();
 }
 
 const QList<QRgb>& OverviewImage::palette() {
     return colours().palette;
-}
-
-uchar OverviewImage::indexOf(int16_t value) {
-    // Values outside -1..255 only come from damaged grids; they show in the colour of an empty cell.
-    return (value < -1 || value > 255) ? 0 : colours().index[static_cast<size_t>(value + 1)];
 }
 
 void OverviewImage::setRun(int y, int x0, int x1, int16_t value) {
@@ -54,13 +49,11 @@ void OverviewImage::setRun(int y, int x0, int x1, int16_t value) {
 }
 
 void OverviewImage::rebuild(const int16_t* cells) {
-    const auto& index = colours().index;
     for (int y = 0; y < 1024; ++y) {
         uchar* out = image.scanLine(y);
         const int16_t* in = cells + y * 1024;
         for (int x = 0; x < 1024; ++x) {
-            const int v = in[x];
-            out[x] = (v >= -1 && v <= 255) ? index[static_cast<size_t>(v + 1)] : 0;
+            out[x] = indexOf(in[x]);
         }
     }
     ++changes;

@@ -25,9 +25,13 @@ public:
     quint64 version() const { return changes; }
 
 private:
-    static uchar indexOf(int16_t value);
+    // Values outside -1..255 only come from damaged grids; they show in the colour of an empty cell.
+    uchar indexOf(int16_t value) const { return (value < -1 || value > 255) ? 0 : index[value + 1]; }
     static const QList<QRgb>& palette();
 
+    // Palette index of each cell value -1..255, at value + 1; held here because a whole-map edit
+    // looks it up for every cell.
+    const uchar* index;
     QImage image;
     quint64 changes = 0;
 };
