@@ -125,7 +125,7 @@ public:
     std::vector<int16_t> grid() const {
         return {map->level().cells(), map->level().cells() + Level::Size * Level::Size};
     }
-    int undoSteps() const { return map->level().undoredo.undocurpos(); }
+    bool canUndo() const { return map->level().undoredo.canUndo(); }
     void undo() { map->level().undoredo.Undo(); }
     bool changed() const { return map->level().mapchanged; }
     static void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }

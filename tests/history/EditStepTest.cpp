@@ -45,13 +45,13 @@ public:
         map->UpdateLevel();
         map->level().mapchanged = false;
         map->showModified();
+        map->level().undoredo.ResetUndo();
         before = grid();
         overview = map->level().pic1024.picture().copy();
-        steps = undoSteps();
     }
     void expectOneExactStep() {
         const bool changes = outcome == Outcome::Changed;
-        EXPECT_EQ(undoSteps(), steps + (outcome == Outcome::NoStep ? 0 : 1));
+        EXPECT_EQ(canUndo(), outcome != Outcome::NoStep);
         EXPECT_EQ(changed(), changes);
         EXPECT_EQ(map->parentWidget()->isWindowModified(), changes);
         const std::vector<int16_t> after = grid();
@@ -59,6 +59,7 @@ public:
         if (outcome != Outcome::NoStep) {
             menu().mnuUndo->trigger();
             EXPECT_TRUE(grid() == before) << "undo restores every cell";
+            EXPECT_FALSE(canUndo()) << "the gesture was one step";
             EXPECT_EQ(map->level().pic1024.picture(), overview);
             menu().mnuRedo->trigger();
             EXPECT_TRUE(grid() == after) << "redo repeats the gesture";
@@ -104,7 +105,6 @@ public:
     Outcome outcome = Outcome::Changed;
     std::vector<int16_t> before;
     QImage overview;
-    int steps = 0;
 };
 
 // A step that changes no cell, and a gesture that pushes no step at all.
@@ -273,7 +273,7 @@ TEST_F(EveryGesture, EllipseIsAClosedRingThroughItsBoxMiddles) {
 // All segments of a polyline are one step, ended by the right button or by another tool.
 TEST_F(EveryGesture, PolylineSegments) {
     clickCells(ToolId::Polyline, {{0, 0}, {4, 0}, {4, 3}});
-    EXPECT_EQ(undoSteps(), 0);
+    EXPECT_FALSE(canUndo());
     click(at(30, 30), Qt::RightButton);
     EXPECT_EQ(count(5), 8);
     EXPECT_EQ(count(5, 0, 0, 4, 0) + count(5, 4, 1, 4, 3), 8);

@@ -116,7 +116,7 @@ TEST_F(SelectionTest, MirrorFlipAndReplaceAreSilentWithoutASelectionAndRefusedOn
     EXPECT_EQ(general->editCommands()->replaceDialog(), nullptr);
     EXPECT_TRUE(general->isEnabled());
     EXPECT_EQ(tile(2, 1), 1);
-    EXPECT_EQ(undoSteps(), 0);
+    EXPECT_FALSE(canUndo());
     // A new rectangle may be mirrored again.
     key(Qt::Key_Escape);
     select(2, 1, 3, 1);
@@ -141,5 +141,5 @@ TEST_F(SelectionTest, HostileClipboardTextsArePastedNeverOrRefusedWithoutChange)
     }
     EXPECT_EQ(dialogs->messages.size(), damaged.size());
     EXPECT_EQ(count(0, 0, 0, 10, 10), 121 - 1);
-    EXPECT_EQ(undoSteps(), 0);
+    EXPECT_FALSE(canUndo());
 }

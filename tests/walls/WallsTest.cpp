@@ -22,11 +22,10 @@ TEST(WallSets, EntriesAndSetsOutsideTheirRangeAreIgnored) {
         EXPECT_EQ(set.getWall(j), j == 5 ? 20 : 0);
     }
     WallTiles list;
-    EXPECT_FALSE(list.hasWallTiles());
+    EXPECT_EQ(list.UBnd(), -1);
     list.AddWallTile(set);
     list.ReplaceWallTile(1, WallDef());
     list.ReplaceWallTile(-1, WallDef());
-    EXPECT_TRUE(list.hasWallTiles());
     EXPECT_EQ(list.UBnd(), 0);
     EXPECT_EQ(list.getWallTile(0).getWall(5), 20);
 }
