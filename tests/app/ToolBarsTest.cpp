@@ -87,12 +87,3 @@ TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheAc
     EXPECT_EQ(second->tline().linew, 3);
     EXPECT_EQ(first->tline().linew, 5);
 }
-
-TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
-    MapWindow* map = general->NewMap();
-    const int h = map->view()->hScrollBar->value();
-    const int v = map->view()->vScrollBar->value();
-    QTest::mouseClick(general->radar(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
-    EXPECT_LT(map->view()->hScrollBar->value(), h);
-    EXPECT_LT(map->view()->vScrollBar->value(), v);
-}

@@ -163,9 +163,7 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
 TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {
     map->setTilesetLeft(40);
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
-        while (map->magnifier().Zoom() != zoom) {
-            zoom < map->magnifier().Zoom() ? map->magnifier().ZoomOut(512, 512) : map->magnifier().ZoomIn(512, 512);
-        }
+        zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
         // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
         for (QScrollBar* bar : {map->view()->hScrollBar, map->view()->vScrollBar}) {
