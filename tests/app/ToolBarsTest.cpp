@@ -1,6 +1,3 @@
-#include <QAction>
-#include <QApplication>
-#include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>

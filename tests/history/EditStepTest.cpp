@@ -1,9 +1,7 @@
-#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSet>
 #include <vector>
 
@@ -171,20 +169,15 @@ TEST_F(EveryGesture, PencilRightButtonPaintsTheRightTile) {
 }
 
 // Painting a tile over itself is a step that changes nothing, for every painting tool.
-TEST_F(GestureChangingNothing, PencilOverItsOwnTile) {
+class OwnTile : public GestureChangingNothing, public ::testing::WithParamInterface<ToolId> {};
+
+TEST_P(OwnTile, PaintedOverItself) {
     given(3, 3, 5);
-    stroke(ToolId::Pencil, 0, {{3, 3}});
+    stroke(GetParam(), 0, {{3, 3}, {3, 3}});
 }
 
-TEST_F(GestureChangingNothing, RectangleOverItsOwnTile) {
-    given(3, 3, 5);
-    stroke(ToolId::Rectangle, 0, {{3, 3}, {3, 3}});
-}
-
-TEST_F(GestureChangingNothing, BucketOnItsOwnTilesRegion) {
-    given(3, 3, 5);
-    fill(3, 3);
-}
+INSTANTIATE_TEST_SUITE_P(GestureChangingNothing, OwnTile,
+                         ::testing::Values(ToolId::Pencil, ToolId::Rectangle, ToolId::Bucket));
 
 TEST_F(EveryGesture, PencilDragWithASpecialTileLeavesARowOfWholeObjects) {
     for (int i = 0; i < 50 * 40; ++i) {

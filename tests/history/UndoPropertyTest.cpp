@@ -1,16 +1,12 @@
-#include <QAction>
 #include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <sstream>
-#include <string>
 #include <vector>
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
 #include "app/MainMenu.h"
-#include "app/MainWindow.h"
-#include "app/MapWindow.h"
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 

@@ -2,13 +2,9 @@
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
-#include "app/MainWindow.h"
-#include "app/MapWindow.h"
 #include "model/RadarColor.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileText.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 
 class SelectionTest : public MapFixture {
 protected:

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -14,8 +13,6 @@
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
-#include "app/MainMenu.h"
-#include "app/MainWindow.h"
 #include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>

@@ -1,4 +1,3 @@
-#include <QTest>
 
 #include "MapFixture.h"
 #include "model/Tileset.h"

@@ -6,7 +6,6 @@
 #include "MapFixture.h"
 #include "history/Changes.h"
 #include "model/ObjectProcedures.h"
-#include "view/Magnifier.h"
 #include "view/Pixels.h"
 
 namespace {

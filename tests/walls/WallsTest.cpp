@@ -2,14 +2,12 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
 #include "app/RightPanel.h"
 #include "model/Tileset.h"
-#include "view/PictureBox.h"
 #include "walls/WallSetsDialog.h"
 
 // Out-of-range entries and sets are ignored rather than written past their storage.
