@@ -74,9 +74,7 @@ TEST_F(SelectionTest, OutlineFollowsTheCellsWhenTheViewScrollsUntilAPaintingTool
 }
 
 TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCells) {
-    for (int i = 0; i < 3; ++i) {
-        map->magnifier().ZoomOut(0, 0);
-    }
+    zoomTo(1.0f / 16);
     ASSERT_TRUE(map->view()->transform().usingPixels());
     scrollTo(0, 0);
     drag({{37, 20}, {90, 60}});
