@@ -86,9 +86,6 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     EXPECT_EQ(outline(), QRect(0, 0, 2, 1));
     EXPECT_EQ(view()->image.pixel(1, 0), RadarColor(7));
     EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
-    // Zooming in from one pixel per cell ends the selection.
-    map->magnifier().ZoomIn(50, 50);
-    EXPECT_EQ(map->sel().selstate(), SelectionState::None);
 }
 
 TEST_F(SelectionTest, MirrorFlipAndReplaceAreSilentWithoutASelectionAndRefusedOnAMovedOne) {
