@@ -137,6 +137,14 @@ void WindowFixture::sendKey(QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers 
     QApplication::sendEvent(view(), &e);
 }
 
+void WindowFixture::zoomTo(float zoom) {
+    Magnifier& magnifier = map->magnifier();
+    for (int i = 0; i < 8 && magnifier.Zoom() != zoom; ++i) {
+        zoom > magnifier.Zoom() ? magnifier.ZoomIn(512, 512) : magnifier.ZoomOut(512, 512);
+    }
+    ASSERT_EQ(magnifier.Zoom(), zoom);
+}
+
 void WindowFixture::select(int x0, int y0, int x1, int y1) {
     useTool(ToolId::Selection);
     // The outline covers the cells passed over completely: the drag ends inside the cell past the last one.
@@ -146,6 +154,12 @@ void WindowFixture::select(int x0, int y0, int x1, int y1) {
 void WindowFixture::put(int column, int row, int16_t value) {
     map->level().putTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value);
     map->level().pic1024.setCell(column, row, value);
+}
+
+void WindowFixture::write(int column, int row, int16_t value, bool refresh) {
+    Changes batch;
+    map->level().setTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value, batch, true);
+    map->level().UpdateLevelTile(column, row, refresh);
 }
 
 void WindowFixture::putObject(int column, int row, int16_t value) {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPoint>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,6 +106,10 @@ public:
     void keyDown(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { sendKey(QEvent::KeyPress, k, m); }
     void keyUp(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { sendKey(QEvent::KeyRelease, k, m); }
     void sendKey(QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers modifiers);
+    // Runs ZoomIn or ZoomOut until the zoom is `zoom`.
+    void zoomTo(float zoom);
+    // The view's first pixel in map pixels: the scroll bar values.
+    QPoint origin() const { return {map->view()->hScrollBar->value(), map->view()->vScrollBar->value()}; }
     // Marks cells [x0, x1] x [y0, y1] with the selection tool.
     void select(int x0, int y0, int x1, int y1);
 
@@ -112,6 +117,8 @@ public:
         return (m ? m : map)->level().getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
     }
     void put(int column, int row, int16_t value);
+    // Writes a cell as the editing operations do, redrawing it through the level.
+    void write(int column, int row, int16_t value, bool refresh);
     // Places a special tile with its covered cells, as a load would.
     void putObject(int column, int row, int16_t value);
     // Number of cells holding `value` in the part of the rectangle [x0, x1] x [y0, y1] in the grid.
@@ -125,7 +132,7 @@ public:
     std::vector<int16_t> grid() const {
         return {map->level().cells(), map->level().cells() + Level::Size * Level::Size};
     }
-    int undoSteps() const { return map->level().undoredo.undocurpos(); }
+    bool canUndo() const { return map->level().undoredo.canUndo(); }
     void undo() { map->level().undoredo.Undo(); }
     bool changed() const { return map->level().mapchanged; }
     static void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }

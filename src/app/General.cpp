@@ -1,6 +1,7 @@
 #include "app/General.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 
 namespace General {
 
@@ -19,15 +20,6 @@ QString GetFileName(const QString& path) {
 
 QString GetExtension(const QString& name) {
     return name.split(QLatin1Char('.')).last();
-}
-
-QStringList quotedFileNames(const QString& commandLine) {
-    const QStringList pieces = commandLine.split(QLatin1Char('"'));
-    QStringList names;
-    for (qsizetype i = 1; i < pieces.size(); i += 2) {
-        names << pieces.at(i);
-    }
-    return names;
 }
 
 bool isLevelName(const QString& name) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // Small helpers shared by the main window's commands.
 namespace General {
@@ -10,8 +9,6 @@ namespace General {
 QString GetFileName(const QString& path);
 // The text after the last "." of a name; the whole name when it has none.
 QString GetExtension(const QString& name);
-// The texts enclosed in double quotes of a command line; text outside quotes is ignored.
-QStringList quotedFileNames(const QString& commandLine);
 // True for names the editor opens from the command line or a drop: extension exactly "lvl".
 bool isLevelName(const QString& name);
 

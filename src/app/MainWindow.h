@@ -123,7 +123,6 @@ public:
     MainMenu* mainMenu() const { return menu; }
     ToolBars* toolBars() const { return toolbars; }
     RightPanel* rightPanel() const { return panel; }
-    TilesetPicker* tilesetPicker() const { return picker; }
     // Cut, copy, paste, replace, mirror, flip and the wall tile sets dialog.
     EditCommands* editCommands() const { return edits; }
     PictureBox* radar() const { return picradar; }

@@ -197,8 +197,3 @@ void RecoveryCopies::flush() {
     }
     writer->waitForDone();
 }
-
-QString RecoveryCopies::copyFile(const MapWindow& map) const {
-    const auto found = entries.find(&map);
-    return found != entries.end() && found->second.written ? store->levelPath(found->second.id) : QString();
-}

@@ -45,8 +45,6 @@ public:
     void forget(MapWindow& map);
     // Writes the copies that are due now instead of later and waits until every copy is on disk.
     void flush();
-    // The file of a level's current copy; empty when it has none.
-    QString copyFile(const MapWindow& map) const;
 
 private:
     struct Entry {

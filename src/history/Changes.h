@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "model/CellRecord.h"
@@ -30,20 +30,8 @@ public:
         return {static_cast<int16_t>(r.column), static_cast<int16_t>(r.row),
                 static_cast<int16_t>((word & CoveredMark) != 0 ? -1 : r.tile)};
     }
-    // The packed entry itself, as a signed 32-bit number.
-    int32_t entry(int32_t index) const { return entries[static_cast<size_t>(index)]; }
-    // Number of slots the batch reports: 101, then grown 1000 at a time.
-    int32_t slotsInUse() const { return slotCount; }
-
-    static std::array<uint8_t, 4> LongToByteArray(int32_t lng);
-    // Little-endian number from bytes startRec..endRec (an endRec below 1 means the last byte).
-    // Returns -1 when the range is invalid, with `rangeError` set when given.
-    static double BytesToNumEx(std::span<const uint8_t> byteArray, int32_t startRec, int32_t endRec, bool unSigned,
-                               bool* rangeError = nullptr);
-    static const char* const rangeMessage;
 
 private:
     std::vector<int32_t> entries;
     int32_t count = 0;
-    int32_t slotCount = 101;
 };

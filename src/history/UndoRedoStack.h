@@ -24,11 +24,8 @@ public:
     void ResetRedo();
     void ResetUndo();
 
-    int16_t undocurpos() const { return undoCount; }
-    int16_t redocurpos() const { return redoCount; }
     bool canUndo() const { return undoCount > 0; }
     bool canRedo() const { return redoCount > 0; }
-    const Changes* undoBatch(int slot) const { return undostack[static_cast<size_t>(slot)].get(); }
 
     // Tells the level's window whether Undo and Redo have anything to do.
     void notify() const;

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString& overriddenDefaultPath() {
-    static QString path;
-    return path;
-}
-
 QImage loadResource(const char* name) {
     QImage image(QString::fromLatin1(name));
     return image.convertToFormat(QImage::Format_RGB32);
@@ -38,14 +33,7 @@ const QImage& Tileset::picspecial() {
 }
 
 QString Tileset::defaultTilesetPath() {
-    if (!overriddenDefaultPath().isEmpty()) {
-        return overriddenDefaultPath();
-    }
     return ProgramFolders::dataFile(QStringLiteral("default.bmp"));
-}
-
-void Tileset::setDefaultTilesetPath(const QString& path) {
-    overriddenDefaultPath() = path;
 }
 
 QByteArray Tileset::defaultTilesetBytes() {

@@ -34,7 +34,6 @@ public:
     // default.bmp beside the program or in its installed data folder; a copy built into the program stands in when it
     // is missing.
     static QString defaultTilesetPath();
-    static void setDefaultTilesetPath(const QString& path);
     static QByteArray defaultTilesetBytes();
 
 private:

@@ -27,8 +27,6 @@ public:
     // Cell (X, Y) of the pasted block; 0 outside it.
     int16_t getTile(int X, int Y) const { return cliptiles.at(X, Y); }
     const TileBlock& block() const { return cliptiles; }
-    int16_t clipw() const { return static_cast<int16_t>(cliptiles.width()); }
-    int16_t cliph() const { return static_cast<int16_t>(cliptiles.height()); }
 
     // Puts the cells of the rectangle on the clipboard; a cut also empties them as one undo step.
     // Nothing happens unless the map has a selection.

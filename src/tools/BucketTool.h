@@ -14,9 +14,6 @@ public:
     void MouseMove(int16_t, float, float) override {}
     void MouseUp(int16_t, float, float) override {}
 
-    // True while a fill runs (events are processed during it); a click meanwhile starts no fill.
-    bool isFilling() const { return filling; }
-
     // Fills the 4-connected region of cells equal to `tilenr` around (X, Y) with `fillnr`,
     // recording into `undoch`, within the selection or the visible cells when asked. Returns false
     // when the map window was destroyed while events ran; nothing of the window may be touched then.

@@ -32,7 +32,6 @@ public:
     QString run();
     // Asks a running job to stop soon; safe from any thread.
     void cancel() { stopped = true; }
-    bool cancelled() const { return stopped; }
     // Work done so far, 0..1000.
     int permille() const { return static_cast<int>(rowsDone * 1000 / rowsTotal); }
 

@@ -10,7 +10,6 @@ class WallTiles {
 public:
     // Appends a set at index count.
     void AddWallTile(const WallDef& wt);
-    bool hasWallTiles() const { return !sets.empty(); }
     // Puts `wt` at `Index` (0..count - 1); other indexes are ignored.
     void ReplaceWallTile(int Index, const WallDef& wt);
     // The set at `Index` (0..count - 1).

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>

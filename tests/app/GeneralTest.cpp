@@ -21,9 +21,3 @@ TEST(GeneralPaths, FileNameIsTheLastPartOfThePathAndExtensionTheTextAfterTheLast
     EXPECT_FALSE(General::isLevelName("/x/b.LVL"));
     EXPECT_FALSE(General::isLevelName("/x.lvl/readme"));
 }
-
-TEST(GeneralCommandLine, OnlyTextInsideDoubleQuotesNamesFiles) {
-    const QStringList names = General::quotedFileNames("quarn.exe \"C:\\my maps\\a.lvl\" \"b.LVL\" c.lvl \"d e.lvl\"");
-    EXPECT_EQ(names, (QStringList{"C:\\my maps\\a.lvl", "b.LVL", "d e.lvl"}));
-    EXPECT_TRUE(General::quotedFileNames("c.lvl d.lvl").isEmpty());
-}

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QAction>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <memory>

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 
 #include "MapFixture.h"
 #include "app/RightPanel.h"

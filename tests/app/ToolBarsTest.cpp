@@ -1,6 +1,3 @@
-#include <QAction>
-#include <QApplication>
-#include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
@@ -86,13 +83,4 @@ TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheAc
     QTest::mouseClick(general->rightPanel()->optLineW[1], Qt::LeftButton);
     EXPECT_EQ(second->tline().linew, 3);
     EXPECT_EQ(first->tline().linew, 5);
-}
-
-TEST_F(ToolBarsInWindow, RadarPressMovesTheActiveMapsView) {
-    MapWindow* map = general->NewMap();
-    const int h = map->view()->hScrollBar->value();
-    const int v = map->view()->vScrollBar->value();
-    QTest::mouseClick(general->radar(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
-    EXPECT_LT(map->view()->hScrollBar->value(), h);
-    EXPECT_LT(map->view()->vScrollBar->value(), v);
 }

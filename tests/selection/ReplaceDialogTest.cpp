@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -10,9 +9,7 @@
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
-#include "app/MainMenu.h"
 #include "app/MainWindow.h"
-#include "app/MapWindow.h"
 #include "model/Tileset.h"
 #include "selection/ReplaceDialog.h"
 

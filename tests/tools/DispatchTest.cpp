@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -14,8 +13,6 @@
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
-#include "app/MainMenu.h"
-#include "app/MainWindow.h"
 #include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
@@ -163,9 +160,7 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCellsWithinTheRange) {
 TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {
     map->setTilesetLeft(40);
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
-        while (map->magnifier().Zoom() != zoom) {
-            zoom < map->magnifier().Zoom() ? map->magnifier().ZoomOut(512, 512) : map->magnifier().ZoomIn(512, 512);
-        }
+        zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
         // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
         for (QScrollBar* bar : {map->view()->hScrollBar, map->view()->vScrollBar}) {

@@ -1,60 +1,72 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "ViewFixture.h"
+#include "MapFixture.h"
 #include "history/Changes.h"
 #include "model/ObjectProcedures.h"
 #include "view/Pixels.h"
 
 namespace {
 
-using MapViewTest = ViewFixture;
 using namespace Pixels;
+
+// The view of a map as it is created: centred, at zoom 1.
+class MapViewTest : public MapFixture {
+protected:
+    void SetUp() override {
+        MapFixture::SetUp();
+        v().centreView();
+        v().UpdateLevel();
+    }
+    MapView& v() const { return *map->view(); }
+    // A pixel on the view surface that only a redraw from the level image wipes.
+    void mark() { view()->image.setPixel(0, 0, qRgb(255, 0, 255)); }
+    bool redrawn() const { return view()->image.pixel(0, 0) != qRgb(255, 0, 255); }
+};
 
 // Where the ranges end follows from the cell-boundary test below; the steps show in the wheel and arrow key tests.
 TEST_F(MapViewTest, ScrollRangesStayWithinSixteenBits) {
     zoomTo(2.0f);
     // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
-    view.resize(10 + 17, 505 + 17);
-    view.UpdateScrollBars(false);
-    EXPECT_EQ(view.hScrollBar->maximum(), 32767 / 32 * 32);
+    v().resize(10 + 17, 505 + 17);
+    v().UpdateScrollBars(false);
+    EXPECT_EQ(v().hScrollBar->maximum(), 32767 / 32 * 32);
 }
 
 TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     zoomTo(1.0f / 16);
-    int before = previews;
-    view.setScrollBarValues(5000, 5000, false);
+    mark();
+    v().setScrollBarValues(5000, 5000, false);
     EXPECT_EQ(origin(), QPoint(351, 519));
-    EXPECT_EQ(previews, before);
-    EXPECT_FALSE(view.noScrollRedraw);
-    view.UpdateLevel();
-    EXPECT_EQ(previews, before + 1);
+    EXPECT_FALSE(redrawn());
+    EXPECT_FALSE(v().noScrollRedraw);
+    v().UpdateLevel();
+    EXPECT_TRUE(redrawn());
 
     // A new range lowers the value and redraws only when asked.
     zoomTo(1.0f);
-    view.setScrollBarValues(15712, 15888, false);
-    view.resize(800 + 17, 505 + 17);
-    before = previews;
-    view.UpdateScrollBars(false);
-    EXPECT_EQ(view.hScrollBar->value(), 16384 - 800);
-    EXPECT_EQ(previews, before);
-    view.noScrollRedraw = false;
-    view.resize(900 + 17, 505 + 17);
-    before = previews;
-    view.UpdateScrollBars(true);
-    EXPECT_EQ(view.hScrollBar->value(), 16 * 968);
-    EXPECT_EQ(previews, before + 1);
+    v().setScrollBarValues(15712, 15888, false);
+    v().resize(800 + 17, 505 + 17);
+    mark();
+    v().UpdateScrollBars(false);
+    EXPECT_EQ(v().hScrollBar->value(), 16384 - 800);
+    EXPECT_FALSE(redrawn());
+    v().noScrollRedraw = false;
+    v().resize(900 + 17, 505 + 17);
+    mark();
+    v().UpdateScrollBars(true);
+    EXPECT_EQ(v().hScrollBar->value(), 16 * 968);
+    EXPECT_TRUE(redrawn());
 }
 
 TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
         zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
-        for (QScrollBar* bar : {view.hScrollBar, view.vScrollBar}) {
-            const int size = bar == view.hScrollBar ? view.picpreview->width() : view.picpreview->height();
+        for (QScrollBar* bar : {v().hScrollBar, v().vScrollBar}) {
+            const int size = bar == v().hScrollBar ? view()->width() : view()->height();
             EXPECT_EQ(bar->maximum() % t, 0) << zoom;
             EXPECT_GE(bar->maximum() + size, 1024 * t) << "the last cell shows in full at " << zoom;
             EXPECT_LT(bar->maximum() - t + size, 1024 * t) << zoom;
@@ -71,87 +83,87 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
 }
 
 TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
-    grid = true;
+    map->setShowGrid(true);
     write(515, 510, 7, false);
-    view.UpdateLevel();
-    const QImage shown = view.picpreview->image.copy();
-    QImage& surface = view.picpreview->image;
+    v().UpdateLevel();
+    const QImage shown = view()->image.copy();
+    QImage& surface = view()->image;
 
     for (const bool refresh : {false, true}) {
         QPainter(&surface).fillRect(100, 100, 50, 30, Qt::yellow);
-        view.updatePreview(refresh);
+        v().updatePreview(refresh);
         EXPECT_EQ(surface, shown) << refresh;
     }
 
     // A painter kept open across the redraw, as a shape preview does.
     QPainter open(&surface);
-    view.updatePreview(true);
+    v().updatePreview(true);
     open.drawLine(0, 200, 600, 200);
     open.end();
-    view.updatePreview(true);
+    v().updatePreview(true);
     EXPECT_EQ(surface, shown);
 
     // A single written cell brings the view up to date, the preview included.
     QPainter(&surface).drawLine(0, 10, 600, 10);
     write(516, 510, 8, true);
     const QImage edited = surface.copy();
-    view.UpdateLevel();
+    v().UpdateLevel();
     EXPECT_EQ(edited, surface);
     EXPECT_NE(edited, shown);
 }
 
 TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
-    grid = true;
-    numbers = true;
-    view.UpdateLevel();
+    map->setShowGrid(true);
+    map->setShowTileNumbers(true);
+    v().UpdateLevel();
     for (const float zoom : {1.0f, 2.0f, 0.25f, 1.0f / 16}) {
         zoomTo(zoom);
         Changes batch;
-        ObjectProcedures::PlaceObject(level, 219, 510, 510, batch, true);
+        ObjectProcedures::PlaceObject(map->level(), 219, 510, 510, batch, true);
         write(517, 512, 40, true);
         write(518, 512, 171, true);
         write(517, 512, 0, true);
-        ObjectProcedures::PlaceObject(level, 217, 520, 509, batch, false);
-        view.updatePreview(true);
-        const QImage incremental = view.picpreview->image.copy();
-        view.UpdateLevel();
-        EXPECT_EQ(incremental, view.picpreview->image) << zoom;
+        ObjectProcedures::PlaceObject(map->level(), 217, 520, 509, batch, false);
+        v().updatePreview(true);
+        const QImage incremental = view()->image.copy();
+        v().UpdateLevel();
+        EXPECT_EQ(incremental, view()->image) << zoom;
     }
 }
 
 TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePreview) {
-    const QImage before = view.picpreview->image.copy();
-    const int radarDrawings = previews;
+    const QImage before = view()->image.copy();
+    const QImage& radar = general->radar()->image;
     write(513, 513, 9, false);
     write(600, 512, 172, true);  // inside the radar's window, outside the view: only the overview changes
-    EXPECT_EQ(view.picpreview->image, before);
-    EXPECT_NE(view.piclevel, before);
-    EXPECT_EQ(previews, radarDrawings);
-    EXPECT_EQ(level.pic1024.pixel(600, 512), Red);
-    EXPECT_NE(radarBox.image.pixel(600 - 366, 512 - 366), Red);
-    view.updatePreview(true);
-    EXPECT_EQ(view.picpreview->image, view.piclevel);
-    EXPECT_EQ(radarBox.image.pixel(600 - 366, 512 - 366), Red);
+    EXPECT_EQ(view()->image, before);
+    EXPECT_NE(v().piclevel, before);
+    EXPECT_EQ(map->level().pic1024.pixel(600, 512), Red);
+    EXPECT_NE(radar.pixel(600 - 366, 512 - 366), Red);
+    v().updatePreview(true);
+    EXPECT_EQ(view()->image, v().piclevel);
+    EXPECT_EQ(radar.pixel(600 - 366, 512 - 366), Red);
 }
 
+// Presses on the panel's radar reach the active map's view.
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
     EXPECT_EQ(origin(), QPoint(7856, 7936)) << "a new view is centred";
-    EXPECT_EQ(QPoint(view.radar_left, view.radar_top), QPoint(366, 366));
-    EXPECT_EQ(radarBox.image.pixel(124, 129), Red);
-    view.radarClick(144, 144);
+    EXPECT_EQ(QPoint(v().radar_left, v().radar_top), QPoint(366, 366));
+    EXPECT_EQ(general->radar()->image.pixel(124, 129), Red);
+    QTest::mouseClick(general->radar(), Qt::LeftButton, {}, QPoint(144, 144));
     EXPECT_EQ(origin(), QPoint(7824, 7920));
     // The next click reads the origin of the radar drawn after the first one.
-    const QPoint radarOrigin(view.radar_left, view.radar_top);
+    const QPoint radarOrigin(v().radar_left, v().radar_top);
     EXPECT_NE(radarOrigin, QPoint(366, 366));
-    view.radarClick(0, 0);
-    EXPECT_EQ(origin(), QPoint(16 * (radarOrigin.x() - 21), 16 * (radarOrigin.y() - 15)));
+    QTest::mouseClick(general->radar(), Qt::LeftButton, {}, QPoint(1, 0));  // (0, 0) would be the middle to QTest
+    EXPECT_EQ(origin(), QPoint(16 * (radarOrigin.x() + 1 - 21), 16 * (radarOrigin.y() - 15)));
 }
 
 TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
     const auto wheel = [this](QPoint at, int turn, Qt::KeyboardModifiers mods) {
-        QWheelEvent event(at, view.picpreview->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, mods,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view.picpreview, &event);
+        QWheelEvent event(at, view()->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, mods, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(view(), &event);
     };
     const int step = QApplication::wheelScrollLines() * 16;
     wheel({300, 200}, -120, Qt::NoModifier);
@@ -162,38 +174,35 @@ TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
     EXPECT_EQ(origin().y(), 7936 + step) << "half a notch waits for the other half";
     wheel({300, 200}, 60, Qt::NoModifier);
     EXPECT_EQ(origin().y(), 7936);
-    view.setScrollBarValues(0, 0, false);
+    v().setScrollBarValues(0, 0, false);
     wheel({300, 200}, 120, Qt::NoModifier);
     EXPECT_EQ(origin(), QPoint(0, 0));
 
-    view.setScrollBarValues(7856, 7936, false);
-    ASSERT_EQ(view.cellX(600), 528);
-    ASSERT_EQ(view.cellY(40), 498);
+    v().setScrollBarValues(7856, 7936, false);
+    ASSERT_EQ(v().cellX(600), 528);
+    ASSERT_EQ(v().cellY(40), 498);
     wheel({600, 40}, 120, Qt::ControlModifier);
-    EXPECT_EQ(zoomTool.Zoom(), 2.0f);
+    EXPECT_EQ(map->magnifier().Zoom(), 2.0f);
     // Cell (528, 498) to the middle: 32 x 528 - 336 and 32 x 498 - 252, down to whole cells.
     EXPECT_EQ(origin(), QPoint(16544, 15680));
     wheel({336, 252}, -240, Qt::ControlModifier);
-    EXPECT_EQ(zoomTool.Zoom(), 0.5f);
+    EXPECT_EQ(map->magnifier().Zoom(), 0.5f);
 }
 
 TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(&view);
-    window.resize(window.sizeHint());
-    window.show();
-    EXPECT_EQ(view.picpreview->size(), QSize(673, 505));
-    view.setParent(nullptr);
-    showCentred();
-    const int before = previews;
-    view.resize(400 + 17, 300 + 17);
-    EXPECT_EQ(view.picpreview->size(), QSize(400, 300));
-    EXPECT_EQ(view.picpreview->image.size(), QSize(400, 300));
-    EXPECT_EQ(view.piclevel.size(), QSize(400, 300));
-    EXPECT_GT(previews, before);
-    EXPECT_EQ(view.hScrollBar->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
+    QWidget* sub = map->parentWidget();
+    sub->resize(sub->sizeHint());
+    QApplication::processEvents();
+    EXPECT_EQ(view()->size(), QSize(673, 505));
+    const int column = v().cellX(0);
+    const int row = v().cellY(0);
+    write(column, row, 9, true);
+    v().resize(400 + 17, 300 + 17);
+    EXPECT_EQ(view()->size(), QSize(400, 300));
+    EXPECT_EQ(view()->image.size(), QSize(400, 300));
+    EXPECT_EQ(v().piclevel.size(), QSize(400, 300));
+    EXPECT_EQ(shown(column, row), tilePicture(9)) << "redrawn at the new size";
+    EXPECT_EQ(v().hScrollBar->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
 }
 
 }  // namespace

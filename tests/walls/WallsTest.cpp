@@ -2,14 +2,12 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
 #include "app/RightPanel.h"
 #include "model/Tileset.h"
-#include "view/PictureBox.h"
 #include "walls/WallSetsDialog.h"
 
 // Out-of-range entries and sets are ignored rather than written past their storage.
@@ -22,11 +20,10 @@ TEST(WallSets, EntriesAndSetsOutsideTheirRangeAreIgnored) {
         EXPECT_EQ(set.getWall(j), j == 5 ? 20 : 0);
     }
     WallTiles list;
-    EXPECT_FALSE(list.hasWallTiles());
+    EXPECT_EQ(list.UBnd(), -1);
     list.AddWallTile(set);
     list.ReplaceWallTile(1, WallDef());
     list.ReplaceWallTile(-1, WallDef());
-    EXPECT_TRUE(list.hasWallTiles());
     EXPECT_EQ(list.UBnd(), 0);
     EXPECT_EQ(list.getWallTile(0).getWall(5), 20);
 }
