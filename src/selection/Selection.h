@@ -28,9 +28,6 @@ public:
     SelectionShape& outline() const { return *shape; }
     // The selection rectangle in cells, bounds inclusive.
     CellRect rect() const { return {selstartx, selstarty, selendx, selendy}; }
-    // Where the lifted block still lies in the grid; -1 when not set.
-    int srcX() const { return srcx; }
-    int srcY() const { return srcy; }
 
     void MouseDown(int16_t Button, float X, float Y) override;
     void MouseMove(int16_t Button, float X, float Y) override;
