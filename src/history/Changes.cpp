@@ -14,5 +14,4 @@ void Changes::AddChange(int tileX, int tileY, int16_t value) {
         word |= CoveredMark;
     }
     entries.push_back(static_cast<int32_t>(word));
-    ++count;
 }

@@ -21,7 +21,7 @@ public:
     // Records the previous value of a cell, a covered cell (-1) included.
     void AddChange(int tileX, int tileY, int16_t value);
     // Index of the last recorded entry, -1 for an empty batch.
-    int32_t UBnd() const { return count - 1; }
+    int32_t UBnd() const { return static_cast<int32_t>(entries.size()) - 1; }
     // Column, row and recorded previous value (-1..255) of entry `index` (0..UBnd()).
     // Inline: undo and redo call it for every entry of batches that may cover the whole map.
     std::array<int16_t, 3> GetChange(int32_t index) const {
@@ -33,5 +33,4 @@ public:
 
 private:
     std::vector<int32_t> entries;
-    int32_t count = 0;
 };
