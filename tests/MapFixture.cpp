@@ -156,6 +156,14 @@ void WindowFixture::put(int column, int row, int16_t value) {
     map->level().pic1024.setCell(column, row, value);
 }
 
+void WindowFixture::putPattern(int columns, int rows) {
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            put(column, row, static_cast<int16_t>(1 + (column * 7 + row * 13) % 200));
+        }
+    }
+}
+
 void WindowFixture::write(int column, int row, int16_t value, bool refresh) {
     Changes batch;
     map->level().setTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value, batch, true);

@@ -117,6 +117,8 @@ public:
         return (m ? m : map)->level().getTile(static_cast<int16_t>(column), static_cast<int16_t>(row));
     }
     void put(int column, int row, int16_t value);
+    // Fills the cells [0, columns) x [0, rows) with ordinary tiles that differ from their neighbours.
+    void putPattern(int columns, int rows);
     // Writes a cell as the editing operations do, redrawing it through the level.
     void write(int column, int row, int16_t value, bool refresh);
     // Places a special tile with its covered cells, as a load would.

@@ -4,10 +4,10 @@
 #include <QRect>
 #include <QWidget>
 
-// The selection outline `shpdraw`: a white rectangle lying on the view surface, placed in view
-// pixels. It never takes the mouse; the view underneath receives every event.
 class QPainter;
 
+// The selection outline `shpdraw`: a white rectangle lying on the view surface, placed in view
+// pixels. It never takes the mouse; the view underneath receives every event.
 class SelectionShape : public QWidget {
     Q_OBJECT
 public:

@@ -18,11 +18,7 @@ class ExportImageTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        for (int y = 0; y < 40; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                put(x, y, static_cast<int16_t>(1 + (x * 7 + y * 13) % 200));
-            }
-        }
+        putPattern(40, 40);
         // The selection below widens to take in the first and third; the second lies across rows drawn
         // apart, the third partly above the visible view.
         putObject(12, 3, 219);

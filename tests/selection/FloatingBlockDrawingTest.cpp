@@ -11,11 +11,7 @@ class FloatingBlockDrawingTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        for (int row = 0; row < 40; ++row) {
-            for (int column = 0; column < 50; ++column) {
-                put(column, row, static_cast<int16_t>(1 + (column * 7 + row * 3) % 150));
-            }
-        }
+        putPattern(50, 40);
         map->UpdateLevel();
         useTool(ToolId::Selection);
     }
