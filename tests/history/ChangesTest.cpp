@@ -6,17 +6,14 @@
 
 // Covered cells share their packing with tile 0, so the mark must survive the round trip at the grid's far corner.
 TEST(Changes, EntriesGiveBackEveryRecordedCellAndValue) {
+    const std::array<int16_t, 3> entries[] = {{300, 17, 5}, {5, 5, -1}, {1023, 1023, 255}, {1023, 1023, -1}, {0, 0, 0}};
     Changes c;
     EXPECT_EQ(c.UBnd(), -1);
-    c.AddChange(300, 17, 5);
-    c.AddChange(5, 5, -1);
-    c.AddChange(1023, 1023, 255);
-    c.AddChange(1023, 1023, -1);
-    c.AddChange(0, 0, 0);
+    for (const auto& e : entries) {
+        c.AddChange(e[0], e[1], e[2]);
+    }
     EXPECT_EQ(c.UBnd(), 4);
-    EXPECT_EQ(c.GetChange(0), (std::array<int16_t, 3>{300, 17, 5}));
-    EXPECT_EQ(c.GetChange(1), (std::array<int16_t, 3>{5, 5, -1}));
-    EXPECT_EQ(c.GetChange(2), (std::array<int16_t, 3>{1023, 1023, 255}));
-    EXPECT_EQ(c.GetChange(3), (std::array<int16_t, 3>{1023, 1023, -1}));
-    EXPECT_EQ(c.GetChange(4), (std::array<int16_t, 3>{0, 0, 0}));
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(c.GetChange(i), entries[i]) << i;
+    }
 }

@@ -78,16 +78,7 @@ TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
     EXPECT_EQ(v->value(), 0);
 }
 
-class BucketTest : public MapFixture {
-protected:
-    static constexpr int All = 1024 * 1024;
-    void SetUp() override {
-        MapFixture::SetUp();
-        useTool(ToolId::Bucket);
-    }
-};
-
-TEST_F(BucketTest, SelectionLimitsTheFillAndRefusesMovedOrPastedBlocks) {
+TEST_F(ToolsTest, BucketInASelectionFillsItAndRefusesMovedOrPastedBlocks) {
     select(10, 10, 13, 12);
     const QPoint corner = map->sel().shpdraw().topLeft();
     useTool(ToolId::Bucket);
@@ -117,10 +108,12 @@ TEST_F(BucketTest, SelectionLimitsTheFillAndRefusesMovedOrPastedBlocks) {
 }
 
 // While a fill runs, events are processed: whatever they ask for must wait until it has finished.
-class BucketDuringFillTest : public BucketTest {
+class BucketDuringFillTest : public MapFixture {
 protected:
+    static constexpr int All = 1024 * 1024;
     void SetUp() override {
-        BucketTest::SetUp();
+        MapFixture::SetUp();
+        useTool(ToolId::Bucket);
         general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
         // Events run every few thousand cells, so the timer below fires inside the fill.
         map->bucket().eventSlice = std::chrono::milliseconds(0);
