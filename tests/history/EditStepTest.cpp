@@ -123,10 +123,6 @@ struct Stroke {
     int n = -1;
 };
 
-void PrintTo(const Stroke& s, std::ostream* os) {
-    *os << s.name;
-}
-
 // The pencil's brush square reaches further right and down, and is cut at the grid's edges; lines
 // follow Bresenham, and thick ones repeat it over the brush square.
 const Stroke strokes[] = {
@@ -267,12 +263,6 @@ TEST_F(EveryGesture, PolylineSegments) {
     EXPECT_EQ(count(5, 0, 0, 4, 0) + count(5, 4, 1, 4, 3), 8);
 }
 
-TEST_F(EveryGesture, PolylineOfWidthOne) {
-    map->setLineWidth(1);
-    clickCells(ToolId::Polyline, {{0, 0}, {4, 0}, {0, 0}}, Qt::RightButton);
-    wrote({0, 0, 6, 2});
-}
-
 TEST_F(GestureChangingNothing, PolylineOfOnePoint) {
     clickCells(ToolId::Polyline, {{2, 2}, {2, 2}}, Qt::RightButton);
 }
@@ -374,9 +364,7 @@ TEST_F(EveryGesture, SelectionMovedAndApplied) {
     // The block shows at the outline while its source shows empty; nothing is written yet.
     EXPECT_EQ(shown(4, 4), tilePicture(1));
     EXPECT_EQ(shown(6, 5), tilePicture(6));
-    QImage black(16, 16, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    EXPECT_EQ(shown(2, 1), black);
+    EXPECT_EQ(shown(2, 1), tilePicture(0));
     moveTo(at(4, 1));
     release(at(4, 1));
     EXPECT_EQ(map->sel().rect(), (CellRect{3, 1, 5, 2}));

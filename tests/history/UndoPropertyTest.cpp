@@ -53,11 +53,6 @@ protected:
         return special && pick(0, 2) == 0 ? anySpecial() : tiles[pick(0, 5)];
     }
     Qt::MouseButton anyButton() { return pick(0, 1) ? Qt::LeftButton : Qt::RightButton; }
-    void chooseTiles() {
-        map->setTilesetLeft(anyTile());
-        map->setTilesetRight(anyTile());
-        map->setLineWidth(pick(0, 2));
-    }
     void selectSomething() {
         const int x = cell(Columns);
         const int y = cell(Rows);
@@ -85,7 +80,9 @@ protected:
         MainMenu& m = *general->mainMenu();
         if (kind < 5) {
             useTool(kind == 2 ? shapes[pick(0, 2)] : tools[kind]);
-            chooseTiles();
+            map->setTilesetLeft(anyTile());
+            map->setTilesetRight(anyTile());
+            map->setLineWidth(pick(0, 2));
         } else if (kind < 11) {
             selectSomething();
         }
