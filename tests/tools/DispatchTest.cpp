@@ -47,12 +47,10 @@ TEST_F(DispatchTest, CtrlTurnsPaintingToolsIntoTheDropperUntilReleased) {
     key(Qt::Key_P);
     keyDown(Qt::Key_Control, Qt::ControlModifier);
     EXPECT_EQ(general->currentTool(), ToolId::Dropper);
-    EXPECT_TRUE(general->toolButton(ToolId::Dropper)->isChecked());
     // Key repeat of Ctrl keeps the saved tool.
     keyDown(Qt::Key_Control, Qt::ControlModifier);
     keyUp(Qt::Key_Control);
     EXPECT_EQ(general->currentTool(), ToolId::Pencil);
-    EXPECT_TRUE(general->toolButton(ToolId::Pencil)->isChecked());
 
     for (const Qt::Key k : {Qt::Key_E, Qt::Key_H}) {
         key(k);
