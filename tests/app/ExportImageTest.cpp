@@ -142,12 +142,9 @@ TEST_F(ExportImageTest, CancelledOrFailedExportLeavesTheFileAsItWas) {
     EXPECT_EQ(done.permille(), 1000);
     EXPECT_EQ(QImage(out).size(), QSize(4096, 4096));
 
-    const QString missing = dir.filePath("missing/export.png");
-    dialogs->chosen.push_back(missing);
-    dialogs->exportChoice = [](ExportImageOptions& o) { o.area = ExportImageOptions::VisibleView; };
-    general->mainMenu()->mnuExportImage->trigger();
-    const QString said =
-        QStringLiteral("The image could not be written to %1:\n").arg(QDir::toNativeSeparators(missing));
+    out = dir.filePath("missing/export.png");
+    exportImage([](ExportImageOptions& o) { o.area = ExportImageOptions::VisibleView; });
+    const QString said = QStringLiteral("The image could not be written to %1:\n").arg(QDir::toNativeSeparators(out));
     ASSERT_EQ(dialogs->messages.size(), 1);
     ASSERT_TRUE(dialogs->messages[0].startsWith(said)) << dialogs->messages[0].toStdString();
     EXPECT_FALSE(dialogs->messages[0].mid(said.size()).trimmed().isEmpty()) << "the reason";

@@ -33,23 +33,17 @@ protected:
     PictureBox* picker = nullptr;
 };
 
-TEST_F(TilesetPicking, LeftClickPicksTheTileUnderThePointer) {
-    for (const auto& [at, tile, marker] : {std::tuple{QPoint(20, 3), 2, QPoint(16, 0)},
-                                           {QPoint(5, 20), 20, QPoint(0, 16)},
-                                           {QPoint(303, 159), 190, QPoint(288, 144)}}) {
-        click(Qt::LeftButton, at);
-        EXPECT_EQ(map->tilesetLeft(), tile) << tile;
-        EXPECT_EQ(leftMarker(), marker) << tile;
+TEST_F(TilesetPicking, LeftClickPicksTheRedTileRightClickTheYellowOneAndThePreviewShowsBoth) {
+    for (const auto& [button, at, tile, marker] : {std::tuple{Qt::LeftButton, QPoint(20, 3), 2, QPoint(16, 0)},
+                                                   {Qt::LeftButton, QPoint(303, 159), 190, QPoint(288, 144)},
+                                                   {Qt::LeftButton, QPoint(40, 40), 41, QPoint(32, 32)},
+                                                   {Qt::RightButton, QPoint(100, 5), 7, QPoint(96, 0)}}) {
+        click(button, at);
+        const bool left = button == Qt::LeftButton;
+        EXPECT_EQ(left ? map->tilesetLeft() : map->tilesetRight(), tile) << tile;
+        EXPECT_EQ(left ? leftMarker() : rightMarker(), marker) << tile;
+        EXPECT_EQ(left ? map->tilesetRight() : map->tilesetLeft(), left ? 2 : 41) << tile;
     }
-    EXPECT_EQ(map->tilesetRight(), 2);
-}
-
-TEST_F(TilesetPicking, RightClickMovesOnlyTheYellowMarkerAndThePreviewShowsBothTiles) {
-    click(Qt::LeftButton, {40, 40});  // tile 41
-    click(Qt::RightButton, {100, 5});
-    EXPECT_EQ(map->tilesetRight(), 7);
-    EXPECT_EQ(rightMarker(), QPoint(96, 0));
-    EXPECT_EQ(map->tilesetLeft(), 41);
     EXPECT_EQ(leftMarker(), QPoint(32, 32));
     EXPECT_EQ(preview(1), tile(41));
     EXPECT_EQ(preview(19), tile(7));
@@ -81,7 +75,10 @@ TEST_F(TilesetPicking, ClicksOnTheLeftOrTopEdgeAndTilesPastTheLastCellValuePickN
     expectUnchanged(255, {7 * 16, 13 * 16});
 }
 
-TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingTheTileUnderThePointer) {
+TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingAndReleasingHandsTheKeyboardToTheMapView) {
+    general->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
+    picker->setFocus();
     send(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_TRUE(general->mouseIsDown());
     send(QEvent::MouseMove, {21, 5}, Qt::NoButton, Qt::LeftButton);
@@ -90,6 +87,7 @@ TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingTheTileUnderThePoint
     send(QEvent::MouseButtonRelease, {37, 5}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(map->tilesetLeft(), 3);
     EXPECT_FALSE(general->mouseIsDown());
+    EXPECT_TRUE(map->view()->picpreview->hasFocus());
     send(QEvent::MouseMove, {60, 5}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(map->tilesetLeft(), 3);
 }
@@ -107,12 +105,4 @@ TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersToThatMapsTiles) {
     EXPECT_EQ(leftMarker(), QPoint(32, 0));
     EXPECT_EQ(rightMarker(), QPoint(32, 16));
     EXPECT_EQ(preview(19), tile(22));
-}
-
-TEST_F(TilesetPicking, ReleasingTheButtonHandsTheKeyboardToTheMapView) {
-    general->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
-    picker->setFocus();
-    click(Qt::LeftButton, {20, 3});
-    EXPECT_TRUE(map->view()->picpreview->hasFocus());
 }

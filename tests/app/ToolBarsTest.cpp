@@ -8,16 +8,13 @@
 
 class ToolBarsInWindow : public WindowFixture {
 protected:
-    void clickTool(ToolId tool) {
-        QWidget* button = general->toolBars()->toolsToolBar->widgetForAction(general->toolButton(tool));
+    static void click(QToolBar* bar, QAction* action) {
+        QWidget* button = bar->widgetForAction(action);
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    void clickTop(const QString& key) {
-        QWidget* button = general->toolBars()->mainToolBar->widgetForAction(general->topButton(key));
-        ASSERT_NE(button, nullptr);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void clickTool(ToolId tool) { click(general->toolBars()->toolsToolBar, general->toolButton(tool)); }
+    void clickTop(const QString& key) { click(general->toolBars()->mainToolBar, general->topButton(key)); }
 };
 
 // The letter keys on the map are Dispatch's; here the toolbar and the keys typed on the panel's controls.
