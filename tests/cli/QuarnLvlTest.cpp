@@ -183,8 +183,7 @@ TEST(QuarnLvl, CheckAndInfoTakeFilesAndFoldersAndReportEveryProblemInTheGivenOrd
         EXPECT_EQ(o["file"].toString(), files[i]);
         EXPECT_EQ(o["skipped"].toInt(), i == 1 ? 2 : 0);
     }
-    const ToolRun checkJson = quarnLvl({"check", "--json", objects});
-    const QJsonObject o = QJsonDocument::fromJson(checkJson.out).object();
+    const QJsonObject o = QJsonDocument::fromJson(quarnLvl({"check", "--json", objects}).out).object();
     EXPECT_FALSE(o["ok"].toBool());
     EXPECT_EQ(o["problems"].toArray().size(), 2);
 

@@ -144,7 +144,6 @@ TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePrevi
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
     EXPECT_EQ(origin(), QPoint(7856, 7936)) << "a new view is centred";
     EXPECT_EQ(QPoint(v().radar_left, v().radar_top), QPoint(366, 366));
-    EXPECT_EQ(general->radar()->image.pixel(124, 129), Red);
     QTest::mouseClick(general->radar(), Qt::LeftButton, {}, QPoint(144, 144));
     EXPECT_EQ(origin(), QPoint(7824, 7920));
     // The next click reads the origin of the radar drawn after the first one.
