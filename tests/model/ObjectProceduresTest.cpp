@@ -37,7 +37,7 @@ TEST(ObjectProcedures, PlacingOverlappingObjectRemovesTheOldOneWholeAndObjectsNe
     EXPECT_EQ(level.getTile(1023, 15), -1);
 }
 
-TEST(ObjectProcedures, OriginAndRemovalFromAnyCoveredCell) {
+TEST(ObjectProcedures, OriginAndRemovalFromAnyCoveredCellEvenWithoutItsAnchor) {
     Level level;
     Changes batch;
     PlaceObject(level, 220, 10, 10, batch, false);
@@ -55,13 +55,10 @@ TEST(ObjectProcedures, OriginAndRemovalFromAnyCoveredCell) {
     PlaceObject(level, 5, 41, 41, batch, false);
     EXPECT_EQ(level.getTile(40, 40), 0);
     EXPECT_EQ(level.getTile(41, 41), 5);
-}
 
-TEST(ObjectProcedures, OrphanedCoveredCellHasNoOriginAndIsClearedAlone) {
-    Level level;
+    // A covered cell without its anchor has no origin and is cleared alone.
     level.putTile(500, 500, -1);
     EXPECT_FALSE(getObjectOrigin(level, 500, 500).has_value());
-    Changes batch;
     RemoveObjectAt(level, 500, 500, batch, false);
     EXPECT_EQ(level.getTile(500, 500), 0);
 }

@@ -70,7 +70,7 @@ TEST(Tileset, EveryPixelIsDefinedWhateverTheColourTableOrTheRunsLeaveOut) {
         indexes += static_cast<char>(i);
     }
     Tileset table;
-    table.InitTileset(TestFiles::bmp(16, 16, 8, 0, indexes, 108));
+    EXPECT_EQ(table.InitTileset(TestFiles::bmp(16, 16, 8, 0, indexes, 108)), QString()) << "no note: it is shown";
     // Rows are stored bottom-up, so index i lies at column i % 16 of row 15 - i / 16.
     for (const int i : {0, 107, 108, 200, 255}) {
         EXPECT_EQ(table.pictileset().pixel(i % 16, 15 - i / 16), i < 108 ? TestFiles::paletteColour(i) : qRgb(0, 0, 0))
@@ -79,7 +79,7 @@ TEST(Tileset, EveryPixelIsDefinedWhateverTheColourTableOrTheRunsLeaveOut) {
 
     // Runs that end after four pixels of the bottom row: every other pixel takes colour index 0.
     Tileset runs;
-    runs.InitTileset(TestFiles::bmp(32, 32, 8, 1, QByteArray("\x04\x09\x00\x01", 4)));
+    EXPECT_EQ(runs.InitTileset(TestFiles::bmp(32, 32, 8, 1, QByteArray("\x04\x09\x00\x01", 4))), QString());
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
             const QRgb expected = TestFiles::paletteColour(y == 31 && x < 4 ? 9 : 0);

@@ -71,10 +71,8 @@ TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTiles) {
     map->setTilesetRight(33);
     ReplaceDialog* dialog = open();
     const auto shows = [&](PictureBox* box, int tile) {
-        return box->image.convertToFormat(QImage::Format_RGB32) == map->level()
-                                                                       .tileset.pictileset()
-                                                                       .copy(Tileset::tileSource(tile, 16))
-                                                                       .convertToFormat(QImage::Format_RGB32);
+        const QImage wanted = map->level().tileset.pictileset().copy(Tileset::tileSource(tile, 16));
+        return box->image.convertToFormat(QImage::Format_RGB32) == wanted.convertToFormat(QImage::Format_RGB32);
     };
     EXPECT_TRUE(shows(dialog->picold, 20) && shows(dialog->picnew, 33));
     dialog->optreplacecustom->click();

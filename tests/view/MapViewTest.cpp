@@ -26,15 +26,6 @@ protected:
     bool redrawn() const { return view()->image.pixel(0, 0) != qRgb(255, 0, 255); }
 };
 
-// Where the ranges end follows from the cell-boundary test below; the steps show in the wheel and arrow key tests.
-TEST_F(MapViewTest, ScrollRangesStayWithinSixteenBits) {
-    zoomTo(2.0f);
-    // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
-    v().resize(10 + 17, 505 + 17);
-    v().UpdateScrollBars(false);
-    EXPECT_EQ(v().hScrollBar->maximum(), 32767 / 32 * 32);
-}
-
 TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     zoomTo(1.0f / 16);
     mark();
@@ -61,7 +52,7 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     EXPECT_TRUE(redrawn());
 }
 
-TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
+TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoomAndRangesStayWithinSixteenBits) {
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
         zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
@@ -80,6 +71,10 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoom) {
             }
         }
     }
+    // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
+    v().resize(10 + 17, 505 + 17);
+    v().UpdateScrollBars(false);
+    EXPECT_EQ(v().hScrollBar->maximum(), 32767 / 32 * 32);
 }
 
 TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
@@ -149,7 +144,6 @@ TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePrevi
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
     EXPECT_EQ(origin(), QPoint(7856, 7936)) << "a new view is centred";
     EXPECT_EQ(QPoint(v().radar_left, v().radar_top), QPoint(366, 366));
-    EXPECT_EQ(general->radar()->image.pixel(124, 129), Red);
     QTest::mouseClick(general->radar(), Qt::LeftButton, {}, QPoint(144, 144));
     EXPECT_EQ(origin(), QPoint(7824, 7920));
     // The next click reads the origin of the radar drawn after the first one.
