@@ -120,7 +120,6 @@ TEST_F(ExportImageTest, PictureTooLargeIsRefusedNamingItsSizeBeforeAFileIsChosen
 }
 
 TEST_F(ExportImageTest, CancelledOrFailedExportLeavesTheFileAsItWas) {
-    QFile::remove(out);
     TestFiles::write(out, "the picture before");
     const LevelPicture::Options whole{{0, 0, Level::Size, Level::Size}, 0.25f, false, false};
     // Drawing is the first quarter of the work, looking at the colours the second, compressing the last half.
@@ -136,11 +135,6 @@ TEST_F(ExportImageTest, CancelledOrFailedExportLeavesTheFileAsItWas) {
         EXPECT_EQ(TestFiles::read(out), "the picture before") << cancelAt;
         EXPECT_EQ(QDir(dir.path()).entryList({"export*"}, QDir::Files), QStringList{"export.png"}) << cancelAt;
     }
-
-    ImageExportJob done(map->level(), whole, out);
-    EXPECT_EQ(done.run(), QString());
-    EXPECT_EQ(done.permille(), 1000);
-    EXPECT_EQ(QImage(out).size(), QSize(4096, 4096));
 
     out = dir.filePath("missing/export.png");
     exportImage([](ExportImageOptions& o) { o.area = ExportImageOptions::VisibleView; });
