@@ -76,7 +76,6 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEac
 
 TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
     Dialogs real;
-    const QString text = QStringLiteral("Untitled - Not all changes have been saved, do you want to proceed?");
     const auto answer = [&](const std::function<void(QMessageBox*)>& press) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -84,7 +83,7 @@ TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
             EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
             press(box);
         });
-        return real.ask(general.get(), text);
+        return real.ask(general.get(), QStringLiteral("Untitled - Not all changes have been saved"));
     };
     EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }));
     EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }));

@@ -94,7 +94,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
     }
 }
 
-TEST_F(RecoveryCopiesTest, EditsAreCopiedAfterAQuietSpellOrTheLongestInterval) {
+TEST_F(RecoveryCopiesTest, EditsGoingOnAreCopiedWithinTheLongestInterval) {
     ASSERT_TRUE(start(300, 400));
     MapWindow* map = general->NewMap();
     map->level().mapchanged = true;

@@ -37,7 +37,8 @@ protected:
     PictureBox* picker = nullptr;
 };
 
-TEST_F(TilesetPicking, LeftClickPicksTheRedTileRightClickTheYellowOneTheTipNamesItAndThePreviewShowsBoth) {
+TEST_F(TilesetPicking, ClicksPickTheRedAndYellowTilesOfTheActiveMapWhichTheTipThePreviewAndTheNamesShow) {
+    const QLabel* names = general->findChild<TilesetTileInfo*>()->lblTiles;
     for (const auto& [button, at, tile, marker] : {std::tuple{Qt::LeftButton, QPoint(20, 3), 2, QPoint(16, 0)},
                                                    {Qt::LeftButton, QPoint(303, 159), 190, QPoint(288, 144)},
                                                    {Qt::LeftButton, QPoint(40, 40), 41, QPoint(32, 32)},
@@ -51,9 +52,22 @@ TEST_F(TilesetPicking, LeftClickPicksTheRedTileRightClickTheYellowOneTheTipNames
         EXPECT_EQ(left ? leftMarker() : rightMarker(), marker) << tile;
         EXPECT_EQ(left ? map->tilesetRight() : map->tilesetLeft(), left ? 2 : 41) << tile;
     }
-    EXPECT_EQ(leftMarker(), QPoint(32, 32));
     EXPECT_EQ(preview(1), tile(41));
+    EXPECT_EQ(names->text(), QString::fromUtf8("Left 41 \u00b7 Right 7"));
+
+    // Another map starts from the first tiles; switching back shows the first map's own again.
+    MapWindow* first = map;
+    map = general->NewMap();
+    expectUnchanged();
+    EXPECT_EQ(names->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
+    click(Qt::LeftButton, {60, 5});  // 4, into the second map
+    EXPECT_EQ(map->tilesetLeft(), 4);
+    general->mnuMaps_Click(0);
+    EXPECT_EQ(first->tilesetLeft(), 41);
+    EXPECT_EQ(leftMarker(), QPoint(32, 32));
+    EXPECT_EQ(rightMarker(), QPoint(96, 0));
     EXPECT_EQ(preview(19), tile(7));
+    EXPECT_EQ(names->text(), QString::fromUtf8("Left 41 \u00b7 Right 7"));
     const QImage& small = general->rightPanel()->picsmalltilepreview->image;
     EXPECT_EQ(small.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(17, 17), qRgb(255, 0, 0));
@@ -97,23 +111,4 @@ TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingAndReleasingHandsThe
     EXPECT_TRUE(map->view()->picpreview->hasFocus());
     send(QEvent::MouseMove, {60, 5}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(map->tilesetLeft(), 3);
-}
-
-TEST_F(TilesetPicking, SwitchingMapsMovesBothMarkersAndTheNamesToThatMapsTiles) {
-    const QLabel* names = general->findChild<TilesetTileInfo*>()->lblTiles;
-    click(Qt::LeftButton, {40, 5});    // 3
-    click(Qt::RightButton, {40, 20});  // 22
-    EXPECT_EQ(names->text(), QString::fromUtf8("Left 3 \u00b7 Right 22"));
-    MapWindow* first = map;
-    map = general->NewMap();
-    expectUnchanged();
-    EXPECT_EQ(names->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
-    click(Qt::LeftButton, {60, 5});  // 4, into the second map
-    EXPECT_EQ(map->tilesetLeft(), 4);
-    general->mnuMaps_Click(0);
-    EXPECT_EQ(first->tilesetLeft(), 3);
-    EXPECT_EQ(leftMarker(), QPoint(32, 0));
-    EXPECT_EQ(rightMarker(), QPoint(32, 16));
-    EXPECT_EQ(preview(19), tile(22));
-    EXPECT_EQ(names->text(), QString::fromUtf8("Left 3 \u00b7 Right 22"));
 }

@@ -189,7 +189,6 @@ TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
     const auto expectExpanded = [panel](bool expanded) {
         EXPECT_EQ(panel->expanded(), expanded);
         EXPECT_EQ(panel->pictileset->isHidden(), !expanded);
-        EXPECT_EQ(panel->picradar->isHidden(), !expanded);
         EXPECT_EQ(panel->picsmalltilepreview->isHidden(), expanded);
     };
     expectExpanded(false);
