@@ -150,9 +150,11 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
 
 TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
     const QList<ShortcutsWindow::Row> rows = ShortcutsWindow::rows(*general->menuBar());
-    const auto listed = [&rows](const QString& keys, const QString& action) {
-        return std::any_of(rows.begin(), rows.end(),
-                           [&](const auto& r) { return r.keys == keys && r.action.endsWith(action); });
+    // A row may list several keys of one command.
+    const auto listed = [&rows](const QString& key, const QString& action) {
+        return std::any_of(rows.begin(), rows.end(), [&](const auto& r) {
+            return r.keys.split(QStringLiteral(", ")).contains(key) && r.action.endsWith(action);
+        });
     };
     for (const ShortcutTable::KeyShortcut& k : ShortcutTable::Keys) {
         EXPECT_TRUE(listed(QLatin1String(k.keyName), QLatin1String(k.description))) << k.keyName;
@@ -162,11 +164,7 @@ TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
     }
     for (const QAction* action : general->menuBar()->findChildren<QAction*>()) {
         if (!action->shortcut().isEmpty() && !action->menu()) {
-            QStringList keys;
-            for (const QKeySequence& k : action->shortcuts()) {
-                keys << k.toString(QKeySequence::NativeText);
-            }
-            EXPECT_TRUE(listed(keys[0], action->text()) || listed(keys.join(", "), action->text()))
+            EXPECT_TRUE(listed(action->shortcut().toString(QKeySequence::NativeText), action->text()))
                 << action->text().toStdString();
         }
     }
