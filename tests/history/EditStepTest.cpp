@@ -17,11 +17,11 @@ enum class Outcome { Changed, Unchanged, NoStep };
 
 }  // namespace
 
-// Every edit path of the editor, driven as the user drives it. A test prepares the map (then calls
-// start()), makes one gesture and checks what it wrote; TearDown then checks that the gesture was one
-// undo step (none in GestureWithoutStep) that marks the map and its caption changed exactly when it
-// changes a cell, that undo gives back every cell and the overview as they were, and that redo
-// repeats the gesture exactly.
+// Every edit path of the editor, driven as the user drives it. A test prepares the map, with gestures
+// of its own if need be (then calls start()), makes one gesture and checks what it wrote; TearDown
+// then checks that this last gesture was one undo step (none in GestureWithoutStep) that marks the map
+// and its caption changed exactly when it changes a cell, that undo gives back every cell and the
+// overview as they were, and that redo repeats the gesture exactly.
 class EveryGesture : public MapFixture {
 public:
     void SetUp() override {
