@@ -8,25 +8,8 @@
 #include "app/EditCommands.h"
 #include "app/RightPanel.h"
 #include "model/Tileset.h"
+#include "view/Pixels.h"
 #include "walls/WallSetsDialog.h"
-
-// Out-of-range entries and sets are ignored rather than written past their storage.
-TEST(WallSets, EntriesAndSetsOutsideTheirRangeAreIgnored) {
-    WallDef set;
-    set.setWall(5, 20);
-    set.setWall(16, 7);
-    set.setWall(-1, 7);
-    for (int j = 0; j < WallDef::Entries; ++j) {
-        EXPECT_EQ(set.getWall(j), j == 5 ? 20 : 0);
-    }
-    WallTiles list;
-    EXPECT_EQ(list.UBnd(), -1);
-    list.AddWallTile(set);
-    list.ReplaceWallTile(1, WallDef());
-    list.ReplaceWallTile(-1, WallDef());
-    EXPECT_EQ(list.UBnd(), 0);
-    EXPECT_EQ(list.getWallTile(0).getWall(5), 20);
-}
 
 namespace {
 
@@ -50,33 +33,31 @@ protected:
 
 }  // namespace
 
-TEST_F(WallsDialogTest, OpensForTheActiveMapWithOnlyAddNewActive) {
+// Only Add New has something to act on; the dialog is not modal, and shows black until a set exists.
+TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySetToPick) {
     WallSetsDialog* d = open();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Create Walltiles"));
-    EXPECT_TRUE(d->cmdAddNew->isEnabled());
     EXPECT_FALSE(d->cmdReplace->isEnabled());
     EXPECT_FALSE(d->cmdRemove->isEnabled());
-    EXPECT_TRUE(general->isEnabled());  // not modal
-    QImage black(64, 64, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    EXPECT_EQ(shownSet(d, 0), black);
-}
-
-TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySetToPick) {
-    WallSetsDialog* d = open();
+    EXPECT_TRUE(general->isEnabled());
+    EXPECT_TRUE(Pixels::all(d->picpreviewwalls->image, d->picpreviewwalls->image.rect(), Pixels::Black));
     d->cmdAddNew->click();
     EXPECT_EQ(map->walltiles().UBnd(), 0);
     EXPECT_EQ(shownSet(d, 0), WallSetsDialog::defaultPicture());
     for (int i = 0; i < 4; ++i) {
         d->cmdAddNew->click();
     }
-    EXPECT_EQ(d->vScrollBar->maximum(), 4);
+    // Entries and sets out of range are ignored rather than written past their storage.
     WallDef marked;
     marked.setWall(5, 20);
+    marked.setWall(16, 7);
+    marked.setWall(-1, 7);
     map->walltiles().ReplaceWallTile(2, marked);
+    map->walltiles().ReplaceWallTile(5, marked);
+    map->walltiles().ReplaceWallTile(-1, marked);
     d->vScrollBar->setValue(1);  // sets 1..4 shown
+    EXPECT_EQ(d->vScrollBar->maximum(), 4);
     EXPECT_EQ(shownSet(d, 1), blockWith(5, 20));
     EXPECT_EQ(shownSet(d, 0), WallSetsDialog::defaultPicture());
     // The picked set is marked where it shows.
@@ -85,7 +66,7 @@ TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySetToPic
     EXPECT_EQ(d->selwall->y(), 128);
 }
 
-TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMap) {
+TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMapAndClosesWithIt) {
     WallSetsDialog* d = open();
     d->cmdAddNew->click();
     d->cmdAddNew->click();
@@ -97,12 +78,9 @@ TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMap) {
     EXPECT_EQ(map->walltiles().UBnd(), 0);
     EXPECT_EQ(first->walltiles().UBnd(), 1);
     EXPECT_EQ(d->vScrollBar->maximum(), 0);
-}
-
-TEST_F(WallsDialogTest, DialogClosesWithItsMap) {
-    WallSetsDialog* d = open();
     map->parentWidget()->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(d->isVisible());
-    d->cmdAddNew->click();  // bound to nothing: no effect, no crash
+    d->cmdAddNew->click();  // bound to nothing now, not to the map still open
+    EXPECT_EQ(first->walltiles().UBnd(), 1);
 }
