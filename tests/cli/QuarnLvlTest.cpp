@@ -12,8 +12,6 @@
 
 #include "TestFiles.h"
 
-#include <sys/stat.h>
-
 using TestFiles::bmp8;
 using TestFiles::quarnLvl;
 using TestFiles::read;
@@ -44,11 +42,9 @@ TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
     const QString lvl = dir.filePath("plain.lvl");
     const QString out = dir.filePath("out.png");
     write(lvl, record(2, 3, 4));
-    write(dir.filePath("damaged.lvl"), record(2, 3, 4) + QByteArray("\x01", 1));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.lvl")).constData(), 0600), 0);
     write(dir.filePath("notes.lvl"), "not a level\n");
     // Command lines as typed, $L the plain level, $O the picture, $D the folder. Zoom 2 of the whole map would be
-    // 32768 x 32768 pixels; export needs a level with a tileset; before a device or a FIFO was refused, they hung.
+    // 32768 x 32768 pixels; export needs a level with a tileset. Which files the loader refuses is its own matter.
     const auto runs = [&](QString lines) {
         QList<QStringList> all;
         for (const QString& line : lines.replace("$L", lvl).replace("$O", out).replace("$D", dir.path()).split('|')) {
@@ -62,7 +58,7 @@ TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
         "render $L $O --region 5,0,2147483647,1|render $L $O --region 2147483647,0,1,1|"
         "render $L $O --region -1,0,4,4|render $L $O --frobnicate");
     const QList<QStringList> inputErrors = runs(
-        "info /dev/zero|info $D/fifo.lvl|resave $D/notes.lvl $D/notes2.lvl|info $D/absent.lvl|render $D/absent.lvl $O|"
+        "resave $D/notes.lvl $D/notes2.lvl|info $D/absent.lvl|render $D/absent.lvl $O|"
         "render $L $D/no/such/dir/out.png --region 0,0,4,4|export-tileset $L $D/x.bmp");
     for (const QStringList& args : usageErrors + inputErrors) {
         const ToolRun r = quarnLvl(args);
@@ -78,7 +74,6 @@ TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
     shell.waitForFinished(60000);
     EXPECT_EQ(shell.exitCode(), 1) << shell.readAllStandardError().toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter("out"), QStringList());
-    EXPECT_TRUE(quarnLvl({"info", dir.filePath("damaged.lvl")}).err.contains("damaged.lvl"));
     for (const char* cmd : {"info", "check", "resave", "export-tileset", "render"}) {
         const ToolRun help = quarnLvl({cmd, "--help"});
         const ToolRun version = quarnLvl({cmd, "--version"});
@@ -87,28 +82,22 @@ TEST(QuarnLvl, ExitStatusSeparatesBadUsageFromBadInput) {
     }
 }
 
-TEST(QuarnLvl, HostileTilesetsAreDrawnWithTheDefaultPicturesAndCarriedAndExportedUnchanged) {
+TEST(QuarnLvl, AHostileTilesetIsDrawnWithTheDefaultPicturesAndCarriedAndExportedUnchanged) {
     QTemporaryDir dir;
-    const QByteArray endOfRuns("\0\1", 2);
-    // Both are too large to be shown; which pictures are shown, and how, is the tileset's own matter.
-    const QList<std::pair<const char*, QByteArray>> tilesets = {
-        {"wide.lvl", TestFiles::bmp(1048066, 16, 8, 1, endOfRuns)},
-        {"tall.lvl", TestFiles::bmp(32, 1048576, 8, 1, endOfRuns)}};
-    for (const auto& [name, block] : tilesets) {
-        const QString file = dir.filePath(name);
-        const QByteArray level = block + record(3, 2, 219);
-        write(file, level);
-        const ToolRun info = quarnLvl({"info", file});
-        EXPECT_EQ(info.status, 0) << name;
-        // Every note of the load is printed, not only those about damaged records.
-        EXPECT_TRUE(info.err.contains("cannot be shown")) << name;
-        EXPECT_EQ(quarnLvl({"render", file, dir.filePath("out.png"), "--zoom", "1/2", "--region", "0,0,8,8"}).status, 0)
-            << name;
-        ASSERT_EQ(quarnLvl({"resave", file, dir.filePath("again.lvl")}).status, 0) << name;
-        EXPECT_EQ(read(dir.filePath("again.lvl")), level) << name;
-        ASSERT_EQ(quarnLvl({"export-tileset", file, dir.filePath("t.bmp")}).status, 0) << name;
-        EXPECT_EQ(read(dir.filePath("t.bmp")), block) << name;
-    }
+    // Too large to be shown; which pictures are shown, and how, is the tileset's own matter.
+    const QByteArray block = TestFiles::bmp(32, 1048576, 8, 1, QByteArray("\0\1", 2));
+    const QString file = dir.filePath("tall.lvl");
+    const QByteArray level = block + record(3, 2, 219);
+    write(file, level);
+    const ToolRun info = quarnLvl({"info", file});
+    EXPECT_EQ(info.status, 0);
+    // Every note of the load is printed, not only those about damaged records.
+    EXPECT_TRUE(info.err.contains("cannot be shown"));
+    EXPECT_EQ(quarnLvl({"render", file, dir.filePath("out.png"), "--zoom", "1/2", "--region", "0,0,8,8"}).status, 0);
+    ASSERT_EQ(quarnLvl({"resave", file, dir.filePath("again.lvl")}).status, 0);
+    EXPECT_EQ(read(dir.filePath("again.lvl")), level);
+    ASSERT_EQ(quarnLvl({"export-tileset", file, dir.filePath("t.bmp")}).status, 0);
+    EXPECT_EQ(read(dir.filePath("t.bmp")), block);
 }
 
 TEST(QuarnLvl, ConcurrentSavesOfOneFileNeverLeaveABrokenLevelOrBackup) {

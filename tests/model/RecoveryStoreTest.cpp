@@ -57,37 +57,28 @@ protected:
 
 }  // namespace
 
-TEST_F(RecoveryStores, ACopyIsTheSavedLevelAndReadsBackChangedAndBoundToItsFile) {
-    for (const auto& [ownTileset, original] : {std::pair{true, dir.filePath("mine.lvl")}, {false, QString()}}) {
-        Level level;
-        fill(level, original);
-        if (ownTileset) {
-            level.tilesetBlock.bytes = TestFiles::bmp8();
-            level.usingDefaultTileset = false;
-        }
-        auto store = openStore();
-        const QString id = RecoveryStore::newId();
-        {
-            RecoveryWriter writer(*store);
-            writer.write(id, RecoverySnapshot::take(level, QStringLiteral("mine.lvl")));
-        }
-        const QString saved = dir.filePath(QStringLiteral("saved.lvl"));
-        ASSERT_EQ(LevelFile::SaveMap(level, saved), QString());
-        EXPECT_EQ(read(store->levelPath(id)), read(saved)) << "the copy is the level as Save writes it";
-        EXPECT_FALSE(!original.isEmpty() && QFile::exists(original)) << "the level's own file is never written";
-
-        RecoveryCopy copy;
-        copy.id = id;
-        copy.original = original;
-        Level back;
-        ASSERT_TRUE(store->read(copy, back).ok());
-        EXPECT_EQ(back.activeFile, original);
-        EXPECT_TRUE(back.mapchanged);
-        EXPECT_EQ(back.usingDefaultTileset, !ownTileset);
-        EXPECT_EQ(back.tilesetBlock.bytes, level.tilesetBlock.bytes);
-        EXPECT_TRUE(std::equal(back.cells(), back.cells() + Level::Size * Level::Size, level.cells()));
-        store->remove(id);
+TEST_F(RecoveryStores, ACopyIsTheSavedLevelWithItsTilesetAndReadsBackWhole) {
+    Level level;
+    fill(level, dir.filePath("mine.lvl"));
+    level.tilesetBlock.bytes = TestFiles::bmp8();
+    level.usingDefaultTileset = false;
+    auto store = openStore();
+    const QString id = RecoveryStore::newId();
+    {
+        RecoveryWriter writer(*store);
+        writer.write(id, RecoverySnapshot::take(level, QStringLiteral("mine.lvl")));
     }
+    const QString saved = dir.filePath(QStringLiteral("saved.lvl"));
+    ASSERT_EQ(LevelFile::SaveMap(level, saved), QString());
+    EXPECT_EQ(read(store->levelPath(id)), read(saved)) << "the copy is the level as Save writes it";
+
+    RecoveryCopy copy;
+    copy.id = id;
+    Level back;
+    ASSERT_TRUE(store->read(copy, back).ok());
+    EXPECT_FALSE(back.usingDefaultTileset);
+    EXPECT_EQ(back.tilesetBlock.bytes, level.tilesetBlock.bytes);
+    EXPECT_TRUE(std::equal(back.cells(), back.cells() + Level::Size * Level::Size, level.cells()));
 }
 
 TEST_F(RecoveryStores, OnlyCopiesOfEditorsThatNoLongerRunAreOfferedAndAdoptedOnesStayWithTheirTaker) {
@@ -109,11 +100,9 @@ TEST_F(RecoveryStores, OnlyCopiesOfEditorsThatNoLongerRunAreOfferedAndAdoptedOne
     write(description, QJsonDocument(o).toJson());
     const QList<RecoveryCopy> left = other->orphans();
     ASSERT_EQ(left.size(), 1);
-    EXPECT_EQ(left[0].original, QStringLiteral("/levels/a.lvl"));
     EXPECT_EQ(left[0].caption, QStringLiteral("a.lvl"));
     EXPECT_EQ(left[0].pid, QCoreApplication::applicationPid());
     EXPECT_LE(qAbs(left[0].time.secsTo(QDateTime::currentDateTimeUtc())), 60);
-    EXPECT_TRUE(left[0].problem.isEmpty());
     EXPECT_FALSE(files().contains(QStringLiteral("editor-ghost.lock"))) << "the dead editor's lock stays behind";
 
     ASSERT_EQ(other->adopt(left[0]), QString());

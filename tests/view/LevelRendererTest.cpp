@@ -73,9 +73,6 @@ TEST_F(LevelRendererTest, SpecialTileIsDrawnFromItsAnchorStretchedToItsSquare) {
     EXPECT_EQ(twice.copy(0, 0, 64, 64), stretched(QRect(16, 0, 32, 32), 64));
     EXPECT_EQ(twice.copy(128, 0, 160, 160), stretched(QRect(48, 0, 80, 80), 160));
     EXPECT_TRUE(blackOutside(twice, {QRect(0, 0, 64, 64), QRect(128, 0, 160, 160), QRect(320, 320, 192, 192)}));
-    ViewTransform half = viewAt(0.5f, 0, 0);
-    QImage shrunk(half.width, half.height, QImage::Format_RGB32);
-    EXPECT_EQ(renderer.drawCell(shrunk, level, half, 4, 0, false), QRect(32, 0, 40, 40));
 }
 
 TEST_F(LevelRendererTest, NumbersAreWhiteAndOnlyAtZoomOneAndTwo) {
@@ -105,21 +102,6 @@ TEST_F(LevelRendererTest, NumbersAreWhiteAndOnlyAtZoomOneAndTwo) {
     }
     const ViewTransform half = viewAt(0.5f, 8, 8);
     EXPECT_EQ(draw(half, true), draw(half, false));
-}
-
-TEST_F(LevelRendererTest, OneCellRedrawBlanksAnEmptiedCellAndStaysInsideTheView) {
-    const ViewTransform v = viewAt(1.0f, 8, 8);
-    level.putTile(9, 9, 5);
-    QImage image = draw(v);
-    ASSERT_FALSE(all(image, QRect(16, 16, 16, 16), Black));
-    level.putTile(9, 9, 0);
-    EXPECT_EQ(renderer.drawCell(image, level, v, 9, 9, false), QRect(16, 16, 16, 16));
-    // Left of the view, right of it, past the map.
-    for (const int16_t x : {7, 60, 1024}) {
-        level.putTile(x, 9, 5);
-        EXPECT_TRUE(renderer.drawCell(image, level, v, x, 9, false).isNull()) << x;
-    }
-    EXPECT_TRUE(all(image, image.rect(), Black));
 }
 
 TEST_F(LevelRendererTest, OnePixelZoomShowsTheOverviewFromTheFirstVisibleCell) {

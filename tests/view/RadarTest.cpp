@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-#include <QPainter>
-
 #include "model/Level.h"
-#include "view/DrawRectangle.h"
 #include "view/Pixels.h"
 #include "view/Radar.h"
 
@@ -59,12 +56,6 @@ TEST_F(RadarTest, MapEdgesShowAsWhiteLinesAndNothingBeyondThem) {
         EXPECT_EQ(radar.pixel(cell.x() - origin.x(), cell.y() - origin.y()), Red);
         EXPECT_TRUE(all(radar, beyond, Black)) << edgeX;
     }
-
-    // A radar taller than wide still draws the top edge across its full width.
-    radar = QImage(200, 300, QImage::Format_RGB32);
-    const QPoint origin = draw(view(0, 0));
-    ASSERT_LT(origin.y(), 0);
-    EXPECT_TRUE(all(radar, QRect(0, -origin.y(), 200, 1), White));
 }
 
 TEST_F(RadarTest, SelectionFrameIsDottedYellow) {
@@ -87,20 +78,6 @@ TEST_F(RadarTest, ClickBringsTheClickedCellToTheMiddleWithinTheRanges) {
     EXPECT_EQ(Radar::originForClick(v, {857, 863}, 280, 280, 15719, 15887), QPoint(15719, 15887));
     // One pixel per cell: (400 + 200.7) - 336 rounds down to 264, (400 + 100) - 252 is 248.
     EXPECT_EQ(Radar::originForClick(view(7856, 7936, 1.0f / 16), {400, 400}, 200.7, 100, 351, 519), QPoint(264, 248));
-}
-
-TEST(DrawRectangle, DrawsTheOutlineGrownByTheOffsetAndKeepsThePenColour) {
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    p.setPen(QColor(1, 2, 3));
-    DrawRectangle(p, 10, 20, 12, 18, QColor(255, 0, 0), 2);
-    EXPECT_EQ(p.pen().color(), QColor(1, 2, 3));
-    p.end();
-    for (const QPoint on : {QPoint(8, 10), QPoint(22, 20), QPoint(15, 10), QPoint(8, 15)}) {
-        EXPECT_EQ(image.pixel(on), Red) << on.x() << "," << on.y();
-    }
-    EXPECT_TRUE(all(image, QRect(9, 11, 13, 9), Black)) << "an outline, not a filled box";
 }
 
 }  // namespace
