@@ -88,8 +88,6 @@ TEST_F(BlockEditsTest, EmptyingARectangleRemovesSpecialTilesItCuts) {
     put(9, 9, 3);
     Changes erase;
     BlockEdits::emptyCells(level, {9, 9, 11, 11}, erase, true);
-    EXPECT_EQ(countValue(-1), 0);
-    EXPECT_EQ(countValue(219), 0);
-    EXPECT_EQ(at(9, 9), 0);
+    EXPECT_EQ(countValue(0), Level::Size * Level::Size) << "the 3 and the whole special tile are gone";
     EXPECT_EQ(erase.UBnd(), 36);  // the 3 and every cell of the 6 x 6
 }

@@ -12,11 +12,9 @@
 #include <vector>
 
 #include "MapFixture.h"
-#include "app/EditCommands.h"
 #include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
-#include "selection/ReplaceDialog.h"
 #include "selection/SelectionShape.h"
 
 using DispatchTest = MapFixture;
@@ -95,12 +93,6 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
              box.show();
              box.activateWindow();
              QApplication::processEvents();
-         }},
-        {"replace dialog",
-         [&] {
-             general->mainMenu()->mnuReplace->trigger();
-             QApplication::processEvents();
-             QTest::keyClick(general->editCommands()->replaceDialog(), Qt::Key_Escape);
          }},
         {"menu command", [&] { general->mainMenu()->mnuCopy->trigger(); }},
         {"toolbar click",

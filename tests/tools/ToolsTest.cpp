@@ -21,14 +21,13 @@ TEST_F(ToolsTest, OnlyAStrokeStartedInsideTheGridPaints) {
     EXPECT_FALSE(canUndo());
 }
 
-TEST_F(ToolsTest, LinePreviewIsDrawnOnTheViewOnlyAndWipedByTheNextRedraw) {
+// Both previews are drawn on the view only, and the next cell's repaint wipes the last one.
+TEST_F(ToolsTest, LineAndPolylinePreviewsAreDrawnOnTheViewOnly) {
     useTool(ToolId::Line);
     ASSERT_NE(tilePicture(5), shown(3, 3));
     press(at(0, 3));
     moveTo(at(6, 3));
-    EXPECT_EQ(count(5), 0);
     EXPECT_EQ(shown(3, 3), tilePicture(5));
-    // The next cell repaints the view first, so only the line to the new cell is shown.
     moveTo(at(0, 8));
     EXPECT_NE(shown(6, 3), tilePicture(5));
     EXPECT_EQ(shown(0, 6), tilePicture(5));
@@ -36,17 +35,15 @@ TEST_F(ToolsTest, LinePreviewIsDrawnOnTheViewOnlyAndWipedByTheNextRedraw) {
     EXPECT_NE(shown(0, 6), tilePicture(5));
     release(at(0, 8));
     EXPECT_EQ(shown(0, 6), tilePicture(5)) << "the line written";
-}
 
-TEST_F(ToolsTest, PolylineRubberBandFollowsThePointerOnTheViewOnly) {
     useTool(ToolId::Polyline);
-    click(at(1, 1));
-    hover(at(1, 6));
-    EXPECT_EQ(shown(1, 4), tilePicture(5));
-    EXPECT_EQ(count(5), 0);
-    hover(at(6, 1));
-    EXPECT_NE(shown(1, 4), tilePicture(5));
-    EXPECT_EQ(shown(4, 1), tilePicture(5));
+    click(at(10, 1));
+    hover(at(10, 6));
+    EXPECT_EQ(shown(10, 4), tilePicture(5));
+    EXPECT_EQ(count(5), 6) << "the line's cells only";
+    hover(at(15, 1));
+    EXPECT_NE(shown(10, 4), tilePicture(5));
+    EXPECT_EQ(shown(13, 1), tilePicture(5));
 }
 
 TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
