@@ -4,11 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
-#include "app/MainWindow.h"
 #include "model/Tileset.h"
 #include "selection/ReplaceDialog.h"
 

@@ -1,8 +1,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QScrollBar>
-#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 
