@@ -1,9 +1,6 @@
 #include "MapFixture.h"
-#include "app/MapWindow.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileClipboard.h"
-#include "view/MapView.h"
-#include "view/PictureBox.h"
 #include "view/Pixels.h"
 
 // A dragged block redraws only what it left and where it lands; after every step the view must look
