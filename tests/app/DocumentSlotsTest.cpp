@@ -13,6 +13,7 @@
 #include "app/RightPanel.h"
 #include "model/TilesetFile.h"
 #include "view/LevelRenderer.h"
+#include "view/Pixels.h"
 
 using DocumentSlots = WindowFixture;
 
@@ -189,4 +190,22 @@ TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItI
         }
         EXPECT_EQ(next, rows ? room.height() : room.width());
     }
+}
+
+TEST_F(DocumentSlots, RadarShrinksWithALowWindowAndGrowsBackShowingNothingWithoutAMap) {
+    RightPanel* panel = general->rightPanel();
+    PictureBox* radar = general->radar();
+    const int top = radar->y();
+    general->resize(1200, 500);
+    QApplication::processEvents();
+    const int room = panel->height() - top - 14;
+    ASSERT_GT(room, 0);
+    ASSERT_LT(room, 288);
+    EXPECT_EQ(radar->size(), QSize(room, room));
+    EXPECT_EQ(radar->image.size(), QSize(room, room));
+
+    general->resize(1200, 1100);
+    QApplication::processEvents();
+    EXPECT_EQ(radar->size(), QSize(288, 288));
+    EXPECT_TRUE(Pixels::all(radar->image, radar->image.rect(), Pixels::Black));
 }
