@@ -135,7 +135,10 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
         {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier().Zoom() == 0.5f; }},
         {Qt::CTRL | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::Selected; }},
         {Qt::CTRL | Qt::SHIFT | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::None; }},
+        {Qt::Key_P, [this] { return general->currentTool() == ToolId::Pencil; }},  // tool letters still reach the view
+        {Qt::CTRL | Qt::Key_S, [this] { return map->level().activeFile == path("keys.lvl"); }},
     };
+    dialogs->chosen.push_back(path("keys.lvl"));
     for (const auto& [keys, done] : cases) {
         shortcut(keys);
         EXPECT_TRUE(done()) << keys.toString().toStdString();
