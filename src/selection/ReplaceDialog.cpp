@@ -1,5 +1,6 @@
 #include "selection/ReplaceDialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
@@ -175,11 +176,19 @@ bool ReplaceDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusOut && !checking) {
         auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box && checkBox(box)) {
+        if (box && leavesTowardsControl(box) && checkBox(box)) {
             updatePreview();
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool ReplaceDialog::leavesTowardsControl(const QLineEdit* box) const {
+    // Qt has already moved the focus when the box hears it leave. Cancel, Escape and the close
+    // button must close the dialog whatever a box holds, and a context menu or another window
+    // taking the keyboard is no leaving at all: checking then would trap the designer in the box.
+    const QWidget* next = QApplication::focusWidget();
+    return next && next != box && next != cmdCancel && isAncestorOf(next);
 }
 
 bool ReplaceDialog::checkBox(QLineEdit* box) {
@@ -231,6 +240,11 @@ void ReplaceDialog::updatePreview() {
 }
 
 void ReplaceDialog::cmdOK_Click() {
+    // Return in a box presses OK without the box losing the focus.
+    auto* box = qobject_cast<QLineEdit*>(focusWidget());
+    if (box && !checkBox(box)) {
+        return;
+    }
     release();
     int mode = 0;
     int16_t src = lefttile;

@@ -64,6 +64,8 @@ private:
     void layOut();
     void cmdOK_Click();
     void release();
+    // Whether the focus `box` lost went to another control of the dialog other than Cancel.
+    bool leavesTowardsControl(const QLineEdit* box) const;
     // Checks a box that lost the focus; false (after the message) when it holds no tile number.
     bool checkBox(QLineEdit* box);
     void drawTile(PictureBox* into, int16_t tile);

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -27,22 +28,33 @@ protected:
     }
 };
 
+// However it closes, the main window comes back. Cancel, Escape and the close button close it
+// whatever a box holds, without checking the box again; OK (Return in the box) checks it first.
 TEST_F(ReplaceDialogTest, DialogBlocksTheMainWindowUntilItClosesAnyWay) {
-    const std::vector<std::function<void(ReplaceDialog*)>> closings = {
-        [](ReplaceDialog* d) { d->cmdOK->click(); },
-        [](ReplaceDialog* d) { d->cmdCancel->click(); },
-        [](ReplaceDialog* d) { QTest::keyClick(d, Qt::Key_Escape); },
-        [](ReplaceDialog* d) { d->close(); },
-        [](ReplaceDialog* d) { delete d; },
+    const std::vector<std::pair<std::function<void(ReplaceDialog*)>, bool>> closings = {
+        {[](ReplaceDialog*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }, true},
+        {[](ReplaceDialog* d) { QTest::mouseClick(d->cmdCancel, Qt::LeftButton); }, false},
+        {[](ReplaceDialog*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, false},
+        {[](ReplaceDialog* d) { d->close(); }, false},
+        {[](ReplaceDialog* d) { delete d; }, false},
     };
-    for (const auto& closeIt : closings) {
-        ReplaceDialog* dialog = open();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_FALSE(general->isEnabled());
-        EXPECT_TRUE(dialog->isEnabled());
-        closeIt(dialog);
-        EXPECT_TRUE(general->isEnabled());
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const auto& [closeIt, checks] : closings) {
+        for (const bool refused : {false, true}) {
+            QPointer<ReplaceDialog> dialog = open();
+            ASSERT_FALSE(dialog.isNull());
+            EXPECT_FALSE(general->isEnabled());
+            EXPECT_TRUE(dialog->isEnabled());
+            leave(dialog->txtcustomnew, refused ? QStringLiteral("300") : QStringLiteral("7"));
+            ASSERT_EQ(dialog->txtcustomnew->hasFocus(), refused);
+            const qsizetype messages = dialogs->messages.size();
+            closeIt(dialog);
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const bool kept = refused && checks;
+            EXPECT_EQ(dialogs->messages.size(), messages + (kept ? 1 : 0)) << checks << refused;
+            EXPECT_EQ(!dialog.isNull() && dialog->isVisible(), kept) << checks << refused;
+            EXPECT_EQ(general->isEnabled(), !kept) << checks << refused;
+            delete dialog;
+        }
     }
 }
 

@@ -120,6 +120,11 @@ def drag(window, x0, y0, x1, y1):
     xdo("mouseup", "1")
 
 
+def visible(name):
+    """The visible windows whose name matches `name`."""
+    return run("xdotool", "search", "--onlyvisible", "--name", name, check=False).split()
+
+
 def type_file_name(path):
     time.sleep(1.0)
     xdo("key", "--clearmodifiers", "ctrl+a")
@@ -206,6 +211,25 @@ def main():
         if not os.path.exists(backup):
             fail("the second level was not saved")
         time.sleep(0.5)
+
+        # The replace dialog refuses 300 in a number box, and Cancel then closes it: the message
+        # does not come back to hold the designer in the box.
+        xdo("key", "--clearmodifiers", "ctrl+h")
+        dialog = wait_for(lambda: visible("^Replace Tiles in$"), "the replace dialog")[0]
+        xdo("key", "Down")  # the "Switch ... with ..." option
+        xdo("key", "Tab")  # into its first number box
+        xdo("type", "300")
+        xdo("key", "Tab")
+        message = wait_for(lambda: [w for w in visible(".") if w not in (window, dialog)], "the message")[0]
+        xdo("windowfocus", "--sync", message)
+        xdo("key", "Return")
+        wait_for(lambda: message not in visible("."), "the message to close")
+        # A window manager hands the keyboard back to the dialog, to the box the message returned to.
+        xdo("windowfocus", "--sync", dialog)
+        height = int(dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", dialog).split())["HEIGHT"])
+        xdo("mousemove", "--window", dialog, "200", str(height - 20))
+        xdo("click", "1")
+        wait_for(lambda: visible(".") == [window], "Cancel to close the replace dialog and nothing else to show")
 
         # The replace dialog closed with Escape, then a tool key works without a click: G shows the grid.
         plain = settle(screen)
