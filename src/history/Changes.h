@@ -22,6 +22,8 @@ public:
     void AddChange(int tileX, int tileY, int16_t value);
     // Index of the last recorded entry, -1 for an empty batch.
     int32_t UBnd() const { return static_cast<int32_t>(entries.size()) - 1; }
+    // Memory the entries take: 4 bytes a recorded cell.
+    std::size_t bytes() const { return entries.size() * sizeof(entries[0]); }
     // Column, row and recorded previous value (-1..255) of entry `index` (0..UBnd()).
     // Inline: undo and redo call it for every entry of batches that may cover the whole map.
     std::array<int16_t, 3> GetChange(int32_t index) const {

@@ -1,68 +1,94 @@
 #include "history/UndoRedoStack.h"
 
+#include <algorithm>
+
 #include "history/EditTarget.h"
 #include "history/EditTransaction.h"
 
-void UndoRedoStack::slice(Stack& stack) {
-    for (int i = 1; i < Depth; ++i) {
-        stack[static_cast<size_t>(i - 1)] = std::move(stack[static_cast<size_t>(i)]);
-    }
-    stack[Depth - 1].reset();
-}
-
 void UndoRedoStack::AddToUndo(std::unique_ptr<Changes> undochanges) {
-    if (undoCount == Depth) {
-        undoCount = Depth - 1;
-        slice(undostack);
-    }
-    undostack[static_cast<size_t>(undoCount++)] = std::move(undochanges);
+    undostack.push_back(std::move(undochanges));
+    trim();
     notify();
 }
 
 void UndoRedoStack::AddToRedo(std::unique_ptr<Changes> redochanges) {
-    if (redoCount == Depth) {
-        redoCount = Depth - 1;
-        slice(redostack);
-    }
-    redostack[static_cast<size_t>(redoCount++)] = std::move(redochanges);
+    redostack.push_back(std::move(redochanges));
+    trim();
     notify();
 }
 
 void UndoRedoStack::Undo() {
-    if (undoCount == 0) {
+    if (undostack.empty()) {
         return;
     }
     // Taken off the stack first: Process pushes onto the redo stack, never onto this one.
-    std::unique_ptr<Changes> batch = std::move(undostack[static_cast<size_t>(undoCount - 1)]);
-    --undoCount;
+    std::unique_ptr<Changes> batch = std::move(undostack.back());
+    undostack.pop_back();
     Process(*batch, true);
     notify();
 }
 
 void UndoRedoStack::Redo() {
-    if (redoCount == 0) {
+    if (redostack.empty()) {
         return;
     }
-    std::unique_ptr<Changes> batch = std::move(redostack[static_cast<size_t>(redoCount - 1)]);
-    --redoCount;
+    std::unique_ptr<Changes> batch = std::move(redostack.back());
+    redostack.pop_back();
     Process(*batch, false);
     notify();
 }
 
 void UndoRedoStack::ResetRedo() {
-    for (auto& slot : redostack) {
-        slot.reset();
-    }
-    redoCount = 0;
+    redostack.clear();
     notify();
 }
 
 void UndoRedoStack::ResetUndo() {
-    for (auto& slot : undostack) {
-        slot.reset();
-    }
-    undoCount = 0;
+    undostack.clear();
     notify();
+}
+
+void UndoRedoStack::setDepth(int steps) {
+    maxSteps = std::max(1, steps);
+    trim();
+    notify();
+}
+
+void UndoRedoStack::setByteLimit(std::size_t bytes) {
+    maxBytes = bytes;
+    trim();
+    notify();
+}
+
+std::size_t UndoRedoStack::bytes() const {
+    std::size_t sum = 0;
+    for (const Stack* stack : {&undostack, &redostack}) {
+        for (const auto& batch : *stack) {
+            sum += batch->bytes();
+        }
+    }
+    return sum;
+}
+
+std::size_t UndoRedoStack::dropOldest() {
+    Stack& stack = undostack.empty() ? redostack : undostack;
+    if (stack.empty()) {
+        return 0;
+    }
+    const std::size_t freed = stack.front()->bytes();
+    stack.pop_front();
+    return freed;
+}
+
+void UndoRedoStack::trim() {
+    while (undostack.size() + redostack.size() > static_cast<std::size_t>(maxSteps)) {
+        dropOldest();
+    }
+    // The newest step stays whatever it costs: an edit that cannot be undone at all would surprise
+    // the designer more than one step's worth of memory over the limit.
+    for (std::size_t held = bytes(); held > maxBytes && undostack.size() + redostack.size() > 1;) {
+        held -= dropOldest();
+    }
 }
 
 void UndoRedoStack::Process(const Changes& change, bool Undo) {

@@ -1,22 +1,26 @@
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 
 #include "history/Changes.h"
 
 class EditTarget;
 
-// The last 10 undoable steps of one level, and the 10 steps that can be redone.
+// The undoable steps of one level and the steps that can be redone: together at most `depth()` steps
+// and `byteLimit()` bytes of change records, the oldest steps dropped first.
 class UndoRedoStack {
 public:
-    static constexpr int Depth = 10;
+    static constexpr int DefaultDepth = 10;
+    // A step costs 4 bytes a changed cell: this keeps a deep history of whole-map edits in memory.
+    static constexpr std::size_t DefaultByteLimit = std::size_t{256} << 20;
 
     // Hands the stacks the level they replay into.
     void setParent(EditTarget* main) { this->main = main; }
 
-    // Pushes a finished batch; the oldest of a full stack is dropped.
+    // Pushes a finished batch; the oldest steps go when the history grows past its limits.
     void AddToUndo(std::unique_ptr<Changes> undochanges);
     void AddToRedo(std::unique_ptr<Changes> redochanges);
     void Undo();
@@ -24,22 +28,34 @@ public:
     void ResetRedo();
     void ResetUndo();
 
-    bool canUndo() const { return undoCount > 0; }
-    bool canRedo() const { return redoCount > 0; }
+    bool canUndo() const { return !undostack.empty(); }
+    bool canRedo() const { return !redostack.empty(); }
+
+    // How many steps undo and redo may hold together (at least 1); a lower depth drops steps at once.
+    void setDepth(int steps);
+    int depth() const { return maxSteps; }
+    // The most bytes of change records the history keeps; it always keeps its newest step.
+    void setByteLimit(std::size_t bytes);
+    // Bytes of change records held by both stacks.
+    std::size_t bytes() const;
 
     // Tells the level's window whether Undo and Redo have anything to do.
     void notify() const;
 
 private:
-    using Stack = std::array<std::unique_ptr<Changes>, Depth>;
+    using Stack = std::deque<std::unique_ptr<Changes>>;
 
-    static void slice(Stack& stack);
+    // Drops the step farthest from the present: the oldest undo step, or the last step redo would
+    // reach when nothing is left to undo. Returns the bytes of records it freed.
+    std::size_t dropOldest();
+    // Drops the oldest steps until the history is within its depth and byte limit.
+    void trim();
     // Applies a batch backwards and pushes what it overwrote onto the other stack.
     void Process(const Changes& change, bool Undo);
 
     EditTarget* main = nullptr;
-    Stack undostack;
-    Stack redostack;
-    int16_t undoCount = 0;
-    int16_t redoCount = 0;
+    Stack undostack;  // oldest first
+    Stack redostack;  // the step redo reaches last first
+    int maxSteps = DefaultDepth;
+    std::size_t maxBytes = DefaultByteLimit;
 };

@@ -161,12 +161,12 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         // No more edits than the stack holds, each one step at most: an edit that changed cells
         // without a step shows as a grid that undoing every step does not bring back.
         map->level().undoredo.ResetUndo();
-        for (int edits = pick(1, UndoRedoStack::Depth); edits > 0 && done < Edits; --edits, ++done) {
+        for (int edits = pick(1, UndoRedoStack::DefaultDepth); edits > 0 && done < Edits; --edits, ++done) {
             randomEdit(log);
         }
         const std::vector<int16_t> end = grid();
         int undone = 0;
-        for (; canUndo() && undone <= UndoRedoStack::Depth; ++undone) {
+        for (; canUndo() && undone <= UndoRedoStack::DefaultDepth; ++undone) {
             general->mainMenu()->mnuUndo->trigger();
         }
         ASSERT_TRUE(grid() == start) << "after undoing " << log.str();

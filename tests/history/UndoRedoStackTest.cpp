@@ -40,23 +40,47 @@ protected:
 
 }  // namespace
 
-// Fewer than ten steps kept is the property test's to find: it undoes rounds of up to ten.
-TEST_F(UndoRedo, KeepsTheTenNewestSteps) {
-    for (int16_t i = 0; i < 11; ++i) {
-        paint({{{i, 0, static_cast<int16_t>(i + 1)}}});
-    }
-    for (int i = 0; i < 10; ++i) {
-        level.undoredo.Undo();
-    }
-    EXPECT_FALSE(view.canUndo);
+// Fewer steps kept than the limits allow is the property test's to find: it undoes rounds of up to
+// ten. Whatever limit bites, the steps farthest from the present go first and the newest one stays.
+TEST_F(UndoRedo, KeepsTheNewestStepsWithinItsDepthAndByteLimit) {
+    UndoRedoStack& history = level.undoredo;
+    const auto all = [&](void (UndoRedoStack::*step)(), bool (UndoRedoStack::*can)() const) {
+        int n = 0;
+        for (; (history.*can)(); ++n) {
+            (history.*step)();
+        }
+        return n;
+    };
+    const auto paintSteps = [&](int16_t from, int16_t to) {
+        for (int16_t i = from; i < to; ++i) {
+            paint({{{i, 0, 1}}, {{i, 1, 1}}});  // 8 bytes a step
+        }
+    };
+    paintSteps(0, 11);
+    EXPECT_EQ(all(&UndoRedoStack::Undo, &UndoRedoStack::canUndo), 10);
     EXPECT_EQ(level.getTile(0, 0), 1) << "the first edit fell off the stack";
-    level.undoredo.Undo();  // nothing left: no change, no crash
-    EXPECT_EQ(level.getTile(0, 0), 1);
-    for (int i = 0; i < 10; ++i) {
-        level.undoredo.Redo();
+    history.Undo();  // nothing left: no change, nothing to redo
+    EXPECT_EQ(all(&UndoRedoStack::Redo, &UndoRedoStack::canRedo), 10);
+    history.setDepth(1000);
+    paintSteps(11, 30);
+    for (int i = 0; i < 5; ++i) {
+        history.Undo();
     }
-    EXPECT_FALSE(view.canRedo) << "the empty stack's undo pushed nothing to redo";
-    EXPECT_EQ(level.getTile(10, 0), 11);
+    history.setDepth(10);  // drops 19 undo steps, keeps the 5 to redo
+    EXPECT_EQ(history.bytes(), 10u * 8);
+    EXPECT_EQ(all(&UndoRedoStack::Redo, &UndoRedoStack::canRedo), 5);
+    EXPECT_EQ(all(&UndoRedoStack::Undo, &UndoRedoStack::canUndo), 10);
+    EXPECT_EQ(level.getTile(19, 1), 1);
+    EXPECT_EQ(level.getTile(20, 1), 0);
+
+    history.setByteLimit(3 * 8 + 4);  // nothing to undo: the steps redo reaches last go
+    EXPECT_EQ(all(&UndoRedoStack::Redo, &UndoRedoStack::canRedo), 3);
+    EXPECT_EQ(level.getTile(22, 0), 1);
+    EXPECT_EQ(level.getTile(23, 0), 0);
+    paint({{{0, 5, 2}}, {{1, 5, 2}}, {{2, 5, 2}}, {{3, 5, 2}}, {{4, 5, 2}}, {{5, 5, 2}}, {{6, 5, 2}}, {{7, 5, 2}}});
+    EXPECT_EQ(history.bytes(), 8u * 4) << "a step over the limit alone is kept";
+    EXPECT_EQ(all(&UndoRedoStack::Undo, &UndoRedoStack::canUndo), 1);
+    EXPECT_EQ(level.getTile(7, 5), 0);
 }
 
 TEST_F(UndoRedo, AnEditEmptiesRedoAndPushesOnlyWhenCommitted) {
