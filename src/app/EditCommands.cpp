@@ -8,6 +8,7 @@
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/MapWindow.h"
+#include "app/PreferencesDialog.h"
 #include "app/RightPanel.h"
 #include "selection/ReplaceDialog.h"
 #include "walls/WallSetsDialog.h"
@@ -27,6 +28,13 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
     connect(menu.mnuReplace, &QAction::triggered, this, [this] { ShowReplace(); });
     connect(menu.mnuMirror, &QAction::triggered, this, [this] { ExecuteMirror(); });
     connect(menu.mnuFlip, &QAction::triggered, this, [this] { ExecuteFlip(); });
+    connect(menu.mnuPreferences, &QAction::triggered, this, [this] {
+        auto* dialog = new PreferencesDialog(this->general);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+        // Without a window manager nothing else gives the new window the keyboard.
+        dialog->activateWindow();
+    });
     connect(general.rightPanel()->cmdCreateWalls, &QPushButton::clicked, this, [this] { ShowCreateWalls(); });
 }
 

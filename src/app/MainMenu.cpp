@@ -67,6 +67,9 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
                      QStringLiteral("mirror"), QStringLiteral("Mirror the selection"));
     mnuFlip = item(edit, QStringLiteral("Flip"), QStringLiteral("mnuFlip"), QKeySequence(Qt::CTRL | Qt::Key_I),
                    QStringLiteral("flip"), QStringLiteral("Flip the selection"));
+    edit->addSeparator();
+    mnuPreferences = item(edit, tr("Preferences..."), QStringLiteral("mnuPreferences"));
+    mnuPreferences->setMenuRole(QAction::PreferencesRole);
     for (QAction* later : {mnuCut, mnuCopy, mnuPaste, mnuReplace, mnuMirror, mnuFlip}) {
         later->setEnabled(false);
     }

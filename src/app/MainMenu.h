@@ -42,6 +42,7 @@ public:
     QAction* mnuReplace;
     QAction* mnuMirror;
     QAction* mnuFlip;
+    QAction* mnuPreferences;
     // Window
     QMenu* mnuWindow;
     QAction* mnuCascade;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/MainWindow.h"
+#include "app/Preferences.h"
 #include "app/RecoveryCopies.h"
 #include "tools/ToolDispatch.h"
 #include "view/MapView.h"
@@ -16,6 +17,7 @@ MapWindow::MapWindow(MainWindow& general, int slot, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mapView);
     document.setObserver(this);
+    document.undoredo.setDepth(Preferences::undoSteps());
     resize(673 + 17, 505 + 17);
     zoom.setParent(mapView);
     for (ToolBase* tool :

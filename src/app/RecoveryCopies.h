@@ -37,6 +37,8 @@ public:
 
     // Takes `folder` into use. False when it cannot be used; the editor then works without copies.
     bool start(const QString& folder, const Timing& timing);
+    // New timing for the copies scheduled from now on.
+    void setTiming(const Timing& wanted) { timing = wanted; }
     // Asks what to do with the copies of editors that no longer run, if there are any.
     void offerRestore();
     // A level was edited or saved: its copy is scheduled, or removed when nothing is unsaved.
