@@ -76,7 +76,6 @@ TEST_F(UndoRedo, KeepsTheNewestStepsWithinItsDepthAndByteLimit) {
     history.setByteLimit(3 * 8 + 4);  // nothing to undo: the steps redo reaches last go
     EXPECT_EQ(all(&UndoRedoStack::Redo, &UndoRedoStack::canRedo), 3);
     EXPECT_EQ(level.getTile(22, 0), 1);
-    EXPECT_EQ(level.getTile(23, 0), 0);
     paint({{{0, 5, 2}}, {{1, 5, 2}}, {{2, 5, 2}}, {{3, 5, 2}}, {{4, 5, 2}}, {{5, 5, 2}}, {{6, 5, 2}}, {{7, 5, 2}}});
     EXPECT_EQ(history.bytes(), 8u * 4) << "a step over the limit alone is kept";
     EXPECT_EQ(all(&UndoRedoStack::Undo, &UndoRedoStack::canUndo), 1);
