@@ -208,10 +208,7 @@ TEST_F(RecoveryStores, ACopyIsBoundToItsFileAgainOnlyWhileTheFileIsWhatTheCopyBe
     const QString id = leaveCopy(level, QStringLiteral("level.lvl"));
     for (const QJsonValue& stamp : {QJsonValue(), QJsonValue(QJsonObject{{"exists", true}, {"size", 4}})}) {
         rewrite(id, "file", stamp);
-        RecoveryCopy copy = theOrphan();
-        Level back;
-        ASSERT_TRUE(openStore()->read(copy, back).ok());
-        EXPECT_EQ(std::tuple(copy.fileChange, back.activeFile), std::tuple(Change::Unknown, QString()));
+        EXPECT_EQ(theOrphan().fileChange, Change::Unknown);
     }
 }
 
