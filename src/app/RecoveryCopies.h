@@ -52,13 +52,14 @@ private:
         QString id;
         QTimer* timer = nullptr;
         QElapsedTimer pendingSince;  // the first edit the copy does not hold yet
+        FileStamp base;              // the level's file when the copy began
         bool written = false;
     };
 
     Entry& entry(MapWindow& map);
     void writeCopy(MapWindow& map);
     void dropCopy(Entry& e);
-    void restore(const QList<RecoveryCopy>& copies);
+    void restore(QList<RecoveryCopy> copies);
 
     MainWindow& general;
     Timing timing;
