@@ -50,7 +50,7 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialo
         }
     }
     lstCopies->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstCopies->setMinimumWidth(640);
+    lstCopies->setMinimumWidth(820);
     connect(lstCopies, &QTreeWidget::itemChanged, this, &RecoveryDialog::updateButtons);
 
     auto* buttons = new QDialogButtonBox;
