@@ -117,8 +117,8 @@ void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
         store->adopt(copy);
         Entry& e = entry(*map);
         e.id = copy.id;
-        e.base = copy.base;
         e.written = true;
+        writer->keepBase(copy.id, copy.base);
     }
     if (!problems.isEmpty()) {
         general.dialogs().message(&general, problems.join(QStringLiteral("\n\n")), Dialogs::Icon::Warning);
@@ -176,13 +176,10 @@ void RecoveryCopies::writeCopy(MapWindow& map) {
     if (!map.level().mapchanged) {
         return;
     }
-    if (!e.written) {
-        // The copy begins: it remembers the file its changes were made to, so that restoring it
-        // later never binds it to a file saved since. Once per copy, not per write.
-        e.base = FileStamp::of(map.level().activeFile);
-    }
     RecoverySnapshot snapshot = RecoverySnapshot::take(map.level(), map.windowTitle());
-    snapshot.base = e.base;
+    // The copy begins: it remembers the file its changes were made to, so that restoring it later
+    // never binds it to a file saved since.
+    snapshot.beginsCopy = !e.written;
     writer->write(e.id, std::move(snapshot));
     e.written = true;
 }

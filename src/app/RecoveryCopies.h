@@ -52,7 +52,6 @@ private:
         QString id;
         QTimer* timer = nullptr;
         QElapsedTimer pendingSince;  // the first edit the copy does not hold yet
-        FileStamp base;              // the level's file when the copy began
         bool written = false;
     };
 
