@@ -1,4 +1,5 @@
 #include <benchmark/benchmark.h>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,6 +11,7 @@
 
 #include "history/Changes.h"
 #include "model/CellRecord.h"
+#include "model/FileStamp.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
 #include "model/RadarColor.h"
@@ -149,6 +151,26 @@ void BM_RecoverySnapshot_Baseline(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecoverySnapshot_Baseline)->Unit(benchmark::kMicrosecond);
+
+// What a recovery copy remembers of a full level's file when it begins, on the UI thread, once a copy.
+void BM_FileStamp(benchmark::State& state) {
+    const QString path = fullLevelFile();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FileStamp::of(path).known());
+    }
+}
+BENCHMARK(BM_FileStamp)->Unit(benchmark::kMillisecond);
+
+// The file read whole and hashed in one go.
+void BM_FileStamp_Baseline(benchmark::State& state) {
+    const QString path = fullLevelFile();
+    for (auto _ : state) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).size());
+    }
+}
+BENCHMARK(BM_FileStamp_Baseline)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

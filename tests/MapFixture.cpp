@@ -31,7 +31,7 @@ bool TestDialogs::ask(QWidget*, const QString& text) {
     return take(answers, answer);
 }
 
-AppDialogs::RecoveryChoice TestDialogs::offerRecovery(QWidget*, const QList<RecoveryCopy>& copies) {
+AppDialogs::RecoveryChoice TestDialogs::offerRecovery(QWidget*, QList<RecoveryCopy>& copies) {
     recoveryOffers << static_cast<int>(copies.size());
     return take(recoveryAnswers, RecoveryChoice::Later);
 }

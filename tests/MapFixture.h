@@ -37,7 +37,7 @@ public:
         starts << start;
         return openFile(parent, title, filter);
     }
-    RecoveryChoice offerRecovery(QWidget*, const QList<RecoveryCopy>& copies) override;
+    RecoveryChoice offerRecovery(QWidget*, QList<RecoveryCopy>& copies) override;
     bool exportImageOptions(QWidget*, ExportImageOptions& options) override {
         offeredExport = options;
         if (exportChoice) {

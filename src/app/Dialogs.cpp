@@ -3,9 +3,10 @@
 #include "app/ExportImageDialog.h"
 #include "app/RecoveryDialog.h"
 
-AppDialogs::RecoveryChoice AppDialogs::offerRecovery(QWidget* parent, const QList<RecoveryCopy>& copies) {
-    RecoveryDialog dialog(copies, parent);
+AppDialogs::RecoveryChoice AppDialogs::offerRecovery(QWidget* parent, QList<RecoveryCopy>& copies) {
+    RecoveryDialog dialog(copies, *this, parent);
     dialog.exec();
+    copies = dialog.picked();
     return dialog.choice();
 }
 

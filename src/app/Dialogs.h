@@ -14,8 +14,9 @@ public:
     enum class RecoveryChoice { Restore, Discard, Later };
 
     // Lists the recovery copies left by editors that no longer run and asks what to do with them;
-    // Restore is the default, Escape means Later.
-    virtual RecoveryChoice offerRecovery(QWidget* parent, const QList<RecoveryCopy>& copies);
+    // Restore is the default, Escape means Later. On Restore and Discard `copies` keeps the ones
+    // the user picked.
+    virtual RecoveryChoice offerRecovery(QWidget* parent, QList<RecoveryCopy>& copies);
     // The options of an image export, starting from `options`; false when cancelled.
     virtual bool exportImageOptions(QWidget* parent, ExportImageOptions& options);
 };

@@ -7,6 +7,7 @@
 #include "app/General.h"
 #include "app/MainWindow.h"
 #include "app/MapWindow.h"
+#include "app/RecoveryDialog.h"
 #include "model/RecoverySnapshot.h"
 #include "model/RecoveryStore.h"
 #include "model/RecoveryWriter.h"
@@ -60,10 +61,11 @@ void RecoveryCopies::offerRestore() {
     if (!store) {
         return;
     }
-    const QList<RecoveryCopy> copies = store->orphans();
+    QList<RecoveryCopy> copies = store->orphans();
     if (copies.isEmpty()) {
         return;
     }
+    // The copies left out of the answer stay for the next start.
     switch (general.dialogs().offerRecovery(&general, copies)) {
         case AppDialogs::RecoveryChoice::Restore:
             restore(copies);
@@ -78,9 +80,9 @@ void RecoveryCopies::offerRestore() {
     }
 }
 
-void RecoveryCopies::restore(const QList<RecoveryCopy>& copies) {
+void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
     QStringList problems;
-    for (const RecoveryCopy& copy : copies) {
+    for (RecoveryCopy& copy : copies) {
         const int16_t slot = general.getFreeMapSlot();
         if (slot < 0) {
             // The copies not restored stay for the next start.
@@ -97,17 +99,29 @@ void RecoveryCopies::restore(const QList<RecoveryCopy>& copies) {
             problems << report.message;
             continue;
         }
-        general.setCaption(map,
-                           copy.original.isEmpty() ? general.freeCaption(slot) : General::GetFileName(copy.original));
+        const QString name = General::GetFileName(copy.original);
+        if (copy.original.isEmpty()) {
+            general.setCaption(map, general.freeCaption(slot));
+        } else if (map->level().activeFile.isEmpty()) {
+            // Not in the recent list either: the list names files, and this level is none of them yet.
+            general.setCaption(map, tr("Recovered from %1").arg(name));
+            problems << RecoveryDialog::fileNote(copy) + QLatin1Char(' ') +
+                            tr("The copy opens as \"Recovered from %1\" and Save asks for a name, so that file "
+                               "stays as it is.")
+                                .arg(name);
+        } else {
+            general.setCaption(map, name);
+        }
         general.showMap(map);
         // The copy now belongs to this editor and stays until the level is saved or closed.
         store->adopt(copy);
         Entry& e = entry(*map);
         e.id = copy.id;
         e.written = true;
+        writer->keepBase(copy.id, copy.base);
     }
     if (!problems.isEmpty()) {
-        general.dialogs().message(&general, problems.join(QLatin1Char('\n')), Dialogs::Icon::Warning);
+        general.dialogs().message(&general, problems.join(QStringLiteral("\n\n")), Dialogs::Icon::Warning);
     }
 }
 
@@ -162,7 +176,11 @@ void RecoveryCopies::writeCopy(MapWindow& map) {
     if (!map.level().mapchanged) {
         return;
     }
-    writer->write(e.id, RecoverySnapshot::take(map.level(), map.windowTitle()));
+    RecoverySnapshot snapshot = RecoverySnapshot::take(map.level(), map.windowTitle());
+    // The copy begins: it remembers the file its changes were made to, so that restoring it later
+    // never binds it to a file saved since.
+    snapshot.beginsCopy = !e.written;
+    writer->write(e.id, std::move(snapshot));
     e.written = true;
 }
 

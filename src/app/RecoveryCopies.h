@@ -60,7 +60,7 @@ private:
     Entry& entry(MapWindow& map);
     void writeCopy(MapWindow& map);
     void dropCopy(Entry& e);
-    void restore(const QList<RecoveryCopy>& copies);
+    void restore(QList<RecoveryCopy> copies);
 
     MainWindow& general;
     Timing timing;

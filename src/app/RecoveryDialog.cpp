@@ -9,52 +9,64 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "model/RecoveryCopy.h"
+#include "app/General.h"
 
-RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, QWidget* parent)
-    : QDialog(parent), lstCopies(new QTreeWidget) {
+namespace {
+enum Column { LevelColumn, FileColumn, TimeColumn, NoteColumn };
+}  // namespace
+
+RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent),
+      lstCopies(new QTreeWidget),
+      cmdRestore(new QPushButton(tr("Restore"))),
+      cmdDiscard(new QPushButton(tr("Discard"))),
+      found(copies),
+      dialogs(dialogs) {
     setObjectName(QStringLiteral("frmRecovery"));
-    setWindowTitle(QStringLiteral("Recover Unsaved Levels"));
-    auto* text = new QLabel(
-        QStringLiteral("Quarn did not end properly. Recovery copies of levels with unsaved changes were found.\n"
-                       "Restore opens them with their changes; Save then writes each to its own file."));
+    setWindowTitle(tr("Recover Unsaved Levels"));
+    auto* text =
+        new QLabel(tr("Quarn did not end properly. Recovery copies of levels with unsaved changes were found.\n"
+                      "Restore opens the ticked copies with their changes; Discard deletes them. Copies not ticked "
+                      "stay for the next start."));
     text->setWordWrap(true);
 
     lstCopies->setObjectName(QStringLiteral("lstCopies"));
     lstCopies->setRootIsDecorated(false);
     lstCopies->setSelectionMode(QAbstractItemView::NoSelection);
-    lstCopies->setFocusPolicy(Qt::NoFocus);
-    lstCopies->setHeaderLabels(
-        {QStringLiteral("Level"), QStringLiteral("Original file"), QStringLiteral("Copy taken")});
+    lstCopies->setHeaderLabels({tr("Level"), tr("Level file"), tr("Copy taken"), tr("Note")});
     const QLocale locale;
     for (const RecoveryCopy& copy : copies) {
         auto* item = new QTreeWidgetItem(lstCopies);
-        item->setText(0, copy.caption.isEmpty() ? QStringLiteral("(unknown)") : copy.caption);
-        item->setText(1, !copy.problem.isEmpty()   ? QStringLiteral("(damaged: %1)").arg(copy.problem)
-                         : copy.original.isEmpty() ? QStringLiteral("(never saved)")
-                                                   : QDir::toNativeSeparators(copy.original));
-        item->setText(2,
+        const QString name = copy.caption.isEmpty() ? General::GetFileName(copy.original) : copy.caption;
+        item->setText(LevelColumn, name.isEmpty() ? tr("(unknown)") : name);
+        item->setCheckState(LevelColumn, Qt::Checked);
+        item->setText(FileColumn,
+                      copy.original.isEmpty() ? tr("(never saved)") : QDir::toNativeSeparators(copy.original));
+        item->setText(TimeColumn,
                       copy.time.isValid() ? locale.toString(copy.time.toLocalTime(), QLocale::ShortFormat) : QString());
-        item->setToolTip(1, item->text(1));
+        item->setText(NoteColumn, copy.problem.isEmpty() ? fileNote(copy) : tr("Damaged: %1.").arg(copy.problem));
+        for (const int column : {FileColumn, NoteColumn}) {
+            item->setToolTip(column, item->text(column));
+        }
     }
     lstCopies->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstCopies->setMinimumWidth(560);
+    lstCopies->setMinimumWidth(820);
+    connect(lstCopies, &QTreeWidget::itemChanged, this, &RecoveryDialog::updateButtons);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
-    QPushButton* discard = buttons->addButton(QStringLiteral("Discard"), QDialogButtonBox::DestructiveRole);
-    QPushButton* later = buttons->addButton(QStringLiteral("Later"), QDialogButtonBox::RejectRole);
-    restore->setObjectName(QStringLiteral("cmdRestore"));
-    discard->setObjectName(QStringLiteral("cmdDiscard"));
+    buttons->addButton(cmdRestore, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cmdDiscard, QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton(tr("Later"), QDialogButtonBox::RejectRole);
+    cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
+    cmdDiscard->setObjectName(QStringLiteral("cmdDiscard"));
     later->setObjectName(QStringLiteral("cmdLater"));
-    restore->setDefault(true);
-    restore->setFocus();
-    const auto answer = [this](AppDialogs::RecoveryChoice c) {
-        chosen = c;
+    cmdRestore->setDefault(true);
+    cmdRestore->setFocus();
+    connect(cmdRestore, &QPushButton::clicked, this, [this] {
+        chosen = AppDialogs::RecoveryChoice::Restore;
         accept();
-    };
-    connect(restore, &QPushButton::clicked, this, [answer] { answer(AppDialogs::RecoveryChoice::Restore); });
-    connect(discard, &QPushButton::clicked, this, [answer] { answer(AppDialogs::RecoveryChoice::Discard); });
+    });
+    connect(cmdDiscard, &QPushButton::clicked, this, &RecoveryDialog::discard);
     // Escape and the window's close button keep the copies, like Later: nothing is lost by accident.
     connect(later, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -62,4 +74,47 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, QWidget* paren
     layout->addWidget(text);
     layout->addWidget(lstCopies);
     layout->addWidget(buttons);
+}
+
+QList<RecoveryCopy> RecoveryDialog::picked() const {
+    QList<RecoveryCopy> ticked;
+    for (int i = 0; i < found.size(); ++i) {
+        if (lstCopies->topLevelItem(i)->checkState(LevelColumn) == Qt::Checked) {
+            ticked << found[i];
+        }
+    }
+    return ticked;
+}
+
+QString RecoveryDialog::fileNote(const RecoveryCopy& copy) {
+    const QString name = General::GetFileName(copy.original);
+    switch (copy.original.isEmpty() ? FileStamp::Change::None : copy.fileChange) {
+        case FileStamp::Change::None:
+            return {};
+        case FileStamp::Change::Written:
+            return tr("\"%1\" was saved after this copy was made.").arg(name);
+        case FileStamp::Change::Removed:
+            return tr("\"%1\" was moved or deleted after this copy was made.").arg(name);
+        case FileStamp::Change::Unknown:
+            break;
+    }
+    return tr("Whether \"%1\" was saved after this copy was made cannot be told.").arg(name);
+}
+
+void RecoveryDialog::updateButtons() {
+    const bool any = !picked().isEmpty();
+    cmdRestore->setEnabled(any);
+    cmdDiscard->setEnabled(any);
+}
+
+void RecoveryDialog::discard() {
+    const qsizetype count = picked().size();
+    const QString question =
+        count == 1 ? tr("Delete the ticked recovery copy? Its unsaved changes are lost for good.")
+                   : tr("Delete the %1 ticked recovery copies? Their unsaved changes are lost for good.").arg(count);
+    // Asked here, so that No comes back to the list with its ticks as they were.
+    if (dialogs.ask(this, question)) {
+        chosen = AppDialogs::RecoveryChoice::Discard;
+        accept();
+    }
 }

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "model/FileStamp.h"
+
 // One recovery copy as its description tells it: what the list offered at start shows, and what
 // restoring needs to bind the level to its file again.
 struct RecoveryCopy {
@@ -13,4 +15,8 @@ struct RecoveryCopy {
     qint64 pid = 0;    // the editor process that wrote it
     QString owner;     // the lock of the editor that wrote it
     QString problem;   // why the description cannot be read, in the user's words; empty when it can
+    // The level's own file when the copy began; unknown in copies of older editors.
+    FileStamp base;
+    // What the level's own file went through since, as last looked at; None for a level never saved.
+    FileStamp::Change fileChange = FileStamp::Change::Unknown;
 };

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/FileStamp.h"
+
 class Level;
 
 // What a recovery copy of a level holds, taken apart from the level so that encoding and writing
@@ -19,6 +21,11 @@ public:
     QString original;
     QString caption;
     QDateTime time;
+    // The level's own file when the copy began.
+    FileStamp base;
+    // The first write of a copy: the writer takes `base` from the file then, on its own thread, and
+    // gives it to the later writes of the same copy.
+    bool beginsCopy = false;
     // Empty when the level uses the default tileset, as its saved file would have none.
     QByteArray tilesetBlock;
     std::vector<int16_t> cells;

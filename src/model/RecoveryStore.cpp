@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
 #include <QUuid>
@@ -23,6 +24,31 @@ namespace {
 const QString DescriptionSuffix = QStringLiteral(".json");
 // No description comes near this; a larger file is not one of ours.
 constexpr qint64 DescriptionLimit = 64 * 1024;
+
+// Our own editors name copies and locks with a UUID. A name from a description or from the folder
+// goes into a path of the folder, so anything else is refused rather than cleaned: "../", a "/",
+// a NUL (which ends the name the system sees) or a name past any file name limit.
+bool plainName(const QString& name) {
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z0-9_-]{1,64}")));
+    return pattern.match(name).hasMatch();
+}
+
+// The level's own file is where Save writes once the copy is restored. It is cleaned of "." and
+// ".." steps; empty when it is no absolute path at all or holds a NUL.
+QString cleanOriginal(const QString& path) {
+    constexpr qsizetype LongestPath = 4096;
+    if (path.size() > LongestPath || path.contains(QChar(0)) || !QDir::isAbsolutePath(path)) {
+        return {};
+    }
+    return QDir::cleanPath(path);
+}
+
+// The caption is only ever shown, but one without bounds would stretch the offer past the screen.
+QString cleanCaption(QString caption) {
+    constexpr qsizetype LongestCaption = 255;
+    caption.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return caption.left(LongestCaption);
+}
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -58,13 +84,15 @@ RecoveryCopy readDescription(const QString& id, const QString& path) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(file.read(std::min(size, DescriptionLimit)), &error);
     const QJsonObject o = doc.object();
-    copy.original = o.value(QStringLiteral("original")).toString();
-    copy.caption = o.value(QStringLiteral("caption")).toString();
+    const QString original = o.value(QStringLiteral("original")).toString();
+    copy.original = cleanOriginal(original);
+    copy.caption = cleanCaption(o.value(QStringLiteral("caption")).toString());
     copy.time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
     copy.pid = o.value(QStringLiteral("pid")).toInteger();
     copy.owner = o.value(QStringLiteral("owner")).toString();
+    copy.base = FileStamp::fromJson(o.value(QStringLiteral("file")));
     if (size > DescriptionLimit || error.error != QJsonParseError::NoError || !doc.isObject() || !copy.time.isValid() ||
-        copy.owner.isEmpty()) {
+        !plainName(copy.owner) || copy.original.isEmpty() != original.isEmpty()) {
         copy.problem = QStringLiteral("its description is damaged");
     }
     return copy;
@@ -120,11 +148,14 @@ QString RecoveryStore::lockPath(const QString& owner) const {
 }
 
 QString RecoveryStore::writeDescription(const RecoveryCopy& copy) const {
-    const QJsonObject o{{QStringLiteral("original"), copy.original},
-                        {QStringLiteral("caption"), copy.caption},
-                        {QStringLiteral("time"), copy.time.toUTC().toString(Qt::ISODateWithMs)},
-                        {QStringLiteral("pid"), copy.pid},
-                        {QStringLiteral("owner"), copy.owner}};
+    QJsonObject o{{QStringLiteral("original"), copy.original},
+                  {QStringLiteral("caption"), copy.caption},
+                  {QStringLiteral("time"), copy.time.toUTC().toString(Qt::ISODateWithMs)},
+                  {QStringLiteral("pid"), copy.pid},
+                  {QStringLiteral("owner"), copy.owner}};
+    if (copy.base.known()) {
+        o.insert(QStringLiteral("file"), copy.base.toJson());
+    }
     return writeWhole(descriptionPath(copy.id), QJsonDocument(o).toJson());
 }
 
@@ -134,6 +165,7 @@ QString RecoveryStore::write(const QString& id, const RecoverySnapshot& snapshot
     copy.original = snapshot.original;
     copy.caption = snapshot.caption;
     copy.time = snapshot.time;
+    copy.base = snapshot.base;
     copy.pid = QCoreApplication::applicationPid();
     copy.owner = token;
     // The description goes first: a level without one would never be found, while a description
@@ -176,11 +208,16 @@ QList<RecoveryCopy> RecoveryStore::orphans() const {
     const QDir folder(dir);
     // Locks of editors that died without leaving a copy are cleared away too.
     for (const QString& name : folder.entryList({QStringLiteral("editor-*.lock")}, QDir::Files)) {
-        running(name.mid(7).chopped(5));
+        if (const QString owner = name.mid(7).chopped(5); plainName(owner)) {
+            running(owner);
+        }
     }
     QList<RecoveryCopy> copies;
     for (const QString& name : folder.entryList({QStringLiteral("copy-*") + DescriptionSuffix}, QDir::Files)) {
         const QString id = name.mid(5).chopped(DescriptionSuffix.size());
+        if (!plainName(id)) {
+            continue;
+        }
         RecoveryCopy copy = readDescription(id, descriptionPath(id));
         if (copy.problem.isEmpty()) {
             if (running(copy.owner)) {
@@ -191,6 +228,7 @@ QList<RecoveryCopy> RecoveryStore::orphans() const {
                 QFile::remove(descriptionPath(id));
                 continue;
             }
+            copy.fileChange = fileChange(copy);
         }
         copies << copy;
     }
@@ -199,7 +237,11 @@ QList<RecoveryCopy> RecoveryStore::orphans() const {
     return copies;
 }
 
-LoadReport RecoveryStore::read(const RecoveryCopy& copy, Level& level) const {
+FileStamp::Change RecoveryStore::fileChange(const RecoveryCopy& copy) {
+    return copy.original.isEmpty() ? FileStamp::Change::None : copy.base.changeAt(copy.original);
+}
+
+LoadReport RecoveryStore::read(RecoveryCopy& copy, Level& level) const {
     const QString path = levelPath(copy.id);
     if (!copy.problem.isEmpty()) {
         return damaged(copy, descriptionPath(copy.id), copy.problem);
@@ -215,8 +257,10 @@ LoadReport RecoveryStore::read(const RecoveryCopy& copy, Level& level) const {
     if (!report.readProblem.isEmpty()) {
         return damaged(copy, path, report.readProblem);
     }
-    // Save then writes where the level belongs; an untitled level asks for a name as before.
-    level.activeFile = copy.original;
+    // Save writes where the level belongs only while that file is the one the changes were made to;
+    // otherwise the level opens without a name, so Save asks for one and cannot overwrite newer work.
+    copy.fileChange = fileChange(copy);
+    level.activeFile = copy.fileChange == FileStamp::Change::None ? copy.original : QString();
     level.mapchanged = true;
     return report;
 }

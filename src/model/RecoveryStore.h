@@ -32,12 +32,16 @@ public:
     // each complete or not at all. Touches only the two files, so it may run on any thread.
     // Returns an empty string on success, otherwise why the copy could not be written.
     QString write(const QString& id, const RecoverySnapshot& snapshot) const;
-    // The copies of editors that no longer run, oldest first. A copy whose description cannot be
-    // read is listed with its problem.
+    // The copies of editors that no longer run, oldest first, each with what its level's file went
+    // through since. A copy whose description cannot be read or names a path outside the folder is
+    // listed with its problem.
     QList<RecoveryCopy> orphans() const;
-    // Loads a copy into a fresh level, bound to its original file and marked changed. A damaged
-    // copy fails with a message that names it; its files are left as they are.
-    LoadReport read(const RecoveryCopy& copy, Level& level) const;
+    // Loads a copy into a fresh level, marked changed. The level is bound to its own file only when
+    // that file is still what it was when the copy began; `copy.fileChange` says what was found.
+    // A damaged copy fails with a message that names it; its files are left as they are.
+    LoadReport read(RecoveryCopy& copy, Level& level) const;
+    // What the level's own file of a copy went through since the copy began.
+    static FileStamp::Change fileChange(const RecoveryCopy& copy);
     // Makes a copy left by another editor this editor's own, so no other editor offers it.
     QString adopt(const RecoveryCopy& copy) const;
     // Deletes a copy's files.

@@ -17,16 +17,28 @@ RecoveryWriter::~RecoveryWriter() {
 
 void RecoveryWriter::write(const QString& id, RecoverySnapshot snapshot) {
     // Shared, because the pool takes only copyable jobs and the grid must not be copied twice.
-    auto held = std::make_shared<const RecoverySnapshot>(std::move(snapshot));
+    auto held = std::make_shared<RecoverySnapshot>(std::move(snapshot));
     pool.start([this, id, held] {
+        // Hashing the level's file takes tens of milliseconds for a full level: too long for the UI.
+        if (held->beginsCopy) {
+            bases.insert(id, FileStamp::of(held->original));
+        }
+        held->base = bases.value(id);
         const QString problem = store.write(id, *held);
         const QMutexLocker locker(&mutex);
         lastProblem = problem;
     });
 }
 
+void RecoveryWriter::keepBase(const QString& id, const FileStamp& base) {
+    pool.start([this, id, base] { bases.insert(id, base); });
+}
+
 void RecoveryWriter::remove(const QString& id) {
-    pool.start([this, id] { store.remove(id); });
+    pool.start([this, id] {
+        bases.remove(id);
+        store.remove(id);
+    });
 }
 
 void RecoveryWriter::waitForDone() {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QMutex>
 #include <QString>
 #include <QThreadPool>
+
+#include "model/FileStamp.h"
 
 class RecoverySnapshot;
 class RecoveryStore;
@@ -19,6 +22,9 @@ public:
     RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
     void write(const QString& id, RecoverySnapshot snapshot);
+    // Later writes of copy `id` remember `base` as the level's file when the copy began, as a
+    // restored copy does.
+    void keepBase(const QString& id, const FileStamp& base);
     void remove(const QString& id);
     void waitForDone();
     // Why the last copy could not be written; empty once a later one was.
@@ -29,4 +35,6 @@ private:
     QThreadPool pool;
     mutable QMutex mutex;
     QString lastProblem;
+    // Only the worker touches these, one job at a time.
+    QHash<QString, FileStamp> bases;
 };

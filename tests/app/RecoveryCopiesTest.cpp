@@ -1,11 +1,15 @@
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <algorithm>
 #include <tuple>
 
 #include "MapFixture.h"
 #include "TestFiles.h"
+#include "app/RecentFiles.h"
 #include "app/RecoveryCopies.h"
+#include "app/RecoveryDialog.h"
 #include "model/Level.h"
 #include "model/RecoverySnapshot.h"
 #include "model/RecoveryStore.h"
@@ -35,7 +39,9 @@ protected:
             Level level;
             level.putTile(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(value));
             level.activeFile = file;
-            ASSERT_EQ(store.write(RecoveryStore::newId(), RecoverySnapshot::take(level, caption)), QString());
+            RecoverySnapshot snapshot = RecoverySnapshot::take(level, caption);
+            snapshot.base = FileStamp::of(file);
+            ASSERT_EQ(store.write(RecoveryStore::newId(), snapshot), QString());
         }
     }
 
@@ -108,4 +114,38 @@ TEST_F(RecoveryCopiesTest, EditsGoingOnAreCopiedWithinTheLongestInterval) {
         copiedWhileEditing = !levelCopy().isEmpty();
     }
     EXPECT_TRUE(copiedWhileEditing) << "no copy within " << editing.elapsed() << " ms of steady edits";
+}
+
+TEST_F(RecoveryCopiesTest, ACopyOfALevelSavedSinceOpensUnnamedSoThatSaveKeepsTheNewerFile) {
+    TestFiles::write(original, originalBytes);
+    crashedEditor();
+    const QByteArray newer = TestFiles::record(9, 9, 9) + originalBytes;
+    TestFiles::write(original, newer);
+    ASSERT_TRUE(start());
+    dialogs->recoveryAnswers.push_back(Choice::Restore);
+    general->recoveryCopies().offerRestore();
+
+    ASSERT_NE(mapTitled(QStringLiteral("Recovered from named.lvl")), nullptr);
+    general->setActiveSlot(mapTitled(QStringLiteral("Recovered from named.lvl"))->mapslot());
+    EXPECT_TRUE(dialogs->messages.value(0).startsWith("\"named.lvl\" was saved after this copy was made."));
+    EXPECT_FALSE(general->recent().isInRecent(original));
+    general->SaveMap(false);
+    EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "Save must ask for a name, offering none";
+    EXPECT_EQ(TestFiles::read(original), newer);
+}
+
+TEST_F(RecoveryCopiesTest, TheOfferRestoresOrDiscardsOnlyTickedCopiesAndAsksOnceBeforeDiscarding) {
+    QList<RecoveryCopy> two(2);
+    two[1].id = QStringLiteral("second");
+    RecoveryDialog offer(two, *dialogs);
+    offer.lstCopies->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    dialogs->answers = {false, true};
+    offer.cmdDiscard->click();
+    EXPECT_EQ(offer.choice(), Choice::Later) << "No to the question must keep the copies";
+    offer.cmdDiscard->click();
+    EXPECT_EQ(offer.choice(), Choice::Discard);
+    EXPECT_EQ(dialogs->questions.size(), 2);
+    EXPECT_TRUE(offer.picked().size() == 1 && offer.picked()[0].id == QStringLiteral("second"));
+    offer.lstCopies->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    EXPECT_FALSE(offer.cmdRestore->isEnabled() || offer.cmdDiscard->isEnabled());
 }

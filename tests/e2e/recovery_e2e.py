@@ -2,7 +2,9 @@
 """Drives the real editor on an X server through a crash: paints in a level, waits for its recovery
 copy, kills the editor with SIGKILL, starts it again, restores the copy from the dialog the start
 shows, saves, and checks that the painted cells reached the level's own file, which nothing touched
-before the Save. Run under tests/xvfb_run.py; needs xdotool and ImageMagick."""
+before the Save. Then the same crash once more, but the level is saved by another program before
+the restart: the restored copy says so, Save asks for a name, and the newer file stays as it is.
+Run under tests/xvfb_run.py; needs xdotool and ImageMagick."""
 
 import argparse
 import glob
@@ -48,6 +50,93 @@ def main_window():
     return run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
 
 
+def paint_stroke(window, y):
+    """Clicks once with the hand (nothing moves), takes the pencil and draws a stroke in the view."""
+    x = 200
+    xdo("windowfocus", "--sync", window)
+    time.sleep(1.0)
+    xdo("mousemove", "--window", window, str(x), str(y))
+    xdo("click", "1")
+    xdo("key", "p")
+    xdo("mousedown", "1")
+    for i in range(1, 9):
+        xdo("mousemove", "--window", window, str(x + 12 * i), str(y + 5 * i))
+    xdo("mouseup", "1")
+
+
+def recovery_dialog(process, folder):
+    """The id of the recovery dialog the started editor shows."""
+    find = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Recover Unsaved Levels$",
+                       check=False).split()
+    deadline = time.monotonic() + TIMEOUT
+    while not find() and time.monotonic() < deadline and process.poll() is None:
+        time.sleep(0.2)
+    if not find():
+        windows = run("xdotool", "search", "--name", ".", check=False).split()
+        names = [run("xdotool", "getwindowname", w, check=False).strip() for w in windows]
+        fail("no recovery dialog (editor %s); recovery folder: %s; windows: %s"
+             % ("running" if process.poll() is None else "exited with %s" % process.returncode,
+                sorted(os.listdir(folder)), [n for n in names if n]))
+    return find()[0]
+
+
+def restore(dialog):
+    xdo("windowfocus", "--sync", dialog)
+    xdo("key", "Return")  # Restore is the default button
+    wait_for(lambda: not run("xdotool", "search", "--onlyvisible", "--name", "^Recover Unsaved Levels$",
+                             check=False).split(), "the recovery dialog to close")
+
+
+def windows_named(pattern):
+    return set(run("xdotool", "search", "--onlyvisible", "--name", pattern, check=False).split())
+
+
+def restore_after_a_newer_save(program, env, work, folder, level, backup, shots):
+    """Paint, wait for the copy, kill the editor, save the level with another program, restart and
+    restore with the default answers: the copy says the level was saved since, and Ctrl+S asks for
+    a name instead of writing the old copy over the newer file."""
+    before = records(level)
+    process = subprocess.Popen([program, level], env=env, cwd=work)
+    try:
+        paint_stroke(main_window(), 330)
+        stable_copy(folder, before)
+        process.send_signal(signal.SIGKILL)
+        process.wait()
+        newer = b"".join(record(c, 40, 4) for c in range(10))
+        with open(level, "wb") as f:
+            f.write(newer)
+
+        process = subprocess.Popen([program], env=env, cwd=work)
+        dialog = recovery_dialog(process, folder)
+        if shots:
+            time.sleep(0.5)
+            run("import", "-window", "root", os.path.join(shots, "recovery-newer-dialog.png"))
+        shown = windows_named("^Quarn")
+        restore(dialog)
+        # The copy is not bound to the level's file again, and a message says why.
+        box = wait_for(lambda: list(windows_named("^Quarn$") - shown),
+                       "the message that the level was saved since")[0]
+        if shots:
+            time.sleep(0.5)
+            run("import", "-window", "root", os.path.join(shots, "recovery-newer-message.png"))
+        xdo("windowfocus", "--sync", box)
+        xdo("key", "Return")
+        wait_for(lambda: box not in windows_named("^Quarn$"), "the message box to close")
+        xdo("windowfocus", "--sync", main_window())
+        xdo("key", "--clearmodifiers", "ctrl+s")
+        save_dialog = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Save lvl as", check=False).split()
+        found = wait_for(save_dialog, "Save to ask for a name for the recovered level")[0]
+        xdo("windowfocus", "--sync", found)
+        xdo("key", "Escape")
+        wait_for(lambda: not save_dialog(), "the save dialog to close")
+        time.sleep(0.5)
+        if open(level, "rb").read() != newer or open(level + ".bak", "rb").read() != backup:
+            fail("restoring a copy older than the level's file wrote over the newer file")
+    finally:
+        process.kill()
+        process.wait()
+
+
 def leave(process, window):
     xdo("windowfocus", "--sync", window)
     xdo("key", "alt+f")
@@ -90,49 +179,26 @@ def main():
         original = records(level)
 
         process = subprocess.Popen([program, level], env=env, cwd=work)
-        window = main_window()
-        xdo("windowfocus", "--sync", window)
-        time.sleep(1.0)
-        # Click once with the hand (nothing moves), take the pencil, draw a stroke in the view.
-        x, y = 200, 260
-        xdo("mousemove", "--window", window, str(x), str(y))
-        xdo("click", "1")
-        xdo("key", "p")
-        xdo("mousedown", "1")
-        for i in range(1, 9):
-            xdo("mousemove", "--window", window, str(x + 12 * i), str(y + 5 * i))
-        xdo("mouseup", "1")
+        paint_stroke(main_window(), 260)
 
         painted = stable_copy(folder, original) - original
         if open(level, "rb").read() != original_bytes or os.path.exists(level + ".bak"):
             fail("the level's own file changed before any Save")
-        stray = [n for n in os.listdir(work) if n not in ("quarn", "default.bmp", "recent.ini", "my level.lvl", "config", "data")]
+        stray = [n for n in os.listdir(work)
+                 if n not in ("quarn", "default.bmp", "recent.ini", "my level.lvl", "config", "data")]
         if stray:
             fail("files appeared beside the level: %s" % stray)
 
         process.send_signal(signal.SIGKILL)
         process.wait()
         process = subprocess.Popen([program], env=env, cwd=work)
-        find = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Recover Unsaved Levels$",
-                           check=False).split()
-        deadline = time.monotonic() + TIMEOUT
-        while not find() and time.monotonic() < deadline and process.poll() is None:
-            time.sleep(0.2)
-        if not find():
-            windows = run("xdotool", "search", "--name", ".", check=False).split()
-            names = [run("xdotool", "getwindowname", w, check=False).strip() for w in windows]
-            fail("no recovery dialog (editor %s); recovery folder: %s; windows: %s"
-                 % ("running" if process.poll() is None else "exited with %s" % process.returncode,
-                    sorted(os.listdir(folder)), [n for n in names if n]))
-        dialog = find()[0]
+        dialog = recovery_dialog(process, folder)
         time.sleep(0.5)
         if options.shots:
             run("import", "-window", "root", os.path.join(options.shots, "recovery-dialog.png"))
         if open(level, "rb").read() != original_bytes:
             fail("the level's own file changed before any Save")
-        xdo("windowfocus", "--sync", dialog)
-        xdo("key", "Return")  # Restore is the default button
-        wait_for(lambda: not find(), "the recovery dialog to close")
+        restore(dialog)
 
         window = main_window()
         time.sleep(1.0)
@@ -153,7 +219,9 @@ def main():
             fail("the editor exited with status %d" % code)
         if os.listdir(folder):
             fail("a clean exit left %s in the recovery folder" % os.listdir(folder))
-        print("recovery e2e: painted %d cells, killed the editor, restored and saved them" % len(painted))
+        restore_after_a_newer_save(program, env, work, folder, level, original_bytes, options.shots)
+        print("recovery e2e: painted %d cells, killed the editor, restored and saved them; a copy older than "
+              "its level's file left the file alone" % len(painted))
     finally:
         clean_up(work, process, keepalive)
 
