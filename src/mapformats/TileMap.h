@@ -62,7 +62,8 @@ struct MapTileset {
     std::vector<MapTilesetTile> tiles;
     QHash<QString, QString> properties;
 
-    bool isCollection() const { return !hasImage; }
+    // A collection holds a picture for each tile instead of one for all (and names no columns).
+    bool isCollection() const { return !hasImage && !tiles.empty() && columns == 0; }
 };
 
 // A tile placed freely in an object layer, by its bottom-left corner in pixels.
