@@ -1,6 +1,7 @@
 #include "mapformats/MapImport.h"
 
 #include <QFileInfo>
+#include <array>
 #include <cmath>
 #include <unordered_map>
 
@@ -28,6 +29,12 @@ struct Anchor {
 class CellReader {
 public:
     CellReader(const TileMap& map, bool lenient) : map(map), lenient(lenient) {
+        for (uint32_t gid = 0; gid < plain.size(); ++gid) {
+            const MapTileset* set = map.tilesetOf(gid);
+            const bool pictures = set != nullptr && !set->isCollection() && set->tileWidth == Tileset::TileSize &&
+                                  set->tileHeight == Tileset::TileSize;
+            plain[gid] = gid == 0 ? 0 : pictures ? static_cast<int16_t>(gid) : int16_t{-1};
+        }
         if (!map.isOwn()) {
             return;
         }
@@ -35,7 +42,11 @@ public:
             for (const MapTilesetTile& tile : set.tiles) {
                 const int n = tile.properties.value(SpecialTileProperty).toInt();
                 if (ObjectProcedures::isSpecialTile(static_cast<int16_t>(n)) && tile.id >= 0) {
-                    special.emplace(set.firstGid + static_cast<uint32_t>(tile.id), static_cast<int16_t>(n));
+                    const uint32_t gid = set.firstGid + static_cast<uint32_t>(tile.id);
+                    special.emplace(gid, static_cast<int16_t>(n));
+                    if (gid < plain.size()) {
+                        plain[gid] = -1;
+                    }
                 }
             }
         }
@@ -101,6 +112,10 @@ public:
         return {};
     }
 
+    // The cell value of each gid below 256 that is an ordinary tile of a picture tileset, -1 for the others,
+    // so that most cells need no lookup.
+    std::array<int16_t, 256> plain{};
+
     std::vector<Anchor> anchors;
     qint64 flipped = 0;
     bool refusedFlips = false;
@@ -130,7 +145,8 @@ QString fill(const TileMap& map, CellReader& reader, Level& level, QStringList& 
     for (int y = 0; y < Level::Size; ++y) {
         const uint32_t* row = map.cells.data() + static_cast<size_t>(y) * Level::Size;
         for (int x = 0; x < Level::Size; ++x) {
-            if (row[x] == 0) {
+            if (row[x] < reader.plain.size() && reader.plain[row[x]] >= 0) {
+                level.putTile(x, y, reader.plain[row[x]]);
                 continue;
             }
             int16_t value = 0;

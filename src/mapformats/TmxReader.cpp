@@ -42,8 +42,56 @@ QString TmxReader::root(const char* name) {
     return xml.hasError() ? failure() : QStringLiteral("it holds no XML element");
 }
 
+QByteArray TmxReader::setAsideData(const QByteArray& bytes, std::vector<QByteArrayView>& texts) {
+    constexpr qsizetype worthIt = 4096;
+    QByteArray rest;
+    qsizetype copied = 0;
+    for (qsizetype at = bytes.indexOf("<data"); at >= 0; at = bytes.indexOf("<data", at + 5)) {
+        // The end of the start tag; a '>' inside an attribute value does not end it.
+        qsizetype end = at + 5;
+        char quote = 0;
+        while (end < bytes.size() && (quote != 0 || bytes[end] != '>') && (quote != 0 || bytes[end] != '<')) {
+            if (bytes[end] == '"' || bytes[end] == '\'') {
+                quote = quote == 0 ? bytes[end] : quote == bytes[end] ? 0 : quote;
+            }
+            ++end;
+        }
+        if (end >= bytes.size() || bytes[end] != '>' || bytes[end - 1] == '/') {
+            continue;
+        }
+        // Text up to the next tag without an entity or character reference means exactly its characters.
+        const qsizetype first = end + 1;
+        const qsizetype last = bytes.indexOf('<', first);
+        if (last - first < worthIt || QByteArrayView(bytes).sliced(first, last - first).contains('&')) {
+            continue;
+        }
+        rest += QByteArrayView(bytes).sliced(copied, first - copied);
+        rest += '#' + QByteArray::number(static_cast<qulonglong>(texts.size()));
+        texts.push_back(QByteArrayView(bytes).sliced(first, last - first));
+        copied = last;
+        at = last;
+    }
+    if (texts.empty()) {
+        return bytes;
+    }
+    rest += QByteArrayView(bytes).sliced(copied);
+    return rest;
+}
+
+QByteArray TmxReader::dataText() {
+    const QString text = xml.readElementText();
+    if (text.startsWith(QLatin1Char('#'))) {
+        const qulonglong n = QStringView(text).mid(1).toULongLong();
+        return n < asideTexts.size() ? QByteArray::fromRawData(asideTexts[n].data(), asideTexts[n].size())
+                                     : QByteArray();
+    }
+    return text.toLatin1();
+}
+
 QString TmxReader::readMap(const QByteArray& bytes, const QString& path, const QString& layer, TileMap& map) {
-    TmxReader reader(bytes, path);
+    std::vector<QByteArrayView> texts;
+    TmxReader reader(setAsideData(bytes, texts), path);
+    reader.asideTexts = std::move(texts);
     if (QString problem = reader.root("map"); !problem.isEmpty()) {
         return problem;
     }
@@ -249,6 +297,11 @@ QString TmxReader::dataElement(TileMap& map, int width, int height) {
                  compression.isEmpty() ? QString() : QStringLiteral(" compressed with \"%1\"").arg(compression));
     }
     const auto block = [&](qint64 x, qint64 y, int w, int h) -> QString {
+        if (!plainTiles && x == 0 && y == 0 && w == TileMap::MaxSide && !map.infinite) {
+            // Rows as wide as the level's lie in the cells exactly as decoded.
+            const QString problem = LayerCodec::decode(dataText(), *encoding, map.cells.data(), w * h);
+            return problem.isEmpty() ? QString() : QStringLiteral("layer \"%1\": %2").arg(map.layer, problem);
+        }
         std::vector<uint32_t> ids(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
         if (plainTiles) {
             size_t n = 0;
@@ -266,7 +319,7 @@ QString TmxReader::dataElement(TileMap& map, int width, int height) {
                     .arg(ids.size());
             }
         } else {
-            const QByteArray text = xml.readElementText().toLatin1();
+            const QByteArray text = dataText();
             if (QString problem = LayerCodec::decode(text, *encoding, ids.data(), w * h); !problem.isEmpty()) {
                 return QStringLiteral("layer \"%1\": %2").arg(map.layer, problem);
             }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QXmlStreamReader>
+#include <vector>
 
 #include "mapformats/TileMap.h"
 
@@ -19,6 +20,11 @@ public:
 
 private:
     TmxReader(const QByteArray& bytes, const QString& path) : xml(bytes), path(path) {}
+    // Takes the megabytes of layer data out of the document before the XML reader sees it, leaving a
+    // marker ("#n") in their place: the reader would otherwise build a text string of them character by
+    // character. Only text without references is taken, which means exactly its characters.
+    static QByteArray setAsideData(const QByteArray& bytes, std::vector<QByteArrayView>& texts);
+    QByteArray dataText();
 
     QString mapElement(const QString& layer, TileMap& map);
     QString tilesetElement(MapTileset& tileset, QStringList& warnings, bool external);
@@ -35,4 +41,5 @@ private:
 
     QXmlStreamReader xml;
     QString path;
+    std::vector<QByteArrayView> asideTexts;
 };
