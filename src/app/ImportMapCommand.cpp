@@ -36,24 +36,28 @@ std::optional<int> open(MainWindow& general, const QString& path) {
     MapWindow* map = general.placeMap(slot);
     MapImport::Options options;
     MapImport::Result result = importInto(*map, path, options);
+    // Asking is answer enough: a cancelled choice or a declined question needs no message after it.
+    bool answered = false;
     if (result.tileLayers.size() > 1) {
         options.layer = general.dialogs().chooseLayer(&general, General::GetFileName(path), result.tileLayers);
-        if (options.layer.isEmpty()) {
-            result.error = QStringLiteral("-");  // cancelled: nothing to say
-        } else if (options.layer != result.layer) {
+        answered = options.layer.isEmpty();
+        if (!answered && options.layer != result.layer) {
             result = importInto(*map, path, options);
         }
     }
-    if (result.refusedFlips &&
-        general.dialogs().ask(&general, tr("%1\nImport the map with these tiles unflipped?").arg(result.error))) {
-        options.lenient = true;
-        result = importInto(*map, path, options);
+    if (!answered && result.refusedFlips) {
+        answered = true;
+        if (general.dialogs().ask(&general, tr("%1\nImport the map with these tiles unflipped?").arg(result.error))) {
+            options.lenient = true;
+            result = importInto(*map, path, options);
+            answered = false;
+        }
     }
-    if (!result.ok()) {
+    if (answered || !result.ok()) {
         general.releaseSlot(slot);
         delete map;
         general.setActiveSlot(previous);
-        if (result.error != QLatin1String("-") && !result.refusedFlips) {
+        if (!answered) {
             general.dialogs().message(&general, result.error, Dialogs::Icon::Warning);
         }
         return std::nullopt;
