@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick python3
     clang libclang-rt-14-dev llvm
-    libpng-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file
+    libpng-dev zlib1g-dev libzstd-dev librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,9 +3,12 @@
 levels, tilesets in every depth and compression the editor reads, and tile texts, so that the
 fuzzers start from inputs that reach deep into the readers."""
 
+import base64
+import gzip
 import os
 import struct
 import sys
+import zlib
 
 
 def record(column, row, tile):
@@ -71,6 +74,58 @@ def tile_texts():
     }
 
 
+def tile_maps():
+    """Small maps in both forms: every encoding of the layer data, chunks, flips, an external tileset
+    that is refused, and our own special tiles."""
+    ids = [1, 2, 0, 255, 0, 7, 19, 20, 191, 0, 0, 3]
+    raw = b"".join(struct.pack("<I", i) for i in ids)
+    csv = ",".join(str(i) for i in ids)
+    # Made by the zstd program; Python has no zstd of its own.
+    zstd = "KLUv/QRo5QAAAgMGDfBZA1/r/91iWCWlTAGX/9vr9PnfPw4BABOAKAw="
+    packed = {
+        "base64": ("", base64.b64encode(raw).decode()),
+        "zlib": ("zlib", base64.b64encode(zlib.compress(raw)).decode()),
+        "gzip": ("gzip", base64.b64encode(gzip.compress(raw, mtime=0)).decode()),
+        "zstd": ("zstd", zstd),
+    }
+    tileset = '<tileset firstgid="1" name="t" tilewidth="16" tileheight="16" tilecount="266" columns="19"/>'
+    own = ('<properties><property name="quarn-format" type="int" value="1"/></properties>' + tileset +
+           '<tileset firstgid="267" name="s" tilewidth="96" tileheight="96" tilecount="3" columns="0">'
+           '<tile id="1"><properties><property name="quarn-tile" type="int" value="217"/></properties></tile>'
+           '</tileset>')
+
+    def tmx(body, attributes='width="4" height="3"', head=tileset):
+        return ('<?xml version="1.0"?><map version="1.8" orientation="orthogonal" tilewidth="16" '
+                'tileheight="16" ' + attributes + ">" + head + body + "</map>").encode()
+
+    def layer(data, name="ground"):
+        return '<layer id="1" name="%s" width="4" height="3">%s</layer>' % (name, data)
+
+    def tmj(fields, attributes='"width":4,"height":3'):
+        return ('{"type":"map","orientation":"orthogonal","tilewidth":16,"tileheight":16,' + attributes +
+                ',"tilesets":[{"firstgid":1,"name":"t","tilewidth":16,"tileheight":16,"tilecount":266,'
+                '"columns":19}],"layers":[{"type":"tilelayer","name":"ground","width":4,"height":3,' + fields +
+                '}]}').encode()
+
+    xml = {"csv": tmx(layer('<data encoding="csv">%s</data>' % csv))}
+    json = {"csv": tmj('"data":[%s]' % csv)}
+    for name, (compression, text) in packed.items():
+        attribute = ' compression="%s"' % compression if compression else ""
+        xml[name] = tmx(layer('<data encoding="base64"%s>%s</data>' % (attribute, text)))
+        json[name] = tmj('"encoding":"base64","compression":"%s","data":"%s"' % (compression, text))
+    xml["chunks"] = tmx('<layer name="c"><data encoding="csv"><chunk x="16" y="0" width="4" height="3">%s'
+                        '</chunk></data></layer><objectgroup name="o"><object gid="2" x="0" y="32"/>'
+                        '</objectgroup>' % csv, 'width="4" height="3" infinite="1"')
+    xml["flips-and-layers"] = tmx(layer('<data encoding="csv">2147483650,0,0,0,0,0,0,0,0,0,0,1</data>') +
+                                  layer('<data><tile gid="3"/></data>', "top")) + b"\n"
+    xml["external"] = tmx(layer('<data encoding="csv">%s</data>' % csv), head='<tileset firstgid="1" '
+                          'source="in.tmx"/>')
+    xml["special"] = tmx(layer('<data encoding="csv">0,0,0,0,0,0,0,0,0,0,0,268</data>'), head=own)
+    json["chunks"] = tmj('"chunks":[{"x":1020,"y":0,"width":4,"height":3,"data":[%s]}]' % csv,
+                         '"width":4,"height":3,"infinite":true')
+    return xml, json
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make-fuzz-seeds.py OUT")
@@ -84,6 +139,7 @@ def main():
         "fuzz_tile_text": tile_texts(),
         "fuzz_render": {name: bytes([4, 0x50, 8, 10, 0x35]) + data for name, data in lvls.items()},
     }
+    corpora["fuzz_tmx"], corpora["fuzz_tmj"] = tile_maps()
     for target, seeds in corpora.items():
         folder = os.path.join(out, target)
         os.makedirs(folder, exist_ok=True)

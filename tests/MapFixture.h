@@ -46,6 +46,11 @@ public:
         return static_cast<bool>(exportChoice);
     }
 
+    QString chooseLayer(QWidget*, const QString&, const QStringList& layers) override {
+        layerOffers << layers;
+        return layerChoice;
+    }
+
     QStringList messages;
     QStringList questions;
     QStringList titles;   // of the file dialogs shown, in order
@@ -60,6 +65,8 @@ public:
     QList<int> recoveryOffers;
     std::function<void(ExportImageOptions&)> exportChoice;  // picks the export options; cancelled when empty
     ExportImageOptions offeredExport;
+    QList<QStringList> layerOffers;  // the tile layers offered for each import
+    QString layerChoice;             // the layer then chosen; empty to cancel
 };
 
 // The main window with test dialogs, a private recent list and a folder for files, driven with

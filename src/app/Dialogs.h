@@ -19,4 +19,6 @@ public:
     virtual RecoveryChoice offerRecovery(QWidget* parent, QList<RecoveryCopy>& copies);
     // The options of an image export, starting from `options`; false when cancelled.
     virtual bool exportImageOptions(QWidget* parent, ExportImageOptions& options);
+    // The tile layer of map `mapName` to import, one of `layers`; empty when cancelled.
+    virtual QString chooseLayer(QWidget* parent, const QString& mapName, const QStringList& layers);
 };

@@ -3,9 +3,11 @@
 #include <QFileInfo>
 
 #include "app/General.h"
+#include "app/ImportMapCommand.h"
 #include "app/MainWindow.h"
 #include "app/MapWindow.h"
 #include "app/RecentFiles.h"
+#include "mapformats/MapImport.h"
 #include "model/LevelFile.h"
 #include "model/TilesetFile.h"
 
@@ -13,6 +15,8 @@ namespace {
 const QString LevelFilter = QStringLiteral("*.lvl (*.lvl)");
 const QString TilesetOpenFilter = QStringLiteral("*.lvl, *.bmp (*.lvl *.bmp)");
 const QString BitmapFilter = QStringLiteral("*.bmp (*.bmp)");
+// Tile maps of other editors open as new levels too.
+const QString MapFilter = QStringLiteral(";;Tile maps (*.tmx *.tmj)");
 }  // namespace
 
 std::optional<int> FileCommands::OpenMap(const QString& filename) {
@@ -21,11 +25,14 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
         general.dialogs().message(&general, MainWindow::MaximumMessage);
         return std::nullopt;
     }
-    QString name = filename.isEmpty()
-                       ? general.dialogs().openFile(&general, QStringLiteral("Select an lvl to open"), LevelFilter)
-                       : filename;
+    QString name = filename.isEmpty() ? general.dialogs().openFile(&general, QStringLiteral("Select an lvl to open"),
+                                                                   LevelFilter + MapFilter)
+                                      : filename;
     if (name.isEmpty()) {
         return std::nullopt;
+    }
+    if (MapImport::isMapName(name)) {
+        return ImportMapCommand::open(general, name);
     }
     name = QFileInfo(name).absoluteFilePath();
     for (int i = 0; i < MainWindow::SlotCount; ++i) {
@@ -66,7 +73,7 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
 }
 
 bool FileCommands::openUnlessFull(const QString& name) {
-    if (!General::isLevelName(name)) {
+    if (!General::isLevelName(name) && !MapImport::isMapName(name)) {
         return true;
     }
     // Asked first: OpenMap shows the message itself and returns nothing, as for any other failure.

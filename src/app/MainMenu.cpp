@@ -36,6 +36,8 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
                    QStringLiteral("save"), QStringLiteral("Save map"));
     mnuSaveAs = item(file, QStringLiteral("Save As..."), QStringLiteral("mnuSaveAs"));
     mnuExportImage = item(file, QStringLiteral("Export Image..."), QStringLiteral("mnuExportImage"));
+    mnuExportMap = item(file, tr("Export Map..."), QStringLiteral("mnuExportMap"), {}, {},
+                        tr("Write the level as a TMX or JSON tile map for other editors and game engines"));
     file->addSeparator();
     mnuImportTileset = item(file, QStringLiteral("Import Tileset"), QStringLiteral("mnuImportTileset"));
     mnuExportTileset = item(file, QStringLiteral("Export Tileset"), QStringLiteral("mnuExportTileset"));

@@ -27,6 +27,7 @@ public:
     QAction* mnuSave;
     QAction* mnuSaveAs;
     QAction* mnuExportImage;
+    QAction* mnuExportMap;
     QAction* mnuImportTileset;
     QAction* mnuExportTileset;
     QAction* mnudiscardtileset;

@@ -15,6 +15,7 @@
 #include "app/AppIcons.h"
 #include "app/EditCommands.h"
 #include "app/ExportImageCommand.h"
+#include "app/ExportMapCommand.h"
 #include "app/ExtraCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpMenu.h"
@@ -90,6 +91,7 @@ void MainWindow::connectCommands() {
     connect(menu->mnuSave, &QAction::triggered, this, [this] { SaveMap(false); });
     connect(menu->mnuSaveAs, &QAction::triggered, this, [this] { SaveMap(true); });
     connect(menu->mnuExportImage, &QAction::triggered, this, [this] { ExportImageCommand::run(*this); });
+    connect(menu->mnuExportMap, &QAction::triggered, this, [this] { ExportMapCommand::run(*this); });
     connect(menu->mnuImportTileset, &QAction::triggered, this, [this] { ImportTileset(); });
     connect(menu->mnuExportTileset, &QAction::triggered, this, [this] { ExportTileset(); });
     connect(menu->mnudiscardtileset, &QAction::triggered, this, [this] { DiscardTileset(); });
@@ -353,9 +355,9 @@ void MainWindow::setOwnTilesetItemsEnabled(bool enabled) {
 }
 
 void MainWindow::setMapCommandsEnabled(bool enabled) {
-    for (QAction* action :
-         {menu->mnuSave, menu->mnuSaveAs, menu->mnuExportImage, menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy,
-          menu->mnuPaste, menu->mnuReplace, menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
+    for (QAction* action : {menu->mnuSave, menu->mnuSaveAs, menu->mnuExportImage, menu->mnuExportMap,
+                            menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy, menu->mnuPaste, menu->mnuReplace,
+                            menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
         action->setEnabled(enabled);
     }
     panel->cmdCreateWalls->setEnabled(enabled);

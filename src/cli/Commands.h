@@ -15,5 +15,7 @@ int check(const QStringList& args);
 int resave(const QStringList& args);
 int exportTileset(const QStringList& args);
 int render(const QStringList& args);
+int exportMap(const QStringList& args);
+int importMap(const QStringList& args);
 
 }  // namespace Commands

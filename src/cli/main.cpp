@@ -18,7 +18,9 @@ const char* const usage =
     "  check FILE|FOLDER... [--json]  every problem of every level; exit status 1 when there is one\n"
     "  resave IN OUT                  load and save again (keeps OUT.bak)\n"
     "  export-tileset IN OUT.bmp      write the level's own tileset as a bitmap\n"
-    "  render FILE OUT.png [options]  draw the level as the editor shows it\n\n"
+    "  render FILE OUT.png [options]  draw the level as the editor shows it\n"
+    "  export-map IN OUT.tmx|OUT.tmj  write the level as a tile map for other editors and engines\n"
+    "  import-map IN.tmx|IN.tmj OUT   make a level of a tile map\n\n"
     "Run 'quarn-lvl COMMAND --help' for a command's options, 'quarn-lvl --version' for the version.\n"
     "Exit status: 0 success, 1 unreadable or damaged input, 2 wrong usage.\n";
 
@@ -70,6 +72,12 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("render")) {
         return Commands::render(args);
+    }
+    if (command == QLatin1String("export-map")) {
+        return Commands::exportMap(args);
+    }
+    if (command == QLatin1String("import-map")) {
+        return Commands::importMap(args);
     }
     std::fprintf(stderr, "quarn-lvl: unknown command '%s'\n\n%s", qPrintable(command), usage);
     return Commands::Usage;

@@ -19,7 +19,7 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningIt
     dialogs->chosen.push_back(a);
     general->mainMenu()->mnuOpen->trigger();
     EXPECT_EQ(dialogs->titles, QStringList(2, "Select an lvl to open"));
-    EXPECT_EQ(dialogs->filters, QStringList(2, "*.lvl (*.lvl)"));
+    EXPECT_EQ(dialogs->filters, QStringList(2, "*.lvl (*.lvl);;Tile maps (*.tmx *.tmj)"));
     MapWindow* map = general->activeMap();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
