@@ -1,5 +1,8 @@
 #include "app/Dialogs.h"
 
+#include <QApplication>
+#include <QMessageBox>
+
 #include "app/ExportImageDialog.h"
 #include "app/RecoveryDialog.h"
 
@@ -16,4 +19,19 @@ bool AppDialogs::exportImageOptions(QWidget* parent, ExportImageOptions& options
     }
     options = dialog.options();
     return true;
+}
+
+AppDialogs::CloseChoice AppDialogs::askToClose(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Save, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return CloseChoice::Proceed;
+        case QMessageBox::Save:
+            return CloseChoice::Save;
+        default:
+            return CloseChoice::Stay;
+    }
 }
