@@ -213,8 +213,8 @@ void MainWindow::showLevelNames() {
         }
     }
     const MapWindow* active = activeMap();
-    // Ending in the program's name, which the platform would otherwise add once more.
-    setWindowTitle(active != nullptr ? active->windowTitle() + QStringLiteral("[*] - Quarn") : QStringLiteral("Quarn"));
+    setWindowTitle(active != nullptr ? QStringLiteral("Quarn - %1[*]").arg(active->windowTitle())
+                                     : QStringLiteral("Quarn"));
     setWindowModified(active != nullptr && active->level().mapchanged);
 }
 

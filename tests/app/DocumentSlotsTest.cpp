@@ -92,11 +92,11 @@ TEST_F(DocumentSlots, SaveInTheCloseQuestionSavesFirstAndOnlyASavedLevelCloses) 
     EXPECT_EQ(openCount(), 2);
     // The level that could not be saved is still changed; the Window menu and the title say so.
     EXPECT_EQ(general->mainMenu()->mnuMaps[1]->text(), "Untitled1*");
-    EXPECT_EQ(general->windowTitle(), "Untitled1[*] - Quarn");
+    EXPECT_EQ(general->windowTitle(), "Quarn - Untitled1[*]");
     EXPECT_TRUE(general->isWindowModified());
     general->mnuMaps_Click(0);
     EXPECT_EQ(general->mainMenu()->mnuMaps[0]->text(), "Untitled*");
-    EXPECT_EQ(general->windowTitle(), "Untitled[*] - Quarn");
+    EXPECT_EQ(general->windowTitle(), "Quarn - Untitled[*]");
 }
 
 TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {

@@ -85,7 +85,7 @@ def foreign_files_are_never_saved_over(program, work):
     try:
         answer_message_box()  # damaged.lvl: records were skipped
         answer_message_box()  # junk.lvl: not a level file
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "Quarn$").split()[0]
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
         xdo("windowfocus", "--sync", window)
         xdo("key", "--clearmodifiers", "ctrl+s")
         save_dialog = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Save lvl as", check=False).split()
@@ -120,10 +120,10 @@ def dialogs_and_keys_never_trap(program, work):
     the last map closes through the question and Ctrl+N works at once, without a click."""
     process = subprocess.Popen([program], env=editor_environment(work), cwd=work)
     try:
-        window = wait_for(window_named("Quarn$"), "the main window")[0]
+        window = wait_for(window_named("^Quarn"), "the main window")[0]
         xdo("windowfocus", "--sync", window)
         xdo("key", "--clearmodifiers", "ctrl+n")
-        wait_for(window_named("^Untitled - Quarn$"), "a new level named in the title")
+        wait_for(window_named("^Quarn - Untitled$"), "a new level named in the title")
         xdo("key", "--clearmodifiers", "ctrl+shift+s")
         dialog = wait_for(window_named("^Save lvl as"), "Ctrl+Shift+S to ask for a name")[0]
         xdo("windowfocus", "--sync", dialog)
@@ -142,14 +142,14 @@ def dialogs_and_keys_never_trap(program, work):
         xdo("key", "p")
         xdo("mousemove", "--window", window, "300", "300")
         xdo("click", "1")
-        wait_for(window_named(r"^Untitled\* - Quarn$"), "the changed mark in the title")
+        wait_for(window_named(r"^Quarn - Untitled\*$"), "the changed mark in the title")
         xdo("key", "--clearmodifiers", "ctrl+w")
         box = wait_for(message_box, "the close question")
         xdo("windowfocus", "--sync", box)
         xdo("key", "alt+y")
-        wait_for(lambda: not window_named("^Untitled")(), "the last level to close")
+        wait_for(lambda: not window_named("Untitled")(), "the last level to close")
         xdo("key", "--clearmodifiers", "ctrl+n")
-        wait_for(window_named("^Untitled - Quarn$"), "Ctrl+N with no level open")
+        wait_for(window_named("^Quarn - Untitled$"), "Ctrl+N with no level open")
     finally:
         process.kill()
         process.wait()
@@ -181,7 +181,7 @@ def main():
         env = editor_environment(work)
         process = subprocess.Popen([program, level], env=env, cwd=work)
 
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "Quarn$").split()[0]
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
         geometry = dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", window).split())
         width, height = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
         if width < 800 or height < 600:

@@ -45,7 +45,7 @@ def stable_copy(folder, original):
 
 
 def main_window():
-    return run("xdotool", "search", "--sync", "--onlyvisible", "--name", "Quarn$").split()[0]
+    return run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
 
 
 def leave(process, window):
