@@ -31,6 +31,14 @@ bool TestDialogs::ask(QWidget*, const QString& text) {
     return take(answers, answer);
 }
 
+AppDialogs::CloseChoice TestDialogs::askToClose(QWidget* parent, const QString& text) {
+    if (closeAnswers.empty()) {
+        return ask(parent, text) ? CloseChoice::Proceed : CloseChoice::Stay;
+    }
+    questions << text;
+    return take(closeAnswers, CloseChoice::Stay);
+}
+
 AppDialogs::RecoveryChoice TestDialogs::offerRecovery(QWidget*, QList<RecoveryCopy>& copies) {
     recoveryOffers << static_cast<int>(copies.size());
     return take(recoveryAnswers, RecoveryChoice::Later);

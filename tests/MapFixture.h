@@ -38,6 +38,8 @@ public:
         return openFile(parent, title, filter);
     }
     RecoveryChoice offerRecovery(QWidget*, QList<RecoveryCopy>& copies) override;
+    // Takes the next of `closeAnswers`; when none is left, a Yes or No from `ask`.
+    CloseChoice askToClose(QWidget* parent, const QString& text) override;
     bool exportImageOptions(QWidget*, ExportImageOptions& options) override {
         offeredExport = options;
         if (exportChoice) {
@@ -57,6 +59,7 @@ public:
     QStringList filters;  // and their filters
     QStringList starts;   // the files the save dialogs offered
     std::deque<bool> answers;
+    std::deque<CloseChoice> closeAnswers;
     bool answer = false;
     std::deque<QString> chosen;
     std::function<void()> onAsk;  // runs when a question is asked

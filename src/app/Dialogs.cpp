@@ -1,7 +1,9 @@
 #include "app/Dialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QMessageBox>
 
 #include "app/ExportImageDialog.h"
 #include "app/RecoveryDialog.h"
@@ -30,4 +32,19 @@ QString AppDialogs::chooseLayer(QWidget* parent, const QString& mapName, const Q
             .arg(mapName),
         layers, 0, false, &ok);
     return ok ? layer : QString();
+}
+
+AppDialogs::CloseChoice AppDialogs::askToClose(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Save, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return CloseChoice::Proceed;
+        case QMessageBox::Save:
+            return CloseChoice::Save;
+        default:
+            return CloseChoice::Stay;
+    }
 }

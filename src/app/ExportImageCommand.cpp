@@ -12,6 +12,7 @@
 #include "app/ExportImageOptions.h"
 #include "app/MainWindow.h"
 #include "app/MapWindow.h"
+#include "view/DialogFolder.h"
 #include "view/ImageExportJob.h"
 #include "view/MapView.h"
 
@@ -126,7 +127,9 @@ void run(MainWindow& general) {
             &general,
             QStringLiteral("The image could not be written to %1:\n%2").arg(QDir::toNativeSeparators(path), error),
             Dialogs::Icon::Warning);
+        return;
     }
+    DialogFolder::remember(path);
 }
 
 }  // namespace ExportImageCommand

@@ -10,6 +10,7 @@
 #include "mapformats/MapImport.h"
 #include "model/LevelFile.h"
 #include "model/TilesetFile.h"
+#include "view/DialogFolder.h"
 
 namespace {
 const QString LevelFilter = QStringLiteral("*.lvl (*.lvl)");
@@ -54,6 +55,7 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
         general.dialogs().message(&general, report.message, Dialogs::Icon::Warning);
         return std::nullopt;
     }
+    DialogFolder::remember(name);
     if (report.outcome == LoadReport::Outcome::InvalidTileset) {
         // The window stays as an empty, unnamed level, so saving it cannot overwrite the file.
         LevelFile::NewMap(map->level());
@@ -101,29 +103,27 @@ void FileCommands::openDropped(const QStringList& names) {
     }
 }
 
-void FileCommands::SaveMap(bool saveas) {
-    MapWindow* map = general.activeMap();
-    if (map == nullptr) {
-        return;
-    }
-    QString name = map->level().activeFile;
+bool FileCommands::saveLevel(MapWindow& map, bool saveas) {
+    QString name = map.level().activeFile;
     if (name.isEmpty() || saveas) {
         name = general.dialogs().saveFile(&general, QStringLiteral("Save lvl as..."), LevelFilter, name);
         if (name.isEmpty()) {
-            return;
+            return false;
         }
     }
-    const QString error = LevelFile::SaveMap(map->level(), name);
+    const QString error = LevelFile::SaveMap(map.level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
-        return;
+        return false;
     }
-    // The level takes the new name only once the file is really there.
-    if (name != map->level().activeFile) {
-        map->level().activeFile = name;
+    // The level takes the new name, and the dialogs its folder, only once the file is really there.
+    DialogFolder::remember(name);
+    if (name != map.level().activeFile) {
+        map.level().activeFile = name;
         general.recent().AddRecent(name);
-        general.setCaption(map, General::GetFileName(name));
+        general.setCaption(&map, General::GetFileName(name));
     }
+    return true;
 }
 
 void FileCommands::ImportTileset() {
@@ -133,10 +133,15 @@ void FileCommands::ImportTileset() {
     }
     const QString name =
         general.dialogs().openFile(&general, QStringLiteral("Select an tileset to open"), TilesetOpenFilter);
-    const QString error = name.isEmpty() ? QString() : TilesetFile::ImportTileset(map->level(), name);
+    if (name.isEmpty()) {
+        return;
+    }
+    const QString error = TilesetFile::ImportTileset(map->level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
+        return;
     }
+    DialogFolder::remember(name);
 }
 
 void FileCommands::ExportTileset() {
@@ -146,10 +151,15 @@ void FileCommands::ExportTileset() {
     }
     const QString name =
         general.dialogs().saveFile(&general, QStringLiteral("Save Tileset as bmp"), BitmapFilter, QString());
-    const QString error = name.isEmpty() ? QString() : TilesetFile::ExportTileset(map->level(), name);
+    if (name.isEmpty()) {
+        return;
+    }
+    const QString error = TilesetFile::ExportTileset(map->level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
+        return;
     }
+    DialogFolder::remember(name);
 }
 
 void FileCommands::DiscardTileset() {

@@ -5,6 +5,7 @@
 #include <optional>
 
 class MainWindow;
+class MapWindow;
 
 // The main window's commands that read and write files: opening and saving levels, the recent
 // list's items, and importing, exporting and discarding tilesets. A file that cannot be read or
@@ -19,7 +20,9 @@ public:
     // Opens the level files of a drop in turn; stops at a name that is neither a file nor has an
     // extension, or when no slot is left.
     void openDropped(const QStringList& names);
-    void SaveMap(bool saveas);
+    // Saves `map`, asking for a name when it has none or `saveas` is true; false when nothing was
+    // written (cancelled or failed, after a message).
+    bool saveLevel(MapWindow& map, bool saveas);
     void ImportTileset();
     void ExportTileset();
     void DiscardTileset();

@@ -24,6 +24,12 @@ QAction* item(QMenu* menu, const QString& caption, const QString& name, const QK
     return action;
 }
 
+// The platform's keys for a standard command, or `fallback` where it has none.
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence& fallback) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    return keys.isEmpty() ? QList<QKeySequence>{fallback} : keys;
+}
+
 }  // namespace
 
 MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(window) {
@@ -35,6 +41,7 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
     mnuSave = item(file, QStringLiteral("Save"), QStringLiteral("mnuSave"), QKeySequence(Qt::CTRL | Qt::Key_S),
                    QStringLiteral("save"), QStringLiteral("Save map"));
     mnuSaveAs = item(file, QStringLiteral("Save As..."), QStringLiteral("mnuSaveAs"));
+    mnuSaveAs->setShortcuts(standardKeys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
     mnuExportImage = item(file, QStringLiteral("Export Image..."), QStringLiteral("mnuExportImage"));
     mnuExportMap = item(file, tr("Export Map..."), QStringLiteral("mnuExportMap"), {}, {},
                         tr("Write the level as a TMX or JSON tile map for other editors and game engines"));
@@ -49,6 +56,7 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
     file->addSeparator();
     mnuExit = item(file, QStringLiteral("Exit"), QStringLiteral("mnuExit"));
     mnuExit->setMenuRole(QAction::QuitRole);
+    mnuExit->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     QMenu* edit = mnuEdit = window->menuBar()->addMenu(tr("&Edit"));
     mnuUndo = item(edit, QStringLiteral("Undo"), QStringLiteral("mnuUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z),

@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/AppIcons.h"
@@ -201,9 +202,22 @@ void MainWindow::setCaption(MapWindow* map, const QString& caption) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget())) {
         sub->setWindowTitle(caption + QStringLiteral("[*]"));
     }
-    QAction* item = menu->mnuMaps[static_cast<size_t>(map->mapslot())];
-    item->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    item->setVisible(true);
+    menu->mnuMaps[static_cast<size_t>(map->mapslot())]->setVisible(true);
+    showLevelNames();
+}
+
+void MainWindow::showLevelNames() {
+    for (const MapWindow* open : maps) {
+        if (open != nullptr) {
+            const QString mark = open->level().mapchanged ? QStringLiteral("*") : QString();
+            menu->mnuMaps[static_cast<size_t>(open->mapslot())]->setText(
+                QString(open->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")) + mark);
+        }
+    }
+    const MapWindow* active = activeMap();
+    setWindowTitle(active != nullptr ? QStringLiteral("Quarn - %1[*]").arg(active->windowTitle())
+                                     : QStringLiteral("Quarn"));
+    setWindowModified(active != nullptr && active->level().mapchanged);
 }
 
 MapWindow* MainWindow::NewMap() {
@@ -233,6 +247,9 @@ void MainWindow::DestroyMap(int index) {
     setMapCommandsEnabled(false);
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);
+    showLevelNames();
+    // Once the map's window has gone, the keyboard would otherwise be nobody's.
+    QTimer::singleShot(0, this, [this] { focusActiveMap(); });
 }
 
 void MainWindow::UpdateMenuMaps() {
@@ -240,6 +257,7 @@ void MainWindow::UpdateMenuMaps() {
         menu->mnuMaps[static_cast<size_t>(i)]->setChecked(false);
     }
     menu->mnuMaps[static_cast<size_t>(activemap)]->setChecked(true);
+    showLevelNames();
 }
 
 void MainWindow::mnuMaps_Click(int index) {
@@ -284,11 +302,14 @@ void MainWindow::openLevels(const QStringList& names) {
 }
 
 void MainWindow::SaveMap(bool saveas) {
-    files->SaveMap(saveas);
-    withActiveMap([this](MapWindow& map) {
-        map.showModified();
-        recovery->mapChanged(map);
-    });
+    withActiveMap([this, saveas](MapWindow& map) { saveLevel(map, saveas); });
+}
+
+bool MainWindow::saveLevel(MapWindow& map, bool saveas) {
+    const bool saved = files->saveLevel(map, saveas);
+    map.showModified();
+    recovery->mapChanged(map);
+    return saved;
 }
 
 void MainWindow::ImportTileset() {

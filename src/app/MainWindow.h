@@ -50,6 +50,8 @@ public:
     void openLevels(const QStringList& names);
     // Saves the active level; asks for a name when it has none or `saveas` is true.
     void SaveMap(bool saveas);
+    // The same for any open level; false when nothing was written.
+    bool saveLevel(MapWindow& map, bool saveas);
     // Frees a slot; called by a map window that closes.
     void DestroyMap(int index);
     // Puts a new map window into a free slot and makes it the active one; not shown yet.
@@ -64,6 +66,8 @@ public:
     void setCaption(MapWindow* map, const QString& caption);
     // Moves the Window menu's check mark to the active level.
     void UpdateMenuMaps();
+    // Marks changed levels in the Window menu and names the active one in the window's title.
+    void showLevelNames();
     void ImportTileset();
     void ExportTileset();
     void DiscardTileset();

@@ -18,14 +18,21 @@
 
 void MainWindow::focusActiveMap() {
     MapWindow* map = activeMap();
-    // While the replace dialog or a modal box is open, the keyboard belongs to it.
-    if (map == nullptr || !isEnabled() || QApplication::activeModalWidget() != nullptr) {
+    // While the replace dialog or a modal box is open, the keyboard belongs to it; a window on its
+    // way out takes nothing.
+    if (!isEnabled() || QApplication::activeModalWidget() != nullptr || (map == nullptr && !isVisible())) {
         return;
     }
+    // Without a window manager nobody else gives the keyboard back once a dialog has gone.
     if (!isActiveWindow()) {
         activateWindow();
     }
-    map->view()->picpreview->setFocus();
+    if (map != nullptr) {
+        map->view()->picpreview->setFocus();
+    } else {
+        // With no map the window itself takes the keys, so Ctrl+O and Ctrl+N work at once.
+        setFocus();
+    }
 }
 
 void MainWindow::SetCurrentTool(ToolId newTool) {

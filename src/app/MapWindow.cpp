@@ -68,9 +68,20 @@ void MapWindow::activate() {
 }
 
 bool MapWindow::mayClose() {
-    return !level().mapchanged ||
-           mainWindow.dialogs().ask(
-               this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"));
+    if (!level().mapchanged) {
+        return true;
+    }
+    switch (mainWindow.dialogs().askToClose(
+        this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"))) {
+        case AppDialogs::CloseChoice::Proceed:
+            return true;
+        case AppDialogs::CloseChoice::Save:
+            // A failed or cancelled save keeps the window, changes and all.
+            return mainWindow.saveLevel(*this, false) && !level().mapchanged;
+        case AppDialogs::CloseChoice::Stay:
+            break;
+    }
+    return false;
 }
 
 void MapWindow::closeEvent(QCloseEvent* event) {
@@ -102,6 +113,7 @@ void MapWindow::showModified() {
             w->setWindowModified(level().mapchanged);
         }
     }
+    mainWindow.showLevelNames();
 }
 
 void MapWindow::updatePreview(bool refresh) {

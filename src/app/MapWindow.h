@@ -76,7 +76,8 @@ public:
     // This window became the active one: the main window's tileset panel, buttons, menus and
     // the left and right tiles follow it.
     void activate();
-    // True when the window may close: nothing unsaved, or the user agrees to lose the changes.
+    // True when the window may close: nothing unsaved, or the user agrees to lose the changes or
+    // has them saved.
     bool mayClose();
 
     // Redraw calls, as every edit makes them.

@@ -9,7 +9,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarn"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarn.Quarn"));

@@ -31,6 +31,9 @@ struct KeyShortcut {
     KeyAction action;
     ToolId tool;  // the tool a PickTool row picks, or the only tool a row works with
     const char* description;
+    // Whether the key also acts with Shift, Ctrl or Alt held; a letter does not, so that Ctrl+Shift+S
+    // and the like reach the menus and never pick a tool.
+    bool withModifiers = false;
 };
 
 inline constexpr std::array<KeyShortcut, 19> Keys{{
@@ -47,10 +50,10 @@ inline constexpr std::array<KeyShortcut, 19> Keys{{
     {Qt::Key_O, "O", KeyAction::PickTool, ToolId::Ellipse, "Ellipse"},
     {Qt::Key_G, "G", KeyAction::ToggleGrid, AnyTool, "Show or hide the grid"},
     {Qt::Key_T, "T", KeyAction::ToggleTileNumbers, AnyTool, "Show or hide the tile numbers"},
-    {Qt::Key_Left, "Left", KeyAction::ScrollLeft, AnyTool, "Scroll left"},
-    {Qt::Key_Right, "Right", KeyAction::ScrollRight, AnyTool, "Scroll right"},
-    {Qt::Key_Up, "Up", KeyAction::ScrollUp, AnyTool, "Scroll up"},
-    {Qt::Key_Down, "Down", KeyAction::ScrollDown, AnyTool, "Scroll down"},
+    {Qt::Key_Left, "Left", KeyAction::ScrollLeft, AnyTool, "Scroll left", true},
+    {Qt::Key_Right, "Right", KeyAction::ScrollRight, AnyTool, "Scroll right", true},
+    {Qt::Key_Up, "Up", KeyAction::ScrollUp, AnyTool, "Scroll up", true},
+    {Qt::Key_Down, "Down", KeyAction::ScrollDown, AnyTool, "Scroll down", true},
     {Qt::Key_Escape, "Esc", KeyAction::DropSelection, ToolId::Selection,
      "Drop the selection, leaving the cells as they are"},
     {Qt::Key_Delete, "Del", KeyAction::DeleteSelection, ToolId::Selection, "Empty the selected cells"},

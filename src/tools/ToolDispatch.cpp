@@ -132,7 +132,7 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
         return;
     }
     const ShortcutTable::KeyShortcut* shortcut = ShortcutTable::findKey(key);
-    if (shortcut == nullptr) {
+    if (shortcut == nullptr || (Shift != 0 && !shortcut->withModifiers)) {
         return;
     }
     MapView& view = host.view();

@@ -6,25 +6,29 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
-#include "model/UserSettings.h"
+#include "view/DialogFolder.h"
+#include "view/NameOnlyIconProvider.h"
 
 namespace {
-
-// The folder the open and save dialogs start in, kept from one run to the next.
-const QString LastFolderKey = QStringLiteral("Dialogs/lastFolder");
-
-QString lastFolder() {
-    return userSettings()->value(LastFolderKey).toString();
-}
-
-void setLastFolder(const QString& folder) {
-    userSettings()->setValue(LastFolderKey, folder);
-}
 
 // "lvl" from "*.lvl (*.lvl)", or an empty string.
 QString firstSuffix(const QString& filter) {
     static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
     return pattern.match(filter).captured(1);
+}
+
+// What every file dialog of the program is given: the Qt dialog (the platform's would choose its
+// icons as it likes, reading files to do so) and an icon provider that never reads a file.
+void prepareFileDialog(QFileDialog& dialog, QAbstractFileIconProvider& icons) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
+}
+
+QString runFileDialog(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -59,15 +63,17 @@ bool Dialogs::ask(QWidget* parent, const QString& text) {
 }
 
 QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {
-    const QString name = QFileDialog::getOpenFileName(parent, title, lastFolder(), filter);
-    if (!name.isEmpty()) {
-        setLastFolder(QFileInfo(name).absolutePath());
-    }
-    return name;
+    NameOnlyIconProvider icons;
+    QFileDialog dialog(parent, title, DialogFolder::last(), filter);
+    prepareFileDialog(dialog, icons);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
 }
 
 QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) {
-    QFileDialog dialog(parent, title, lastFolder(), filter);
+    NameOnlyIconProvider icons;
+    QFileDialog dialog(parent, title, DialogFolder::last(), filter);
+    prepareFileDialog(dialog, icons);
     if (!start.isEmpty()) {
         dialog.setDirectory(QFileInfo(start).absolutePath());
         dialog.selectFile(QFileInfo(start).fileName());
@@ -75,10 +81,5 @@ QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(firstSuffix(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    const QString name = dialog.selectedFiles().constFirst();
-    setLastFolder(QFileInfo(name).absolutePath());
-    return name;
+    return runFileDialog(dialog);
 }

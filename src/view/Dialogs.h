@@ -17,7 +17,8 @@ public:
     // Full path of the chosen file, or an empty string when cancelled. `filter` is a Qt name filter
     // such as "*.lvl (*.lvl)"; a saved name without extension gets the filter's first one.
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter);
-    // `start` is the file the dialog offers (its folder and name); empty for the last folder used.
-    // The open and save dialogs start where the last one ended, also in an earlier run.
+    // `start` is the file the dialog offers (its folder and name); empty for the remembered folder.
+    // The dialogs start in the folder of the last file really opened or written (DialogFolder),
+    // also from an earlier run; the caller remembers it once the file has been read or written.
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start);
 };

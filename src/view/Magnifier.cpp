@@ -1,6 +1,7 @@
 #include "view/Magnifier.h"
 
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "model/Level.h"
@@ -35,7 +36,7 @@ void Magnifier::MouseDown(int16_t Button, float X, float Y) {
     }
 }
 
-void Magnifier::ZoomIn(int X, int Y) {
+void Magnifier::ZoomIn(int X, int Y, std::optional<QPointF> pointer) {
     if (zoom == Largest) {
         return;
     }
@@ -50,14 +51,14 @@ void Magnifier::ZoomIn(int X, int Y) {
         zoom *= 2;
     }
     view->UpdateScrollBars(false);
-    const QPoint origin = centredOrigin(X, Y);
+    const QPoint origin = newOrigin(X, Y, pointer);
     view->setScrollBarValues(origin.x(), origin.y(), false);
     view->level.tileset.setZoom(zoom);
     view->UpdateLevel();
     view->updatePreview(true);
 }
 
-void Magnifier::ZoomOut(int X, int Y) {
+void Magnifier::ZoomOut(int X, int Y, std::optional<QPointF> pointer) {
     if (zoom == Smallest) {
         return;
     }
@@ -74,9 +75,20 @@ void Magnifier::ZoomOut(int X, int Y) {
         view->level.tileset.setZoom(zoom);
     }
     // Clamped by the ranges of the previous zoom; setScrollBarValues then lowers it to the new ones.
-    const QPoint origin = centredOrigin(X, Y);
+    const QPoint origin = newOrigin(X, Y, pointer);
     view->setScrollBarValues(origin.x(), origin.y(), false);
     view->UpdateLevel();
+}
+
+QPoint Magnifier::newOrigin(int X, int Y, std::optional<QPointF> pointer) const {
+    if (!pointer) {
+        return centredOrigin(X, Y);
+    }
+    // Origins lie on cell boundaries, so the cell stays under the pointer when as many whole cells
+    // lie before the pointer as before. setScrollBarValues lowers a value past the new range.
+    const int t = ViewTransform::nearest(zoom * 16.0);
+    const auto axis = [t](int cell, double at) { return std::max(0, (cell - static_cast<int>(at) / t) * t); };
+    return {axis(X, pointer->x()), axis(Y, pointer->y())};
 }
 
 QPoint Magnifier::centredOrigin(int X, int Y) const {

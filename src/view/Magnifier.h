@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
 #include <cstdint>
+#include <optional>
 
 class MapView;
 
@@ -22,11 +24,15 @@ public:
 
     // One zoom step in (up to 2) or out (down to 1/16) around cell (X, Y); the origin lands on a
     // cell boundary as near to centring the cell as the map's edges allow.
-    void ZoomIn(int X, int Y);
-    void ZoomOut(int X, int Y);
+    // With `pointer` (a view pixel over the cell) the cell stays under it instead, as far as the
+    // scroll ranges allow.
+    void ZoomIn(int X, int Y, std::optional<QPointF> pointer = std::nullopt);
+    void ZoomOut(int X, int Y, std::optional<QPointF> pointer = std::nullopt);
 
 private:
-    // Scroll origin that centres cell (X, Y) at the current zoom, within the scroll ranges as set.
+    // Scroll origin that centres cell (X, Y) at the current zoom, within the scroll ranges as set,
+    // or that keeps it under `pointer`.
+    QPoint newOrigin(int X, int Y, std::optional<QPointF> pointer) const;
     QPoint centredOrigin(int X, int Y) const;
 
     MapView* view = nullptr;

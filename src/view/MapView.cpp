@@ -299,9 +299,9 @@ void MapView::picpreview_Wheel(QWheelEvent* event) {
         }
         for (int i = 0; i < std::abs(notches); ++i) {
             if (notches > 0) {
-                zoomer->ZoomIn(static_cast<int16_t>(x), static_cast<int16_t>(y));
+                zoomer->ZoomIn(x, y, event->position());
             } else {
-                zoomer->ZoomOut(static_cast<int16_t>(x), static_cast<int16_t>(y));
+                zoomer->ZoomOut(x, y, event->position());
             }
         }
         return;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
@@ -72,20 +73,48 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEac
     EXPECT_EQ(openCount(), 0);
 }
 
+TEST_F(DocumentSlots, SaveInTheCloseQuestionSavesFirstAndOnlyASavedLevelCloses) {
+    const struct {
+        QString chosen;  // the name given in the save dialog; empty for Cancel
+        bool closes;
+    } cases[] = {{path("kept.lvl"), true}, {QString(), false}, {path("missing/folder.lvl"), false}};
+    for (const auto& c : cases) {
+        MapWindow* map = general->NewMap();
+        map->level().mapchanged = true;
+        map->showModified();
+        dialogs->closeAnswers = {AppDialogs::CloseChoice::Save};
+        dialogs->chosen = {c.chosen};
+        dialogs->messages.clear();
+        EXPECT_EQ(closeMap(general->activeSlot()), c.closes) << c.chosen.toStdString();
+        EXPECT_EQ(QFileInfo::exists(c.chosen), c.closes);
+        EXPECT_EQ(dialogs->messages.size(), c.chosen.contains("missing") ? 1 : 0);
+    }
+    EXPECT_EQ(openCount(), 2);
+    // The level that could not be saved is still changed; the Window menu and the title say so.
+    EXPECT_EQ(general->mainMenu()->mnuMaps[1]->text(), "Untitled1*");
+    EXPECT_EQ(general->windowTitle(), "Quarn - Untitled1[*]");
+    EXPECT_TRUE(general->isWindowModified());
+    general->mnuMaps_Click(0);
+    EXPECT_EQ(general->mainMenu()->mnuMaps[0]->text(), "Untitled*");
+    EXPECT_EQ(general->windowTitle(), "Quarn - Untitled[*]");
+}
+
 TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
-    Dialogs real;
+    AppDialogs real;
+    using Choice = AppDialogs::CloseChoice;
     const auto answer = [&](const std::function<void(QMessageBox*)>& press) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
             press(box);
         });
-        return real.ask(general.get(), QStringLiteral("Untitled - Not all changes have been saved"));
+        return real.askToClose(general.get(), QStringLiteral("Untitled - Not all changes have been saved"));
     };
-    EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }));
-    EXPECT_FALSE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }));
-    EXPECT_TRUE(answer([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }));
+    EXPECT_EQ(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }), Choice::Stay);
+    EXPECT_EQ(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }), Choice::Stay);
+    EXPECT_EQ(answer([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }), Choice::Proceed);
+    EXPECT_EQ(answer([](QMessageBox* box) { box->button(QMessageBox::Save)->click(); }), Choice::Save);
 }
 
 TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheLastToCloseClearsThePanel) {

@@ -1,14 +1,20 @@
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 #include "MapFixture.h"
 #include "TestFiles.h"
 #include "app/RecentFiles.h"
+#include "model/UserSettings.h"
+#include "view/DialogFolder.h"
+#include "view/NameOnlyIconProvider.h"
 
 using FileCommandsTest = WindowFixture;
 
@@ -124,6 +130,37 @@ TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAF
     EXPECT_EQ(map->level().activeFile, target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_FALSE(general->recent().isInRecent(nowhere));
+    EXPECT_EQ(DialogFolder::last(), dir.path()) << "a failed save is not where the next dialog starts";
+}
+
+TEST_F(FileCommandsTest, FileDialogsNeverStartAmongSpecialFilesNorReadAFileToListIt) {
+    ASSERT_TRUE(QFile::link("/proc", path("kernel")));
+    for (const QString special : {"/proc/x.lvl", "/sys/x", "/dev/x", "/run/x", "/nowhere/x", "kernel/x"}) {
+        DialogFolder::remember(path("a.lvl"));
+        DialogFolder::remember(QDir(dir.path()).filePath(special));
+        EXPECT_EQ(DialogFolder::last(), dir.path()) << special.toStdString();
+    }
+    // Also when an older version remembered it.
+    userSettings()->setValue(QStringLiteral("Dialogs/lastFolder"), QStringLiteral("/proc"));
+    for (const bool save : {false, true}) {
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_FALSE(dialog->directory().absolutePath().startsWith("/proc"));
+            EXPECT_NE(dynamic_cast<NameOnlyIconProvider*>(dialog->iconProvider()), nullptr);
+            dialog->reject();
+        });
+        Dialogs real;
+        EXPECT_TRUE(
+            (save ? real.saveFile(general.get(), "t", "*.lvl (*.lvl)", {}) : real.openFile(general.get(), "t", {}))
+                .isEmpty());
+    }
+    // The name alone gives the type: a picture's bytes are not looked at.
+    ASSERT_TRUE(QImage(2, 2, QImage::Format_RGB32).save(path("picture"), "PNG"));
+    ASSERT_TRUE(QFile::copy(path("picture"), path("picture.png")));
+    const NameOnlyIconProvider icons;
+    EXPECT_EQ(icons.type(QFileInfo(path("picture.png"))), QFileIconProvider().type(QFileInfo(path("picture.png"))));
+    EXPECT_NE(icons.type(QFileInfo(path("picture"))), icons.type(QFileInfo(path("picture.png"))));
 }
 
 TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGoneIsReportedAndKept) {

@@ -110,6 +110,51 @@ def foreign_files_are_never_saved_over(program, work):
             process.wait()
 
 
+def window_named(pattern):
+    return lambda: run("xdotool", "search", "--onlyvisible", "--name", pattern, check=False).split()
+
+
+def dialogs_and_keys_never_trap(program, work):
+    """Save As into /proc, where reading a file to choose its icon never returns: the dialog lists the
+    folder and answers, the failed save is reported, and the next dialog still opens and closes. Then
+    the last map closes through the question and Ctrl+N works at once, without a click."""
+    process = subprocess.Popen([program], env=editor_environment(work), cwd=work)
+    try:
+        window = wait_for(window_named("^Quarn"), "the main window")[0]
+        xdo("windowfocus", "--sync", window)
+        xdo("key", "--clearmodifiers", "ctrl+n")
+        wait_for(window_named("^Quarn - Untitled$"), "a new level named in the title")
+        xdo("key", "--clearmodifiers", "ctrl+shift+s")
+        dialog = wait_for(window_named("^Save lvl as"), "Ctrl+Shift+S to ask for a name")[0]
+        xdo("windowfocus", "--sync", dialog)
+        xdo("type", "/proc/")
+        xdo("key", "Return")
+        time.sleep(1)
+        xdo("type", "x.lvl")
+        xdo("key", "Return")
+        answer_message_box()  # the level cannot be written there
+        xdo("windowfocus", "--sync", window)
+        xdo("key", "--clearmodifiers", "ctrl+o")
+        wait_for(window_named("^Select an lvl to open"), "the open dialog after a save into /proc")
+        xdo("key", "Escape")
+        wait_for(lambda: not window_named("^Select an lvl to open")(), "the open dialog to close")
+        # A changed level, closed through its question.
+        xdo("key", "p")
+        xdo("mousemove", "--window", window, "300", "300")
+        xdo("click", "1")
+        wait_for(window_named(r"^Quarn - Untitled\*$"), "the changed mark in the title")
+        xdo("key", "--clearmodifiers", "ctrl+w")
+        box = wait_for(message_box, "the close question")
+        xdo("windowfocus", "--sync", box)
+        xdo("key", "alt+y")
+        wait_for(lambda: not window_named("Untitled")(), "the last level to close")
+        xdo("key", "--clearmodifiers", "ctrl+n")
+        wait_for(window_named("^Quarn - Untitled$"), "Ctrl+N with no level open")
+    finally:
+        process.kill()
+        process.wait()
+
+
 def info(quarn_lvl, path):
     return json.loads(run(quarn_lvl, "info", path, "--json"))
 
@@ -183,7 +228,9 @@ def main():
             fail("the editor exited with status %d" % code)
 
         foreign_files_are_never_saved_over(program, work)
-        print("editor e2e: opened, scrolled, zoomed, saved %d cells, exited; foreign files left alone" % len(cells))
+        dialogs_and_keys_never_trap(program, work)
+        print("editor e2e: opened, scrolled, zoomed, saved %d cells, exited; foreign files left alone; "
+              "Save As into /proc answered" % len(cells))
     finally:
         clean_up(work, process)
 

@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
+#include <tuple>
 
 #include "MapFixture.h"
 #include "history/Changes.h"
@@ -158,13 +159,19 @@ TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
     wheel({300, 200}, 60, Qt::NoModifier);
     EXPECT_EQ(origin().y(), 7936);
 
+    // The cell under the pointer stays there, one notch or two, in and out.
     v().setScrollBarValues(7856, 7936, false);
-    wheel({600, 40}, 120, Qt::ControlModifier);
-    EXPECT_EQ(map->magnifier().Zoom(), 2.0f);
-    // Cell (528, 498) to the middle: 32 x 528 - 336 and 32 x 498 - 252, down to whole cells.
-    EXPECT_EQ(origin(), QPoint(16544, 15680));
-    wheel({336, 252}, -240, Qt::ControlModifier);
-    EXPECT_EQ(map->magnifier().Zoom(), 0.5f);
+    const auto cellAt = [this](QPoint p) { return QPoint(v().cellX(p.x()), v().cellY(p.y())); };
+    for (const auto& [at, turn, zoom] : {std::tuple{QPoint(600, 40), 120, 2.0f}, {QPoint(336, 252), -240, 0.5f}}) {
+        const QPoint cell = cellAt(at);
+        wheel(at, turn, Qt::ControlModifier);
+        EXPECT_EQ(map->magnifier().Zoom(), zoom);
+        EXPECT_EQ(cellAt(at), cell) << at.x() << ", " << at.y();
+    }
+    // At the map's last column the range wins over the pointer.
+    v().setScrollBarValues(v().hScrollBar->maximum(), 0, false);
+    wheel({5, 5}, -120, Qt::ControlModifier);
+    EXPECT_EQ(origin().x(), v().hScrollBar->maximum());
 }
 
 TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
