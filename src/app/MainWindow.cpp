@@ -95,10 +95,15 @@ void MainWindow::connectCommands() {
     connect(menu->mnudiscardtileset, &QAction::triggered, this, [this] { DiscardTileset(); });
     connect(menu->mnuExit, &QAction::triggered, this, [this] { close(); });
     connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { mnulstRecent_Click(index); });
-    connect(menu->mnuUndo, &QAction::triggered, this,
-            [this] { withActiveMap([](MapWindow& map) { map.level().undoredo.Undo(); }); });
-    connect(menu->mnuRedo, &QAction::triggered, this,
-            [this] { withActiveMap([](MapWindow& map) { map.level().undoredo.Redo(); }); });
+    // Undo and Redo take back or repeat whole steps: a gesture in progress becomes one first.
+    connect(menu->mnuUndo, &QAction::triggered, this, [this] {
+        endGesture();
+        withActiveMap([](MapWindow& map) { map.level().undoredo.Undo(); });
+    });
+    connect(menu->mnuRedo, &QAction::triggered, this, [this] {
+        endGesture();
+        withActiveMap([](MapWindow& map) { map.level().undoredo.Redo(); });
+    });
     connect(menu->mnuCascade, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
     connect(menu->mnuTileH, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
     connect(menu->mnuTileV, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
@@ -140,6 +145,9 @@ void MainWindow::connectCommands() {
             for (QMdiSubWindow* other : mdi->subWindowList()) {
                 if (auto* background = qobject_cast<MapWindow*>(other->widget())) {
                     background->view()->setDormant(background != map);
+                    if (background != map) {
+                        background->endGesture();
+                    }
                 }
             }
             map->activate();
@@ -282,6 +290,8 @@ void MainWindow::openLevels(const QStringList& names) {
 }
 
 void MainWindow::SaveMap(bool saveas) {
+    // What is saved includes the gesture in progress, as its own step.
+    endGesture();
     files->SaveMap(saveas);
     withActiveMap([this](MapWindow& map) {
         map.showModified();

@@ -44,8 +44,12 @@ void MapWindow::setLineWidth(int index) {
     tline().linew = static_cast<int16_t>(index * 2 + 1);
 }
 
-void MapWindow::endPolyline() {
-    polyline.EndPolyline();
+void MapWindow::endGesture() {
+    tools->endGesture();
+}
+
+void MapWindow::switchTool(ToolId from, ToolId to) {
+    tools->switchTool(from, to);
 }
 
 void MapWindow::activate() {
@@ -72,11 +76,15 @@ bool MapWindow::mayClose() {
 }
 
 void MapWindow::closeEvent(QCloseEvent* event) {
-    endPolyline();
+    // A stroke or a floating block in progress is part of what the question is about.
+    endGesture();
     if (!mainWindow.exitApproved() && !mayClose()) {
         event->ignore();
         return;
     }
+    // A Ctrl-held dropper this map started would otherwise outlive it: the release that gives the
+    // tool back finds no map holding it.
+    mainWindow.endTemporaryTool();
     mainWindow.recoveryCopies().forget(*this);
     mainWindow.DestroyMap(slot);
     event->accept();

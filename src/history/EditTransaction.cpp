@@ -20,6 +20,15 @@ void EditTransaction::commit(Mark rule, Redraw redraw) {
     if (!changes) {
         return;
     }
+    if (changes->UBnd() < 0) {
+        // An edit that changed no cell is no step: it would take an undo place, and its undo would
+        // mark an unchanged level changed.
+        changes.reset();
+        if (redraw == Redraw::Whole) {
+            target.UpdateLevel();
+        }
+        return;
+    }
     // Marked before the push: the push tells the window, which shows the mark in its caption.
     mark(rule);
     if (kind == Kind::Undo) {

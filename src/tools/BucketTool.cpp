@@ -21,29 +21,17 @@ constexpr int CellsPerClockCheck = 4096;
 
 }  // namespace
 
-void BucketTool::MouseDown(int16_t Button, float X, float Y) {
+void BucketTool::press(const ToolEvent& event) {
+    const float X = event.x();
+    const float Y = event.y();
     const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
+    const int16_t tile = tileFor(event.button);
     // A click while this map is filling would start a second fill inside the first.
     if (!cell.inGrid() || filling || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
+    // A moved or pasted block was written when the bucket was picked: the selection lies where it shows.
     SelectionHooks& sel = selection();
-    if (sel.pasting()) {
-        map->dialogs().message(
-            map->window(),
-            QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
-        clearMouseIsDown();
-        return;
-    }
-    if (sel.selalreadymoved()) {
-        map->dialogs().message(
-            map->window(),
-            QStringLiteral(
-                "You can't fill a selection that has already been moved. Reselect the area where you want to fill"));
-        clearMouseIsDown();
-        return;
-    }
     const bool inSelection = sel.selstate() == SelectionState::Selected;
     if (inSelection && !onSelection(X, Y)) {
         return;

@@ -25,9 +25,9 @@ LineTool::PreviewScope::~PreviewScope() {
     }
 }
 
-void LineTool::MouseDown(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
+void LineTool::press(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
+    const int16_t tile = tileFor(event.button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
@@ -41,10 +41,10 @@ void LineTool::MouseDown(int16_t Button, float X, float Y) {
     drawShape(tile, startX, startY, nullptr, true);
 }
 
-void LineTool::MouseMove(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
-    if (!cell.inGrid() || !mouseIsDown() || !edit || ObjectProcedures::isSpecialTile(tile)) {
+void LineTool::move(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
+    const int16_t tile = tileFor(event.button);
+    if (!cell.inGrid() || event.button == Qt::NoButton || !edit || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
     if (cell.x == lastX && cell.y == lastY) {
@@ -56,21 +56,29 @@ void LineTool::MouseMove(int16_t Button, float X, float Y) {
     lastY = cell.y;
 }
 
-void LineTool::MouseUp(int16_t Button, float X, float Y) {
+void LineTool::release(const ToolEvent& event) {
     if (!edit) {
         return;
     }
-    const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
+    const Cell cell = cellAt(event.x(), event.y());
+    const int16_t tile = tileFor(event.button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
-        // The gesture is dropped; its preview would otherwise show cells that were never written.
-        edit.reset();
-        map->updatePreview(true);
+        endGesture();
         return;
     }
     drawShape(tile, cell.x, cell.y, batch(), false);
     redraw();
     pushBatch();
+}
+
+void LineTool::endGesture() {
+    if (!edit) {
+        return;
+    }
+    // Nothing is written before the release, so the dropped edit holds nothing; the preview would
+    // otherwise show cells that were never written.
+    edit.reset();
+    map->updatePreview(true);
 }
 
 void LineTool::drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview) {

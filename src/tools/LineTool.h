@@ -14,9 +14,11 @@ public:
     // Width of every stroke drawn in this map: 1, 3 or 5.
     int16_t linew = 1;
 
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t Button, float X, float Y) override;
-    void MouseUp(int16_t Button, float X, float Y) override;
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent& event) override;
+    void release(const ToolEvent& event) override;
+    // A shape is written only by its release: an interrupted one is dropped with its preview.
+    void endGesture() override;
 
     // A line `linew` cells wide: the one-cell line repeated at every offset of the brush square.
     // With `onpreview` the tiles are drawn onto the view only and no cell changes.

@@ -5,8 +5,8 @@
 #include "tools/LineTool.h"
 #include "tools/MapHost.h"
 
-void PencilTool::MouseDown(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
+void PencilTool::press(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
     if (!cell.inGrid()) {
         return;
     }
@@ -14,7 +14,7 @@ void PencilTool::MouseDown(int16_t Button, float X, float Y) {
     placed.clear();
     lastX = cell.x;
     lastY = cell.y;
-    const int16_t tile = strokeTile(Button);
+    const int16_t tile = strokeTile(event.button);
     if (ObjectProcedures::isSpecialTile(tile)) {
         placeObject(tile, cell.x, cell.y);
         return;
@@ -25,13 +25,13 @@ void PencilTool::MouseDown(int16_t Button, float X, float Y) {
     redraw();
 }
 
-void PencilTool::MouseMove(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
+void PencilTool::move(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
     if (!cell.inGrid()) {
         return;
     }
-    const int16_t tile = strokeTile(Button);
-    if (mouseIsDown() && edit) {
+    const int16_t tile = strokeTile(event.button);
+    if (event.button != Qt::NoButton && edit) {
         if (ObjectProcedures::isSpecialTile(tile)) {
             placeObject(tile, cell.x, cell.y);
         } else {
@@ -43,12 +43,12 @@ void PencilTool::MouseMove(int16_t Button, float X, float Y) {
     lastY = cell.y;
 }
 
-void PencilTool::MouseUp(int16_t, float, float) {
+void PencilTool::release(const ToolEvent&) {
     pushBatch();
 }
 
-int16_t PencilTool::strokeTile(int16_t Button) const {
-    return currentTool() == ToolId::Eraser ? int16_t{0} : tileFor(Button);
+int16_t PencilTool::strokeTile(Qt::MouseButton button) const {
+    return currentTool() == ToolId::Eraser ? int16_t{0} : tileFor(button);
 }
 
 void PencilTool::placeObject(int16_t tile, int column, int row) {

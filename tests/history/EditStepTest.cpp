@@ -12,8 +12,8 @@
 
 namespace {
 
-// Whether a gesture pushes an undo step, and whether that step changes cells.
-enum class Outcome { Changed, Unchanged, NoStep };
+// Whether a gesture pushes an undo step, which then changes cells.
+enum class Outcome { Changed, NoStep };
 
 }  // namespace
 
@@ -97,10 +97,11 @@ public:
     QImage overview;
 };
 
-// A step that changes no cell, and a gesture that pushes no step at all.
+// A gesture that changes no cell pushes no step: it would take an undo place, and its undo would
+// mark an unchanged map changed.
 class GestureChangingNothing : public EveryGesture {
 public:
-    GestureChangingNothing() { outcome = Outcome::Unchanged; }
+    GestureChangingNothing() { outcome = Outcome::NoStep; }
 };
 class GestureWithoutStep : public EveryGesture {
 public:
@@ -152,7 +153,7 @@ TEST_F(EveryGesture, PencilRightButtonAtTheLastCell) {
     EXPECT_EQ(count(6), 1);
 }
 
-// Painting a tile over itself is a step that changes nothing, for every painting tool.
+// Painting a tile over itself changes nothing, for every painting tool.
 class OwnTile : public GestureChangingNothing, public ::testing::WithParamInterface<ToolId> {};
 
 TEST_P(OwnTile, PaintedOverItself) {
@@ -247,15 +248,17 @@ TEST_F(GestureChangingNothing, PolylineOfOnePoint) {
     clickCells(ToolId::Polyline, {{2, 2}, {2, 2}}, Qt::RightButton);
 }
 
-TEST_F(EveryGesture, PolylineGoesOnAcrossTheCtrlDropperUntilAnotherToolEndsIt) {
+// The Ctrl-held dropper is another tool: the polyline's segments become their step before it picks.
+TEST_F(EveryGesture, PolylineEndsWhenTheCtrlDropperTakesOver) {
     given(10, 10, 8);
-    clickCells(ToolId::Polyline, {{6, 6}});
+    clickCells(ToolId::Polyline, {{6, 6}, {6, 8}});
     keyDown(Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_TRUE(canUndo());
     click(at(10, 10));
     keyUp(Qt::Key_Control);
-    click(at(6, 9));
-    useTool(ToolId::Pencil);
-    EXPECT_EQ(count(8, 6, 6, 6, 9), 4);
+    EXPECT_EQ(map->tilesetLeft(), 8);
+    click(at(6, 9));  // a new polyline, with no segment yet
+    EXPECT_EQ(count(5, 6, 6, 6, 9), 3);
 }
 
 // The fill: by default within the visible cells, bounded by other values, never diagonally.
@@ -375,11 +378,11 @@ TEST_F(EveryGesture, CutOfABlockMovedPastTheGridsEdge) {
     select(1020, 1020, 1022, 1021);
     drag({at(1021, 1020), at(1024, 1020)});  // three cells right: columns 1023..1025
     ASSERT_EQ(map->sel().rect(), (CellRect{1023, 1020, 1025, 1021}));
+    useTool(ToolId::Selection);  // another tool: the block is written where it floats
     start();
     menu().mnuCut->trigger();
-    EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:7:0:0:0:0:0:"));
-    EXPECT_EQ(tile(1023, 1020), 0);
-    EXPECT_EQ(tile(1020, 1020), 5);
+    EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:5:0:0:0:0:0:"));
+    EXPECT_EQ(tile(1023, 1020) + tile(1020, 1020), 0);
 }
 
 TEST_F(EveryGesture, PasteFloatsAtTheFirstVisibleCellUntilApplied) {

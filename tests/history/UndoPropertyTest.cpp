@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QDialog>
 #include <algorithm>
 #include <cstdlib>
 #include <random>
@@ -8,7 +10,6 @@
 #include "app/EditCommands.h"
 #include "app/MainMenu.h"
 #include "model/Level.h"
-#include "model/ObjectProcedures.h"
 
 namespace {
 
@@ -17,12 +18,16 @@ namespace {
 constexpr int Columns = 40;
 constexpr int Rows = 30;
 constexpr int Edits = 2000;
+// An edit is one step, and an interruption inside it one more at most: a round fits in the stack.
+constexpr int EditsPerRound = UndoRedoStack::Depth / 2;
 
 }  // namespace
 
-// Rounds of random edits through every editing path of the editor: undoing all steps of a round gives
-// back exactly the grid before it, redoing them all exactly the grid after it, whatever the steps
-// held. QUARN_UNDO_SEED replays another sequence.
+// Rounds of random edits through every editing path of the editor, interrupted at random moments
+// as a user interrupts them (another button, Ctrl, Undo, Redo, another tool, a dialog, another map
+// window, a second map closed, a save, the program losing the focus): undoing all steps of a round
+// gives back exactly the grid before it, redoing them all exactly the grid after it.
+// QUARN_UNDO_SEED replays another sequence.
 class UndoProperty : public MapFixture {
 protected:
     void SetUp() override {
@@ -30,15 +35,104 @@ protected:
         const char* seedText = std::getenv("QUARN_UNDO_SEED");
         seed = seedText ? static_cast<unsigned>(std::strtoul(seedText, nullptr, 10)) : 20261207u;
         rng.seed(seed);
-        Changes scratch;
         for (int i = 0; i < Columns * Rows / 3; ++i) {
-            map->level().setTile(cell(Columns), cell(Rows), anyTile(false), scratch, false);
+            put(cell(Columns), cell(Rows), anyTile(false));
         }
         for (int i = 0; i < 40; ++i) {
-            ObjectProcedures::PlaceObject(map->level(), anySpecial(), cell(Columns), cell(Rows), scratch, false);
+            put(cell(Columns), cell(Rows), anySpecial());
         }
         map->level().completeAfterLoad();
         map->UpdateLevel();
+        other = general->NewMap();
+        general->mnuMaps_Click(map->mapslot());
+        dialogs->chosen.push_back(path(QStringLiteral("property.lvl")));
+        save();
+    }
+
+    void save() {
+        general->SaveMap(false);
+        saved = grid();
+    }
+    // One of the things that cut into a gesture, now and then; the log names it.
+    void maybeInterrupt(std::ostream& log) {
+        if (interrupted || pick(0, 5) != 0) {
+            return;
+        }
+        interrupted = true;
+        static constexpr const char* names[] = {"button", "ctrl",   "undo",  "redo", "tool",
+                                                "dialog", "window", "close", "save", "focus"};
+        const int kind = pick(0, 9);
+        log << '[' << names[kind] << "] ";
+        MainMenu& m = *general->mainMenu();
+        switch (kind) {
+            case 0:
+                if (held != Qt::NoButton) {
+                    const Qt::MouseButton second = held == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
+                    press(anywhere(), second);
+                    moveTo(anywhere());
+                    release(anywhere(), second);
+                }
+                break;
+            case 1:
+                keyDown(Qt::Key_Control, Qt::ControlModifier);
+                keyUp(Qt::Key_Control);
+                break;
+            case 2:
+            case 3:
+                (kind == 2 ? m.mnuUndo : m.mnuRedo)->trigger();
+                break;
+            case 4: {
+                const ToolId was = general->currentTool();
+                useTool(pick(0, 1) ? ToolId::Hand : ToolId::Dropper);
+                useTool(was);
+                break;
+            }
+            case 5: {
+                QDialog dialog(general.get());
+                dialog.show();
+                dialog.hide();
+                break;
+            }
+            case 6:
+                general->mnuMaps_Click(other->mapslot());
+                general->mnuMaps_Click(map->mapslot());
+                break;
+            case 7: {
+                const int slot = general->NewMap()->mapslot();
+                closeMap(slot);
+                general->mnuMaps_Click(map->mapslot());
+                break;
+            }
+            case 8:
+                save();
+                break;
+            default: {
+                QEvent away(QEvent::ApplicationDeactivate);
+                QApplication::sendEvent(qApp, &away);
+                break;
+            }
+        }
+    }
+    void press(QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+        held = held == Qt::NoButton ? button : held;
+        MapFixture::press(pos, button);
+    }
+    void release(QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+        held = held == button ? Qt::NoButton : held;
+        MapFixture::release(pos, button);
+    }
+    void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+        press(pos, button);
+        release(pos, button);
+    }
+    void drag(const std::vector<QPoint>& path, Qt::MouseButton button, std::ostream& log) {
+        press(path.front(), button);
+        for (size_t i = 1; i < path.size(); ++i) {
+            maybeInterrupt(log);
+            moveTo(path[i]);
+        }
+        maybeInterrupt(log);
+        release(path.back(), button);
     }
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
@@ -70,6 +164,7 @@ protected:
         key(Qt::Key_Escape);
     }
     void randomEdit(std::ostream& log) {
+        interrupted = false;
         static constexpr const char* names[] = {"pencil", "eraser", "shape",  "polyline", "bucket", "move",
                                                 "paste",  "cut",    "delete", "mirror",   "flip",   "replace"};
         static constexpr ToolId tools[] = {ToolId::Pencil, ToolId::Eraser, ToolId::Line, ToolId::Polyline,
@@ -89,21 +184,22 @@ protected:
         switch (kind) {
             case 0:
             case 1: {
-                const Qt::MouseButton b = anyButton();
-                press(anywhere(), b);
+                std::vector<QPoint> path{anywhere()};
                 for (int i = pick(0, 4); i > 0; --i) {
-                    moveTo(anywhere());
+                    path.push_back(anywhere());
                 }
-                release(anywhere(), b);
+                path.push_back(anywhere());
+                drag(path, anyButton(), log);
                 break;
             }
             case 2:
-                drag({anywhere(), anywhere()}, anyButton());
+                drag({anywhere(), anywhere()}, anyButton(), log);
                 break;
             case 3:
                 map->setTilesetRight(anyTile(false));  // a special right tile would not end the polyline
                 for (int i = pick(1, 4); i > 0; --i) {
                     click(anywhere());
+                    maybeInterrupt(log);
                 }
                 click(anywhere(), Qt::RightButton);
                 break;
@@ -115,7 +211,8 @@ protected:
                 m.mnuPaste->trigger();
                 [[fallthrough]];
             case 5:
-                drag({at(map->sel().rect().x1, map->sel().rect().y1), anywhere()});
+                drag({at(map->sel().rect().x1, map->sel().rect().y1), anywhere()}, Qt::LeftButton, log);
+                maybeInterrupt(log);
                 applySelection();
                 break;
             case 7:
@@ -150,6 +247,10 @@ protected:
 
     unsigned seed = 0;
     std::mt19937 rng;
+    MapWindow* other = nullptr;
+    std::vector<int16_t> saved;
+    Qt::MouseButton held = Qt::NoButton;
+    bool interrupted = false;
 };
 
 TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
@@ -161,9 +262,13 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         // No more edits than the stack holds, each one step at most: an edit that changed cells
         // without a step shows as a grid that undoing every step does not bring back.
         map->level().undoredo.ResetUndo();
-        for (int edits = pick(1, UndoRedoStack::Depth); edits > 0 && done < Edits; --edits, ++done) {
+        if (pick(0, 3) == 0) {
+            save();
+        }
+        for (int edits = pick(1, EditsPerRound); edits > 0 && done < Edits; --edits, ++done) {
             randomEdit(log);
         }
+        general->endGesture();
         const std::vector<int16_t> end = grid();
         int undone = 0;
         for (; canUndo() && undone <= UndoRedoStack::Depth; ++undone) {
