@@ -70,7 +70,7 @@ void MapWindow::activate() {
 }
 
 bool MapWindow::mayClose() {
-    return !level().mapchanged ||
+    return !level().changed() ||
            mainWindow.dialogs().ask(
                this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"));
 }
@@ -104,8 +104,8 @@ void MapWindow::showModified() {
     // The window frame shows its own caption, which carries the placeholder.
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(sub)}) {
-        if (w != nullptr && w->isWindowModified() != level().mapchanged) {
-            w->setWindowModified(level().mapchanged);
+        if (w != nullptr && w->isWindowModified() != level().changed()) {
+            w->setWindowModified(level().changed());
         }
     }
 }

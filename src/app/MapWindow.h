@@ -85,7 +85,7 @@ public:
     void UpdateLevelTile(int x, int y, bool refresh) override;
     void UpdateLevel() override;
     void updatePreview(bool refresh);
-    // Shows `mapchanged` in the window's caption ("[*]").
+    // Shows whether the level differs from its file in the window's caption ("[*]").
     void showModified();
 
     // LevelObserver

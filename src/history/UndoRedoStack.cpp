@@ -10,10 +10,25 @@ void UndoRedoStack::slice(Stack& stack) {
     stack[Depth - 1].reset();
 }
 
+void UndoRedoStack::dropOldestUndo() {
+    slice(undostack);
+    --undoCount;
+    cleanIndex = cleanIndex > 0 ? cleanIndex - 1 : Unreachable;
+}
+
+void UndoRedoStack::dropOldestRedo() {
+    // The oldest redo step is the one furthest ahead; with the step being pushed in front of the
+    // others, it lies redoCount + 1 steps ahead.
+    if (cleanIndex == undoCount + redoCount + 1) {
+        cleanIndex = Unreachable;
+    }
+    slice(redostack);
+    --redoCount;
+}
+
 void UndoRedoStack::AddToUndo(std::unique_ptr<Changes> undochanges) {
     if (undoCount == Depth) {
-        undoCount = Depth - 1;
-        slice(undostack);
+        dropOldestUndo();
     }
     undostack[static_cast<size_t>(undoCount++)] = std::move(undochanges);
     notify();
@@ -21,8 +36,7 @@ void UndoRedoStack::AddToUndo(std::unique_ptr<Changes> undochanges) {
 
 void UndoRedoStack::AddToRedo(std::unique_ptr<Changes> redochanges) {
     if (redoCount == Depth) {
-        redoCount = Depth - 1;
-        slice(redostack);
+        dropOldestRedo();
     }
     redostack[static_cast<size_t>(redoCount++)] = std::move(redochanges);
     notify();
@@ -54,6 +68,9 @@ void UndoRedoStack::ResetRedo() {
         slot.reset();
     }
     redoCount = 0;
+    if (cleanIndex > undoCount) {
+        cleanIndex = Unreachable;
+    }
     notify();
 }
 
@@ -61,7 +78,13 @@ void UndoRedoStack::ResetUndo() {
     for (auto& slot : undostack) {
         slot.reset();
     }
+    cleanIndex = cleanIndex >= undoCount ? cleanIndex - undoCount : Unreachable;
     undoCount = 0;
+    notify();
+}
+
+void UndoRedoStack::setClean() {
+    cleanIndex = undoCount;
     notify();
 }
 
@@ -69,7 +92,7 @@ void UndoRedoStack::Process(const Changes& change, bool Undo) {
     using Edit = EditTransaction;
     Edit replay(*main, Undo ? Edit::Kind::Undo : Edit::Kind::Redo);
     main->writeBack(change, replay.batch());
-    replay.commit(Edit::Mark::Always);
+    replay.commit();
 }
 
 void UndoRedoStack::notify() const {

@@ -217,7 +217,7 @@ LoadReport RecoveryStore::read(const RecoveryCopy& copy, Level& level) const {
     }
     // Save then writes where the level belongs; an untitled level asks for a name as before.
     level.activeFile = copy.original;
-    level.mapchanged = true;
+    level.markChanged();
     return report;
 }
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "history/EditTransaction.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 #include "selection/BlockEdits.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileClipboard.h"
@@ -234,23 +234,21 @@ void Selection::writeFloatingBlock() {
     if (!pasted && srcx == selstartx && srcy == selstarty) {
         return;
     }
-    EditTransaction edit(level);
-    Changes& batch = edit.batch();
+    LevelEdit edit(level);
     const CellRect target = rect();
     if (!pasted) {
         const CellRect source{srcx, srcy, srcx + target.width() - 1, srcy + target.height() - 1};
-        BlockEdits::removePartialObjects(level, source, batch);
+        BlockEdits::removePartialObjects(edit, source);
         const TileBlock block = BlockEdits::readBlock(level, source);
-        BlockEdits::emptyCells(level, source, batch, true);
-        BlockEdits::removeObjectsUnder(level, target, batch);
-        BlockEdits::dropBlock(level, block, target.x1, target.y1, batch, true);
+        BlockEdits::emptyCells(edit, source);
+        BlockEdits::removeObjectsUnder(edit, target);
+        BlockEdits::dropBlock(edit, block, target.x1, target.y1);
     } else {
-        BlockEdits::removeObjectsUnder(level, target, batch);
-        BlockEdits::dropBlock(level, clip->block(), target.x1, target.y1, batch, true);
+        BlockEdits::removeObjectsUnder(edit, target);
+        BlockEdits::dropBlock(edit, clip->block(), target.x1, target.y1);
         clip->setPasting(false);
     }
-    // A block put back where it came from changes nothing and leaves the map as it was.
-    edit.commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
+    edit.commit(EditTransaction::Redraw::None);
 }
 
 void Selection::ApplySelection() {
@@ -269,10 +267,10 @@ void Selection::StopSelecting(bool refresh) {
 
 void Selection::DeleteSelection() {
     Level& level = parent->level();
-    EditTransaction edit(level);
+    LevelEdit edit(level);
     if (!clip->pasting()) {
         const CellRect r = rect();
-        BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, edit.batch(), true);
+        BlockEdits::emptyCells(edit, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1});
     }
     StopSelecting(false);
     edit.commit();
@@ -371,20 +369,20 @@ void Selection::widenTo(const CellRect& area) {
 }
 
 void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
-    EditTransaction edit(parent->level());
-    BlockEdits::SwitchOrReplace(parent->level(), rect(), src, dest, replace, edit.batch());
+    LevelEdit edit(parent->level());
+    BlockEdits::SwitchOrReplace(edit, rect(), src, dest, replace);
     edit.commit();
 }
 
 void Selection::Mirror() {
-    EditTransaction edit(parent->level());
-    widenTo(BlockEdits::Mirror(parent->level(), rect(), edit.batch()));
+    LevelEdit edit(parent->level());
+    widenTo(BlockEdits::Mirror(edit, rect()));
     edit.commit();
 }
 
 void Selection::Flip() {
-    EditTransaction edit(parent->level());
-    widenTo(BlockEdits::Flip(parent->level(), rect(), edit.batch()));
+    LevelEdit edit(parent->level());
+    widenTo(BlockEdits::Flip(edit, rect()));
     edit.commit();
 }
 

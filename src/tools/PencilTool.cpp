@@ -35,7 +35,7 @@ void PencilTool::move(const ToolEvent& event) {
         if (ObjectProcedures::isSpecialTile(tile)) {
             placeObject(tile, cell.x, cell.y);
         } else {
-            map->lines().DrawLine(tile, lastX, lastY, cell.x, cell.y, batch(), false, false);
+            map->lines().DrawLine(tile, lastX, lastY, cell.x, cell.y, openEdit(), false, false);
         }
     }
     redraw();
@@ -59,7 +59,7 @@ void PencilTool::placeObject(int16_t tile, int column, int row) {
             return;
         }
     }
-    ObjectProcedures::PlaceObject(level(), tile, column, row, *batch(), true);
+    ObjectProcedures::PlaceObject(*edit, tile, column, row, true);
     // A square that would leave the grid is not placed and keeps nothing else from being placed.
     if (level().getTile(column, row) == tile) {
         placed.push_back(square);
@@ -79,9 +79,9 @@ void PencilTool::paintPoint(int16_t tile, int column, int row) {
             // Every cell of the square, not just its centre: a tile written into a special tile's
             // square would otherwise leave the object with a hole that the next load covers again.
             if (ObjectProcedures::isObjectCell(lv, x, y)) {
-                ObjectProcedures::RemoveObjectAt(lv, x, y, *batch(), false);
+                ObjectProcedures::RemoveObjectAt(*edit, x, y, false);
             }
-            lv.setTile(x, y, tile, *batch(), true);
+            edit->setTile(x, y, tile);
             lv.UpdateLevelTile(x, y, false);
         }
     }

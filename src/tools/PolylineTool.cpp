@@ -12,7 +12,7 @@ void PolylineTool::press(const ToolEvent& event) {
     }
     if (event.button == Qt::LeftButton) {
         if (drawing) {
-            map->lines().DrawLine(tile, vertexX, vertexY, cell.x, cell.y, batch(), false, true);
+            map->lines().DrawLine(tile, vertexX, vertexY, cell.x, cell.y, openEdit(), false, true);
         } else {
             startBatch();
             drawing = true;

@@ -58,7 +58,7 @@ void ToolBase::startBatch() {
 
 void ToolBase::pushBatch() {
     if (edit) {
-        edit->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
+        edit->commit(EditTransaction::Redraw::None);
         edit.reset();
     }
 }

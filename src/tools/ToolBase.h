@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "history/EditTransaction.h"
+#include "model/LevelEdit.h"
 #include "tools/Tool.h"
 #include "tools/ToolId.h"
 #include "view/ViewTransform.h"
@@ -48,12 +48,12 @@ protected:
     // Ends the gesture: its edit becomes one undo step when it changed anything. The tool has drawn
     // what it changed already.
     void pushBatch();
-    // The open gesture's batch, or null outside a gesture.
-    Changes* batch() { return edit ? &edit->batch() : nullptr; }
+    // The open gesture's edit, or null outside a gesture.
+    LevelEdit* openEdit() { return edit ? &*edit : nullptr; }
     // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the
     // overview image there), else the kept view image brought to the screen.
     void redraw() const;
 
     MapHost* map = nullptr;
-    std::optional<EditTransaction> edit;
+    std::optional<LevelEdit> edit;
 };

@@ -46,7 +46,7 @@ TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefusedAndAClo
 }
 
 TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEachOnce) {
-    general->NewMap()->level().mapchanged = true;
+    general->NewMap()->level().markChanged();
     general->NewMap();
     EXPECT_TRUE(closeMap(1));
     EXPECT_TRUE(dialogs->questions.isEmpty());
@@ -58,9 +58,9 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEac
 
     // One No on exit keeps every map open.
     dialogs->questions.clear();
-    general->NewMap()->level().mapchanged = true;
+    general->NewMap()->level().markChanged();
     general->NewMap();
-    general->NewMap()->level().mapchanged = true;
+    general->NewMap()->level().markChanged();
     dialogs->answers = {true, false};
     EXPECT_FALSE(general->close());
     EXPECT_EQ(dialogs->questions.size(), 2);
@@ -126,10 +126,10 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8());
     ASSERT_TRUE(TilesetFile::ImportTileset(last->level(), path("tiles.bmp")).isEmpty());
     paintUndoable(last, 1, 1, 1);
-    first->level().mapchanged = false;
+    first->level().markSaved();
     closeMap(0);
     expectEnabled({m->mnuSave, general->topButton("Save"), m->mnuExportTileset, m->mnuUndo}, true);
-    last->level().mapchanged = false;
+    last->level().markSaved();
     general->radar()->image.fill(Qt::white);
     closeMap(1);
     expectEnabled(levelCommands, false);

@@ -37,7 +37,7 @@ public:
     // The state the gesture starts from: what the preparation left, with the map unchanged.
     void start() {
         map->UpdateLevel();
-        map->level().mapchanged = false;
+        map->level().markSaved();
         map->showModified();
         map->level().undoredo.ResetUndo();
         before = grid();
@@ -53,6 +53,7 @@ public:
         if (outcome != Outcome::NoStep) {
             menu().mnuUndo->trigger();
             EXPECT_TRUE(grid() == before) << "undo restores every cell";
+            EXPECT_FALSE(changed()) << "undone back to the saved state";
             EXPECT_FALSE(canUndo()) << "the gesture was one step";
             EXPECT_EQ(map->level().pic1024.picture(), overview);
             menu().mnuRedo->trigger();
