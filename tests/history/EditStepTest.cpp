@@ -100,10 +100,6 @@ public:
 
 // A gesture that changes no cell pushes no step: it would take an undo place, and its undo would
 // mark an unchanged map changed.
-class GestureChangingNothing : public EveryGesture {
-public:
-    GestureChangingNothing() { outcome = Outcome::NoStep; }
-};
 class GestureWithoutStep : public EveryGesture {
 public:
     GestureWithoutStep() { outcome = Outcome::NoStep; }
@@ -146,6 +142,17 @@ TEST_P(Strokes, WriteTheLeftTileExactlyOverTheirCells) {
 INSTANTIATE_TEST_SUITE_P(EveryGesture, Strokes, ::testing::ValuesIn(strokes),
                          [](const ::testing::TestParamInfo<Stroke>& info) { return std::string(info.param.name); });
 
+// A press of another button during a stroke neither ends it nor paints: the whole stroke is one step.
+TEST_F(EveryGesture, PencilStrokeGoesOnThroughARightClick) {
+    useTool(ToolId::Pencil);
+    press(at(2, 2));
+    moveTo(at(5, 2));
+    click(at(5, 2), Qt::RightButton);
+    moveTo(at(8, 2));
+    release(at(8, 2));
+    wrote({2, 2, 7, 1});
+}
+
 // The right button paints the right tile; the brush square is cut at the grid's far corner too.
 TEST_F(EveryGesture, PencilRightButtonAtTheLastCell) {
     scrollTo(map->view()->hScrollBar->maximum(), map->view()->vScrollBar->maximum());
@@ -155,14 +162,14 @@ TEST_F(EveryGesture, PencilRightButtonAtTheLastCell) {
 }
 
 // Painting a tile over itself changes nothing, for every painting tool.
-class OwnTile : public GestureChangingNothing, public ::testing::WithParamInterface<ToolId> {};
+class OwnTile : public GestureWithoutStep, public ::testing::WithParamInterface<ToolId> {};
 
 TEST_P(OwnTile, PaintedOverItself) {
     given(3, 3, 5);
     stroke(GetParam(), 0, {{3, 3}, {3, 3}});
 }
 
-INSTANTIATE_TEST_SUITE_P(GestureChangingNothing, OwnTile,
+INSTANTIATE_TEST_SUITE_P(GestureWithoutStep, OwnTile,
                          ::testing::Values(ToolId::Pencil, ToolId::Rectangle, ToolId::Bucket));
 
 TEST_F(EveryGesture, PencilDragWithASpecialTileLeavesARowOfWholeObjects) {
@@ -245,7 +252,7 @@ TEST_F(EveryGesture, PolylineSegments) {
     EXPECT_EQ(count(5, 0, 0, 4, 0) + count(5, 4, 1, 4, 3), 8);
 }
 
-TEST_F(GestureChangingNothing, PolylineOfOnePoint) {
+TEST_F(GestureWithoutStep, PolylineOfOnePoint) {
     clickCells(ToolId::Polyline, {{2, 2}, {2, 2}}, Qt::RightButton);
 }
 
@@ -325,6 +332,18 @@ TEST_F(EveryGesture, SelectionMovedAndApplied) {
     click(at(20, 20));
     EXPECT_EQ(tile(2, 1) + tile(2, 2), 0);
     EXPECT_EQ(tile(3, 1) * 10 + tile(5, 2), 16);
+}
+
+// Undo writes a moved block where it floats as its own step and takes back that step, not the one before.
+TEST_F(EveryGesture, UndoWhileABlockFloatsTakesBackTheMove) {
+    selectBlock();
+    paintUndoable(map, 20, 20, 5);
+    drag({at(3, 1), at(5, 4)});
+    menu().mnuUndo->trigger();
+    EXPECT_EQ(count(5), 2) << "the block's 5 back at its source, the painted cell kept";
+    EXPECT_EQ(tile(2, 1) * 10 + tile(4, 2), 16);
+    EXPECT_EQ(map->sel().rect(), (CellRect{4, 4, 6, 5})) << "selected where it was written";
+    key(Qt::Key_Escape);
 }
 
 // A block moved away and back, a moved block and a paste dropped with Escape, a copy, and a cut or
@@ -453,11 +472,11 @@ TEST_F(EveryGesture, ReplaceDialogSwitchesTheMouseTilesEverywhereOrInTheSelectio
     EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
 }
 
-TEST_F(GestureChangingNothing, ReplacingANumberNoCellHolds) {
+TEST_F(GestureWithoutStep, ReplacingANumberNoCellHolds) {
     general->editCommands()->ExecuteReplace(2, 77, 78, false);
 }
 
-TEST_F(GestureChangingNothing, ReplacingANumberWithItself) {
+TEST_F(GestureWithoutStep, ReplacingANumberWithItself) {
     put(3, 3, 1);
     select(3, 3, 3, 3);
     general->editCommands()->ExecuteReplace(0, 1, 1, true);

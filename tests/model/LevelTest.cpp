@@ -1,24 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/Level.h"
-#include "model/LevelEdit.h"
-
-TEST(Level, AnEditRecordsOnlyRealChangesAndUndoGivesBackTheFirstValue) {
-    Level level;
-    LevelEdit edit(level);
-    edit.setTile(3, 4, 0);
-    EXPECT_FALSE(edit.changedCells()) << "writing the value a cell holds records nothing";
-    edit.setTile(3, 4, 12);
-    edit.setTile(3, 4, 13);
-    EXPECT_TRUE(edit.changedCells());
-    edit.commit();
-    EXPECT_EQ(level.getTile(3, 4), 13);
-    level.undoredo.Undo();
-    EXPECT_EQ(level.getTile(3, 4), 0);
-    level.putTile(3, 4, 13);
-    level.EraseTiles();
-    EXPECT_EQ(level.getTile(3, 4), 0);
-}
 
 TEST(Level, CompletingSpecialTilesInRowOrderLetsEarlierObjectsWinAndKeepsEdgeObjectsInside) {
     Level level;

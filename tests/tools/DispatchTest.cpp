@@ -114,6 +114,21 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
     }
 }
 
+// The dropper held in a map that closes gives the pencil back when Ctrl goes up in the other one.
+TEST_F(DispatchTest, CtrlHeldDropperEndsWithTheMapThatHoldsIt) {
+    useTool(ToolId::Pencil);
+    general->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(general.get()));
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        general->activeMap()->view()->picpreview->setFocus();
+        QTest::keySequence(general->activeMap()->view()->picpreview, keys);
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(openCount(), 1);
+    click(at(3, 3));
+    EXPECT_EQ(tile(3, 3), 5);
+}
+
 // The scroll bars keep their own range.
 TEST_F(DispatchTest, ArrowKeysScrollByTenCells) {
     QScrollBar* h = map->view()->hScrollBar;
