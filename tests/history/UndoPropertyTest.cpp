@@ -71,11 +71,7 @@ protected:
                      click(anywhere(), held & Qt::LeftButton ? Qt::RightButton : Qt::LeftButton);
                  }
              }},
-            {"ctrl",
-             [&] {
-                 keyDown(Qt::Key_Control, Qt::ControlModifier);
-                 keyUp(Qt::Key_Control);
-             }},
+            {"ctrl", [&] { key(Qt::Key_Control, Qt::ControlModifier); }},
             {"undo", [&] { m.mnuUndo->trigger(); }},
             {"redo", [&] { m.mnuRedo->trigger(); }},
             {"tool",
@@ -170,18 +166,15 @@ protected:
         }
         switch (kind) {
             case 0:
-            case 1: {
-                std::vector<QPoint> path{anywhere()};
-                for (int i = pick(0, 4); i > 0; --i) {
+            case 1:
+            case 2: {
+                std::vector<QPoint> path{anywhere(), anywhere()};
+                for (int i = kind == 2 ? 0 : pick(0, 4); i > 0; --i) {
                     path.push_back(anywhere());
                 }
-                path.push_back(anywhere());
                 drag(path, anyButton(), log);
                 break;
             }
-            case 2:
-                drag({anywhere(), anywhere()}, anyButton(), log);
-                break;
             case 3:
                 map->setTilesetRight(anyTile(false));  // a special right tile would not end the polyline
                 for (int i = pick(1, 4); i > 0; --i) {
