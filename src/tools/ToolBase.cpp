@@ -39,14 +39,6 @@ ToolId ToolBase::currentTool() const {
     return map->currentTool();
 }
 
-bool ToolBase::mouseIsDown() const {
-    return map->mouseIsDown();
-}
-
-void ToolBase::clearMouseIsDown() const {
-    map->setMouseIsDown(false);
-}
-
 SelectionHooks& ToolBase::selection() const {
     return map->selection();
 }

@@ -38,8 +38,6 @@ protected:
     // The left tile for the left button, the right tile for any other button.
     int16_t tileFor(Qt::MouseButton button) const;
     ToolId currentTool() const;
-    bool mouseIsDown() const;
-    void clearMouseIsDown() const;
     SelectionHooks& selection() const;
 
     // Starts a gesture's edit: nothing can be redone past it. An edit still open is committed first,
