@@ -243,30 +243,18 @@ TEST_F(EveryGesture, EllipseIsAClosedRingThroughItsBoxMiddles) {
     EXPECT_EQ(count(6, 1, 1, 9, 9), count(6));
 }
 
-// All segments of a polyline are one step, ended by the right button or by another tool.
+// All segments of a polyline are one step, ended by the right button or by another tool; the
+// Ctrl-held dropper is another tool too.
 TEST_F(EveryGesture, PolylineSegments) {
     clickCells(ToolId::Polyline, {{0, 0}, {4, 0}, {4, 3}});
     EXPECT_FALSE(canUndo());
-    click(at(30, 30), Qt::RightButton);
+    key(Qt::Key_Control, Qt::ControlModifier);
     EXPECT_EQ(count(5), 8);
     EXPECT_EQ(count(5, 0, 0, 4, 0) + count(5, 4, 1, 4, 3), 8);
 }
 
 TEST_F(GestureWithoutStep, PolylineOfOnePoint) {
     clickCells(ToolId::Polyline, {{2, 2}, {2, 2}}, Qt::RightButton);
-}
-
-// The Ctrl-held dropper is another tool: the polyline's segments become their step before it picks.
-TEST_F(EveryGesture, PolylineEndsWhenTheCtrlDropperTakesOver) {
-    given(10, 10, 8);
-    clickCells(ToolId::Polyline, {{6, 6}, {6, 8}});
-    keyDown(Qt::Key_Control, Qt::ControlModifier);
-    EXPECT_TRUE(canUndo());
-    click(at(10, 10));
-    keyUp(Qt::Key_Control);
-    EXPECT_EQ(map->tilesetLeft(), 8);
-    click(at(6, 9));  // a new polyline, with no segment yet
-    EXPECT_EQ(count(5, 6, 6, 6, 9), 3);
 }
 
 // The fill: by default within the visible cells, bounded by other values, never diagonally.
