@@ -3,7 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "history/Changes.h"
 #include "model/CellRecord.h"
 #include "model/Level.h"
 #include "model/RadarColor.h"
@@ -16,10 +15,9 @@ constexpr int Cells = Level::Size * Level::Size;
 // Each round replaces back what the round before put in, so every round touches every cell.
 void BM_SwitchOrReplaceUndoRedo(benchmark::State& state) {
     static Level level;
-    Changes scratch;
     for (int16_t y = 0; y < Level::Size; ++y) {
         for (int16_t x = 0; x < Level::Size; ++x) {
-            level.setTile(x, y, 5, scratch, false);
+            level.putTile(x, y, 5);
         }
     }
     level.completeAfterLoad();

@@ -84,10 +84,9 @@ BENCHMARK(BM_OpenMap_Baseline)->Unit(benchmark::kMillisecond);
 Level& fullLevel() {
     static Level level;
     static bool filled = [] {
-        Changes scratchBatch;
         for (int16_t y = 0; y < 1024; ++y) {
             for (int16_t x = 0; x < 1024; ++x) {
-                level.setTile(x, y, tileFor(x, y), scratchBatch, false);
+                level.putTile(x, y, tileFor(x, y));
             }
         }
         return true;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "TestFiles.h"
+#include "model/LevelEdit.h"
 #include "model/RecoveryCopy.h"
 #include "model/Tileset.h"
 
@@ -95,9 +96,9 @@ bool WindowFixture::closeMap(int slot) {
 }
 
 void WindowFixture::paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile) {
-    Changes batch;
-    map->level().setTile(x, y, tile, batch, true);
-    map->level().undoredo.AddToUndo(std::make_unique<Changes>(batch));
+    LevelEdit edit(map->level());
+    edit.setTile(x, y, tile);
+    edit.commit();
 }
 
 void WindowFixture::expectEnabled(std::initializer_list<QAction*> actions, bool enabled) {
@@ -173,9 +174,10 @@ void WindowFixture::putPattern(int columns, int rows) {
 }
 
 void WindowFixture::write(int column, int row, int16_t value, bool refresh) {
-    Changes batch;
-    map->level().setTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value, batch, true);
+    LevelEdit edit(map->level());
+    edit.setTile(column, row, value);
     map->level().UpdateLevelTile(column, row, refresh);
+    edit.commit(EditTransaction::Redraw::None);
 }
 
 void WindowFixture::putObject(int column, int row, int16_t value) {

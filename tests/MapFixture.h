@@ -129,7 +129,7 @@ public:
     void put(int column, int row, int16_t value);
     // Fills the cells [0, columns) x [0, rows) with ordinary tiles that differ from their neighbours.
     void putPattern(int columns, int rows);
-    // Writes a cell as the editing operations do, redrawing it through the level.
+    // Writes a cell as an undo step, redrawing it through the level as the editing operations do.
     void write(int column, int row, int16_t value, bool refresh);
     // Places a special tile with its covered cells, as a load would.
     void putObject(int column, int row, int16_t value);
@@ -146,7 +146,7 @@ public:
     }
     bool canUndo() const { return map->level().undoredo.canUndo(); }
     void undo() { map->level().undoredo.Undo(); }
-    bool changed() const { return map->level().mapchanged; }
+    bool changed() const { return map->level().changed(); }
     static void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 

@@ -17,6 +17,7 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
     MainMenu& menu = *general.mainMenu();
     auto onMap = [this](void (*action)(MapWindow&)) {
         return [this, action] {
+            this->general.endGesture();
             if (MapWindow* map = this->general.activeMap()) {
                 action(*map);
             }
@@ -52,13 +53,9 @@ WallSetsDialog* EditCommands::wallsDialog() const {
 }
 
 void EditCommands::ShowReplace() {
+    general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map) {
-        return;
-    }
-    if (map->sel().selalreadymoved()) {
-        general.dialogs().message(&general,
-                                  QStringLiteral("You can't replace a selection that has already been moved"));
         return;
     }
     delete replace;
@@ -84,6 +81,7 @@ void EditCommands::ShowReplace() {
 }
 
 void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, bool inselection) {
+    general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map || mode < 0 || mode > 3) {
         return;
@@ -97,30 +95,25 @@ void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, b
 }
 
 void EditCommands::ExecuteMirror() {
+    general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map || map->sel().selstate() != SelectionState::Selected) {
-        return;
-    }
-    if (map->sel().selalreadymoved()) {
-        general.dialogs().message(&general, QStringLiteral("You can't mirror a selection that has already been moved"));
         return;
     }
     map->sel().Mirror();
 }
 
 void EditCommands::ExecuteFlip() {
+    general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map || map->sel().selstate() != SelectionState::Selected) {
-        return;
-    }
-    if (map->sel().selalreadymoved()) {
-        general.dialogs().message(&general, QStringLiteral("You can't flip a selection that has already been moved"));
         return;
     }
     map->sel().Flip();
 }
 
 void EditCommands::ShowCreateWalls() {
+    general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map) {
         return;

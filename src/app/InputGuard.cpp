@@ -46,6 +46,7 @@ bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
             if (dialogWindow(watched)) {
                 general.endTemporaryTool();
+                general.endGesture();
             }
             break;
         case QEvent::Hide:
@@ -54,8 +55,9 @@ bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::ApplicationDeactivate:
-            // The Ctrl release will go to another program.
+            // The Ctrl release, and the release of a button held for a stroke, will go to another program.
             general.endTemporaryTool();
+            general.endGesture();
             break;
         default:
             break;

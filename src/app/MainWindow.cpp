@@ -98,10 +98,15 @@ void MainWindow::connectCommands() {
     connect(menu->mnudiscardtileset, &QAction::triggered, this, [this] { DiscardTileset(); });
     connect(menu->mnuExit, &QAction::triggered, this, [this] { close(); });
     connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { mnulstRecent_Click(index); });
-    connect(menu->mnuUndo, &QAction::triggered, this,
-            [this] { withActiveMap([](MapWindow& map) { map.level().undoredo.Undo(); }); });
-    connect(menu->mnuRedo, &QAction::triggered, this,
-            [this] { withActiveMap([](MapWindow& map) { map.level().undoredo.Redo(); }); });
+    // Undo and Redo take back or repeat whole steps: a gesture in progress becomes one first.
+    connect(menu->mnuUndo, &QAction::triggered, this, [this] {
+        endGesture();
+        withActiveMap([](MapWindow& map) { map.level().undoredo.Undo(); });
+    });
+    connect(menu->mnuRedo, &QAction::triggered, this, [this] {
+        endGesture();
+        withActiveMap([](MapWindow& map) { map.level().undoredo.Redo(); });
+    });
     connect(menu->mnuCascade, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
     connect(menu->mnuTileH, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
     connect(menu->mnuTileV, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
@@ -143,6 +148,9 @@ void MainWindow::connectCommands() {
             for (QMdiSubWindow* other : mdi->subWindowList()) {
                 if (auto* background = qobject_cast<MapWindow*>(other->widget())) {
                     background->view()->setDormant(background != map);
+                    if (background != map) {
+                        background->endGesture();
+                    }
                 }
             }
             map->activate();
@@ -209,7 +217,7 @@ void MainWindow::setCaption(MapWindow* map, const QString& caption) {
 void MainWindow::showLevelNames() {
     for (const MapWindow* open : maps) {
         if (open != nullptr) {
-            const QString mark = open->level().mapchanged ? QStringLiteral("*") : QString();
+            const QString mark = open->level().changed() ? QStringLiteral("*") : QString();
             menu->mnuMaps[static_cast<size_t>(open->mapslot())]->setText(
                 QString(open->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")) + mark);
         }
@@ -217,7 +225,7 @@ void MainWindow::showLevelNames() {
     const MapWindow* active = activeMap();
     setWindowTitle(active != nullptr ? QStringLiteral("Quarn - %1[*]").arg(active->windowTitle())
                                      : QStringLiteral("Quarn"));
-    setWindowModified(active != nullptr && active->level().mapchanged);
+    setWindowModified(active != nullptr && active->level().changed());
 }
 
 MapWindow* MainWindow::NewMap() {
@@ -306,6 +314,8 @@ void MainWindow::SaveMap(bool saveas) {
 }
 
 bool MainWindow::saveLevel(MapWindow& map, bool saveas) {
+    // What is saved includes the gesture in progress, as its own step.
+    endGesture();
     const bool saved = files->saveLevel(map, saveas);
     map.showModified();
     recovery->mapChanged(map);

@@ -84,6 +84,11 @@ public:
     void beginTemporaryTool(MapWindow& map, ToolId temporary);
     // Gives back the tool a temporary one replaced, if one is active in any map.
     void endTemporaryTool();
+    // Ends the open gesture of every map: a stroke or polyline becomes its undo step, a floating
+    // block is written where it floats as its own step, a rubber band is wiped. Everything that
+    // interrupts the user calls it first: another tool, Undo, Redo, the selection commands, a
+    // dialog, another map window, closing or saving a map, the program losing the focus.
+    void endGesture();
     // Gives the keyboard to the active map's view, unless a dialog holds the program.
     void focusActiveMap();
     // Brings a map's window to the front and makes it the active one.
@@ -140,7 +145,7 @@ protected:
 
 private:
     void connectCommands();
-    void applyTool(ToolId newTool, bool temporary);
+    void applyTool(ToolId newTool);
     void setMapCommandsEnabled(bool enabled);
     void lineWidthClicked(int index);
     // Hands a key pressed on the panel to the active level's tool shortcuts.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <utility>
 
 #include "app/AppIcons.h"
 #include "app/MapWindow.h"
@@ -44,12 +45,12 @@ void MainWindow::SetCurrentTool(ToolId newTool) {
             }
         }
     }
-    applyTool(newTool, false);
+    applyTool(newTool);
 }
 
 void MainWindow::beginTemporaryTool(MapWindow& map, ToolId temporary) {
     map.holdTemporaryTool(tool);
-    applyTool(temporary, true);
+    applyTool(temporary);
 }
 
 void MainWindow::endTemporaryTool() {
@@ -58,23 +59,31 @@ void MainWindow::endTemporaryTool() {
             continue;
         }
         if (const std::optional<ToolId> replaced = map->releaseTemporaryTool()) {
-            applyTool(*replaced, false);
+            applyTool(*replaced);
         }
     }
 }
 
-void MainWindow::applyTool(ToolId newTool, bool temporary) {
-    tool = newTool;
+void MainWindow::endGesture() {
+    for (MapWindow* map : maps) {
+        if (map != nullptr) {
+            map->endGesture();
+        }
+    }
+}
+
+void MainWindow::applyTool(ToolId newTool) {
+    endGesture();
+    const ToolId old = std::exchange(tool, newTool);
+    for (MapWindow* map : maps) {
+        if (map != nullptr) {
+            map->switchTool(old, tool);
+        }
+    }
     const QCursor cursor = AppIcons::toolCursor(tool);
     for (MapWindow* map : maps) {
         if (map != nullptr) {
             map->view()->picpreview->setCursor(cursor);
-        }
-    }
-    // Picking another tool ends a polyline in every map; the Ctrl-held dropper only pauses it.
-    for (MapWindow* map : maps) {
-        if (map != nullptr && tool != ToolId::Polyline && !temporary) {
-            map->endPolyline();
         }
     }
     MapWindow* active = activeMap();

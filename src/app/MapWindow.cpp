@@ -46,8 +46,12 @@ void MapWindow::setLineWidth(int index) {
     tline().linew = static_cast<int16_t>(index * 2 + 1);
 }
 
-void MapWindow::endPolyline() {
-    polyline.EndPolyline();
+void MapWindow::endGesture() {
+    tools->endGesture();
+}
+
+void MapWindow::switchTool(ToolId from, ToolId to) {
+    tools->switchTool(from, to);
 }
 
 void MapWindow::activate() {
@@ -68,7 +72,7 @@ void MapWindow::activate() {
 }
 
 bool MapWindow::mayClose() {
-    if (!level().mapchanged) {
+    if (!level().changed()) {
         return true;
     }
     switch (mainWindow.dialogs().askToClose(
@@ -77,7 +81,7 @@ bool MapWindow::mayClose() {
             return true;
         case AppDialogs::CloseChoice::Save:
             // A failed or cancelled save keeps the window, changes and all.
-            return mainWindow.saveLevel(*this, false) && !level().mapchanged;
+            return mainWindow.saveLevel(*this, false) && !level().changed();
         case AppDialogs::CloseChoice::Stay:
             break;
     }
@@ -85,11 +89,15 @@ bool MapWindow::mayClose() {
 }
 
 void MapWindow::closeEvent(QCloseEvent* event) {
-    endPolyline();
+    // A stroke or a floating block in progress is part of what the question is about.
+    endGesture();
     if (!mainWindow.exitApproved() && !mayClose()) {
         event->ignore();
         return;
     }
+    // A Ctrl-held dropper this map started would otherwise outlive it: the release that gives the
+    // tool back finds no map holding it.
+    mainWindow.endTemporaryTool();
     mainWindow.recoveryCopies().forget(*this);
     mainWindow.DestroyMap(slot);
     event->accept();
@@ -109,8 +117,8 @@ void MapWindow::showModified() {
     // The window frame shows its own caption, which carries the placeholder.
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(sub)}) {
-        if (w != nullptr && w->isWindowModified() != level().mapchanged) {
-            w->setWindowModified(level().mapchanged);
+        if (w != nullptr && w->isWindowModified() != level().changed()) {
+            w->setWindowModified(level().changed());
         }
     }
     mainWindow.showLevelNames();

@@ -70,8 +70,10 @@ public:
     void UseShortcutTool(bool KeyDown, Qt::Key key, int Shift);
     // Line width button `index` (0, 1, 2) gives strokes 1, 3 or 5 cells wide in this map.
     void setLineWidth(int index);
-    // Ends a polyline in progress as one undo step (another tool was picked, or the window closes).
-    void endPolyline();
+    // Ends the open gesture of this map's tools and selection: see MainWindow::endGesture.
+    void endGesture();
+    // The current tool of every map changes from `from` to `to`.
+    void switchTool(ToolId from, ToolId to);
 
     // This window became the active one: the main window's tileset panel, buttons, menus and
     // the left and right tiles follow it.
@@ -84,7 +86,7 @@ public:
     void UpdateLevelTile(int x, int y, bool refresh) override;
     void UpdateLevel() override;
     void updatePreview(bool refresh);
-    // Shows `mapchanged` in the window's caption ("[*]").
+    // Shows whether the level differs from its file in the window's caption ("[*]").
     void showModified();
 
     // LevelObserver

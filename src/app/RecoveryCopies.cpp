@@ -151,7 +151,7 @@ void RecoveryCopies::mapChanged(MapWindow& map) {
     if (!store) {
         return;
     }
-    if (!map.level().mapchanged) {
+    if (!map.level().changed()) {
         const auto found = entries.find(&map);
         if (found != entries.end()) {
             dropCopy(found->second);
@@ -173,7 +173,7 @@ void RecoveryCopies::mapChanged(MapWindow& map) {
 void RecoveryCopies::writeCopy(MapWindow& map) {
     Entry& e = entry(map);
     e.pendingSince.invalidate();
-    if (!map.level().mapchanged) {
+    if (!map.level().changed()) {
         return;
     }
     RecoverySnapshot snapshot = RecoverySnapshot::take(map.level(), map.windowTitle());

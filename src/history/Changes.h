@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/CellRecord.h"
-
 // One undoable step: the cells an editing action changed, each with the value it held before.
-// Entries use the level file's cell record packing, so a batch of a whole map stays at 4 bytes a cell.
+// An entry packs a cell into 4 bytes as the level file's cell records do (column in bits 0..11,
+// row in bits 12..23, value in bits 24..31), so a batch of a whole map stays at 4 bytes a cell.
 class Changes {
 public:
     // A covered cell (-1) has no tile number of its own, so its entry holds 0 with this bit set: the
@@ -19,7 +18,14 @@ public:
     Changes();
 
     // Records the previous value of a cell, a covered cell (-1) included.
-    void AddChange(int tileX, int tileY, int16_t value);
+    void AddChange(int tileX, int tileY, int16_t value) {
+        uint32_t word = static_cast<uint32_t>(tileX & 0x3FF) | (static_cast<uint32_t>(tileY & 0xFFF) << 12) |
+                        (static_cast<uint32_t>(value == -1 ? 0 : value & 0xFF) << 24);
+        if (value == -1) {
+            word |= CoveredMark;
+        }
+        entries.push_back(static_cast<int32_t>(word));
+    }
     // Index of the last recorded entry, -1 for an empty batch.
     int32_t UBnd() const { return static_cast<int32_t>(entries.size()) - 1; }
     // Memory the entries take: 4 bytes a recorded cell.
@@ -28,9 +34,8 @@ public:
     // Inline: undo and redo call it for every entry of batches that may cover the whole map.
     std::array<int16_t, 3> GetChange(int32_t index) const {
         const auto word = static_cast<uint32_t>(entries[static_cast<size_t>(index)]);
-        const CellRecord::Decoded r = CellRecord::unpack(word & ~CoveredMark);
-        return {static_cast<int16_t>(r.column), static_cast<int16_t>(r.row),
-                static_cast<int16_t>((word & CoveredMark) != 0 ? -1 : r.tile)};
+        return {static_cast<int16_t>(word & 0x3FF), static_cast<int16_t>((word >> 12) & 0xFFF),
+                static_cast<int16_t>((word & CoveredMark) != 0 ? -1 : static_cast<int>(word >> 24))};
     }
 
 private:

@@ -12,10 +12,8 @@ public:
     // Writes every entry of `batch` back, last entry first, recording what each write overwrites
     // into `reverse`, and redraws each written cell.
     virtual void writeBack(const Changes& batch, Changes& reverse) = 0;
-    // The level now differs from its file: closing it asks first.
-    virtual void markChanged() = 0;
     // Redraws everything visible.
     virtual void UpdateLevel() = 0;
-    // The undo or redo stack became empty or non-empty.
+    // The undo or redo stack became empty or non-empty, or the level reached or left its clean state.
     virtual void undoRedoChanged(bool canUndo, bool canRedo) = 0;
 };

@@ -1,5 +1,7 @@
 #include "history/EditTransaction.h"
 
+#include <QtGlobal>
+
 #include "history/EditTarget.h"
 #include "history/UndoRedoStack.h"
 
@@ -10,23 +12,30 @@ EditTransaction::EditTransaction(EditTarget& target, Kind kind)
     }
 }
 
-void EditTransaction::mark(Mark rule) {
-    if (rule == Mark::Always || (changes && changes->UBnd() >= 0)) {
-        target.markChanged();
+EditTransaction::~EditTransaction() {
+    if (!changedCells()) {
+        return;
     }
+    // The cells go back first: a release build goes on with the level as it was before the edit.
+    Changes discarded;
+    target.writeBack(*changes, discarded);
+    target.UpdateLevel();
+    Q_ASSERT_X(false, "EditTransaction", "an edit that wrote cells was never committed");
 }
 
-void EditTransaction::commit(Mark rule, Redraw redraw) {
+void EditTransaction::commit(Redraw redraw) {
     if (!changes) {
         return;
     }
-    // Marked before the push: the push tells the window, which shows the mark in its caption.
-    mark(rule);
-    if (kind == Kind::Undo) {
-        target.undoStack().AddToRedo(std::move(changes));
-    } else {
-        target.undoStack().AddToUndo(std::move(changes));
+    // An edit that changed no cell is no step: it would take an undo place for nothing.
+    if (changes->UBnd() >= 0) {
+        if (kind == Kind::Undo) {
+            target.undoStack().AddToRedo(std::move(changes));
+        } else {
+            target.undoStack().AddToUndo(std::move(changes));
+        }
     }
+    changes.reset();
     if (redraw == Redraw::Whole) {
         target.UpdateLevel();
     }

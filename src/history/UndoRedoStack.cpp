@@ -40,11 +40,20 @@ void UndoRedoStack::Redo() {
 
 void UndoRedoStack::ResetRedo() {
     redostack.clear();
+    if (cleanIndex > index()) {
+        cleanIndex = Unreachable;
+    }
     notify();
 }
 
 void UndoRedoStack::ResetUndo() {
+    cleanIndex = cleanIndex >= index() ? cleanIndex - index() : Unreachable;
     undostack.clear();
+    notify();
+}
+
+void UndoRedoStack::setClean() {
+    cleanIndex = index();
     notify();
 }
 
@@ -71,12 +80,22 @@ std::size_t UndoRedoStack::bytes() const {
 }
 
 std::size_t UndoRedoStack::dropOldest() {
-    Stack& stack = undostack.empty() ? redostack : undostack;
-    if (stack.empty()) {
-        return 0;
+    if (undostack.empty()) {
+        if (redostack.empty()) {
+            return 0;
+        }
+        // The step redo reaches last is the farthest place ahead; a save there is lost with it.
+        if (cleanIndex == static_cast<int>(redostack.size())) {
+            cleanIndex = Unreachable;
+        }
+        const std::size_t freed = redostack.front()->bytes();
+        redostack.pop_front();
+        return freed;
     }
-    const std::size_t freed = stack.front()->bytes();
-    stack.pop_front();
+    // Every place in the history moves down by one; a save at the dropped bottom is lost.
+    cleanIndex = cleanIndex > 0 ? cleanIndex - 1 : Unreachable;
+    const std::size_t freed = undostack.front()->bytes();
+    undostack.pop_front();
     return freed;
 }
 
@@ -95,7 +114,7 @@ void UndoRedoStack::Process(const Changes& change, bool Undo) {
     using Edit = EditTransaction;
     Edit replay(*main, Undo ? Edit::Kind::Undo : Edit::Kind::Redo);
     main->writeBack(change, replay.batch());
-    replay.commit(Edit::Mark::Always);
+    replay.commit();
 }
 
 void UndoRedoStack::notify() const {

@@ -10,7 +10,8 @@
 class EditTarget;
 
 // The undoable steps of one level and the steps that can be redone: together at most `depth()` steps
-// and `byteLimit()` bytes of change records, the oldest steps dropped first.
+// and `byteLimit()` bytes of change records, the oldest steps dropped first. It also knows the step at
+// which the level was last saved (its clean state, as QUndoStack keeps it).
 class UndoRedoStack {
 public:
     static constexpr int DefaultDepth = 10;
@@ -30,6 +31,13 @@ public:
 
     bool canUndo() const { return !undostack.empty(); }
     bool canRedo() const { return !redostack.empty(); }
+    // The number of steps that can be undone: the level's place in its history.
+    int index() const { return static_cast<int>(undostack.size()); }
+    // The level now is what its file holds; undoing or redoing back here finds it so again.
+    void setClean();
+    // Whether the level is at the step it was last saved at. Once that step has fallen off either
+    // stack, or a new edit discarded the redo steps leading to it, it is never reached again.
+    bool isClean() const { return cleanIndex == index(); }
 
     // How many steps undo and redo may hold together (at least 1); a lower depth drops steps at once.
     void setDepth(int steps);
@@ -44,6 +52,7 @@ public:
 
 private:
     using Stack = std::deque<std::unique_ptr<Changes>>;
+    static constexpr int Unreachable = -1;
 
     // Drops the step farthest from the present: the oldest undo step, or the last step redo would
     // reach when nothing is left to undo. Returns the bytes of records it freed.
@@ -58,4 +67,6 @@ private:
     Stack redostack;  // the step redo reaches last first
     int maxSteps = DefaultDepth;
     std::size_t maxBytes = DefaultByteLimit;
+    // The value of index() at the last save, or Unreachable.
+    int cleanIndex = 0;
 };

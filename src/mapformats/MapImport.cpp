@@ -230,7 +230,7 @@ MapImport::Result MapImport::import(const QString& path, const Options& options,
     }
     MapTilePictures::apply(map, level, result.warnings);
     level.activeFile.clear();
-    level.mapchanged = false;
+    level.markSaved();
     return result;
 }
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "history/Changes.h"
-#include "history/EditTransaction.h"
+#include "model/LevelEdit.h"
 #include "model/LevelObserver.h"
 #include "model/LoadReport.h"
 #include "model/ObjectProcedures.h"
@@ -18,23 +18,20 @@ void Level::EraseTiles() {
 }
 
 void Level::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
-    EditTransaction edit(*this);
-    Changes& batch = edit.batch();
+    LevelEdit edit(*this);
     for (int16_t y = 0; y < Size; ++y) {
         for (int16_t x = 0; x < Size; ++x) {
             const int16_t v = getTile(x, y);
             if (v == src) {
-                setTile(x, y, dest, batch, true);
+                edit.setTile(x, y, dest);
                 UpdateLevelTile(x, y);
             } else if (!replace && v == dest) {
-                setTile(x, y, src, batch, true);
+                edit.setTile(x, y, src);
                 UpdateLevelTile(x, y);
             }
         }
     }
-    // A swap is an edit like any other: leaving the map unmarked would let a close lose it. One
-    // that found nothing to swap changes nothing.
-    edit.commit(EditTransaction::Mark::IfCellsChanged);
+    edit.commit();
 }
 
 void Level::CompleteSpecialTiles(int X, int Y) {
@@ -117,9 +114,14 @@ void Level::writeBack(const Changes& batch, Changes& reverse) {
     // object is placed again: placing one clears whatever it overlaps, cells this walk restores too.
     for (int32_t i = batch.UBnd(); i >= 0; --i) {
         const auto c = batch.GetChange(i);
-        setTile(c[0], c[1], c[2], reverse, true);
+        setTile(c[0], c[1], c[2], reverse);
         UpdateLevelTile(c[0], c[1]);
     }
+}
+
+void Level::markSaved() {
+    changedOutsideHistory = false;
+    undoredo.setClean();
 }
 
 void Level::undoRedoChanged(bool canUndo, bool canRedo) {

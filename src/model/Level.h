@@ -11,12 +11,15 @@
 #include "model/Tileset.h"
 #include "model/TilesetBlock.h"
 
+class LevelEdit;
 class LevelObserver;
 struct LoadReport;
 
 // One level: the 1024 x 1024 grid with its special tiles, its tileset, its overview image and
-// its undo history. Every edit goes through setTile so that it can be recorded and undone.
+// its undo history. Every edit goes through an open LevelEdit, so that it is recorded and undone.
 class Level : public EditTarget {
+    friend class LevelEdit;
+
 public:
     static constexpr int Size = 1024;
 
@@ -27,19 +30,6 @@ public:
     static bool inGrid(int x, int y) { return x >= 0 && x < Size && y >= 0 && y < Size; }
 
     int16_t getTile(int tileX, int tileY) const { return tiles[index(tileX, tileY)]; }
-    // Writes a cell, recording its previous value in `undoch` when `appendundo` is true.
-    // Writing the value a cell already holds records nothing.
-    // Inline: every edit, undo and redo writes each of its cells through it.
-    void setTile(int tileX, int tileY, int16_t value, Changes& undoch, bool appendundo) {
-        int16_t& cell = tiles[index(tileX, tileY)];
-        if (cell == value) {
-            return;
-        }
-        if (appendundo) {
-            undoch.AddChange(tileX, tileY, cell);
-        }
-        cell = value;
-    }
     // Plain write with no record, for loading.
     void putTile(int tileX, int tileY, int16_t value) { tiles[index(tileX, tileY)] = value; }
     const int16_t* cells() const { return tiles.data(); }
@@ -58,10 +48,17 @@ public:
     void UpdateLevelTile(int x, int y, bool refresh = false);
     void UpdateLevel() override;
 
+    // Whether the level differs from its file: its history left the step of the last save, or
+    // something the history does not hold (a tileset, a recovered copy) changed it.
+    bool changed() const { return changedOutsideHistory || !undoredo.isClean(); }
+    // A change the history does not hold: only a save clears it.
+    void markChanged() { changedOutsideHistory = true; }
+    // The level now is what its file holds.
+    void markSaved();
+
     // EditTarget
     UndoRedoStack& undoStack() override { return undoredo; }
     void writeBack(const Changes& batch, Changes& reverse) override;
-    void markChanged() override { mapchanged = true; }
     void undoRedoChanged(bool canUndo, bool canRedo) override;
 
     void setObserver(LevelObserver* o);
@@ -74,13 +71,23 @@ public:
     bool usingDefaultTileset = true;
     // False for levels that are only read, never shown: loading then leaves the overview picture unbuilt.
     bool keepOverview = true;
-    bool mapchanged = false;
     QString activeFile;
 
 private:
+    // Writes a cell, recording its previous value; writing the value a cell already holds records
+    // nothing. Inline: every edit, undo and redo writes each of its cells through it.
+    void setTile(int tileX, int tileY, int16_t value, Changes& undoch) {
+        int16_t& cell = tiles[index(tileX, tileY)];
+        if (cell == value) {
+            return;
+        }
+        undoch.AddChange(tileX, tileY, cell);
+        cell = value;
+    }
     void noteObjectProblem(int x, int y, int n, LoadReport& report) const;
     static size_t index(int x, int y) { return static_cast<size_t>(y) * Size + static_cast<size_t>(x); }
 
     std::vector<int16_t> tiles;
     LevelObserver* view = nullptr;
+    bool changedOutsideHistory = false;
 };

@@ -160,7 +160,7 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
     // what had to be skipped.
     const bool whole = report.skipped == 0 && report.message.isEmpty();
     level.activeFile = whole ? filename : QString();
-    level.mapchanged = false;
+    level.markSaved();
 
     QStringList notes;
     if (!report.message.isEmpty()) {
@@ -246,14 +246,14 @@ QString LevelFile::SaveMap(Level& level, const QString& filename) {
     if (!file.commit()) {
         return cannot(FileAccess::inWords(file.errorString()));
     }
-    level.mapchanged = false;
+    level.markSaved();
     return {};
 }
 
 void LevelFile::NewMap(Level& level) {
     level.usingDefaultTileset = true;
     level.tileset.InitTileset({});
-    level.mapchanged = false;
+    level.markSaved();
     level.activeFile.clear();
     if (level.observer()) {
         level.observer()->tilesetChanged(false);

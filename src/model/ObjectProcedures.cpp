@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "history/Changes.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 
 namespace ObjectProcedures {
 
@@ -30,13 +30,14 @@ std::optional<std::array<int, 2>> getObjectOrigin(const Level& map, int X, int Y
     return std::nullopt;
 }
 
-void ClearObject(Level& map, int X, int Y, Changes& undoch, bool refresh, int16_t value) {
+void ClearObject(LevelEdit& edit, int X, int Y, bool refresh, int16_t value) {
+    Level& map = edit.level();
     const int n = ObjectExtent(map.getTile(X, Y));
     const int lastX = std::min(X + n, Level::Size - 1);
     const int lastY = std::min(Y + n, Level::Size - 1);
     for (int r = Y; r <= lastY; ++r) {
         for (int c = X; c <= lastX; ++c) {
-            map.setTile(c, r, value, undoch, true);
+            edit.setTile(c, r, value);
             map.UpdateLevelTile(c, r);
         }
     }
@@ -45,21 +46,23 @@ void ClearObject(Level& map, int X, int Y, Changes& undoch, bool refresh, int16_
     }
 }
 
-void RemoveObjectAt(Level& map, int X, int Y, Changes& undoch, bool refresh, int16_t value) {
+void RemoveObjectAt(LevelEdit& edit, int X, int Y, bool refresh, int16_t value) {
+    const Level& map = edit.level();
     if (map.getTile(X, Y) == -1) {
         // An orphaned covered cell (only in a damaged grid) is emptied on its own.
         const auto origin = getObjectOrigin(map, X, Y);
         if (origin) {
-            ClearObject(map, (*origin)[0], (*origin)[1], undoch, refresh, value);
+            ClearObject(edit, (*origin)[0], (*origin)[1], refresh, value);
         } else {
-            ClearObject(map, X, Y, undoch, refresh, 0);
+            ClearObject(edit, X, Y, refresh, 0);
         }
         return;
     }
-    ClearObject(map, X, Y, undoch, refresh, 0);
+    ClearObject(edit, X, Y, refresh, 0);
 }
 
-void PlaceObject(Level& map, int16_t tile, int X, int Y, Changes& undoch, bool refresh) {
+void PlaceObject(LevelEdit& edit, int16_t tile, int X, int Y, bool refresh) {
+    Level& map = edit.level();
     const int n = ObjectExtent(tile);
     if (X + n > Level::Size - 1 || Y + n > Level::Size - 1) {
         return;
@@ -67,13 +70,13 @@ void PlaceObject(Level& map, int16_t tile, int X, int Y, Changes& undoch, bool r
     for (int r = Y; r <= Y + n; ++r) {
         for (int c = X; c <= X + n; ++c) {
             if (isObjectCell(map, c, r)) {
-                RemoveObjectAt(map, c, r, undoch, false, 0);
+                RemoveObjectAt(edit, c, r, false, 0);
             }
         }
     }
     for (int r = Y; r <= Y + n; ++r) {
         for (int c = X; c <= X + n; ++c) {
-            map.setTile(c, r, (r == Y && c == X) ? tile : int16_t{-1}, undoch, true);
+            edit.setTile(c, r, (r == Y && c == X) ? tile : int16_t{-1});
             map.UpdateLevelTile(c, r);
         }
     }

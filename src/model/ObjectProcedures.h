@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <optional>
 
-class Changes;
 class Level;
+class LevelEdit;
 
 // Placing and removing the large objects (217: 2 x 2, 219: 6 x 6, 220: 5 x 5) whole. Every write
-// goes through Level::setTile into the given batch and is redrawn with UpdateLevelTile as it happens.
+// goes through the given edit and is redrawn with UpdateLevelTile as it happens.
 // Squares that reach past the grid's edge are handled cell by cell inside the grid only.
 namespace ObjectProcedures {
 
@@ -36,11 +36,11 @@ bool isObjectCell(const Level& map, int X, int Y);
 // nothing when a covered cell has no anchor (a damaged grid).
 std::optional<std::array<int, 2>> getObjectOrigin(const Level& map, int X, int Y);
 // Writes `value` over the whole square of the tile at (X, Y).
-void ClearObject(Level& map, int X, int Y, Changes& undoch, bool refresh, int16_t value = 0);
+void ClearObject(LevelEdit& edit, int X, int Y, bool refresh, int16_t value = 0);
 // Empties the special tile anchored at or covering (X, Y), or the single cell of an ordinary tile.
-void RemoveObjectAt(Level& map, int X, int Y, Changes& undoch, bool refresh, int16_t value = 0);
+void RemoveObjectAt(LevelEdit& edit, int X, int Y, bool refresh, int16_t value = 0);
 // Puts `tile` at (X, Y), removing whatever special tile it would overlap. A special tile whose
 // square would leave the grid is not placed.
-void PlaceObject(Level& map, int16_t tile, int X, int Y, Changes& undoch, bool refresh);
+void PlaceObject(LevelEdit& edit, int16_t tile, int X, int Y, bool refresh);
 
 }  // namespace ObjectProcedures

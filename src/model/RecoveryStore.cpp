@@ -261,7 +261,7 @@ LoadReport RecoveryStore::read(RecoveryCopy& copy, Level& level) const {
     // otherwise the level opens without a name, so Save asks for one and cannot overwrite newer work.
     copy.fileChange = fileChange(copy);
     level.activeFile = copy.fileChange == FileStamp::Change::None ? copy.original : QString();
-    level.mapchanged = true;
+    level.markChanged();
     return report;
 }
 

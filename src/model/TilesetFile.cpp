@@ -17,7 +17,7 @@ QString shown(const QString& filename) {
 }
 
 void announce(Level& level) {
-    level.mapchanged = true;
+    level.markChanged();
     if (level.observer()) {
         level.observer()->tilesetChanged(!level.usingDefaultTileset);
     }

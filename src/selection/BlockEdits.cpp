@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "history/Changes.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 #include "model/ObjectProcedures.h"
 
 namespace BlockEdits {
@@ -13,10 +13,10 @@ namespace {
 using ObjectProcedures::isObjectCell;
 using ObjectProcedures::ObjectExtent;
 
-void write(Level& level, int x, int y, int16_t v, Changes& undoch, bool appendundo) {
-    if (level.getTile(x, y) != v) {
-        level.setTile(x, y, v, undoch, appendundo);
-        level.UpdateLevelTile(x, y);
+void write(LevelEdit& edit, int x, int y, int16_t v) {
+    if (edit.getTile(x, y) != v) {
+        edit.setTile(x, y, v);
+        edit.level().UpdateLevelTile(x, y);
     }
 }
 
@@ -77,7 +77,8 @@ bool growOnce(const Level& level, CellRect& r) {
 }
 
 // Mirror (`horizontal`) or flip of the area, computed in a buffer and written cell by cell.
-CellRect reverse(Level& level, const CellRect& rect, Changes& undoch, bool horizontal) {
+CellRect reverse(LevelEdit& edit, const CellRect& rect, bool horizontal) {
+    const Level& level = edit.level();
     CellRect r = rect.clipped(Level::Size);
     if (r.isEmpty()) {
         return r;
@@ -131,7 +132,7 @@ CellRect reverse(Level& level, const CellRect& rect, Changes& undoch, bool horiz
     }
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            write(level, r.x1 + x, r.y1 + y, out[static_cast<size_t>(y) * w + x], undoch, true);
+            write(edit, r.x1 + x, r.y1 + y, out[static_cast<size_t>(y) * w + x]);
         }
     }
     return r;
@@ -156,7 +157,8 @@ TileBlock readBlock(const Level& level, const CellRect& rect) {
     return block;
 }
 
-void removePartialObjects(Level& level, const CellRect& rect, Changes& undoch) {
+void removePartialObjects(LevelEdit& edit, const CellRect& rect) {
+    const Level& level = edit.level();
     const CellRect in = rect.clipped(Level::Size);
     int ax = 0;
     int ay = 0;
@@ -167,34 +169,35 @@ void removePartialObjects(Level& level, const CellRect& rect, Changes& undoch) {
                 continue;
             }
             if (!rect.contains(ax, ay) || !rect.contains(ax + e, ay + e)) {
-                ObjectProcedures::RemoveObjectAt(level, ax, ay, undoch, false);
+                ObjectProcedures::RemoveObjectAt(edit, ax, ay, false);
             }
         }
     }
 }
 
-void emptyCells(Level& level, const CellRect& rect, Changes& undoch, bool appendundo) {
-    removePartialObjects(level, rect, undoch);
+void emptyCells(LevelEdit& edit, const CellRect& rect) {
+    removePartialObjects(edit, rect);
     const CellRect in = rect.clipped(Level::Size);
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
-            write(level, x, y, 0, undoch, appendundo);
+            write(edit, x, y, 0);
         }
     }
 }
 
-void removeObjectsUnder(Level& level, const CellRect& rect, Changes& undoch) {
+void removeObjectsUnder(LevelEdit& edit, const CellRect& rect) {
+    const Level& level = edit.level();
     const CellRect in = rect.clipped(Level::Size);
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
             if (isObjectCell(level, x, y)) {
-                ObjectProcedures::RemoveObjectAt(level, x, y, undoch, false);
+                ObjectProcedures::RemoveObjectAt(edit, x, y, false);
             }
         }
     }
 }
 
-void dropBlock(Level& level, const TileBlock& block, int x, int y, Changes& undoch, bool appendundo) {
+void dropBlock(LevelEdit& edit, const TileBlock& block, int x, int y) {
     const int w = block.width();
     const int h = block.height();
     std::vector<bool> dropped;
@@ -218,31 +221,31 @@ void dropBlock(Level& level, const TileBlock& block, int x, int y, Changes& undo
             const int bx = tx - x;
             const int by = ty - y;
             const bool gone = !dropped.empty() && dropped[static_cast<size_t>(by) * w + bx];
-            write(level, tx, ty, gone ? int16_t{0} : block.at(bx, by), undoch, appendundo);
+            write(edit, tx, ty, gone ? int16_t{0} : block.at(bx, by));
         }
     }
 }
 
-void SwitchOrReplace(Level& level, const CellRect& rect, int16_t src, int16_t dest, bool replace, Changes& undoch) {
+void SwitchOrReplace(LevelEdit& edit, const CellRect& rect, int16_t src, int16_t dest, bool replace) {
     const CellRect in = rect.clipped(Level::Size);
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
-            const int16_t v = level.getTile(x, y);
+            const int16_t v = edit.getTile(x, y);
             if (v == src) {
-                write(level, x, y, dest, undoch, true);
+                write(edit, x, y, dest);
             } else if (!replace && v == dest) {
-                write(level, x, y, src, undoch, true);
+                write(edit, x, y, src);
             }
         }
     }
 }
 
-CellRect Mirror(Level& level, const CellRect& rect, Changes& undoch) {
-    return reverse(level, rect, undoch, true);
+CellRect Mirror(LevelEdit& edit, const CellRect& rect) {
+    return reverse(edit, rect, true);
 }
 
-CellRect Flip(Level& level, const CellRect& rect, Changes& undoch) {
-    return reverse(level, rect, undoch, false);
+CellRect Flip(LevelEdit& edit, const CellRect& rect) {
+    return reverse(edit, rect, false);
 }
 
 }  // namespace BlockEdits

@@ -5,12 +5,12 @@
 #include "selection/CellRect.h"
 #include "selection/TileBlock.h"
 
-class Changes;
 class Level;
+class LevelEdit;
 
-// The grid edits of the selection and the clipboard. Each writes through Level::setTile into the
-// caller's batch and announces every written cell with UpdateLevelTile (no refresh); rectangles may
-// reach past the grid, and only cells inside it are read or written.
+// The grid edits of the selection and the clipboard. Each writes through the caller's edit and
+// announces every written cell with UpdateLevelTile (no refresh); rectangles may reach past the
+// grid, and only cells inside it are read or written.
 namespace BlockEdits {
 
 // Widens `rect` until every special tile with a cell on its edge rows or columns lies wholly inside.
@@ -18,20 +18,20 @@ void growToSpecialTiles(const Level& level, CellRect& rect);
 // The cells of `rect` as a block (0 outside the grid), with its special tiles made whole.
 TileBlock readBlock(const Level& level, const CellRect& rect);
 // Removes whole every special tile that has a cell inside `rect` without lying wholly inside it.
-void removePartialObjects(Level& level, const CellRect& rect, Changes& undoch);
+void removePartialObjects(LevelEdit& edit, const CellRect& rect);
 // Empties the cells of `rect`; a special tile cut by its edge is removed whole.
-void emptyCells(Level& level, const CellRect& rect, Changes& undoch, bool appendundo);
+void emptyCells(LevelEdit& edit, const CellRect& rect);
 // Removes whole every special tile with a cell inside `rect`.
-void removeObjectsUnder(Level& level, const CellRect& rect, Changes& undoch);
+void removeObjectsUnder(LevelEdit& edit, const CellRect& rect);
 // Writes `block` with its top-left cell at (x, y). A special tile whose square would leave the grid
 // is written as empty cells, so no covered cell is left without its anchor.
-void dropBlock(Level& level, const TileBlock& block, int x, int y, Changes& undoch, bool appendundo);
+void dropBlock(LevelEdit& edit, const TileBlock& block, int x, int y);
 // Replaces `src` by `dest` in `rect`, and (unless `replace`) `dest` by `src`.
-void SwitchOrReplace(Level& level, const CellRect& rect, int16_t src, int16_t dest, bool replace, Changes& undoch);
+void SwitchOrReplace(LevelEdit& edit, const CellRect& rect, int16_t src, int16_t dest, bool replace);
 // Reverses the cells of `rect` left to right (Mirror) or top to bottom (Flip), moving special tiles
 // as whole squares. Works on the part of `rect` inside the grid, widened to whole special tiles;
 // returns that area.
-CellRect Mirror(Level& level, const CellRect& rect, Changes& undoch);
-CellRect Flip(Level& level, const CellRect& rect, Changes& undoch);
+CellRect Mirror(LevelEdit& edit, const CellRect& rect);
+CellRect Flip(LevelEdit& edit, const CellRect& rect);
 
 }  // namespace BlockEdits

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "history/EditTransaction.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 #include "selection/BlockEdits.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileClipboard.h"
@@ -83,7 +83,9 @@ void Selection::BeginRectangle(float X, float Y) {
     moved = false;
 }
 
-void Selection::MouseDown(int16_t, float X, float Y) {
+void Selection::press(const ToolEvent& event) {
+    const float X = event.x();
+    const float Y = event.y();
     if (state != SelectionState::Selected) {
         BeginRectangle(X, Y);
         return;
@@ -98,7 +100,9 @@ void Selection::MouseDown(int16_t, float X, float Y) {
     parent->updatePreview(true);
 }
 
-void Selection::MouseMove(int16_t, float X, float Y) {
+void Selection::move(const ToolEvent& event) {
+    const float X = event.x();
+    const float Y = event.y();
     const ViewTransform tf = parent->view().transform();
     const float t = tf.T();
     PictureBox* view = parent->view().picpreview;
@@ -160,7 +164,7 @@ void Selection::MouseMove(int16_t, float X, float Y) {
     lasty = nearest(Y);
 }
 
-void Selection::MouseUp(int16_t, float, float) {
+void Selection::cellsFromOutline() {
     const ViewTransform tf = parent->view().transform();
     const float t = tf.T();
     // With one pixel per cell the outline lies exactly on its cells; otherwise 2 pixels of slack
@@ -170,6 +174,10 @@ void Selection::MouseUp(int16_t, float, float) {
     selstarty = tf.cellY(shape->Top() + slack);
     selendx = nearest(shape->Width() / t + selstartx - 1);
     selendy = nearest(shape->Height() / t + selstarty - 1);
+}
+
+void Selection::release(const ToolEvent&) {
+    cellsFromOutline();
     if (state == SelectionState::Drawing) {
         state = SelectionState::Selected;
         if (selstartx > selendx || selstarty > selendy) {
@@ -196,34 +204,57 @@ void Selection::MouseUp(int16_t, float, float) {
     }
 }
 
-void Selection::ApplySelection() {
+void Selection::endGesture() {
+    if (state == SelectionState::Drawing) {
+        StopSelecting(true);
+        return;
+    }
+    if (state != SelectionState::Selected) {
+        return;
+    }
+    if (parent->mouseIsDown()) {
+        // A drag cut short: the block goes where the outline is, as a release there would leave it.
+        cellsFromOutline();
+    }
+    if (!clip->pasting() && srcx == selstartx && srcy == selstarty) {
+        return;
+    }
+    writeFloatingBlock();
+    // Marked again where it now lies: lifting it once more starts a new move.
+    srcx = selstartx;
+    srcy = selstarty;
+    moved = false;
+    placeOutlineFromCells();
+    parent->UpdateLevel();
+}
+
+void Selection::writeFloatingBlock() {
     Level& level = parent->level();
     const bool pasted = clip->pasting();
-    std::optional<EditTransaction> edit;
-    if (pasted || srcx != selstartx || srcy != selstarty) {
-        edit.emplace(level);
-        Changes& batch = edit->batch();
-        const CellRect target = rect();
-        if (!pasted) {
-            const CellRect source{srcx, srcy, srcx + target.width() - 1, srcy + target.height() - 1};
-            BlockEdits::removePartialObjects(level, source, batch);
-            const TileBlock block = BlockEdits::readBlock(level, source);
-            BlockEdits::emptyCells(level, source, batch, moved);
-            BlockEdits::removeObjectsUnder(level, target, batch);
-            BlockEdits::dropBlock(level, block, target.x1, target.y1, batch, moved);
-        } else {
-            moved = true;
-            BlockEdits::removeObjectsUnder(level, target, batch);
-            BlockEdits::dropBlock(level, clip->block(), target.x1, target.y1, batch, true);
-            clip->setPasting(false);
-        }
+    if (!pasted && srcx == selstartx && srcy == selstarty) {
+        return;
     }
+    LevelEdit edit(level);
+    const CellRect target = rect();
+    if (!pasted) {
+        const CellRect source{srcx, srcy, srcx + target.width() - 1, srcy + target.height() - 1};
+        BlockEdits::removePartialObjects(edit, source);
+        const TileBlock block = BlockEdits::readBlock(level, source);
+        BlockEdits::emptyCells(edit, source);
+        BlockEdits::removeObjectsUnder(edit, target);
+        BlockEdits::dropBlock(edit, block, target.x1, target.y1);
+    } else {
+        BlockEdits::removeObjectsUnder(edit, target);
+        BlockEdits::dropBlock(edit, clip->block(), target.x1, target.y1);
+        clip->setPasting(false);
+    }
+    edit.commit(EditTransaction::Redraw::None);
+}
+
+void Selection::ApplySelection() {
+    writeFloatingBlock();
     state = SelectionState::None;
     shape->hideShape();
-    if (edit && moved) {
-        // A block put back where it came from changes nothing and leaves the map as it was.
-        edit->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
-    }
     parent->UpdateLevel();
 }
 
@@ -236,10 +267,10 @@ void Selection::StopSelecting(bool refresh) {
 
 void Selection::DeleteSelection() {
     Level& level = parent->level();
-    EditTransaction edit(level);
+    LevelEdit edit(level);
     if (!clip->pasting()) {
         const CellRect r = rect();
-        BlockEdits::emptyCells(level, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1}, edit.batch(), true);
+        BlockEdits::emptyCells(edit, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1});
     }
     StopSelecting(false);
     edit.commit();
@@ -338,20 +369,20 @@ void Selection::widenTo(const CellRect& area) {
 }
 
 void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
-    EditTransaction edit(parent->level());
-    BlockEdits::SwitchOrReplace(parent->level(), rect(), src, dest, replace, edit.batch());
+    LevelEdit edit(parent->level());
+    BlockEdits::SwitchOrReplace(edit, rect(), src, dest, replace);
     edit.commit();
 }
 
 void Selection::Mirror() {
-    EditTransaction edit(parent->level());
-    widenTo(BlockEdits::Mirror(parent->level(), rect(), edit.batch()));
+    LevelEdit edit(parent->level());
+    widenTo(BlockEdits::Mirror(edit, rect()));
     edit.commit();
 }
 
 void Selection::Flip() {
-    EditTransaction edit(parent->level());
-    widenTo(BlockEdits::Flip(parent->level(), rect(), edit.batch()));
+    LevelEdit edit(parent->level());
+    widenTo(BlockEdits::Flip(edit, rect()));
     edit.commit();
 }
 

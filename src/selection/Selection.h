@@ -29,9 +29,12 @@ public:
     // The selection rectangle in cells, bounds inclusive.
     CellRect rect() const { return {selstartx, selstarty, selendx, selendy}; }
 
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t Button, float X, float Y) override;
-    void MouseUp(int16_t Button, float X, float Y) override;
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent& event) override;
+    void release(const ToolEvent& event) override;
+    // A rectangle being marked is wiped; a dragged or pasted block is written where it floats as
+    // its own undo step and stays selected there, so the next Undo takes back exactly the move.
+    void endGesture() override;
     // Writes the floating block at the rectangle as one undo step and ends the selection.
     void ApplySelection();
     // Ends the selection without touching the grid; a dragged or pasted block is dropped.
@@ -58,6 +61,10 @@ public:
 
 private:
     void BeginRectangle(float X, float Y);
+    // The cells under the outline where a drag left it.
+    void cellsFromOutline();
+    // Writes a dragged or pasted block at the rectangle as one step.
+    void writeFloatingBlock();
     float T() const;
     int startX() const;
     int startY() const;

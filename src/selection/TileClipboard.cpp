@@ -7,8 +7,8 @@
 #include <cmath>
 #include <optional>
 
-#include "history/EditTransaction.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 #include "model/ObjectProcedures.h"
 #include "model/RadarColor.h"
 #include "model/Tileset.h"
@@ -45,7 +45,7 @@ void TileClipboard::CutOrCopy(bool cutmode, int startx, int starty, int endx, in
         return;
     }
     Level& level = parent->level();
-    std::optional<EditTransaction> cut;
+    std::optional<LevelEdit> cut;
     if (cutmode) {
         cut.emplace(level);
     }
@@ -53,13 +53,13 @@ void TileClipboard::CutOrCopy(bool cutmode, int startx, int starty, int endx, in
     const CellRect r{startx, starty, endx, endy};
     const QString text = TileText::format(level, r);
     if (cut) {
-        BlockEdits::emptyCells(level, r, cut->batch(), true);
+        BlockEdits::emptyCells(*cut, r);
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
     if (cut) {
-        cut->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
+        cut->commit(EditTransaction::Redraw::None);
     }
     parent->updatePreview(true);
 }

@@ -21,29 +21,17 @@ constexpr int CellsPerClockCheck = 4096;
 
 }  // namespace
 
-void BucketTool::MouseDown(int16_t Button, float X, float Y) {
+void BucketTool::press(const ToolEvent& event) {
+    const float X = event.x();
+    const float Y = event.y();
     const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
+    const int16_t tile = tileFor(event.button);
     // A click while this map is filling would start a second fill inside the first.
     if (!cell.inGrid() || filling || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
+    // A moved or pasted block was written when the bucket was picked: the selection lies where it shows.
     SelectionHooks& sel = selection();
-    if (sel.pasting()) {
-        map->dialogs().message(
-            map->window(),
-            QStringLiteral("You can't fill a selection pasted from the clipboard, apply it first by deselecting"));
-        clearMouseIsDown();
-        return;
-    }
-    if (sel.selalreadymoved()) {
-        map->dialogs().message(
-            map->window(),
-            QStringLiteral(
-                "You can't fill a selection that has already been moved. Reselect the area where you want to fill"));
-        clearMouseIsDown();
-        return;
-    }
     const bool inSelection = sel.selstate() == SelectionState::Selected;
     if (inSelection && !onSelection(X, Y)) {
         return;
@@ -52,7 +40,7 @@ void BucketTool::MouseDown(int16_t Button, float X, float Y) {
     const int16_t old = level().getTile(cell.x, cell.y);
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
         fillObject(tile, cell.x, cell.y);
-    } else if (!Fill(old, tile, cell.x, cell.y, *batch(), inSelection, map->fillInScreen())) {
+    } else if (!Fill(old, tile, cell.x, cell.y, *edit, inSelection, map->fillInScreen())) {
         return;
     }
     pushBatch();
@@ -68,20 +56,20 @@ void BucketTool::fillObject(int16_t tile, int column, int row) {
     Level& lv = level();
     if (lv.getTile(column, row) != -1) {
         // The anchor itself: the object is emptied.
-        ObjectProcedures::ClearObject(lv, column, row, *batch(), false, 0);
+        ObjectProcedures::ClearObject(*edit, column, row, false, 0);
     } else if (const auto origin = ObjectProcedures::getObjectOrigin(lv, column, row)) {
         // A covered cell: the square is filled whole. Filling the region of covered cells instead
         // would run on into the squares of neighbouring objects, and a limited fill would leave
         // covered cells without their anchor.
-        ObjectProcedures::ClearObject(lv, (*origin)[0], (*origin)[1], *batch(), false, tile);
+        ObjectProcedures::ClearObject(*edit, (*origin)[0], (*origin)[1], false, tile);
     } else {
-        lv.setTile(column, row, tile, *batch(), true);
+        edit->setTile(column, row, tile);
         lv.UpdateLevelTile(column, row, false);
     }
     map->UpdateLevel();
 }
 
-bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& undoch, bool fillinselection,
+bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection,
                       bool fillscreenonly) {
     // Equal values: the region would be walked and nothing written.
     if (tilenr == fillnr) {
@@ -139,7 +127,7 @@ bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& und
             ++r;
         }
         for (int c = l; c <= r; ++c) {
-            lv.setTile(c, y, fillnr, undoch, true);
+            into.setTile(c, y, fillnr);
         }
         lv.pic1024.setRun(y, l, r, fillnr);
         // One seed for each run of matching cells above and below the run just filled.

@@ -10,14 +10,16 @@
 // "FillInScreen" pressed, to the visible cells. One click is one undo step.
 class BucketTool : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t, float, float) override {}
-    void MouseUp(int16_t, float, float) override {}
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent&) override {}
+    void release(const ToolEvent&) override {}
+    // A fill is one click, never left half done: events that run while it fills cannot end it.
+    void endGesture() override {}
 
     // Fills the 4-connected region of cells equal to `tilenr` around (X, Y) with `fillnr`,
-    // recording into `undoch`, within the selection or the visible cells when asked. Returns false
+    // through `into`, within the selection or the visible cells when asked. Returns false
     // when the map window was destroyed while events ran; nothing of the window may be touched then.
-    bool Fill(int16_t tilenr, int16_t fillnr, int X, int Y, Changes& undoch, bool fillinselection, bool fillscreenonly);
+    bool Fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection, bool fillscreenonly);
 
     // How long a fill works between two passes of event processing.
     std::chrono::milliseconds eventSlice{15};

@@ -4,8 +4,8 @@
 #include "model/ObjectProcedures.h"
 #include "tools/MapHost.h"
 
-void DropperTool::MouseDown(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
+void DropperTool::press(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
     if (!cell.inGrid()) {
         return;
     }
@@ -16,15 +16,15 @@ void DropperTool::MouseDown(int16_t Button, float X, float Y) {
         // A covered cell with no anchor (a damaged grid) has no tile to give; -1 cannot be painted.
         n = origin ? lv.getTile((*origin)[0], (*origin)[1]) : int16_t{0};
     }
-    if (Button == 1) {
+    if (event.button == Qt::LeftButton) {
         map->pickLeftTile(n);
     } else {
         map->pickRightTile(n);
     }
 }
 
-void DropperTool::MouseMove(int16_t Button, float X, float Y) {
-    if (mouseIsDown()) {
-        MouseDown(Button, X, Y);
+void DropperTool::move(const ToolEvent& event) {
+    if (event.button != Qt::NoButton) {
+        press(event);
     }
 }

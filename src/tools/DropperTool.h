@@ -4,11 +4,11 @@
 
 #include "tools/ToolBase.h"
 
-// The dropper of a map: picks the tile under the pointer as the left (button 1) or right
+// The dropper of a map: picks the tile under the pointer as the left (left button) or right
 // drawing tile; a special tile is picked whole from any of its cells.
 class DropperTool : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t Button, float X, float Y) override;
-    void MouseUp(int16_t, float, float) override {}
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent& event) override;
+    void release(const ToolEvent&) override {}
 };

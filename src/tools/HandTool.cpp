@@ -24,15 +24,17 @@ int dragged(const QScrollBar& bar, int cells, float t) {
 
 }  // namespace
 
-void HandTool::MouseDown(int16_t, float X, float Y) {
+void HandTool::press(const ToolEvent& event) {
     const ViewTransform t = transform();
-    lastX = t.cellsIn(X);
-    lastY = t.cellsIn(Y);
+    lastX = t.cellsIn(event.x());
+    lastY = t.cellsIn(event.y());
 }
 
-void HandTool::MouseMove(int16_t, float X, float Y) {
+void HandTool::move(const ToolEvent& event) {
+    const float X = event.x();
+    const float Y = event.y();
     const Cell cell = cellAt(X, Y);
-    if (!cell.inGrid() || !mouseIsDown()) {
+    if (!cell.inGrid() || event.button == Qt::NoButton) {
         return;
     }
     const ViewTransform t = transform();

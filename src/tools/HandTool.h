@@ -7,9 +7,9 @@
 // The hand of a map: dragging moves the view with the pointer in whole cells.
 class HandTool : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t Button, float X, float Y) override;
-    void MouseUp(int16_t, float, float) override {}
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent& event) override;
+    void release(const ToolEvent&) override {}
 
 private:
     // View-relative cell of the last handled pointer position.

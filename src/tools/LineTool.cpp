@@ -25,9 +25,9 @@ LineTool::PreviewScope::~PreviewScope() {
     }
 }
 
-void LineTool::MouseDown(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
+void LineTool::press(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
+    const int16_t tile = tileFor(event.button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
@@ -41,10 +41,10 @@ void LineTool::MouseDown(int16_t Button, float X, float Y) {
     drawShape(tile, startX, startY, nullptr, true);
 }
 
-void LineTool::MouseMove(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
-    if (!cell.inGrid() || !mouseIsDown() || !edit || ObjectProcedures::isSpecialTile(tile)) {
+void LineTool::move(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
+    const int16_t tile = tileFor(event.button);
+    if (!cell.inGrid() || event.button == Qt::NoButton || !edit || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
     if (cell.x == lastX && cell.y == lastY) {
@@ -56,50 +56,58 @@ void LineTool::MouseMove(int16_t Button, float X, float Y) {
     lastY = cell.y;
 }
 
-void LineTool::MouseUp(int16_t Button, float X, float Y) {
+void LineTool::release(const ToolEvent& event) {
     if (!edit) {
         return;
     }
-    const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
+    const Cell cell = cellAt(event.x(), event.y());
+    const int16_t tile = tileFor(event.button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
-        // The gesture is dropped; its preview would otherwise show cells that were never written.
-        edit.reset();
-        map->updatePreview(true);
+        endGesture();
         return;
     }
-    drawShape(tile, cell.x, cell.y, batch(), false);
+    drawShape(tile, cell.x, cell.y, openEdit(), false);
     redraw();
     pushBatch();
 }
 
-void LineTool::drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview) {
+void LineTool::endGesture() {
+    if (!edit) {
+        return;
+    }
+    // Nothing is written before the release, so the dropped edit holds nothing; the preview would
+    // otherwise show cells that were never written.
+    edit.reset();
+    map->updatePreview(true);
+}
+
+void LineTool::drawShape(int16_t tile, int endx, int endy, LevelEdit* into, bool onpreview) {
     switch (currentTool()) {
         case ToolId::Line:
-            DrawLine(tile, startX, startY, endx, endy, undoch, onpreview, true);
+            DrawLine(tile, startX, startY, endx, endy, into, onpreview, true);
             break;
         case ToolId::Rectangle:
-            DrawTileRectangle(tile, startX, startY, endx, endy, undoch, onpreview);
+            DrawTileRectangle(tile, startX, startY, endx, endy, into, onpreview);
             break;
         case ToolId::Ellipse:
-            DrawEllipse(tile, startX, startY, endx, endy, undoch, onpreview);
+            DrawEllipse(tile, startX, startY, endx, endy, into, onpreview);
             break;
         default:
             break;
     }
 }
 
-void LineTool::DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+void LineTool::DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                         bool refresh) {
     const int w = linew;
     if (w <= 1) {
-        DrawBaseLine(tilenr, startx, starty, endx, endy, undoch, onpreview, refresh);
+        DrawBaseLine(tilenr, startx, starty, endx, endy, into, onpreview, refresh);
         return;
     }
     std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
     for (int dy = brushFirst(w); dy <= brushLast(w); ++dy) {
         for (int dx = brushFirst(w); dx <= brushLast(w); ++dx) {
-            DrawBaseLine(tilenr, startx + dx, starty + dy, endx + dx, endy + dy, undoch, onpreview, false);
+            DrawBaseLine(tilenr, startx + dx, starty + dy, endx + dx, endy + dy, into, onpreview, false);
         }
     }
     scope.reset();
@@ -109,7 +117,7 @@ void LineTool::DrawLine(int16_t tilenr, int startx, int starty, int endx, int en
     }
 }
 
-void LineTool::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+void LineTool::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                             bool refresh) {
     std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
     int x = startx;
@@ -127,9 +135,9 @@ void LineTool::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, in
     int e = 2 * dy - dx;
     for (int i = 0; i < dx; ++i) {
         if (steep) {
-            plot(y, x, tilenr, undoch, onpreview);
+            plot(y, x, tilenr, into, onpreview);
         } else {
-            plot(x, y, tilenr, undoch, onpreview);
+            plot(x, y, tilenr, into, onpreview);
         }
         while (e >= 0) {
             y += sy;
@@ -138,26 +146,26 @@ void LineTool::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, in
         x += sx;
         e += 2 * dy;
     }
-    plot(endx, endy, tilenr, undoch, onpreview);
+    plot(endx, endy, tilenr, into, onpreview);
     scope.reset();
     if (refresh) {
         show(onpreview);
     }
 }
 
-void LineTool::DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch,
+void LineTool::DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into,
                                  bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
-        DrawLine(tilenr, startx, starty, endx, starty, undoch, onpreview, false);
-        DrawLine(tilenr, endx, starty, endx, endy, undoch, onpreview, false);
-        DrawLine(tilenr, endx, endy, startx, endy, undoch, onpreview, false);
-        DrawLine(tilenr, startx, endy, startx, starty, undoch, onpreview, false);
+        DrawLine(tilenr, startx, starty, endx, starty, into, onpreview, false);
+        DrawLine(tilenr, endx, starty, endx, endy, into, onpreview, false);
+        DrawLine(tilenr, endx, endy, startx, endy, into, onpreview, false);
+        DrawLine(tilenr, startx, endy, startx, starty, into, onpreview, false);
     }
     show(onpreview);
 }
 
-void LineTool::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes* undoch, bool onpreview) {
+void LineTool::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEdit* into, bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
         const double rx = (xx - X) / 2.0;
@@ -173,7 +181,7 @@ void LineTool::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes
             const double py = std::sin(t) * ry + cy;
             if (t != 0) {
                 DrawLine(tilenr, ViewTransform::nearest(px), ViewTransform::nearest(py), ViewTransform::nearest(prevX),
-                         ViewTransform::nearest(prevY), undoch, onpreview, false);
+                         ViewTransform::nearest(prevY), into, onpreview, false);
             }
             prevX = px;
             prevY = py;
@@ -182,20 +190,19 @@ void LineTool::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes
     show(onpreview);
 }
 
-void LineTool::plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview) {
+void LineTool::plot(int c, int r, int16_t tilenr, LevelEdit* into, bool onpreview) {
     if (onpreview) {
         plotPreview(c, r, tilenr);
         return;
     }
-    if (!Level::inGrid(c, r) || !undoch) {
+    if (!Level::inGrid(c, r) || !into) {
         return;
     }
-    Level& lv = level();
-    if (ObjectProcedures::isObjectCell(lv, c, r)) {
-        ObjectProcedures::RemoveObjectAt(lv, c, r, *undoch, false);
+    if (ObjectProcedures::isObjectCell(into->level(), c, r)) {
+        ObjectProcedures::RemoveObjectAt(*into, c, r, false);
     }
-    lv.setTile(c, r, tilenr, *undoch, true);
-    lv.UpdateLevelTile(c, r, false);
+    into->setTile(c, r, tilenr);
+    into->level().UpdateLevelTile(c, r, false);
 }
 
 void LineTool::plotPreview(int c, int r, int16_t tilenr) {

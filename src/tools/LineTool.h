@@ -14,21 +14,24 @@ public:
     // Width of every stroke drawn in this map: 1, 3 or 5.
     int16_t linew = 1;
 
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t Button, float X, float Y) override;
-    void MouseUp(int16_t Button, float X, float Y) override;
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent& event) override;
+    void release(const ToolEvent& event) override;
+    // A shape is written only by its release: an interrupted one is dropped with its preview.
+    void endGesture() override;
 
     // A line `linew` cells wide: the one-cell line repeated at every offset of the brush square.
-    // With `onpreview` the tiles are drawn onto the view only and no cell changes.
-    void DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+    // Cells are written through `into`; with `onpreview` the tiles are drawn onto the view only and no
+    // cell changes.
+    void DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                   bool refresh);
     // A one-cell line (Bresenham); cells outside the grid are skipped.
-    void DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview,
+    void DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                       bool refresh);
     // The outline of the rectangle with the two corners.
-    void DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, Changes* undoch, bool onpreview);
+    void DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview);
     // The ellipse inscribed in the box with corners (X, Y) and (xx, yy), as 126 line segments.
-    void DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, Changes* undoch, bool onpreview);
+    void DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEdit* into, bool onpreview);
 
     // First and last offset of the brush square of width `w` (w > 1): the square reaches one cell
     // further right and down than left and up.
@@ -48,8 +51,8 @@ private:
         LineTool& line;
     };
 
-    void drawShape(int16_t tile, int endx, int endy, Changes* undoch, bool onpreview);
-    void plot(int c, int r, int16_t tilenr, Changes* undoch, bool onpreview);
+    void drawShape(int16_t tile, int endx, int endy, LevelEdit* into, bool onpreview);
+    void plot(int c, int r, int16_t tilenr, LevelEdit* into, bool onpreview);
     void plotPreview(int c, int r, int16_t tilenr);
     // Brings a finished drawing to the screen.
     void show(bool onpreview);

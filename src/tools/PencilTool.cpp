@@ -5,8 +5,8 @@
 #include "tools/LineTool.h"
 #include "tools/MapHost.h"
 
-void PencilTool::MouseDown(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
+void PencilTool::press(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
     if (!cell.inGrid()) {
         return;
     }
@@ -14,7 +14,7 @@ void PencilTool::MouseDown(int16_t Button, float X, float Y) {
     placed.clear();
     lastX = cell.x;
     lastY = cell.y;
-    const int16_t tile = strokeTile(Button);
+    const int16_t tile = strokeTile(event.button);
     if (ObjectProcedures::isSpecialTile(tile)) {
         placeObject(tile, cell.x, cell.y);
         return;
@@ -25,17 +25,17 @@ void PencilTool::MouseDown(int16_t Button, float X, float Y) {
     redraw();
 }
 
-void PencilTool::MouseMove(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
+void PencilTool::move(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
     if (!cell.inGrid()) {
         return;
     }
-    const int16_t tile = strokeTile(Button);
-    if (mouseIsDown() && edit) {
+    const int16_t tile = strokeTile(event.button);
+    if (event.button != Qt::NoButton && edit) {
         if (ObjectProcedures::isSpecialTile(tile)) {
             placeObject(tile, cell.x, cell.y);
         } else {
-            map->lines().DrawLine(tile, lastX, lastY, cell.x, cell.y, batch(), false, false);
+            map->lines().DrawLine(tile, lastX, lastY, cell.x, cell.y, openEdit(), false, false);
         }
     }
     redraw();
@@ -43,12 +43,12 @@ void PencilTool::MouseMove(int16_t Button, float X, float Y) {
     lastY = cell.y;
 }
 
-void PencilTool::MouseUp(int16_t, float, float) {
+void PencilTool::release(const ToolEvent&) {
     pushBatch();
 }
 
-int16_t PencilTool::strokeTile(int16_t Button) const {
-    return currentTool() == ToolId::Eraser ? int16_t{0} : tileFor(Button);
+int16_t PencilTool::strokeTile(Qt::MouseButton button) const {
+    return currentTool() == ToolId::Eraser ? int16_t{0} : tileFor(button);
 }
 
 void PencilTool::placeObject(int16_t tile, int column, int row) {
@@ -59,7 +59,7 @@ void PencilTool::placeObject(int16_t tile, int column, int row) {
             return;
         }
     }
-    ObjectProcedures::PlaceObject(level(), tile, column, row, *batch(), true);
+    ObjectProcedures::PlaceObject(*edit, tile, column, row, true);
     // A square that would leave the grid is not placed and keeps nothing else from being placed.
     if (level().getTile(column, row) == tile) {
         placed.push_back(square);
@@ -79,9 +79,9 @@ void PencilTool::paintPoint(int16_t tile, int column, int row) {
             // Every cell of the square, not just its centre: a tile written into a special tile's
             // square would otherwise leave the object with a hole that the next load covers again.
             if (ObjectProcedures::isObjectCell(lv, x, y)) {
-                ObjectProcedures::RemoveObjectAt(lv, x, y, *batch(), false);
+                ObjectProcedures::RemoveObjectAt(*edit, x, y, false);
             }
-            lv.setTile(x, y, tile, *batch(), true);
+            edit->setTile(x, y, tile);
             lv.UpdateLevelTile(x, y, false);
         }
     }

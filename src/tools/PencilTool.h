@@ -11,12 +11,14 @@
 // are placed whole. One stroke is one undo step.
 class PencilTool : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t Button, float X, float Y) override;
-    void MouseUp(int16_t Button, float X, float Y) override;
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent& event) override;
+    void release(const ToolEvent& event) override;
+    // The stroke so far is its undo step.
+    void endGesture() override { pushBatch(); }
 
 private:
-    int16_t strokeTile(int16_t Button) const;
+    int16_t strokeTile(Qt::MouseButton button) const;
     // Places a special tile unless its square overlaps one this stroke placed before: each new object
     // would otherwise clear the previous one and a drag would leave a trail of holes.
     void placeObject(int16_t tile, int column, int row);

@@ -4,16 +4,15 @@
 #include "tools/LineTool.h"
 #include "tools/MapHost.h"
 
-void PolylineTool::MouseDown(int16_t Button, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
-    const int16_t tile = tileFor(Button);
+void PolylineTool::press(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
+    const int16_t tile = tileFor(event.button);
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
-    if (Button == 1) {
+    if (event.button == Qt::LeftButton) {
         if (drawing) {
-            map->lines().DrawLine(tile, vertexX, vertexY, cell.x, cell.y, batch(), false, true);
-            markChanged();
+            map->lines().DrawLine(tile, vertexX, vertexY, cell.x, cell.y, openEdit(), false, true);
         } else {
             startBatch();
             drawing = true;
@@ -28,8 +27,8 @@ void PolylineTool::MouseDown(int16_t Button, float X, float Y) {
     redraw();
 }
 
-void PolylineTool::MouseMove(int16_t, float X, float Y) {
-    const Cell cell = cellAt(X, Y);
+void PolylineTool::move(const ToolEvent& event) {
+    const Cell cell = cellAt(event.x(), event.y());
     if (!cell.inGrid() || !drawing || ObjectProcedures::isSpecialTile(polylineTile)) {
         return;
     }
@@ -42,14 +41,11 @@ void PolylineTool::MouseMove(int16_t, float X, float Y) {
     bandY = cell.y;
 }
 
-void PolylineTool::MouseUp(int16_t, float, float) {}
-
-void PolylineTool::EndPolyline() {
+void PolylineTool::endGesture() {
     if (!drawing) {
         return;
     }
     drawing = false;
     pushBatch();
-    // Wipes the rubber band, which would otherwise stay on the view until the next redraw.
     redraw();
 }

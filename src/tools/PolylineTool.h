@@ -9,14 +9,12 @@
 // ends the polyline. All its segments are one undo step.
 class PolylineTool : public ToolBase {
 public:
-    void MouseDown(int16_t Button, float X, float Y) override;
-    void MouseMove(int16_t Button, float X, float Y) override;
-    void MouseUp(int16_t Button, float X, float Y) override;
-
-    // Ends a polyline in progress as a right click would, pushing its batch; called when the user
-    // picks another tool or closes the window.
-    void EndPolyline();
-    bool active() const { return drawing; }
+    void press(const ToolEvent& event) override;
+    void move(const ToolEvent& event) override;
+    void release(const ToolEvent&) override {}
+    // Ends a polyline in progress as a right click would: its segments become its step and the
+    // rubber band goes.
+    void endGesture() override;
 
 private:
     int vertexX = 0;

@@ -32,23 +32,11 @@ public:
     virtual void StopSelecting(bool refresh) { (void)refresh; }
     virtual void DeleteSelection() {}
 
-    void MouseDown(int16_t Button, float X, float Y) override {
-        (void)Button;
-        (void)X;
-        (void)Y;
-    }
-    void MouseMove(int16_t Button, float X, float Y) override {
-        (void)Button;
-        (void)X;
-        (void)Y;
-    }
-    void MouseUp(int16_t Button, float X, float Y) override {
-        (void)Button;
-        (void)X;
-        (void)Y;
-    }
+    void press(const ToolEvent&) override {}
+    void move(const ToolEvent&) override {}
+    void release(const ToolEvent&) override {}
     // Escape ends a marked selection, Delete empties it.
-    bool KeyDown(Qt::Key key) override {
+    bool keyPress(Qt::Key key) override {
         if (key != Qt::Key_Escape && key != Qt::Key_Delete) {
             return false;
         }

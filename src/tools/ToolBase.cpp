@@ -4,6 +4,12 @@
 #include "tools/MapHost.h"
 #include "view/MapView.h"
 
+ToolBase::~ToolBase() {
+    // A window torn down without its close event (the program's own end) still leaves every
+    // written cell in a step; the level goes after its tools.
+    pushBatch();
+}
+
 Level& ToolBase::level() const {
     return map->level();
 }
@@ -25,20 +31,12 @@ bool ToolBase::usingPixels() const {
     return transform().usingPixels();
 }
 
-int16_t ToolBase::tileFor(int16_t Button) const {
-    return Button == 1 ? map->tilesetLeft() : map->tilesetRight();
+int16_t ToolBase::tileFor(Qt::MouseButton button) const {
+    return button == Qt::LeftButton ? map->tilesetLeft() : map->tilesetRight();
 }
 
 ToolId ToolBase::currentTool() const {
     return map->currentTool();
-}
-
-bool ToolBase::mouseIsDown() const {
-    return map->mouseIsDown();
-}
-
-void ToolBase::clearMouseIsDown() const {
-    map->setMouseIsDown(false);
 }
 
 SelectionHooks& ToolBase::selection() const {
@@ -46,19 +44,14 @@ SelectionHooks& ToolBase::selection() const {
 }
 
 void ToolBase::startBatch() {
+    pushBatch();
     edit.emplace(map->level());
 }
 
 void ToolBase::pushBatch() {
     if (edit) {
-        edit->commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
+        edit->commit(EditTransaction::Redraw::None);
         edit.reset();
-    }
-}
-
-void ToolBase::markChanged() {
-    if (edit) {
-        edit->mark(EditTransaction::Mark::IfCellsChanged);
     }
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "history/EditTransaction.h"
+#include "model/LevelEdit.h"
 #include "tools/Tool.h"
 #include "tools/ToolId.h"
 #include "view/ViewTransform.h"
@@ -17,6 +17,8 @@ class SelectionHooks;
 // a cell, one undo batch per gesture, and bringing the view up to date after an event.
 class ToolBase : public Tool {
 public:
+    ~ToolBase() override;
+
     // Hands the tool the map it works in; called once when the window is built.
     void setParent(MapHost* myparent) { map = myparent; }
 
@@ -33,26 +35,23 @@ protected:
     // Cell under a view point; callers check inGrid() themselves.
     Cell cellAt(float X, float Y) const;
     bool usingPixels() const;
-    // The left tile for button 1, the right tile for any other button.
-    int16_t tileFor(int16_t Button) const;
+    // The left tile for the left button, the right tile for any other button.
+    int16_t tileFor(Qt::MouseButton button) const;
     ToolId currentTool() const;
-    bool mouseIsDown() const;
-    void clearMouseIsDown() const;
     SelectionHooks& selection() const;
 
-    // Starts a gesture's edit: nothing can be redone past it.
+    // Starts a gesture's edit: nothing can be redone past it. An edit still open is committed first,
+    // so no written cell is ever left without its step.
     void startBatch();
-    // Ends the gesture: its edit becomes one undo step, and the map counts as changed when the
-    // edit changed anything. The tool has drawn what it changed already.
+    // Ends the gesture: its edit becomes one undo step when it changed anything. The tool has drawn
+    // what it changed already.
     void pushBatch();
-    // Marks the map changed once the gesture's edit has recorded a change.
-    void markChanged();
-    // The open gesture's batch, or null outside a gesture.
-    Changes* batch() { return edit ? &edit->batch() : nullptr; }
+    // The open gesture's edit, or null outside a gesture.
+    LevelEdit* openEdit() { return edit ? &*edit : nullptr; }
     // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the
     // overview image there), else the kept view image brought to the screen.
     void redraw() const;
 
     MapHost* map = nullptr;
-    std::optional<EditTransaction> edit;
+    std::optional<LevelEdit> edit;
 };

@@ -25,46 +25,38 @@ constexpr int ArrowStep = 160;
 ToolDispatch::ToolDispatch(MapHost& host, const Tools& tools, QObject* parent)
     : QObject(parent), host(host), tools(tools) {
     PictureBox* view = host.view().picpreview;
-    connect(view, &PictureBox::mouseDown, this,
-            [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
-                mouseDown(button, pos);
-            });
-    connect(view, &PictureBox::mouseMove, this,
-            [this](Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers) { mouseMove(held, pos); });
-    connect(
-        view, &PictureBox::mouseUp, this,
-        [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { mouseUp(button, pos); });
+    connect(view, &PictureBox::mouseDown, this, &ToolDispatch::press);
+    connect(view, &PictureBox::mouseMove, this, &ToolDispatch::move);
+    connect(view, &PictureBox::mouseUp, this, &ToolDispatch::release);
     connect(view, &PictureBox::keyDown, this, [this](QKeyEvent* event) { key(event, true); });
     connect(view, &PictureBox::keyUp, this, [this](QKeyEvent* event) { key(event, false); });
 }
 
+Tool& ToolDispatch::tool(ToolId id) const {
+    Tool* t = tools[toolIndex(id)];
+    return t != nullptr ? *t : host.selection();
+}
+
 Tool& ToolDispatch::current() const {
-    const ToolId id = host.currentTool();
-    Tool* tool = tools[toolIndex(id)];
-    return tool != nullptr ? *tool : host.selection();
+    return tool(host.currentTool());
 }
 
-int16_t ToolDispatch::buttonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
+void ToolDispatch::switchTool(ToolId from, ToolId to) {
+    tool(from).deactivate();
+    tool(to).activate();
 }
 
-int16_t ToolDispatch::heldMask(Qt::MouseButtons buttons) {
-    int16_t mask = 0;
-    for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        if (buttons & b) {
-            mask = static_cast<int16_t>(mask | buttonCode(b));
+void ToolDispatch::endGesture() {
+    for (Tool* t : tools) {
+        if (t != nullptr) {
+            t->endGesture();
         }
     }
-    return mask;
+    host.selection().endGesture();
+    if (gestureLive) {
+        gestureLive = false;
+        host.setMouseIsDown(false);
+    }
 }
 
 int ToolDispatch::shiftMask(Qt::KeyboardModifiers modifiers, int qtKey, bool keyDown) {
@@ -81,26 +73,38 @@ int ToolDispatch::shiftMask(Qt::KeyboardModifiers modifiers, int qtKey, bool key
     return mask;
 }
 
-void ToolDispatch::mouseDown(Qt::MouseButton button, QPointF pos) {
-    const int16_t b = buttonCode(button);
-    if (b == 0) {
+void ToolDispatch::press(Qt::MouseButton button, Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers mods) {
+    const bool known = button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+    if (gestureButton != Qt::NoButton || !known) {
         return;
     }
+    gestureButton = button;
+    gestureLive = true;
     host.setMouseIsDown(true);
-    current().MouseDown(b, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    current().press({button, held, mods, pos});
 }
 
-void ToolDispatch::mouseMove(Qt::MouseButtons held, QPointF pos) {
+void ToolDispatch::move(Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers mods) {
     showPosition(pos);
-    current().MouseMove(heldMask(held), static_cast<float>(pos.x()), static_cast<float>(pos.y()));
-}
-
-void ToolDispatch::mouseUp(Qt::MouseButton button, QPointF pos) {
-    const int16_t b = buttonCode(button);
-    if (b == 0) {
+    // The gesture's button may have come up outside any window of the program.
+    if (gestureButton != Qt::NoButton && !(held & gestureButton)) {
+        release(gestureButton, held, pos, mods);
+    }
+    if (gestureButton != Qt::NoButton && !gestureLive) {
         return;
     }
-    current().MouseUp(b, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    current().move({gestureButton, held, mods, pos});
+}
+
+void ToolDispatch::release(Qt::MouseButton button, Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers mods) {
+    if (button != gestureButton || button == Qt::NoButton) {
+        return;
+    }
+    gestureButton = Qt::NoButton;
+    if (!std::exchange(gestureLive, false)) {
+        return;
+    }
+    current().release({button, held, mods, pos});
     host.setMouseIsDown(false);
 }
 
@@ -128,7 +132,7 @@ void ToolDispatch::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
         }
         return;
     }
-    if (current().KeyDown(key)) {
+    if (current().keyPress(key)) {
         return;
     }
     const ShortcutTable::KeyShortcut* shortcut = ShortcutTable::findKey(key);

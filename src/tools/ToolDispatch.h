@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointF>
 #include <array>
-#include <cstdint>
 
 #include "tools/ToolId.h"
 
@@ -13,7 +12,9 @@ class QScrollBar;
 class Tool;
 
 // Routes the mouse and key input of one map's view to the object of the current tool and to the
-// map's shortcuts, with the button codes the tools work with.
+// map's shortcuts. One gesture at a time: the button that goes down first owns the gesture until it
+// comes up; other buttons pressed or released meanwhile reach no tool, and once the gesture has been
+// ended from outside (endGesture) its remaining moves and its release reach none either.
 class ToolDispatch : public QObject {
     Q_OBJECT
 public:
@@ -26,24 +27,28 @@ public:
     // The tool shortcuts, the arrow-key scrolling and the Ctrl-held dropper. `Shift` is a mask:
     // 1 Shift, 2 Ctrl, 4 Alt.
     void UseShortcutTool(bool KeyDown, Qt::Key key, int Shift);
+    // The current tool of every map changes from `from` to `to`.
+    void switchTool(ToolId from, ToolId to);
+    // Ends the open gesture of every tool of the map and of its selection.
+    void endGesture();
 
-    // 1 left, 2 right, 4 middle; 0 for any other button.
-    static int16_t buttonCode(Qt::MouseButton button);
-    // The held buttons as a mask of the codes above.
-    static int16_t heldMask(Qt::MouseButtons buttons);
     // The modifier mask as it stands after the key event: a modifier key counts as held on its
     // own press and as released on its own release, whatever the platform reports.
     static int shiftMask(Qt::KeyboardModifiers modifiers, int qtKey, bool keyDown);
 
 private:
+    Tool& tool(ToolId id) const;
     Tool& current() const;
-    void mouseDown(Qt::MouseButton button, QPointF pos);
-    void mouseMove(Qt::MouseButtons held, QPointF pos);
-    void mouseUp(Qt::MouseButton button, QPointF pos);
+    void press(Qt::MouseButton button, Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers mods);
+    void move(Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers mods);
+    void release(Qt::MouseButton button, Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers mods);
     void key(QKeyEvent* event, bool keyDown);
     void showPosition(QPointF pos);
     void scrollBy(QScrollBar* bar, int delta);
 
     MapHost& host;
     Tools tools;
+    // The button of the gesture in progress, and whether its tool still follows it.
+    Qt::MouseButton gestureButton = Qt::NoButton;
+    bool gestureLive = false;
 };

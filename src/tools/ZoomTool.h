@@ -9,9 +9,9 @@ class ZoomTool : public Tool {
 public:
     explicit ZoomTool(Magnifier& zoom) : zoom(zoom) {}
 
-    void MouseDown(int16_t Button, float X, float Y) override { zoom.MouseDown(Button, X, Y); }
-    void MouseMove(int16_t, float, float) override {}
-    void MouseUp(int16_t, float, float) override {}
+    void press(const ToolEvent& event) override { zoom.click(event.button, event.x(), event.y()); }
+    void move(const ToolEvent&) override {}
+    void release(const ToolEvent&) override {}
 
 private:
     Magnifier& zoom;

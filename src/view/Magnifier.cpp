@@ -22,14 +22,14 @@ void Magnifier::setParent(MapView* myparent) {
     view->setMagnifier(this);
 }
 
-void Magnifier::MouseDown(int16_t Button, float X, float Y) {
+void Magnifier::click(Qt::MouseButton button, float X, float Y) {
     const int x = view->cellX(X);
     const int y = view->cellY(Y);
     if (!Level::inGrid(x, y)) {
         return;
     }
     view->host.clearMouseIsDown();
-    if (Button == 1) {
+    if (button == Qt::LeftButton) {
         ZoomIn(x, y);
     } else {
         ZoomOut(x, y);

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <Qt>
 #include <cstdint>
 #include <optional>
 
@@ -20,7 +21,8 @@ public:
     // Zoom factor: 1/16, 1/4, 1/2, 1 or 2; each cell is Zoom x 16 pixels wide.
     float Zoom() const { return zoom; }
 
-    void MouseDown(int16_t Button, float X, float Y);
+    // A click of the zoom tool at view pixel (X, Y): the left button zooms in, any other out.
+    void click(Qt::MouseButton button, float X, float Y);
 
     // One zoom step in (up to 2) or out (down to 1/16) around cell (X, Y); the origin lands on a
     // cell boundary as near to centring the cell as the map's edges allow.

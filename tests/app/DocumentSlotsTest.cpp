@@ -47,7 +47,7 @@ TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefusedAndAClo
 }
 
 TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEachOnce) {
-    general->NewMap()->level().mapchanged = true;
+    general->NewMap()->level().markChanged();
     general->NewMap();
     EXPECT_TRUE(closeMap(1));
     EXPECT_TRUE(dialogs->questions.isEmpty());
@@ -59,9 +59,9 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEac
 
     // One No on exit keeps every map open.
     dialogs->questions.clear();
-    general->NewMap()->level().mapchanged = true;
+    general->NewMap()->level().markChanged();
     general->NewMap();
-    general->NewMap()->level().mapchanged = true;
+    general->NewMap()->level().markChanged();
     dialogs->answers = {true, false};
     EXPECT_FALSE(general->close());
     EXPECT_EQ(dialogs->questions.size(), 2);
@@ -80,7 +80,7 @@ TEST_F(DocumentSlots, SaveInTheCloseQuestionSavesFirstAndOnlyASavedLevelCloses) 
     } cases[] = {{path("kept.lvl"), true}, {QString(), false}, {path("missing/folder.lvl"), false}};
     for (const auto& c : cases) {
         MapWindow* map = general->NewMap();
-        map->level().mapchanged = true;
+        map->level().markChanged();
         map->showModified();
         dialogs->closeAnswers = {AppDialogs::CloseChoice::Save};
         dialogs->chosen = {c.chosen};
@@ -155,10 +155,10 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8());
     ASSERT_TRUE(TilesetFile::ImportTileset(last->level(), path("tiles.bmp")).isEmpty());
     paintUndoable(last, 1, 1, 1);
-    first->level().mapchanged = false;
+    first->level().markSaved();
     closeMap(0);
     expectEnabled({m->mnuSave, general->topButton("Save"), m->mnuExportTileset, m->mnuUndo}, true);
-    last->level().mapchanged = false;
+    last->level().markSaved();
     general->radar()->image.fill(Qt::white);
     closeMap(1);
     expectEnabled(levelCommands, false);

@@ -96,7 +96,7 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
 
 TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAFailedSaveKeepsIt) {
     MapWindow* map = general->NewMap();
-    map->level().mapchanged = true;
+    map->level().markChanged();
     const QString target = path("new.lvl");
     dialogs->chosen.push_back(target);
     general->mainMenu()->mnuSave->trigger();
@@ -107,12 +107,13 @@ TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAF
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->mainMenu()->mnuMaps[0]->text(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), target);
-    EXPECT_FALSE(map->level().mapchanged);
+    EXPECT_FALSE(map->level().changed());
     EXPECT_FALSE(map->parentWidget()->isWindowModified());
-    // Undo after a save is a change the caption shows again.
+    // An edit after the save shows in the caption; undoing it is the saved level again.
     paintUndoable(map, 1, 1, 1);
-    general->mainMenu()->mnuUndo->trigger();
     EXPECT_TRUE(map->parentWidget()->isWindowModified());
+    general->mainMenu()->mnuUndo->trigger();
+    EXPECT_FALSE(map->parentWidget()->isWindowModified());
 
     // Save As to the level's own name is no new name: the recent list keeps its order.
     general->OpenMap(writeLevel("b.lvl"));

@@ -78,7 +78,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
         MapWindow* named = mapTitled(QStringLiteral("named.lvl"));
         MapWindow* untitled = mapTitled(QStringLiteral("Untitled"));
         ASSERT_TRUE(named && untitled);
-        EXPECT_TRUE(named->level().mapchanged && untitled->level().mapchanged);
+        EXPECT_TRUE(named->level().changed() && untitled->level().changed());
         EXPECT_EQ(untitled->level().getTile(1, 2), 3);
         EXPECT_TRUE(untitled->level().activeFile.isEmpty());
 
@@ -103,7 +103,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 TEST_F(RecoveryCopiesTest, EditsGoingOnAreCopiedWithinTheLongestInterval) {
     ASSERT_TRUE(start(300, 400));
     MapWindow* map = general->NewMap();
-    map->level().mapchanged = true;
+    map->level().markChanged();
     // Edits every 50 ms never leave the 300 ms quiet spell, but the copy may lag at most 400 ms.
     QElapsedTimer editing;
     editing.start();

@@ -12,8 +12,8 @@
 
 namespace {
 
-// Whether a gesture pushes an undo step, and whether that step changes cells.
-enum class Outcome { Changed, Unchanged, NoStep };
+// Whether a gesture pushes an undo step, which then changes cells.
+enum class Outcome { Changed, NoStep };
 
 }  // namespace
 
@@ -37,7 +37,7 @@ public:
     // The state the gesture starts from: what the preparation left, with the map unchanged.
     void start() {
         map->UpdateLevel();
-        map->level().mapchanged = false;
+        map->level().markSaved();
         map->showModified();
         map->level().undoredo.ResetUndo();
         before = grid();
@@ -53,6 +53,7 @@ public:
         if (outcome != Outcome::NoStep) {
             menu().mnuUndo->trigger();
             EXPECT_TRUE(grid() == before) << "undo restores every cell";
+            EXPECT_FALSE(changed()) << "undone back to the saved state";
             EXPECT_FALSE(canUndo()) << "the gesture was one step";
             EXPECT_EQ(map->level().pic1024.picture(), overview);
             menu().mnuRedo->trigger();
@@ -97,11 +98,8 @@ public:
     QImage overview;
 };
 
-// A step that changes no cell, and a gesture that pushes no step at all.
-class GestureChangingNothing : public EveryGesture {
-public:
-    GestureChangingNothing() { outcome = Outcome::Unchanged; }
-};
+// A gesture that changes no cell pushes no step: it would take an undo place, and its undo would
+// mark an unchanged map changed.
 class GestureWithoutStep : public EveryGesture {
 public:
     GestureWithoutStep() { outcome = Outcome::NoStep; }
@@ -144,6 +142,17 @@ TEST_P(Strokes, WriteTheLeftTileExactlyOverTheirCells) {
 INSTANTIATE_TEST_SUITE_P(EveryGesture, Strokes, ::testing::ValuesIn(strokes),
                          [](const ::testing::TestParamInfo<Stroke>& info) { return std::string(info.param.name); });
 
+// A press of another button during a stroke neither ends it nor paints: the whole stroke is one step.
+TEST_F(EveryGesture, PencilStrokeGoesOnThroughARightClick) {
+    useTool(ToolId::Pencil);
+    press(at(2, 2));
+    moveTo(at(5, 2));
+    click(at(5, 2), Qt::RightButton);
+    moveTo(at(8, 2));
+    release(at(8, 2));
+    wrote({2, 2, 7, 1});
+}
+
 // The right button paints the right tile; the brush square is cut at the grid's far corner too.
 TEST_F(EveryGesture, PencilRightButtonAtTheLastCell) {
     scrollTo(map->view()->hScrollBar->maximum(), map->view()->vScrollBar->maximum());
@@ -152,15 +161,15 @@ TEST_F(EveryGesture, PencilRightButtonAtTheLastCell) {
     EXPECT_EQ(count(6), 1);
 }
 
-// Painting a tile over itself is a step that changes nothing, for every painting tool.
-class OwnTile : public GestureChangingNothing, public ::testing::WithParamInterface<ToolId> {};
+// Painting a tile over itself changes nothing, for every painting tool.
+class OwnTile : public GestureWithoutStep, public ::testing::WithParamInterface<ToolId> {};
 
 TEST_P(OwnTile, PaintedOverItself) {
     given(3, 3, 5);
     stroke(GetParam(), 0, {{3, 3}, {3, 3}});
 }
 
-INSTANTIATE_TEST_SUITE_P(GestureChangingNothing, OwnTile,
+INSTANTIATE_TEST_SUITE_P(GestureWithoutStep, OwnTile,
                          ::testing::Values(ToolId::Pencil, ToolId::Rectangle, ToolId::Bucket));
 
 TEST_F(EveryGesture, PencilDragWithASpecialTileLeavesARowOfWholeObjects) {
@@ -234,28 +243,18 @@ TEST_F(EveryGesture, EllipseIsAClosedRingThroughItsBoxMiddles) {
     EXPECT_EQ(count(6, 1, 1, 9, 9), count(6));
 }
 
-// All segments of a polyline are one step, ended by the right button or by another tool.
+// All segments of a polyline are one step, ended by the right button or by another tool; the
+// Ctrl-held dropper is another tool too.
 TEST_F(EveryGesture, PolylineSegments) {
     clickCells(ToolId::Polyline, {{0, 0}, {4, 0}, {4, 3}});
     EXPECT_FALSE(canUndo());
-    click(at(30, 30), Qt::RightButton);
+    key(Qt::Key_Control, Qt::ControlModifier);
     EXPECT_EQ(count(5), 8);
     EXPECT_EQ(count(5, 0, 0, 4, 0) + count(5, 4, 1, 4, 3), 8);
 }
 
-TEST_F(GestureChangingNothing, PolylineOfOnePoint) {
+TEST_F(GestureWithoutStep, PolylineOfOnePoint) {
     clickCells(ToolId::Polyline, {{2, 2}, {2, 2}}, Qt::RightButton);
-}
-
-TEST_F(EveryGesture, PolylineGoesOnAcrossTheCtrlDropperUntilAnotherToolEndsIt) {
-    given(10, 10, 8);
-    clickCells(ToolId::Polyline, {{6, 6}});
-    keyDown(Qt::Key_Control, Qt::ControlModifier);
-    click(at(10, 10));
-    keyUp(Qt::Key_Control);
-    click(at(6, 9));
-    useTool(ToolId::Pencil);
-    EXPECT_EQ(count(8, 6, 6, 6, 9), 4);
 }
 
 // The fill: by default within the visible cells, bounded by other values, never diagonally.
@@ -323,6 +322,18 @@ TEST_F(EveryGesture, SelectionMovedAndApplied) {
     EXPECT_EQ(tile(3, 1) * 10 + tile(5, 2), 16);
 }
 
+// Undo writes a moved block where it floats as its own step and takes back that step, not the one before.
+TEST_F(EveryGesture, UndoWhileABlockFloatsTakesBackTheMove) {
+    selectBlock();
+    paintUndoable(map, 20, 20, 5);
+    drag({at(3, 1), at(5, 4)});
+    menu().mnuUndo->trigger();
+    EXPECT_EQ(count(5), 2) << "the block's 5 back at its source, the painted cell kept";
+    EXPECT_EQ(tile(2, 1) * 10 + tile(4, 2), 16);
+    EXPECT_EQ(map->sel().rect(), (CellRect{4, 4, 6, 5})) << "selected where it was written";
+    key(Qt::Key_Escape);
+}
+
 // A block moved away and back, a moved block and a paste dropped with Escape, a copy, and a cut or
 // copy without a selection: none writes a cell.
 TEST_F(GestureWithoutStep, SelectionMovedBackDroppedOrCopied) {
@@ -375,11 +386,11 @@ TEST_F(EveryGesture, CutOfABlockMovedPastTheGridsEdge) {
     select(1020, 1020, 1022, 1021);
     drag({at(1021, 1020), at(1024, 1020)});  // three cells right: columns 1023..1025
     ASSERT_EQ(map->sel().rect(), (CellRect{1023, 1020, 1025, 1021}));
+    useTool(ToolId::Selection);  // another tool: the block is written where it floats
     start();
     menu().mnuCut->trigger();
-    EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:7:0:0:0:0:0:"));
-    EXPECT_EQ(tile(1023, 1020), 0);
-    EXPECT_EQ(tile(1020, 1020), 5);
+    EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:5:0:0:0:0:0:"));
+    EXPECT_EQ(tile(1023, 1020) + tile(1020, 1020), 0);
 }
 
 TEST_F(EveryGesture, PasteFloatsAtTheFirstVisibleCellUntilApplied) {
@@ -449,11 +460,11 @@ TEST_F(EveryGesture, ReplaceDialogSwitchesTheMouseTilesEverywhereOrInTheSelectio
     EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
 }
 
-TEST_F(GestureChangingNothing, ReplacingANumberNoCellHolds) {
+TEST_F(GestureWithoutStep, ReplacingANumberNoCellHolds) {
     general->editCommands()->ExecuteReplace(2, 77, 78, false);
 }
 
-TEST_F(GestureChangingNothing, ReplacingANumberWithItself) {
+TEST_F(GestureWithoutStep, ReplacingANumberWithItself) {
     put(3, 3, 1);
     select(3, 3, 3, 3);
     general->editCommands()->ExecuteReplace(0, 1, 1, true);

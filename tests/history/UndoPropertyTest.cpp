@@ -1,14 +1,17 @@
+#include <QApplication>
+#include <QDialog>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "MapFixture.h"
 #include "app/EditCommands.h"
 #include "app/MainMenu.h"
 #include "model/Level.h"
-#include "model/ObjectProcedures.h"
 
 namespace {
 
@@ -17,12 +20,16 @@ namespace {
 constexpr int Columns = 40;
 constexpr int Rows = 30;
 constexpr int Edits = 2000;
+// An edit is one step, and an interruption inside it one more at most: a round fits in the stack.
+constexpr int EditsPerRound = UndoRedoStack::DefaultDepth / 2;
 
 }  // namespace
 
-// Rounds of random edits through every editing path of the editor: undoing all steps of a round gives
-// back exactly the grid before it, redoing them all exactly the grid after it, whatever the steps
-// held. QUARN_UNDO_SEED replays another sequence.
+// Rounds of random edits through every editing path of the editor, interrupted at random moments
+// as a user interrupts them (another button, Ctrl, Undo, Redo, another tool, a dialog, another map
+// window, a second map closed, a save, the program losing the focus): undoing all steps of a round
+// gives back exactly the grid before it, redoing them all exactly the grid after it, and a map shown
+// unchanged holds what was saved last. QUARN_UNDO_SEED replays another sequence.
 class UndoProperty : public MapFixture {
 protected:
     void SetUp() override {
@@ -30,15 +37,85 @@ protected:
         const char* seedText = std::getenv("QUARN_UNDO_SEED");
         seed = seedText ? static_cast<unsigned>(std::strtoul(seedText, nullptr, 10)) : 20261207u;
         rng.seed(seed);
-        Changes scratch;
         for (int i = 0; i < Columns * Rows / 3; ++i) {
-            map->level().setTile(cell(Columns), cell(Rows), anyTile(false), scratch, false);
+            put(cell(Columns), cell(Rows), anyTile(false));
         }
         for (int i = 0; i < 40; ++i) {
-            ObjectProcedures::PlaceObject(map->level(), anySpecial(), cell(Columns), cell(Rows), scratch, false);
+            put(cell(Columns), cell(Rows), anySpecial());
         }
         map->level().completeAfterLoad();
         map->UpdateLevel();
+        second = general->NewMap();
+        general->mnuMaps_Click(map->mapslot());
+        dialogs->chosen.push_back(path(QStringLiteral("property.lvl")));
+        save();
+    }
+
+    void save() {
+        general->SaveMap(false);
+        saved = grid();
+    }
+    // One of the things that cut into a gesture, now and then; the log names it.
+    void maybeInterrupt(std::ostream& log) {
+        if (interrupted || pick(0, 5) != 0) {
+            return;
+        }
+        interrupted = true;
+        MainMenu& m = *general->mainMenu();
+        const auto back = [this] { general->mnuMaps_Click(map->mapslot()); };
+        const std::pair<const char*, std::function<void()>> cuts[] = {
+            {"button",
+             [&] {
+                 const Qt::MouseButtons held = QTestPrivate::qtestMouseButtons;
+                 if (held != Qt::NoButton) {
+                     click(anywhere(), held & Qt::LeftButton ? Qt::RightButton : Qt::LeftButton);
+                 }
+             }},
+            {"ctrl", [&] { key(Qt::Key_Control, Qt::ControlModifier); }},
+            {"undo", [&] { m.mnuUndo->trigger(); }},
+            {"redo", [&] { m.mnuRedo->trigger(); }},
+            {"tool",
+             [&] {
+                 const ToolId was = general->currentTool();
+                 useTool(ToolId::Hand);
+                 useTool(was);
+             }},
+            {"dialog", [&] { QDialog(general.get()).show(); }},
+            {"window",
+             [&] {
+                 general->mnuMaps_Click(second->mapslot());
+                 back();
+             }},
+            {"close",
+             [&] {
+                 closeMap(general->NewMap()->mapslot());
+                 back();
+             }},
+            {"save", [&] { save(); }},
+            {"focus",
+             [&] {
+                 QEvent away(QEvent::ApplicationDeactivate);
+                 QApplication::sendEvent(qApp, &away);
+             }},
+        };
+        const auto& [name, cut] = cuts[pick(0, 9)];
+        log << '[' << name << "] ";
+        cut();
+    }
+    void drag(const std::vector<QPoint>& path, Qt::MouseButton button, std::ostream& log) {
+        press(path.front(), button);
+        for (size_t i = 1; i < path.size(); ++i) {
+            maybeInterrupt(log);
+            moveTo(path[i]);
+        }
+        maybeInterrupt(log);
+        release(path.back(), button);
+    }
+    void expectChangedMarkHonest() {
+        // Two steps may cancel out: a map marked changed may still hold what was saved.
+        if (!changed()) {
+            ASSERT_TRUE(grid() == saved) << "a map shown unchanged holds what was saved";
+        }
     }
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
@@ -70,6 +147,7 @@ protected:
         key(Qt::Key_Escape);
     }
     void randomEdit(std::ostream& log) {
+        interrupted = false;
         static constexpr const char* names[] = {"pencil", "eraser", "shape",  "polyline", "bucket", "move",
                                                 "paste",  "cut",    "delete", "mirror",   "flip",   "replace"};
         static constexpr ToolId tools[] = {ToolId::Pencil, ToolId::Eraser, ToolId::Line, ToolId::Polyline,
@@ -88,22 +166,20 @@ protected:
         }
         switch (kind) {
             case 0:
-            case 1: {
-                const Qt::MouseButton b = anyButton();
-                press(anywhere(), b);
-                for (int i = pick(0, 4); i > 0; --i) {
-                    moveTo(anywhere());
+            case 1:
+            case 2: {
+                std::vector<QPoint> path{anywhere(), anywhere()};
+                for (int i = kind == 2 ? 0 : pick(0, 4); i > 0; --i) {
+                    path.push_back(anywhere());
                 }
-                release(anywhere(), b);
+                drag(path, anyButton(), log);
                 break;
             }
-            case 2:
-                drag({anywhere(), anywhere()}, anyButton());
-                break;
             case 3:
                 map->setTilesetRight(anyTile(false));  // a special right tile would not end the polyline
                 for (int i = pick(1, 4); i > 0; --i) {
                     click(anywhere());
+                    maybeInterrupt(log);
                 }
                 click(anywhere(), Qt::RightButton);
                 break;
@@ -115,7 +191,8 @@ protected:
                 m.mnuPaste->trigger();
                 [[fallthrough]];
             case 5:
-                drag({at(map->sel().rect().x1, map->sel().rect().y1), anywhere()});
+                drag({at(map->sel().rect().x1, map->sel().rect().y1), anywhere()}, Qt::LeftButton, log);
+                maybeInterrupt(log);
                 applySelection();
                 break;
             case 7:
@@ -150,6 +227,9 @@ protected:
 
     unsigned seed = 0;
     std::mt19937 rng;
+    MapWindow* second = nullptr;
+    std::vector<int16_t> saved;
+    bool interrupted = false;
 };
 
 TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
@@ -158,20 +238,31 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         SCOPED_TRACE(testing::Message() << "seed " << seed << ", round " << round);
         std::ostringstream log;
         const std::vector<int16_t> start = grid();
-        // No more edits than the stack holds, each one step at most: an edit that changed cells
-        // without a step shows as a grid that undoing every step does not bring back.
+        // No more steps than the stack holds: an edit that changed cells without a step shows as a
+        // grid that undoing every step does not bring back.
         map->level().undoredo.ResetUndo();
-        for (int edits = pick(1, UndoRedoStack::DefaultDepth); edits > 0 && done < Edits; --edits, ++done) {
-            randomEdit(log);
+        const bool savedAtStart = pick(0, 3) == 0;
+        if (savedAtStart) {
+            save();
         }
+        for (int edits = pick(1, EditsPerRound); edits > 0 && done < Edits; --edits, ++done) {
+            randomEdit(log);
+            expectChangedMarkHonest();
+        }
+        general->endGesture();
         const std::vector<int16_t> end = grid();
         int undone = 0;
         for (; canUndo() && undone <= UndoRedoStack::DefaultDepth; ++undone) {
             general->mainMenu()->mnuUndo->trigger();
+            expectChangedMarkHonest();
         }
         ASSERT_TRUE(grid() == start) << "after undoing " << log.str();
+        if (savedAtStart && grid() == saved) {
+            EXPECT_FALSE(changed()) << "undone back to the save " << log.str();
+        }
         for (int i = 0; i < undone; ++i) {
             general->mainMenu()->mnuRedo->trigger();
+            expectChangedMarkHonest();
         }
         ASSERT_TRUE(grid() == end) << "after redoing " << log.str();
     }

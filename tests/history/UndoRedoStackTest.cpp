@@ -2,21 +2,20 @@
 
 #include <array>
 
-#include "history/EditTransaction.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 #include "model/LevelObserver.h"
 
 namespace {
 
 struct Recorder : LevelObserver {
     void UpdateLevelTile(int, int, bool) override {}
-    void UpdateLevel() override { ++full; }
+    void UpdateLevel() override {}
     void undoRedoChanged(bool u, bool r) override {
         canUndo = u;
         canRedo = r;
     }
     void tilesetChanged(bool) override {}
-    int full = 0;
     bool canUndo = false;
     bool canRedo = false;
 };
@@ -27,11 +26,11 @@ protected:
 
     // One edit as the tools make it.
     void paint(std::initializer_list<std::array<int16_t, 3>> cells) {
-        EditTransaction transaction(level);
+        LevelEdit edit(level);
         for (const auto& c : cells) {
-            level.setTile(c[0], c[1], c[2], transaction.batch(), true);
+            edit.setTile(c[0], c[1], c[2]);
         }
-        transaction.commit();
+        edit.commit();
     }
 
     Level level;
@@ -82,19 +81,58 @@ TEST_F(UndoRedo, KeepsTheNewestStepsWithinItsDepthAndByteLimit) {
     EXPECT_EQ(level.getTile(7, 5), 0);
 }
 
-TEST_F(UndoRedo, AnEditEmptiesRedoAndPushesOnlyWhenCommitted) {
+// An edit that changed nothing is no step; one destroyed without a commit takes its cells back,
+// and stops a debug build, as it is a programming error.
+TEST_F(UndoRedo, AnEditEmptiesRedoPushesOnlyChangesAndIsTakenBackUnlessCommitted) {
     paint({{{1, 1, 3}}});
     level.undoredo.Undo();
     ASSERT_TRUE(view.canRedo);
-    {
-        EditTransaction dropped(level);
-        level.setTile(4, 4, 7, dropped.batch(), true);
-    }
-    EXPECT_FALSE(view.canUndo) << "an edit destroyed without a commit pushes nothing";
+    paint({{{2, 2, 0}}});
+    EXPECT_FALSE(view.canUndo) << "an edit that changed no cell is no step";
     EXPECT_FALSE(view.canRedo) << "nothing can be redone past a new edit";
-    const int redraws = view.full;
-    EditTransaction real(level);
-    level.setTile(5, 5, 7, real.batch(), true);
-    real.commit(EditTransaction::Mark::IfCellsChanged, EditTransaction::Redraw::None);
-    EXPECT_EQ(view.full, redraws) << "the caller has drawn its cells";
+    EXPECT_DEBUG_DEATH(
+        {
+            LevelEdit dropped(level);
+            dropped.setTile(4, 4, 7);
+        },
+        "never committed");
+    EXPECT_EQ(level.getTile(4, 4), 0);
+    EXPECT_FALSE(view.canUndo);
+}
+
+// Undoing or redoing back to the saved step is the saved level again, until that step can no
+// longer be reached: a new edit discarded it from the redo stack, or it fell off the undo stack,
+// which keeps the ten newest steps.
+TEST_F(UndoRedo, TheSavedStepIsTheCleanStateUntilItCanNoLongerBeReached) {
+    paint({{{0, 0, 1}}});
+    level.markSaved();
+    paint({{{0, 0, 2}}});
+    level.undoredo.Undo();
+    EXPECT_FALSE(level.changed());
+    level.undoredo.Undo();
+    EXPECT_TRUE(level.changed());
+    level.undoredo.Redo();
+    EXPECT_FALSE(level.changed());
+    level.undoredo.Undo();
+    paint({{{0, 0, 1}}});
+    EXPECT_TRUE(level.changed()) << "the same cells by another step are not the saved step";
+    level.markSaved();
+    for (int16_t i = 0; i < UndoRedoStack::DefaultDepth; ++i) {
+        paint({{{i, 1, 5}}});
+    }
+    for (int i = 0; i < UndoRedoStack::DefaultDepth; ++i) {
+        level.undoredo.Undo();
+    }
+    EXPECT_FALSE(level.changed()) << "ten steps back is still within reach";
+    for (int i = 0; i <= UndoRedoStack::DefaultDepth; ++i) {
+        level.undoredo.Redo();
+    }
+    EXPECT_FALSE(view.canRedo) << "the empty stack's redo pushed nothing";
+    paint({{{0, 2, 5}}});
+    for (int i = 0; i <= UndoRedoStack::DefaultDepth; ++i) {
+        level.undoredo.Undo();
+    }
+    EXPECT_FALSE(view.canUndo);
+    EXPECT_EQ(level.getTile(0, 1), 5) << "the first of eleven steps fell off the stack";
+    EXPECT_TRUE(level.changed()) << "and the saved step with it";
 }

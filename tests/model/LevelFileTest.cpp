@@ -80,7 +80,7 @@ TEST_F(LevelFiles, EmbeddedTilesetIsCarriedWholeIncludingBytesAfterThePixels) {
 
     // The discarded block stays in memory but is neither saved nor exported.
     TilesetFile::DiscardTileset(level);
-    EXPECT_TRUE(level.mapchanged);
+    EXPECT_TRUE(level.changed());
     ASSERT_EQ(LevelFile::SaveMap(level, path("t.lvl")), QString());
     EXPECT_EQ(read(path("t.lvl")), record(0, 0, 9) + record(1, 2, 3));
     EXPECT_NE(TilesetFile::ExportTileset(level, path("none.bmp")), QString());

@@ -1,21 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "history/Changes.h"
 #include "model/Level.h"
-
-TEST(Level, SetTileRecordsOnlyRealChanges) {
-    Level level;
-    Changes batch;
-    level.setTile(3, 4, 0, batch, true);
-    EXPECT_EQ(batch.UBnd(), -1) << "writing the value a cell holds records nothing";
-    level.setTile(3, 4, 12, batch, true);
-    level.setTile(3, 4, 13, batch, false);
-    EXPECT_EQ(batch.UBnd(), 0);
-    EXPECT_EQ(batch.GetChange(0), (std::array<int16_t, 3>{3, 4, 0}));
-    EXPECT_EQ(level.getTile(3, 4), 13);
-    level.EraseTiles();
-    EXPECT_EQ(level.getTile(3, 4), 0);
-}
 
 TEST(Level, CompletingSpecialTilesInRowOrderLetsEarlierObjectsWinAndKeepsEdgeObjectsInside) {
     Level level;

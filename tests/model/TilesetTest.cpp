@@ -24,7 +24,7 @@ TEST(Tileset, ImportRefusesLowDepthKeepingTheLevelAsItWasAndTakesTwentyFourBitPi
     EXPECT_EQ(TilesetFile::ImportTileset(level, dir.filePath("low.bmp")),
               QStringLiteral("Tilesets are required to have 8-bit or 24-bit color depth!"));
     EXPECT_TRUE(level.usingDefaultTileset);
-    EXPECT_FALSE(level.mapchanged);
+    EXPECT_FALSE(level.changed());
 
     TestFiles::write(dir.filePath("rgb.bmp"), TestFiles::bmp24(304, 32));
     ASSERT_EQ(TilesetFile::ImportTileset(level, dir.filePath("rgb.bmp")), QString());

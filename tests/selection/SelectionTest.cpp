@@ -1,7 +1,6 @@
 #include <QAction>
 
 #include "MapFixture.h"
-#include "app/EditCommands.h"
 #include "model/RadarColor.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileText.h"
@@ -77,26 +76,24 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
 }
 
-TEST_F(SelectionTest, MirrorFlipAndReplaceAreSilentWithoutASelectionAndRefusedOnAMovedOne) {
+// Without a selection they are silent; a moved block is first written where it floats, as a step
+// of its own, and then mirrored there.
+TEST_F(SelectionTest, MirrorIsSilentWithoutASelectionAndWritesAMovedBlockFirst) {
     put(2, 1, 1);
     put(3, 1, 2);
     MainMenu* m = general->mainMenu();
     m->mnuMirror->trigger();
     m->mnuFlip->trigger();
+    EXPECT_FALSE(canUndo());
     select(2, 1, 3, 1);
     drag({at(2, 1), at(2, 4)});
-    for (QAction* a : {m->mnuMirror, m->mnuFlip, m->mnuReplace}) {
-        a->trigger();
-    }
-    EXPECT_EQ(dialogs->messages.size(), 3) << "each one refused, none without a selection";
-    EXPECT_EQ(general->editCommands()->replaceDialog(), nullptr);
-    EXPECT_EQ(tile(2, 1), 1);
-    EXPECT_FALSE(canUndo());
-    // A new rectangle may be mirrored again.
-    key(Qt::Key_Escape);
-    select(2, 1, 3, 1);
     m->mnuMirror->trigger();
-    EXPECT_EQ(tile(2, 1), 2);
+    EXPECT_EQ(tile(2, 4) * 10 + tile(3, 4), 21);
+    undo();
+    EXPECT_EQ(tile(2, 4) * 10 + tile(3, 4), 12);
+    undo();
+    EXPECT_EQ(tile(2, 1) * 10 + tile(3, 1), 12);
+    EXPECT_TRUE(dialogs->messages.isEmpty());
 }
 
 TEST_F(SelectionTest, HostileClipboardTextsArePastedNeverOrRefusedWithoutChange) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "history/Changes.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 #include "model/ObjectProcedures.h"
 #include "selection/BlockEdits.h"
 #include "selection/TileText.h"
@@ -22,8 +22,9 @@ std::vector<int16_t> cellsOf(const std::optional<TileBlock>& block) {
 
 TEST(TileTextFormat, WritesRowsFromTheTopWithCoveredCells) {
     Level level;
-    Changes batch;
-    ObjectProcedures::PlaceObject(level, 217, 0, 0, batch, false);
+    LevelEdit batch(level);
+    ObjectProcedures::PlaceObject(batch, 217, 0, 0, false);
+    batch.commit();
     level.putTile(2, 0, 255);
     EXPECT_EQ(TileText::format(level, {0, 0, 2, 1}), QStringLiteral("QuarnTiles:3:2:217:-1:255:-1:-1:0:"));
 }

@@ -52,6 +52,12 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         {"another map activated", [&] { general->mnuMaps_Click(other->mapslot()); }},
         {"a dialog", [&] { QDialog(general.get()).show(); }},
         {"a new map", [&] { general->NewMap(); }},
+        // Held again in a new map that then closes: no map is left to give the pencil back on release.
+        {"its map closed",
+         [&] {
+             general->NewMap()->UseShortcutTool(true, Qt::Key_Control, 2);
+             closeMap(general->activeSlot());
+         }},
     };
     for (const auto& [name, end] : endings) {
         general->mnuMaps_Click(map->mapslot());

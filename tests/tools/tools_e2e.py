@@ -2,8 +2,9 @@
 """Drives the real editor on an X server with the mouse: picks a tile in the tileset panel, draws a
 rectangle and fills it with the bucket, draws a line, undoes the line, saves with Ctrl+S and checks
 the records of the saved level; then drags the pencil with a 6 x 6 special tile across the filled
-block, saves, undoes the stroke and saves again: the records must be those before the stroke. Run
-under tests/xvfb_run.py; needs xdotool."""
+block, saves, undoes the stroke and saves again: the records must be those before the stroke.
+Last, a pencil stroke with a right click in its middle paints the left tile only and is one undo
+step. Run under tests/xvfb_run.py; needs xdotool."""
 
 import argparse
 import os
@@ -130,8 +131,35 @@ def main():
         if after_undo != saved:
             changed = sorted(set(after_undo.items()) ^ set(saved.items()))
             fail("undoing the special-tile stroke left %d records changed, first %s" % (len(changed), changed[:5]))
+        # The right button pressed and released in the middle of a stroke neither ends it nor paints:
+        # one row of the left tile, and one undo takes all of it back.
+        pick_tile(window, PICKED_TILE)
+        row_y = VIEW_POINT_B[1] + 60
+        xdo("mousemove", "--window", window, str(VIEW_POINT_A[0]), str(row_y))
+        xdo("mousedown", "1")
+        for step in range(1, 5):
+            xdo("mousemove", "--window", window, str(VIEW_POINT_A[0] + step * 40), str(row_y))
+            time.sleep(0.03)
+            if step == 2:
+                xdo("mousedown", "3")
+                time.sleep(0.05)
+                xdo("mouseup", "3")
+        xdo("mouseup", "1")
+        time.sleep(0.3)
+        interrupted = save(window, level)
+        added = {cell: tile for cell, tile in interrupted.items() if after_undo.get(cell) != tile}
+        columns = sorted(c for c, _ in added)
+        if set(added.values()) != {PICKED_TILE} or len({r for _, r in added}) != 1 or \
+                len(columns) != columns[-1] - columns[0] + 1 or len(columns) < 10:
+            fail("the interrupted stroke should leave one unbroken row of tile %d, it left %s"
+                 % (PICKED_TILE, sorted(added.items())[:12]))
+        xdo("key", "--clearmodifiers", "ctrl+z")
+        time.sleep(0.3)
+        if save(window, level) != after_undo:
+            fail("one undo should take back the whole interrupted stroke")
         print("tools e2e: picked tile %d, drew and filled a %d x %d rectangle, undid a line, saved; "
-              "undid a stroke of %d and saved the same records" % (PICKED_TILE, width, height, SPECIAL_TILE))
+              "undid a stroke of %d and saved the same records; a right click left a stroke whole"
+              % (PICKED_TILE, width, height, SPECIAL_TILE))
     finally:
         clean_up(work, process)
 

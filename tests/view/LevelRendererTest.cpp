@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "history/Changes.h"
 #include "model/Level.h"
+#include "model/LevelEdit.h"
 #include "model/ObjectProcedures.h"
 #include "view/LevelRenderer.h"
 #include "view/Pixels.h"
@@ -25,7 +25,11 @@ protected:
         renderer.drawLevel(image, level, v, numbers);
         return image;
     }
-    void place(int16_t tile, int16_t x, int16_t y) { ObjectProcedures::PlaceObject(level, tile, x, y, batch, false); }
+    void place(int16_t tile, int16_t x, int16_t y) {
+        LevelEdit edit(level);
+        ObjectProcedures::PlaceObject(edit, tile, x, y, false);
+        edit.commit();
+    }
     // Whether everything of `image` outside the `kept` areas is black.
     static bool blackOutside(QImage image, std::initializer_list<QRect> kept) {
         QPainter painter(&image);
@@ -41,7 +45,6 @@ protected:
     }
 
     Level level;
-    Changes batch;
     LevelRenderer renderer;
 };
 

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "MapFixture.h"
-#include "history/Changes.h"
+#include "model/LevelEdit.h"
 #include "model/ObjectProcedures.h"
 #include "view/Pixels.h"
 
@@ -106,12 +106,13 @@ TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
     v().UpdateLevel();
     for (const float zoom : {1.0f, 2.0f, 0.25f, 1.0f / 16}) {
         zoomTo(zoom);
-        Changes batch;
-        ObjectProcedures::PlaceObject(map->level(), 219, 510, 510, batch, true);
+        LevelEdit batch(map->level());
+        ObjectProcedures::PlaceObject(batch, 219, 510, 510, true);
         write(517, 512, 40, true);
         write(518, 512, 171, true);
         write(517, 512, 0, true);
-        ObjectProcedures::PlaceObject(map->level(), 217, 520, 509, batch, false);
+        ObjectProcedures::PlaceObject(batch, 217, 520, 509, false);
+        batch.commit(EditTransaction::Redraw::None);
         v().updatePreview(true);
         const QImage incremental = view()->image.copy();
         v().UpdateLevel();
