@@ -18,10 +18,6 @@ namespace LevelBatch {
 
 namespace {
 
-bool isLevelName(const std::string& name) {
-    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".lvl") == 0;
-}
-
 // Every *.lvl entry below `folder`, whatever it turns out to be (a file, a link that leads nowhere or
 // in a circle, a FIFO): reading it says what it is, so a folder is never called clean while an entry was
 // passed over. Names are kept as the system's bytes, so one that is not valid UTF-8 is read like any
@@ -31,11 +27,6 @@ QList<Entry> levelsIn(const QString& folder) {
     namespace fs = std::filesystem;
     QList<Entry> found;
     std::vector<fs::path> pending{fs::path(QFile::encodeName(folder).toStdString())};
-    const auto unsearchable = [&](const fs::path& where, const std::error_code& error) {
-        found.append(
-            {QByteArray::fromStdString(where.native()),
-             QStringLiteral("cannot be searched: %1").arg(FileAccess::inWords(qt_error_string(error.value())))});
-    };
     while (!pending.empty()) {
         const fs::path dir = pending.back();
         pending.pop_back();
@@ -44,12 +35,14 @@ QList<Entry> levelsIn(const QString& folder) {
             std::error_code ignored;
             if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
                 pending.push_back(it->path());
-            } else if (isLevelName(it->path().filename().native()) && !it->is_directory(ignored)) {
+            } else if (it->path().filename().native().ends_with(".lvl") && !it->is_directory(ignored)) {
                 found.append({QByteArray::fromStdString(it->path().native()), {}});
             }
         }
         if (error) {
-            unsearchable(dir, error);
+            found.append(
+                {QByteArray::fromStdString(dir.native()),
+                 QStringLiteral("cannot be searched: %1").arg(FileAccess::inWords(qt_error_string(error.value())))});
         }
     }
     std::sort(found.begin(), found.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });

@@ -191,26 +191,19 @@ TEST_F(LevelFiles, ASaveThatCannotBeWrittenWholeKeepsTheOldFileAndBackupAndSaysW
 }
 
 TEST_F(LevelFiles, ASaveRemovesTheStaleTemporaryFilesOfItsOwnEarlierSavesAndNothingElse) {
-    const auto untouchedForMinutes = [&](const char* name) {
-        write(path(name), "left over");
-        QFile file(path(name));
+    const auto untouchedForMinutes = [&](const QString& name) {
+        write(dir.filePath(name), "left over");
+        QFile file(dir.filePath(name));
         file.open(QIODevice::ReadWrite);
         file.setFileTime(QDateTime::currentDateTime().addSecs(-2 * LevelFileLeftovers::StaleSeconds),
                          QFileDevice::FileModificationTime);
     };
     // Temporary files are named as QSaveFile names them: six random letters of both cases.
-    const std::pair<const char*, bool> files[] = {{"a.lvl.bak.QwErTy", true},
-                                                  {"a.lvl.XyzAbc", true},
-                                                  {"a.lvl.backup", false},
-                                                  {"a.lvl.bak.BACKUP", false},
-                                                  {"a.lvl.bak.AbCdE", false},
-                                                  {"a.lvl.bak.AbCdEfG", false},
-                                                  {"a.lvl.bak.Ab1dEf", false},
-                                                  {"b.lvl.bak.AbCdEf", false},
-                                                  {"xa.lvl.AbCdEf", false},
-                                                  {"a.lvl.bak.AbCdEf.x", false},
-                                                  {"target", false}};
-    for (const auto& [name, leftover] : files) {
+    const QStringList leftovers = {"a.lvl.bak.QwErTy", "a.lvl.XyzAbc"};
+    const QStringList others = {"a.lvl.backup",      "a.lvl.bak.BACKUP",   "a.lvl.bak.AbCdE",
+                                "a.lvl.bak.AbCdEfG", "a.lvl.bak.Ab1dEf",   "b.lvl.bak.AbCdEf",
+                                "xa.lvl.AbCdEf",     "a.lvl.bak.AbCdEf.x", "target"};
+    for (const QString& name : leftovers + others) {
         untouchedForMinutes(name);
     }
     write(path("a.lvl.bak.FrEsHx"), "being written by another save right now");
@@ -218,11 +211,8 @@ TEST_F(LevelFiles, ASaveRemovesTheStaleTemporaryFilesOfItsOwnEarlierSavesAndNoth
     Level level;
     level.putTile(2, 2, 2);
     ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
-    for (const auto& [name, leftover] : files) {
-        EXPECT_EQ(QFileInfo::exists(path(name)), !leftover) << name;
-    }
-    for (const char* kept : {"a.lvl.bak.FrEsHx", "a.lvl.LiNkEd", "a.lvl.DiReCt"}) {
-        EXPECT_TRUE(QFileInfo::exists(path(kept))) << kept;
+    for (const QString& name : leftovers + others + QStringList{"a.lvl.bak.FrEsHx", "a.lvl.LiNkEd", "a.lvl.DiReCt"}) {
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), !leftovers.contains(name)) << name.toStdString();
     }
 }
 
