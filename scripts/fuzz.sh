@@ -17,8 +17,7 @@ python3 scripts/make-fuzz-seeds.py build-fuzz/seeds
 mkdir -p build-fuzz/findings
 
 export QT_QPA_PLATFORM=offscreen
-# A leak is a finding; fontconfig and the platform plugin keep allocations for the whole run, which the
-# suppressions of the sanitizer suite name.
+# A leak is a finding; the sanitizer suite's suppressions name the platform's libraries only.
 export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -15,7 +15,7 @@ cmake -S . -B "$build" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
 # Leaks are findings. The suppressions name only the platform's libraries, which keep some allocations
-# for the whole run (fonts, the display connection, loaded plugins); a leak of our own is never suppressed.
+# for the whole run (the session bus connection); a leak of our own is never suppressed.
 export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
