@@ -17,7 +17,9 @@ python3 scripts/make-fuzz-seeds.py build-fuzz/seeds
 mkdir -p build-fuzz/findings
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=0
+# A leak is a finding; the sanitizer suite's suppressions name the platform's libraries only.
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # A second per input is the promise; the sanitizers make the code a few times slower.
 limits=(-timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512)

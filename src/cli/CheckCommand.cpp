@@ -1,79 +1,61 @@
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "cli/Commands.h"
+#include "cli/FileNames.h"
 #include "cli/LevelBatch.h"
+#include "cli/LoadNotes.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
 
 namespace {
 
 const char* const help =
-    "Usage: quarn-lvl check FILE|FOLDER... [--json] [--jobs N]\n"
+    "Usage: quarn-lvl check FILE|FOLDER... [--json] [--strict] [--jobs N]\n"
     "Reports every problem of every level, one line per problem with the file name: files that cannot be\n"
     "read, damaged tileset headers, skipped records and why, special tiles that leave the grid or cover\n"
-    "used cells. Folders are searched for *.lvl files. --json prints one JSON object per line and file.\n"
+    "used cells. Folders are searched for *.lvl entries, and every one is reported: links that lead\n"
+    "nowhere or in a circle, and folders that cannot be searched, are problems too.\n"
+    "Records that give a cell another tile after it already has one are ignored as the editor ignores\n"
+    "them; each is a line with \"warning:\", which is no problem unless --strict is given.\n"
+    "Names are shown byte for byte, with a backslash and control characters escaped (\\\\, \\n, \\xHH).\n"
+    "--json prints one JSON object per line and file: \"file\" (a byte that is not UTF-8 shows as U+FFFD,\n"
+    "and \"fileBytes\" then holds the name's bytes in hexadecimal), \"ok\", \"problems\" and \"warnings\".\n"
     "--jobs N reads N files at once (default: one per core); the output keeps the order of the files.\n"
     "Exit status 0 when every file is clean, 1 when any has a problem, 2 on wrong usage.\n";
 
-QStringList problemsOf(const LoadReport& report) {
-    if (!report.ok()) {
-        return {report.message};
-    }
-    QStringList problems;
-    if (report.outsideGrid > 0) {
-        problems
-            << QStringLiteral("%1 record(s) lie outside the 1024 x 1024 grid and are skipped").arg(report.outsideGrid);
-    }
-    if (report.cutOffBytes > 0) {
-        problems
-            << QStringLiteral("the last record is cut off after %1 byte(s) and is skipped").arg(report.cutOffBytes);
-    }
-    for (const LoadReport::ObjectProblem& p : report.objectProblems) {
-        QStringList what;
-        if (p.leavesGrid) {
-            what << QStringLiteral("leaves the grid");
-        }
-        if (p.covered > 0) {
-            what << QStringLiteral("covers %1 used cell(s), which are lost").arg(p.covered);
-        }
-        problems << QStringLiteral("special tile %1 at column %2, row %3 %4")
-                        .arg(p.tile)
-                        .arg(p.column)
-                        .arg(p.row)
-                        .arg(what.join(QStringLiteral(" and ")));
-    }
-    if (report.objectProblemCount > static_cast<qint64>(report.objectProblems.size())) {
-        problems << QStringLiteral("%1 more special tile(s) leave the grid or cover used cells")
-                        .arg(report.objectProblemCount - static_cast<qint64>(report.objectProblems.size()));
-    }
-    if (!report.readProblem.isEmpty()) {
-        problems << QStringLiteral("the file could not be read to its end: %1").arg(report.readProblem);
-    }
-    if (!report.tilesetProblem.isEmpty()) {
-        problems << QStringLiteral("the embedded tileset cannot be shown: %1").arg(report.tilesetProblem);
-    }
-    return problems;
-}
+const QString strictFlag = QStringLiteral("--strict");
 
-LevelBatch::Outcome checkFile(const QString& file, bool json) {
-    Level level;
-    level.keepOverview = false;
-    const QStringList problems = problemsOf(LevelFile::OpenMap(level, file));
+LevelBatch::Outcome checkFile(const LevelBatch::Entry& file, const LevelBatch::Options& options) {
+    QStringList problems;
+    QStringList warnings;
+    if (!file.problem.isEmpty()) {
+        problems << file.problem;
+    } else {
+        Level level;
+        level.keepOverview = false;
+        const LoadReport report = LevelFile::OpenMap(level, file.name);
+        problems = LoadNotes::problems(report);
+        warnings = LoadNotes::warnings(report);
+    }
+    const bool strict = options.flags.contains(strictFlag);
     LevelBatch::Outcome o;
-    o.problem = !problems.isEmpty();
-    if (json) {
-        o.out = QString::fromUtf8(QJsonDocument(QJsonObject{{"file", file},
-                                                            {"ok", problems.isEmpty()},
-                                                            {"problems", QJsonArray::fromStringList(problems)}})
-                                      .toJson(QJsonDocument::Compact)) +
-                QLatin1Char('\n');
+    o.problem = !problems.isEmpty() || (strict && !warnings.isEmpty());
+    if (options.json) {
+        QJsonObject object = FileNames::json(file.name);
+        object.insert(QStringLiteral("ok"), !o.problem);
+        object.insert(QStringLiteral("problems"), QJsonArray::fromStringList(problems));
+        object.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(warnings));
+        o.out = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
         return o;
     }
+    const QByteArray name = FileNames::text(file.name);
     for (const QString& problem : problems) {
-        o.out += QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(file), problem);
+        o.out += name + ": " + problem.toUtf8() + '\n';
+    }
+    for (const QString& warning : warnings) {
+        o.out += name + ": warning: " + warning.toUtf8() + '\n';
     }
     return o;
 }
@@ -83,9 +65,7 @@ LevelBatch::Outcome checkFile(const QString& file, bool json) {
 namespace Commands {
 
 int check(const QStringList& args) {
-    return LevelBatch::command("check", help, args, [](const QString& file, const LevelBatch::Options& options) {
-        return checkFile(file, options.json);
-    });
+    return LevelBatch::command("check", help, args, checkFile, {strictFlag});
 }
 
 }  // namespace Commands

@@ -1,6 +1,8 @@
+#include <QFile>
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/LoadNotes.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
 #include "model/TilesetFile.h"
@@ -20,22 +22,6 @@ int usageError(const char* text) {
     return Commands::Usage;
 }
 
-// Loads a level the way the editor does; damaged records are reported but the level is still used.
-bool load(Level& level, const QString& path) {
-    const LoadReport report = LevelFile::OpenMap(level, path);
-    if (!report.ok()) {
-        std::fprintf(stderr, "quarn-lvl: %s\n",
-                     qPrintable(report.outcome == LoadReport::Outcome::InvalidTileset
-                                    ? QStringLiteral("%1: %2").arg(path, report.message)
-                                    : report.message));
-        return false;
-    }
-    if (!report.message.isEmpty()) {
-        std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(report.message));
-    }
-    return true;
-}
-
 }  // namespace
 
 namespace Commands {
@@ -51,7 +37,7 @@ int resave(const QStringList& args) {
         return usageError(help);
     }
     Level level;
-    if (!load(level, args[0])) {
+    if (!LoadNotes::load(level, QFile::encodeName(args[0]))) {
         return BadInput;
     }
     const QString error = LevelFile::SaveMap(level, args[1]);
@@ -73,7 +59,7 @@ int exportTileset(const QStringList& args) {
         return usageError(help);
     }
     Level level;
-    if (!load(level, args[0])) {
+    if (!LoadNotes::load(level, QFile::encodeName(args[0]))) {
         return BadInput;
     }
     const QString error = TilesetFile::ExportTileset(level, args[1]);

@@ -4,7 +4,9 @@
 #include <map>
 
 #include "cli/Commands.h"
+#include "cli/FileNames.h"
 #include "cli/LevelBatch.h"
+#include "cli/LoadNotes.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
 #include "model/ObjectProcedures.h"
@@ -14,21 +16,32 @@ namespace {
 const char* const help =
     "Usage: quarn-lvl info FILE|FOLDER... [--json] [--jobs N]\n"
     "Prints each level's tileset, its record counts, the cells in use and its special tiles.\n"
-    "Folders are searched for *.lvl files. --json prints one JSON object per line and file.\n"
+    "Folders are searched for *.lvl entries; each is reported, also one that cannot be read.\n"
+    "--json prints one JSON object per line and file; names are shown as `check --help` says.\n"
     "--jobs N reads N files at once (default: one per core); the output keeps the order of the files.\n"
     "Exit status 1 when a file cannot be read or has damaged records.\n";
 
-LevelBatch::Outcome describe(const QString& file, bool json, bool named) {
+// Problems go to standard error, one line each with the file's name, as `check` prints them.
+QByteArray problemLines(const QByteArray& name, const QStringList& problems) {
+    QByteArray lines;
+    for (const QString& problem : problems) {
+        lines += "quarn-lvl: " + FileNames::text(name) + ": " + problem.toUtf8() + '\n';
+    }
+    return lines;
+}
+
+LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool named) {
     LevelBatch::Outcome o;
     Level level;
     level.keepOverview = false;
-    const LoadReport report = LevelFile::OpenMap(level, file);
-    if (!report.ok()) {
-        o.err = QStringLiteral("quarn-lvl: %1\n").arg(report.message);
+    const LoadReport report = file.problem.isEmpty() ? LevelFile::OpenMap(level, file.name) : LoadReport{};
+    if (!file.problem.isEmpty() || !report.ok()) {
+        const QString error = file.problem.isEmpty() ? report.refusal : file.problem;
+        o.err = problemLines(file.name, {error});
         if (json) {
-            o.out = QString::fromUtf8(QJsonDocument(QJsonObject{{"file", file}, {"error", report.message}})
-                                          .toJson(QJsonDocument::Compact)) +
-                    QLatin1Char('\n');
+            QJsonObject object = FileNames::json(file.name);
+            object.insert(QStringLiteral("error"), error);
+            o.out = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
         }
         o.problem = true;
         return o;
@@ -46,25 +59,29 @@ LevelBatch::Outcome describe(const QString& file, bool json, bool named) {
     }
     const QString tileset = level.usingDefaultTileset ? QStringLiteral("default") : QStringLiteral("embedded");
     const qsizetype tilesetBytes = level.usingDefaultTileset ? 0 : level.tilesetBlock.bytes.size();
-    QTextStream out(&o.out);
+    QString text;
+    QTextStream out(&text);
     if (json) {
         QJsonObject kinds;
         for (const auto& [tile, n] : special) {
             kinds.insert(QString::number(tile), n);
         }
-        const QJsonObject object{{"file", file},
-                                 {"tileset", tileset},
-                                 {"bitsPerPixel", level.tilesetBlock.bitsPerPixel()},
-                                 {"tilesetBytes", tilesetBytes},
-                                 {"records", report.records},
-                                 {"skipped", report.skipped},
-                                 {"kept", report.kept},
-                                 {"cells", cells},
-                                 {"special", kinds}};
-        out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+        QJsonObject object = FileNames::json(file.name);
+        for (const auto& [key, value] : std::initializer_list<std::pair<const char*, QJsonValue>>{
+                 {"tileset", tileset},
+                 {"bitsPerPixel", level.tilesetBlock.bitsPerPixel()},
+                 {"tilesetBytes", tilesetBytes},
+                 {"records", report.records},
+                 {"skipped", report.skipped},
+                 {"kept", report.kept},
+                 {"cells", cells},
+                 {"special", kinds}}) {
+            object.insert(QLatin1String(key), value);
+        }
+        o.out = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
     } else {
         if (named) {
-            out << "file:           " << file << '\n';
+            o.out = "file:           " + FileNames::text(file.name) + '\n';
         }
         out << "tileset:        " << tileset << '\n';
         out << "bits per pixel: " << level.tilesetBlock.bitsPerPixel() << '\n';
@@ -78,10 +95,10 @@ LevelBatch::Outcome describe(const QString& file, bool json, bool named) {
             out << '\n';
         }
     }
+    out.flush();
+    o.out += text.toUtf8();
     // Every note of the load is printed, also when the records themselves were all fine.
-    if (!report.message.isEmpty()) {
-        o.err = QStringLiteral("quarn-lvl: %1\n").arg(report.message);
-    }
+    o.err = problemLines(file.name, LoadNotes::problems(report));
     o.problem = report.skipped > 0;
     return o;
 }
@@ -91,9 +108,10 @@ LevelBatch::Outcome describe(const QString& file, bool json, bool named) {
 namespace Commands {
 
 int info(const QStringList& args) {
-    return LevelBatch::command("info", help, args, [](const QString& file, const LevelBatch::Options& options) {
-        return describe(file, options.json, options.files.size() > 1);
-    });
+    return LevelBatch::command("info", help, args,
+                               [](const LevelBatch::Entry& file, const LevelBatch::Options& options) {
+                                   return describe(file, options.json, options.files.size() > 1);
+                               });
 }
 
 }  // namespace Commands

@@ -1,9 +1,11 @@
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <cstdio>
 #include <optional>
 
 #include "cli/Commands.h"
+#include "cli/LoadNotes.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
 #include "view/LevelPicture.h"
@@ -134,13 +136,8 @@ int render(const QStringList& args) {
     QElapsedTimer clock;
     clock.start();
     Level level;
-    const LoadReport report = LevelFile::OpenMap(level, o.level);
-    if (!report.ok()) {
-        std::fprintf(stderr, "quarn-lvl: %s: %s\n", qPrintable(o.level), qPrintable(report.message));
+    if (!LoadNotes::load(level, QFile::encodeName(o.level))) {
         return BadInput;
-    }
-    if (!report.message.isEmpty()) {
-        std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(report.message));
     }
     level.tileset.setZoom(o.zoom);
     const qint64 loaded = clock.restart();

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/FileNames.h"
 
 namespace {
 
@@ -24,9 +25,18 @@ const char* const usage =
     "Run 'quarn-lvl COMMAND --help' for a command's options, 'quarn-lvl --version' for the version.\n"
     "Exit status: 0 success, 1 unreadable or damaged input, 2 wrong usage.\n";
 
+// Qt's own runtime warnings (a missing XDG_RUNTIME_DIR, a font it cannot find) are about the machine,
+// not about the levels; the tool's output is only what it found, written to stdout and stderr directly.
+void dropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "quarn-lvl: internal error: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(dropQtMessages);
     // Only drawing needs QtGui's fonts and platform; the other commands start without them. Pictures are
     // drawn offscreen, so no window system is needed either way.
     const bool draws = argc > 1 && std::strcmp(argv[1], "render") == 0;
@@ -40,7 +50,8 @@ int main(int argc, char** argv) {
     // different name; it is refused instead.
     for (int i = 1; i < argc; ++i) {
         if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i])) {
-            std::fprintf(stderr, "quarn-lvl: the name \"%s\" is not valid in the system's encoding (UTF-8)\n", argv[i]);
+            std::fprintf(stderr, "quarn-lvl: the name \"%s\" is not valid in the system's encoding (UTF-8)\n",
+                         FileNames::text(argv[i]).constData());
             return Commands::BadInput;
         }
     }

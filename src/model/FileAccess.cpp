@@ -26,6 +26,7 @@ constexpr Words userWords[] = {
     {ENOENT, "the folder or file does not exist"},
     {EISDIR, "it is a folder"},
     {ENAMETOOLONG, "the name is too long"},
+    {ELOOP, "its symbolic links lead round in a circle"},
     {EIO, "the disk could not be read or written"},
 };
 
@@ -41,7 +42,10 @@ QString errnoInWords(int error) {
 }  // namespace
 
 QString openRegular(QFile& file, const QString& path, qint64& size) {
-    const QByteArray native = QFile::encodeName(path);
+    return openRegular(file, QFile::encodeName(path), size);
+}
+
+QString openRegular(QFile& file, const QByteArray& native, qint64& size) {
     struct stat st {};
     // The name is looked at first so that a socket, which cannot be opened at all, is named as such.
     if (::stat(native.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
@@ -50,8 +54,14 @@ QString openRegular(QFile& file, const QString& path, qint64& size) {
     // Non-blocking, so that a FIFO put in its place meanwhile cannot hang the open.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        return errno == ENOENT ? QStringLiteral("does not exist")
-                               : QStringLiteral("cannot be read: %1").arg(errnoInWords(errno));
+        const int error = errno;
+        if (error != ENOENT) {
+            return QStringLiteral("cannot be read: %1").arg(errnoInWords(error));
+        }
+        // "Does not exist" would puzzle someone who sees the name in the folder.
+        return ::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode)
+                   ? QStringLiteral("is a symbolic link to a file that does not exist")
+                   : QStringLiteral("does not exist");
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);

@@ -15,6 +15,8 @@ namespace FileAccess {
 // string and the file's size at open in `size`; otherwise words that follow the quoted name
 // ("is not a regular file", "is a folder", "cannot be read: permission denied").
 QString openRegular(QFile& file, const QString& path, qint64& size);
+// The same for a name in the system's own bytes, which need not be valid UTF-8.
+QString openRegular(QFile& file, const QByteArray& nativePath, qint64& size);
 // The reason of a failed file operation as the user would say it ("there is no space left on the
 // disk", "permission denied"), from the error text of a QFileDevice.
 QString inWords(const QString& errorString);

@@ -10,6 +10,7 @@
 #include "model/CellRecord.h"
 #include "model/FileAccess.h"
 #include "model/Level.h"
+#include "model/LevelFileLeftovers.h"
 #include "model/LevelObserver.h"
 
 const char* const LevelFile::invalidTilesetMessage = "Invalid tileset within lvl file!";
@@ -20,10 +21,11 @@ QString shown(const QString& filename) {
     return QDir::toNativeSeparators(filename);
 }
 
-LoadReport refusal(const QString& filename, const QString& words) {
+LoadReport refusal(const QString& filename, const QString& words, const QString& details = {}) {
     LoadReport report;
     report.outcome = LoadReport::Outcome::Failed;
     report.message = QStringLiteral("\"%1\" %2.").arg(shown(filename), words);
+    report.refusal = details.isEmpty() ? words : QStringLiteral("%1: %2").arg(words, details);
     return report;
 }
 
@@ -31,7 +33,23 @@ LoadReport failure(const QString& filename, const QString& reason) {
     LoadReport report;
     report.outcome = LoadReport::Outcome::Failed;
     report.message = QStringLiteral("Could not open \"%1\": %2.").arg(shown(filename), reason);
+    report.refusal = QStringLiteral("cannot be read: %1").arg(reason);
     return report;
+}
+
+// Text and other files that are no level still decode as records; few of them land on the grid.
+QString notALevel(const LoadReport& report) {
+    const qint64 records = report.records + (report.cutOffBytes > 0 ? 1 : 0);
+    const qint64 onGrid = report.records - report.outsideGrid;
+    if (onGrid * 2 < records) {
+        return QStringLiteral("it has no tileset, and only %1 of its %2 record(s) lie on the grid")
+            .arg(onGrid)
+            .arg(records);
+    }
+    if (report.kept == 0) {
+        return QStringLiteral("it has no tileset, and none of its %1 record(s) sets a cell").arg(records);
+    }
+    return {};
 }
 
 // Streams the records in bounded chunks, so a huge file costs time, never memory. Reading stops at
@@ -59,10 +77,19 @@ void readRecords(QFile& file, qint64 size, Level& level, LoadReport& report) {
             }
             const auto x = static_cast<int16_t>(r.column);
             const auto y = static_cast<int16_t>(r.row);
-            if (r.tile != 0 && level.getTile(x, y) == 0) {
+            const int16_t held = level.getTile(x, y);
+            if (r.tile == 0 || held == r.tile) {
+                continue;
+            }
+            if (held == 0) {
                 level.putTile(x, y, static_cast<int16_t>(r.tile));
                 ++report.kept;
+                continue;
             }
+            if (report.repeatedCells.size() < LoadReport::MaxRepeatedCells) {
+                report.repeatedCells.push_back({x, y, held, static_cast<int>(r.tile)});
+            }
+            ++report.repeatedCellCount;
         }
         report.records += whole;
         carried = total - whole * 4;
@@ -114,9 +141,14 @@ QString keepBackup(const QString& filename, const QString& backup) {
 }  // namespace
 
 LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
+    return OpenMap(level, QFile::encodeName(filename));
+}
+
+LoadReport LevelFile::OpenMap(Level& level, const QByteArray& nativeName) {
+    const QString filename = QFile::decodeName(nativeName);
     QFile file;
     qint64 size = 0;
-    if (const QString refused = FileAccess::openRegular(file, filename, size); !refused.isEmpty()) {
+    if (const QString refused = FileAccess::openRegular(file, nativeName, size); !refused.isEmpty()) {
         return refusal(filename, refused);
     }
     const QByteArray start = file.peek(TilesetBlock::HeaderLength);
@@ -128,6 +160,7 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
             LoadReport report;
             report.outcome = LoadReport::Outcome::InvalidTileset;
             report.message = QString::fromLatin1(invalidTilesetMessage);
+            report.refusal = QStringLiteral("cannot be read: %1").arg(TilesetBlock::describe(problem, start, size));
             return report;
         }
         if (problem != TilesetBlock::Problem::None) {
@@ -135,7 +168,7 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
         }
         block.bytes = file.read(TilesetBlock::bfSize(start));
         if (block.bytes.size() != static_cast<qsizetype>(TilesetBlock::bfSize(start))) {
-            return failure(filename, file.errorString());
+            return failure(filename, FileAccess::inWords(file.errorString()));
         }
     }
 
@@ -143,10 +176,10 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
     level.tilesetBlock = block;
     LoadReport report;
     readRecords(file, size, level, report);
-    if (!hasBlock && size > 0 && report.kept == 0) {
-        // Not one cell could be read and there is no tileset: whatever this is, it is no level,
-        // and opening it would only invite saving an empty map over it.
-        return refusal(filename, QStringLiteral("is not a level file"));
+    if (const QString why = notALevel(report); !hasBlock && size > 0 && !why.isEmpty()) {
+        // Whatever this is, it is no level: opening it would show junk cells and invite saving
+        // them over it.
+        return refusal(filename, QStringLiteral("is not a level file"), why);
     }
     if (file.error() != QFileDevice::NoError) {
         report.readProblem = FileAccess::inWords(file.errorString());
@@ -159,7 +192,8 @@ LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
     // A file that was only partly read is never the level's name: saving would silently drop
     // what had to be skipped.
     const bool whole = report.skipped == 0 && report.message.isEmpty();
-    level.activeFile = whole ? filename : QString();
+    const bool nameable = QFile::encodeName(filename) == nativeName;
+    level.activeFile = whole && nameable ? filename : QString();
     level.markSaved();
 
     QStringList notes;
@@ -247,6 +281,7 @@ QString LevelFile::SaveMap(Level& level, const QString& filename) {
         return cannot(FileAccess::inWords(file.errorString()));
     }
     level.markSaved();
+    LevelFileLeftovers::removeStale(filename);
     return {};
 }
 

@@ -23,17 +23,29 @@ struct LoadReport {
     };
     static constexpr size_t MaxObjectProblems = 1000;
 
+    // A record for a cell that an earlier record already gave another tile; the earlier one is kept.
+    struct RepeatedCell {
+        int column = 0;
+        int row = 0;
+        int kept = 0;
+        int ignored = 0;
+    };
+    static constexpr size_t MaxRepeatedCells = 1000;
+
     Outcome outcome = Outcome::Loaded;
     QString message;
-    qint64 records = 0;                         // whole records in the body
-    qint64 skipped = 0;                         // records that lay outside the grid, and an incomplete last record
-    qint64 outsideGrid = 0;                     // of the skipped: records whose column or row lies past the grid
-    qint64 cutOffBytes = 0;                     // bytes of an incomplete last record
-    qint64 kept = 0;                            // records that set a cell
-    QString readProblem;                        // why the file could not be read to its end, if it could not
-    QString tilesetProblem;                     // why the embedded tileset cannot be shown, if it cannot
+    QString refusal;         // why nothing was read, in words that follow the file's name ("is not a level file: ...")
+    qint64 records = 0;      // whole records in the body
+    qint64 skipped = 0;      // records that lay outside the grid, and an incomplete last record
+    qint64 outsideGrid = 0;  // of the skipped: records whose column or row lies past the grid
+    qint64 cutOffBytes = 0;  // bytes of an incomplete last record
+    qint64 kept = 0;         // records that set a cell
+    QString readProblem;     // why the file could not be read to its end, if it could not
+    QString tilesetProblem;  // why the embedded tileset cannot be shown, if it cannot
     std::vector<ObjectProblem> objectProblems;  // the first MaxObjectProblems of them
     qint64 objectProblemCount = 0;
+    std::vector<RepeatedCell> repeatedCells;  // the first MaxRepeatedCells of them
+    qint64 repeatedCellCount = 0;
 
     bool ok() const { return outcome == Outcome::Loaded; }
 };

@@ -46,8 +46,10 @@ TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow
     bmp[28] = 4;  // biBitCount
     const QByteArray lowDepth = bmp + TestFiles::record(1, 1, 5);
     TestFiles::write(path("old.lvl"), lowDepth);
-    // One good record among text: the good one is shown, the file itself is never saved over.
-    TestFiles::write(path("damaged.lvl"), TestFiles::record(1, 1, 5) + QByteArray("this is a note\n"));
+    // Mostly good records with a line of text after them: the good ones are shown, the file itself is
+    // never saved over.
+    TestFiles::write(path("damaged.lvl"),
+                     TestFiles::record(1, 1, 5) + TestFiles::record(2, 2, 6) + QByteArray("a note\n"));
     TestFiles::write(path("notes.lvl"), "Notes for the next level, not a level.\n");
     // The value shown at (1, 1); -1 for no window at all.
     const std::pair<const char*, int> cases[] = {

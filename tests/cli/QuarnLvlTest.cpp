@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -100,6 +102,28 @@ TEST(QuarnLvl, AHostileTilesetIsDrawnWithTheDefaultPicturesAndCarriedAndExported
     EXPECT_EQ(read(dir.filePath("t.bmp")), block);
 }
 
+TEST(QuarnLvl, SaysWhatItFoundInItsOwnWordsAndPassesOnNoQtWarning) {
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath("damaged.lvl");
+    write(damaged, record(1, 1, 5) + record(2000, 1, 5));
+    // Without it Qt warns on standard error as soon as drawing starts.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QList<QStringList> runs = {{"info", damaged},
+                                     {"render", damaged, dir.filePath("out.png"), "--region", "0,0,4,4"},
+                                     {"resave", damaged, dir.filePath("again.lvl")},
+                                     {"export-tileset", damaged, dir.filePath("t.bmp")}};
+    for (const QStringList& args : runs) {
+        const ToolRun r = quarnLvl(args);
+        for (const QByteArray& line : r.err.trimmed().split('\n')) {
+            EXPECT_TRUE(line.startsWith("quarn-lvl: " + QFile::encodeName(damaged) + ": ")) << line.toStdString();
+        }
+    }
+    if (!runtime.isNull()) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+}
+
 TEST(QuarnLvl, ConcurrentSavesOfOneFileNeverLeaveABrokenLevelOrBackup) {
     QTemporaryDir dir;
     const QString target = dir.filePath("shared.lvl");
@@ -132,49 +156,89 @@ TEST(QuarnLvl, ConcurrentSavesOfOneFileNeverLeaveABrokenLevelOrBackup) {
     }
 }
 
-TEST(QuarnLvl, CheckAndInfoTakeFilesAndFoldersAndReportEveryProblemInTheGivenOrder) {
+TEST(QuarnLvl, CheckAndInfoTakeFilesAndFoldersAndReportEveryEntryAndProblemInTheGivenOrder) {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("levels/sub");
     const QString good = dir.filePath("levels/a-good.lvl");
     const QString damaged = dir.filePath("levels/b-damaged.lvl");
     const QString objects = dir.filePath("levels/sub/c-objects.lvl");
+    const QString twice = dir.filePath("levels/d-twice.lvl");
     const QString absent = dir.filePath("absent.lvl");
+    const QByteArray levels = QFile::encodeName(dir.filePath("levels/"));
     write(good, record(1, 1, 5) + record(10, 10, 219));
-    write(damaged, record(1, 1, 5) + record(2000, 1, 5) + QByteArray("\x01\x02", 2));
+    write(damaged, record(1, 1, 5) + record(2, 2, 5) + record(2000, 1, 5) + QByteArray("\x01\x02", 2));
     // One 219 reaches past the last column; the other covers an ordinary tile, which is lost on loading.
     write(objects, record(1020, 0, 219) + record(10, 10, 219) + record(12, 12, 5));
+    write(twice, record(5, 6, 40) + record(5, 6, 41));
     write(dir.filePath("levels/notes.txt"), "not a level");
+    // Names a folder walk meets that are no readable file, or no text.
+    QFile::link("nowhere.lvl", dir.filePath("levels/e-dangling.lvl"));
+    QFile::link("f-loop.lvl", dir.filePath("levels/f-loop.lvl"));
+    const QByteArray notUtf8 = levels + "g\xff.lvl";
+    const QByteArray newline = levels + "h\nline.lvl";
+    for (const QByteArray& name : {notUtf8, newline}) {
+        std::FILE* f = std::fopen(name.constData(), "wb");
+        std::fwrite(record(1, 1, 5).constData(), 1, 4, f);
+        std::fwrite("\x01", 1, 1, f);
+        std::fclose(f);
+    }
 
     const ToolRun check = quarnLvl({"check", absent, dir.filePath("levels"), "--jobs", "3"});
     EXPECT_EQ(check.status, 1);
-    QStringList lines = QString::fromUtf8(check.out).split('\n', Qt::SkipEmptyParts);
-    const QStringList expected = {absent, damaged, damaged, objects, objects};
-    ASSERT_EQ(lines.size(), expected.size()) << check.out.toStdString();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        EXPECT_TRUE(lines[i].startsWith(expected[i] + ": ")) << lines[i].toStdString();
+    const QList<QByteArray> lines = check.out.trimmed().split('\n');
+    // Each line: the name byte for byte (a newline escaped) and what was found.
+    const std::pair<QByteArray, const char*> expected[] = {
+        {QFile::encodeName(absent), "does not exist"},
+        {QFile::encodeName(damaged), "1 record(s) lie outside the 1024 x 1024 grid"},
+        {QFile::encodeName(damaged), "cut off"},
+        {QFile::encodeName(twice), "warning: column 5, row 6 is given tile 41 after tile 40; tile 41 is ignored"},
+        {levels + "e-dangling.lvl", "is a symbolic link to a file that does not exist"},
+        {levels + "f-loop.lvl", "symbolic links lead round in a circle"},
+        {notUtf8, "cut off"},
+        {levels + "h\\nline.lvl", "cut off"},
+        {QFile::encodeName(objects), "column 1020, row 0 leaves the grid"},
+        {QFile::encodeName(objects), "column 10, row 10 covers 1 used cell"}};
+    ASSERT_EQ(lines.size(), std::size(expected)) << check.out.toStdString();
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        const auto& [name, found] = expected[i];
+        EXPECT_TRUE(lines[i].startsWith(name + ": ") && lines[i].contains(found)) << lines[i].toStdString();
     }
-    EXPECT_TRUE(lines[1].contains("outside the 1024 x 1024 grid") && lines[2].contains("cut off"));
-    EXPECT_TRUE(lines[3].contains("column 1020, row 0 leaves the grid"));
-    EXPECT_TRUE(lines[4].contains("column 10, row 10 covers 1 used cell"));
 
     const ToolRun clean = quarnLvl({"check", good});
     EXPECT_EQ(clean.status, 0);
     EXPECT_TRUE(clean.out.isEmpty());
+    // A cell given twice is a warning that fails the file only when asked to.
+    EXPECT_EQ(quarnLvl({"check", twice}).status, 0);
+    EXPECT_EQ(quarnLvl({"check", "--strict", twice}).status, 1);
 
-    // JSON Lines: one object per file, in the order given, each with its name.
+    // JSON Lines: one object per file, in the order given, each with its name; a name that is not UTF-8
+    // also comes as its bytes.
     const ToolRun info = quarnLvl({"info", "--json", dir.filePath("levels"), good, "--jobs", "2"});
     EXPECT_EQ(info.status, 1);
-    lines = QString::fromUtf8(info.out).split('\n', Qt::SkipEmptyParts);
-    const QStringList files = {good, damaged, objects, good};
-    ASSERT_EQ(lines.size(), files.size()) << info.out.toStdString();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QJsonObject o = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+    const QList<QByteArray> objectsOut = info.out.trimmed().split('\n');
+    const QStringList files = {good,
+                               damaged,
+                               twice,
+                               dir.filePath("levels/e-dangling.lvl"),
+                               dir.filePath("levels/f-loop.lvl"),
+                               QString::fromUtf8(notUtf8),
+                               QString::fromUtf8(newline),
+                               objects,
+                               good};
+    ASSERT_EQ(objectsOut.size(), files.size()) << info.out.toStdString();
+    for (qsizetype i = 0; i < objectsOut.size(); ++i) {
+        QJsonParseError error{};
+        const QJsonObject o = QJsonDocument::fromJson(objectsOut[i], &error).object();
+        EXPECT_EQ(error.error, QJsonParseError::NoError);
         EXPECT_EQ(o["file"].toString(), files[i]);
-        EXPECT_EQ(o["skipped"].toInt(), i == 1 ? 2 : 0);
+        EXPECT_EQ(o["skipped"].toInt(), i == 1 ? 2 : i == 5 || i == 6 ? 1 : 0);
+        EXPECT_EQ(o["fileBytes"].toString().toLatin1(), i == 5 ? notUtf8.toHex() : QByteArray());
     }
     const QJsonObject o = QJsonDocument::fromJson(quarnLvl({"check", "--json", objects}).out).object();
     EXPECT_FALSE(o["ok"].toBool());
     EXPECT_EQ(o["problems"].toArray().size(), 2);
 
     EXPECT_EQ(quarnLvl({"check", "--jobs", "0", good}).status, 2);
+    EXPECT_EQ(quarnLvl({"info", "--strict", good}).status, 2);
+    std::remove(notUtf8.constData());  // QTemporaryDir cannot name it
 }

@@ -73,11 +73,11 @@ def answer_message_box():
 
 
 def foreign_files_are_never_saved_over(program, work):
-    """A text file with one readable record opens unnamed, so Ctrl+S asks for a name (cancelled
-    here); a text file without any is refused. Neither file changes, and neither gets a backup."""
+    """A file of mostly readable records with a line of text after them opens unnamed, so Ctrl+S asks
+    for a name (cancelled here); a text file is refused. Neither file changes, and neither gets a backup."""
     damaged = os.path.join(work, "damaged.lvl")
     junk = os.path.join(work, "junk.lvl")
-    contents = {damaged: record(5, 5, 9) + b"these are notes, not a level\n", junk: b"shopping list: milk, eggs\n"}
+    contents = {damaged: record(5, 5, 9) + record(6, 6, 9) + b"notes\n", junk: b"shopping list: milk, eggs\n"}
     for path, data in contents.items():
         with open(path, "wb") as f:
             f.write(data)

@@ -7,11 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-// Fontconfig and the platform plugin keep allocations for the whole run; they are no finding.
-extern "C" const char* __asan_default_options() {
-    return "detect_leaks=0";
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);

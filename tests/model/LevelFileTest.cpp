@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include "TestFiles.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
+#include "model/LevelFileLeftovers.h"
 #include "model/TilesetFile.h"
 
 using TestFiles::bmp8;
@@ -60,13 +62,17 @@ TEST_F(LevelFiles, FirstRecordForACellWinsAndZeroTilesChangeNothing) {
     EXPECT_TRUE(none.ok() && none.message.isEmpty() && none.records == 0) << "an empty file is an empty level";
 
     Level level;
-    const LoadReport report =
-        load(level, "b.lvl", record(5, 6, 0) + record(5, 6, 40) + record(5, 6, 41) + record(7, 7, 217));
+    const LoadReport report = load(
+        level, "b.lvl", record(5, 6, 0) + record(5, 6, 40) + record(5, 6, 41) + record(5, 6, 40) + record(7, 7, 217));
     ASSERT_TRUE(report.ok() && report.message.isEmpty());
     EXPECT_EQ(level.getTile(5, 6), 40);
     EXPECT_EQ(level.getTile(8, 8), -1) << "special tiles are completed after loading";
     EXPECT_TRUE(level.usingDefaultTileset);
     EXPECT_EQ(report.kept, 2);
+    // Only another tile is worth a word; the same tile again changes nothing.
+    ASSERT_EQ(report.repeatedCellCount, 1);
+    const LoadReport::RepeatedCell& repeated = report.repeatedCells.at(0);
+    EXPECT_EQ(std::tuple(repeated.column, repeated.row, repeated.kept, repeated.ignored), std::tuple(5, 6, 40, 41));
 }
 
 TEST_F(LevelFiles, EmbeddedTilesetIsCarriedWholeIncludingBytesAfterThePixels) {
@@ -86,23 +92,36 @@ TEST_F(LevelFiles, EmbeddedTilesetIsCarriedWholeIncludingBytesAfterThePixels) {
     EXPECT_NE(TilesetFile::ExportTileset(level, path("none.bmp")), QString());
 }
 
-TEST_F(LevelFiles, DamagedRecordsAreSkippedAndCounted) {
-    // The last record is cut off.
-    const QByteArray body =
-        record(1, 1, 11) + record(1024, 1, 12) + record(1, 4095, 13) + record(2, 2, 14) + QByteArray("\x01\x02", 2);
-    Level level;
-    const LoadReport report = load(level, "d.lvl", body);
-    ASSERT_TRUE(report.ok());
-    EXPECT_EQ(report.skipped, 3);
-    EXPECT_EQ(report.kept, 2);
-    EXPECT_TRUE(report.message.contains(QStringLiteral("d.lvl")) &&
-                report.message.contains(QStringLiteral("3 record")));
-    EXPECT_EQ(level.getTile(1, 1), 11);
-    EXPECT_EQ(level.getTile(2, 2), 14);
+TEST_F(LevelFiles, MostlyReadableRecordsOpenUnnamedAndMostlyDamagedOnesAreNoLevelWithoutATileset) {
+    const QByteArray outside = record(1024, 1, 12);
+    const QByteArray cutOff("\x01\x02", 2);
+    // Half of the records on the grid is enough; a tileset block says the file is a level whatever follows.
+    const std::tuple<QByteArray, qint64, qint64> cases[] = {
+        {record(1, 1, 11) + outside + record(1, 4095, 13) + record(2, 2, 14) + record(3, 3, 15) + cutOff, 3, 3},
+        {record(1, 1, 11) + cutOff, 1, 1},
+        {record(1, 1, 11) + outside + outside, -1, 0},
+        {record(1, 1, 11) + record(2, 2, 12) + outside + outside + cutOff, -1, 0},
+        {bmp8() + outside + outside, 2, 0}};
+    for (const auto& [body, skipped, kept] : cases) {
+        Level level;
+        const LoadReport report = load(level, "d.lvl", body);
+        EXPECT_EQ(report.ok(), skipped >= 0) << report.message.toStdString();
+        if (skipped < 0) {
+            EXPECT_TRUE(report.refusal.startsWith(QStringLiteral("is not a level file: it has no tileset")));
+            continue;
+        }
+        EXPECT_EQ(report.skipped, skipped);
+        EXPECT_EQ(report.kept, kept);
+        EXPECT_TRUE(report.message.contains(QStringLiteral("d.lvl")) &&
+                    report.message.contains(QStringLiteral("%1 record").arg(skipped)));
+        EXPECT_EQ(level.activeFile, QString()) << "a damaged file is never the level's name";
+    }
 }
 
 TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWithoutReadingOn) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.lvl")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("nowhere.lvl"), path("dangling.lvl")) &&
+                QFile::link(path("loop.lvl"), path("loop.lvl")));
     // Sizes patched into an otherwise valid header: bfSize at byte 2, biSizeImage at byte 34. Without a
     // reason, the message names the file and says what is wrong with the header.
     const std::tuple<QString, QByteArray, const char*> cases[] = {
@@ -110,7 +129,10 @@ TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWit
         {path("fifo.lvl"), {}, "is not a regular file"},
         {dir.path(), {}, "is a folder"},
         {path("absent.lvl"), {}, "does not exist"},
+        {path("dangling.lvl"), {}, "is a symbolic link to a file that does not exist"},
+        {path("loop.lvl"), {}, "cannot be read: its symbolic links lead round in a circle"},
         {path("notes.lvl"), "Notes for the next level, not a level.\n", "is not a level file"},
+        {path("todo.lvl"), "TODO: add the boss room!\n", "is not a level file"},
         {path("zeros.lvl"), QByteArray(4096, '\0'), "is not a level file"},
         {path("short.lvl"), QByteArray("BM\x10\x00", 4), nullptr},
         {path("huge.lvl"), bmp8().replace(2, 4, "\xFF\xFF\xFF\x7F"), nullptr},
@@ -129,6 +151,7 @@ TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWit
             continue;
         }
         EXPECT_EQ(report.message, QStringLiteral("\"%1\" %2.").arg(name, QLatin1String(reason)));
+        EXPECT_TRUE(report.refusal.startsWith(QLatin1String(reason))) << report.refusal.toStdString();
         EXPECT_EQ(TilesetFile::ImportTileset(level, name).isEmpty(), false) << name.toStdString();
     }
 }
@@ -165,6 +188,32 @@ TEST_F(LevelFiles, ASaveThatCannotBeWrittenWholeKeepsTheOldFileAndBackupAndSaysW
     EXPECT_TRUE(error.endsWith(QStringLiteral("a.lvl.bak\": it is a folder."))) << error.toStdString();
     EXPECT_EQ(read(path("a.lvl")), previous);
     EXPECT_TRUE(QFileInfo(path("a.lvl.bak/inside")).isDir());
+}
+
+TEST_F(LevelFiles, ASaveRemovesTheStaleTemporaryFilesOfItsOwnEarlierSavesAndNothingElse) {
+    const auto untouchedForMinutes = [&](const QString& name) {
+        write(dir.filePath(name), "left over");
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-2 * LevelFileLeftovers::StaleSeconds),
+                         QFileDevice::FileModificationTime);
+    };
+    // Temporary files are named as QSaveFile names them: six random letters of both cases.
+    const QStringList leftovers = {"a.lvl.bak.QwErTy", "a.lvl.XyzAbc"};
+    const QStringList others = {"a.lvl.backup",      "a.lvl.bak.BACKUP",   "a.lvl.bak.AbCdE",
+                                "a.lvl.bak.AbCdEfG", "a.lvl.bak.Ab1dEf",   "b.lvl.bak.AbCdEf",
+                                "xa.lvl.AbCdEf",     "a.lvl.bak.AbCdEf.x", "target"};
+    for (const QString& name : leftovers + others) {
+        untouchedForMinutes(name);
+    }
+    write(path("a.lvl.bak.FrEsHx"), "being written by another save right now");
+    ASSERT_TRUE(QFile::link(path("target"), path("a.lvl.LiNkEd")) && QDir(dir.path()).mkdir("a.lvl.DiReCt"));
+    Level level;
+    level.putTile(2, 2, 2);
+    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    for (const QString& name : leftovers + others + QStringList{"a.lvl.bak.FrEsHx", "a.lvl.LiNkEd", "a.lvl.DiReCt"}) {
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), !leftovers.contains(name)) << name.toStdString();
+    }
 }
 
 TEST_F(LevelFiles, ArbitraryBytesNeverCrashAndARefusalSaysWhy) {
