@@ -13,30 +13,30 @@ Level::Level() : tiles(static_cast<size_t>(Size) * Size, 0) {
     undoredo.setParent(this);
 }
 
-void Level::EraseTiles() {
+void Level::eraseTiles() {
     std::fill(tiles.begin(), tiles.end(), int16_t{0});
 }
 
-void Level::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
+void Level::switchOrReplace(int16_t src, int16_t dest, bool replace) {
     LevelEdit edit(*this);
     for (int16_t y = 0; y < Size; ++y) {
         for (int16_t x = 0; x < Size; ++x) {
             const int16_t v = getTile(x, y);
             if (v == src) {
                 edit.setTile(x, y, dest);
-                UpdateLevelTile(x, y);
+                redrawCell(x, y);
             } else if (!replace && v == dest) {
                 edit.setTile(x, y, src);
-                UpdateLevelTile(x, y);
+                redrawCell(x, y);
             }
         }
     }
     edit.commit();
 }
 
-void Level::CompleteSpecialTiles(int X, int Y) {
+void Level::completeSpecialTiles(int X, int Y) {
     const int16_t v = getTile(X, Y);
-    const int n = ObjectProcedures::ObjectExtent(v);
+    const int n = ObjectProcedures::objectExtent(v);
     if (n == 0) {
         return;
     }
@@ -80,31 +80,31 @@ void Level::completeAfterLoad(LoadReport* report) {
             continue;
         }
         for (int x = 0; x < Size; ++x) {
-            const int n = ObjectProcedures::ObjectExtent(row[x]);
+            const int n = ObjectProcedures::objectExtent(row[x]);
             if (n == 0) {
                 continue;
             }
             if (report) {
                 noteObjectProblem(x, y, n, *report);
             }
-            CompleteSpecialTiles(x, y);
+            completeSpecialTiles(x, y);
         }
     }
     if (keepOverview) {
-        pic1024.rebuild(tiles.data());
+        overviewImage.rebuild(tiles.data());
     }
 }
 
-void Level::UpdateLevelTile(int x, int y, bool refresh) {
-    pic1024.setCell(x, y, getTile(x, y));
+void Level::redrawCell(int x, int y, bool refresh) {
+    overviewImage.setCell(x, y, getTile(x, y));
     if (view) {
-        view->UpdateLevelTile(x, y, refresh);
+        view->redrawCell(x, y, refresh);
     }
 }
 
-void Level::UpdateLevel() {
+void Level::redrawView() {
     if (view) {
-        view->UpdateLevel();
+        view->redrawView();
     }
 }
 
@@ -112,10 +112,10 @@ void Level::writeBack(const Changes& batch, Changes& reverse) {
     // Every entry holds the exact value a cell had before its write, covered cells included, so the
     // backward walk leaves each cell at the value it held before the batch's first write to it. No
     // object is placed again: placing one clears whatever it overlaps, cells this walk restores too.
-    for (int32_t i = batch.UBnd(); i >= 0; --i) {
-        const auto c = batch.GetChange(i);
+    for (int32_t i = batch.lastIndex(); i >= 0; --i) {
+        const auto c = batch.entry(i);
         setTile(c[0], c[1], c[2], reverse);
-        UpdateLevelTile(c[0], c[1]);
+        redrawCell(c[0], c[1]);
     }
 }
 

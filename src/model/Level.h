@@ -35,18 +35,18 @@ public:
     const int16_t* cells() const { return tiles.data(); }
 
     // Sets every cell to 0 without recording anything.
-    void EraseTiles();
+    void eraseTiles();
     // Whole-map replace (`replace` true) or swap of two tile numbers, as one undoable step.
-    void SwitchOrReplace(int16_t src, int16_t dest, bool replace);
+    void switchOrReplace(int16_t src, int16_t dest, bool replace);
     // Covers the square of a special tile at (X, Y) with -1; cells past the grid's edge are left out.
-    void CompleteSpecialTiles(int X, int Y);
+    void completeSpecialTiles(int X, int Y);
     // Covers every special tile in row order and rebuilds the overview image, as after loading. With
     // `report`, notes each special tile whose square leaves the grid or covers used cells.
     void completeAfterLoad(LoadReport* report = nullptr);
 
     // Keeps the overview pixel in step and asks the window to redraw the cell.
-    void UpdateLevelTile(int x, int y, bool refresh = false);
-    void UpdateLevel() override;
+    void redrawCell(int x, int y, bool refresh = false);
+    void redrawView() override;
 
     // Whether the level differs from its file: its history left the step of the last save, or
     // something the history does not hold (a tileset, a recovered copy) changed it.
@@ -65,7 +65,7 @@ public:
     LevelObserver* observer() const { return view; }
 
     UndoRedoStack undoredo;
-    OverviewImage pic1024;
+    OverviewImage overviewImage;
     TilesetBlock tilesetBlock;
     Tileset tileset;
     bool usingDefaultTileset = true;
@@ -81,7 +81,7 @@ private:
         if (cell == value) {
             return;
         }
-        undoch.AddChange(tileX, tileY, cell);
+        undoch.record(tileX, tileY, cell);
         cell = value;
     }
     void noteObjectProblem(int x, int y, int n, LoadReport& report) const;

@@ -140,11 +140,11 @@ QString keepBackup(const QString& filename, const QString& backup) {
 
 }  // namespace
 
-LoadReport LevelFile::OpenMap(Level& level, const QString& filename) {
-    return OpenMap(level, QFile::encodeName(filename));
+LoadReport LevelFile::openLevel(Level& level, const QString& filename) {
+    return openLevel(level, QFile::encodeName(filename));
 }
 
-LoadReport LevelFile::OpenMap(Level& level, const QByteArray& nativeName) {
+LoadReport LevelFile::openLevel(Level& level, const QByteArray& nativeName) {
     const QString filename = QFile::decodeName(nativeName);
     QFile file;
     qint64 size = 0;
@@ -186,7 +186,7 @@ LoadReport LevelFile::OpenMap(Level& level, const QByteArray& nativeName) {
         report.message =
             QStringLiteral("\"%1\" could not be read to its end: %2.").arg(shown(filename), report.readProblem);
     }
-    const QString pictureProblem = level.tileset.InitTileset(block.bytes);
+    const QString pictureProblem = level.tileset.initTileset(block.bytes);
     report.tilesetProblem = pictureProblem;
     level.completeAfterLoad(&report);
     // A file that was only partly read is never the level's name: saving would silently drop
@@ -246,7 +246,7 @@ QByteArray LevelFile::encodeRecords(const int16_t* cells) {
     return out;
 }
 
-QString LevelFile::SaveMap(Level& level, const QString& filename) {
+QString LevelFile::saveLevel(Level& level, const QString& filename) {
     const auto cannot = [&](const QString& why) {
         return QStringLiteral("Could not save \"%1\": %2.").arg(shown(filename), why);
     };
@@ -285,9 +285,9 @@ QString LevelFile::SaveMap(Level& level, const QString& filename) {
     return {};
 }
 
-void LevelFile::NewMap(Level& level) {
+void LevelFile::newLevel(Level& level) {
     level.usingDefaultTileset = true;
-    level.tileset.InitTileset({});
+    level.tileset.initTileset({});
     level.markSaved();
     level.activeFile.clear();
     if (level.observer()) {

@@ -19,18 +19,18 @@ public:
     // silently replace the damaged file.
     // A file without a tileset block in which fewer than half of the records lie on the grid is no
     // level either (a note, a text file).
-    static LoadReport OpenMap(Level& level, const QString& filename);
+    static LoadReport openLevel(Level& level, const QString& filename);
     // The same for a name in the system's own bytes, as a folder walk meets it. A name that is not
     // valid UTF-8 is read all the same, but the level takes no file name, as one could not be saved under it.
-    static LoadReport OpenMap(Level& level, const QByteArray& nativeName);
+    static LoadReport openLevel(Level& level, const QByteArray& nativeName);
     // Writes the level through a temporary file, keeps the previous file as `<filename>.bak` (the
     // old backup is replaced only by a complete new one), then moves the new file into place.
     // Returns an empty string on success, otherwise what failed and why in the user's words; on
     // failure the previous file and backup are untouched and the level stays marked changed.
     // Temporary files an interrupted earlier save of the same file left beside it are removed.
-    static QString SaveMap(Level& level, const QString& filename);
+    static QString saveLevel(Level& level, const QString& filename);
     // Starts an empty level with the default tileset.
-    static void NewMap(Level& level);
+    static void newLevel(Level& level);
     // The record bytes of every used cell, in row order (what follows the tileset block).
     static QByteArray encodeRecords(const Level& level);
     // The same for a grid of Level::Size x Level::Size cells held apart from its level (a snapshot).

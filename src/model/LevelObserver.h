@@ -6,9 +6,9 @@ class LevelObserver {
 public:
     virtual ~LevelObserver() = default;
     // One cell was written; the overview pixel is already up to date.
-    virtual void UpdateLevelTile(int x, int y, bool refresh) = 0;
+    virtual void redrawCell(int x, int y, bool refresh) = 0;
     // Many cells (or the tileset) changed: redraw everything visible.
-    virtual void UpdateLevel() = 0;
+    virtual void redrawView() = 0;
     // The undo or redo stack became empty or non-empty.
     virtual void undoRedoChanged(bool canUndo, bool canRedo) = 0;
     // The level gained or lost a tileset of its own.

@@ -13,7 +13,7 @@ class LevelEdit;
 namespace ObjectProcedures {
 
 // 1 for 217, 5 for 219, 4 for 220, 0 for every other value.
-constexpr int16_t ObjectExtent(int16_t tile) {
+constexpr int16_t objectExtent(int16_t tile) {
     switch (tile) {
         case 217:
             return 1;
@@ -27,7 +27,7 @@ constexpr int16_t ObjectExtent(int16_t tile) {
 }
 
 constexpr bool isSpecialTile(int16_t tile) {
-    return ObjectExtent(tile) != 0;
+    return objectExtent(tile) != 0;
 }
 
 // True when (X, Y) is in the grid and holds a special tile or a covered cell.
@@ -36,11 +36,11 @@ bool isObjectCell(const Level& map, int X, int Y);
 // nothing when a covered cell has no anchor (a damaged grid).
 std::optional<std::array<int, 2>> getObjectOrigin(const Level& map, int X, int Y);
 // Writes `value` over the whole square of the tile at (X, Y).
-void ClearObject(LevelEdit& edit, int X, int Y, bool refresh, int16_t value = 0);
+void clearObject(LevelEdit& edit, int X, int Y, bool refresh, int16_t value = 0);
 // Empties the special tile anchored at or covering (X, Y), or the single cell of an ordinary tile.
-void RemoveObjectAt(LevelEdit& edit, int X, int Y, bool refresh, int16_t value = 0);
+void removeObjectAt(LevelEdit& edit, int X, int Y, bool refresh, int16_t value = 0);
 // Puts `tile` at (X, Y), removing whatever special tile it would overlap. A special tile whose
 // square would leave the grid is not placed.
-void PlaceObject(LevelEdit& edit, int16_t tile, int X, int Y, bool refresh);
+void placeObject(LevelEdit& edit, int16_t tile, int X, int Y, bool refresh);
 
 }  // namespace ObjectProcedures

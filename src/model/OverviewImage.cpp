@@ -16,9 +16,9 @@ struct Colours {
 const Colours& colours() {
     static const Colours table = [] {
         Colours c;
-        c.palette << (RadarColor(0) | 0xFF000000u);
+        c.palette << (radarColor(0) | 0xFF000000u);
         for (int v = -1; v <= 255; ++v) {
-            const QRgb colour = RadarColor(static_cast<int16_t>(v)) | 0xFF000000u;
+            const QRgb colour = radarColor(static_cast<int16_t>(v)) | 0xFF000000u;
             qsizetype at = c.palette.indexOf(colour);
             if (at < 0) {
                 at = c.palette.size();

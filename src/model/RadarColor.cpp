@@ -1,6 +1,6 @@
 #include "model/RadarColor.h"
 
-QRgb RadarColor(int16_t value) {
+QRgb radarColor(int16_t value) {
     if (value == -1) {
         return qRgb(255, 0, 255);
     }

@@ -4,4 +4,4 @@
 #include <cstdint>
 
 // Overview colour of a cell value: what the radar and the one-pixel zoom show for it.
-QRgb RadarColor(int16_t value);
+QRgb radarColor(int16_t value);

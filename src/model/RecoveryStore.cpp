@@ -246,7 +246,7 @@ LoadReport RecoveryStore::read(RecoveryCopy& copy, Level& level) const {
     if (!copy.problem.isEmpty()) {
         return damaged(copy, descriptionPath(copy.id), copy.problem);
     }
-    LoadReport report = LevelFile::OpenMap(level, path);
+    LoadReport report = LevelFile::openLevel(level, path);
     if (!report.ok()) {
         return damaged(copy, path, report.message);
     }

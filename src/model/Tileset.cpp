@@ -19,15 +19,15 @@ QImage loadResource(const char* name) {
 }  // namespace
 
 Tileset::Tileset() {
-    InitTileset({});
+    initTileset({});
 }
 
-const QImage& Tileset::picextratiles() {
+const QImage& Tileset::extraTiles() {
     static const QImage strip = loadResource(":/quarn/extratiles.png");
     return strip;
 }
 
-const QImage& Tileset::picspecial() {
+const QImage& Tileset::specialTiles() {
     static const QImage special = loadResource(":/quarn/picspecial.png");
     return special;
 }
@@ -74,7 +74,7 @@ QImage Tileset::defaultPicture() {
     return decoded;
 }
 
-QString Tileset::InitTileset(const QByteArray& bmp) {
+QString Tileset::initTileset(const QByteArray& bmp) {
     QImage loaded = bmp.isEmpty() ? defaultPicture() : TilesetPicture::decode(bmp);
     QString problem;
     if (loaded.isNull()) {
@@ -84,7 +84,7 @@ QString Tileset::InitTileset(const QByteArray& bmp) {
         }
         loaded = defaultPicture();
     }
-    const QImage& strip = picextratiles();
+    const QImage& strip = extraTiles();
     picture = QImage(loaded.width(), loaded.height() + strip.height(), QImage::Format_RGB32);
     picture.fill(Qt::black);
     {

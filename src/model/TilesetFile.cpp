@@ -21,12 +21,12 @@ void announce(Level& level) {
     if (level.observer()) {
         level.observer()->tilesetChanged(!level.usingDefaultTileset);
     }
-    level.UpdateLevel();
+    level.redrawView();
 }
 
 }  // namespace
 
-QString TilesetFile::ImportTileset(Level& level, const QString& filename) {
+QString TilesetFile::importTileset(Level& level, const QString& filename) {
     QFile file;
     qint64 size = 0;
     if (const QString refused = FileAccess::openRegular(file, filename, size); !refused.isEmpty()) {
@@ -53,7 +53,7 @@ QString TilesetFile::ImportTileset(Level& level, const QString& filename) {
     }
     // The picture is checked before the level takes anything, so a refused file changes nothing.
     Tileset picture;
-    if (const QString problem = picture.InitTileset(bytes); !problem.isEmpty()) {
+    if (const QString problem = picture.initTileset(bytes); !problem.isEmpty()) {
         return QStringLiteral("\"%1\" cannot be used as a tileset: %2.").arg(shown(filename), problem);
     }
     picture.setZoom(level.tileset.zoom());
@@ -64,7 +64,7 @@ QString TilesetFile::ImportTileset(Level& level, const QString& filename) {
     return {};
 }
 
-QString TilesetFile::ExportTileset(const Level& level, const QString& filename) {
+QString TilesetFile::exportTileset(const Level& level, const QString& filename) {
     if (level.usingDefaultTileset) {
         return QStringLiteral("This level has no tileset of its own to export.");
     }
@@ -86,8 +86,8 @@ QString TilesetFile::ExportTileset(const Level& level, const QString& filename) 
     return {};
 }
 
-void TilesetFile::DiscardTileset(Level& level) {
+void TilesetFile::discardTileset(Level& level) {
     level.usingDefaultTileset = true;
-    level.tileset.InitTileset({});
+    level.tileset.initTileset({});
     announce(level);
 }

@@ -11,8 +11,8 @@ public:
 
     // Takes the tileset from a BMP file or from a level file that carries one. Returns an empty
     // string on success, otherwise the message to show; the level is then unchanged.
-    static QString ImportTileset(Level& level, const QString& filename);
+    static QString importTileset(Level& level, const QString& filename);
     // Writes the level's own tileset as a BMP file, byte for byte. Fails when it has none.
-    static QString ExportTileset(const Level& level, const QString& filename);
-    static void DiscardTileset(Level& level);
+    static QString exportTileset(const Level& level, const QString& filename);
+    static void discardTileset(Level& level);
 };
