@@ -18,7 +18,7 @@ public:
     Changes();
 
     // Records the previous value of a cell, a covered cell (-1) included.
-    void AddChange(int tileX, int tileY, int16_t value) {
+    void record(int tileX, int tileY, int16_t value) {
         uint32_t word = static_cast<uint32_t>(tileX & 0x3FF) | (static_cast<uint32_t>(tileY & 0xFFF) << 12) |
                         (static_cast<uint32_t>(value == -1 ? 0 : value & 0xFF) << 24);
         if (value == -1) {
@@ -27,12 +27,12 @@ public:
         entries.push_back(static_cast<int32_t>(word));
     }
     // Index of the last recorded entry, -1 for an empty batch.
-    int32_t UBnd() const { return static_cast<int32_t>(entries.size()) - 1; }
+    int32_t lastIndex() const { return static_cast<int32_t>(entries.size()) - 1; }
     // Memory the entries take: 4 bytes a recorded cell.
     std::size_t bytes() const { return entries.size() * sizeof(entries[0]); }
-    // Column, row and recorded previous value (-1..255) of entry `index` (0..UBnd()).
+    // Column, row and recorded previous value (-1..255) of entry `index` (0..lastIndex()).
     // Inline: undo and redo call it for every entry of batches that may cover the whole map.
-    std::array<int16_t, 3> GetChange(int32_t index) const {
+    std::array<int16_t, 3> entry(int32_t index) const {
         const auto word = static_cast<uint32_t>(entries[static_cast<size_t>(index)]);
         return {static_cast<int16_t>(word & 0x3FF), static_cast<int16_t>((word >> 12) & 0xFFF),
                 static_cast<int16_t>((word & CoveredMark) != 0 ? -1 : static_cast<int>(word >> 24))};

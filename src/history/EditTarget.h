@@ -13,7 +13,7 @@ public:
     // into `reverse`, and redraws each written cell.
     virtual void writeBack(const Changes& batch, Changes& reverse) = 0;
     // Redraws everything visible.
-    virtual void UpdateLevel() = 0;
+    virtual void redrawView() = 0;
     // The undo or redo stack became empty or non-empty, or the level reached or left its clean state.
     virtual void undoRedoChanged(bool canUndo, bool canRedo) = 0;
 };

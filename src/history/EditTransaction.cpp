@@ -8,7 +8,7 @@
 EditTransaction::EditTransaction(EditTarget& target, Kind kind)
     : target(target), kind(kind), changes(std::make_unique<Changes>()) {
     if (kind == Kind::Edit) {
-        target.undoStack().ResetRedo();
+        target.undoStack().clearRedo();
     }
 }
 
@@ -19,7 +19,7 @@ EditTransaction::~EditTransaction() {
     // The cells go back first: a release build goes on with the level as it was before the edit.
     Changes discarded;
     target.writeBack(*changes, discarded);
-    target.UpdateLevel();
+    target.redrawView();
     Q_ASSERT_X(false, "EditTransaction", "an edit that wrote cells was never committed");
 }
 
@@ -28,15 +28,15 @@ void EditTransaction::commit(Redraw redraw) {
         return;
     }
     // An edit that changed no cell is no step: it would take an undo place for nothing.
-    if (changes->UBnd() >= 0) {
+    if (changes->lastIndex() >= 0) {
         if (kind == Kind::Undo) {
-            target.undoStack().AddToRedo(std::move(changes));
+            target.undoStack().pushRedo(std::move(changes));
         } else {
-            target.undoStack().AddToUndo(std::move(changes));
+            target.undoStack().pushUndo(std::move(changes));
         }
     }
     changes.reset();
     if (redraw == Redraw::Whole) {
-        target.UpdateLevel();
+        target.redrawView();
     }
 }

@@ -25,7 +25,7 @@ public:
     // The batch every write of this edit records into; valid until the commit.
     Changes& batch() { return *changes; }
     // Whether a write so far changed a cell.
-    bool changedCells() const { return changes && changes->UBnd() >= 0; }
+    bool changedCells() const { return changes && changes->lastIndex() >= 0; }
     // Pushes the batch onto its stack (redo for an undo step, undo otherwise) unless it is empty,
     // then redraws as asked. A transaction is committed at most once.
     void commit(Redraw redraw = Redraw::Whole);

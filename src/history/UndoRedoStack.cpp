@@ -5,40 +5,40 @@
 #include "history/EditTarget.h"
 #include "history/EditTransaction.h"
 
-void UndoRedoStack::AddToUndo(std::unique_ptr<Changes> undochanges) {
+void UndoRedoStack::pushUndo(std::unique_ptr<Changes> undochanges) {
     undostack.push_back(std::move(undochanges));
     trim();
     notify();
 }
 
-void UndoRedoStack::AddToRedo(std::unique_ptr<Changes> redochanges) {
+void UndoRedoStack::pushRedo(std::unique_ptr<Changes> redochanges) {
     redostack.push_back(std::move(redochanges));
     trim();
     notify();
 }
 
-void UndoRedoStack::Undo() {
+void UndoRedoStack::undo() {
     if (undostack.empty()) {
         return;
     }
     // Taken off the stack first: Process pushes onto the redo stack, never onto this one.
     std::unique_ptr<Changes> batch = std::move(undostack.back());
     undostack.pop_back();
-    Process(*batch, true);
+    replay(*batch, true);
     notify();
 }
 
-void UndoRedoStack::Redo() {
+void UndoRedoStack::redo() {
     if (redostack.empty()) {
         return;
     }
     std::unique_ptr<Changes> batch = std::move(redostack.back());
     redostack.pop_back();
-    Process(*batch, false);
+    replay(*batch, false);
     notify();
 }
 
-void UndoRedoStack::ResetRedo() {
+void UndoRedoStack::clearRedo() {
     redostack.clear();
     if (cleanIndex > index()) {
         cleanIndex = Unreachable;
@@ -46,7 +46,7 @@ void UndoRedoStack::ResetRedo() {
     notify();
 }
 
-void UndoRedoStack::ResetUndo() {
+void UndoRedoStack::clearUndo() {
     cleanIndex = cleanIndex >= index() ? cleanIndex - index() : Unreachable;
     undostack.clear();
     notify();
@@ -110,7 +110,7 @@ void UndoRedoStack::trim() {
     }
 }
 
-void UndoRedoStack::Process(const Changes& change, bool Undo) {
+void UndoRedoStack::replay(const Changes& change, bool Undo) {
     using Edit = EditTransaction;
     Edit replay(*main, Undo ? Edit::Kind::Undo : Edit::Kind::Redo);
     main->writeBack(change, replay.batch());

@@ -22,12 +22,12 @@ public:
     void setParent(EditTarget* main) { this->main = main; }
 
     // Pushes a finished batch; the oldest steps go when the history grows past its limits.
-    void AddToUndo(std::unique_ptr<Changes> undochanges);
-    void AddToRedo(std::unique_ptr<Changes> redochanges);
-    void Undo();
-    void Redo();
-    void ResetRedo();
-    void ResetUndo();
+    void pushUndo(std::unique_ptr<Changes> undochanges);
+    void pushRedo(std::unique_ptr<Changes> redochanges);
+    void undo();
+    void redo();
+    void clearRedo();
+    void clearUndo();
 
     bool canUndo() const { return !undostack.empty(); }
     bool canRedo() const { return !redostack.empty(); }
@@ -60,7 +60,7 @@ private:
     // Drops the oldest steps until the history is within its depth and byte limit.
     void trim();
     // Applies a batch backwards and pushes what it overwrote onto the other stack.
-    void Process(const Changes& change, bool Undo);
+    void replay(const Changes& change, bool Undo);
 
     EditTarget* main = nullptr;
     Stack undostack;  // oldest first
