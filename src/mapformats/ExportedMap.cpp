@@ -9,7 +9,7 @@ uint32_t ExportedMap::specialGid(int16_t tile) {
 }
 
 int ExportedMap::specialSide(int16_t tile) {
-    return (ObjectProcedures::ObjectExtent(tile) + 1) * Tileset::TileSize;
+    return (ObjectProcedures::objectExtent(tile) + 1) * Tileset::TileSize;
 }
 
 ExportedMap ExportedMap::fromLevel(const Level& level, const QString& baseName) {
@@ -40,7 +40,7 @@ ExportedMap ExportedMap::fromLevel(const Level& level, const QString& baseName) 
     }
     // Placed after every ordinary tile, so a special tile never takes the cell of one.
     for (const Special& s : specials) {
-        const int bottom = s.y + ObjectProcedures::ObjectExtent(s.tile);
+        const int bottom = s.y + ObjectProcedures::objectExtent(s.tile);
         uint32_t* cell =
             bottom < Size ? &map.gids[static_cast<size_t>(bottom) * Size + static_cast<size_t>(s.x)] : nullptr;
         if (cell != nullptr && *cell == 0) {

@@ -72,7 +72,7 @@ public:
             return {};
         }
         if (const auto it = special.find(gid); it != special.end()) {
-            const int top = bottomRow - ObjectProcedures::ObjectExtent(it->second);
+            const int top = bottomRow - ObjectProcedures::objectExtent(it->second);
             if (x < 0 || x >= Level::Size || top < 0 || top >= Level::Size) {
                 return QStringLiteral(
                            "the special tile %1 with its bottom-left cell at column %2, row %3 has its "
@@ -200,8 +200,8 @@ MapImport::Result MapImport::import(const QString& path, const Options& options,
     TileMap map;
     const auto refuse = [&](const QString& why) {
         result.error = QStringLiteral("\"%1\" cannot be imported: %2.").arg(MapFiles::shown(path), why);
-        level.EraseTiles();
-        LevelFile::NewMap(level);
+        level.eraseTiles();
+        LevelFile::newLevel(level);
         return result;
     };
     QString problem = readMap(path, options.layer, map);
@@ -222,7 +222,7 @@ MapImport::Result MapImport::import(const QString& path, const Options& options,
                                 .arg(options.layer, map.tileLayers.join(QStringLiteral(", "))));
     }
     result.warnings = map.warnings;
-    level.EraseTiles();
+    level.eraseTiles();
     CellReader reader(map, options.lenient);
     if (problem = fill(map, reader, level, result.warnings); !problem.isEmpty()) {
         result.refusedFlips = reader.refusedFlips;

@@ -40,12 +40,12 @@ std::optional<QByteArray> recordedBlock(const MapTileset& set, const QImage& pic
         return std::nullopt;
     }
     Tileset recorded;
-    if (!recorded.InitTileset(*block).isEmpty()) {
+    if (!recorded.initTileset(*block).isEmpty()) {
         return std::nullopt;
     }
     // A picture changed in another editor wins over what was recorded.
     if (!picture.isNull() &&
-        MapTilePictures::exported(recorded.pictileset()) != picture.convertToFormat(QImage::Format_RGB32)) {
+        MapTilePictures::exported(recorded.tilesetPicture()) != picture.convertToFormat(QImage::Format_RGB32)) {
         return std::nullopt;
     }
     return block;
@@ -54,7 +54,7 @@ std::optional<QByteArray> recordedBlock(const MapTileset& set, const QImage& pic
 void take(Level& level, const QByteArray& block) {
     level.usingDefaultTileset = block.isEmpty();
     level.tilesetBlock.bytes = block;
-    level.tileset.InitTileset(block);
+    level.tileset.initTileset(block);
     if (level.observer()) {
         level.observer()->tilesetChanged(!level.usingDefaultTileset);
     }
@@ -64,11 +64,11 @@ void take(Level& level, const QByteArray& block) {
 
 namespace MapTilePictures {
 
-QImage exported(const QImage& pictileset) {
+QImage exported(const QImage& tilesetPicture) {
     QImage picture(Columns * T, Rows * T, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter p(&picture);
-    p.drawImage(0, 0, pictileset);
+    p.drawImage(0, 0, tilesetPicture);
     p.end();
     return picture;
 }

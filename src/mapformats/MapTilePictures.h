@@ -17,7 +17,7 @@ inline constexpr int Rows = 14;
 inline constexpr int TileCount = Columns * Rows;
 
 // The exported picture of a level's tileset picture (the loaded bitmap with the extra-tiles strip).
-QImage exported(const QImage& pictileset);
+QImage exported(const QImage& tilesetPicture);
 // Reads a picture named by a map, bounded in size; a null image and the reason when it cannot be read.
 QImage load(const QString& path, QString& why);
 // Gives `level` the tile pictures of `map`: its own tileset bitmap, kept byte for byte when the map is

@@ -6,9 +6,9 @@
 namespace SpecialTilePictures {
 
 QImage picture(int16_t tile) {
-    const int side = (ObjectProcedures::ObjectExtent(tile) + 1) * Tileset::TileSize;
+    const int side = (ObjectProcedures::objectExtent(tile) + 1) * Tileset::TileSize;
     const int x = tile == 217 ? 16 : tile == 219 ? 128 : 48;
-    return Tileset::picspecial().copy(x, 0, side, side);
+    return Tileset::specialTiles().copy(x, 0, side, side);
 }
 
 }  // namespace SpecialTilePictures
