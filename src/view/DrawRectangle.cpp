@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-void DrawRectangle(QPainter& surface, int x1, int x2, int y1, int y2, const QColor& colour, int offset) {
+void drawRectangle(QPainter& surface, int x1, int x2, int y1, int y2, const QColor& colour, int offset) {
     QPen pen = surface.pen();
     const QColor remembered = pen.color();
     pen.setColor(colour);

@@ -32,7 +32,7 @@ ImageExportJob::ImageExportJob(const Level& level, const LevelPicture::Options& 
             copy->putTile(x, y, cells[y * Level::Size + x]);
         }
     }
-    copy->pic1024 = level.pic1024;
+    copy->overviewImage = level.overviewImage;
     copy->tileset = level.tileset;
     copy->tileset.setZoom(options.zoom);
 }

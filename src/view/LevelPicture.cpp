@@ -35,7 +35,7 @@ QImage draw(const Level& level, const Options& options, const std::function<bool
         return image;
     }
     ViewTransform whole;
-    whole.Zoom = options.zoom;
+    whole.zoom = options.zoom;
     whole.hValue = cells.x() * t;
     whole.vValue = cells.y() * t;
     whole.width = image.width();
@@ -64,7 +64,7 @@ QImage draw(const Level& level, const Options& options, const std::function<bool
         }
     }
     if (options.grid) {
-        LevelRenderer::DrawGrid(image, whole, image.rect());
+        LevelRenderer::drawGrid(image, whole, image.rect());
     }
     return image;
 }

@@ -90,15 +90,16 @@ void LevelRenderer::drawLevel(QImage& target, const Level& level, const ViewTran
     const int startX = view.startX();
     const int startY = view.startY();
     if (view.usingPixels()) {
-        Blit::copy(target, {0, 0}, level.pic1024.picture(), QRect(startX, startY, target.width(), target.height()));
+        Blit::copy(target, {0, 0}, level.overviewImage.picture(),
+                   QRect(startX, startY, target.width(), target.height()));
         return;
     }
-    const int t = static_cast<int>(view.T());
+    const int t = static_cast<int>(view.cellSize());
     const bool text = numbers && numbersShown(view);
     const int16_t* cells = level.cells();
     // Ordinary tiles that lie wholly inside the view are copied row by row without clipping:
     // the source of each tile number is worked out once, -1 where the slow path must decide.
-    const QImage& tiles = level.tileset.piczoomtileset();
+    const QImage& tiles = level.tileset.zoomedTiles();
     std::array<qsizetype, 256> source{};
     for (int n = 0; n < 256; ++n) {
         const QRect from = Tileset::tileSource(n, t);
@@ -145,11 +146,11 @@ QRect LevelRenderer::drawCell(QImage& target, const Level& level, const ViewTran
         if (!target.rect().contains(at)) {
             return {};
         }
-        reinterpret_cast<QRgb*>(target.scanLine(at.y()))[at.x()] = level.pic1024.pixel(x, y);
+        reinterpret_cast<QRgb*>(target.scanLine(at.y()))[at.x()] = level.overviewImage.pixel(x, y);
         return {at, QSize(1, 1)};
     }
     const int16_t n = level.getTile(static_cast<int16_t>(x), static_cast<int16_t>(y));
-    QRect written = drawValue(target, level, n, at, static_cast<int>(view.T()), true);
+    QRect written = drawValue(target, level, n, at, static_cast<int>(view.cellSize()), true);
     if (numbers && numbersShown(view)) {
         written |= drawNumber(target, n, at);
     }
@@ -172,13 +173,13 @@ QRect LevelRenderer::drawValue(QImage& target, const Level& level, int16_t n, QP
         const QImage& picture = specialPicture(n, t);
         return Blit::copy(target, at, picture, picture.rect());
     }
-    return Blit::copy(target, at, level.tileset.piczoomtileset(), Tileset::tileSource(n, t));
+    return Blit::copy(target, at, level.tileset.zoomedTiles(), Tileset::tileSource(n, t));
 }
 
 const QImage& LevelRenderer::specialPicture(int16_t n, int t) {
     if (specialsSize != t) {
         for (size_t i = 0; i < specialSources.size(); ++i) {
-            specials[i] = stretch(Tileset::picspecial(), specialSources[i].from, specialSources[i].cells * t);
+            specials[i] = stretch(Tileset::specialTiles(), specialSources[i].from, specialSources[i].cells * t);
         }
         specialsSize = t;
     }
@@ -212,11 +213,11 @@ QRect LevelRenderer::drawNumber(QImage& target, int16_t value, QPoint at) {
     return area;
 }
 
-void LevelRenderer::DrawGrid(QImage& target, const ViewTransform& view, const QRect& clip) {
+void LevelRenderer::drawGrid(QImage& target, const ViewTransform& view, const QRect& clip) {
     if (view.usingPixels()) {
         return;
     }
-    const int step = ViewTransform::nearest(view.T());
+    const int step = ViewTransform::nearest(view.cellSize());
     const QRect area = clip & target.rect() & QRect(0, 0, view.width + 1, view.height + 1);
     if (area.isEmpty() || step <= 0) {
         return;

@@ -22,7 +22,7 @@ public:
     // number, so 5 reads " 5" and a covered cell "-1".
     static QString cellText(int16_t value);
     // Whether cell numbers are drawn at this zoom (only where a cell is 16 or 32 pixels wide).
-    static bool numbersShown(const ViewTransform& view) { return view.Zoom >= 1.0f; }
+    static bool numbersShown(const ViewTransform& view) { return view.zoom >= 1.0f; }
 
     // Draws every visible cell into `target` from scratch (cleared to black first); at the
     // one-pixel zoom the overview image is copied instead.
@@ -32,7 +32,7 @@ public:
     QRect drawCell(QImage& target, const Level& level, const ViewTransform& view, int x, int y, bool numbers);
     // Grid lines in (80, 80, 80) on a view image, one per cell edge from pixel 0; only the part of
     // the lines inside `clip` is drawn. Nothing at the one-pixel zoom.
-    static void DrawGrid(QImage& target, const ViewTransform& view, const QRect& clip);
+    static void drawGrid(QImage& target, const ViewTransform& view, const QRect& clip);
     static QRgb gridColour() { return qRgb(80, 80, 80); }
 
 private:

@@ -30,13 +30,13 @@ void Magnifier::click(Qt::MouseButton button, float X, float Y) {
     }
     view->host.clearMouseIsDown();
     if (button == Qt::LeftButton) {
-        ZoomIn(x, y);
+        zoomIn(x, y);
     } else {
-        ZoomOut(x, y);
+        zoomOut(x, y);
     }
 }
 
-void Magnifier::ZoomIn(int X, int Y, std::optional<QPointF> pointer) {
+void Magnifier::zoomIn(int X, int Y, std::optional<QPointF> pointer) {
     if (zoom == Largest) {
         return;
     }
@@ -50,15 +50,15 @@ void Magnifier::ZoomIn(int X, int Y, std::optional<QPointF> pointer) {
     } else {
         zoom *= 2;
     }
-    view->UpdateScrollBars(false);
+    view->updateScrollBars(false);
     const QPoint origin = newOrigin(X, Y, pointer);
     view->setScrollBarValues(origin.x(), origin.y(), false);
     view->level.tileset.setZoom(zoom);
-    view->UpdateLevel();
+    view->redrawView();
     view->updatePreview(true);
 }
 
-void Magnifier::ZoomOut(int X, int Y, std::optional<QPointF> pointer) {
+void Magnifier::zoomOut(int X, int Y, std::optional<QPointF> pointer) {
     if (zoom == Smallest) {
         return;
     }
@@ -77,7 +77,7 @@ void Magnifier::ZoomOut(int X, int Y, std::optional<QPointF> pointer) {
     // Clamped by the ranges of the previous zoom; setScrollBarValues then lowers it to the new ones.
     const QPoint origin = newOrigin(X, Y, pointer);
     view->setScrollBarValues(origin.x(), origin.y(), false);
-    view->UpdateLevel();
+    view->redrawView();
 }
 
 QPoint Magnifier::newOrigin(int X, int Y, std::optional<QPointF> pointer) const {
@@ -105,6 +105,6 @@ QPoint Magnifier::centredOrigin(int X, int Y) const {
         }
         return ViewTransform::nearest(std::floor(v / T) * T);
     };
-    return {axis(X, view->picpreview->width(), view->hScrollBar->maximum()),
-            axis(Y, view->picpreview->height(), view->vScrollBar->maximum())};
+    return {axis(X, view->viewSurface->width(), view->hScrollBar->maximum()),
+            axis(Y, view->viewSurface->height(), view->vScrollBar->maximum())};
 }

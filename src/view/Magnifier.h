@@ -19,7 +19,7 @@ public:
     void setParent(MapView* myparent);
 
     // Zoom factor: 1/16, 1/4, 1/2, 1 or 2; each cell is Zoom x 16 pixels wide.
-    float Zoom() const { return zoom; }
+    float zoomFactor() const { return zoom; }
 
     // A click of the zoom tool at view pixel (X, Y): the left button zooms in, any other out.
     void click(Qt::MouseButton button, float X, float Y);
@@ -28,8 +28,8 @@ public:
     // cell boundary as near to centring the cell as the map's edges allow.
     // With `pointer` (a view pixel over the cell) the cell stays under it instead, as far as the
     // scroll ranges allow.
-    void ZoomIn(int X, int Y, std::optional<QPointF> pointer = std::nullopt);
-    void ZoomOut(int X, int Y, std::optional<QPointF> pointer = std::nullopt);
+    void zoomIn(int X, int Y, std::optional<QPointF> pointer = std::nullopt);
+    void zoomOut(int X, int Y, std::optional<QPointF> pointer = std::nullopt);
 
 private:
     // Scroll origin that centres cell (X, Y) at the current zoom, within the scroll ranges as set,

@@ -40,10 +40,10 @@ MapView::MapView(Level& level, MapViewHost& host, QWidget* parent)
     : QWidget(parent),
       level(level),
       host(host),
-      picpreview(new PictureBox(this)),
+      viewSurface(new PictureBox(this)),
       hScrollBar(new QScrollBar(Qt::Horizontal, this)),
       vScrollBar(new QScrollBar(Qt::Vertical, this)) {
-    picpreview->setObjectName(QStringLiteral("picpreview"));
+    viewSurface->setObjectName(QStringLiteral("picpreview"));
     hScrollBar->setObjectName(QStringLiteral("hScr"));
     vScrollBar->setObjectName(QStringLiteral("vscr"));
     connect(hScrollBar, &QScrollBar::valueChanged, this, [this] { hScrollBarChanged(); });
@@ -53,7 +53,7 @@ MapView::MapView(Level& level, MapViewHost& host, QWidget* parent)
         connect(bar, &QScrollBar::actionTriggered, this,
                 [this, bar] { bar->setSliderPosition(onCell(bar, bar->sliderPosition())); });
     }
-    connect(picpreview, &PictureBox::wheel, this, [this](QWheelEvent* e) { picpreview_Wheel(e); });
+    connect(viewSurface, &PictureBox::wheel, this, [this](QWheelEvent* e) { viewWheel(e); });
     resize(sizeHint());
     // No drawing yet: the window that hosts this view is still being built.
     layOut();
@@ -65,11 +65,11 @@ QSize MapView::sizeHint() const {
 
 ViewTransform MapView::transform() const {
     ViewTransform t;
-    t.Zoom = host.zoomFactor();
+    t.zoom = host.zoomFactor();
     t.hValue = hScrollBar->value();
     t.vValue = vScrollBar->value();
-    t.width = picpreview->width();
-    t.height = picpreview->height();
+    t.width = viewSurface->width();
+    t.height = viewSurface->height();
     return t;
 }
 
@@ -83,16 +83,16 @@ int MapView::onCell(const QScrollBar* bar, int value) const {
     return std::clamp(snapped, bar->minimum(), bar->maximum());
 }
 
-void MapView::UpdateScrollBars(bool refresh) {
+void MapView::updateScrollBars(bool refresh) {
     noScrollRedraw = !refresh;
     const double t = host.zoomFactor() * 16.0;
-    setScrollRange(hScrollBar, scrollMax(cellSize(), picpreview->width()), t);
-    setScrollRange(vScrollBar, scrollMax(cellSize(), picpreview->height()), t);
+    setScrollRange(hScrollBar, scrollMax(cellSize(), viewSurface->width()), t);
+    setScrollRange(vScrollBar, scrollMax(cellSize(), viewSurface->height()), t);
 }
 
 void MapView::setScrollBarValues(int h, int v, bool refresh) {
     noScrollRedraw = !refresh;
-    UpdateScrollBars(refresh);
+    updateScrollBars(refresh);
     hScrollBar->setValue(h > hScrollBar->maximum() ? hScrollBar->maximum() : h);
     vScrollBar->setValue(v > vScrollBar->maximum() ? vScrollBar->maximum() : v);
     noScrollRedraw = false;
@@ -100,7 +100,7 @@ void MapView::setScrollBarValues(int h, int v, bool refresh) {
 
 void MapView::centreView() {
     noScrollRedraw = true;
-    UpdateScrollBars(false);
+    updateScrollBars(false);
     const int cell = cellSize();
     auto centre = [cell](int max) { return cell * static_cast<int>(std::floor(std::floor(max / 2.0) / cell)); };
     hScrollBar->setValue(centre(hScrollBar->maximum()));
@@ -108,64 +108,64 @@ void MapView::centreView() {
     noScrollRedraw = false;
 }
 
-void MapView::UpdateLevel() {
-    if (piclevel.size() != picpreview->size()) {
-        piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
+void MapView::redrawView() {
+    if (levelImage.size() != viewSurface->size()) {
+        levelImage = QImage(viewSurface->size(), QImage::Format_RGB32);
     }
-    renderer.drawLevel(piclevel, level, transform(), host.showTileNumbers());
-    levelChanged = piclevel.rect();
+    renderer.drawLevel(levelImage, level, transform(), host.showTileNumbers());
+    levelChanged = levelImage.rect();
     if (host.selectionState() == SelectionState::Selected) {
-        host.UpdateSelectionOnPreview(true);
+        host.drawSelectionOnPreview(true);
     }
     updatePreview(true);
     if (dormant) {
-        piclevel = QImage();
+        levelImage = QImage();
     }
 }
 
 void MapView::setDormant(bool on) {
     dormant = on;
     if (on) {
-        piclevel = QImage();
+        levelImage = QImage();
     }
 }
 
-void MapView::UpdateLevelTile(int X, int Y, bool refresh) {
+void MapView::redrawCell(int X, int Y, bool refresh) {
     if (!Level::inGrid(X, Y)) {
         return;
     }
     // The level keeps the overview in step already; a direct call is brought in step here too.
-    level.pic1024.setCell(X, Y, level.getTile(X, Y));
+    level.overviewImage.setCell(X, Y, level.getTile(X, Y));
     const ViewTransform tf = transform();
     if (X < tf.startX() || X > tf.endX() || Y < tf.startY() || Y > tf.endY()) {
         return;
     }
-    if (piclevel.isNull()) {
-        UpdateLevel();
+    if (levelImage.isNull()) {
+        redrawView();
         return;
     }
     // At the one-pixel zoom the view is the overview image: its one changed pixel is copied
     // instead of the whole view, which is what a full redraw would come to.
-    levelChanged |= renderer.drawCell(piclevel, level, tf, X, Y, host.showTileNumbers());
+    levelChanged |= renderer.drawCell(levelImage, level, tf, X, Y, host.showTileNumbers());
     if (!refresh) {
         return;
     }
     if (tf.usingPixels() && host.selectionState() == SelectionState::Selected) {
-        host.UpdateSelectionOnPreview(true);
+        host.drawSelectionOnPreview(true);
     }
     updatePreview(true);
 }
 
 void MapView::updatePreview(bool refresh) {
-    if (piclevel.isNull()) {
-        UpdateLevel();
+    if (levelImage.isNull()) {
+        redrawView();
         return;
     }
-    QImage& out = picpreview->image;
+    QImage& out = viewSurface->image;
     const ViewTransform tf = transform();
     const bool grid = host.showGrid();
-    const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != piclevel.size() ||
-                       grid != previewGrid || tf.Zoom != previewZoom;
+    const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != levelImage.size() ||
+                       grid != previewGrid || tf.zoom != previewZoom;
     // What the selection drew over the view last time is copied back too, so the block can move;
     // except where the block is drawn again at once, which for a drag is most of it.
     const QRect area = whole ? out.rect() : (levelChanged | selectionDrawn) & out.rect();
@@ -177,9 +177,9 @@ void MapView::updatePreview(bool refresh) {
     screenChanged |= area;
     previewStale = false;
     previewGrid = grid;
-    previewZoom = tf.Zoom;
+    previewZoom = tf.zoom;
     if (selected) {
-        selectionDrawn = host.UpdateSelectionOnPreview(false);
+        selectionDrawn = host.drawSelectionOnPreview(false);
         screenChanged |= selectionDrawn;
     }
     // Whatever of the cover the selection did not draw after all still shows the old picture.
@@ -188,7 +188,7 @@ void MapView::updatePreview(bool refresh) {
     previewStale = previewStale || out.paintingActive();
     previewKey = out.cacheKey();
     if (refresh && !screenChanged.isEmpty()) {
-        picpreview->refresh(screenChanged);
+        viewSurface->refresh(screenChanged);
         screenChanged = {};
     }
     drawRadar();
@@ -196,15 +196,15 @@ void MapView::updatePreview(bool refresh) {
 
 void MapView::restore(const QRegion& region, const ViewTransform& tf, bool grid) {
     for (const QRect& r : region) {
-        Blit::copy(picpreview->image, r.topLeft(), piclevel, r);
+        Blit::copy(viewSurface->image, r.topLeft(), levelImage, r);
         if (grid) {
-            LevelRenderer::DrawGrid(picpreview->image, tf, r);
+            LevelRenderer::drawGrid(viewSurface->image, tf, r);
         }
     }
 }
 
-void MapView::DrawGrid() {
-    LevelRenderer::DrawGrid(picpreview->image, transform(), picpreview->image.rect());
+void MapView::drawGrid() {
+    LevelRenderer::drawGrid(viewSurface->image, transform(), viewSurface->image.rect());
 }
 
 void MapView::drawRadar() {
@@ -212,8 +212,8 @@ void MapView::drawRadar() {
     if (!radar) {
         return;
     }
-    const QPoint origin = Radar::draw(radar->image, level.pic1024.picture(), level.pic1024.version(), radarBase,
-                                      transform(), host.radarSelectionFrame());
+    const QPoint origin = Radar::draw(radar->image, level.overviewImage.picture(), level.overviewImage.version(),
+                                      radarBase, transform(), host.radarSelectionFrame());
     radar_left = static_cast<int16_t>(origin.x());
     radar_top = static_cast<int16_t>(origin.y());
     radar->refresh();
@@ -223,17 +223,17 @@ void MapView::radarClick(double X, double Y) {
     const QPoint origin = Radar::originForClick(transform(), QPoint(radar_left, radar_top), X, Y, hScrollBar->maximum(),
                                                 vScrollBar->maximum());
     setScrollBarValues(origin.x(), origin.y(), false);
-    UpdateLevel();
+    redrawView();
 }
 
-void MapView::Form_Resize() {
+void MapView::layoutSurfaces() {
     for (const QWidget* w = this; w; w = w->parentWidget()) {
         if (w->isMinimized()) {
             return;
         }
     }
     layOut();
-    UpdateLevel();
+    redrawView();
 }
 
 void MapView::layOut() {
@@ -242,18 +242,18 @@ void MapView::layOut() {
     // A window too small for the scroll bars keeps a one-pixel view rather than failing.
     hScrollBar->setGeometry(0, h - ScrollBarSize, std::max(0, w - ScrollBarSize), ScrollBarSize);
     vScrollBar->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
-    picpreview->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
-    picpreview->resizeImage(picpreview->size());
-    if (piclevel.size() != picpreview->size() && !dormant) {
-        piclevel = QImage(picpreview->size(), QImage::Format_RGB32);
-        piclevel.fill(Qt::black);
+    viewSurface->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
+    viewSurface->resizeImage(viewSurface->size());
+    if (levelImage.size() != viewSurface->size() && !dormant) {
+        levelImage = QImage(viewSurface->size(), QImage::Format_RGB32);
+        levelImage.fill(Qt::black);
     }
     previewStale = true;
 }
 
 void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    layoutSurfaces();
 }
 
 void MapView::hScrollBarChanged() {
@@ -274,12 +274,12 @@ void MapView::scrolled(QScrollBar* bar) {
         return;
     }
     if (!noScrollRedraw) {
-        UpdateLevel();
+        redrawView();
     }
-    picpreview->setFocus();
+    viewSurface->setFocus();
 }
 
-void MapView::picpreview_Wheel(QWheelEvent* event) {
+void MapView::viewWheel(QWheelEvent* event) {
     const QPoint turn = event->angleDelta();
     const bool zoom = event->modifiers().testFlag(Qt::ControlModifier);
     const bool sideways = event->modifiers().testFlag(Qt::ShiftModifier) || (turn.y() == 0 && turn.x() != 0);
@@ -299,9 +299,9 @@ void MapView::picpreview_Wheel(QWheelEvent* event) {
         }
         for (int i = 0; i < std::abs(notches); ++i) {
             if (notches > 0) {
-                zoomer->ZoomIn(x, y, event->position());
+                zoomer->zoomIn(x, y, event->position());
             } else {
-                zoomer->ZoomOut(x, y, event->position());
+                zoomer->zoomOut(x, y, event->position());
             }
         }
         return;

@@ -17,9 +17,9 @@ class QScrollBar;
 class QWheelEvent;
 class Magnifier;
 
-// The visible part of one level: the view surface `picpreview` with its scroll bars, the hidden
-// view image `piclevel` it is drawn from, and the redraw operations every edit calls.
-// Tools may draw previews straight onto `picpreview->image`; the next updatePreview wipes them.
+// The visible part of one level: the view surface `viewSurface` with its scroll bars, the hidden
+// view image `levelImage` it is drawn from, and the redraw operations every edit calls.
+// Tools may draw previews straight onto `viewSurface->image`; the next updatePreview wipes them.
 class MapView : public QWidget {
     Q_OBJECT
 public:
@@ -27,10 +27,10 @@ public:
 
     Level& level;
     MapViewHost& host;
-    PictureBox* picpreview;
+    PictureBox* viewSurface;
     QScrollBar* hScrollBar;
     QScrollBar* vScrollBar;
-    QImage piclevel;
+    QImage levelImage;
     bool noScrollRedraw = false;
     bool dormant = false;
     // Overview column and row at the radar's top-left corner in this map's last radar drawing.
@@ -44,7 +44,7 @@ public:
 
     // Scroll ranges and steps for the current zoom and view size; with `refresh` false a value
     // lowered by the new range does not redraw.
-    void UpdateScrollBars(bool refresh);
+    void updateScrollBars(bool refresh);
     // New scroll origin in view pixels, lowered to the range; callers redraw afterwards. Scroll
     // values always lie on cell boundaries (the nearest one is taken), so the first visible cell is
     // drawn at pixel 0 exactly where the pointer-to-cell rule finds it.
@@ -52,17 +52,17 @@ public:
     // Re-ranges the scroll bars and centres the view, as after loading or creating a level.
     void centreView();
     // Redraws every visible cell, then the preview and the radar.
-    void UpdateLevel();
+    void redrawView();
     // Redraws one written cell if it is visible; `refresh` brings it to the screen.
-    void UpdateLevelTile(int X, int Y, bool refresh);
+    void redrawCell(int X, int Y, bool refresh);
     // Copies the level image to the view with the grid and the selection, and redraws the radar.
     void updatePreview(bool refresh);
-    void DrawGrid();
+    void drawGrid();
     // A view in the background keeps only what is on screen: its level image is dropped after each redraw
     // and drawn anew when needed, which saves a view-sized picture for every map that is not active.
     void setDormant(bool on);
     // Lays the window out for its current size and redraws.
-    void Form_Resize();
+    void layoutSurfaces();
     // A press on radar pixel (X, Y) of this map's last radar drawing: centres the view there.
     void radarClick(double X, double Y);
     // The zoom tool that Ctrl + mouse wheel drives; set by the magnifier itself.
@@ -82,7 +82,7 @@ private:
     int cellSize() const;
     // `value` moved to the nearest cell boundary within the bar's range.
     int onCell(const QScrollBar* bar, int value) const;
-    void picpreview_Wheel(QWheelEvent* event);
+    void viewWheel(QWheelEvent* event);
     void drawRadar();
     // Copies the level picture, with the grid when shown, back over `region` of the view.
     void restore(const QRegion& region, const ViewTransform& tf, bool grid);
@@ -91,7 +91,7 @@ private:
     Magnifier* zoomer = nullptr;
     int wheelTurn = 0;  // wheel movement not yet used, in eighths of a degree
 
-    // What picpreview still shows of the last updatePreview, so that a single changed cell is
+    // What viewSurface still shows of the last updatePreview, so that a single changed cell is
     // copied alone. Any other write to the view image (a tool's preview) changes its cache key,
     // and then the whole view is copied again.
     QRect levelChanged;

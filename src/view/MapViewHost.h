@@ -22,7 +22,7 @@ public:
     // Draws the selection over the view; asked only while a rectangle is selected.
     // `fromUpdateLevel` tells a full redraw from a preview copy, which draws only for the
     // magnifier and selection tools. Returns the part of the view it drew over.
-    virtual QRect UpdateSelectionOnPreview(bool fromUpdateLevel) = 0;
+    virtual QRect drawSelectionOnPreview(bool fromUpdateLevel) = 0;
     // Where the next preview drawing of the selection will paint every pixel, so the view need not
     // restore that part first; may be empty.
     virtual QRect selectionCover() const { return {}; }

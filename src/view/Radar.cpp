@@ -16,7 +16,7 @@ int nearest(double v) {
 
 QPoint Radar::draw(QImage& radar, const QImage& overview, quint64 overviewVersion, Base& base,
                    const ViewTransform& view, const std::optional<QRectF>& selection) {
-    const double T = view.T();
+    const double T = view.cellSize();
     const double W = view.width;
     const double H = view.height;
     const double RW = radar.width();
@@ -43,13 +43,13 @@ QPoint Radar::draw(QImage& radar, const QImage& overview, quint64 overviewVersio
     QPainter p(&radar);
     const int hw = nearest(W / T / 2 - 1);
     const int hh = nearest(H / T / 2 - 1);
-    DrawRectangle(p, nearest(RW / 2 - hw), nearest(RW / 2 + hw + 2), nearest(RH / 2 - hh), nearest(RH / 2 + hh + 2),
+    drawRectangle(p, nearest(RW / 2 - hw), nearest(RW / 2 + hw + 2), nearest(RH / 2 - hh), nearest(RH / 2 + hh + 2),
                   QColor(255, 0, 0));
 
     if (selection) {
         const QRectF& s = *selection;
         p.setPen(QPen(p.pen().color(), 1, Qt::DotLine));
-        DrawRectangle(p, nearest(s.left() / T + RW / 2 - hw), nearest((s.left() + s.width()) / T + RW / 2 - hw),
+        drawRectangle(p, nearest(s.left() / T + RW / 2 - hw), nearest((s.left() + s.width()) / T + RW / 2 - hw),
                       nearest(s.top() / T + RH / 2 - hh), nearest((s.top() + s.height()) / T + RH / 2 - hh),
                       QColor(255, 255, 0));
         p.setPen(QPen(p.pen().color(), 1, Qt::SolidLine));
@@ -75,7 +75,7 @@ QPoint Radar::draw(QImage& radar, const QImage& overview, quint64 overviewVersio
 }
 
 QPoint Radar::originForClick(const ViewTransform& view, QPoint radarOrigin, double X, double Y, int hMax, int vMax) {
-    const double t = std::floor(view.T());
+    const double t = std::floor(view.cellSize());
     auto origin = [t](double first, double pointer, int viewSize, int max) {
         int v = static_cast<int>(std::floor(t * ((first + pointer) - std::floor(viewSize / t / 2))));
         if (v < 0) {

@@ -7,7 +7,7 @@
 // is always drawn at pixel 0: a scroll value that is not a multiple of the tile size does not shift
 // the drawing by the remainder, while the pointer-to-cell rule does take it into account.
 struct ViewTransform {
-    float Zoom = 1.0f;  // 1/16, 1/4, 1/2, 1 or 2
+    float zoom = 1.0f;  // 1/16, 1/4, 1/2, 1 or 2
     int hValue = 0;     // scroll origin in view pixels
     int vValue = 0;
     int width = 0;  // view size in pixels
@@ -17,18 +17,18 @@ struct ViewTransform {
     static int nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
     static int floorDiv(double a, double b) { return static_cast<int>(std::floor(a / b)); }
 
-    float T() const { return Zoom * 16.0f; }
-    bool usingPixels() const { return Zoom < 0.25f; }
+    float cellSize() const { return zoom * 16.0f; }
+    bool usingPixels() const { return zoom < 0.25f; }
 
     // Whole cells in a span of view pixels, rounded down: view-relative positions snap to cells.
-    int cellsIn(double pixels) const { return floorDiv(pixels, T()); }
-    int cellX(double x) const { return floorDiv(hValue + x, T()); }
-    int cellY(double y) const { return floorDiv(vValue + y, T()); }
-    int startX() const { return floorDiv(hValue, T()); }
-    int startY() const { return floorDiv(vValue, T()); }
-    int endX() const { return floorDiv(hValue + width, T()); }
-    int endY() const { return floorDiv(vValue + height, T()); }
+    int cellsIn(double pixels) const { return floorDiv(pixels, cellSize()); }
+    int cellX(double x) const { return floorDiv(hValue + x, cellSize()); }
+    int cellY(double y) const { return floorDiv(vValue + y, cellSize()); }
+    int startX() const { return floorDiv(hValue, cellSize()); }
+    int startY() const { return floorDiv(vValue, cellSize()); }
+    int endX() const { return floorDiv(hValue + width, cellSize()); }
+    int endY() const { return floorDiv(vValue + height, cellSize()); }
     // Top-left view pixel of a cell.
-    int pixelX(int column) const { return static_cast<int>(T() * static_cast<float>(column - startX())); }
-    int pixelY(int row) const { return static_cast<int>(T() * static_cast<float>(row - startY())); }
+    int pixelX(int column) const { return static_cast<int>(cellSize() * static_cast<float>(column - startX())); }
+    int pixelY(int row) const { return static_cast<int>(cellSize() * static_cast<float>(row - startY())); }
 };
