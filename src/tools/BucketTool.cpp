@@ -40,14 +40,14 @@ void BucketTool::press(const ToolEvent& event) {
     const int16_t old = level().getTile(cell.x, cell.y);
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
         fillObject(tile, cell.x, cell.y);
-    } else if (!Fill(old, tile, cell.x, cell.y, *edit, inSelection, map->fillInScreen())) {
+    } else if (!fill(old, tile, cell.x, cell.y, *edit, inSelection, map->fillInScreen())) {
         return;
     }
     pushBatch();
 }
 
 bool BucketTool::onSelection(float X, float Y) const {
-    const QRect frame = selection().shpdraw();
+    const QRect frame = selection().selectionOutline();
     return X >= frame.left() - 2 && X <= frame.left() + frame.width() + 3 && Y >= frame.top() - 2 &&
            Y <= frame.top() + frame.height() + 3;
 }
@@ -56,20 +56,20 @@ void BucketTool::fillObject(int16_t tile, int column, int row) {
     Level& lv = level();
     if (lv.getTile(column, row) != -1) {
         // The anchor itself: the object is emptied.
-        ObjectProcedures::ClearObject(*edit, column, row, false, 0);
+        ObjectProcedures::clearObject(*edit, column, row, false, 0);
     } else if (const auto origin = ObjectProcedures::getObjectOrigin(lv, column, row)) {
         // A covered cell: the square is filled whole. Filling the region of covered cells instead
         // would run on into the squares of neighbouring objects, and a limited fill would leave
         // covered cells without their anchor.
-        ObjectProcedures::ClearObject(*edit, (*origin)[0], (*origin)[1], false, tile);
+        ObjectProcedures::clearObject(*edit, (*origin)[0], (*origin)[1], false, tile);
     } else {
         edit->setTile(column, row, tile);
-        lv.UpdateLevelTile(column, row, false);
+        lv.redrawCell(column, row, false);
     }
-    map->UpdateLevel();
+    map->redrawView();
 }
 
-bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection,
+bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection,
                       bool fillscreenonly) {
     // Equal values: the region would be walked and nothing written.
     if (tilenr == fillnr) {
@@ -96,7 +96,7 @@ bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
     const int16_t* cells = lv.cells();
     // Callers keep (x, y) within the limits.
     const auto matches = [&](int x, int y) {
-        return cells[y * Level::Size + x] == tilenr && (!fillinselection || sel.IsInSelection(x, y));
+        return cells[y * Level::Size + x] == tilenr && (!fillinselection || sel.isInSelection(x, y));
     };
     const auto inLimits = [&](int x, int y) { return x >= left && x <= right && y >= top && y <= bottom; };
 
@@ -129,7 +129,7 @@ bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
         for (int c = l; c <= r; ++c) {
             into.setTile(c, y, fillnr);
         }
-        lv.pic1024.setRun(y, l, r, fillnr);
+        lv.overviewImage.setRun(y, l, r, fillnr);
         // One seed for each run of matching cells above and below the run just filled.
         for (const int ny : {y - 1, y + 1}) {
             if (ny < top || ny > bottom) {
@@ -159,7 +159,7 @@ bool BucketTool::Fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
             }
         }
     }
-    window->UpdateLevel();
+    window->redrawView();
     filling = false;
     QGuiApplication::restoreOverrideCursor();
     return true;

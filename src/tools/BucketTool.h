@@ -19,7 +19,7 @@ public:
     // Fills the 4-connected region of cells equal to `tilenr` around (X, Y) with `fillnr`,
     // through `into`, within the selection or the visible cells when asked. Returns false
     // when the map window was destroyed while events ran; nothing of the window may be touched then.
-    bool Fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection, bool fillscreenonly);
+    bool fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection, bool fillscreenonly);
 
     // How long a fill works between two passes of event processing.
     std::chrono::milliseconds eventSlice{15};

@@ -15,7 +15,7 @@
 LineTool::PreviewScope::PreviewScope(LineTool& line) : line(line) {
     if (line.previewDepth++ == 0) {
         line.previewTransform = line.transform();
-        line.painter = std::make_unique<QPainter>(&line.view().picpreview->image);
+        line.painter = std::make_unique<QPainter>(&line.view().viewSurface->image);
     }
 }
 
@@ -84,30 +84,30 @@ void LineTool::endGesture() {
 void LineTool::drawShape(int16_t tile, int endx, int endy, LevelEdit* into, bool onpreview) {
     switch (currentTool()) {
         case ToolId::Line:
-            DrawLine(tile, startX, startY, endx, endy, into, onpreview, true);
+            drawLine(tile, startX, startY, endx, endy, into, onpreview, true);
             break;
         case ToolId::Rectangle:
-            DrawTileRectangle(tile, startX, startY, endx, endy, into, onpreview);
+            drawTileRectangle(tile, startX, startY, endx, endy, into, onpreview);
             break;
         case ToolId::Ellipse:
-            DrawEllipse(tile, startX, startY, endx, endy, into, onpreview);
+            drawEllipse(tile, startX, startY, endx, endy, into, onpreview);
             break;
         default:
             break;
     }
 }
 
-void LineTool::DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
+void LineTool::drawLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                         bool refresh) {
     const int w = linew;
     if (w <= 1) {
-        DrawBaseLine(tilenr, startx, starty, endx, endy, into, onpreview, refresh);
+        drawBaseLine(tilenr, startx, starty, endx, endy, into, onpreview, refresh);
         return;
     }
     std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
     for (int dy = brushFirst(w); dy <= brushLast(w); ++dy) {
         for (int dx = brushFirst(w); dx <= brushLast(w); ++dx) {
-            DrawBaseLine(tilenr, startx + dx, starty + dy, endx + dx, endy + dy, into, onpreview, false);
+            drawBaseLine(tilenr, startx + dx, starty + dy, endx + dx, endy + dy, into, onpreview, false);
         }
     }
     scope.reset();
@@ -117,7 +117,7 @@ void LineTool::DrawLine(int16_t tilenr, int startx, int starty, int endx, int en
     }
 }
 
-void LineTool::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
+void LineTool::drawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                             bool refresh) {
     std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
     int x = startx;
@@ -153,19 +153,19 @@ void LineTool::DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, in
     }
 }
 
-void LineTool::DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into,
+void LineTool::drawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into,
                                  bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
-        DrawLine(tilenr, startx, starty, endx, starty, into, onpreview, false);
-        DrawLine(tilenr, endx, starty, endx, endy, into, onpreview, false);
-        DrawLine(tilenr, endx, endy, startx, endy, into, onpreview, false);
-        DrawLine(tilenr, startx, endy, startx, starty, into, onpreview, false);
+        drawLine(tilenr, startx, starty, endx, starty, into, onpreview, false);
+        drawLine(tilenr, endx, starty, endx, endy, into, onpreview, false);
+        drawLine(tilenr, endx, endy, startx, endy, into, onpreview, false);
+        drawLine(tilenr, startx, endy, startx, starty, into, onpreview, false);
     }
     show(onpreview);
 }
 
-void LineTool::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEdit* into, bool onpreview) {
+void LineTool::drawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEdit* into, bool onpreview) {
     {
         std::unique_ptr<PreviewScope> scope = onpreview ? std::make_unique<PreviewScope>(*this) : nullptr;
         const double rx = (xx - X) / 2.0;
@@ -180,7 +180,7 @@ void LineTool::DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEd
             const double px = std::cos(t) * rx + cx;
             const double py = std::sin(t) * ry + cy;
             if (t != 0) {
-                DrawLine(tilenr, ViewTransform::nearest(px), ViewTransform::nearest(py), ViewTransform::nearest(prevX),
+                drawLine(tilenr, ViewTransform::nearest(px), ViewTransform::nearest(py), ViewTransform::nearest(prevX),
                          ViewTransform::nearest(prevY), into, onpreview, false);
             }
             prevX = px;
@@ -199,26 +199,26 @@ void LineTool::plot(int c, int r, int16_t tilenr, LevelEdit* into, bool onprevie
         return;
     }
     if (ObjectProcedures::isObjectCell(into->level(), c, r)) {
-        ObjectProcedures::RemoveObjectAt(*into, c, r, false);
+        ObjectProcedures::removeObjectAt(*into, c, r, false);
     }
     into->setTile(c, r, tilenr);
-    into->level().UpdateLevelTile(c, r, false);
+    into->level().redrawCell(c, r, false);
 }
 
 void LineTool::plotPreview(int c, int r, int16_t tilenr) {
     const ViewTransform& t = previewTransform;
-    QImage& image = view().picpreview->image;
+    QImage& image = view().viewSurface->image;
     if (t.usingPixels()) {
         const int px = c - t.startX();
         const int py = r - t.startY();
         if (px >= 0 && py >= 0 && px < image.width() && py < image.height()) {
-            image.setPixel(px, py, RadarColor(tilenr) | 0xFF000000u);
+            image.setPixel(px, py, radarColor(tilenr) | 0xFF000000u);
         }
         return;
     }
-    const int size = ViewTransform::nearest(t.T());
-    const int px = ViewTransform::nearest(static_cast<double>(c - t.startX()) * t.T());
-    const int py = ViewTransform::nearest(static_cast<double>(r - t.startY()) * t.T());
+    const int size = ViewTransform::nearest(t.cellSize());
+    const int px = ViewTransform::nearest(static_cast<double>(c - t.startX()) * t.cellSize());
+    const int py = ViewTransform::nearest(static_cast<double>(r - t.startY()) * t.cellSize());
     if (px >= image.width() || py >= image.height() || px + size <= 0 || py + size <= 0) {
         return;
     }
@@ -227,12 +227,12 @@ void LineTool::plotPreview(int c, int r, int16_t tilenr) {
         painter->fillRect(px, py, size, size, Qt::black);
         return;
     }
-    painter->drawImage(QPoint(px, py), level().tileset.piczoomtileset(), Tileset::tileSource(tilenr, size));
+    painter->drawImage(QPoint(px, py), level().tileset.zoomedTiles(), Tileset::tileSource(tilenr, size));
 }
 
 void LineTool::show(bool onpreview) {
     if (onpreview) {
-        view().picpreview->refresh();
+        view().viewSurface->refresh();
     } else {
         map->updatePreview(true);
     }

@@ -23,15 +23,15 @@ public:
     // A line `linew` cells wide: the one-cell line repeated at every offset of the brush square.
     // Cells are written through `into`; with `onpreview` the tiles are drawn onto the view only and no
     // cell changes.
-    void DrawLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
+    void drawLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                   bool refresh);
     // A one-cell line (Bresenham); cells outside the grid are skipped.
-    void DrawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
+    void drawBaseLine(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview,
                       bool refresh);
     // The outline of the rectangle with the two corners.
-    void DrawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview);
+    void drawTileRectangle(int16_t tilenr, int startx, int starty, int endx, int endy, LevelEdit* into, bool onpreview);
     // The ellipse inscribed in the box with corners (X, Y) and (xx, yy), as 126 line segments.
-    void DrawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEdit* into, bool onpreview);
+    void drawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEdit* into, bool onpreview);
 
     // First and last offset of the brush square of width `w` (w > 1): the square reaches one cell
     // further right and down than left and up.

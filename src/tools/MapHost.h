@@ -54,6 +54,6 @@ public:
     virtual void showStatus(const QString& text) = 0;
 
     // Redraw calls, as every edit makes them.
-    virtual void UpdateLevel() = 0;
+    virtual void redrawView() = 0;
     virtual void updatePreview(bool refresh) = 0;
 };

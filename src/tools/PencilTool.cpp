@@ -35,7 +35,7 @@ void PencilTool::move(const ToolEvent& event) {
         if (ObjectProcedures::isSpecialTile(tile)) {
             placeObject(tile, cell.x, cell.y);
         } else {
-            map->lines().DrawLine(tile, lastX, lastY, cell.x, cell.y, openEdit(), false, false);
+            map->lines().drawLine(tile, lastX, lastY, cell.x, cell.y, openEdit(), false, false);
         }
     }
     redraw();
@@ -52,14 +52,14 @@ int16_t PencilTool::strokeTile(Qt::MouseButton button) const {
 }
 
 void PencilTool::placeObject(int16_t tile, int column, int row) {
-    const int side = ObjectProcedures::ObjectExtent(tile) + 1;
+    const int side = ObjectProcedures::objectExtent(tile) + 1;
     const QRect square(column, row, side, side);
     for (const QRect& earlier : placed) {
         if (earlier.intersects(square)) {
             return;
         }
     }
-    ObjectProcedures::PlaceObject(*edit, tile, column, row, true);
+    ObjectProcedures::placeObject(*edit, tile, column, row, true);
     // A square that would leave the grid is not placed and keeps nothing else from being placed.
     if (level().getTile(column, row) == tile) {
         placed.push_back(square);
@@ -79,10 +79,10 @@ void PencilTool::paintPoint(int16_t tile, int column, int row) {
             // Every cell of the square, not just its centre: a tile written into a special tile's
             // square would otherwise leave the object with a hole that the next load covers again.
             if (ObjectProcedures::isObjectCell(lv, x, y)) {
-                ObjectProcedures::RemoveObjectAt(*edit, x, y, false);
+                ObjectProcedures::removeObjectAt(*edit, x, y, false);
             }
             edit->setTile(x, y, tile);
-            lv.UpdateLevelTile(x, y, false);
+            lv.redrawCell(x, y, false);
         }
     }
 }

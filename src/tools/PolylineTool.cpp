@@ -12,7 +12,7 @@ void PolylineTool::press(const ToolEvent& event) {
     }
     if (event.button == Qt::LeftButton) {
         if (drawing) {
-            map->lines().DrawLine(tile, vertexX, vertexY, cell.x, cell.y, openEdit(), false, true);
+            map->lines().drawLine(tile, vertexX, vertexY, cell.x, cell.y, openEdit(), false, true);
         } else {
             startBatch();
             drawing = true;
@@ -36,7 +36,7 @@ void PolylineTool::move(const ToolEvent& event) {
         return;
     }
     map->updatePreview(true);
-    map->lines().DrawLine(polylineTile, vertexX, vertexY, cell.x, cell.y, nullptr, true, true);
+    map->lines().drawLine(polylineTile, vertexX, vertexY, cell.x, cell.y, nullptr, true, true);
     bandX = cell.x;
     bandY = cell.y;
 }

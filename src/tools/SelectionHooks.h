@@ -22,15 +22,15 @@ public:
     virtual bool selalreadymoved() const { return false; }
     // A block pasted from the clipboard is floating on the map.
     virtual bool pasting() const { return false; }
-    virtual bool IsInSelection(int column, int row) const {
+    virtual bool isInSelection(int column, int row) const {
         (void)column;
         (void)row;
         return false;
     }
     // The selection frame in view pixels.
-    virtual QRect shpdraw() const { return {}; }
-    virtual void StopSelecting(bool refresh) { (void)refresh; }
-    virtual void DeleteSelection() {}
+    virtual QRect selectionOutline() const { return {}; }
+    virtual void stopSelecting(bool refresh) { (void)refresh; }
+    virtual void deleteSelection() {}
 
     void press(const ToolEvent&) override {}
     void move(const ToolEvent&) override {}
@@ -42,9 +42,9 @@ public:
         }
         if (selstate() == SelectionState::Selected) {
             if (key == Qt::Key_Escape) {
-                StopSelecting(true);
+                stopSelecting(true);
             } else {
-                DeleteSelection();
+                deleteSelection();
             }
         }
         return true;

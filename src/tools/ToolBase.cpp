@@ -57,7 +57,7 @@ void ToolBase::pushBatch() {
 
 void ToolBase::redraw() const {
     if (usingPixels()) {
-        map->UpdateLevel();
+        map->redrawView();
     } else {
         map->updatePreview(true);
     }

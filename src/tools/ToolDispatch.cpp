@@ -24,7 +24,7 @@ constexpr int ArrowStep = 160;
 
 ToolDispatch::ToolDispatch(MapHost& host, const Tools& tools, QObject* parent)
     : QObject(parent), host(host), tools(tools) {
-    PictureBox* view = host.view().picpreview;
+    PictureBox* view = host.view().viewSurface;
     connect(view, &PictureBox::mouseDown, this, &ToolDispatch::press);
     connect(view, &PictureBox::mouseMove, this, &ToolDispatch::move);
     connect(view, &PictureBox::mouseUp, this, &ToolDispatch::release);
@@ -114,14 +114,14 @@ void ToolDispatch::showPosition(QPointF pos) {
 }
 
 void ToolDispatch::key(QKeyEvent* event, bool keyDown) {
-    UseShortcutTool(keyDown, static_cast<Qt::Key>(event->key()), shiftMask(event->modifiers(), event->key(), keyDown));
+    useShortcutTool(keyDown, static_cast<Qt::Key>(event->key()), shiftMask(event->modifiers(), event->key(), keyDown));
 }
 
 void ToolDispatch::scrollBy(QScrollBar* bar, int delta) {
     bar->setValue(std::clamp(bar->value() + delta, 0, bar->maximum()));
 }
 
-void ToolDispatch::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
+void ToolDispatch::useShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
     if (Shift == 2 || !KeyDown) {
         if (KeyDown && ShortcutTable::turnsIntoDropper(host.currentTool())) {
             host.beginTemporaryTool(ToolId::Dropper);

@@ -26,7 +26,7 @@ public:
 
     // The tool shortcuts, the arrow-key scrolling and the Ctrl-held dropper. `Shift` is a mask:
     // 1 Shift, 2 Ctrl, 4 Alt.
-    void UseShortcutTool(bool KeyDown, Qt::Key key, int Shift);
+    void useShortcutTool(bool KeyDown, Qt::Key key, int Shift);
     // The current tool of every map changes from `from` to `to`.
     void switchTool(ToolId from, ToolId to);
     // Ends the open gesture of every tool of the map and of its selection.
