@@ -11,12 +11,12 @@ namespace BlockEdits {
 namespace {
 
 using ObjectProcedures::isObjectCell;
-using ObjectProcedures::ObjectExtent;
+using ObjectProcedures::objectExtent;
 
 void write(LevelEdit& edit, int x, int y, int16_t v) {
     if (edit.getTile(x, y) != v) {
         edit.setTile(x, y, v);
-        edit.level().UpdateLevelTile(x, y);
+        edit.level().redrawCell(x, y);
     }
 }
 
@@ -28,7 +28,7 @@ bool objectAt(const Level& level, int x, int y, int& ax, int& ay, int& e) {
     }
     ax = (*origin)[0];
     ay = (*origin)[1];
-    e = ObjectExtent(level.getTile(ax, ay));
+    e = objectExtent(level.getTile(ax, ay));
     return e != 0;
 }
 
@@ -76,7 +76,7 @@ bool growOnce(const Level& level, CellRect& r) {
     return false;
 }
 
-// Mirror (`horizontal`) or flip of the area, computed in a buffer and written cell by cell.
+// mirror (`horizontal`) or flip of the area, computed in a buffer and written cell by cell.
 CellRect reverse(LevelEdit& edit, const CellRect& rect, bool horizontal) {
     const Level& level = edit.level();
     CellRect r = rect.clipped(Level::Size);
@@ -109,7 +109,7 @@ CellRect reverse(LevelEdit& edit, const CellRect& rect, bool horizontal) {
             const int mx = horizontal ? w - 1 - x : x;
             const int my = horizontal ? y : h - 1 - y;
             const int16_t v = cellIn(mx, my);
-            if (v != -1 && ObjectExtent(v) == 0) {
+            if (v != -1 && objectExtent(v) == 0) {
                 out[static_cast<size_t>(y) * w + x] = v;
             }
         }
@@ -117,7 +117,7 @@ CellRect reverse(LevelEdit& edit, const CellRect& rect, bool horizontal) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const int16_t v = cellIn(x, y);
-            const int e = ObjectExtent(v);
+            const int e = objectExtent(v);
             if (e == 0) {
                 continue;
             }
@@ -169,7 +169,7 @@ void removePartialObjects(LevelEdit& edit, const CellRect& rect) {
                 continue;
             }
             if (!rect.contains(ax, ay) || !rect.contains(ax + e, ay + e)) {
-                ObjectProcedures::RemoveObjectAt(edit, ax, ay, false);
+                ObjectProcedures::removeObjectAt(edit, ax, ay, false);
             }
         }
     }
@@ -191,7 +191,7 @@ void removeObjectsUnder(LevelEdit& edit, const CellRect& rect) {
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
             if (isObjectCell(level, x, y)) {
-                ObjectProcedures::RemoveObjectAt(edit, x, y, false);
+                ObjectProcedures::removeObjectAt(edit, x, y, false);
             }
         }
     }
@@ -203,7 +203,7 @@ void dropBlock(LevelEdit& edit, const TileBlock& block, int x, int y) {
     std::vector<bool> dropped;
     for (int by = 0; by < h; ++by) {
         for (int bx = 0; bx < w; ++bx) {
-            const int e = ObjectExtent(block.at(bx, by));
+            const int e = objectExtent(block.at(bx, by));
             if (e == 0 || (Level::inGrid(x + bx, y + by) && Level::inGrid(x + bx + e, y + by + e))) {
                 continue;
             }
@@ -226,7 +226,7 @@ void dropBlock(LevelEdit& edit, const TileBlock& block, int x, int y) {
     }
 }
 
-void SwitchOrReplace(LevelEdit& edit, const CellRect& rect, int16_t src, int16_t dest, bool replace) {
+void switchOrReplace(LevelEdit& edit, const CellRect& rect, int16_t src, int16_t dest, bool replace) {
     const CellRect in = rect.clipped(Level::Size);
     for (int y = in.y1; y <= in.y2; ++y) {
         for (int x = in.x1; x <= in.x2; ++x) {
@@ -240,11 +240,11 @@ void SwitchOrReplace(LevelEdit& edit, const CellRect& rect, int16_t src, int16_t
     }
 }
 
-CellRect Mirror(LevelEdit& edit, const CellRect& rect) {
+CellRect mirror(LevelEdit& edit, const CellRect& rect) {
     return reverse(edit, rect, true);
 }
 
-CellRect Flip(LevelEdit& edit, const CellRect& rect) {
+CellRect flip(LevelEdit& edit, const CellRect& rect) {
     return reverse(edit, rect, false);
 }
 

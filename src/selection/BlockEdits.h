@@ -9,7 +9,7 @@ class Level;
 class LevelEdit;
 
 // The grid edits of the selection and the clipboard. Each writes through the caller's edit and
-// announces every written cell with UpdateLevelTile (no refresh); rectangles may reach past the
+// announces every written cell with redrawCell (no refresh); rectangles may reach past the
 // grid, and only cells inside it are read or written.
 namespace BlockEdits {
 
@@ -27,11 +27,11 @@ void removeObjectsUnder(LevelEdit& edit, const CellRect& rect);
 // is written as empty cells, so no covered cell is left without its anchor.
 void dropBlock(LevelEdit& edit, const TileBlock& block, int x, int y);
 // Replaces `src` by `dest` in `rect`, and (unless `replace`) `dest` by `src`.
-void SwitchOrReplace(LevelEdit& edit, const CellRect& rect, int16_t src, int16_t dest, bool replace);
+void switchOrReplace(LevelEdit& edit, const CellRect& rect, int16_t src, int16_t dest, bool replace);
 // Reverses the cells of `rect` left to right (Mirror) or top to bottom (Flip), moving special tiles
 // as whole squares. Works on the part of `rect` inside the grid, widened to whole special tiles;
 // returns that area.
-CellRect Mirror(LevelEdit& edit, const CellRect& rect);
-CellRect Flip(LevelEdit& edit, const CellRect& rect);
+CellRect mirror(LevelEdit& edit, const CellRect& rect);
+CellRect flip(LevelEdit& edit, const CellRect& rect);
 
 }  // namespace BlockEdits

@@ -37,47 +37,47 @@ ReplaceDialog::ReplaceDialog(QWidget* blocked, Dialogs& dialogs, const QImage& t
         l->installEventFilter(this);
         return l;
     };
-    optswitchleftright = option("Switch left  <-> right");
-    optswitchcustom = option("Switch");
-    txtcustomold = box();
-    lblcustomwith = with();
-    txtcustomnew = box();
-    chkinselection = new QCheckBox(QStringLiteral("In selection only"), this);
-    cmdOK = button("OK");
-    cmdCancel = button("Cancel");
-    picold = new PictureBox(this);
-    picnew = new PictureBox(this);
-    optreplaceleftright = option("Replace left -> right");
-    optreplacecustom = option("Replace");
-    txtreplaceold = box();
-    lblreplacewith = with();
-    txtreplacenew = box();
-    cmdUpdate = button("Update");
-    setTabOrder(optswitchleftright, optswitchcustom);
-    setTabOrder(optswitchcustom, txtcustomold);
-    setTabOrder(txtcustomold, txtcustomnew);
-    setTabOrder(txtcustomnew, chkinselection);
-    setTabOrder(chkinselection, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
-    setTabOrder(cmdCancel, optreplaceleftright);
-    setTabOrder(optreplaceleftright, optreplacecustom);
-    setTabOrder(optreplacecustom, txtreplaceold);
-    setTabOrder(txtreplaceold, txtreplacenew);
-    setTabOrder(txtreplacenew, cmdUpdate);
+    switchLeftRightOption = option("Switch left  <-> right");
+    switchCustomOption = option("Switch");
+    customOldEdit = box();
+    customWithLabel = with();
+    customNewEdit = box();
+    inSelectionCheck = new QCheckBox(QStringLiteral("In selection only"), this);
+    okButton = button("OK");
+    cancelButton = button("Cancel");
+    oldTilePicture = new PictureBox(this);
+    newTilePicture = new PictureBox(this);
+    replaceLeftRightOption = option("Replace left -> right");
+    replaceCustomOption = option("Replace");
+    replaceOldEdit = box();
+    replaceWithLabel = with();
+    replaceNewEdit = box();
+    updateButton = button("Update");
+    setTabOrder(switchLeftRightOption, switchCustomOption);
+    setTabOrder(switchCustomOption, customOldEdit);
+    setTabOrder(customOldEdit, customNewEdit);
+    setTabOrder(customNewEdit, inSelectionCheck);
+    setTabOrder(inSelectionCheck, okButton);
+    setTabOrder(okButton, cancelButton);
+    setTabOrder(cancelButton, replaceLeftRightOption);
+    setTabOrder(replaceLeftRightOption, replaceCustomOption);
+    setTabOrder(replaceCustomOption, replaceOldEdit);
+    setTabOrder(replaceOldEdit, replaceNewEdit);
+    setTabOrder(replaceNewEdit, updateButton);
     auto* group = new QButtonGroup(this);
-    for (QRadioButton* b : {optswitchleftright, optswitchcustom, optreplaceleftright, optreplacecustom}) {
+    for (QRadioButton* b : {switchLeftRightOption, switchCustomOption, replaceLeftRightOption, replaceCustomOption}) {
         group->addButton(b);
         connect(b, &QRadioButton::clicked, this, [this] { updatePreview(); });
     }
-    optswitchleftright->setChecked(true);
-    for (PictureBox* p : {picold, picnew}) {
+    switchLeftRightOption->setChecked(true);
+    for (PictureBox* p : {oldTilePicture, newTilePicture}) {
         p->resizeImage({16, 16});
         p->setFocusPolicy(Qt::NoFocus);
     }
-    connect(cmdUpdate, &QPushButton::clicked, this, [this] { updatePreview(); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { close(); });
-    cmdOK->setDefault(true);
+    connect(updateButton, &QPushButton::clicked, this, [this] { updatePreview(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { acceptReplace(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { close(); });
+    okButton->setDefault(true);
     layOut();
 }
 
@@ -92,7 +92,7 @@ void ReplaceDialog::layOut() {
     const auto after = [gap](const QWidget* w, int least) { return std::max(least, w->geometry().right() + 1 + gap); };
     // Wide enough for "255" however the style frames the text.
     const int boxWidth = std::max(33, metrics.horizontalAdvance(QStringLiteral("2550")) + 2 * gap);
-    const int boxHeight = std::max(19, txtcustomold->minimumSizeHint().height());
+    const int boxHeight = std::max(19, customOldEdit->minimumSizeHint().height());
 
     // A custom option reads as a sentence: the verb, the old number's box, "with", the new one's.
     const auto sentence = [&](QRadioButton* verb, QLineEdit* oldBox, QLabel* word, QLineEdit* newBox, int y) {
@@ -103,36 +103,37 @@ void ReplaceDialog::layOut() {
         word->setGeometry(after(oldBox, 0), y, word->sizeHint().width(), row);
         newBox->setGeometry(after(word, 136), boxTop, boxWidth, boxHeight);
     };
-    optswitchleftright->setGeometry(8, 16, width(optswitchleftright, 137), height(optswitchleftright, 17));
-    sentence(optswitchcustom, txtcustomold, lblcustomwith, txtcustomnew, below(optswitchleftright, 40));
-    optreplaceleftright->setGeometry(8, below(txtcustomold, below(optswitchcustom, 80)),
-                                     width(optreplaceleftright, 137), height(optreplaceleftright, 17));
-    sentence(optreplacecustom, txtreplaceold, lblreplacewith, txtreplacenew, below(optreplaceleftright, 104));
-    chkinselection->setGeometry(8, below(txtreplaceold, below(optreplacecustom, 144)), width(chkinselection, 177),
-                                height(chkinselection, 17));
+    switchLeftRightOption->setGeometry(8, 16, width(switchLeftRightOption, 137), height(switchLeftRightOption, 17));
+    sentence(switchCustomOption, customOldEdit, customWithLabel, customNewEdit, below(switchLeftRightOption, 40));
+    replaceLeftRightOption->setGeometry(8, below(customOldEdit, below(switchCustomOption, 80)),
+                                        width(replaceLeftRightOption, 137), height(replaceLeftRightOption, 17));
+    sentence(replaceCustomOption, replaceOldEdit, replaceWithLabel, replaceNewEdit, below(replaceLeftRightOption, 104));
+    inSelectionCheck->setGeometry(8, below(replaceOldEdit, below(replaceCustomOption, 144)),
+                                  width(inSelectionCheck, 177), height(inSelectionCheck, 17));
 
     int left = 0;
-    for (const QWidget* w : {static_cast<QWidget*>(optswitchleftright), static_cast<QWidget*>(txtcustomnew),
-                             static_cast<QWidget*>(optreplaceleftright), static_cast<QWidget*>(txtreplacenew)}) {
+    for (const QWidget* w : {static_cast<QWidget*>(switchLeftRightOption), static_cast<QWidget*>(customNewEdit),
+                             static_cast<QWidget*>(replaceLeftRightOption), static_cast<QWidget*>(replaceNewEdit)}) {
         left = std::max(left, w->geometry().right() + 1);
     }
     // The frame around the two previews, with the line that joins them and the Update button.
     const int fx = std::max(208, left + 3 * gap);
-    picold->setGeometry(fx + 8, 32, 17, 17);
-    picnew->setGeometry(fx + 64, 32, 17, 17);
+    oldTilePicture->setGeometry(fx + 8, 32, 17, 17);
+    newTilePicture->setGeometry(fx + 64, 32, 17, 17);
     // Sized from its text alone: the style's least button width would not fit the frame.
-    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, cmdUpdate);
-    cmdUpdate->setGeometry(fx + 16, 56, std::max(65, metrics.horizontalAdvance(cmdUpdate->text()) + 2 * margin + 4),
-                           std::max(13, metrics.height() + 4));
-    previewFrame = QRect(fx, 8, std::max(97, cmdUpdate->geometry().right() + 1 + 16 - fx),
-                         std::max(65, cmdUpdate->geometry().bottom() + 1 + gap - 8));
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, updateButton);
+    updateButton->setGeometry(fx + 16, 56,
+                              std::max(65, metrics.horizontalAdvance(updateButton->text()) + 2 * margin + 4),
+                              std::max(13, metrics.height() + 4));
+    previewFrame = QRect(fx, 8, std::max(97, updateButton->geometry().right() + 1 + 16 - fx),
+                         std::max(65, updateButton->geometry().bottom() + 1 + gap - 8));
     joinLine = QLine(fx + 32, 40, fx + 56, 40);
 
-    const int buttons = std::max(below(chkinselection, 176), previewFrame.bottom() + 1 + 2 * gap);
-    cmdOK->setGeometry(32, buttons, width(cmdOK, 113), height(cmdOK, 25));
-    cmdCancel->setGeometry(after(cmdOK, 168), buttons, width(cmdCancel, 89), height(cmdCancel, 25));
-    setFixedSize(std::max({313, previewFrame.right() + 1 + 8, cmdCancel->geometry().right() + 1 + 8}),
-                 std::max(209, cmdOK->geometry().bottom() + 1 + 8));
+    const int buttons = std::max(below(inSelectionCheck, 176), previewFrame.bottom() + 1 + 2 * gap);
+    okButton->setGeometry(32, buttons, width(okButton, 113), height(okButton, 25));
+    cancelButton->setGeometry(after(okButton, 168), buttons, width(cancelButton, 89), height(cancelButton, 25));
+    setFixedSize(std::max({313, previewFrame.right() + 1 + 8, cancelButton->geometry().right() + 1 + 8}),
+                 std::max(209, okButton->geometry().bottom() + 1 + 8));
 }
 
 void ReplaceDialog::changeEvent(QEvent* event) {
@@ -170,8 +171,8 @@ void ReplaceDialog::release() {
 }
 
 bool ReplaceDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && (watched == lblcustomwith || watched == lblreplacewith)) {
-        (watched == lblcustomwith ? optswitchcustom : optreplacecustom)->click();
+    if (event->type() == QEvent::MouseButtonPress && (watched == customWithLabel || watched == replaceWithLabel)) {
+        (watched == customWithLabel ? switchCustomOption : replaceCustomOption)->click();
         return true;
     }
     if (event->type() == QEvent::FocusOut && !checking) {
@@ -188,7 +189,7 @@ bool ReplaceDialog::leavesTowardsControl(const QLineEdit* box) const {
     // button must close the dialog whatever a box holds, and a context menu or another window
     // taking the keyboard is no leaving at all: checking then would trap the designer in the box.
     const QWidget* next = QApplication::focusWidget();
-    return next && next != box && next != cmdCancel && isAncestorOf(next);
+    return next && next != box && next != cancelButton && isAncestorOf(next);
 }
 
 bool ReplaceDialog::checkBox(QLineEdit* box) {
@@ -215,31 +216,31 @@ void ReplaceDialog::drawTile(PictureBox* into, int16_t tile) {
 void ReplaceDialog::updatePreview() {
     QLineEdit* oldBox = nullptr;
     QLineEdit* newBox = nullptr;
-    if (optswitchcustom->isChecked()) {
-        oldBox = txtcustomold;
-        newBox = txtcustomnew;
-    } else if (optreplacecustom->isChecked()) {
-        oldBox = txtreplaceold;
-        newBox = txtreplacenew;
+    if (switchCustomOption->isChecked()) {
+        oldBox = customOldEdit;
+        newBox = customNewEdit;
+    } else if (replaceCustomOption->isChecked()) {
+        oldBox = replaceOldEdit;
+        newBox = replaceNewEdit;
     }
     if (!oldBox) {
-        drawTile(picold, lefttile);
-        drawTile(picnew, righttile);
+        drawTile(oldTilePicture, lefttile);
+        drawTile(newTilePicture, righttile);
     } else if (!oldBox->text().isEmpty() && !newBox->text().isEmpty()) {
         bool okOld = false;
         bool okNew = false;
         const double o = TileText::readValue(oldBox->text(), &okOld);
         const double n = TileText::readValue(newBox->text(), &okNew);
         if (okOld && okNew && o >= 0 && o <= 255 && n >= 0 && n <= 255) {
-            drawTile(picold, boxNumber(oldBox));
-            drawTile(picnew, boxNumber(newBox));
+            drawTile(oldTilePicture, boxNumber(oldBox));
+            drawTile(newTilePicture, boxNumber(newBox));
         }
     }
-    picold->refresh();
-    picnew->refresh();
+    oldTilePicture->refresh();
+    newTilePicture->refresh();
 }
 
-void ReplaceDialog::cmdOK_Click() {
+void ReplaceDialog::acceptReplace() {
     // Return in a box presses OK without the box losing the focus.
     auto* box = qobject_cast<QLineEdit*>(focusWidget());
     if (box && !checkBox(box)) {
@@ -249,18 +250,18 @@ void ReplaceDialog::cmdOK_Click() {
     int mode = 0;
     int16_t src = lefttile;
     int16_t dest = righttile;
-    if (optswitchcustom->isChecked()) {
+    if (switchCustomOption->isChecked()) {
         mode = 1;
-        src = boxNumber(txtcustomold);
-        dest = boxNumber(txtcustomnew);
-    } else if (optreplaceleftright->isChecked()) {
+        src = boxNumber(customOldEdit);
+        dest = boxNumber(customNewEdit);
+    } else if (replaceLeftRightOption->isChecked()) {
         mode = 2;
-    } else if (optreplacecustom->isChecked()) {
+    } else if (replaceCustomOption->isChecked()) {
         mode = 3;
-        src = boxNumber(txtreplaceold);
-        dest = boxNumber(txtreplacenew);
+        src = boxNumber(replaceOldEdit);
+        dest = boxNumber(replaceNewEdit);
     }
-    execute(mode, src, dest, chkinselection->isChecked());
+    execute(mode, src, dest, inSelectionCheck->isChecked());
     close();
 }
 

@@ -35,22 +35,22 @@ public:
     int16_t lefttile = 0;
     int16_t righttile = 0;
 
-    QRadioButton* optswitchleftright;
-    QRadioButton* optswitchcustom;
-    QLineEdit* txtcustomold;
-    QLabel* lblcustomwith;
-    QLineEdit* txtcustomnew;
-    QCheckBox* chkinselection;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    PictureBox* picold;
-    PictureBox* picnew;
-    QRadioButton* optreplaceleftright;
-    QRadioButton* optreplacecustom;
-    QLineEdit* txtreplaceold;
-    QLabel* lblreplacewith;
-    QLineEdit* txtreplacenew;
-    QPushButton* cmdUpdate;
+    QRadioButton* switchLeftRightOption;
+    QRadioButton* switchCustomOption;
+    QLineEdit* customOldEdit;
+    QLabel* customWithLabel;
+    QLineEdit* customNewEdit;
+    QCheckBox* inSelectionCheck;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+    PictureBox* oldTilePicture;
+    PictureBox* newTilePicture;
+    QRadioButton* replaceLeftRightOption;
+    QRadioButton* replaceCustomOption;
+    QLineEdit* replaceOldEdit;
+    QLabel* replaceWithLabel;
+    QLineEdit* replaceNewEdit;
+    QPushButton* updateButton;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,7 +62,7 @@ protected:
 private:
     // Places the controls for the dialog's font.
     void layOut();
-    void cmdOK_Click();
+    void acceptReplace();
     void release();
     // Whether the focus `box` lost went to another control of the dialog other than Cancel.
     bool leavesTowardsControl(const QLineEdit* box) const;

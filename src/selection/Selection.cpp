@@ -17,7 +17,7 @@
 namespace {
 
 // Int of the description: toward minus infinity.
-int Int(double v) {
+int truncated(double v) {
     return static_cast<int>(std::floor(v));
 }
 
@@ -35,23 +35,23 @@ bool showsFloatingBlock(ToolId tool) {
 void Selection::setParent(MapHost* myparent, TileClipboard* clipboard) {
     parent = myparent;
     clip = clipboard;
-    shape = new SelectionShape(parent->view().picpreview);
+    shape = new SelectionShape(parent->view().viewSurface);
 }
 
 bool Selection::pasting() const {
     return clip->pasting();
 }
 
-bool Selection::IsInSelection(int column, int row) const {
+bool Selection::isInSelection(int column, int row) const {
     return rect().contains(column, row);
 }
 
-QRect Selection::shpdraw() const {
+QRect Selection::selectionOutline() const {
     return shape->outline();
 }
 
-float Selection::T() const {
-    return parent->view().transform().T();
+float Selection::cellSize() const {
+    return parent->view().transform().cellSize();
 }
 
 int Selection::startX() const {
@@ -62,12 +62,12 @@ int Selection::startY() const {
     return parent->view().transform().startY();
 }
 
-void Selection::BeginRectangle(float X, float Y) {
+void Selection::beginRectangle(float X, float Y) {
     clip->setPasting(false);
     state = SelectionState::Drawing;
     shape->setVisible(true);
     const ViewTransform tf = parent->view().transform();
-    const float t = tf.T();
+    const float t = tf.cellSize();
     const float snapX = static_cast<float>(tf.cellsIn(X)) * t;
     const float snapY = static_cast<float>(tf.cellsIn(Y)) * t;
     shape->setLeft(snapX);
@@ -87,16 +87,16 @@ void Selection::press(const ToolEvent& event) {
     const float X = event.x();
     const float Y = event.y();
     if (state != SelectionState::Selected) {
-        BeginRectangle(X, Y);
+        beginRectangle(X, Y);
         return;
     }
     if (shape->contains(X, Y)) {
-        grabx = nearest(X - Int(shape->Left() + shape->Width() / 2));
-        graby = nearest(Y - Int(shape->Top() + shape->Height() / 2));
+        grabx = nearest(X - truncated(shape->x() + shape->width() / 2));
+        graby = nearest(Y - truncated(shape->y() + shape->height() / 2));
         return;
     }
-    ApplySelection();
-    BeginRectangle(X, Y);
+    applySelection();
+    beginRectangle(X, Y);
     parent->updatePreview(true);
 }
 
@@ -104,8 +104,8 @@ void Selection::move(const ToolEvent& event) {
     const float X = event.x();
     const float Y = event.y();
     const ViewTransform tf = parent->view().transform();
-    const float t = tf.T();
-    PictureBox* view = parent->view().picpreview;
+    const float t = tf.cellSize();
+    PictureBox* view = parent->view().viewSurface;
     if (state == SelectionState::Drawing) {
         const int pw = view->width();
         const int ph = view->height();
@@ -148,9 +148,9 @@ void Selection::move(const ToolEvent& event) {
         shape->setTop(top);
         shape->setHeight(height);
     } else if (state == SelectionState::Selected && parent->mouseIsDown()) {
-        const float newLeft = static_cast<float>(tf.cellsIn(nearest(X - shape->Width() / 2 - grabx))) * t;
-        const float newTop = static_cast<float>(tf.cellsIn(Int(Y - shape->Height() / 2 - graby))) * t;
-        const bool shifted = newLeft != nearest(shape->Left()) || newTop != nearest(shape->Top());
+        const float newLeft = static_cast<float>(tf.cellsIn(nearest(X - shape->width() / 2 - grabx))) * t;
+        const float newTop = static_cast<float>(tf.cellsIn(truncated(Y - shape->height() / 2 - graby))) * t;
+        const bool shifted = newLeft != nearest(shape->x()) || newTop != nearest(shape->y());
         shape->setLeft(newLeft);
         shape->setTop(newTop);
         if (shifted) {
@@ -166,14 +166,14 @@ void Selection::move(const ToolEvent& event) {
 
 void Selection::cellsFromOutline() {
     const ViewTransform tf = parent->view().transform();
-    const float t = tf.T();
+    const float t = tf.cellSize();
     // With one pixel per cell the outline lies exactly on its cells; otherwise 2 pixels of slack
     // keep an outline drawn a pixel early on its own cell.
     const float slack = tf.usingPixels() ? 0.0f : 2.0f;
-    selstartx = tf.cellX(shape->Left() + slack);
-    selstarty = tf.cellY(shape->Top() + slack);
-    selendx = nearest(shape->Width() / t + selstartx - 1);
-    selendy = nearest(shape->Height() / t + selstarty - 1);
+    selstartx = tf.cellX(shape->x() + slack);
+    selstarty = tf.cellY(shape->y() + slack);
+    selendx = nearest(shape->width() / t + selstartx - 1);
+    selendy = nearest(shape->height() / t + selstarty - 1);
 }
 
 void Selection::release(const ToolEvent&) {
@@ -181,7 +181,7 @@ void Selection::release(const ToolEvent&) {
     if (state == SelectionState::Drawing) {
         state = SelectionState::Selected;
         if (selstartx > selendx || selstarty > selendy) {
-            StopSelecting(true);
+            stopSelecting(true);
             return;
         }
         CellRect r = rect();
@@ -206,7 +206,7 @@ void Selection::release(const ToolEvent&) {
 
 void Selection::endGesture() {
     if (state == SelectionState::Drawing) {
-        StopSelecting(true);
+        stopSelecting(true);
         return;
     }
     if (state != SelectionState::Selected) {
@@ -225,7 +225,7 @@ void Selection::endGesture() {
     srcy = selstarty;
     moved = false;
     placeOutlineFromCells();
-    parent->UpdateLevel();
+    parent->redrawView();
 }
 
 void Selection::writeFloatingBlock() {
@@ -251,40 +251,40 @@ void Selection::writeFloatingBlock() {
     edit.commit(EditTransaction::Redraw::None);
 }
 
-void Selection::ApplySelection() {
+void Selection::applySelection() {
     writeFloatingBlock();
     state = SelectionState::None;
     shape->hideShape();
-    parent->UpdateLevel();
+    parent->redrawView();
 }
 
-void Selection::StopSelecting(bool refresh) {
+void Selection::stopSelecting(bool refresh) {
     state = SelectionState::None;
     shape->hideShape();
     parent->setCurrentTool(parent->currentTool());
     parent->updatePreview(refresh);
 }
 
-void Selection::DeleteSelection() {
+void Selection::deleteSelection() {
     Level& level = parent->level();
     LevelEdit edit(level);
     if (!clip->pasting()) {
         const CellRect r = rect();
         BlockEdits::emptyCells(edit, {srcx, srcy, srcx + r.width() - 1, srcy + r.height() - 1});
     }
-    StopSelecting(false);
+    stopSelecting(false);
     edit.commit();
 }
 
 void Selection::placeOutlineFromCells() {
-    const float t = T();
+    const float t = cellSize();
     shape->setLeft(static_cast<float>(selstartx - startX()) * t);
     shape->setTop(static_cast<float>(selstarty - startY()) * t);
     shape->setWidth(static_cast<float>(selendx + 1 - selstartx) * t);
     shape->setHeight(static_cast<float>(selendy + 1 - selstarty) * t);
 }
 
-QRect Selection::UpdateSelectionOnPreview(bool fromUpdateLevel) {
+QRect Selection::drawSelectionOnPreview(bool fromUpdateLevel) {
     if (state != SelectionState::Selected) {
         return {};
     }
@@ -308,23 +308,23 @@ QRect Selection::floatingBlockCover() const {
 }
 
 QRect Selection::drawFloatingBlock() {
-    QImage& out = parent->view().picpreview->image;
+    QImage& out = parent->view().viewSurface->image;
     const QRect at = shape->outline();
     if (clip->pasting()) {
         return clip->drawPasted(out, at);
     }
-    const float t = T();
+    const float t = cellSize();
     const QRect source(static_cast<int>(static_cast<float>(srcx - startX()) * t),
                        static_cast<int>(static_cast<float>(srcy - startY()) * t), at.width(), at.height());
     // The source shows empty while the block is shown at the outline; cells of the source outside
     // the view are not in the view image and show empty too.
     Blit::fill(out, source, qRgb(0, 0, 0));
-    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view().piclevel, source);
+    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view().levelImage, source);
 }
 
-void Selection::SelectAll() {
+void Selection::selectAll() {
     if (state == SelectionState::Selected) {
-        ApplySelection();
+        applySelection();
     }
     clip->setPasting(false);
     selstartx = 0;
@@ -341,7 +341,7 @@ void Selection::SelectAll() {
     parent->updatePreview(true);
 }
 
-void Selection::SetSelRegionForPasting(int startx, int starty, int endx, int endy) {
+void Selection::setPasteRegion(int startx, int starty, int endx, int endy) {
     selstartx = startx;
     selstarty = starty;
     selendx = endx;
@@ -350,12 +350,12 @@ void Selection::SetSelRegionForPasting(int startx, int starty, int endx, int end
     state = SelectionState::Selected;
 }
 
-void Selection::CutSelection() {
-    clip->CutOrCopy(true, selstartx, selstarty, selendx, selendy);
+void Selection::cutSelection() {
+    clip->cutOrCopy(true, selstartx, selstarty, selendx, selendy);
 }
 
-void Selection::CopySelection() {
-    clip->CutOrCopy(false, selstartx, selstarty, selendx, selendy);
+void Selection::copySelection() {
+    clip->cutOrCopy(false, selstartx, selstarty, selendx, selendy);
 }
 
 void Selection::widenTo(const CellRect& area) {
@@ -368,21 +368,21 @@ void Selection::widenTo(const CellRect& area) {
     selendy = std::max(selendy, area.y2);
 }
 
-void Selection::SwitchOrReplace(int16_t src, int16_t dest, bool replace) {
+void Selection::switchOrReplace(int16_t src, int16_t dest, bool replace) {
     LevelEdit edit(parent->level());
-    BlockEdits::SwitchOrReplace(edit, rect(), src, dest, replace);
+    BlockEdits::switchOrReplace(edit, rect(), src, dest, replace);
     edit.commit();
 }
 
-void Selection::Mirror() {
+void Selection::mirror() {
     LevelEdit edit(parent->level());
-    widenTo(BlockEdits::Mirror(edit, rect()));
+    widenTo(BlockEdits::mirror(edit, rect()));
     edit.commit();
 }
 
-void Selection::Flip() {
+void Selection::flip() {
     LevelEdit edit(parent->level());
-    widenTo(BlockEdits::Flip(edit, rect()));
+    widenTo(BlockEdits::flip(edit, rect()));
     edit.commit();
 }
 
@@ -390,5 +390,5 @@ std::optional<QRectF> Selection::radarFrame() const {
     if (state == SelectionState::None || !showsFloatingBlock(parent->currentTool())) {
         return std::nullopt;
     }
-    return QRectF(shape->Left(), shape->Top(), shape->Width(), shape->Height());
+    return QRectF(shape->x(), shape->y(), shape->width(), shape->height());
 }

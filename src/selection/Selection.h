@@ -22,8 +22,8 @@ public:
     SelectionState selstate() const override { return state; }
     bool selalreadymoved() const override { return moved; }
     bool pasting() const override;
-    bool IsInSelection(int column, int row) const override;
-    QRect shpdraw() const override;
+    bool isInSelection(int column, int row) const override;
+    QRect selectionOutline() const override;
     // The outline control itself.
     SelectionShape& outline() const { return *shape; }
     // The selection rectangle in cells, bounds inclusive.
@@ -36,36 +36,36 @@ public:
     // its own undo step and stays selected there, so the next Undo takes back exactly the move.
     void endGesture() override;
     // Writes the floating block at the rectangle as one undo step and ends the selection.
-    void ApplySelection();
+    void applySelection();
     // Ends the selection without touching the grid; a dragged or pasted block is dropped.
-    void StopSelecting(bool refresh) override;
+    void stopSelecting(bool refresh) override;
     // Empties the block's source cells (not the cells under a dragged outline) as one undo step.
-    void DeleteSelection() override;
+    void deleteSelection() override;
     // Places the outline from the cell rectangle and draws the floating block on the view.
-    QRect UpdateSelectionOnPreview(bool fromUpdateLevel);
+    QRect drawSelectionOnPreview(bool fromUpdateLevel);
     // The part of the view a floating block will be drawn over by the next preview drawing.
     QRect floatingBlockCover() const;
     // The whole level as a selected rectangle, as if drawn with the selection tool, which becomes
     // current. A block already selected is put down first.
-    void SelectAll();
+    void selectAll();
     // The rectangle of a pasted block; the selection tool becomes current.
-    void SetSelRegionForPasting(int startx, int starty, int endx, int endy);
-    void CutSelection();
-    void CopySelection();
+    void setPasteRegion(int startx, int starty, int endx, int endy);
+    void cutSelection();
+    void copySelection();
     // Switch (or replace) two tile numbers inside the rectangle, as one undo step.
-    void SwitchOrReplace(int16_t src, int16_t dest, bool replace);
-    void Mirror();
-    void Flip();
+    void switchOrReplace(int16_t src, int16_t dest, bool replace);
+    void mirror();
+    void flip();
     // The outline for the radar while a selection exists and the magnifier or selection is current.
     std::optional<QRectF> radarFrame() const;
 
 private:
-    void BeginRectangle(float X, float Y);
+    void beginRectangle(float X, float Y);
     // The cells under the outline where a drag left it.
     void cellsFromOutline();
     // Writes a dragged or pasted block at the rectangle as one step.
     void writeFloatingBlock();
-    float T() const;
+    float cellSize() const;
     int startX() const;
     int startY() const;
     void placeOutlineFromCells();

@@ -6,7 +6,7 @@
 
 class QPainter;
 
-// The selection outline `shpdraw`: a white rectangle lying on the view surface, placed in view
+// The selection outline `selectionOutline`: a white rectangle lying on the view surface, placed in view
 // pixels. It never takes the mouse; the view underneath receives every event.
 class SelectionShape : public QWidget {
     Q_OBJECT
@@ -14,11 +14,11 @@ public:
     explicit SelectionShape(QWidget* surface);
 
     // Position and size in view pixels, as the mouse gestures work with them.
-    float Left() const { return left; }
-    float Top() const { return top; }
-    float Width() const { return w; }
-    float Height() const { return h; }
-    bool Visible() const { return shown; }
+    float x() const { return left; }
+    float y() const { return top; }
+    float width() const { return w; }
+    float height() const { return h; }
+    bool isVisible() const { return shown; }
     void setLeft(float v);
     void setTop(float v);
     void setWidth(float v);

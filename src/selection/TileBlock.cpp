@@ -11,7 +11,7 @@ void TileBlock::makeConsistent() {
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
             const int16_t v = at(x, y);
-            const int e = ObjectProcedures::ObjectExtent(v);
+            const int e = ObjectProcedures::objectExtent(v);
             if (e == 0) {
                 anySpecial = anySpecial || v == -1;
                 continue;

@@ -40,7 +40,7 @@ int specialIndex(int16_t v) {
 
 }  // namespace
 
-void TileClipboard::CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy) {
+void TileClipboard::cutOrCopy(bool cutmode, int startx, int starty, int endx, int endy) {
     if (sel->selstate() != SelectionState::Selected) {
         return;
     }
@@ -49,7 +49,7 @@ void TileClipboard::CutOrCopy(bool cutmode, int startx, int starty, int endx, in
     if (cutmode) {
         cut.emplace(level);
     }
-    sel->StopSelecting(true);
+    sel->stopSelecting(true);
     const CellRect r{startx, starty, endx, endy};
     const QString text = TileText::format(level, r);
     if (cut) {
@@ -64,7 +64,7 @@ void TileClipboard::CutOrCopy(bool cutmode, int startx, int starty, int endx, in
     parent->updatePreview(true);
 }
 
-void TileClipboard::Paste() {
+void TileClipboard::paste() {
     const QString text = QGuiApplication::clipboard()->text();
     if (!TileText::hasKeyword(text)) {
         return;
@@ -78,11 +78,11 @@ void TileClipboard::Paste() {
         return;
     }
     Selection& selection = *sel;
-    selection.StopSelecting(true);
+    selection.stopSelecting(true);
     isPasting = true;
     cliptiles = std::move(*pasted);
     drawnT = 0;
-    const float t = parent->view().transform().T();
+    const float t = parent->view().transform().cellSize();
     SelectionShape& shape = selection.outline();
     shape.setLeft(0);
     shape.setTop(0);
@@ -90,11 +90,11 @@ void TileClipboard::Paste() {
     shape.setHeight(static_cast<float>(cliptiles.height()) * t);
     shape.setVisible(true);
     const ViewTransform tf = parent->view().transform();
-    const int startx = tf.cellX(shape.Left());
-    const int starty = tf.cellY(shape.Top());
-    const auto endx = static_cast<int>(std::nearbyint(shape.Width() / t + static_cast<float>(startx) - 1));
-    const auto endy = static_cast<int>(std::nearbyint(shape.Height() / t + static_cast<float>(starty) - 1));
-    selection.SetSelRegionForPasting(startx, starty, endx, endy);
+    const int startx = tf.cellX(shape.x());
+    const int starty = tf.cellY(shape.y());
+    const auto endx = static_cast<int>(std::nearbyint(shape.width() / t + static_cast<float>(startx) - 1));
+    const auto endy = static_cast<int>(std::nearbyint(shape.height() / t + static_cast<float>(starty) - 1));
+    selection.setPasteRegion(startx, starty, endx, endy);
     parent->updatePreview(true);
 }
 
@@ -102,9 +102,9 @@ const QImage& TileClipboard::specialPicture(int16_t v, int t) {
     if (specialsT != t) {
         specialsT = t;
         for (const SpecialSource& s : specialSources) {
-            const int side = (ObjectProcedures::ObjectExtent(s.tile) + 1) * t;
+            const int side = (ObjectProcedures::objectExtent(s.tile) + 1) * t;
             specials[static_cast<size_t>(specialIndex(s.tile))] =
-                Tileset::picspecial()
+                Tileset::specialTiles()
                     .copy(s.source)
                     .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .convertToFormat(QImage::Format_RGB32);
@@ -122,13 +122,13 @@ void TileClipboard::drawCell(QImage& into, int16_t v, int x, int y, int t) {
         Blit::copy(into, {x, y}, picture, picture.rect());
         return;
     }
-    Blit::copy(into, {x, y}, parent->level().tileset.piczoomtileset(), Tileset::tileSource(v, t));
+    Blit::copy(into, {x, y}, parent->level().tileset.zoomedTiles(), Tileset::tileSource(v, t));
 }
 
 QRect TileClipboard::drawPasted(QImage& target, const QRect& outline) {
     const ViewTransform tf = parent->view().transform();
     const bool pixels = tf.usingPixels();
-    const int t = pixels ? 1 : static_cast<int>(tf.T());
+    const int t = pixels ? 1 : static_cast<int>(tf.cellSize());
     // The cells of the block that fall into the target, plus the reach of a special tile whose
     // anchor lies up or left of the visible part.
     const QRect shown = outline & target.rect();
@@ -141,24 +141,24 @@ QRect TileClipboard::drawPasted(QImage& target, const QRect& outline) {
     const int c1 = std::min(cliptiles.width() - 1, (shown.right() - outline.left()) / t);
     const int r1 = std::min(cliptiles.height() - 1, (shown.bottom() - outline.top()) / t);
     const QRect needed(QPoint(c0, r0), QPoint(c1, r1));
-    const qint64 tilesetKey = parent->level().tileset.piczoomtileset().cacheKey();
+    const qint64 tilesetKey = parent->level().tileset.zoomedTiles().cacheKey();
     if (!drawnCells.contains(needed) || t != drawnT || tilesetKey != drawnTileset) {
         // A margin of a quarter of the visible part on every side lets the small steps of a drag that
         // pushes the block past the view's edge reuse the picture instead of drawing it again each time.
         const int mx = std::max(4, needed.width() / 4);
         const int my = std::max(4, needed.height() / 4);
         const QRect cells = needed.adjusted(-mx, -my, mx, my) & QRect(0, 0, cliptiles.width(), cliptiles.height());
-        picclipboard = QImage(cells.width() * t, cells.height() * t, QImage::Format_RGB32);
-        picclipboard.fill(Qt::black);
+        clipboardImage = QImage(cells.width() * t, cells.height() * t, QImage::Format_RGB32);
+        clipboardImage.fill(Qt::black);
         for (int r = cells.top(); r <= cells.bottom(); ++r) {
             for (int c = cells.left(); c <= cells.right(); ++c) {
                 const int16_t v = cliptiles.at(c, r);
                 const int x = c - cells.left();
                 const int y = r - cells.top();
                 if (pixels) {
-                    picclipboard.setPixel(x, y, RadarColor(v));
+                    clipboardImage.setPixel(x, y, radarColor(v));
                 } else {
-                    drawCell(picclipboard, v, x * t, y * t, t);
+                    drawCell(clipboardImage, v, x * t, y * t, t);
                 }
             }
         }
@@ -168,6 +168,6 @@ QRect TileClipboard::drawPasted(QImage& target, const QRect& outline) {
     }
     const QPoint at(outline.left() + drawnCells.left() * t, outline.top() + drawnCells.top() * t);
     // Only the outline's area shows the block, as a picture of the whole block would.
-    const QRect inside = QRect(at, picclipboard.size()) & outline;
-    return Blit::copy(target, inside.topLeft(), picclipboard, inside.translated(-at));
+    const QRect inside = QRect(at, clipboardImage.size()) & outline;
+    return Blit::copy(target, inside.topLeft(), clipboardImage, inside.translated(-at));
 }

@@ -30,17 +30,17 @@ public:
 
     // Puts the cells of the rectangle on the clipboard; a cut also empties them as one undo step.
     // Nothing happens unless the map has a selection.
-    void CutOrCopy(bool cutmode, int startx, int starty, int endx, int endy);
+    void cutOrCopy(bool cutmode, int startx, int starty, int endx, int endy);
     // Shows the clipboard's block at the top-left corner of the view as a floating selection.
     // Text that is not tile text does nothing; damaged tile text is refused with a message.
-    void Paste();
+    void paste();
     // Draws the part of the pasted block that falls into `target` when the block's outline is
-    // `outline` (view pixels), through `picclipboard`.
+    // `outline` (view pixels), through `clipboardImage`.
     QRect drawPasted(QImage& target, const QRect& outline);
 
     // The pasted block's visible part at the current zoom, rebuilt when it no longer matches what
     // is shown; never larger than the view plus the reach of one special tile.
-    QImage picclipboard;
+    QImage clipboardImage;
 
 private:
     void drawCell(QImage& into, int16_t v, int x, int y, int t);
@@ -50,7 +50,7 @@ private:
     Selection* sel = nullptr;
     bool isPasting = false;
     TileBlock cliptiles;
-    // What picclipboard holds: first block column and row, size in cells, tile size, tileset.
+    // What clipboardImage holds: first block column and row, size in cells, tile size, tileset.
     QRect drawnCells;
     int drawnT = 0;
     qint64 drawnTileset = 0;
