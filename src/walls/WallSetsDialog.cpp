@@ -15,44 +15,43 @@
 
 WallSetsDialog::WallSetsDialog(QWidget* owner)
     : QDialog(owner),
-      picpreviewwalls(new PictureBox(this)),
+      wallPreview(new PictureBox(this)),
       vScrollBar(new QScrollBar(Qt::Vertical, this)),
-      picdefault(defaultPicture()),
-      Frame1(new QGroupBox(QStringLiteral("Current"), this)),
-      piccurrent(new PictureBox(Frame1)),
-      cmdAddNew(new QPushButton(QStringLiteral("Add New"), this)),
-      cmdReplace(new QPushButton(QStringLiteral("Replace ->"), this)),
-      cmdRemove(new QPushButton(QStringLiteral("Remove"), this)) {
+      defaultTiles(defaultPicture()),
+      currentSetBox(new QGroupBox(QStringLiteral("Current"), this)),
+      currentSetPicture(new PictureBox(currentSetBox)),
+      addNewButton(new QPushButton(QStringLiteral("Add New"), this)),
+      replaceButton(new QPushButton(QStringLiteral("Replace ->"), this)),
+      removeButton(new QPushButton(QStringLiteral("Remove"), this)) {
     setObjectName(QStringLiteral("frmCreateWallTile"));
     vScrollBar->setObjectName(QStringLiteral("vscr"));
     setWindowTitle(QStringLiteral("Create Walltiles"));
     setFixedSize(424, 272);
-    picpreviewwalls->setGeometry(8, 8, 256, 256);
-    picpreviewwalls->resizeImage({256, 256});
-    picpreviewwalls->setFocusPolicy(Qt::NoFocus);
+    wallPreview->setGeometry(8, 8, 256, 256);
+    wallPreview->resizeImage({256, 256});
+    wallPreview->setFocusPolicy(Qt::NoFocus);
     vScrollBar->setGeometry(264, 8, 17, 256);
     vScrollBar->setRange(0, 0);
-    selwall = new QFrame(picpreviewwalls);
+    selwall = new QFrame(wallPreview);
     selwall->setFrameStyle(QFrame::Box | QFrame::Plain);
     selwall->setLineWidth(2);
     selwall->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0);"));
     selwall->setAttribute(Qt::WA_TransparentForMouseEvents);
     selwall->setGeometry(0, 0, SetSize, SetSize);
-    Frame1->setGeometry(296, 8, 120, 96);
-    piccurrent->setGeometry(28, 24, SetSize, SetSize);
-    piccurrent->resizeImage({SetSize, SetSize});
-    cmdReplace->setGeometry(296, 112, 120, 28);
-    cmdAddNew->setGeometry(296, 196, 120, 28);
-    cmdRemove->setGeometry(296, 232, 120, 28);
+    currentSetBox->setGeometry(296, 8, 120, 96);
+    currentSetPicture->setGeometry(28, 24, SetSize, SetSize);
+    currentSetPicture->resizeImage({SetSize, SetSize});
+    replaceButton->setGeometry(296, 112, 120, 28);
+    addNewButton->setGeometry(296, 196, 120, 28);
+    removeButton->setGeometry(296, 232, 120, 28);
     // Sets cannot be edited yet: nothing fills a set, so these have nothing to act on.
-    cmdReplace->setEnabled(false);
-    cmdRemove->setEnabled(false);
-    connect(cmdAddNew, &QPushButton::clicked, this, [this] { cmdAddNew_Click(); });
-    connect(vScrollBar, &QScrollBar::valueChanged, this, [this] { DrawWallTiles(); });
-    connect(picpreviewwalls, &PictureBox::mouseDown, this,
-            [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
-                picpreviewwalls_MouseDown(pos.y());
-            });
+    replaceButton->setEnabled(false);
+    removeButton->setEnabled(false);
+    connect(addNewButton, &QPushButton::clicked, this, [this] { addNewSet(); });
+    connect(vScrollBar, &QScrollBar::valueChanged, this, [this] { drawWallSets(); });
+    connect(
+        wallPreview, &PictureBox::mouseDown, this,
+        [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) { wallPreviewPressed(pos.y()); });
 }
 
 QImage WallSetsDialog::defaultPicture() {
@@ -76,23 +75,23 @@ void WallSetsDialog::init(QWidget* mapWindow, WallTiles* mapSets, const QImage& 
     sets = mapSets;
     if (map) {
         connect(map, &QObject::destroyed, this, &QDialog::close);
-        pictileset = tileset.copy();
+        tilesetPicture = tileset.copy();
     }
-    picwalltiles = QImage();
-    DrawWallTiles();
+    wallTilesImage = QImage();
+    drawWallSets();
 }
 
-void WallSetsDialog::DrawWallTiles() {
-    const int n = map ? sets->UBnd() + 1 : 0;
-    picwalltiles = QImage(SetSize, std::max(1, n * SetSize), QImage::Format_RGB32);
-    picwalltiles.fill(Qt::black);
+void WallSetsDialog::drawWallSets() {
+    const int n = map ? sets->lastIndex() + 1 : 0;
+    wallTilesImage = QImage(SetSize, std::max(1, n * SetSize), QImage::Format_RGB32);
+    wallTilesImage.fill(Qt::black);
     for (int i = 0; i < n; ++i) {
-        Blit::copy(picwalltiles, {0, SetSize * i}, picdefault, picdefault.rect());
+        Blit::copy(wallTilesImage, {0, SetSize * i}, defaultTiles, defaultTiles.rect());
         const WallDef& set = sets->getWallTile(i);
         for (int j = 0; j < WallDef::Entries; ++j) {
             const int16_t t = set.getWall(j);
             if (t >= 1 && t <= 255) {
-                Blit::copy(picwalltiles, {(j % 4) * 16, SetSize * i + (j / 4) * 16}, pictileset,
+                Blit::copy(wallTilesImage, {(j % 4) * 16, SetSize * i + (j / 4) * 16}, tilesetPicture,
                            Tileset::tileSource(t, Tileset::TileSize));
             }
         }
@@ -102,22 +101,22 @@ void WallSetsDialog::DrawWallTiles() {
         const QSignalBlocker quiet(vScrollBar);
         vScrollBar->setRange(0, std::max(0, n - 1));
     }
-    picpreviewwalls->image.fill(Qt::black);
+    wallPreview->image.fill(Qt::black);
     if (n > 0) {
-        Blit::copy(picpreviewwalls->image, {0, 0}, picwalltiles, {0, SetSize * vScrollBar->value(), 256, 256});
+        Blit::copy(wallPreview->image, {0, 0}, wallTilesImage, {0, SetSize * vScrollBar->value(), 256, 256});
     }
-    picpreviewwalls->refresh();
+    wallPreview->refresh();
 }
 
-void WallSetsDialog::cmdAddNew_Click() {
+void WallSetsDialog::addNewSet() {
     if (!map) {
         return;
     }
-    sets->AddWallTile(WallDef());
-    DrawWallTiles();
+    sets->addWallSet(WallDef());
+    drawWallSets();
 }
 
-void WallSetsDialog::picpreviewwalls_MouseDown(double Y) {
+void WallSetsDialog::wallPreviewPressed(double Y) {
     picked = static_cast<int16_t>(std::floor(Y / SetSize) + vScrollBar->value());
     selwall->move(0, (picked - vScrollBar->value()) * SetSize);
 }

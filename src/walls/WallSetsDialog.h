@@ -25,27 +25,27 @@ public:
     // and shows them; the dialog closes with that window.
     void init(QWidget* mapWindow, WallTiles* sets, const QImage& tileset);
     // Redraws every set of the bound map and the visible four.
-    void DrawWallTiles();
+    void drawWallSets();
     // The stored background of every set: a 4 x 4 block of empty cells.
     static QImage defaultPicture();
 
-    PictureBox* picpreviewwalls;
+    PictureBox* wallPreview;
     QFrame* selwall;
     QScrollBar* vScrollBar;
-    QImage picwalltiles;
-    QImage picdefault;
-    QImage pictileset;
-    QGroupBox* Frame1;
-    PictureBox* piccurrent;
-    QPushButton* cmdAddNew;
-    QPushButton* cmdReplace;
-    QPushButton* cmdRemove;
+    QImage wallTilesImage;
+    QImage defaultTiles;
+    QImage tilesetPicture;
+    QGroupBox* currentSetBox;
+    PictureBox* currentSetPicture;
+    QPushButton* addNewButton;
+    QPushButton* replaceButton;
+    QPushButton* removeButton;
     // The set last picked with the mouse.
     int16_t picked = 0;
 
 private:
-    void cmdAddNew_Click();
-    void picpreviewwalls_MouseDown(double Y);
+    void addNewSet();
+    void wallPreviewPressed(double Y);
 
     QPointer<QWidget> map;
     WallTiles* sets = nullptr;
