@@ -23,20 +23,20 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
             }
         };
     };
-    connect(menu.mnuCut, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().CutSelection(); }));
-    connect(menu.mnuCopy, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().CopySelection(); }));
-    connect(menu.mnuPaste, &QAction::triggered, this, onMap([](MapWindow& map) { map.clip().Paste(); }));
-    connect(menu.mnuReplace, &QAction::triggered, this, [this] { ShowReplace(); });
-    connect(menu.mnuMirror, &QAction::triggered, this, [this] { ExecuteMirror(); });
-    connect(menu.mnuFlip, &QAction::triggered, this, [this] { ExecuteFlip(); });
-    connect(menu.mnuPreferences, &QAction::triggered, this, [this] {
+    connect(menu.cutAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().cutSelection(); }));
+    connect(menu.copyAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().copySelection(); }));
+    connect(menu.pasteAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.clip().paste(); }));
+    connect(menu.replaceAction, &QAction::triggered, this, [this] { showReplaceDialog(); });
+    connect(menu.mirrorAction, &QAction::triggered, this, [this] { mirrorSelection(); });
+    connect(menu.flipAction, &QAction::triggered, this, [this] { flipSelection(); });
+    connect(menu.preferencesAction, &QAction::triggered, this, [this] {
         auto* dialog = new PreferencesDialog(this->general);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
         // Without a window manager nothing else gives the new window the keyboard.
         dialog->activateWindow();
     });
-    connect(general.rightPanel()->cmdCreateWalls, &QPushButton::clicked, this, [this] { ShowCreateWalls(); });
+    connect(general.rightPanel()->createWallsButton, &QPushButton::clicked, this, [this] { showWallSetsDialog(); });
 }
 
 EditCommands::~EditCommands() {
@@ -52,17 +52,16 @@ WallSetsDialog* EditCommands::wallsDialog() const {
     return walls;
 }
 
-void EditCommands::ShowReplace() {
+void EditCommands::showReplaceDialog() {
     general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map) {
         return;
     }
     delete replace;
-    replace = new ReplaceDialog(&general, general.dialogs(), map->level().tileset.pictileset(),
-                                [this](int mode, int16_t src, int16_t dest, bool inselection) {
-                                    ExecuteReplace(mode, src, dest, inselection);
-                                });
+    replace = new ReplaceDialog(
+        &general, general.dialogs(), map->level().tileset.tilesetPicture(),
+        [this](int mode, int16_t src, int16_t dest, bool inselection) { replaceTiles(mode, src, dest, inselection); });
     replace->setAttribute(Qt::WA_DeleteOnClose);
     // Kept above the main window although it is not its child.
     replace->winId();
@@ -70,8 +69,8 @@ void EditCommands::ShowReplace() {
         replace->windowHandle()->setTransientParent(owner);
     }
     const bool selected = map->sel().selstate() == SelectionState::Selected;
-    replace->chkinselection->setEnabled(selected);
-    replace->chkinselection->setChecked(selected);
+    replace->inSelectionCheck->setEnabled(selected);
+    replace->inSelectionCheck->setChecked(selected);
     replace->lefttile = map->tilesetLeft();
     replace->righttile = map->tilesetRight();
     replace->show();
@@ -80,7 +79,7 @@ void EditCommands::ShowReplace() {
     replace->updatePreview();
 }
 
-void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, bool inselection) {
+void EditCommands::replaceTiles(int mode, int16_t tilesrc, int16_t tiledest, bool inselection) {
     general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map || mode < 0 || mode > 3) {
@@ -88,31 +87,31 @@ void EditCommands::ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, b
     }
     const bool replaceMode = mode >= 2;
     if (inselection) {
-        map->sel().SwitchOrReplace(tilesrc, tiledest, replaceMode);
+        map->sel().switchOrReplace(tilesrc, tiledest, replaceMode);
     } else {
-        map->level().SwitchOrReplace(tilesrc, tiledest, replaceMode);
+        map->level().switchOrReplace(tilesrc, tiledest, replaceMode);
     }
 }
 
-void EditCommands::ExecuteMirror() {
+void EditCommands::mirrorSelection() {
     general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map || map->sel().selstate() != SelectionState::Selected) {
         return;
     }
-    map->sel().Mirror();
+    map->sel().mirror();
 }
 
-void EditCommands::ExecuteFlip() {
+void EditCommands::flipSelection() {
     general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map || map->sel().selstate() != SelectionState::Selected) {
         return;
     }
-    map->sel().Flip();
+    map->sel().flip();
 }
 
-void EditCommands::ShowCreateWalls() {
+void EditCommands::showWallSetsDialog() {
     general.endGesture();
     MapWindow* map = general.activeMap();
     if (!map) {
@@ -121,7 +120,7 @@ void EditCommands::ShowCreateWalls() {
     if (!walls) {
         walls = new WallSetsDialog(&general);
     }
-    walls->init(map, &map->walltiles(), map->level().tileset.pictileset());
+    walls->init(map, &map->walltiles(), map->level().tileset.tilesetPicture());
     walls->show();
     walls->raise();
     walls->activateWindow();

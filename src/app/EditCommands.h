@@ -18,13 +18,13 @@ public:
     ~EditCommands() override;
 
     // Opens the replace dialog for the active map, unless its selection has been moved.
-    void ShowReplace();
+    void showReplaceDialog();
     // `mode` 0 and 1 switch, 2 and 3 replace; over the selection when `inselection`.
-    void ExecuteReplace(int mode, int16_t tilesrc, int16_t tiledest, bool inselection);
-    void ExecuteMirror();
-    void ExecuteFlip();
+    void replaceTiles(int mode, int16_t tilesrc, int16_t tiledest, bool inselection);
+    void mirrorSelection();
+    void flipSelection();
     // Opens the wall tile sets dialog for the active map.
-    void ShowCreateWalls();
+    void showWallSetsDialog();
 
     // The open dialogs, or null.
     ReplaceDialog* replaceDialog() const;

@@ -28,7 +28,7 @@ QRect gridRect() {
 
 // Every cell the view shows, also the last ones it shows only in part.
 QRect visibleCells(const ViewTransform& view) {
-    const int t = std::max(1, static_cast<int>(view.T()));
+    const int t = std::max(1, static_cast<int>(view.cellSize()));
     const QPoint first(view.startX(), view.startY());
     return QRect(first, QSize((view.width + t - 1) / t, (view.height + t - 1) / t)) & gridRect();
 }

@@ -38,32 +38,32 @@ ExportImageDialog::ExportImageDialog(QWidget* parent, const ExportImageOptions& 
     auto* areaBox = new QVBoxLayout;
     const std::array<QString, 3> areaCaptions{QStringLiteral("&Whole level"), QStringLiteral("&Selection"),
                                               QStringLiteral("&Visible view")};
-    for (size_t i = 0; i < optArea.size(); ++i) {
-        optArea[i] = new QRadioButton(areaCaptions[i]);
-        optArea[i]->setEnabled(!offered.areas[i].isEmpty());
-        areaBox->addWidget(optArea[i]);
+    for (size_t i = 0; i < areaButtons.size(); ++i) {
+        areaButtons[i] = new QRadioButton(areaCaptions[i]);
+        areaButtons[i]->setEnabled(!offered.areas[i].isEmpty());
+        areaBox->addWidget(areaButtons[i]);
     }
-    optArea[static_cast<size_t>(offered.area)]->setChecked(true);
+    areaButtons[static_cast<size_t>(offered.area)]->setChecked(true);
 
-    cboZoom = new QComboBox;
+    zoomCombo = new QComboBox;
     for (const ZoomStep& step : zoomSteps) {
-        cboZoom->addItem(QString::fromLatin1(step.caption));
+        zoomCombo->addItem(QString::fromLatin1(step.caption));
         if (step.zoom == offered.zoom) {
-            cboZoom->setCurrentIndex(cboZoom->count() - 1);
+            zoomCombo->setCurrentIndex(zoomCombo->count() - 1);
         }
     }
-    chkGrid = new QCheckBox(QStringLiteral("&Grid"));
-    chkGrid->setChecked(offered.grid);
-    chkNumbers = new QCheckBox(QStringLiteral("Tile &numbers"));
-    chkNumbers->setChecked(offered.numbers);
-    lblSize = new QLabel;
+    gridCheck = new QCheckBox(QStringLiteral("&Grid"));
+    gridCheck->setChecked(offered.grid);
+    numbersCheck = new QCheckBox(QStringLiteral("Tile &numbers"));
+    numbersCheck->setChecked(offered.numbers);
+    sizeLabel = new QLabel;
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Area:"), areaBox);
-    form->addRow(QStringLiteral("&Zoom:"), cboZoom);
-    form->addRow(QString(), chkGrid);
-    form->addRow(QString(), chkNumbers);
-    form->addRow(QStringLiteral("Size:"), lblSize);
+    form->addRow(QStringLiteral("&Zoom:"), zoomCombo);
+    form->addRow(QString(), gridCheck);
+    form->addRow(QString(), numbersCheck);
+    form->addRow(QStringLiteral("Size:"), sizeLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
@@ -73,23 +73,23 @@ ExportImageDialog::ExportImageDialog(QWidget* parent, const ExportImageOptions& 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    for (QRadioButton* option : optArea) {
+    for (QRadioButton* option : areaButtons) {
         connect(option, &QRadioButton::toggled, this, &ExportImageDialog::updateSize);
     }
-    connect(cboZoom, &QComboBox::currentIndexChanged, this, &ExportImageDialog::updateSize);
+    connect(zoomCombo, &QComboBox::currentIndexChanged, this, &ExportImageDialog::updateSize);
     updateSize();
 }
 
 ExportImageOptions ExportImageDialog::options() const {
     ExportImageOptions chosen = offered;
-    for (size_t i = 0; i < optArea.size(); ++i) {
-        if (optArea[i]->isChecked()) {
+    for (size_t i = 0; i < areaButtons.size(); ++i) {
+        if (areaButtons[i]->isChecked()) {
             chosen.area = static_cast<ExportImageOptions::Area>(i);
         }
     }
-    chosen.zoom = zoomSteps[static_cast<size_t>(std::max(0, cboZoom->currentIndex()))].zoom;
-    chosen.grid = chkGrid->isChecked();
-    chosen.numbers = chkNumbers->isChecked();
+    chosen.zoom = zoomSteps[static_cast<size_t>(std::max(0, zoomCombo->currentIndex()))].zoom;
+    chosen.grid = gridCheck->isChecked();
+    chosen.numbers = numbersCheck->isChecked();
     return chosen;
 }
 
@@ -97,14 +97,14 @@ void ExportImageDialog::updateSize() {
     const ExportImageOptions chosen = options();
     const QSize size = LevelPicture::size(chosen.picture());
     const bool tooLarge = !ImageExportJob::refusal(size).isEmpty();
-    lblSize->setText(QStringLiteral("%1 x %2 pixels%3")
-                         .arg(size.width())
-                         .arg(size.height())
-                         .arg(tooLarge ? QStringLiteral(" (too large)") : QString()));
-    lblSize->setStyleSheet(tooLarge ? QStringLiteral("color: #b00000") : QString());
+    sizeLabel->setText(QStringLiteral("%1 x %2 pixels%3")
+                           .arg(size.width())
+                           .arg(size.height())
+                           .arg(tooLarge ? QStringLiteral(" (too large)") : QString()));
+    sizeLabel->setStyleSheet(tooLarge ? QStringLiteral("color: #b00000") : QString());
     // Both are drawn only where the view draws them: no grid at one pixel a cell, numbers from 16.
     ViewTransform view;
-    view.Zoom = chosen.zoom;
-    chkGrid->setEnabled(!view.usingPixels());
-    chkNumbers->setEnabled(LevelRenderer::numbersShown(view));
+    view.zoom = chosen.zoom;
+    gridCheck->setEnabled(!view.usingPixels());
+    numbersCheck->setEnabled(LevelRenderer::numbersShown(view));
 }

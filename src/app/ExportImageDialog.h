@@ -20,11 +20,11 @@ public:
     // The options as the dialog shows them.
     ExportImageOptions options() const;
 
-    std::array<QRadioButton*, 3> optArea{};
-    QComboBox* cboZoom;
-    QCheckBox* chkGrid;
-    QCheckBox* chkNumbers;
-    QLabel* lblSize;
+    std::array<QRadioButton*, 3> areaButtons{};
+    QComboBox* zoomCombo;
+    QCheckBox* gridCheck;
+    QCheckBox* numbersCheck;
+    QLabel* sizeLabel;
 
 private:
     void updateSize();

@@ -25,39 +25,39 @@ QAction* addAfter(QMenu* menu, QAction* after, const QString& caption, const QSt
 
 ExtraCommands::ExtraCommands(MainWindow& general) : QObject(&general), general(general) {
     MainMenu& menu = *general.mainMenu();
-    mnuClose = addAfter(menu.mnuFile, menu.mnuSaveAs, QStringLiteral("Close"), QStringLiteral("mnuClose"));
-    mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    connect(mnuClose, &QAction::triggered, this, [this] { closeMap(); });
-    menu.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    closeAction = addAfter(menu.fileMenu, menu.saveAsAction, QStringLiteral("Close"), QStringLiteral("mnuClose"));
+    closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(closeAction, &QAction::triggered, this, [this] { closeMap(); });
+    menu.exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // A map window's own menu closes it with Ctrl+W too; two owners of one key would disable it.
     connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (sub != nullptr && sub->systemMenu() != nullptr) {
             for (QAction* item : sub->systemMenu()->actions()) {
                 QList<QKeySequence> keys = item->shortcuts();
-                if (keys.removeAll(mnuClose->shortcut()) > 0) {
+                if (keys.removeAll(closeAction->shortcut()) > 0) {
                     item->setShortcuts(keys);
                 }
             }
         }
     });
 
-    menu.mnuEdit->addSeparator();
-    mnuSelectAll = menu.mnuEdit->addAction(QStringLiteral("Select All"));
-    mnuSelectAll->setObjectName(QStringLiteral("mnuSelectAll"));
-    mnuSelectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(mnuSelectAll, &QAction::triggered, this, [this] { selectAll(); });
-    mnuDeselect = menu.mnuEdit->addAction(QStringLiteral("Deselect"));
-    mnuDeselect->setObjectName(QStringLiteral("mnuDeselect"));
-    mnuDeselect->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    connect(mnuDeselect, &QAction::triggered, this, [this] { deselect(); });
+    menu.editMenu->addSeparator();
+    selectAllAction = menu.editMenu->addAction(QStringLiteral("Select All"));
+    selectAllAction->setObjectName(QStringLiteral("mnuSelectAll"));
+    selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(selectAllAction, &QAction::triggered, this, [this] { selectAll(); });
+    deselectAction = menu.editMenu->addAction(QStringLiteral("Deselect"));
+    deselectAction->setObjectName(QStringLiteral("mnuDeselect"));
+    deselectAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    connect(deselectAction, &QAction::triggered, this, [this] { deselect(); });
     // The Delete key stays with the view's own key handling; the menu only names it.
-    mnuDelete = menu.mnuEdit->addAction(QStringLiteral("Delete") + QLatin1Char('\t') +
-                                        QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText));
-    mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
-    connect(mnuDelete, &QAction::triggered, this, [this] { deleteSelection(); });
+    deleteAction = menu.editMenu->addAction(QStringLiteral("Delete") + QLatin1Char('\t') +
+                                            QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText));
+    deleteAction->setObjectName(QStringLiteral("mnuDelete"));
+    connect(deleteAction, &QAction::triggered, this, [this] { deleteSelection(); });
 
-    connect(menu.mnuEdit, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
-    connect(menu.mnuFile, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
+    connect(menu.editMenu, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
+    connect(menu.fileMenu, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
     // The map commands are switched together with the Grid button.
     connect(general.toolBars()->tbGrid, &QAction::changed, this, [this] { syncEnabled(); });
     syncEnabled();
@@ -66,13 +66,13 @@ ExtraCommands::ExtraCommands(MainWindow& general) : QObject(&general), general(g
 void ExtraCommands::syncEnabled() {
     const MapWindow* map = general.activeMap();
     const bool open = map != nullptr && general.toolBars()->tbGrid->isEnabled();
-    mnuClose->setEnabled(open);
-    mnuSelectAll->setEnabled(open);
+    closeAction->setEnabled(open);
+    selectAllAction->setEnabled(open);
     // Deselect keeps its key whenever a map is open; Delete has no key of its own here, so it may
     // follow the selection.
-    mnuDeselect->setEnabled(open);
-    mnuDelete->setEnabled(open && map->sel().selstate() == SelectionState::Selected &&
-                          general.currentTool() == ToolId::Selection);
+    deselectAction->setEnabled(open);
+    deleteAction->setEnabled(open && map->sel().selstate() == SelectionState::Selected &&
+                             general.currentTool() == ToolId::Selection);
 }
 
 void ExtraCommands::closeMap() {
@@ -83,14 +83,14 @@ void ExtraCommands::closeMap() {
 
 void ExtraCommands::selectAll() {
     if (MapWindow* map = general.activeMap()) {
-        map->sel().SelectAll();
+        map->sel().selectAll();
     }
 }
 
 void ExtraCommands::deselect() {
     MapWindow* map = general.activeMap();
     if (map != nullptr && map->sel().selstate() == SelectionState::Selected) {
-        map->sel().ApplySelection();
+        map->sel().applySelection();
     }
 }
 
@@ -98,6 +98,6 @@ void ExtraCommands::deleteSelection() {
     MapWindow* map = general.activeMap();
     if (map != nullptr && map->sel().selstate() == SelectionState::Selected &&
         general.currentTool() == ToolId::Selection) {
-        map->sel().DeleteSelection();
+        map->sel().deleteSelection();
     }
 }

@@ -24,10 +24,10 @@ public:
     // Enables the items for the active map and its selection.
     void syncEnabled();
 
-    QAction* mnuClose;
-    QAction* mnuSelectAll;
-    QAction* mnuDeselect;
-    QAction* mnuDelete;
+    QAction* closeAction;
+    QAction* selectAllAction;
+    QAction* deselectAction;
+    QAction* deleteAction;
 
 private:
     MainWindow& general;

@@ -20,7 +20,7 @@ const QString BitmapFilter = QStringLiteral("*.bmp (*.bmp)");
 const QString MapFilter = QStringLiteral(";;Tile maps (*.tmx *.tmj)");
 }  // namespace
 
-std::optional<int> FileCommands::OpenMap(const QString& filename) {
+std::optional<int> FileCommands::openLevel(const QString& filename) {
     const int slot = general.getFreeMapSlot();
     if (slot < 0) {
         general.dialogs().message(&general, MainWindow::MaximumMessage);
@@ -46,7 +46,7 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
     }
     const int previous = general.activeSlot();
     MapWindow* map = general.placeMap(slot);
-    const LoadReport report = LevelFile::OpenMap(map->level(), name);
+    const LoadReport report = LevelFile::openLevel(map->level(), name);
     if (report.outcome == LoadReport::Outcome::Failed) {
         // Nothing could be read: no window for it, and the level that was active stays active.
         general.releaseSlot(slot);
@@ -58,14 +58,14 @@ std::optional<int> FileCommands::OpenMap(const QString& filename) {
     DialogFolder::remember(name);
     if (report.outcome == LoadReport::Outcome::InvalidTileset) {
         // The window stays as an empty, unnamed level, so saving it cannot overwrite the file.
-        LevelFile::NewMap(map->level());
+        LevelFile::newLevel(map->level());
         general.setCaption(map, general.freeCaption(slot));
     } else if (map->level().activeFile.isEmpty()) {
         // Only part of the file could be read: the window shows it unnamed, so Save asks for a name.
         general.setCaption(map, general.freeCaption(slot));
     } else {
-        general.setCaption(map, General::GetFileName(name));
-        general.recent().AddRecent(name);
+        general.setCaption(map, General::fileNameOf(name));
+        general.recent().addRecent(name);
     }
     general.showMap(map);
     if (!report.message.isEmpty()) {
@@ -80,7 +80,7 @@ bool FileCommands::openUnlessFull(const QString& name) {
     }
     // Asked first: OpenMap shows the message itself and returns nothing, as for any other failure.
     const bool full = general.getFreeMapSlot() < 0;
-    OpenMap(name);
+    openLevel(name);
     return !full;
 }
 
@@ -94,7 +94,7 @@ void FileCommands::openLevels(const QStringList& names) {
 
 void FileCommands::openDropped(const QStringList& names) {
     for (const QString& name : names) {
-        if (General::GetExtension(General::GetFileName(name)).isEmpty() && !QFileInfo(name).isFile()) {
+        if (General::extensionOf(General::fileNameOf(name)).isEmpty() && !QFileInfo(name).isFile()) {
             return;
         }
         if (!openUnlessFull(name)) {
@@ -111,7 +111,7 @@ bool FileCommands::saveLevel(MapWindow& map, bool saveas) {
             return false;
         }
     }
-    const QString error = LevelFile::SaveMap(map.level(), name);
+    const QString error = LevelFile::saveLevel(map.level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
         return false;
@@ -120,13 +120,13 @@ bool FileCommands::saveLevel(MapWindow& map, bool saveas) {
     DialogFolder::remember(name);
     if (name != map.level().activeFile) {
         map.level().activeFile = name;
-        general.recent().AddRecent(name);
-        general.setCaption(&map, General::GetFileName(name));
+        general.recent().addRecent(name);
+        general.setCaption(&map, General::fileNameOf(name));
     }
     return true;
 }
 
-void FileCommands::ImportTileset() {
+void FileCommands::importTileset() {
     MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return;
@@ -136,7 +136,7 @@ void FileCommands::ImportTileset() {
     if (name.isEmpty()) {
         return;
     }
-    const QString error = TilesetFile::ImportTileset(map->level(), name);
+    const QString error = TilesetFile::importTileset(map->level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
         return;
@@ -144,7 +144,7 @@ void FileCommands::ImportTileset() {
     DialogFolder::remember(name);
 }
 
-void FileCommands::ExportTileset() {
+void FileCommands::exportTileset() {
     MapWindow* map = general.activeMap();
     if (map == nullptr) {
         return;
@@ -154,7 +154,7 @@ void FileCommands::ExportTileset() {
     if (name.isEmpty()) {
         return;
     }
-    const QString error = TilesetFile::ExportTileset(map->level(), name);
+    const QString error = TilesetFile::exportTileset(map->level(), name);
     if (!error.isEmpty()) {
         general.dialogs().message(&general, error, Dialogs::Icon::Warning);
         return;
@@ -162,13 +162,13 @@ void FileCommands::ExportTileset() {
     DialogFolder::remember(name);
 }
 
-void FileCommands::DiscardTileset() {
+void FileCommands::discardTileset() {
     if (MapWindow* map = general.activeMap()) {
-        TilesetFile::DiscardTileset(map->level());
+        TilesetFile::discardTileset(map->level());
     }
 }
 
-void FileCommands::mnulstRecent_Click(int index) {
+void FileCommands::openRecentItem(int index) {
     const QString name = general.recent().entry(index);
     if (name.isEmpty()) {
         return;
@@ -178,12 +178,12 @@ void FileCommands::mnulstRecent_Click(int index) {
                                   Dialogs::Icon::Warning);
         return;
     }
-    general.OpenMap(name);
+    general.openLevel(name);
     // Only a level that is open now (just opened, or open already) moves to the top.
     for (int i = 0; i < MainWindow::SlotCount; ++i) {
         const MapWindow* open = general.map(i);
         if (open != nullptr && open->level().activeFile == QFileInfo(name).absoluteFilePath()) {
-            general.recent().MoveRecentToTop(index);
+            general.recent().moveRecentToTop(index);
             return;
         }
     }

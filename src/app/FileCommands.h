@@ -15,7 +15,7 @@ public:
     explicit FileCommands(MainWindow& general) : general(general) {}
 
     // See MainWindow::OpenMap.
-    std::optional<int> OpenMap(const QString& filename);
+    std::optional<int> openLevel(const QString& filename);
     void openLevels(const QStringList& names);
     // Opens the level files of a drop in turn; stops at a name that is neither a file nor has an
     // extension, or when no slot is left.
@@ -23,10 +23,10 @@ public:
     // Saves `map`, asking for a name when it has none or `saveas` is true; false when nothing was
     // written (cancelled or failed, after a message).
     bool saveLevel(MapWindow& map, bool saveas);
-    void ImportTileset();
-    void ExportTileset();
-    void DiscardTileset();
-    void mnulstRecent_Click(int index);
+    void importTileset();
+    void exportTileset();
+    void discardTileset();
+    void openRecentItem(int index);
 
 private:
     // Opens `name` when it is a level file; false when no slot was free, so the caller stops.

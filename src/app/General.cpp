@@ -5,7 +5,7 @@
 
 namespace General {
 
-QString GetFileName(const QString& path) {
+QString fileNameOf(const QString& path) {
     if (path.isEmpty()) {
         return {};
     }
@@ -18,12 +18,12 @@ QString GetFileName(const QString& path) {
     return parts.last();
 }
 
-QString GetExtension(const QString& name) {
+QString extensionOf(const QString& name) {
     return name.split(QLatin1Char('.')).last();
 }
 
 bool isLevelName(const QString& name) {
-    return GetExtension(GetFileName(name)) == QLatin1String("lvl");
+    return extensionOf(fileNameOf(name)) == QLatin1String("lvl");
 }
 
 }  // namespace General

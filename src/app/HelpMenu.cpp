@@ -9,15 +9,15 @@
 #include "app/ShortcutsWindow.h"
 
 HelpMenu::HelpMenu(QMainWindow& window) : QObject(&window), window(window) {
-    mnuHelp = window.menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuShortcuts = mnuHelp->addAction(tr("Keyboard Shortcuts"));
-    mnuShortcuts->setObjectName(QStringLiteral("mnuShortcuts"));
-    connect(mnuShortcuts, &QAction::triggered, this, [this] { showShortcuts(); });
-    mnuAbout = mnuHelp->addAction(tr("About Quarn"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuAbout->setMenuRole(QAction::AboutRole);
-    connect(mnuAbout, &QAction::triggered, this,
+    helpMenu = window.menuBar()->addMenu(tr("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    shortcutsAction = helpMenu->addAction(tr("Keyboard Shortcuts"));
+    shortcutsAction->setObjectName(QStringLiteral("mnuShortcuts"));
+    connect(shortcutsAction, &QAction::triggered, this, [this] { showShortcuts(); });
+    aboutAction = helpMenu->addAction(tr("About Quarn"));
+    aboutAction->setObjectName(QStringLiteral("mnuAbout"));
+    aboutAction->setMenuRole(QAction::AboutRole);
+    connect(aboutAction, &QAction::triggered, this,
             [this] { QMessageBox::about(&this->window, tr("About Quarn"), aboutText()); });
 }
 

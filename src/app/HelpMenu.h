@@ -20,9 +20,9 @@ public:
     // Shows the shortcuts window, built afresh from the menus as they are now.
     ShortcutsWindow* showShortcuts();
 
-    QMenu* mnuHelp;
-    QAction* mnuShortcuts;
-    QAction* mnuAbout;
+    QMenu* helpMenu;
+    QAction* shortcutsAction;
+    QAction* aboutAction;
 
 private:
     QMainWindow& window;

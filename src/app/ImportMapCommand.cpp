@@ -39,7 +39,7 @@ std::optional<int> open(MainWindow& general, const QString& path) {
     // Asking is answer enough: a cancelled choice or a declined question needs no message after it.
     bool answered = false;
     if (result.tileLayers.size() > 1) {
-        options.layer = general.dialogs().chooseLayer(&general, General::GetFileName(path), result.tileLayers);
+        options.layer = general.dialogs().chooseLayer(&general, General::fileNameOf(path), result.tileLayers);
         answered = options.layer.isEmpty();
         if (!answered && options.layer != result.layer) {
             result = importInto(*map, path, options);
@@ -62,7 +62,7 @@ std::optional<int> open(MainWindow& general, const QString& path) {
         }
         return std::nullopt;
     }
-    general.setCaption(map, tr("Imported from %1").arg(General::GetFileName(path)));
+    general.setCaption(map, tr("Imported from %1").arg(General::fileNameOf(path)));
     general.showMap(map);
     if (!result.warnings.isEmpty()) {
         general.dialogs().message(&general, result.warnings.join(QLatin1Char('\n')), Dialogs::Icon::Warning);

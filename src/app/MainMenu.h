@@ -19,35 +19,35 @@ public:
     // Builds the menus into `window`'s menu bar; the recent list reads and writes `recentIni`.
     MainMenu(QMainWindow* window, const QString& recentIni);
 
-    QMenu* mnuFile;
-    QMenu* mnuEdit;
+    QMenu* fileMenu;
+    QMenu* editMenu;
     // File
-    QAction* mnuNew;
-    QAction* mnuOpen;
-    QAction* mnuSave;
-    QAction* mnuSaveAs;
-    QAction* mnuExportImage;
-    QAction* mnuExportMap;
-    QAction* mnuImportTileset;
-    QAction* mnuExportTileset;
-    QAction* mnudiscardtileset;
-    QMenu* mnuRecent;
+    QAction* newAction;
+    QAction* openAction;
+    QAction* saveAction;
+    QAction* saveAsAction;
+    QAction* exportImageAction;
+    QAction* exportMapAction;
+    QAction* importTilesetAction;
+    QAction* exportTilesetAction;
+    QAction* discardTilesetAction;
+    QMenu* recentMenu;
     RecentFiles* recent;
-    QAction* mnuExit;
+    QAction* exitAction;
     // Edit. The main window enables Cut to Flip while a map is open.
-    QAction* mnuUndo;
-    QAction* mnuRedo;
-    QAction* mnuCut;
-    QAction* mnuCopy;
-    QAction* mnuPaste;
-    QAction* mnuReplace;
-    QAction* mnuMirror;
-    QAction* mnuFlip;
-    QAction* mnuPreferences;
+    QAction* undoAction;
+    QAction* redoAction;
+    QAction* cutAction;
+    QAction* copyAction;
+    QAction* pasteAction;
+    QAction* replaceAction;
+    QAction* mirrorAction;
+    QAction* flipAction;
+    QAction* preferencesAction;
     // Window
-    QMenu* mnuWindow;
-    QAction* mnuCascade;
-    QAction* mnuTileH;
-    QAction* mnuTileV;
-    std::array<QAction*, MapItems> mnuMaps{};
+    QMenu* windowMenu;
+    QAction* cascadeAction;
+    QAction* tileHorizontallyAction;
+    QAction* tileVerticallyAction;
+    std::array<QAction*, MapItems> mapActions{};
 };

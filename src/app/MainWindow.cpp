@@ -52,8 +52,8 @@ MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, con
     toolbars = new ToolBars(this, *menu);
     panel = new RightPanel;
     picker = new TilesetPicker(*this, *panel);
-    picradar = panel->picradar;
-    lblposition = panel->lblposition;
+    radarPicture = panel->radarPicture;
+    cellPositionLabel = panel->cellPositionLabel;
 
     auto* centre = new QWidget;
     auto* layout = new QHBoxLayout(centre);
@@ -75,7 +75,7 @@ MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, con
     setMapCommandsEnabled(false);
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);
-    SetCurrentTool(ToolId::Hand);
+    setCurrentTool(ToolId::Hand);
     new InputGuard(*this);
 }
 
@@ -87,31 +87,31 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectCommands() {
-    connect(menu->mnuNew, &QAction::triggered, this, [this] { NewMap(); });
-    connect(menu->mnuOpen, &QAction::triggered, this, [this] { OpenMap({}); });
-    connect(menu->mnuSave, &QAction::triggered, this, [this] { SaveMap(false); });
-    connect(menu->mnuSaveAs, &QAction::triggered, this, [this] { SaveMap(true); });
-    connect(menu->mnuExportImage, &QAction::triggered, this, [this] { ExportImageCommand::run(*this); });
-    connect(menu->mnuExportMap, &QAction::triggered, this, [this] { ExportMapCommand::run(*this); });
-    connect(menu->mnuImportTileset, &QAction::triggered, this, [this] { ImportTileset(); });
-    connect(menu->mnuExportTileset, &QAction::triggered, this, [this] { ExportTileset(); });
-    connect(menu->mnudiscardtileset, &QAction::triggered, this, [this] { DiscardTileset(); });
-    connect(menu->mnuExit, &QAction::triggered, this, [this] { close(); });
-    connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { mnulstRecent_Click(index); });
+    connect(menu->newAction, &QAction::triggered, this, [this] { newLevel(); });
+    connect(menu->openAction, &QAction::triggered, this, [this] { openLevel({}); });
+    connect(menu->saveAction, &QAction::triggered, this, [this] { saveLevel(false); });
+    connect(menu->saveAsAction, &QAction::triggered, this, [this] { saveLevel(true); });
+    connect(menu->exportImageAction, &QAction::triggered, this, [this] { ExportImageCommand::run(*this); });
+    connect(menu->exportMapAction, &QAction::triggered, this, [this] { ExportMapCommand::run(*this); });
+    connect(menu->importTilesetAction, &QAction::triggered, this, [this] { importTileset(); });
+    connect(menu->exportTilesetAction, &QAction::triggered, this, [this] { exportTileset(); });
+    connect(menu->discardTilesetAction, &QAction::triggered, this, [this] { discardTileset(); });
+    connect(menu->exitAction, &QAction::triggered, this, [this] { close(); });
+    connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { openRecentItem(index); });
     // Undo and Redo take back or repeat whole steps: a gesture in progress becomes one first.
-    connect(menu->mnuUndo, &QAction::triggered, this, [this] {
+    connect(menu->undoAction, &QAction::triggered, this, [this] {
         endGesture();
-        withActiveMap([](MapWindow& map) { map.level().undoredo.Undo(); });
+        withActiveMap([](MapWindow& map) { map.level().undoredo.undo(); });
     });
-    connect(menu->mnuRedo, &QAction::triggered, this, [this] {
+    connect(menu->redoAction, &QAction::triggered, this, [this] {
         endGesture();
-        withActiveMap([](MapWindow& map) { map.level().undoredo.Redo(); });
+        withActiveMap([](MapWindow& map) { map.level().undoredo.redo(); });
     });
-    connect(menu->mnuCascade, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
-    connect(menu->mnuTileH, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
-    connect(menu->mnuTileV, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
+    connect(menu->cascadeAction, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
+    connect(menu->tileHorizontallyAction, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
+    connect(menu->tileVerticallyAction, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
     for (int i = 0; i < SlotCount; ++i) {
-        connect(menu->mnuMaps[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { mnuMaps_Click(i); });
+        connect(menu->mapActions[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { activateMapItem(i); });
     }
 
     connect(toolbars->tbGrid, &QAction::triggered, this, [this](bool pressed) {
@@ -123,22 +123,22 @@ void MainWindow::connectCommands() {
     connect(toolbars->tbTileNr, &QAction::triggered, this, [this](bool pressed) {
         withActiveMap([pressed](MapWindow& map) {
             map.setShowTileNumbers(pressed);
-            map.UpdateLevel();
+            map.redrawView();
         });
     });
     for (const ToolId id : AllTools) {
-        connect(toolbars->toolButton(id), &QAction::triggered, this, [this, id] { SetCurrentTool(id); });
+        connect(toolbars->toolButton(id), &QAction::triggered, this, [this, id] { setCurrentTool(id); });
     }
     for (int i = 0; i < 3; ++i) {
-        connect(panel->optLineW[static_cast<size_t>(i)], &QToolButton::clicked, this,
+        connect(panel->lineWidthButtons[static_cast<size_t>(i)], &QToolButton::clicked, this,
                 [this, i] { lineWidthClicked(i); });
     }
-    connect(picradar, &PictureBox::mouseDown, this, [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos) {
+    connect(radarPicture, &PictureBox::mouseDown, this, [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos) {
         withActiveMap([pos](MapWindow& map) { map.view()->radarClick(pos.x(), pos.y()); });
     });
-    connect(panel->pictileset, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
-    connect(panel->pictileset, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
-    for (QToolButton* button : panel->optLineW) {
+    connect(panel->tilesetPicture, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
+    connect(panel->tilesetPicture, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
+    for (QToolButton* button : panel->lineWidthButtons) {
         button->installEventFilter(this);
     }
     connect(panel, &RightPanel::resized, this,
@@ -184,7 +184,7 @@ MapWindow* MainWindow::placeMap(int slot) {
 
 void MainWindow::releaseSlot(int slot) {
     maps[static_cast<size_t>(slot)] = nullptr;
-    QAction* item = menu->mnuMaps[static_cast<size_t>(slot)];
+    QAction* item = menu->mapActions[static_cast<size_t>(slot)];
     item->setVisible(false);
     item->setText(QString());
 }
@@ -210,7 +210,7 @@ void MainWindow::setCaption(MapWindow* map, const QString& caption) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget())) {
         sub->setWindowTitle(caption + QStringLiteral("[*]"));
     }
-    menu->mnuMaps[static_cast<size_t>(map->mapslot())]->setVisible(true);
+    menu->mapActions[static_cast<size_t>(map->mapslot())]->setVisible(true);
     showLevelNames();
 }
 
@@ -218,7 +218,7 @@ void MainWindow::showLevelNames() {
     for (const MapWindow* open : maps) {
         if (open != nullptr) {
             const QString mark = open->level().changed() ? QStringLiteral("*") : QString();
-            menu->mnuMaps[static_cast<size_t>(open->mapslot())]->setText(
+            menu->mapActions[static_cast<size_t>(open->mapslot())]->setText(
                 QString(open->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")) + mark);
         }
     }
@@ -228,20 +228,20 @@ void MainWindow::showLevelNames() {
     setWindowModified(active != nullptr && active->level().changed());
 }
 
-MapWindow* MainWindow::NewMap() {
+MapWindow* MainWindow::newLevel() {
     const int slot = getFreeMapSlot();
     if (slot < 0) {
         dialogs().message(this, MaximumMessage);
         return nullptr;
     }
     MapWindow* map = placeMap(slot);
-    LevelFile::NewMap(map->level());
+    LevelFile::newLevel(map->level());
     setCaption(map, freeCaption(slot));
     showMap(map);
     return map;
 }
 
-void MainWindow::DestroyMap(int index) {
+void MainWindow::destroyMapWindow(int index) {
     releaseSlot(index);
     for (const MapWindow* open : maps) {
         if (open != nullptr) {
@@ -249,9 +249,9 @@ void MainWindow::DestroyMap(int index) {
         }
     }
     showTileset(QImage());
-    picradar->image.fill(Qt::black);
-    picradar->refresh();
-    lblposition->clear();
+    radarPicture->image.fill(Qt::black);
+    radarPicture->refresh();
+    cellPositionLabel->clear();
     setMapCommandsEnabled(false);
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);
@@ -260,15 +260,15 @@ void MainWindow::DestroyMap(int index) {
     QTimer::singleShot(0, this, [this] { focusActiveMap(); });
 }
 
-void MainWindow::UpdateMenuMaps() {
+void MainWindow::updateWindowMenu() {
     for (int i = 0; i < SlotCount; ++i) {
-        menu->mnuMaps[static_cast<size_t>(i)]->setChecked(false);
+        menu->mapActions[static_cast<size_t>(i)]->setChecked(false);
     }
-    menu->mnuMaps[static_cast<size_t>(activemap)]->setChecked(true);
+    menu->mapActions[static_cast<size_t>(activemap)]->setChecked(true);
     showLevelNames();
 }
 
-void MainWindow::mnuMaps_Click(int index) {
+void MainWindow::activateMapItem(int index) {
     if (mapInUse(index)) {
         showMapWindow(map(index));
     }
@@ -295,21 +295,21 @@ void MainWindow::showMap(MapWindow* map) {
     sub->show();
     MdiArrange::placeNew(*mdi, *sub, natural);
     map->view()->centreView();
-    map->UpdateLevel();
+    map->redrawView();
     map->showModified();
-    SetCurrentTool(tool);
+    setCurrentTool(tool);
     setMapCommandsEnabled(true);
 }
 
-std::optional<int> MainWindow::OpenMap(const QString& filename) {
-    return files->OpenMap(filename);
+std::optional<int> MainWindow::openLevel(const QString& filename) {
+    return files->openLevel(filename);
 }
 
 void MainWindow::openLevels(const QStringList& names) {
     files->openLevels(names);
 }
 
-void MainWindow::SaveMap(bool saveas) {
+void MainWindow::saveLevel(bool saveas) {
     withActiveMap([this, saveas](MapWindow& map) { saveLevel(map, saveas); });
 }
 
@@ -322,28 +322,28 @@ bool MainWindow::saveLevel(MapWindow& map, bool saveas) {
     return saved;
 }
 
-void MainWindow::ImportTileset() {
-    files->ImportTileset();
+void MainWindow::importTileset() {
+    files->importTileset();
 }
 
-void MainWindow::ExportTileset() {
-    files->ExportTileset();
+void MainWindow::exportTileset() {
+    files->exportTileset();
 }
 
-void MainWindow::DiscardTileset() {
-    files->DiscardTileset();
+void MainWindow::discardTileset() {
+    files->discardTileset();
 }
 
-void MainWindow::mnulstRecent_Click(int index) {
-    files->mnulstRecent_Click(index);
+void MainWindow::openRecentItem(int index) {
+    files->openRecentItem(index);
 }
 
-void MainWindow::SetLeftSelection(int tilenr) {
-    picker->SetLeftSelection(tilenr);
+void MainWindow::setLeftTile(int tilenr) {
+    picker->setLeftTile(tilenr);
 }
 
-void MainWindow::SetRightSelection(int tilenr) {
-    picker->SetRightSelection(tilenr);
+void MainWindow::setRightTile(int tilenr) {
+    picker->setRightTile(tilenr);
 }
 
 void MainWindow::showTileset(const QImage& picture) {
@@ -376,22 +376,23 @@ MapWindow* MainWindow::activeMap() const {
 }
 
 void MainWindow::setUndoRedoEnabled(bool canUndo, bool canRedo) {
-    menu->mnuUndo->setEnabled(canUndo);
-    menu->mnuRedo->setEnabled(canRedo);
+    menu->undoAction->setEnabled(canUndo);
+    menu->redoAction->setEnabled(canRedo);
 }
 
 void MainWindow::setOwnTilesetItemsEnabled(bool enabled) {
-    menu->mnuExportTileset->setEnabled(enabled);
-    menu->mnudiscardtileset->setEnabled(enabled);
+    menu->exportTilesetAction->setEnabled(enabled);
+    menu->discardTilesetAction->setEnabled(enabled);
 }
 
 void MainWindow::setMapCommandsEnabled(bool enabled) {
-    for (QAction* action : {menu->mnuSave, menu->mnuSaveAs, menu->mnuExportImage, menu->mnuExportMap,
-                            menu->mnuImportTileset, menu->mnuCut, menu->mnuCopy, menu->mnuPaste, menu->mnuReplace,
-                            menu->mnuMirror, menu->mnuFlip, toolbars->tbGrid, toolbars->tbTileNr}) {
+    for (QAction* action :
+         {menu->saveAction, menu->saveAsAction, menu->exportImageAction, menu->exportMapAction,
+          menu->importTilesetAction, menu->cutAction, menu->copyAction, menu->pasteAction, menu->replaceAction,
+          menu->mirrorAction, menu->flipAction, toolbars->tbGrid, toolbars->tbTileNr}) {
         action->setEnabled(enabled);
     }
-    panel->cmdCreateWalls->setEnabled(enabled);
+    panel->createWallsButton->setEnabled(enabled);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -42,18 +42,18 @@ public:
     // The lowest free document slot, or -1 when all are in use.
     int getFreeMapSlot() const;
     // A new empty level in the lowest free slot; null (after a message) when none is free.
-    MapWindow* NewMap();
+    MapWindow* newLevel();
     // Opens a level in a free slot; an empty name asks for one. Returns the slot, or nothing when
     // no slot is free, the file is already open, could not be read or nothing was chosen.
-    std::optional<int> OpenMap(const QString& filename);
+    std::optional<int> openLevel(const QString& filename);
     // Opens the level files among `names` in turn, stopping when no slot is left.
     void openLevels(const QStringList& names);
     // Saves the active level; asks for a name when it has none or `saveas` is true.
-    void SaveMap(bool saveas);
+    void saveLevel(bool saveas);
     // The same for any open level; false when nothing was written.
     bool saveLevel(MapWindow& map, bool saveas);
     // Frees a slot; called by a map window that closes.
-    void DestroyMap(int index);
+    void destroyMapWindow(int index);
     // Puts a new map window into a free slot and makes it the active one; not shown yet.
     MapWindow* placeMap(int slot);
     // Shows a placed map window, centred and drawn, and enables the level commands.
@@ -65,20 +65,20 @@ public:
     // Captions a level's window and its Window-menu item.
     void setCaption(MapWindow* map, const QString& caption);
     // Moves the Window menu's check mark to the active level.
-    void UpdateMenuMaps();
+    void updateWindowMenu();
     // Marks changed levels in the Window menu and names the active one in the window's title.
     void showLevelNames();
-    void ImportTileset();
-    void ExportTileset();
-    void DiscardTileset();
+    void importTileset();
+    void exportTileset();
+    void discardTileset();
     // Opens the file of a recent-list entry.
-    void mnulstRecent_Click(int index);
+    void openRecentItem(int index);
     // Activates the level of a slot.
-    void mnuMaps_Click(int index);
+    void activateMapItem(int index);
 
     // Makes `tool` the tool of every level: cursors, pressed button, keyboard focus. A tool
     // other than the current one also ends a Ctrl-held dropper for good.
-    void SetCurrentTool(ToolId tool);
+    void setCurrentTool(ToolId tool);
     ToolId currentTool() const { return tool; }
     // The Ctrl-held dropper: `map` keeps the tool it replaces until endTemporaryTool.
     void beginTemporaryTool(MapWindow& map, ToolId temporary);
@@ -93,8 +93,8 @@ public:
     void focusActiveMap();
     // Brings a map's window to the front and makes it the active one.
     void showMapWindow(MapWindow* map);
-    void SetLeftSelection(int tilenr);
-    void SetRightSelection(int tilenr);
+    void setLeftTile(int tilenr);
+    void setRightTile(int tilenr);
     // Shows a level's tileset in the picker (a null image clears it).
     void showTileset(const QImage& picture);
     // Sets the Grid and TileNr buttons to a level's switches.
@@ -134,8 +134,8 @@ public:
     RightPanel* rightPanel() const { return panel; }
     // Cut, copy, paste, replace, mirror, flip and the wall tile sets dialog.
     EditCommands* editCommands() const { return edits; }
-    PictureBox* radar() const { return picradar; }
-    QLabel* positionLabel() const { return lblposition; }
+    PictureBox* radar() const { return radarPicture; }
+    QLabel* positionLabel() const { return cellPositionLabel; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -164,8 +164,8 @@ private:
     RightPanel* panel;
     TilesetPicker* picker;
     EditCommands* edits;
-    PictureBox* picradar;
-    QLabel* lblposition;
+    PictureBox* radarPicture;
+    QLabel* cellPositionLabel;
 
     std::unique_ptr<AppDialogs> dialogBoxes;
     std::unique_ptr<FileCommands> files;

@@ -29,14 +29,14 @@ void MainWindow::focusActiveMap() {
         activateWindow();
     }
     if (map != nullptr) {
-        map->view()->picpreview->setFocus();
+        map->view()->viewSurface->setFocus();
     } else {
         // With no map the window itself takes the keys, so Ctrl+O and Ctrl+N work at once.
         setFocus();
     }
 }
 
-void MainWindow::SetCurrentTool(ToolId newTool) {
+void MainWindow::setCurrentTool(ToolId newTool) {
     // A tool the user picks while Ctrl is held stays: the release must not bring back an older one.
     if (newTool != tool) {
         for (MapWindow* map : maps) {
@@ -83,17 +83,17 @@ void MainWindow::applyTool(ToolId newTool) {
     const QCursor cursor = AppIcons::toolCursor(tool);
     for (MapWindow* map : maps) {
         if (map != nullptr) {
-            map->view()->picpreview->setCursor(cursor);
+            map->view()->viewSurface->setCursor(cursor);
         }
     }
     MapWindow* active = activeMap();
     if (active != nullptr && toolEntry(tool).endsSelection &&
         active->selectionHooks().selstate() == SelectionState::Selected) {
-        active->selectionHooks().StopSelecting(true);
+        active->selectionHooks().stopSelecting(true);
     }
     toolbars->toolButton(tool)->setChecked(true);
     if (active != nullptr) {
-        active->view()->picpreview->setFocus();
+        active->view()->viewSurface->setFocus();
     }
 }
 
@@ -103,7 +103,7 @@ void MainWindow::lineWidthClicked(int index) {
 
 void MainWindow::forwardKey(QKeyEvent* event, bool keyDown) {
     withActiveMap([event, keyDown](MapWindow& map) {
-        map.UseShortcutTool(keyDown, static_cast<Qt::Key>(event->key()),
+        map.useShortcutTool(keyDown, static_cast<Qt::Key>(event->key()),
                             ToolDispatch::shiftMask(event->modifiers(), event->key(), keyDown));
     });
 }

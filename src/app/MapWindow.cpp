@@ -38,8 +38,8 @@ MapWindow::~MapWindow() {
     document.setObserver(nullptr);
 }
 
-void MapWindow::UseShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
-    tools->UseShortcutTool(KeyDown, key, Shift);
+void MapWindow::useShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
+    tools->useShortcutTool(KeyDown, key, Shift);
 }
 
 void MapWindow::setLineWidth(int index) {
@@ -55,19 +55,19 @@ void MapWindow::switchTool(ToolId from, ToolId to) {
 }
 
 void MapWindow::activate() {
-    mainWindow.showTileset(level().tileset.pictileset());
+    mainWindow.showTileset(level().tileset.tilesetPicture());
     mainWindow.showDisplaySwitches(usinggrid, usingtilenr);
     mainWindow.setOwnTilesetItemsEnabled(!level().usingDefaultTileset);
     mainWindow.setActiveSlot(slot);
-    mainWindow.SetLeftSelection(tilesetleft);
-    mainWindow.SetRightSelection(tilesetright);
+    mainWindow.setLeftTile(tilesetleft);
+    mainWindow.setRightTile(tilesetright);
     mainWindow.setUndoRedoEnabled(level().undoredo.canUndo(), level().undoredo.canRedo());
-    mainWindow.UpdateMenuMaps();
+    mainWindow.updateWindowMenu();
     // A Ctrl-held dropper belongs to the map it started in.
     if (!holdsTemporaryTool()) {
         mainWindow.endTemporaryTool();
     }
-    UpdateLevel();
+    redrawView();
     mainWindow.focusActiveMap();
 }
 
@@ -99,16 +99,16 @@ void MapWindow::closeEvent(QCloseEvent* event) {
     // tool back finds no map holding it.
     mainWindow.endTemporaryTool();
     mainWindow.recoveryCopies().forget(*this);
-    mainWindow.DestroyMap(slot);
+    mainWindow.destroyMapWindow(slot);
     event->accept();
 }
 
-void MapWindow::UpdateLevelTile(int x, int y, bool refresh) {
-    view()->UpdateLevelTile(x, y, refresh);
+void MapWindow::redrawCell(int x, int y, bool refresh) {
+    view()->redrawCell(x, y, refresh);
 }
 
-void MapWindow::UpdateLevel() {
-    view()->UpdateLevel();
+void MapWindow::redrawView() {
+    view()->redrawView();
     // Every edit, undo, redo and tileset change ends in a full redraw or a change of the stacks.
     showModified();
 }
@@ -141,14 +141,14 @@ void MapWindow::tilesetChanged(bool ownTileset) {
     mainWindow.recoveryCopies().mapChanged(*this);
     if (mainWindow.activeMap() == this) {
         mainWindow.setOwnTilesetItemsEnabled(ownTileset);
-        mainWindow.showTileset(level().tileset.pictileset());
-        mainWindow.SetLeftSelection(tilesetleft);
-        mainWindow.SetRightSelection(tilesetright);
+        mainWindow.showTileset(level().tileset.tilesetPicture());
+        mainWindow.setLeftTile(tilesetleft);
+        mainWindow.setRightTile(tilesetright);
     }
 }
 
 float MapWindow::zoomFactor() const {
-    return magnifier().Zoom();
+    return magnifier().zoomFactor();
 }
 
 SelectionState MapWindow::selectionState() const {
@@ -156,11 +156,11 @@ SelectionState MapWindow::selectionState() const {
 }
 
 void MapWindow::stopSelecting(bool refresh) {
-    sel().StopSelecting(refresh);
+    sel().stopSelecting(refresh);
 }
 
-QRect MapWindow::UpdateSelectionOnPreview(bool fromUpdateLevel) {
-    return sel().UpdateSelectionOnPreview(fromUpdateLevel);
+QRect MapWindow::drawSelectionOnPreview(bool fromUpdateLevel) {
+    return sel().drawSelectionOnPreview(fromUpdateLevel);
 }
 
 QRect MapWindow::selectionCover() const {

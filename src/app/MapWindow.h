@@ -67,7 +67,7 @@ public:
     bool holdsTemporaryTool() const { return savedTool.has_value(); }
 
     // Tool shortcuts: `key` the key pressed or released, `Shift` 1 Shift, 2 Ctrl, 4 Alt.
-    void UseShortcutTool(bool KeyDown, Qt::Key key, int Shift);
+    void useShortcutTool(bool KeyDown, Qt::Key key, int Shift);
     // Line width button `index` (0, 1, 2) gives strokes 1, 3 or 5 cells wide in this map.
     void setLineWidth(int index);
     // Ends the open gesture of this map's tools and selection: see MainWindow::endGesture.
@@ -83,8 +83,8 @@ public:
     bool mayClose();
 
     // Redraw calls, as every edit makes them.
-    void UpdateLevelTile(int x, int y, bool refresh) override;
-    void UpdateLevel() override;
+    void redrawCell(int x, int y, bool refresh) override;
+    void redrawView() override;
     void updatePreview(bool refresh);
     // Shows whether the level differs from its file in the window's caption ("[*]").
     void showModified();
@@ -98,7 +98,7 @@ public:
     bool showTileNumbers() const override { return usingtilenr; }
     SelectionState selectionState() const override;
     void stopSelecting(bool refresh) override;
-    QRect UpdateSelectionOnPreview(bool fromUpdateLevel) override;
+    QRect drawSelectionOnPreview(bool fromUpdateLevel) override;
     QRect selectionCover() const override;
     std::optional<QRectF> radarSelectionFrame() const override;
     PictureBox* radar() override;

@@ -31,7 +31,7 @@ ToolId MapWindowHost::currentTool() const {
 }
 
 void MapWindowHost::setCurrentTool(ToolId tool) {
-    map.general().SetCurrentTool(tool);
+    map.general().setCurrentTool(tool);
 }
 
 void MapWindowHost::beginTemporaryTool(ToolId tool) {
@@ -51,11 +51,11 @@ int16_t MapWindowHost::tilesetRight() const {
 }
 
 void MapWindowHost::pickLeftTile(int tile) {
-    map.general().SetLeftSelection(tile);
+    map.general().setLeftTile(tile);
 }
 
 void MapWindowHost::pickRightTile(int tile) {
-    map.general().SetRightSelection(tile);
+    map.general().setRightTile(tile);
 }
 
 bool MapWindowHost::mouseIsDown() const {
@@ -89,8 +89,8 @@ void MapWindowHost::showStatus(const QString& text) {
     }
 }
 
-void MapWindowHost::UpdateLevel() {
-    map.UpdateLevel();
+void MapWindowHost::redrawView() {
+    map.redrawView();
 }
 
 void MapWindowHost::updatePreview(bool refresh) {

@@ -35,7 +35,7 @@ public:
     void switchTileNumbers() override;
     void showStatus(const QString& text) override;
 
-    void UpdateLevel() override;
+    void redrawView() override;
     void updatePreview(bool refresh) override;
 
 private:

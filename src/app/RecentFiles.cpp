@@ -22,7 +22,7 @@ RecentFiles::RecentFiles(QMenu* menu, const QString& iniFile, QObject* parent) :
     }
     const bool exists = QFileInfo::exists(ini);
     for (int i = 0; i < Count; ++i) {
-        setEntry(i, exists ? inihandling::ReadIni(Section, QString::number(i), {}, ini) : QString());
+        setEntry(i, exists ? inihandling::readIni(Section, QString::number(i), {}, ini) : QString());
     }
 }
 
@@ -43,7 +43,7 @@ bool RecentFiles::isInRecent(const QString& filename) const {
     return std::find(entries.begin(), entries.end(), filename) != entries.end();
 }
 
-void RecentFiles::AddRecent(const QString& filename) {
+void RecentFiles::addRecent(const QString& filename) {
     // A line break would split the ini line and corrupt the list.
     if (filename.isEmpty() || isInRecent(filename) || filename.contains(QLatin1Char('\n')) ||
         filename.contains(QLatin1Char('\r'))) {
@@ -57,7 +57,7 @@ void RecentFiles::AddRecent(const QString& filename) {
     store(0);
 }
 
-void RecentFiles::MoveRecentToTop(int index) {
+void RecentFiles::moveRecentToTop(int index) {
     if (index <= 0 || index >= Count) {
         return;
     }
@@ -88,5 +88,5 @@ void RecentFiles::setEntry(int index, const QString& filename) {
 }
 
 void RecentFiles::store(int index) const {
-    inihandling::WriteIni(Section, QString::number(index), entry(index), ini);
+    inihandling::writeIni(Section, QString::number(index), entry(index), ini);
 }

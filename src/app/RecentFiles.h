@@ -8,7 +8,7 @@
 class QAction;
 class QMenu;
 
-// The ten most recently opened or saved levels, newest first, shown as the items `mnulstRecent(0..9)`
+// The ten most recently opened or saved levels, newest first, shown as the items `recentActions(0..9)`
 // of the "Recent" menu and kept in `recent.ini` (section "Recent", keys "0".."9").
 class RecentFiles : public QObject {
     Q_OBJECT
@@ -24,12 +24,12 @@ public:
 
     bool isInRecent(const QString& filename) const;
     // Puts a file on top unless it is in the list already (then the list stays as it is).
-    void AddRecent(const QString& filename);
+    void addRecent(const QString& filename);
     // Makes entry `index` the newest, shifting the entries above it down by one.
-    void MoveRecentToTop(int index);
+    void moveRecentToTop(int index);
 
     QString entry(int index) const { return entries.at(static_cast<size_t>(index)); }
-    QAction* mnulstRecent(int index) const { return items.at(static_cast<size_t>(index)); }
+    QAction* recentActions(int index) const { return items.at(static_cast<size_t>(index)); }
     const QString& iniFile() const { return ini; }
 
 signals:

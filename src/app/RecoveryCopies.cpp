@@ -99,7 +99,7 @@ void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
             problems << report.message;
             continue;
         }
-        const QString name = General::GetFileName(copy.original);
+        const QString name = General::fileNameOf(copy.original);
         if (copy.original.isEmpty()) {
             general.setCaption(map, general.freeCaption(slot));
         } else if (map->level().activeFile.isEmpty()) {

@@ -17,9 +17,9 @@ enum Column { LevelColumn, FileColumn, TimeColumn, NoteColumn };
 
 RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent),
-      lstCopies(new QTreeWidget),
-      cmdRestore(new QPushButton(tr("Restore"))),
-      cmdDiscard(new QPushButton(tr("Discard"))),
+      copyList(new QTreeWidget),
+      restoreButton(new QPushButton(tr("Restore"))),
+      discardButton(new QPushButton(tr("Discard"))),
       found(copies),
       dialogs(dialogs) {
     setObjectName(QStringLiteral("frmRecovery"));
@@ -30,14 +30,14 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialo
                       "stay for the next start."));
     text->setWordWrap(true);
 
-    lstCopies->setObjectName(QStringLiteral("lstCopies"));
-    lstCopies->setRootIsDecorated(false);
-    lstCopies->setSelectionMode(QAbstractItemView::NoSelection);
-    lstCopies->setHeaderLabels({tr("Level"), tr("Level file"), tr("Copy taken"), tr("Note")});
+    copyList->setObjectName(QStringLiteral("lstCopies"));
+    copyList->setRootIsDecorated(false);
+    copyList->setSelectionMode(QAbstractItemView::NoSelection);
+    copyList->setHeaderLabels({tr("Level"), tr("Level file"), tr("Copy taken"), tr("Note")});
     const QLocale locale;
     for (const RecoveryCopy& copy : copies) {
-        auto* item = new QTreeWidgetItem(lstCopies);
-        const QString name = copy.caption.isEmpty() ? General::GetFileName(copy.original) : copy.caption;
+        auto* item = new QTreeWidgetItem(copyList);
+        const QString name = copy.caption.isEmpty() ? General::fileNameOf(copy.original) : copy.caption;
         item->setText(LevelColumn, name.isEmpty() ? tr("(unknown)") : name);
         item->setCheckState(LevelColumn, Qt::Checked);
         item->setText(FileColumn,
@@ -49,37 +49,37 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialo
             item->setToolTip(column, item->text(column));
         }
     }
-    lstCopies->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstCopies->setMinimumWidth(820);
-    connect(lstCopies, &QTreeWidget::itemChanged, this, &RecoveryDialog::updateButtons);
+    copyList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    copyList->setMinimumWidth(820);
+    connect(copyList, &QTreeWidget::itemChanged, this, &RecoveryDialog::updateButtons);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(cmdRestore, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cmdDiscard, QDialogButtonBox::DestructiveRole);
+    buttons->addButton(restoreButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(discardButton, QDialogButtonBox::DestructiveRole);
     QPushButton* later = buttons->addButton(tr("Later"), QDialogButtonBox::RejectRole);
-    cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
-    cmdDiscard->setObjectName(QStringLiteral("cmdDiscard"));
+    restoreButton->setObjectName(QStringLiteral("cmdRestore"));
+    discardButton->setObjectName(QStringLiteral("cmdDiscard"));
     later->setObjectName(QStringLiteral("cmdLater"));
-    cmdRestore->setDefault(true);
-    cmdRestore->setFocus();
-    connect(cmdRestore, &QPushButton::clicked, this, [this] {
+    restoreButton->setDefault(true);
+    restoreButton->setFocus();
+    connect(restoreButton, &QPushButton::clicked, this, [this] {
         chosen = AppDialogs::RecoveryChoice::Restore;
         accept();
     });
-    connect(cmdDiscard, &QPushButton::clicked, this, &RecoveryDialog::discard);
+    connect(discardButton, &QPushButton::clicked, this, &RecoveryDialog::discard);
     // Escape and the window's close button keep the copies, like Later: nothing is lost by accident.
     connect(later, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
-    layout->addWidget(lstCopies);
+    layout->addWidget(copyList);
     layout->addWidget(buttons);
 }
 
 QList<RecoveryCopy> RecoveryDialog::picked() const {
     QList<RecoveryCopy> ticked;
     for (int i = 0; i < found.size(); ++i) {
-        if (lstCopies->topLevelItem(i)->checkState(LevelColumn) == Qt::Checked) {
+        if (copyList->topLevelItem(i)->checkState(LevelColumn) == Qt::Checked) {
             ticked << found[i];
         }
     }
@@ -87,7 +87,7 @@ QList<RecoveryCopy> RecoveryDialog::picked() const {
 }
 
 QString RecoveryDialog::fileNote(const RecoveryCopy& copy) {
-    const QString name = General::GetFileName(copy.original);
+    const QString name = General::fileNameOf(copy.original);
     switch (copy.original.isEmpty() ? FileStamp::Change::None : copy.fileChange) {
         case FileStamp::Change::None:
             return {};
@@ -103,8 +103,8 @@ QString RecoveryDialog::fileNote(const RecoveryCopy& copy) {
 
 void RecoveryDialog::updateButtons() {
     const bool any = !picked().isEmpty();
-    cmdRestore->setEnabled(any);
-    cmdDiscard->setEnabled(any);
+    restoreButton->setEnabled(any);
+    discardButton->setEnabled(any);
 }
 
 void RecoveryDialog::discard() {

@@ -25,9 +25,9 @@ public:
     // Why a copy will not be bound to its level's file again, as one sentence; empty when it will.
     static QString fileNote(const RecoveryCopy& copy);
 
-    QTreeWidget* lstCopies;
-    QPushButton* cmdRestore;
-    QPushButton* cmdDiscard;
+    QTreeWidget* copyList;
+    QPushButton* restoreButton;
+    QPushButton* discardButton;
 
 private:
     void updateButtons();

@@ -52,23 +52,23 @@ RightPanel::RightPanel(QWidget* parent) : QWidget(parent) {
     togglerightpanel->setFocusPolicy(Qt::NoFocus);
     connect(togglerightpanel, &QPushButton::clicked, this, [this] { togglerightpanel_Click(); });
 
-    picsmalltilepreview = new PictureBox(this);
-    picsmalltilepreview->setObjectName(QStringLiteral("picsmalltilepreview"));
-    picsmalltilepreview->setFixedSize(18, 37);
-    picsmalltilepreview->resizeImage(QSize(18, 37));
-    picsmalltilepreview->setFocusPolicy(Qt::NoFocus);
-    picsmalltilepreview->hide();
+    tilePreview = new PictureBox(this);
+    tilePreview->setObjectName(QStringLiteral("picsmalltilepreview"));
+    tilePreview->setFixedSize(18, 37);
+    tilePreview->resizeImage(QSize(18, 37));
+    tilePreview->setFocusPolicy(Qt::NoFocus);
+    tilePreview->hide();
 
     Label4 = label(this, QStringLiteral("Tileset"), QStringLiteral("Label4"), true);
 
     tilesetArea = new QScrollArea(this);
     tilesetArea->setFrameShape(QFrame::NoFrame);
     tilesetArea->setBackgroundRole(QPalette::Window);
-    pictileset = new PictureBox;
-    pictileset->setObjectName(QStringLiteral("pictileset"));
-    tilesetArea->setWidget(pictileset);
-    leftsel = marker(pictileset, QStringLiteral("leftsel"), "#ff0000");
-    rightsel = marker(pictileset, QStringLiteral("rightsel"), "#ffff00");
+    tilesetPicture = new PictureBox;
+    tilesetPicture->setObjectName(QStringLiteral("pictileset"));
+    tilesetArea->setWidget(tilesetPicture);
+    leftsel = marker(tilesetPicture, QStringLiteral("leftsel"), "#ff0000");
+    rightsel = marker(tilesetPicture, QStringLiteral("rightsel"), "#ffff00");
     rightsel->move(16, 0);
     showTileset(QImage());
 
@@ -81,43 +81,43 @@ RightPanel::RightPanel(QWidget* parent) : QWidget(parent) {
         button->setAutoExclusive(true);
         button->setAutoRaise(true);
         button->setToolTip(tr("Line width %1").arg(i * 2 + 1));
-        optLineW[static_cast<size_t>(i)] = button;
+        lineWidthButtons[static_cast<size_t>(i)] = button;
     }
-    optLineW[0]->setChecked(true);
+    lineWidthButtons[0]->setChecked(true);
 
-    cmdCreateWalls = new QPushButton(QStringLiteral("Create Wall Tiles"), this);
-    cmdCreateWalls->setObjectName(QStringLiteral("cmdCreateWalls"));
-    cmdCreateWalls->setEnabled(false);
+    createWallsButton = new QPushButton(QStringLiteral("Create Wall Tiles"), this);
+    createWallsButton->setObjectName(QStringLiteral("cmdCreateWalls"));
+    createWallsButton->setEnabled(false);
 
     separatorLine = new QFrame(this);
     separatorLine->setFrameShape(QFrame::HLine);
     separatorLine->setFrameShadow(QFrame::Sunken);
 
     Label5 = label(this, QStringLiteral("Position:"), QStringLiteral("Label5"), false);
-    lblposition = label(this, QString(), QStringLiteral("lblposition"), false);
+    cellPositionLabel = label(this, QString(), QStringLiteral("lblposition"), false);
     Label1 = label(this, QStringLiteral("Radar"), QStringLiteral("Label1"), true);
 
-    picradar = new PictureBox(this);
-    picradar->setObjectName(QStringLiteral("picradar"));
-    picradar->setFocusPolicy(Qt::NoFocus);
-    picradar->setGeometry((ExpandedWidth - RadarSize) / 2, RadarTop, RadarSize, RadarSize);
-    picradar->resizeImage(QSize(RadarSize, RadarSize));
+    radarPicture = new PictureBox(this);
+    radarPicture->setObjectName(QStringLiteral("picradar"));
+    radarPicture->setFocusPolicy(Qt::NoFocus);
+    radarPicture->setGeometry((ExpandedWidth - RadarSize) / 2, RadarTop, RadarSize, RadarSize);
+    radarPicture->resizeImage(QSize(RadarSize, RadarSize));
 
     placeControls();
 }
 
 void RightPanel::placeControls() {
     togglerightpanel->setGeometry(2, 3, 23, 22);
-    picsmalltilepreview->move(4, 30);
+    tilePreview->move(4, 30);
     Label4->setGeometry(32, 3, 200, 22);
     tilesetArea->setGeometry((ExpandedWidth - TilesetWidth) / 2, TilesetTop, TilesetWidth, TilesetHeight);
     for (int i = 0; i < 3; ++i) {
-        optLineW[static_cast<size_t>(i)]->setGeometry(2 + i * 34, RowTop, 32, 28);
+        lineWidthButtons[static_cast<size_t>(i)]->setGeometry(2 + i * 34, RowTop, 32, 28);
     }
-    cmdCreateWalls->setGeometry(ExpandedWidth - 150, RowTop, 146, 28);
+    createWallsButton->setGeometry(ExpandedWidth - 150, RowTop, 146, 28);
     separatorLine->setGeometry(4, RowTop + 36, ExpandedWidth - 8, 2);
     Label5->setGeometry(4, RowTop + 43, 60, 18);
-    lblposition->setGeometry(66, RowTop + 43, ExpandedWidth - 70, 18);
+    cellPositionLabel->setGeometry(66, RowTop + 43, ExpandedWidth - 70, 18);
     Label1->setGeometry(4, RowTop + 63, 200, 18);
 }
 
@@ -130,10 +130,10 @@ int RightPanel::fittedRadarSize(int panelHeight, int top, int size) {
     return size < RadarSize ? std::min(room, RadarSize) : size;
 }
 
-void RightPanel::MDIForm_Resize() {
-    const int size = fittedRadarSize(height(), picradar->y(), picradar->height());
-    picradar->setGeometry(ExpandedWidth / 2 - size / 2, picradar->y(), size, size);
-    picradar->resizeImage(QSize(size, size));
+void RightPanel::layoutPanel() {
+    const int size = fittedRadarSize(height(), radarPicture->y(), radarPicture->height());
+    radarPicture->setGeometry(ExpandedWidth / 2 - size / 2, radarPicture->y(), size, size);
+    radarPicture->resizeImage(QSize(size, size));
 }
 
 bool RightPanel::expanded() const {
@@ -144,32 +144,32 @@ void RightPanel::togglerightpanel_Click() {
     const bool expand = !expanded();
     togglerightpanel->setText(expand ? QStringLiteral("->") : QStringLiteral("<-"));
     setFixedWidth(expand ? ExpandedWidth : CollapsedWidth);
-    for (QWidget* w : std::initializer_list<QWidget*>{pictileset, tilesetArea, picradar, separatorLine, Label5, Label4,
-                                                      lblposition, Label1, cmdCreateWalls}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{tilesetPicture, tilesetArea, radarPicture, separatorLine, Label5,
+                                                      Label4, cellPositionLabel, Label1, createWallsButton}) {
         w->setVisible(expand);
     }
-    for (QToolButton* button : optLineW) {
+    for (QToolButton* button : lineWidthButtons) {
         button->setVisible(expand);
     }
-    picsmalltilepreview->setVisible(!expand);
+    tilePreview->setVisible(!expand);
 }
 
 void RightPanel::showTileset(const QImage& picture) {
     if (picture.isNull()) {
         // No level open: an empty picker the colour of the panel, without markers.
-        pictileset->image = QImage(TilesetWidth, TilesetHeight, QImage::Format_RGB32);
-        pictileset->image.fill(palette().color(QPalette::Window));
+        tilesetPicture->image = QImage(TilesetWidth, TilesetHeight, QImage::Format_RGB32);
+        tilesetPicture->image.fill(palette().color(QPalette::Window));
     } else {
-        pictileset->image = picture.convertToFormat(QImage::Format_RGB32);
+        tilesetPicture->image = picture.convertToFormat(QImage::Format_RGB32);
     }
-    pictileset->setFixedSize(pictileset->image.size());
+    tilesetPicture->setFixedSize(tilesetPicture->image.size());
     leftsel->setVisible(!picture.isNull());
     rightsel->setVisible(!picture.isNull());
-    pictileset->refresh();
+    tilesetPicture->refresh();
 }
 
 void RightPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    MDIForm_Resize();
+    layoutPanel();
     emit resized();
 }

@@ -28,7 +28,7 @@ public:
     // room (up to its full size) when it is smaller than that, and never goes below 0.
     static int fittedRadarSize(int panelHeight, int top, int size);
     // Applies fittedRadarSize and centres the radar in the panel.
-    void MDIForm_Resize();
+    void layoutPanel();
     bool expanded() const;
     // Collapses an expanded panel and expands a collapsed one.
     void togglerightpanel_Click();
@@ -36,18 +36,18 @@ public:
     void showTileset(const QImage& picture);
 
     QPushButton* togglerightpanel;
-    PictureBox* picsmalltilepreview;
+    PictureBox* tilePreview;
     QLabel* Label4;
     QScrollArea* tilesetArea;
-    PictureBox* pictileset;
+    PictureBox* tilesetPicture;
     QFrame* leftsel;
     QFrame* rightsel;
-    std::array<QToolButton*, 3> optLineW{};
-    QPushButton* cmdCreateWalls;
+    std::array<QToolButton*, 3> lineWidthButtons{};
+    QPushButton* createWallsButton;
     QLabel* Label5;
-    QLabel* lblposition;
+    QLabel* cellPositionLabel;
     QLabel* Label1;
-    PictureBox* picradar;
+    PictureBox* radarPicture;
     QFrame* separatorLine;
 
 signals:

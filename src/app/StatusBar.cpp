@@ -56,11 +56,11 @@ void showText(QLabel* label, const QString& text) {
 
 StatusBar::StatusBar(MainWindow& general) : QStatusBar(&general), general(general) {
     setObjectName(QStringLiteral("statusBar"));
-    lblHint = field(this, QStringLiteral("lblHint"), 0, false);
-    lblCell = field(this, QStringLiteral("lblCell"), 110, true);
-    lblTile = field(this, QStringLiteral("lblTile"), 110, true);
-    lblSelection = field(this, QStringLiteral("lblSelection"), 110, true);
-    lblZoom = field(this, QStringLiteral("lblZoom"), 80, true);
+    hintLabel = field(this, QStringLiteral("lblHint"), 0, false);
+    cellLabel = field(this, QStringLiteral("lblCell"), 110, true);
+    tileLabel = field(this, QStringLiteral("lblTile"), 110, true);
+    selectionLabel = field(this, QStringLiteral("lblSelection"), 110, true);
+    zoomLabel = field(this, QStringLiteral("lblZoom"), 80, true);
     connect(general.mdiArea(), &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* sub) { follow(sub != nullptr ? qobject_cast<MapWindow*>(sub->widget()) : nullptr); });
     for (int tool = 1; tool <= ToolCount; ++tool) {
@@ -112,15 +112,15 @@ std::optional<QSize> StatusBar::selectionSize(const MapWindow& map) {
     if (state == SelectionState::Drawing) {
         // While the rectangle is drawn, only its outline knows how far it reaches.
         const SelectionShape& outline = map.sel().outline();
-        const float t = map.magnifier().Zoom() * 16.0f;
-        return QSize(static_cast<int>(std::lround(outline.Width() / t)),
-                     static_cast<int>(std::lround(outline.Height() / t)));
+        const float t = map.magnifier().zoomFactor() * 16.0f;
+        return QSize(static_cast<int>(std::lround(outline.width() / t)),
+                     static_cast<int>(std::lround(outline.height() / t)));
     }
     return std::nullopt;
 }
 
 void StatusBar::follow(MapWindow* map) {
-    PictureBox* next = map != nullptr ? map->view()->picpreview : nullptr;
+    PictureBox* next = map != nullptr ? map->view()->viewSurface : nullptr;
     if (next != view) {
         if (view != nullptr) {
             view->removeEventFilter(this);
@@ -147,28 +147,28 @@ void StatusBar::follow(MapWindow* map) {
 }
 
 void StatusBar::refresh() {
-    showText(lblHint, toolHint(general.currentTool()));
+    showText(hintLabel, toolHint(general.currentTool()));
     MapWindow* map = general.activeMap();
-    if (map == nullptr || view != map->view()->picpreview) {
-        for (QLabel* label : {lblCell, lblTile, lblSelection, lblZoom}) {
+    if (map == nullptr || view != map->view()->viewSurface) {
+        for (QLabel* label : {cellLabel, tileLabel, selectionLabel, zoomLabel}) {
             showText(label, QString());
         }
         return;
     }
-    showText(lblZoom, zoomText(map->magnifier().Zoom()));
+    showText(zoomLabel, zoomText(map->magnifier().zoomFactor()));
     const std::optional<QSize> selected = selectionSize(*map);
-    showText(lblSelection,
+    showText(selectionLabel,
              selected ? tr("Selection %1 x %2").arg(selected->width()).arg(selected->height()) : QString());
     if (!pointer) {
-        showText(lblCell, QString());
-        showText(lblTile, QString());
+        showText(cellLabel, QString());
+        showText(tileLabel, QString());
         return;
     }
     const int column = map->view()->cellX(pointer->x());
     const int row = map->view()->cellY(pointer->y());
     const bool inGrid = Level::inGrid(column, row);
-    showText(lblCell, inGrid ? tr("Cell %1, %2").arg(column).arg(row) : QString());
-    showText(lblTile, tileText(map->level(), column, row));
+    showText(cellLabel, inGrid ? tr("Cell %1, %2").arg(column).arg(row) : QString());
+    showText(tileLabel, tileText(map->level(), column, row));
 }
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event) {

@@ -30,11 +30,11 @@ public:
     // Reads everything again from the active map and the pointer's last place on its view.
     void refresh();
 
-    QLabel* lblCell;
-    QLabel* lblTile;
-    QLabel* lblZoom;
-    QLabel* lblSelection;
-    QLabel* lblHint;
+    QLabel* cellLabel;
+    QLabel* tileLabel;
+    QLabel* zoomLabel;
+    QLabel* selectionLabel;
+    QLabel* hintLabel;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -25,25 +25,25 @@ QPoint markerPlace(int tilenr) {
 }  // namespace
 
 TilesetPicker::TilesetPicker(MainWindow& general, RightPanel& panel) : QObject(&panel), general(general), panel(panel) {
-    PictureBox* box = panel.pictileset;
+    PictureBox* box = panel.tilesetPicture;
     connect(box, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
-                MouseDown(buttonMask(button), pos);
+                mousePress(buttonMask(button), pos);
             });
     connect(box, &PictureBox::mouseMove, this,
-            [this](Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers) { MouseMove(buttonMask(held), pos); });
-    connect(box, &PictureBox::mouseUp, this, [this] { MouseUp(); });
+            [this](Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers) { mouseMove(buttonMask(held), pos); });
+    connect(box, &PictureBox::mouseUp, this, [this] { mouseRelease(); });
 }
 
 int TilesetPicker::tileAt(QPointF pos) const {
-    const QSize size = panel.pictileset->image.size();
+    const QSize size = panel.tilesetPicture->image.size();
     if (!(pos.x() > 0 && pos.x() < size.width() && pos.y() > 0 && pos.y() < size.height())) {
         return 0;
     }
     return static_cast<int>(std::floor(pos.y() / 16)) * 19 + static_cast<int>(std::floor(pos.x() / 16 + 1));
 }
 
-void TilesetPicker::MouseDown(int buttons, QPointF pos) {
+void TilesetPicker::mousePress(int buttons, QPointF pos) {
     const int tile = tileAt(pos);
     if (tile == 0) {
         return;
@@ -53,27 +53,27 @@ void TilesetPicker::MouseDown(int buttons, QPointF pos) {
         return;
     }
     if (buttons == 1) {
-        SetLeftSelection(tile);
+        setLeftTile(tile);
     } else {
-        SetRightSelection(tile);
+        setRightTile(tile);
     }
 }
 
-void TilesetPicker::MouseMove(int buttons, QPointF pos) {
+void TilesetPicker::mouseMove(int buttons, QPointF pos) {
     // A move with no button held is a hover, even if a press elsewhere left the flag set.
     if (general.mouseIsDown() && buttons != 0) {
-        MouseDown(buttons, pos);
+        mousePress(buttons, pos);
     }
 }
 
-void TilesetPicker::MouseUp() {
+void TilesetPicker::mouseRelease() {
     general.setMouseIsDown(false);
     if (MapWindow* map = general.activeMap()) {
-        map->view()->picpreview->setFocus();
+        map->view()->viewSurface->setFocus();
     }
 }
 
-void TilesetPicker::SetLeftSelection(int tilenr) {
+void TilesetPicker::setLeftTile(int tilenr) {
     if (tilenr < 1 || tilenr > HighestTile) {
         return;
     }
@@ -85,7 +85,7 @@ void TilesetPicker::SetLeftSelection(int tilenr) {
     }
 }
 
-void TilesetPicker::SetRightSelection(int tilenr) {
+void TilesetPicker::setRightTile(int tilenr) {
     if (tilenr < 1 || tilenr > HighestTile) {
         return;
     }
@@ -98,14 +98,14 @@ void TilesetPicker::SetRightSelection(int tilenr) {
 }
 
 void TilesetPicker::drawPreview() {
-    QImage& preview = panel.picsmalltilepreview->image;
-    const QImage& tiles = panel.pictileset->image;
+    QImage& preview = panel.tilePreview->image;
+    const QImage& tiles = panel.tilesetPicture->image;
     {
         QPainter p(&preview);
         p.drawImage(1, 1, tiles, panel.leftsel->x(), panel.leftsel->y(), 16, 16);
         p.drawImage(1, 19, tiles, panel.rightsel->x(), panel.rightsel->y(), 16, 16);
-        DrawRectangle(p, 0, 17, 0, 17, QColor(255, 0, 0));
-        DrawRectangle(p, 0, 17, 18, 36, QColor(255, 255, 0));
+        drawRectangle(p, 0, 17, 0, 17, QColor(255, 0, 0));
+        drawRectangle(p, 0, 17, 18, 36, QColor(255, 255, 0));
     }
-    panel.picsmalltilepreview->refresh();
+    panel.tilePreview->refresh();
 }

@@ -13,13 +13,13 @@
 #include "view/PictureBox.h"
 
 TilesetTileInfo::TilesetTileInfo(MainWindow& general, RightPanel& panel, TilesetPicker& picker)
-    : QObject(&panel), general(general), panel(panel), picker(picker), tileset(panel.pictileset) {
-    lblTiles = new QLabel(&panel);
-    lblTiles->setObjectName(QStringLiteral("lblTiles"));
-    lblTiles->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    : QObject(&panel), general(general), panel(panel), picker(picker), tileset(panel.tilesetPicture) {
+    tilesLabel = new QLabel(&panel);
+    tilesLabel->setObjectName(QStringLiteral("lblTiles"));
+    tilesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Beside the "Tileset" heading, within the expanded panel; the collapsed panel is too narrow to
     // show any of it.
-    lblTiles->setGeometry(110, 3, RightPanel::ExpandedWidth - 114, 22);
+    tilesLabel->setGeometry(110, 3, RightPanel::ExpandedWidth - 114, 22);
     tileset->installEventFilter(this);
     connect(&picker, &TilesetPicker::chosen, this, [this] { refresh(); });
     connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this] { refresh(); });
@@ -43,9 +43,9 @@ QString TilesetTileInfo::tipText(int tile) {
 
 void TilesetTileInfo::refresh() {
     const QString text = chosenText();
-    lblTiles->setText(text);
+    tilesLabel->setText(text);
     // Collapsed, the panel shows only the small preview; its tooltip names the two tiles.
-    panel.picsmalltilepreview->setToolTip(text);
+    panel.tilePreview->setToolTip(text);
 }
 
 bool TilesetTileInfo::eventFilter(QObject* watched, QEvent* event) {

@@ -21,7 +21,7 @@ public:
     // Shows the active map's tiles again.
     void refresh();
 
-    QLabel* lblTiles;
+    QLabel* tilesLabel;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

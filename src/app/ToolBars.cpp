@@ -42,22 +42,22 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
                            tr("Bucket fills only within the visible area"));
     tbFillInScreen->setChecked(true);
     const std::array<std::pair<const char*, QAction*>, 18> entries{{
-        {"New", menu.mnuNew},
-        {"Open", menu.mnuOpen},
-        {"Save", menu.mnuSave},
+        {"New", menu.newAction},
+        {"Open", menu.openAction},
+        {"Save", menu.saveAction},
         {nullptr, nullptr},
-        {"Cut", menu.mnuCut},
-        {"Copy", menu.mnuCopy},
-        {"Paste", menu.mnuPaste},
+        {"Cut", menu.cutAction},
+        {"Copy", menu.copyAction},
+        {"Paste", menu.pasteAction},
         {nullptr, nullptr},
-        {"Undo", menu.mnuUndo},
-        {"Redo", menu.mnuRedo},
+        {"Undo", menu.undoAction},
+        {"Redo", menu.redoAction},
         {nullptr, nullptr},
         {"Grid", tbGrid},
         {"TileNr", tbTileNr},
         {nullptr, nullptr},
-        {"Mirror", menu.mnuMirror},
-        {"Flip", menu.mnuFlip},
+        {"Mirror", menu.mirrorAction},
+        {"Flip", menu.flipAction},
         {nullptr, nullptr},
         {"FillInScreen", tbFillInScreen},
     }};
@@ -72,13 +72,13 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
     auto* spring = new QWidget(mainToolBar);
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     mainToolBar->addWidget(spring);
-    picabout = new QLabel(mainToolBar);
-    picabout->setObjectName(QStringLiteral("picabout"));
-    picabout->setText(tr("<b>Quarn</b> %1 &nbsp;<span style='color:palette(mid)'>tile level editor</span>&nbsp;")
-                          .arg(QApplication::applicationVersion()));
-    picabout->setToolTip(
+    aboutPicture = new QLabel(mainToolBar);
+    aboutPicture->setObjectName(QStringLiteral("picabout"));
+    aboutPicture->setText(tr("<b>Quarn</b> %1 &nbsp;<span style='color:palette(mid)'>tile level editor</span>&nbsp;")
+                              .arg(QApplication::applicationVersion()));
+    aboutPicture->setToolTip(
         tr("Quarn %1: an editor for 1024 x 1024 tile levels (.lvl)").arg(QApplication::applicationVersion()));
-    mainToolBar->addWidget(picabout);
+    mainToolBar->addWidget(aboutPicture);
 
     toolsToolBar = bar(window, Qt::LeftToolBarArea, QStringLiteral("Toolbarleft"));
     toolGroup = new QActionGroup(this);

@@ -33,7 +33,7 @@ public:
     QAction* tbFillInScreen;
     QActionGroup* toolGroup;
     // Small information panel at the right end of the top toolbar.
-    QLabel* picabout;
+    QLabel* aboutPicture;
 
 private:
     QHash<QString, QAction*> keys;

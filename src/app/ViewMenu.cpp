@@ -25,64 +25,64 @@ constexpr std::array<const char*, ViewMenu::ZoomSteps.size()> StepCaptions{
 }  // namespace
 
 ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
-    mnuView = new QMenu(tr("&View"), general.menuBar());
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    general.menuBar()->insertMenu(general.mainMenu()->mnuWindow->menuAction(), mnuView);
+    viewMenu = new QMenu(tr("&View"), general.menuBar());
+    viewMenu->setObjectName(QStringLiteral("mnuView"));
+    general.menuBar()->insertMenu(general.mainMenu()->windowMenu->menuAction(), viewMenu);
 
-    mnuZoomIn = mnuView->addAction(QStringLiteral("Zoom In"));
-    mnuZoomIn->setObjectName(QStringLiteral("mnuZoomIn"));
-    mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-    connect(mnuZoomIn, &QAction::triggered, this, [this] { zoomStep(true); });
-    mnuZoomOut = mnuView->addAction(QStringLiteral("Zoom Out"));
-    mnuZoomOut->setObjectName(QStringLiteral("mnuZoomOut"));
-    mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    connect(mnuZoomOut, &QAction::triggered, this, [this] { zoomStep(false); });
+    zoomInAction = viewMenu->addAction(QStringLiteral("Zoom In"));
+    zoomInAction->setObjectName(QStringLiteral("mnuZoomIn"));
+    zoomInAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    connect(zoomInAction, &QAction::triggered, this, [this] { zoomStep(true); });
+    zoomOutAction = viewMenu->addAction(QStringLiteral("Zoom Out"));
+    zoomOutAction->setObjectName(QStringLiteral("mnuZoomOut"));
+    zoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOutAction, &QAction::triggered, this, [this] { zoomStep(false); });
 
-    mnuView->addSeparator();
+    viewMenu->addSeparator();
     auto* group = new QActionGroup(this);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
-        QAction* step = mnuView->addAction(QLatin1String(StepCaptions[i]));
+        QAction* step = viewMenu->addAction(QLatin1String(StepCaptions[i]));
         step->setObjectName(QStringLiteral("mnuZoomStep%1").arg(i));
         step->setCheckable(true);
         group->addAction(step);
         const float zoom = ZoomSteps[i];
         connect(step, &QAction::triggered, this, [this, zoom] { zoomTo(zoom); });
-        mnuZoomSteps[i] = step;
+        zoomStepActions[i] = step;
     }
 
-    mnuView->addSeparator();
+    viewMenu->addSeparator();
     // The toolbar shows pictures only, so the toolbar action's text is free for the menu.
     general.toolBars()->tbTileNr->setText(tr("Tile Numbers"));
     for (QAction* shared : {general.toolBars()->tbGrid, general.toolBars()->tbTileNr}) {
         // A check mark reads better in a menu than a pressed picture.
         shared->setIconVisibleInMenu(false);
-        mnuView->addAction(shared);
+        viewMenu->addAction(shared);
     }
-    mnuShowRightPanel = mnuView->addAction(tr("Show Right Panel"));
-    mnuShowRightPanel->setObjectName(QStringLiteral("mnuShowRightPanel"));
-    mnuShowRightPanel->setCheckable(true);
+    showRightPanelAction = viewMenu->addAction(tr("Show Right Panel"));
+    showRightPanelAction->setObjectName(QStringLiteral("mnuShowRightPanel"));
+    showRightPanelAction->setCheckable(true);
     // The panel also changes with its own button and at start, so a trigger always toggles it.
-    connect(mnuShowRightPanel, &QAction::triggered, this, [this] {
+    connect(showRightPanelAction, &QAction::triggered, this, [this] {
         this->general.rightPanel()->togglerightpanel_Click();
         syncChecks();
     });
     connect(general.rightPanel()->togglerightpanel, &QPushButton::clicked, this, [this] { syncChecks(); });
     // Zooming needs a map, as Grid does.
     connect(general.toolBars()->tbGrid, &QAction::changed, this, [this] { syncChecks(); });
-    connect(mnuView, &QMenu::aboutToShow, this, [this] { syncChecks(); });
+    connect(viewMenu, &QMenu::aboutToShow, this, [this] { syncChecks(); });
     syncChecks();
 }
 
 void ViewMenu::syncChecks() {
     const MapWindow* map = general.activeMap();
     const bool enabled = map != nullptr && general.toolBars()->tbGrid->isEnabled();
-    mnuZoomIn->setEnabled(enabled);
-    mnuZoomOut->setEnabled(enabled);
+    zoomInAction->setEnabled(enabled);
+    zoomOutAction->setEnabled(enabled);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
-        mnuZoomSteps[i]->setEnabled(enabled);
-        mnuZoomSteps[i]->setChecked(map != nullptr && map->magnifier().Zoom() == ZoomSteps[i]);
+        zoomStepActions[i]->setEnabled(enabled);
+        zoomStepActions[i]->setChecked(map != nullptr && map->magnifier().zoomFactor() == ZoomSteps[i]);
     }
-    mnuShowRightPanel->setChecked(general.rightPanel()->expanded());
+    showRightPanelAction->setChecked(general.rightPanel()->expanded());
 }
 
 void ViewMenu::zoomStep(bool in) {
@@ -91,21 +91,21 @@ void ViewMenu::zoomStep(bool in) {
         return;
     }
     // The cell in the middle of the view stays there, as far as the map's edges allow.
-    const PictureBox* view = map->view()->picpreview;
+    const PictureBox* view = map->view()->viewSurface;
     const auto x = static_cast<int16_t>(std::clamp(map->view()->cellX(view->width() / 2.0), 0, Level::Size - 1));
     const auto y = static_cast<int16_t>(std::clamp(map->view()->cellY(view->height() / 2.0), 0, Level::Size - 1));
     if (in) {
-        map->magnifier().ZoomIn(x, y);
+        map->magnifier().zoomIn(x, y);
     } else {
-        map->magnifier().ZoomOut(x, y);
+        map->magnifier().zoomOut(x, y);
     }
     syncChecks();
 }
 
 void ViewMenu::zoomTo(float zoom) {
     MapWindow* map = general.activeMap();
-    for (size_t i = 0; map != nullptr && map->magnifier().Zoom() != zoom && i < ZoomSteps.size(); ++i) {
-        zoomStep(map->magnifier().Zoom() < zoom);
+    for (size_t i = 0; map != nullptr && map->magnifier().zoomFactor() != zoom && i < ZoomSteps.size(); ++i) {
+        zoomStep(map->magnifier().zoomFactor() < zoom);
     }
     syncChecks();
 }

@@ -23,11 +23,11 @@ public:
     // Brings the check marks and enabled states up to date with the active map and the panel.
     void syncChecks();
 
-    QMenu* mnuView;
-    QAction* mnuZoomIn;
-    QAction* mnuZoomOut;
-    std::array<QAction*, ZoomSteps.size()> mnuZoomSteps{};
-    QAction* mnuShowRightPanel;
+    QMenu* viewMenu;
+    QAction* zoomInAction;
+    QAction* zoomOutAction;
+    std::array<QAction*, ZoomSteps.size()> zoomStepActions{};
+    QAction* showRightPanelAction;
 
 private:
     void zoomStep(bool in);

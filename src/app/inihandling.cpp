@@ -42,7 +42,7 @@ bool sameName(const QString& a, const QString& b) {
 
 }  // namespace
 
-QString ReadIni(const QString& section, const QString& key, const QString& defaultValue, const QString& file) {
+QString readIni(const QString& section, const QString& key, const QString& defaultValue, const QString& file) {
     bool inSection = false;
     for (const QString& line : readLines(file)) {
         const QString name = sectionName(line);
@@ -55,7 +55,7 @@ QString ReadIni(const QString& section, const QString& key, const QString& defau
     return defaultValue;
 }
 
-bool WriteIni(const QString& section, const QString& key, const QString& value, const QString& file) {
+bool writeIni(const QString& section, const QString& key, const QString& value, const QString& file) {
     QStringList lines = readLines(file);
     const QString entry = key + QLatin1Char('=') + value;
     qsizetype sectionStart = -1;

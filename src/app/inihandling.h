@@ -7,9 +7,9 @@
 namespace inihandling {
 
 // The value of `key` in `section` of `file`, or `defaultValue` when the file, section or key is missing.
-QString ReadIni(const QString& section, const QString& key, const QString& defaultValue, const QString& file);
+QString readIni(const QString& section, const QString& key, const QString& defaultValue, const QString& file);
 // Writes key=value into the section, creating the file and the section as needed; other lines stay
 // as they are. False when the file cannot be written.
-bool WriteIni(const QString& section, const QString& key, const QString& value, const QString& file);
+bool writeIni(const QString& section, const QString& key, const QString& value, const QString& file);
 
 }  // namespace inihandling
