@@ -35,7 +35,7 @@ LevelBatch::Outcome checkFile(const LevelBatch::Entry& file, const LevelBatch::O
     } else {
         Level level;
         level.keepOverview = false;
-        const LoadReport report = LevelFile::OpenMap(level, file.name);
+        const LoadReport report = LevelFile::openLevel(level, file.name);
         problems = LoadNotes::problems(report);
         warnings = LoadNotes::warnings(report);
     }

@@ -40,7 +40,7 @@ int resave(const QStringList& args) {
     if (!LoadNotes::load(level, QFile::encodeName(args[0]))) {
         return BadInput;
     }
-    const QString error = LevelFile::SaveMap(level, args[1]);
+    const QString error = LevelFile::saveLevel(level, args[1]);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(error));
         return BadInput;
@@ -62,7 +62,7 @@ int exportTileset(const QStringList& args) {
     if (!LoadNotes::load(level, QFile::encodeName(args[0]))) {
         return BadInput;
     }
-    const QString error = TilesetFile::ExportTileset(level, args[1]);
+    const QString error = TilesetFile::exportTileset(level, args[1]);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "quarn-lvl: %s: %s\n", qPrintable(args[0]), qPrintable(error));
         return BadInput;

@@ -34,7 +34,7 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
     LevelBatch::Outcome o;
     Level level;
     level.keepOverview = false;
-    const LoadReport report = file.problem.isEmpty() ? LevelFile::OpenMap(level, file.name) : LoadReport{};
+    const LoadReport report = file.problem.isEmpty() ? LevelFile::openLevel(level, file.name) : LoadReport{};
     if (!file.problem.isEmpty() || !report.ok()) {
         const QString error = file.problem.isEmpty() ? report.refusal : file.problem;
         o.err = problemLines(file.name, {error});

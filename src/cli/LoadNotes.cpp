@@ -64,7 +64,7 @@ QStringList warnings(const LoadReport& report) {
 }
 
 bool load(Level& level, const QByteArray& name) {
-    const LoadReport report = LevelFile::OpenMap(level, name);
+    const LoadReport report = LevelFile::openLevel(level, name);
     for (const QString& problem : problems(report)) {
         std::fprintf(stderr, "quarn-lvl: %s: %s\n", FileNames::text(name).constData(), problem.toUtf8().constData());
     }

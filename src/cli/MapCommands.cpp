@@ -62,7 +62,7 @@ int exportMap(const QStringList& arguments) {
     }
     Level level;
     level.keepOverview = false;
-    const LoadReport report = LevelFile::OpenMap(level, args[0]);
+    const LoadReport report = LevelFile::openLevel(level, args[0]);
     if (!report.ok()) {
         std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(report.message));
         return BadInput;
@@ -109,7 +109,7 @@ int importMap(const QStringList& arguments) {
         std::fprintf(stderr, "quarn-lvl: took layer \"%s\"; left out: %s\n", qPrintable(result.layer),
                      qPrintable(others.join(QStringLiteral(", "))));
     }
-    if (const QString error = LevelFile::SaveMap(level, args[1]); !error.isEmpty()) {
+    if (const QString error = LevelFile::saveLevel(level, args[1]); !error.isEmpty()) {
         std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(error));
         return BadInput;
     }
