@@ -109,13 +109,13 @@ void WindowFixture::expectEnabled(std::initializer_list<QAction*> actions, bool 
 
 QPoint WindowFixture::at(int column, int row) const {
     const ViewTransform t = map->view()->transform();
-    const int size = static_cast<int>(t.T());
+    const int size = static_cast<int>(t.cellSize());
     return {column * size - t.hValue + size / 2, row * size - t.vValue + size / 2};
 }
 
 void WindowFixture::scrollTo(int h, int v) {
     map->view()->setScrollBarValues(h, v, false);
-    map->UpdateLevel();
+    map->redrawView();
 }
 
 void WindowFixture::drag(const std::vector<QPoint>& path, Qt::MouseButton button) {
@@ -148,10 +148,10 @@ void WindowFixture::sendKey(QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers 
 
 void WindowFixture::zoomTo(float zoom) {
     Magnifier& magnifier = map->magnifier();
-    for (int i = 0; i < 8 && magnifier.Zoom() != zoom; ++i) {
-        zoom > magnifier.Zoom() ? magnifier.ZoomIn(512, 512) : magnifier.ZoomOut(512, 512);
+    for (int i = 0; i < 8 && magnifier.zoomFactor() != zoom; ++i) {
+        zoom > magnifier.zoomFactor() ? magnifier.zoomIn(512, 512) : magnifier.zoomOut(512, 512);
     }
-    ASSERT_EQ(magnifier.Zoom(), zoom);
+    ASSERT_EQ(magnifier.zoomFactor(), zoom);
 }
 
 void WindowFixture::select(int x0, int y0, int x1, int y1) {
@@ -162,7 +162,7 @@ void WindowFixture::select(int x0, int y0, int x1, int y1) {
 
 void WindowFixture::put(int column, int row, int16_t value) {
     map->level().putTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value);
-    map->level().pic1024.setCell(column, row, value);
+    map->level().overviewImage.setCell(column, row, value);
 }
 
 void WindowFixture::putPattern(int columns, int rows) {
@@ -176,16 +176,16 @@ void WindowFixture::putPattern(int columns, int rows) {
 void WindowFixture::write(int column, int row, int16_t value, bool refresh) {
     LevelEdit edit(map->level());
     edit.setTile(column, row, value);
-    map->level().UpdateLevelTile(column, row, refresh);
+    map->level().redrawCell(column, row, refresh);
     edit.commit(EditTransaction::Redraw::None);
 }
 
 void WindowFixture::putObject(int column, int row, int16_t value) {
     put(column, row, value);
-    map->level().CompleteSpecialTiles(static_cast<int16_t>(column), static_cast<int16_t>(row));
+    map->level().completeSpecialTiles(static_cast<int16_t>(column), static_cast<int16_t>(row));
     for (int i = 0; i < 36; ++i) {
         if (column + i % 6 < 1024 && row + i / 6 < 1024) {
-            map->level().pic1024.setCell(column + i % 6, row + i / 6, tile(column + i % 6, row + i / 6));
+            map->level().overviewImage.setCell(column + i % 6, row + i / 6, tile(column + i % 6, row + i / 6));
         }
     }
 }
@@ -208,21 +208,21 @@ void WindowFixture::wrote(QRect box, int n) const {
 
 QImage WindowFixture::shown(int column, int row) const {
     const ViewTransform t = map->view()->transform();
-    const int size = static_cast<int>(t.T());
+    const int size = static_cast<int>(t.cellSize());
     return view()->image.copy(t.pixelX(column), t.pixelY(row), size, size).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage WindowFixture::tilePicture(int16_t tile) const {
-    const int size = static_cast<int>(map->view()->transform().T());
+    const int size = static_cast<int>(map->view()->transform().cellSize());
     return map->level()
-        .tileset.piczoomtileset()
+        .tileset.zoomedTiles()
         .copy(Tileset::tileSource(tile, size))
         .convertToFormat(QImage::Format_RGB32);
 }
 
 void MapFixture::SetUp() {
     WindowFixture::SetUp();
-    map = general->NewMap();
+    map = general->newLevel();
     ASSERT_NE(map, nullptr);
     // The size a new map window starts with, whatever size the window area gives it.
     QWidget* sub = map->parentWidget();

@@ -91,10 +91,10 @@ public:
     static void paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile);
     static void expectEnabled(std::initializer_list<QAction*> actions, bool enabled);
 
-    PictureBox* view() const { return map->view()->picpreview; }
+    PictureBox* view() const { return map->view()->viewSurface; }
     // View pixel at the middle of a cell.
     QPoint at(int column, int row) const;
-    void useTool(ToolId tool) { general->SetCurrentTool(tool); }
+    void useTool(ToolId tool) { general->setCurrentTool(tool); }
     void scrollTo(int h, int v);
     void press(QPoint pos, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(view(), button, {}, pos); }
     void moveTo(QPoint pos) { QTest::mouseMove(view(), pos); }
@@ -145,7 +145,7 @@ public:
         return {map->level().cells(), map->level().cells() + Level::Size * Level::Size};
     }
     bool canUndo() const { return map->level().undoredo.canUndo(); }
-    void undo() { map->level().undoredo.Undo(); }
+    void undo() { map->level().undoredo.undo(); }
     bool changed() const { return map->level().changed(); }
     static void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }

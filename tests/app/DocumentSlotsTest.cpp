@@ -20,25 +20,25 @@ using DocumentSlots = WindowFixture;
 
 TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefusedAndAClosedSlotIsReused) {
     for (int i = 0; i < 10; ++i) {
-        ASSERT_NE(general->NewMap(), nullptr) << i;
+        ASSERT_NE(general->newLevel(), nullptr) << i;
     }
     for (size_t i = 1; i < 10; ++i) {
         EXPECT_EQ(general->map(i)->windowTitle(), QStringLiteral("Untitled%1").arg(i));
     }
-    EXPECT_EQ(general->NewMap(), nullptr);
+    EXPECT_EQ(general->newLevel(), nullptr);
     // The Window menu activates and checks its map.
-    EXPECT_TRUE(general->mainMenu()->mnuMaps[9]->isChecked());
-    general->mainMenu()->mnuMaps[0]->trigger();
+    EXPECT_TRUE(general->mainMenu()->mapActions[9]->isChecked());
+    general->mainMenu()->mapActions[0]->trigger();
     EXPECT_EQ(general->activeSlot(), 0);
-    EXPECT_TRUE(general->mainMenu()->mnuMaps[0]->isChecked());
-    EXPECT_FALSE(general->mainMenu()->mnuMaps[9]->isChecked());
+    EXPECT_TRUE(general->mainMenu()->mapActions[0]->isChecked());
+    EXPECT_FALSE(general->mainMenu()->mapActions[9]->isChecked());
     ASSERT_TRUE(closeMap(1));
-    EXPECT_FALSE(general->mainMenu()->mnuMaps[1]->isVisible());
-    MapWindow* map = general->NewMap();
+    EXPECT_FALSE(general->mainMenu()->mapActions[1]->isVisible());
+    MapWindow* map = general->newLevel();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->mapslot(), 1);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("Untitled1"));
-    EXPECT_TRUE(general->mainMenu()->mnuMaps[1]->isVisible());
+    EXPECT_TRUE(general->mainMenu()->mapActions[1]->isVisible());
 
     closeMap(9);
     general->openLevels({writeLevel("a.lvl"), writeLevel("b.lvl"), writeLevel("c.lvl")});  // stops at b
@@ -47,8 +47,8 @@ TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefusedAndAClo
 }
 
 TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEachOnce) {
-    general->NewMap()->level().markChanged();
-    general->NewMap();
+    general->newLevel()->level().markChanged();
+    general->newLevel();
     EXPECT_TRUE(closeMap(1));
     EXPECT_TRUE(dialogs->questions.isEmpty());
     EXPECT_FALSE(closeMap(0));
@@ -59,9 +59,9 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEac
 
     // One No on exit keeps every map open.
     dialogs->questions.clear();
-    general->NewMap()->level().markChanged();
-    general->NewMap();
-    general->NewMap()->level().markChanged();
+    general->newLevel()->level().markChanged();
+    general->newLevel();
+    general->newLevel()->level().markChanged();
     dialogs->answers = {true, false};
     EXPECT_FALSE(general->close());
     EXPECT_EQ(dialogs->questions.size(), 2);
@@ -79,7 +79,7 @@ TEST_F(DocumentSlots, SaveInTheCloseQuestionSavesFirstAndOnlyASavedLevelCloses) 
         bool closes;
     } cases[] = {{path("kept.lvl"), true}, {QString(), false}, {path("missing/folder.lvl"), false}};
     for (const auto& c : cases) {
-        MapWindow* map = general->NewMap();
+        MapWindow* map = general->newLevel();
         map->level().markChanged();
         map->showModified();
         dialogs->closeAnswers = {AppDialogs::CloseChoice::Save};
@@ -91,11 +91,11 @@ TEST_F(DocumentSlots, SaveInTheCloseQuestionSavesFirstAndOnlyASavedLevelCloses) 
     }
     EXPECT_EQ(openCount(), 2);
     // The level that could not be saved is still changed; the Window menu and the title say so.
-    EXPECT_EQ(general->mainMenu()->mnuMaps[1]->text(), "Untitled1*");
+    EXPECT_EQ(general->mainMenu()->mapActions[1]->text(), "Untitled1*");
     EXPECT_EQ(general->windowTitle(), "Quarn - Untitled1[*]");
     EXPECT_TRUE(general->isWindowModified());
-    general->mnuMaps_Click(0);
-    EXPECT_EQ(general->mainMenu()->mnuMaps[0]->text(), "Untitled*");
+    general->activateMapItem(0);
+    EXPECT_EQ(general->mainMenu()->mapActions[0]->text(), "Untitled*");
     EXPECT_EQ(general->windowTitle(), "Quarn - Untitled[*]");
 }
 
@@ -120,44 +120,44 @@ TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
 TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheLastToCloseClearsThePanel) {
     MainMenu* m = general->mainMenu();
     const auto levelCommands = {
-        m->mnuSave, m->mnuSaveAs, m->mnuImportTileset,        m->mnuExportTileset,       m->mnudiscardtileset,
-        m->mnuUndo, m->mnuRedo,   general->topButton("Save"), general->topButton("Undo")};
-    const auto mapCommands = {m->mnuCut,
-                              m->mnuCopy,
-                              m->mnuPaste,
-                              m->mnuReplace,
-                              m->mnuMirror,
-                              m->mnuFlip,
+        m->saveAction, m->saveAsAction, m->importTilesetAction,     m->exportTilesetAction,    m->discardTilesetAction,
+        m->undoAction, m->redoAction,   general->topButton("Save"), general->topButton("Undo")};
+    const auto mapCommands = {m->cutAction,
+                              m->copyAction,
+                              m->pasteAction,
+                              m->replaceAction,
+                              m->mirrorAction,
+                              m->flipAction,
                               general->topButton("Grid"),
                               general->topButton("TileNr")};
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
-    EXPECT_FALSE(general->rightPanel()->cmdCreateWalls->isEnabled());
+    EXPECT_FALSE(general->rightPanel()->createWallsButton->isEnabled());
     EXPECT_TRUE(general->toolButton(ToolId::Hand)->isChecked());
 
-    MapWindow* first = general->NewMap();
+    MapWindow* first = general->newLevel();
     expectEnabled(mapCommands, true);
-    EXPECT_TRUE(general->rightPanel()->cmdCreateWalls->isEnabled());
+    EXPECT_TRUE(general->rightPanel()->createWallsButton->isEnabled());
     EXPECT_TRUE(general->rightPanel()->leftsel->isVisible());
     paintUndoable(first, 3, 3, 7);
-    MapWindow* last = general->NewMap();
-    EXPECT_FALSE(m->mnuUndo->isEnabled());
-    general->mnuMaps_Click(0);
-    expectEnabled({m->mnuUndo}, true);
-    expectEnabled({m->mnuRedo}, false);
-    m->mnuUndo->trigger();
+    MapWindow* last = general->newLevel();
+    EXPECT_FALSE(m->undoAction->isEnabled());
+    general->activateMapItem(0);
+    expectEnabled({m->undoAction}, true);
+    expectEnabled({m->redoAction}, false);
+    m->undoAction->trigger();
     EXPECT_EQ(first->level().getTile(3, 3), 0);
-    expectEnabled({m->mnuUndo}, false);
+    expectEnabled({m->undoAction}, false);
     expectEnabled({general->topButton("Redo")}, true);
     general->topButton("Redo")->trigger();
     EXPECT_EQ(first->level().getTile(3, 3), 7);
 
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8());
-    ASSERT_TRUE(TilesetFile::ImportTileset(last->level(), path("tiles.bmp")).isEmpty());
+    ASSERT_TRUE(TilesetFile::importTileset(last->level(), path("tiles.bmp")).isEmpty());
     paintUndoable(last, 1, 1, 1);
     first->level().markSaved();
     closeMap(0);
-    expectEnabled({m->mnuSave, general->topButton("Save"), m->mnuExportTileset, m->mnuUndo}, true);
+    expectEnabled({m->saveAction, general->topButton("Save"), m->exportTilesetAction, m->undoAction}, true);
     last->level().markSaved();
     general->radar()->image.fill(Qt::white);
     closeMap(1);
@@ -166,7 +166,7 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
     EXPECT_EQ(general->activeMap(), nullptr);
     EXPECT_TRUE(general->positionLabel()->text().isEmpty());
     // Nothing is left of the last map's tileset, tile markers and overview.
-    const QImage& picker = general->rightPanel()->pictileset->image;
+    const QImage& picker = general->rightPanel()->tilesetPicture->image;
     EXPECT_EQ(picker.pixel(100, 40), picker.pixel(0, 0));
     EXPECT_EQ(picker.pixel(300, 220), picker.pixel(0, 0));
     EXPECT_FALSE(general->rightPanel()->leftsel->isVisible());
@@ -174,28 +174,28 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {
-    MapWindow* first = general->NewMap();
-    MapWindow* second = general->NewMap();
+    MapWindow* first = general->newLevel();
+    MapWindow* second = general->newLevel();
     ASSERT_EQ(general->activeSlot(), 1);
-    EXPECT_TRUE(first->view()->piclevel.isNull());
+    EXPECT_TRUE(first->view()->levelImage.isNull());
     // A cell that changed while the map lay in the background must show once it is active again.
     const ViewTransform view = first->view()->transform();
     first->level().putTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), 172);
-    first->view()->UpdateLevelTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
-    EXPECT_TRUE(first->view()->piclevel.isNull());
-    general->mainMenu()->mnuMaps[0]->trigger();
-    EXPECT_TRUE(second->view()->piclevel.isNull());
-    QImage expected(first->view()->picpreview->image.size(), QImage::Format_RGB32);
+    first->view()->redrawCell(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
+    EXPECT_TRUE(first->view()->levelImage.isNull());
+    general->mainMenu()->mapActions[0]->trigger();
+    EXPECT_TRUE(second->view()->levelImage.isNull());
+    QImage expected(first->view()->viewSurface->image.size(), QImage::Format_RGB32);
     LevelRenderer().drawLevel(expected, first->level(), first->view()->transform(), false);
-    EXPECT_EQ(first->view()->piclevel, expected);
-    EXPECT_EQ(first->view()->picpreview->image, expected);
+    EXPECT_EQ(first->view()->levelImage, expected);
+    EXPECT_EQ(first->view()->viewSurface->image, expected);
 }
 
 TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItInRowsOrColumns) {
     const QRect area(QPoint(0, 0), general->mdiArea()->viewport()->size());
     QList<QRect> placed;
     for (int i = 0; i < 4; ++i) {
-        general->NewMap();
+        general->newLevel();
         placed << general->mdiArea()->activeSubWindow()->geometry();
         EXPECT_TRUE(area.contains(placed.last())) << i;
         if (i > 0) {
@@ -209,7 +209,7 @@ TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItI
 
     const QSize room = general->mdiArea()->viewport()->size();
     for (const bool rows : {true, false}) {
-        (rows ? general->mainMenu()->mnuTileH : general->mainMenu()->mnuTileV)->trigger();
+        (rows ? general->mainMenu()->tileHorizontallyAction : general->mainMenu()->tileVerticallyAction)->trigger();
         int next = 0;
         for (QMdiSubWindow* w : general->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
             const QRect g = w->geometry();

@@ -19,11 +19,11 @@
 using FileCommandsTest = WindowFixture;
 
 TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningItAgainBringsItToTheFront) {
-    EXPECT_EQ(general->OpenMap({}), std::nullopt);  // cancelled
+    EXPECT_EQ(general->openLevel({}), std::nullopt);  // cancelled
     EXPECT_EQ(openCount(), 0);
     const QString a = writeLevel("a.lvl");
     dialogs->chosen.push_back(a);
-    general->mainMenu()->mnuOpen->trigger();
+    general->mainMenu()->openAction->trigger();
     EXPECT_EQ(dialogs->titles, QStringList(2, "Select an lvl to open"));
     EXPECT_EQ(dialogs->filters, QStringList(2, "*.lvl (*.lvl);;Tile maps (*.tmx *.tmj)"));
     MapWindow* map = general->activeMap();
@@ -31,8 +31,8 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningIt
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
     EXPECT_EQ(general->recent().entry(0), a);
 
-    general->NewMap();
-    EXPECT_EQ(general->OpenMap(a), std::nullopt);
+    general->newLevel();
+    EXPECT_EQ(general->openLevel(a), std::nullopt);
     EXPECT_EQ(dialogs->messages, QStringList{"Map is already open!"});
     EXPECT_EQ(openCount(), 2);
     EXPECT_EQ(general->activeSlot(), 0);
@@ -40,8 +40,8 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningIt
 }
 
 TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow) {
-    general->NewMap();
-    general->NewMap();
+    general->newLevel();
+    general->newLevel();
     QByteArray bmp = TestFiles::bmp8();
     bmp[28] = 4;  // biBitCount
     const QByteArray lowDepth = bmp + TestFiles::record(1, 1, 5);
@@ -55,17 +55,17 @@ TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow
     const std::pair<const char*, int> cases[] = {
         {"missing.lvl", -1}, {"notes.lvl", -1}, {"old.lvl", 0}, {"damaged.lvl", 5}};
     for (const auto& [name, cell] : cases) {
-        general->mnuMaps_Click(0);
+        general->activateMapItem(0);
         dialogs->messages.clear();
         dialogs->titles.clear();
-        const std::optional<int> slot = general->OpenMap(path(name));
+        const std::optional<int> slot = general->openLevel(path(name));
         EXPECT_EQ(dialogs->messages.size(), 1) << name;
         EXPECT_FALSE(general->recent().isInRecent(path(name))) << name;
         if (cell < 0) {
             EXPECT_EQ(slot, std::nullopt) << name;
             EXPECT_EQ(openCount(), 2) << name;
             EXPECT_EQ(general->activeSlot(), 0) << name;
-            EXPECT_FALSE(general->mainMenu()->mnuMaps[2]->isVisible()) << name;
+            EXPECT_FALSE(general->mainMenu()->mapActions[2]->isVisible()) << name;
             continue;
         }
         ASSERT_TRUE(slot.has_value()) << name;
@@ -73,7 +73,7 @@ TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow
         EXPECT_EQ(map->level().getTile(1, 1), cell) << name;
         EXPECT_TRUE(map->level().activeFile.isEmpty()) << name;
         EXPECT_TRUE(map->windowTitle().startsWith(QStringLiteral("Untitled"))) << name;
-        general->mainMenu()->mnuSave->trigger();  // cancelled
+        general->mainMenu()->saveAction->trigger();  // cancelled
         EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."}) << name;
         EXPECT_TRUE(closeMap(*slot)) << name;
     }
@@ -97,38 +97,38 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
 }
 
 TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAFailedSaveKeepsIt) {
-    MapWindow* map = general->NewMap();
+    MapWindow* map = general->newLevel();
     map->level().markChanged();
     const QString target = path("new.lvl");
     dialogs->chosen.push_back(target);
-    general->mainMenu()->mnuSave->trigger();
+    general->mainMenu()->saveAction->trigger();
     EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
     EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "a new level starts in the last folder";
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_EQ(map->level().activeFile, target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
-    EXPECT_EQ(general->mainMenu()->mnuMaps[0]->text(), QStringLiteral("new.lvl"));
+    EXPECT_EQ(general->mainMenu()->mapActions[0]->text(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), target);
     EXPECT_FALSE(map->level().changed());
     EXPECT_FALSE(map->parentWidget()->isWindowModified());
     // An edit after the save shows in the caption; undoing it is the saved level again.
     paintUndoable(map, 1, 1, 1);
     EXPECT_TRUE(map->parentWidget()->isWindowModified());
-    general->mainMenu()->mnuUndo->trigger();
+    general->mainMenu()->undoAction->trigger();
     EXPECT_FALSE(map->parentWidget()->isWindowModified());
 
     // Save As to the level's own name is no new name: the recent list keeps its order.
-    general->OpenMap(writeLevel("b.lvl"));
+    general->openLevel(writeLevel("b.lvl"));
     closeMap(1);
     dialogs->chosen.push_back(target);
-    general->SaveMap(true);
+    general->saveLevel(true);
     EXPECT_EQ(dialogs->starts.last(), target) << "the dialog offers the level's own file";
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), path("b.lvl"));
 
     const QString nowhere = path("no/such/folder/x.lvl");
     dialogs->chosen.push_back(nowhere);
-    general->SaveMap(true);
+    general->saveLevel(true);
     EXPECT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(map->level().activeFile, target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
@@ -170,39 +170,39 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGon
     QStringList names;
     for (int i = 0; i < 6; ++i) {
         names << writeLevel(QStringLiteral("l%1.lvl").arg(i));
-        general->recent().AddRecent(names.last());
+        general->recent().addRecent(names.last());
     }
     ASSERT_EQ(general->recent().entry(4), names[1]);
-    general->mainMenu()->recent->mnulstRecent(4)->trigger();
+    general->mainMenu()->recent->recentActions(4)->trigger();
     EXPECT_EQ(general->activeMap()->level().activeFile, names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
     closeMap(0);
     QFile::remove(names[1]);
-    general->mnulstRecent_Click(0);
+    general->openRecentItem(0);
     EXPECT_EQ(dialogs->messages, QStringList{"Error: The file does not longer exist!"});
     EXPECT_EQ(general->recent().entry(0), names[1]) << "a file that is gone stays listed";
     EXPECT_EQ(openCount(), 0);
 }
 
 TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTilesetAndAFileWithoutOneIsRefused) {
-    general->NewMap();
+    general->newLevel();
     TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
     dialogs->chosen.push_back(path("plain.lvl"));
-    general->ImportTileset();
+    general->importTileset();
     EXPECT_EQ(dialogs->messages.size(), 1);
     dialogs->messages.clear();
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));
     dialogs->chosen.push_back(path("tiles.bmp"));
-    general->mainMenu()->mnuImportTileset->trigger();
+    general->mainMenu()->importTilesetAction->trigger();
     EXPECT_EQ(dialogs->titles.last(), QStringLiteral("Select an tileset to open"));
-    expectEnabled({general->mainMenu()->mnuExportTileset, general->mainMenu()->mnudiscardtileset}, true);
+    expectEnabled({general->mainMenu()->exportTilesetAction, general->mainMenu()->discardTilesetAction}, true);
 
     dialogs->chosen.push_back(path("out.bmp"));
-    general->mainMenu()->mnuExportTileset->trigger();
+    general->mainMenu()->exportTilesetAction->trigger();
     EXPECT_EQ(dialogs->titles.last(), QStringLiteral("Save Tileset as bmp"));
     EXPECT_EQ(TestFiles::read(path("out.bmp")), TestFiles::bmp8(40));
 
-    general->mainMenu()->mnudiscardtileset->trigger();
-    EXPECT_FALSE(general->mainMenu()->mnuExportTileset->isEnabled());
+    general->mainMenu()->discardTilesetAction->trigger();
+    EXPECT_FALSE(general->mainMenu()->exportTilesetAction->isEnabled());
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }

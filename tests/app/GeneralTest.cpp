@@ -10,12 +10,12 @@ TEST(GeneralPaths, FileNameIsTheLastPartOfThePathAndExtensionTheTextAfterTheLast
                                                  {"C:\\maps\\", "maps"},
                                                  {"/home/me/maps/", "maps"}};
     for (const auto& [path, name] : names) {
-        EXPECT_EQ(General::GetFileName(path), name) << path.toStdString();
+        EXPECT_EQ(General::fileNameOf(path), name) << path.toStdString();
     }
     const std::pair<QString, QString> extensions[] = {
         {"a.lvl", "lvl"}, {"level.v2.LVL", "LVL"}, {"readme", "readme"}, {"odd.", ""}};
     for (const auto& [path, extension] : extensions) {
-        EXPECT_EQ(General::GetExtension(path), extension) << path.toStdString();
+        EXPECT_EQ(General::extensionOf(path), extension) << path.toStdString();
     }
     EXPECT_TRUE(General::isLevelName("/x/a.lvl"));
     EXPECT_FALSE(General::isLevelName("/x/b.LVL"));

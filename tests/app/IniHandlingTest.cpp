@@ -8,9 +8,9 @@ class IniHandling : public ::testing::Test {
 protected:
     QString file() const { return dir.filePath("recent.ini"); }
     QString read(const QString& section, const QString& key, const QString& fallback = {}) const {
-        return inihandling::ReadIni(section, key, fallback, file());
+        return inihandling::readIni(section, key, fallback, file());
     }
-    bool write(const QString& key, const QString& value) { return inihandling::WriteIni("Recent", key, value, file()); }
+    bool write(const QString& key, const QString& value) { return inihandling::writeIni("Recent", key, value, file()); }
     QTemporaryDir dir;
 };
 

@@ -18,7 +18,7 @@ protected:
     }
     // Opens Edit > Preferences, sets both boxes and answers with `button`.
     void choose(int steps, double delay, QDialogButtonBox::StandardButton button) {
-        general->mainMenu()->mnuPreferences->trigger();
+        general->mainMenu()->preferencesAction->trigger();
         auto* dialog = general->findChild<PreferencesDialog*>(QStringLiteral("frmPreferences"));
         ASSERT_NE(dialog, nullptr);
         shown = {dialog->undoSteps->value(), dialog->recoveryDelay->value()};
@@ -38,7 +38,7 @@ TEST_F(PreferencesDialogTest, UndoDepthReachesOpenAndNewLevelsAndTheDelayReaches
     choose(30, 2.5, QDialogButtonBox::Ok);
     EXPECT_EQ(map->level().undoredo.depth(), 30);
     EXPECT_EQ(RecoveryCopies::Timing::fromUserSettings().delayMs, 2500);
-    EXPECT_EQ(general->NewMap()->level().undoredo.depth(), 30);
+    EXPECT_EQ(general->newLevel()->level().undoredo.depth(), 30);
     for (int16_t i = 0; i < 25; ++i) {
         paintUndoable(map, i, 0, 3);
     }

@@ -90,7 +90,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
         dialogs->recoveryAnswers.push_back(Choice::Restore);
         general->recoveryCopies().offerRestore();
         general->setActiveSlot(mapTitled(QStringLiteral("named.lvl"))->mapslot());
-        general->SaveMap(false);
+        general->saveLevel(false);
         general->recoveryCopies().flush();
         EXPECT_EQ(copies().size(), 2) << "saving a level must remove its copy, and only its copy";
         dialogs->answers.push_back(true);
@@ -102,7 +102,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 
 TEST_F(RecoveryCopiesTest, EditsGoingOnAreCopiedWithinTheLongestInterval) {
     ASSERT_TRUE(start(300, 400));
-    MapWindow* map = general->NewMap();
+    MapWindow* map = general->newLevel();
     map->level().markChanged();
     // Edits every 50 ms never leave the 300 ms quiet spell, but the copy may lag at most 400 ms.
     QElapsedTimer editing;
@@ -129,7 +129,7 @@ TEST_F(RecoveryCopiesTest, ACopyOfALevelSavedSinceOpensUnnamedSoThatSaveKeepsThe
     general->setActiveSlot(mapTitled(QStringLiteral("Recovered from named.lvl"))->mapslot());
     EXPECT_TRUE(dialogs->messages.value(0).startsWith("\"named.lvl\" was saved after this copy was made."));
     EXPECT_FALSE(general->recent().isInRecent(original));
-    general->SaveMap(false);
+    general->saveLevel(false);
     EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "Save must ask for a name, offering none";
     EXPECT_EQ(TestFiles::read(original), newer);
 }
@@ -138,14 +138,14 @@ TEST_F(RecoveryCopiesTest, TheOfferRestoresOrDiscardsOnlyTickedCopiesAndAsksOnce
     QList<RecoveryCopy> two(2);
     two[1].id = QStringLiteral("second");
     RecoveryDialog offer(two, *dialogs);
-    offer.lstCopies->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    offer.copyList->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     dialogs->answers = {false, true};
-    offer.cmdDiscard->click();
+    offer.discardButton->click();
     EXPECT_EQ(offer.choice(), Choice::Later) << "No to the question must keep the copies";
-    offer.cmdDiscard->click();
+    offer.discardButton->click();
     EXPECT_EQ(offer.choice(), Choice::Discard);
     EXPECT_EQ(dialogs->questions.size(), 2);
     EXPECT_TRUE(offer.picked().size() == 1 && offer.picked()[0].id == QStringLiteral("second"));
-    offer.lstCopies->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
-    EXPECT_FALSE(offer.cmdRestore->isEnabled() || offer.cmdDiscard->isEnabled());
+    offer.copyList->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    EXPECT_FALSE(offer.restoreButton->isEnabled() || offer.discardButton->isEnabled());
 }

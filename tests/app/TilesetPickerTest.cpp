@@ -14,8 +14,8 @@ class TilesetPicking : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        map = general->NewMap();
-        picker = general->rightPanel()->pictileset;
+        map = general->newLevel();
+        picker = general->rightPanel()->tilesetPicture;
     }
     void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(picker, button, Qt::NoModifier, at); }
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -25,7 +25,7 @@ protected:
     QPoint leftMarker() const { return general->rightPanel()->leftsel->pos(); }
     QPoint rightMarker() const { return general->rightPanel()->rightsel->pos(); }
     QImage tile(int n) const { return picker->image.copy(((n - 1) % 19) * 16, ((n - 1) / 19) * 16, 16, 16); }
-    QImage preview(int top) const { return general->rightPanel()->picsmalltilepreview->image.copy(1, top, 16, 16); }
+    QImage preview(int top) const { return general->rightPanel()->tilePreview->image.copy(1, top, 16, 16); }
     // Both tiles and markers are still the defaults.
     void expectUnchanged(int left = 1, QPoint leftAt = {0, 0}) {
         EXPECT_EQ(map->tilesetLeft(), left);
@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(TilesetPicking, ClicksPickTheRedAndYellowTilesOfTheActiveMapWhichTheTipThePreviewAndTheNamesShow) {
-    const QLabel* names = general->findChild<TilesetTileInfo*>()->lblTiles;
+    const QLabel* names = general->findChild<TilesetTileInfo*>()->tilesLabel;
     for (const auto& [button, at, tile, marker] : {std::tuple{Qt::LeftButton, QPoint(303, 159), 190, QPoint(288, 144)},
                                                    {Qt::LeftButton, QPoint(40, 40), 41, QPoint(32, 32)},
                                                    {Qt::RightButton, QPoint(100, 5), 7, QPoint(96, 0)}}) {
@@ -56,18 +56,18 @@ TEST_F(TilesetPicking, ClicksPickTheRedAndYellowTilesOfTheActiveMapWhichTheTipTh
 
     // Another map starts from the first tiles; switching back shows the first map's own again.
     MapWindow* first = map;
-    map = general->NewMap();
+    map = general->newLevel();
     expectUnchanged();
     EXPECT_EQ(names->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
     click(Qt::LeftButton, {60, 5});  // 4, into the second map
     EXPECT_EQ(map->tilesetLeft(), 4);
-    general->mnuMaps_Click(0);
+    general->activateMapItem(0);
     EXPECT_EQ(first->tilesetLeft(), 41);
     EXPECT_EQ(leftMarker(), QPoint(32, 32));
     EXPECT_EQ(rightMarker(), QPoint(96, 0));
     EXPECT_EQ(preview(19), tile(7));
     EXPECT_EQ(names->text(), QString::fromUtf8("Left 41 \u00b7 Right 7"));
-    const QImage& small = general->rightPanel()->picsmalltilepreview->image;
+    const QImage& small = general->rightPanel()->tilePreview->image;
     EXPECT_EQ(small.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(17, 17), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(0, 18), qRgb(255, 255, 0));
@@ -89,8 +89,8 @@ TEST_F(TilesetPicking, ClicksOnTheLeftOrTopEdgeAndTilesPastTheLastCellValuePickN
     click(Qt::RightButton, {18 * 16 + 5, 13 * 16 + 5});  // tile 266
     expectUnchanged(255, {7 * 16, 13 * 16});
     for (int n : {0, -1, 300}) {
-        general->SetLeftSelection(n);
-        general->SetRightSelection(n);
+        general->setLeftTile(n);
+        general->setRightTile(n);
     }
     expectUnchanged(255, {7 * 16, 13 * 16});
 }
@@ -107,7 +107,7 @@ TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingAndReleasingHandsThe
     send(QEvent::MouseButtonRelease, {37, 5}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(map->tilesetLeft(), 3);
     EXPECT_FALSE(general->mouseIsDown());
-    EXPECT_TRUE(map->view()->picpreview->hasFocus());
+    EXPECT_TRUE(map->view()->viewSurface->hasFocus());
     send(QEvent::MouseMove, {60, 5}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(map->tilesetLeft(), 3);
 }

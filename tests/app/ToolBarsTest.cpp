@@ -19,13 +19,13 @@ protected:
 
 // The letter keys on the map are Dispatch's; here the toolbar and the keys typed on the panel's controls.
 TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButtonStaysPressed) {
-    general->NewMap();
+    general->newLevel();
     RightPanel* panel = general->rightPanel();
     const std::pair<std::function<void()>, ToolId> cases[] = {
         {[&] { clickTool(ToolId::Pencil); }, ToolId::Pencil},
         {[&] { clickTool(ToolId::Ellipse); }, ToolId::Ellipse},
-        {[&] { QTest::keyClick(panel->optLineW[1], Qt::Key_R); }, ToolId::Rectangle},
-        {[&] { QTest::keyClick(panel->pictileset, Qt::Key_L); }, ToolId::Line},
+        {[&] { QTest::keyClick(panel->lineWidthButtons[1], Qt::Key_R); }, ToolId::Rectangle},
+        {[&] { QTest::keyClick(panel->tilesetPicture, Qt::Key_L); }, ToolId::Line},
         {[&] { clickTool(ToolId::Hand); }, ToolId::Hand}};
     for (const auto& [pick, tool] : cases) {
         pick();
@@ -38,45 +38,45 @@ TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButton
 
 // Outline tools show the crosshair, the others their picture, in every map and in a new one.
 TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
-    MapWindow* first = general->NewMap();
-    MapWindow* second = general->NewMap();
-    general->SetCurrentTool(ToolId::Pencil);
+    MapWindow* first = general->newLevel();
+    MapWindow* second = general->newLevel();
+    general->setCurrentTool(ToolId::Pencil);
     for (MapWindow* map : {first, second}) {
-        EXPECT_EQ(map->view()->picpreview->cursor().shape(), Qt::BitmapCursor);
-        EXPECT_EQ(map->view()->picpreview->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
+        EXPECT_EQ(map->view()->viewSurface->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(map->view()->viewSurface->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
     }
-    general->SetCurrentTool(ToolId::Ellipse);
-    EXPECT_EQ(first->view()->picpreview->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(general->NewMap()->view()->picpreview->cursor().shape(), Qt::CrossCursor);
+    general->setCurrentTool(ToolId::Ellipse);
+    EXPECT_EQ(first->view()->viewSurface->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(general->newLevel()->view()->viewSurface->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheActiveMap) {
-    MapWindow* first = general->NewMap();
+    MapWindow* first = general->newLevel();
     clickTop("Grid");
     EXPECT_TRUE(first->showGrid());
     clickTop("TileNr");
     EXPECT_TRUE(first->showTileNumbers());
-    MapWindow* second = general->NewMap();
+    MapWindow* second = general->newLevel();
     EXPECT_FALSE(general->topButton("Grid")->isChecked());
     EXPECT_FALSE(general->topButton("TileNr")->isChecked());
     // The G and T keys on the map switch it as the buttons do, and the buttons follow.
-    QTest::keyClick(second->view()->picpreview, Qt::Key_T);
+    QTest::keyClick(second->view()->viewSurface, Qt::Key_T);
     EXPECT_TRUE(second->showTileNumbers());
     EXPECT_TRUE(general->topButton("TileNr")->isChecked());
-    QTest::keyClick(second->view()->picpreview, Qt::Key_G);
+    QTest::keyClick(second->view()->viewSurface, Qt::Key_G);
     EXPECT_TRUE(general->topButton("Grid")->isChecked());
     clickTop("Grid");
     EXPECT_FALSE(second->showGrid());
     EXPECT_TRUE(first->showGrid());
-    general->mnuMaps_Click(0);
+    general->activateMapItem(0);
     EXPECT_TRUE(general->topButton("Grid")->isChecked());
 
-    QTest::mouseClick(general->rightPanel()->optLineW[2], Qt::LeftButton);
+    QTest::mouseClick(general->rightPanel()->lineWidthButtons[2], Qt::LeftButton);
     EXPECT_EQ(first->tline().linew, 5);
     EXPECT_EQ(second->tline().linew, 1);
-    general->mnuMaps_Click(1);
-    EXPECT_TRUE(general->rightPanel()->optLineW[2]->isChecked());
-    QTest::mouseClick(general->rightPanel()->optLineW[1], Qt::LeftButton);
+    general->activateMapItem(1);
+    EXPECT_TRUE(general->rightPanel()->lineWidthButtons[2]->isChecked());
+    QTest::mouseClick(general->rightPanel()->lineWidthButtons[1], Qt::LeftButton);
     EXPECT_EQ(second->tline().linew, 3);
     EXPECT_EQ(first->tline().linew, 5);
 }

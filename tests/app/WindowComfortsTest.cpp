@@ -52,38 +52,38 @@ TEST_F(WindowComforts, TileTextNamesCoveredCellsByTheirObjectAndAnchor) {
 
 TEST_F(WindowComforts, StatusBarFollowsPointerZoomSelectionAndTool) {
     putObject(4, 4, 217);
-    map->UpdateLevel();
+    map->redrawView();
     hover(at(5, 5));
-    EXPECT_EQ(bar().lblCell->text(), "Cell 5, 5");
-    EXPECT_EQ(bar().lblTile->text(), "Tile -1 (covered by 217 at 4, 4)");
-    EXPECT_EQ(bar().lblZoom->text(), "Zoom 1");
-    EXPECT_TRUE(bar().lblHint->text().startsWith("Hand (H): ")) << bar().lblHint->text().toStdString();
+    EXPECT_EQ(bar().cellLabel->text(), "Cell 5, 5");
+    EXPECT_EQ(bar().tileLabel->text(), "Tile -1 (covered by 217 at 4, 4)");
+    EXPECT_EQ(bar().zoomLabel->text(), "Zoom 1");
+    EXPECT_TRUE(bar().hintLabel->text().startsWith("Hand (H): ")) << bar().hintLabel->text().toStdString();
 
     useTool(ToolId::Selection);
-    EXPECT_TRUE(bar().lblHint->text().startsWith("Selection (S): "));
+    EXPECT_TRUE(bar().hintLabel->text().startsWith("Selection (S): "));
     // Growing over the special tile makes the marked 2 x 1 cells a 3 x 2 selection.
     select(3, 4, 4, 4);
-    EXPECT_EQ(bar().lblSelection->text(), "Selection 3 x 2");
+    EXPECT_EQ(bar().selectionLabel->text(), "Selection 3 x 2");
     key(Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_EQ(bar().lblSelection->text(), "");
+    EXPECT_EQ(bar().selectionLabel->text(), "");
 
     // The zoom step items of the View menu, as the user picks them.
     for (const auto& [step, text] :
          {std::pair{size_t{0}, "Zoom 1/16"}, {size_t{1}, "Zoom 1/4"}, {size_t{4}, "Zoom 2"}}) {
-        viewMenu().mnuZoomSteps[step]->trigger();
+        viewMenu().zoomStepActions[step]->trigger();
         QApplication::processEvents();
-        EXPECT_EQ(bar().lblZoom->text(), text);
+        EXPECT_EQ(bar().zoomLabel->text(), text);
         for (size_t other = 0; other < 5; ++other) {
-            EXPECT_EQ(viewMenu().mnuZoomSteps[other]->isChecked(), other == step) << other;
+            EXPECT_EQ(viewMenu().zoomStepActions[other]->isChecked(), other == step) << other;
         }
     }
     // The cell under a resting pointer follows the zoom.
     hover({40, 40});
-    const QString before = bar().lblCell->text();
+    const QString before = bar().cellLabel->text();
     viewMenu().zoomTo(1.0f);
     QApplication::processEvents();
-    EXPECT_NE(bar().lblCell->text(), before);
+    EXPECT_NE(bar().cellLabel->text(), before);
 }
 
 TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) {
@@ -93,7 +93,7 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
     putObject(1019, 1019, 220);  // in the corner
     putObject(1022, 600, 219);   // reaches past the right edge
     put(512, 512, 9);
-    map->UpdateLevel();
+    map->redrawView();
     const std::vector<int16_t> before = grid();
     const struct {
         const char* name;
@@ -102,12 +102,12 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
     } cases[] = {
         {"deselect", [this] { general->findChild<ExtraCommands*>()->deselect(); }, false},
         {"delete", [this] { key(Qt::Key_Delete); }, true},
-        {"mirror", [this] { map->sel().Mirror(); }, true},
-        {"flip", [this] { map->sel().Flip(); }, true},
+        {"mirror", [this] { map->sel().mirror(); }, true},
+        {"flip", [this] { map->sel().flip(); }, true},
         {"move",
          [this] {
              drag({at(3, 3), at(5, 4)});
-             map->sel().ApplySelection();
+             map->sel().applySelection();
          },
          true},
     };
@@ -117,9 +117,9 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
         ASSERT_EQ(map->sel().selstate(), SelectionState::Selected) << c.name;
         EXPECT_EQ(general->currentTool(), ToolId::Selection) << c.name;
         EXPECT_EQ(map->sel().rect(), (CellRect{0, 0, 1023, 1023})) << c.name;
-        EXPECT_EQ(bar().lblSelection->text(), "Selection 1024 x 1024") << c.name;
+        EXPECT_EQ(bar().selectionLabel->text(), "Selection 1024 x 1024") << c.name;
         c.edit();
-        map->sel().StopSelecting(true);
+        map->sel().stopSelecting(true);
         EXPECT_EQ(grid() != before, c.changes) << c.name;
         if (c.changes) {
             undo();
@@ -130,9 +130,9 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
 
 TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
     const std::pair<QKeySequence, std::function<bool()>> cases[] = {
-        {Qt::CTRL | Qt::Key_Equal, [this] { return map->magnifier().Zoom() == 2.0f; }},
-        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier().Zoom() == 1.0f; }},
-        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier().Zoom() == 0.5f; }},
+        {Qt::CTRL | Qt::Key_Equal, [this] { return map->magnifier().zoomFactor() == 2.0f; }},
+        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier().zoomFactor() == 1.0f; }},
+        {Qt::CTRL | Qt::Key_Minus, [this] { return map->magnifier().zoomFactor() == 0.5f; }},
         {Qt::CTRL | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::Selected; }},
         {Qt::CTRL | Qt::SHIFT | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::None; }},
         {Qt::Key_P, [this] { return general->currentTool() == ToolId::Pencil; }},  // tool letters still reach the view
@@ -149,7 +149,7 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(general->activeMap(), nullptr);
-    EXPECT_EQ(bar().lblZoom->text(), "");
+    EXPECT_EQ(bar().zoomLabel->text(), "");
     // With no map the window holds the keyboard, so its shortcuts work without a click.
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), general.get());
@@ -192,13 +192,13 @@ TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
     RightPanel* panel = next.rightPanel();
     const auto expectExpanded = [panel](bool expanded) {
         EXPECT_EQ(panel->expanded(), expanded);
-        EXPECT_EQ(panel->pictileset->isHidden(), !expanded);
-        EXPECT_EQ(panel->picsmalltilepreview->isHidden(), expanded);
+        EXPECT_EQ(panel->tilesetPicture->isHidden(), !expanded);
+        EXPECT_EQ(panel->tilePreview->isHidden(), expanded);
     };
     expectExpanded(false);
     ViewMenu& nextView = *next.findChild<ViewMenu*>();
-    emit nextView.mnuView->aboutToShow();
-    EXPECT_FALSE(nextView.mnuShowRightPanel->isChecked());
-    nextView.mnuShowRightPanel->trigger();
+    emit nextView.viewMenu->aboutToShow();
+    EXPECT_FALSE(nextView.showRightPanelAction->isChecked());
+    nextView.showRightPanelAction->trigger();
     expectExpanded(true);
 }

@@ -30,7 +30,7 @@ protected:
     // What the editor's view shows for the cells of `region`, drawn by its own code.
     QImage viewDrawing(float zoom, const QRect& region, bool grid, bool numbers) {
         Level level;
-        EXPECT_TRUE(LevelFile::OpenMap(level, file).ok());
+        EXPECT_TRUE(LevelFile::openLevel(level, file).ok());
         level.tileset.setZoom(zoom);
         const int t = static_cast<int>(zoom * 16);
         const ViewTransform view{zoom, region.x() * t, region.y() * t, region.width() * t, region.height() * t};
@@ -38,7 +38,7 @@ protected:
         LevelRenderer renderer;
         renderer.drawLevel(image, level, view, numbers);
         if (grid) {
-            LevelRenderer::DrawGrid(image, view, image.rect());
+            LevelRenderer::drawGrid(image, view, image.rect());
         }
         return image;
     }

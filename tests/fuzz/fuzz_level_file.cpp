@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Level level;
-    const LoadReport report = LevelFile::OpenMap(level, FuzzSupport::writeFile("in.lvl", data, size));
+    const LoadReport report = LevelFile::openLevel(level, FuzzSupport::writeFile("in.lvl", data, size));
     if (!report.ok()) {
         if (report.message.isEmpty()) {
             FuzzSupport::fail("a refused level gives no reason");
@@ -18,11 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const QString saved = FuzzSupport::path("out.lvl");
     QFile::remove(saved);
-    if (!LevelFile::SaveMap(level, saved).isEmpty()) {
+    if (!LevelFile::saveLevel(level, saved).isEmpty()) {
         FuzzSupport::fail("a loaded level could not be saved");
     }
     Level again;
-    const LoadReport second = LevelFile::OpenMap(again, saved);
+    const LoadReport second = LevelFile::openLevel(again, saved);
     const bool bothEmpty = QFile(saved).size() == 0 && LevelFile::encodeRecords(level).isEmpty();
     if (!second.ok() && !bothEmpty) {
         FuzzSupport::fail("a saved level does not load again");

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int width = 1 + data[3] % 24;
     const int height = 1 + (data[1] >> 4) % 24;
     Level level;
-    if (!LevelFile::OpenMap(level, FuzzSupport::writeFile("in.lvl", data + 5, size - 5)).ok()) {
+    if (!LevelFile::openLevel(level, FuzzSupport::writeFile("in.lvl", data + 5, size - 5)).ok()) {
         return 0;
     }
     LevelRenderer renderer;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         level.tileset.setZoom(zoom);
         const int t = static_cast<int>(zoom * 16);
         ViewTransform view;
-        view.Zoom = zoom;
+        view.zoom = zoom;
         // A scroll value need not be a whole cell; the view then starts inside the first cell.
         view.hValue = column * t + data[4] % t;
         view.vValue = row * t + (data[4] >> 4) % t;
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         view.height = height * t;
         QImage image(view.width, view.height, QImage::Format_RGB32);
         renderer.drawLevel(image, level, view, true);
-        LevelRenderer::DrawGrid(image, view, image.rect());
+        LevelRenderer::drawGrid(image, view, image.rect());
     }
     return 0;
 }

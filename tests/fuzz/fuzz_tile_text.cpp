@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FuzzSupport::fail("a block is larger than the grid");
     }
     static Level level;
-    level.EraseTiles();
+    level.eraseTiles();
     for (int y = 0; y < block->height(); ++y) {
         for (int x = 0; x < block->width(); ++x) {
             const int16_t v = block->at(x, y);

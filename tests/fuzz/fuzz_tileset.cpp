@@ -22,12 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     static Tileset tileset;
-    const QString problem = tileset.InitTileset(bmp);
+    const QString problem = tileset.initTileset(bmp);
     if (problem.isEmpty() == decoded.isNull()) {
         FuzzSupport::fail("the tileset and the decoder disagree about the picture");
     }
-    const QImage& strip = Tileset::picextratiles();
-    if (tileset.pictileset().height() < strip.height()) {
+    const QImage& strip = Tileset::extraTiles();
+    if (tileset.tilesetPicture().height() < strip.height()) {
         FuzzSupport::fail("the tileset picture lost its strip of extra tiles");
     }
     for (const float zoom : FuzzSupport::zooms) {
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The same bytes through the import command, which reads them from a file.
     static Level level;
     level.usingDefaultTileset = true;
-    const QString error = TilesetFile::ImportTileset(level, FuzzSupport::writeFile("in.bmp", data, size));
+    const QString error = TilesetFile::importTileset(level, FuzzSupport::writeFile("in.bmp", data, size));
     if (error.isEmpty() == level.usingDefaultTileset) {
         FuzzSupport::fail("an import neither succeeded nor left the level as it was");
     }

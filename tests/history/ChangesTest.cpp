@@ -9,9 +9,9 @@ TEST(Changes, EntriesGiveBackEveryRecordedCellAndValue) {
     const std::array<int16_t, 3> entries[] = {{300, 17, 5}, {5, 5, -1}, {1023, 1023, 255}, {1023, 1023, -1}, {0, 0, 0}};
     Changes c;
     for (const auto& e : entries) {
-        c.AddChange(e[0], e[1], e[2]);
+        c.record(e[0], e[1], e[2]);
     }
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(c.GetChange(i), entries[i]) << i;
+        EXPECT_EQ(c.entry(i), entries[i]) << i;
     }
 }

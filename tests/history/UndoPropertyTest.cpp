@@ -44,15 +44,15 @@ protected:
             put(cell(Columns), cell(Rows), anySpecial());
         }
         map->level().completeAfterLoad();
-        map->UpdateLevel();
-        second = general->NewMap();
-        general->mnuMaps_Click(map->mapslot());
+        map->redrawView();
+        second = general->newLevel();
+        general->activateMapItem(map->mapslot());
         dialogs->chosen.push_back(path(QStringLiteral("property.lvl")));
         save();
     }
 
     void save() {
-        general->SaveMap(false);
+        general->saveLevel(false);
         saved = grid();
     }
     // One of the things that cut into a gesture, now and then; the log names it.
@@ -62,7 +62,7 @@ protected:
         }
         interrupted = true;
         MainMenu& m = *general->mainMenu();
-        const auto back = [this] { general->mnuMaps_Click(map->mapslot()); };
+        const auto back = [this] { general->activateMapItem(map->mapslot()); };
         const std::pair<const char*, std::function<void()>> cuts[] = {
             {"button",
              [&] {
@@ -72,8 +72,8 @@ protected:
                  }
              }},
             {"ctrl", [&] { key(Qt::Key_Control, Qt::ControlModifier); }},
-            {"undo", [&] { m.mnuUndo->trigger(); }},
-            {"redo", [&] { m.mnuRedo->trigger(); }},
+            {"undo", [&] { m.undoAction->trigger(); }},
+            {"redo", [&] { m.redoAction->trigger(); }},
             {"tool",
              [&] {
                  const ToolId was = general->currentTool();
@@ -83,12 +83,12 @@ protected:
             {"dialog", [&] { QDialog(general.get()).show(); }},
             {"window",
              [&] {
-                 general->mnuMaps_Click(second->mapslot());
+                 general->activateMapItem(second->mapslot());
                  back();
              }},
             {"close",
              [&] {
-                 closeMap(general->NewMap()->mapslot());
+                 closeMap(general->newLevel()->mapslot());
                  back();
              }},
             {"save", [&] { save(); }},
@@ -139,7 +139,7 @@ protected:
     void applySelection() {
         for (const QPoint& p :
              {QPoint(0, 0), QPoint(Columns - 1, 0), QPoint(0, Rows - 1), QPoint(Columns - 1, Rows - 1)}) {
-            if (!map->sel().IsInSelection(p.x(), p.y())) {
+            if (!map->sel().isInSelection(p.x(), p.y())) {
                 click(at(p.x(), p.y()));
                 return;
             }
@@ -187,8 +187,8 @@ protected:
                 click(anywhere(), anyButton());
                 break;
             case 6:
-                m.mnuCopy->trigger();
-                m.mnuPaste->trigger();
+                m.copyAction->trigger();
+                m.pasteAction->trigger();
                 [[fallthrough]];
             case 5:
                 drag({at(map->sel().rect().x1, map->sel().rect().y1), anywhere()}, Qt::LeftButton, log);
@@ -196,14 +196,14 @@ protected:
                 applySelection();
                 break;
             case 7:
-                m.mnuCut->trigger();
+                m.cutAction->trigger();
                 break;
             case 8:
                 key(Qt::Key_Delete);
                 break;
             case 9:
             case 10:
-                (kind == 9 ? m.mnuMirror : m.mnuFlip)->trigger();
+                (kind == 9 ? m.mirrorAction : m.flipAction)->trigger();
                 key(Qt::Key_Escape);
                 break;
             default: {
@@ -218,7 +218,7 @@ protected:
                     src = src == 0 ? anySpecial() : src;
                     dest = dest == 0 ? anySpecial() : dest;
                 }
-                general->editCommands()->ExecuteReplace(pick(0, 3), src, dest, inSelection);
+                general->editCommands()->replaceTiles(pick(0, 3), src, dest, inSelection);
                 key(Qt::Key_Escape);
                 break;
             }
@@ -240,7 +240,7 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         const std::vector<int16_t> start = grid();
         // No more steps than the stack holds: an edit that changed cells without a step shows as a
         // grid that undoing every step does not bring back.
-        map->level().undoredo.ResetUndo();
+        map->level().undoredo.clearUndo();
         const bool savedAtStart = pick(0, 3) == 0;
         if (savedAtStart) {
             save();
@@ -253,7 +253,7 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         const std::vector<int16_t> end = grid();
         int undone = 0;
         for (; canUndo() && undone <= UndoRedoStack::DefaultDepth; ++undone) {
-            general->mainMenu()->mnuUndo->trigger();
+            general->mainMenu()->undoAction->trigger();
             expectChangedMarkHonest();
         }
         ASSERT_TRUE(grid() == start) << "after undoing " << log.str();
@@ -261,7 +261,7 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
             EXPECT_FALSE(changed()) << "undone back to the save " << log.str();
         }
         for (int i = 0; i < undone; ++i) {
-            general->mainMenu()->mnuRedo->trigger();
+            general->mainMenu()->redoAction->trigger();
             expectChangedMarkHonest();
         }
         ASSERT_TRUE(grid() == end) << "after redoing " << log.str();

@@ -9,8 +9,8 @@
 namespace {
 
 struct Recorder : LevelObserver {
-    void UpdateLevelTile(int, int, bool) override {}
-    void UpdateLevel() override {}
+    void redrawCell(int, int, bool) override {}
+    void redrawView() override {}
     void undoRedoChanged(bool u, bool r) override {
         canUndo = u;
         canRedo = r;
@@ -56,28 +56,28 @@ TEST_F(UndoRedo, KeepsTheNewestStepsWithinItsDepthAndByteLimit) {
         }
     };
     paintSteps(0, 11);
-    EXPECT_EQ(all(&UndoRedoStack::Undo, &UndoRedoStack::canUndo), 10);
+    EXPECT_EQ(all(&UndoRedoStack::undo, &UndoRedoStack::canUndo), 10);
     EXPECT_EQ(level.getTile(0, 0), 1) << "the first edit fell off the stack";
-    history.Undo();  // nothing left: no change, nothing to redo
-    EXPECT_EQ(all(&UndoRedoStack::Redo, &UndoRedoStack::canRedo), 10);
+    history.undo();  // nothing left: no change, nothing to redo
+    EXPECT_EQ(all(&UndoRedoStack::redo, &UndoRedoStack::canRedo), 10);
     history.setDepth(1000);
     paintSteps(11, 30);
     for (int i = 0; i < 5; ++i) {
-        history.Undo();
+        history.undo();
     }
     history.setDepth(10);  // drops 19 undo steps, keeps the 5 to redo
     EXPECT_EQ(history.bytes(), 10u * 8);
-    EXPECT_EQ(all(&UndoRedoStack::Redo, &UndoRedoStack::canRedo), 5);
-    EXPECT_EQ(all(&UndoRedoStack::Undo, &UndoRedoStack::canUndo), 10);
+    EXPECT_EQ(all(&UndoRedoStack::redo, &UndoRedoStack::canRedo), 5);
+    EXPECT_EQ(all(&UndoRedoStack::undo, &UndoRedoStack::canUndo), 10);
     EXPECT_EQ(level.getTile(19, 1), 1);
     EXPECT_EQ(level.getTile(20, 1), 0);
 
     history.setByteLimit(3 * 8 + 4);  // nothing to undo: the steps redo reaches last go
-    EXPECT_EQ(all(&UndoRedoStack::Redo, &UndoRedoStack::canRedo), 3);
+    EXPECT_EQ(all(&UndoRedoStack::redo, &UndoRedoStack::canRedo), 3);
     EXPECT_EQ(level.getTile(22, 0), 1);
     paint({{{0, 5, 2}}, {{1, 5, 2}}, {{2, 5, 2}}, {{3, 5, 2}}, {{4, 5, 2}}, {{5, 5, 2}}, {{6, 5, 2}}, {{7, 5, 2}}});
     EXPECT_EQ(history.bytes(), 8u * 4) << "a step over the limit alone is kept";
-    EXPECT_EQ(all(&UndoRedoStack::Undo, &UndoRedoStack::canUndo), 1);
+    EXPECT_EQ(all(&UndoRedoStack::undo, &UndoRedoStack::canUndo), 1);
     EXPECT_EQ(level.getTile(7, 5), 0);
 }
 
@@ -85,7 +85,7 @@ TEST_F(UndoRedo, KeepsTheNewestStepsWithinItsDepthAndByteLimit) {
 // and stops a debug build, as it is a programming error.
 TEST_F(UndoRedo, AnEditEmptiesRedoPushesOnlyChangesAndIsTakenBackUnlessCommitted) {
     paint({{{1, 1, 3}}});
-    level.undoredo.Undo();
+    level.undoredo.undo();
     ASSERT_TRUE(view.canRedo);
     paint({{{2, 2, 0}}});
     EXPECT_FALSE(view.canUndo) << "an edit that changed no cell is no step";
@@ -107,13 +107,13 @@ TEST_F(UndoRedo, TheSavedStepIsTheCleanStateUntilItCanNoLongerBeReached) {
     paint({{{0, 0, 1}}});
     level.markSaved();
     paint({{{0, 0, 2}}});
-    level.undoredo.Undo();
+    level.undoredo.undo();
     EXPECT_FALSE(level.changed());
-    level.undoredo.Undo();
+    level.undoredo.undo();
     EXPECT_TRUE(level.changed());
-    level.undoredo.Redo();
+    level.undoredo.redo();
     EXPECT_FALSE(level.changed());
-    level.undoredo.Undo();
+    level.undoredo.undo();
     paint({{{0, 0, 1}}});
     EXPECT_TRUE(level.changed()) << "the same cells by another step are not the saved step";
     level.markSaved();
@@ -121,16 +121,16 @@ TEST_F(UndoRedo, TheSavedStepIsTheCleanStateUntilItCanNoLongerBeReached) {
         paint({{{i, 1, 5}}});
     }
     for (int i = 0; i < UndoRedoStack::DefaultDepth; ++i) {
-        level.undoredo.Undo();
+        level.undoredo.undo();
     }
     EXPECT_FALSE(level.changed()) << "ten steps back is still within reach";
     for (int i = 0; i <= UndoRedoStack::DefaultDepth; ++i) {
-        level.undoredo.Redo();
+        level.undoredo.redo();
     }
     EXPECT_FALSE(view.canRedo) << "the empty stack's redo pushed nothing";
     paint({{{0, 2, 5}}});
     for (int i = 0; i <= UndoRedoStack::DefaultDepth; ++i) {
-        level.undoredo.Undo();
+        level.undoredo.undo();
     }
     EXPECT_FALSE(view.canUndo);
     EXPECT_EQ(level.getTile(0, 1), 5) << "the first of eleven steps fell off the stack";

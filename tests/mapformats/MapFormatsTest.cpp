@@ -286,7 +286,7 @@ std::unique_ptr<Level> richLevel(const QString& folder, bool ownTileset) {
     const QString file = QDir(folder).filePath("rich.lvl");
     write(file, records);
     auto level = std::make_unique<Level>();
-    EXPECT_TRUE(LevelFile::OpenMap(*level, file).ok());
+    EXPECT_TRUE(LevelFile::openLevel(*level, file).ok());
     return level;
 }
 
@@ -322,7 +322,7 @@ TEST(MapExport, SpecialTileStandsOnTheBottomLeftCellOfItsSquareWhichIsOtherwiseE
     QTemporaryDir dir;
     write(dir.filePath("s.lvl"), record(10, 10, 219) + record(40, 3, 217) + record(41, 3, 5));
     Level level;
-    ASSERT_TRUE(LevelFile::OpenMap(level, dir.filePath("s.lvl")).ok());
+    ASSERT_TRUE(LevelFile::openLevel(level, dir.filePath("s.lvl")).ok());
     const QString path = dir.filePath("s.tmx");
     ASSERT_EQ(MapExport::write(level, path, Encoding::Csv), QString());
     TileMap map;
@@ -365,7 +365,7 @@ TEST(MapImport, PictureTilesetsBecomeTheLevelsOwnEightBitTileset) {
     EXPECT_EQ(level.tilesetBlock.bitsPerPixel(), 8);
     for (const int t : {1, 8, 9, 16}) {
         const QPoint at = Tileset::tileSource(t, 16).topLeft();
-        EXPECT_EQ(level.tileset.pictileset().pixel(at + QPoint(3, 5)), qRgb((t - 1) * 10, 50, 5)) << t;
+        EXPECT_EQ(level.tileset.tilesetPicture().pixel(at + QPoint(3, 5)), qRgb((t - 1) * 10, 50, 5)) << t;
     }
     // The same tiles in more colours than a bitmap of 256 can hold.
     for (int y = 0; y < picture.height(); ++y) {

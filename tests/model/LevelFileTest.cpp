@@ -30,7 +30,7 @@ protected:
     // Writes `bytes` as the file `name` and opens it into `level`.
     LoadReport load(Level& level, const char* name, const QByteArray& bytes) const {
         write(path(name), bytes);
-        return LevelFile::OpenMap(level, path(name));
+        return LevelFile::openLevel(level, path(name));
     }
 
     QTemporaryDir dir;
@@ -44,15 +44,15 @@ TEST_F(LevelFiles, RecordsAreWrittenInRowOrderWithTheDocumentedBytesAndTheLastVe
     level.putTile(300, 17, 5);
     level.putTile(0, 0, 1);
     level.putTile(9, 9, -1);  // covered cells are never written
-    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    ASSERT_EQ(LevelFile::saveLevel(level, path("a.lvl")), QString());
     EXPECT_EQ(read(path("a.lvl")), QByteArray::fromHex("00000001 2C110105 FFF33FFF"));
     EXPECT_FALSE(QFile::exists(path("a.lvl.bak"))) << "a first save has nothing to back up";
 
     const QByteArray first = read(path("a.lvl"));
     level.putTile(2, 2, 2);
-    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    ASSERT_EQ(LevelFile::saveLevel(level, path("a.lvl")), QString());
     level.putTile(3, 3, 3);
-    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    ASSERT_EQ(LevelFile::saveLevel(level, path("a.lvl")), QString());
     EXPECT_EQ(read(path("a.lvl.bak")), first.left(4) + record(2, 2, 2) + first.mid(4));
 }
 
@@ -81,15 +81,15 @@ TEST_F(LevelFiles, EmbeddedTilesetIsCarriedWholeIncludingBytesAfterThePixels) {
     Level level;
     ASSERT_TRUE(load(level, "t.lvl", block + body).ok());
     EXPECT_FALSE(level.usingDefaultTileset);
-    ASSERT_EQ(LevelFile::SaveMap(level, path("t.lvl")), QString());
+    ASSERT_EQ(LevelFile::saveLevel(level, path("t.lvl")), QString());
     EXPECT_EQ(read(path("t.lvl")), block + record(0, 0, 9) + record(1, 2, 3)) << "records come back in row order";
 
     // The discarded block stays in memory but is neither saved nor exported.
-    TilesetFile::DiscardTileset(level);
+    TilesetFile::discardTileset(level);
     EXPECT_TRUE(level.changed());
-    ASSERT_EQ(LevelFile::SaveMap(level, path("t.lvl")), QString());
+    ASSERT_EQ(LevelFile::saveLevel(level, path("t.lvl")), QString());
     EXPECT_EQ(read(path("t.lvl")), record(0, 0, 9) + record(1, 2, 3));
-    EXPECT_NE(TilesetFile::ExportTileset(level, path("none.bmp")), QString());
+    EXPECT_NE(TilesetFile::exportTileset(level, path("none.bmp")), QString());
 }
 
 TEST_F(LevelFiles, MostlyReadableRecordsOpenUnnamedAndMostlyDamagedOnesAreNoLevelWithoutATileset) {
@@ -144,7 +144,7 @@ TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWit
             write(name, bytes);
         }
         Level level;
-        const LoadReport report = LevelFile::OpenMap(level, name);
+        const LoadReport report = LevelFile::openLevel(level, name);
         EXPECT_EQ(report.outcome, LoadReport::Outcome::Failed) << name.toStdString();
         if (!reason) {
             EXPECT_TRUE(report.message.contains(QFileInfo(name).fileName())) << report.message.toStdString();
@@ -152,16 +152,16 @@ TEST_F(LevelFiles, WhatIsNoRegularFileOrHoldsNoLevelOrAHostileHeaderIsRefusedWit
         }
         EXPECT_EQ(report.message, QStringLiteral("\"%1\" %2.").arg(name, QLatin1String(reason)));
         EXPECT_TRUE(report.refusal.startsWith(QLatin1String(reason))) << report.refusal.toStdString();
-        EXPECT_EQ(TilesetFile::ImportTileset(level, name).isEmpty(), false) << name.toStdString();
+        EXPECT_EQ(TilesetFile::importTileset(level, name).isEmpty(), false) << name.toStdString();
     }
 }
 
 TEST_F(LevelFiles, ASaveThatCannotBeWrittenWholeKeepsTheOldFileAndBackupAndSaysWhy) {
     Level level;
     level.putTile(1, 1, 1);
-    QString error = LevelFile::SaveMap(level, path("missing-folder/x.lvl"));
+    QString error = LevelFile::saveLevel(level, path("missing-folder/x.lvl"));
     EXPECT_TRUE(error.contains(QStringLiteral("x.lvl"))) << error.toStdString();
-    EXPECT_NE(LevelFile::SaveMap(level, dir.path()), QString()) << "a folder is never a save target";
+    EXPECT_NE(LevelFile::saveLevel(level, dir.path()), QString()) << "a folder is never a save target";
 
     const QByteArray previous(256 * 1024, 'p');
     write(path("a.lvl"), previous);
@@ -174,7 +174,7 @@ TEST_F(LevelFiles, ASaveThatCannotBeWrittenWholeKeepsTheOldFileAndBackupAndSaysW
     rlimit limit = saved;
     limit.rlim_cur = 64 * 1024;
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    error = LevelFile::SaveMap(level, path("a.lvl"));
+    error = LevelFile::saveLevel(level, path("a.lvl"));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(error.contains(QStringLiteral("a.lvl.bak")) && error.contains(QStringLiteral("larger than the system")))
@@ -184,7 +184,7 @@ TEST_F(LevelFiles, ASaveThatCannotBeWrittenWholeKeepsTheOldFileAndBackupAndSaysW
 
     QFile::remove(path("a.lvl.bak"));
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("a.lvl.bak/inside")));
-    error = LevelFile::SaveMap(level, path("a.lvl"));
+    error = LevelFile::saveLevel(level, path("a.lvl"));
     EXPECT_TRUE(error.endsWith(QStringLiteral("a.lvl.bak\": it is a folder."))) << error.toStdString();
     EXPECT_EQ(read(path("a.lvl")), previous);
     EXPECT_TRUE(QFileInfo(path("a.lvl.bak/inside")).isDir());
@@ -210,7 +210,7 @@ TEST_F(LevelFiles, ASaveRemovesTheStaleTemporaryFilesOfItsOwnEarlierSavesAndNoth
     ASSERT_TRUE(QFile::link(path("target"), path("a.lvl.LiNkEd")) && QDir(dir.path()).mkdir("a.lvl.DiReCt"));
     Level level;
     level.putTile(2, 2, 2);
-    ASSERT_EQ(LevelFile::SaveMap(level, path("a.lvl")), QString());
+    ASSERT_EQ(LevelFile::saveLevel(level, path("a.lvl")), QString());
     for (const QString& name : leftovers + others + QStringList{"a.lvl.bak.FrEsHx", "a.lvl.LiNkEd", "a.lvl.DiReCt"}) {
         EXPECT_EQ(QFileInfo::exists(dir.filePath(name)), !leftovers.contains(name)) << name.toStdString();
     }

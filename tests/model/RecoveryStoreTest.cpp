@@ -41,7 +41,7 @@ protected:
         for (const auto& [x, y, tile] : {std::array<int16_t, 3>{0, 0, 1}, {1023, 1023, 255}, {10, 20, 219}}) {
             level.putTile(x, y, tile);
         }
-        level.CompleteSpecialTiles(10, 20);
+        level.completeSpecialTiles(10, 20);
         level.activeFile = original;
     }
     static QString path(const QString& id, const char* suffix) { return "copy-" + id + QLatin1String(suffix); }
@@ -87,7 +87,7 @@ TEST_F(RecoveryStores, ACopyIsTheSavedLevelWithItsTilesetAndReadsBackWhole) {
         writer.write(id, RecoverySnapshot::take(level, QStringLiteral("mine.lvl")));
     }
     const QString saved = dir.filePath(QStringLiteral("saved.lvl"));
-    ASSERT_EQ(LevelFile::SaveMap(level, saved), QString());
+    ASSERT_EQ(LevelFile::saveLevel(level, saved), QString());
     EXPECT_EQ(read(store->levelPath(id)), read(saved)) << "the copy is the level as Save writes it";
 
     RecoveryCopy copy;

@@ -7,7 +7,7 @@
 #include "selection/BlockEdits.h"
 #include "selection/TileText.h"
 
-using ObjectProcedures::PlaceObject;
+using ObjectProcedures::placeObject;
 
 namespace {
 
@@ -37,9 +37,9 @@ protected:
 
 // A rectangle that cuts a special tile works on the area widened to take it in whole.
 TEST_F(BlockEditsTest, MirrorAndFlipMoveSpecialTilesWholeAndTwiceRestore) {
-    PlaceObject(batch, 217, 0, 0, false);
+    placeObject(batch, 217, 0, 0, false);
     put(2, 0, 7);
-    EXPECT_EQ(BlockEdits::Mirror(batch, {1, 0, 5, 1}), (CellRect{0, 0, 5, 1}));
+    EXPECT_EQ(BlockEdits::mirror(batch, {1, 0, 5, 1}), (CellRect{0, 0, 5, 1}));
     EXPECT_EQ(at(4, 0), 217);
     EXPECT_EQ(at(3, 0), 7);
     EXPECT_EQ(at(0, 0), 0);
@@ -47,29 +47,29 @@ TEST_F(BlockEditsTest, MirrorAndFlipMoveSpecialTilesWholeAndTwiceRestore) {
 
     put(7, 0, 4);
     put(7, 1, 5);
-    PlaceObject(batch, 220, 8, 0, false);  // 8..12 x 0..4
+    placeObject(batch, 220, 8, 0, false);  // 8..12 x 0..4
     put(9, 6, 11);
     const CellRect r{7, 0, 12, 6};
     const std::vector<int16_t> before(level.cells(), level.cells() + Level::Size * Level::Size);
-    BlockEdits::Flip(batch, r);
+    BlockEdits::flip(batch, r);
     EXPECT_EQ(at(7, 6), 4);
     EXPECT_EQ(at(7, 5), 5);
     EXPECT_EQ(at(9, 0), 11);
     EXPECT_EQ(at(8, 2), 220);  // square rows 0..4 land on rows 2..6
     EXPECT_TRUE(specialTilesWhole());
-    BlockEdits::Flip(batch, r);
+    BlockEdits::flip(batch, r);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), level.cells()));
 }
 
 TEST_F(BlockEditsTest, MirrorAndFlipPastTheGridEdgeTouchOnlyGridCells) {
     put(1022, 1023, 1);
     put(1023, 1023, 2);
-    EXPECT_EQ(BlockEdits::Mirror(batch, {1022, 1020, 1030, 1030}), (CellRect{1022, 1020, 1023, 1023}));
+    EXPECT_EQ(BlockEdits::mirror(batch, {1022, 1020, 1030, 1030}), (CellRect{1022, 1020, 1023, 1023}));
     EXPECT_EQ(at(1022, 1023), 2);
     EXPECT_EQ(at(1023, 1023), 1);
-    BlockEdits::Flip(batch, {1022, 1020, 1030, 1030});
+    BlockEdits::flip(batch, {1022, 1020, 1030, 1030});
     EXPECT_EQ(at(1022, 1020), 2);
-    EXPECT_TRUE(BlockEdits::Mirror(batch, {2000, 0, 2005, 3}).isEmpty());
+    EXPECT_TRUE(BlockEdits::mirror(batch, {2000, 0, 2005, 3}).isEmpty());
 }
 
 TEST_F(BlockEditsTest, DropWritesOnlyGridCellsAndNeverOrphansCoveredCells) {
@@ -86,14 +86,14 @@ TEST_F(BlockEditsTest, DropWritesOnlyGridCellsAndNeverOrphansCoveredCells) {
 }
 
 TEST_F(BlockEditsTest, EmptyingARectangleRemovesSpecialTilesItCuts) {
-    PlaceObject(batch, 219, 10, 10, false);
+    placeObject(batch, 219, 10, 10, false);
     put(9, 9, 3);
     batch.commit();
     LevelEdit erase(level);
     BlockEdits::emptyCells(erase, {9, 9, 11, 11});
     erase.commit();
     EXPECT_EQ(countValue(0), Level::Size * Level::Size) << "the 3 and the whole special tile are gone";
-    level.undoredo.Undo();
+    level.undoredo.undo();
     EXPECT_EQ(at(9, 9) * 1000 + at(10, 10), 3219);
     EXPECT_EQ(countValue(-1), 35);
 }

@@ -10,7 +10,7 @@ protected:
     void SetUp() override {
         MapFixture::SetUp();
         putPattern(50, 40);
-        map->UpdateLevel();
+        map->redrawView();
         useTool(ToolId::Selection);
     }
 
@@ -20,7 +20,7 @@ protected:
         for (const QPoint step : steps) {
             moveTo(from + step * 16);
             const QImage incremental = view()->image.copy();
-            map->UpdateLevel();
+            map->redrawView();
             ASSERT_EQ(incremental, view()->image) << "after a move by " << step.x() << ", " << step.y();
         }
         release(from + steps.back() * 16);
@@ -37,7 +37,7 @@ TEST_F(FloatingBlockDrawingTest, MovedAndPastedBlocksLeaveNoStalePixels) {
         dragAndCompare(at(6, 5), steps);
         key(Qt::Key_Escape);
         setClipboardText(QStringLiteral("QuarnTiles:3:2:9:8:7:6:5:4:"));
-        map->clip().Paste();
+        map->clip().paste();
         dragAndCompare(at(1, 0), steps);
         key(Qt::Key_Escape);
     }
@@ -47,11 +47,11 @@ TEST_F(FloatingBlockDrawingTest, OutlineIsWhiteAllRoundWhereverItShows) {
     // A small selection, and the whole level, whose outline shows only along the view's top and left.
     for (const bool whole : {false, true}) {
         if (whole) {
-            map->sel().SelectAll();
+            map->sel().selectAll();
         } else {
             select(3, 2, 6, 4);
         }
-        const QRect o = map->sel().shpdraw();
+        const QRect o = map->sel().selectionOutline();
         ASSERT_TRUE(o.intersects(view()->rect()));
         const QImage picture = view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (const QRect edge : {QRect(o.left(), o.top(), o.width(), 1), QRect(o.left(), o.bottom(), o.width(), 1),

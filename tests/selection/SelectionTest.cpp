@@ -12,7 +12,7 @@ protected:
         useTool(ToolId::Selection);
     }
     CellRect rect() const { return map->sel().rect(); }
-    QRect outline() const { return map->sel().shpdraw(); }
+    QRect outline() const { return map->sel().selectionOutline(); }
 };
 
 TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
@@ -41,7 +41,7 @@ TEST_F(SelectionTest, OutlineCoversOnlyTheWholeCellsPassedOver) {
 TEST_F(SelectionTest, RectangleGrowsOverSpecialTilesAndKeepsGrowing) {
     putObject(10, 10, 219);  // 10..15
     putObject(16, 15, 217);  // 16..17 x 15..16: reached once the 219 is taken in
-    map->UpdateLevel();
+    map->redrawView();
     select(12, 12, 13, 13);
     EXPECT_EQ(rect(), (CellRect{10, 10, 15, 15}));
     key(Qt::Key_Escape);
@@ -70,10 +70,10 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     EXPECT_EQ(rect(), (CellRect{37, 20, 89, 59}));
     key(Qt::Key_Escape);
     setClipboardText(QStringLiteral("QuarnTiles:2:1:0:7:"));
-    map->clip().Paste();
+    map->clip().paste();
     EXPECT_EQ(outline(), QRect(0, 0, 2, 1));
-    EXPECT_EQ(view()->image.pixel(1, 0), RadarColor(7));
-    EXPECT_EQ(view()->image.pixel(0, 0), RadarColor(0));
+    EXPECT_EQ(view()->image.pixel(1, 0), radarColor(7));
+    EXPECT_EQ(view()->image.pixel(0, 0), radarColor(0));
 }
 
 // Without a selection they are silent; a moved block is first written where it floats, as a step
@@ -82,12 +82,12 @@ TEST_F(SelectionTest, MirrorIsSilentWithoutASelectionAndWritesAMovedBlockFirst) 
     put(2, 1, 1);
     put(3, 1, 2);
     MainMenu* m = general->mainMenu();
-    m->mnuMirror->trigger();
-    m->mnuFlip->trigger();
+    m->mirrorAction->trigger();
+    m->flipAction->trigger();
     EXPECT_FALSE(canUndo());
     select(2, 1, 3, 1);
     drag({at(2, 1), at(2, 4)});
-    m->mnuMirror->trigger();
+    m->mirrorAction->trigger();
     EXPECT_EQ(tile(2, 4) * 10 + tile(3, 4), 21);
     undo();
     EXPECT_EQ(tile(2, 4) * 10 + tile(3, 4), 12);
@@ -109,7 +109,7 @@ TEST_F(SelectionTest, HostileClipboardTextsArePastedNeverOrRefusedWithoutChange)
     };
     for (const QString& text : notTiles + damaged) {
         setClipboardText(text);
-        general->mainMenu()->mnuPaste->trigger();
+        general->mainMenu()->pasteAction->trigger();
         EXPECT_EQ(map->sel().selstate(), SelectionState::Selected) << text.left(40).toStdString();
         EXPECT_FALSE(map->clip().pasting()) << text.left(40).toStdString();
     }

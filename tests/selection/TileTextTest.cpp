@@ -23,7 +23,7 @@ std::vector<int16_t> cellsOf(const std::optional<TileBlock>& block) {
 TEST(TileTextFormat, WritesRowsFromTheTopWithCoveredCells) {
     Level level;
     LevelEdit batch(level);
-    ObjectProcedures::PlaceObject(batch, 217, 0, 0, false);
+    ObjectProcedures::placeObject(batch, 217, 0, 0, false);
     batch.commit();
     level.putTile(2, 0, 255);
     EXPECT_EQ(TileText::format(level, {0, 0, 2, 1}), QStringLiteral("QuarnTiles:3:2:217:-1:255:-1:-1:0:"));

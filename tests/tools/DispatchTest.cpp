@@ -42,25 +42,25 @@ TEST_F(DispatchTest, LetterKeysPickToolsOnlyWithoutModifiers) {
 }
 
 TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
-    MapWindow* other = general->NewMap();
+    MapWindow* other = general->newLevel();
     const auto ctrlUpOn = [](QWidget* w) {
         QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
         QApplication::sendEvent(w, &up);
     };
     const std::vector<std::pair<const char*, std::function<void()>>> endings = {
-        {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->pictileset); }},
-        {"another map activated", [&] { general->mnuMaps_Click(other->mapslot()); }},
+        {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->tilesetPicture); }},
+        {"another map activated", [&] { general->activateMapItem(other->mapslot()); }},
         {"a dialog", [&] { QDialog(general.get()).show(); }},
-        {"a new map", [&] { general->NewMap(); }},
+        {"a new map", [&] { general->newLevel(); }},
         // Held again in a new map that then closes: no map is left to give the pencil back on release.
         {"its map closed",
          [&] {
-             general->NewMap()->UseShortcutTool(true, Qt::Key_Control, 2);
+             general->newLevel()->useShortcutTool(true, Qt::Key_Control, 2);
              closeMap(general->activeSlot());
          }},
     };
     for (const auto& [name, end] : endings) {
-        general->mnuMaps_Click(map->mapslot());
+        general->activateMapItem(map->mapslot());
         key(Qt::Key_P);
         keyDown(Qt::Key_Control, Qt::ControlModifier);
         keyDown(Qt::Key_Control, Qt::ControlModifier);  // key repeat keeps the tool to come back to
@@ -69,8 +69,8 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         EXPECT_EQ(general->currentTool(), ToolId::Pencil) << name;
         // Later keys in any map, with or without the Ctrl release, never bring back an old tool.
         key(Qt::Key_R);
-        ctrlUpOn(general->activeMap()->view()->picpreview);
-        general->mnuMaps_Click(map->mapslot());
+        ctrlUpOn(general->activeMap()->view()->viewSurface);
+        general->activateMapItem(map->mapslot());
         keyUp(Qt::Key_Control);
         key(Qt::Key_Shift);
         EXPECT_EQ(general->currentTool(), ToolId::Rectangle) << name;
@@ -91,8 +91,8 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
 
 TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
     MapWindow* first = map;
-    general->NewMap();
-    QWidget* elsewhere = general->rightPanel()->optLineW[1];
+    general->newLevel();
+    QWidget* elsewhere = general->rightPanel()->lineWidthButtons[1];
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"message box",
          [&] {
@@ -101,13 +101,13 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
              box.activateWindow();
              QApplication::processEvents();
          }},
-        {"menu command", [&] { general->mainMenu()->mnuCopy->trigger(); }},
+        {"menu command", [&] { general->mainMenu()->copyAction->trigger(); }},
         {"toolbar click",
          [&] {
              QTest::mouseClick(general->toolBars()->mainToolBar->widgetForAction(general->toolBars()->tbGrid),
                                Qt::LeftButton);
          }},
-        {"map activated", [&] { general->mainMenu()->mnuMaps[static_cast<size_t>(first->mapslot())]->trigger(); }},
+        {"map activated", [&] { general->mainMenu()->mapActions[static_cast<size_t>(first->mapslot())]->trigger(); }},
     };
     ToolId tool = ToolId::Hand;
     for (const auto& [name, step] : steps) {
@@ -117,7 +117,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         ASSERT_EQ(QApplication::focusWidget(), elsewhere) << name;
         step();
         QApplication::processEvents();
-        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view()->picpreview) << name;
+        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view()->viewSurface) << name;
         // A tool letter typed now goes where the keyboard is, and picks the tool.
         tool = tool == ToolId::Rectangle ? ToolId::Line : ToolId::Rectangle;
         QWidget* keyboard = QApplication::focusWidget();

@@ -69,7 +69,7 @@ TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
 // Picking the bucket writes a moved block where it floats, and the fill stays in it there.
 TEST_F(ToolsTest, BucketFillsTheSelectionAlsoAfterAMove) {
     select(10, 10, 13, 12);
-    const QPoint corner = map->sel().shpdraw().topLeft();
+    const QPoint corner = map->sel().selectionOutline().topLeft();
     useTool(ToolId::Bucket);
     click(corner - QPoint(3, 0));
     EXPECT_EQ(count(5), 0);

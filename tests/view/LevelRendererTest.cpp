@@ -27,7 +27,7 @@ protected:
     }
     void place(int16_t tile, int16_t x, int16_t y) {
         LevelEdit edit(level);
-        ObjectProcedures::PlaceObject(edit, tile, x, y, false);
+        ObjectProcedures::placeObject(edit, tile, x, y, false);
         edit.commit();
     }
     // Whether everything of `image` outside the `kept` areas is black.
@@ -41,7 +41,7 @@ protected:
     }
     // The special-tiles picture's `from` square stretched pixel by pixel to `size`.
     static QImage stretched(const QRect& from, int size) {
-        return Tileset::picspecial().copy(from).scaled(size, size).convertToFormat(QImage::Format_RGB32);
+        return Tileset::specialTiles().copy(from).scaled(size, size).convertToFormat(QImage::Format_RGB32);
     }
 
     Level level;
@@ -54,7 +54,7 @@ TEST_F(LevelRendererTest, OrdinaryTileIsCopiedFromItsPlaceInTheZoomedTileset) {
     for (const float zoom : {0.25f, 0.5f, 1.0f, 2.0f}) {
         const QImage image = draw(viewAt(zoom, 0, 0));
         const int t = static_cast<int>(zoom * 16);
-        const QImage& tiles = level.tileset.piczoomtileset();
+        const QImage& tiles = level.tileset.zoomedTiles();
         ASSERT_NE(tiles.copy(8 * t, 11 * t, t, t), tiles.copy(0, 0, t, t)) << "tiles must be told apart";
         EXPECT_EQ(image.copy(3 * t, 2 * t, t, t), tiles.copy(8 * t, 11 * t, t, t)) << zoom;
         EXPECT_EQ(image.copy(4 * t, 2 * t, t, t), tiles.copy(0, 0, t, t)) << zoom;
@@ -109,7 +109,7 @@ TEST_F(LevelRendererTest, NumbersAreWhiteAndOnlyAtZoomOneAndTwo) {
 
 TEST_F(LevelRendererTest, OnePixelZoomShowsTheOverviewFromTheFirstVisibleCell) {
     level.putTile(5, 3, 172);
-    level.UpdateLevelTile(5, 3);
+    level.redrawCell(5, 3);
     const QImage image = draw(viewAt(1.0f / 16, 3, 2), true);
     EXPECT_EQ(image.pixel(2, 1), Red);
     EXPECT_EQ(count(image, image.rect(), Red), 1) << "no numbers, no unpainted pixels";
@@ -120,7 +120,7 @@ TEST_F(LevelRendererTest, GridLinesLieOnCellEdgesFromPixelZero) {
     const auto grid = [](const ViewTransform& v, const QRect& area) {
         QImage image(673, 505, QImage::Format_RGB32);
         image.fill(Qt::black);
-        LevelRenderer::DrawGrid(image, v, area);
+        LevelRenderer::drawGrid(image, v, area);
         return image;
     };
     const ViewTransform v = viewAt(1.0f, 3, 3);

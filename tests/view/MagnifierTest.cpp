@@ -11,14 +11,14 @@ protected:
     void SetUp() override {
         MapFixture::SetUp();
         map->view()->centreView();
-        map->UpdateLevel();
+        map->redrawView();
         useTool(ToolId::Magnifier);
     }
-    float zoom() const { return map->magnifier().Zoom(); }
+    float zoom() const { return map->magnifier().zoomFactor(); }
     // The zoomed tileset's width relative to the unzoomed one.
     float tilesetScale() const {
         const Tileset& tiles = map->level().tileset;
-        return static_cast<float>(tiles.piczoomtileset().width()) / tiles.pictileset().width();
+        return static_cast<float>(tiles.zoomedTiles().width()) / tiles.tilesetPicture().width();
     }
 };
 
@@ -48,14 +48,14 @@ TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTil
     zoomTo(0.25f);
     EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
     EXPECT_EQ(tilesetScale(), 0.25f);
-    const qint64 quarter = map->level().tileset.piczoomtileset().cacheKey();
-    map->magnifier().ZoomOut(512, 512);
+    const qint64 quarter = map->level().tileset.zoomedTiles().cacheKey();
+    map->magnifier().zoomOut(512, 512);
     EXPECT_EQ(map->sel().selstate(), SelectionState::None);
     EXPECT_TRUE(map->view()->transform().usingPixels());
-    EXPECT_EQ(map->level().tileset.piczoomtileset().cacheKey(), quarter) << "ready for the step back";
+    EXPECT_EQ(map->level().tileset.zoomedTiles().cacheKey(), quarter) << "ready for the step back";
     select(510, 510, 512, 512);
     ASSERT_EQ(map->sel().selstate(), SelectionState::Selected);
-    map->magnifier().ZoomIn(512, 512);
+    map->magnifier().zoomIn(512, 512);
     EXPECT_EQ(map->sel().selstate(), SelectionState::None);
     EXPECT_FALSE(map->view()->transform().usingPixels());
     EXPECT_EQ(tilesetScale(), 0.25f);
@@ -69,7 +69,7 @@ TEST_F(MagnifierTest, ViewWiderThanTheMapGetsANegativeOriginAndIgnoresClicksOuts
     zoomTo(1.0f / 16);
     map->view()->resize(1200 + 17, 600 + 17);
     map->view()->setScrollBarValues(0, 0, false);
-    map->UpdateLevel();
+    map->redrawView();
     EXPECT_EQ(origin(), QPoint(-176, 0));  // nearest(1024 - 1200 + 0.5) is -176
     EXPECT_EQ(view()->image.pixel(176, 0), qRgb(255, 0, 0));
     EXPECT_EQ(view()->image.pixel(175, 0), qRgb(0, 0, 0));

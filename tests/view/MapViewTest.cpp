@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         MapFixture::SetUp();
         v().centreView();
-        v().UpdateLevel();
+        v().redrawView();
     }
     MapView& v() const { return *map->view(); }
     // A pixel on the view surface that only a redraw from the level image wipes.
@@ -34,7 +34,7 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     EXPECT_EQ(origin(), QPoint(351, 519));
     EXPECT_FALSE(redrawn());
     EXPECT_FALSE(v().noScrollRedraw);
-    v().UpdateLevel();
+    v().redrawView();
     EXPECT_TRUE(redrawn());
 
     // A new range lowers the value and redraws only when asked.
@@ -42,13 +42,13 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     v().setScrollBarValues(15712, 15888, false);
     v().resize(800 + 17, 505 + 17);
     mark();
-    v().UpdateScrollBars(false);
+    v().updateScrollBars(false);
     EXPECT_EQ(v().hScrollBar->value(), 16384 - 800);
     EXPECT_FALSE(redrawn());
     v().noScrollRedraw = false;
     v().resize(900 + 17, 505 + 17);
     mark();
-    v().UpdateScrollBars(true);
+    v().updateScrollBars(true);
     EXPECT_EQ(v().hScrollBar->value(), 16 * 968);
     EXPECT_TRUE(redrawn());
 }
@@ -74,14 +74,14 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoomAndRangesStayWith
     }
     // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
     v().resize(10 + 17, 505 + 17);
-    v().UpdateScrollBars(false);
+    v().updateScrollBars(false);
     EXPECT_EQ(v().hScrollBar->maximum(), 32767 / 32 * 32);
 }
 
 TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
     map->setShowGrid(true);
     write(515, 510, 7, false);
-    v().UpdateLevel();
+    v().redrawView();
     const QImage shown = view()->image.copy();
     QImage& surface = view()->image;
 
@@ -103,19 +103,19 @@ TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
 TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
     map->setShowGrid(true);
     map->setShowTileNumbers(true);
-    v().UpdateLevel();
+    v().redrawView();
     for (const float zoom : {1.0f, 2.0f, 0.25f, 1.0f / 16}) {
         zoomTo(zoom);
         LevelEdit batch(map->level());
-        ObjectProcedures::PlaceObject(batch, 219, 510, 510, true);
+        ObjectProcedures::placeObject(batch, 219, 510, 510, true);
         write(517, 512, 40, true);
         write(518, 512, 171, true);
         write(517, 512, 0, true);
-        ObjectProcedures::PlaceObject(batch, 217, 520, 509, false);
+        ObjectProcedures::placeObject(batch, 217, 520, 509, false);
         batch.commit(EditTransaction::Redraw::None);
         v().updatePreview(true);
         const QImage incremental = view()->image.copy();
-        v().UpdateLevel();
+        v().redrawView();
         EXPECT_EQ(incremental, view()->image) << zoom;
     }
 }
@@ -126,11 +126,11 @@ TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePrevi
     write(513, 513, 9, false);
     write(600, 512, 172, true);  // inside the radar's window, outside the view: only the overview changes
     EXPECT_EQ(view()->image, before);
-    EXPECT_NE(v().piclevel, before);
-    EXPECT_EQ(map->level().pic1024.pixel(600, 512), Red);
+    EXPECT_NE(v().levelImage, before);
+    EXPECT_EQ(map->level().overviewImage.pixel(600, 512), Red);
     EXPECT_NE(radar.pixel(600 - 366, 512 - 366), Red);
     v().updatePreview(true);
-    EXPECT_EQ(view()->image, v().piclevel);
+    EXPECT_EQ(view()->image, v().levelImage);
     EXPECT_EQ(radar.pixel(600 - 366, 512 - 366), Red);
 }
 
@@ -166,7 +166,7 @@ TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
     for (const auto& [at, turn, zoom] : {std::tuple{QPoint(600, 40), 120, 2.0f}, {QPoint(336, 252), -240, 0.5f}}) {
         const QPoint cell = cellAt(at);
         wheel(at, turn, Qt::ControlModifier);
-        EXPECT_EQ(map->magnifier().Zoom(), zoom);
+        EXPECT_EQ(map->magnifier().zoomFactor(), zoom);
         EXPECT_EQ(cellAt(at), cell) << at.x() << ", " << at.y();
     }
     // At the map's last column the range wins over the pointer.
@@ -186,7 +186,7 @@ TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
     v().resize(400 + 17, 300 + 17);
     EXPECT_EQ(view()->size(), QSize(400, 300));
     EXPECT_EQ(view()->image.size(), QSize(400, 300));
-    EXPECT_EQ(v().piclevel.size(), QSize(400, 300));
+    EXPECT_EQ(v().levelImage.size(), QSize(400, 300));
     EXPECT_EQ(shown(column, row), tilePicture(9)) << "redrawn at the new size";
     EXPECT_EQ(v().hScrollBar->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
 }
