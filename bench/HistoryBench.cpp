@@ -24,9 +24,9 @@ void BM_SwitchOrReplaceUndoRedo(benchmark::State& state) {
     int16_t from = 5;
     int16_t to = 9;
     for (auto _ : state) {
-        level.SwitchOrReplace(from, to, true);
-        level.undoredo.Undo();
-        level.undoredo.Redo();
+        level.switchOrReplace(from, to, true);
+        level.undoredo.undo();
+        level.undoredo.redo();
         std::swap(from, to);
     }
     benchmark::DoNotOptimize(level.cells());
@@ -50,7 +50,7 @@ void BM_SwitchOrReplaceUndoRedo_Baseline(benchmark::State& state) {
                 const int y = i / Level::Size;
                 records.push_back(CellRecord::pack(x, y, grid[static_cast<size_t>(i)]));
                 grid[static_cast<size_t>(i)] = value;
-                reinterpret_cast<QRgb*>(overview.scanLine(y))[x] = RadarColor(value) | 0xFF000000u;
+                reinterpret_cast<QRgb*>(overview.scanLine(y))[x] = radarColor(value) | 0xFF000000u;
             }
             benchmark::DoNotOptimize(records.data());
         }

@@ -51,7 +51,7 @@ void BM_OpenMap(benchmark::State& state) {
     const QString path = fullLevelFile();
     for (auto _ : state) {
         auto level = std::make_unique<Level>();
-        benchmark::DoNotOptimize(LevelFile::OpenMap(*level, path).kept);
+        benchmark::DoNotOptimize(LevelFile::openLevel(*level, path).kept);
     }
 }
 BENCHMARK(BM_OpenMap)->Unit(benchmark::kMillisecond);
@@ -72,7 +72,7 @@ void BM_OpenMap_Baseline(benchmark::State& state) {
         for (int y = 0; y < 1024; ++y) {
             auto* line = reinterpret_cast<QRgb*>(overview.scanLine(y));
             for (int x = 0; x < 1024; ++x) {
-                line[x] = RadarColor(grid[static_cast<size_t>(y * 1024 + x)]);
+                line[x] = radarColor(grid[static_cast<size_t>(y * 1024 + x)]);
             }
         }
         benchmark::DoNotOptimize(grid.data());
@@ -99,7 +99,7 @@ void BM_SaveMap(benchmark::State& state) {
     Level& level = fullLevel();
     const QString path = scratch().filePath(QStringLiteral("saved.lvl"));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LevelFile::SaveMap(level, path).isEmpty());
+        benchmark::DoNotOptimize(LevelFile::saveLevel(level, path).isEmpty());
     }
 }
 BENCHMARK(BM_SaveMap)->Unit(benchmark::kMillisecond);

@@ -28,9 +28,9 @@ struct Editor {
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(1200, 800);
         general->show();
-        map = general->NewMap();
+        map = general->newLevel();
         QWidget* sub = map->parentWidget();
-        sub->resize(sub->size() + QSize(673, 505) - map->view()->picpreview->size());
+        sub->resize(sub->size() + QSize(673, 505) - map->view()->viewSurface->size());
         QApplication::processEvents();
         for (int y = 0; y < Level::Size; ++y) {
             for (int x = 0; x < Level::Size; ++x) {
@@ -40,12 +40,12 @@ struct Editor {
         }
         map->level().completeAfterLoad();
         map->view()->setScrollBarValues(0, 0, false);
-        general->SetCurrentTool(ToolId::Selection);
-        map->UpdateLevel();
+        general->setCurrentTool(ToolId::Selection);
+        map->redrawView();
     }
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) const {
-        PictureBox* view = map->view()->picpreview;
+        PictureBox* view = map->view()->viewSurface;
         QMouseEvent e(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &e);
     }
@@ -71,13 +71,13 @@ void BM_CopyPasteWholeMap(benchmark::State& state) {
     Editor& e = editor();
     bool back = true;
     for (auto _ : state) {
-        e.map->sel().SetSelRegionForPasting(0, 0, 1023, 1023);
-        e.map->sel().CopySelection();
-        e.map->clip().Paste();
+        e.map->sel().setPasteRegion(0, 0, 1023, 1023);
+        e.map->sel().copySelection();
+        e.map->clip().paste();
         back =
             back && e.map->clip().pasting() && e.map->clip().getTile(1023, 1023) == e.map->level().getTile(1023, 1023);
         // Dropped as Escape drops it: the next round's selection would otherwise write it first.
-        e.map->sel().StopSelecting(false);
+        e.map->sel().stopSelecting(false);
         e.map->clip().setPasting(false);
     }
     if (!back) {
@@ -114,8 +114,8 @@ void BM_DragFloatingBlock(benchmark::State& state) {
     Editor& e = editor();
     const CellRect block{0, 0, BlockSide - 1, BlockSide - 1};
     QGuiApplication::clipboard()->setText(TileText::format(e.map->level(), block));
-    e.map->clip().Paste();
-    PictureBox* view = e.map->view()->picpreview;
+    e.map->clip().paste();
+    PictureBox* view = e.map->view()->viewSurface;
     e.send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
     int step = 0;
     for (auto _ : state) {
@@ -129,7 +129,7 @@ void BM_DragFloatingBlock(benchmark::State& state) {
     if (!e.map->sel().selalreadymoved()) {
         state.SkipWithError("the block did not move");
     }
-    e.map->sel().StopSelecting(true);
+    e.map->sel().stopSelecting(true);
     e.map->clip().setPasting(false);
 }
 BENCHMARK(BM_DragFloatingBlock)->Unit(benchmark::kMicrosecond);
@@ -138,8 +138,8 @@ BENCHMARK(BM_DragFloatingBlock)->Unit(benchmark::kMicrosecond);
 // part copied over it row by row, and the view repainted.
 void BM_DragFloatingBlock_Baseline(benchmark::State& state) {
     Editor& e = editor();
-    PictureBox* view = e.map->view()->picpreview;
-    const QImage level = e.map->view()->piclevel.copy();
+    PictureBox* view = e.map->view()->viewSurface;
+    const QImage level = e.map->view()->levelImage.copy();
     QImage& shown = view->image;
     const int bytes = static_cast<int>(level.sizeInBytes());
     int step = 0;

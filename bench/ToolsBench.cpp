@@ -28,25 +28,25 @@ struct Editor {
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(2400, 1500);
         general->show();
-        map = general->NewMap();
+        map = general->newLevel();
         QWidget* sub = map->parentWidget();
         for (int i = 0; i < 3; ++i) {
-            const QSize view = map->view()->picpreview->size();
+            const QSize view = map->view()->viewSurface->size();
             sub->resize(sub->size() + QSize(ViewWidth, ViewHeight) - view);
             QApplication::processEvents();
         }
         map->view()->setScrollBarValues(0, 0, false);
-        map->UpdateLevel();
+        map->redrawView();
     }
 
     void clear() const {
-        map->level().EraseTiles();
-        map->level().pic1024.clear();
-        map->level().undoredo.ResetUndo();
+        map->level().eraseTiles();
+        map->level().overviewImage.clear();
+        map->level().undoredo.clearUndo();
     }
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) const {
-        PictureBox* view = map->view()->picpreview;
+        PictureBox* view = map->view()->viewSurface;
         QMouseEvent e(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &e);
     }
@@ -69,7 +69,7 @@ Editor& editor() {
 
 void BM_BucketFillWholeMap(benchmark::State& state) {
     Editor& e = editor();
-    e.general->SetCurrentTool(ToolId::Bucket);
+    e.general->setCurrentTool(ToolId::Bucket);
     e.general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
     e.map->setTilesetLeft(5);
     for (auto _ : state) {
@@ -119,7 +119,7 @@ QPoint strokePoint(int i) {
 
 void BM_PencilStroke(benchmark::State& state) {
     Editor& e = editor();
-    e.general->SetCurrentTool(ToolId::Pencil);
+    e.general->setCurrentTool(ToolId::Pencil);
     e.map->setLineWidth(2);
     e.map->setTilesetLeft(5);
     for (auto _ : state) {
@@ -170,11 +170,11 @@ BENCHMARK(BM_PencilStroke_Baseline)->Unit(benchmark::kMillisecond);
 void BM_LinePreview(benchmark::State& state) {
     Editor& e = editor();
     e.clear();
-    e.map->magnifier().ZoomOut(0, 0);
-    e.map->magnifier().ZoomOut(0, 0);
+    e.map->magnifier().zoomOut(0, 0);
+    e.map->magnifier().zoomOut(0, 0);
     e.map->view()->setScrollBarValues(0, 0, false);
-    e.map->UpdateLevel();
-    e.general->SetCurrentTool(ToolId::Line);
+    e.map->redrawView();
+    e.general->setCurrentTool(ToolId::Line);
     e.map->setTilesetLeft(5);
     // T = 4: a horizontal line from column 2 to column 1001, about half of it inside the view.
     const QPoint start(10, 400);
@@ -185,8 +185,8 @@ void BM_LinePreview(benchmark::State& state) {
         e.send(QEvent::MouseMove, ends[i++ % 2], Qt::NoButton, Qt::LeftButton);
     }
     e.send(QEvent::MouseButtonRelease, QPoint(-100, -100), Qt::LeftButton, Qt::NoButton);
-    e.map->magnifier().ZoomIn(0, 0);
-    e.map->magnifier().ZoomIn(0, 0);
+    e.map->magnifier().zoomIn(0, 0);
+    e.map->magnifier().zoomIn(0, 0);
 }
 BENCHMARK(BM_LinePreview)->Unit(benchmark::kMicrosecond);
 

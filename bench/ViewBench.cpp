@@ -28,17 +28,17 @@ struct Window : MapViewHost {
         level.completeAfterLoad();
         zoom.setParent(&view);
         view.resize(ViewWidth + 17, ViewHeight + 17);
-        view.Form_Resize();
+        view.layoutSurfaces();
         view.centreView();
-        zoom.ZoomIn(512, 512);
+        zoom.zoomIn(512, 512);
         radarBox.resizeImage(QSize(288, 288));
     }
-    float zoomFactor() const override { return zoom.Zoom(); }
+    float zoomFactor() const override { return zoom.zoomFactor(); }
     bool showGrid() const override { return false; }
     bool showTileNumbers() const override { return false; }
     SelectionState selectionState() const override { return SelectionState::None; }
     void stopSelecting(bool) override {}
-    QRect UpdateSelectionOnPreview(bool) override { return {}; }
+    QRect drawSelectionOnPreview(bool) override { return {}; }
     std::optional<QRectF> radarSelectionFrame() const override { return std::nullopt; }
     PictureBox* radar() override { return &radarBox; }
     void clearMouseIsDown() override {}
@@ -68,8 +68,8 @@ void copyTile(QImage& to, const QImage& tiles, int n, int px, int py, int t) {
 void BM_UpdateLevel(benchmark::State& state) {
     Window& w = window();
     for (auto _ : state) {
-        w.view.UpdateLevel();
-        benchmark::DoNotOptimize(w.view.picpreview->image.constBits());
+        w.view.redrawView();
+        benchmark::DoNotOptimize(w.view.viewSurface->image.constBits());
     }
 }
 BENCHMARK(BM_UpdateLevel)->Unit(benchmark::kMillisecond);
@@ -77,8 +77,8 @@ BENCHMARK(BM_UpdateLevel)->Unit(benchmark::kMillisecond);
 void BM_UpdateLevel_Baseline(benchmark::State& state) {
     Window& w = window();
     const ViewTransform tf = w.view.transform();
-    const QImage& tiles = w.level.tileset.piczoomtileset();
-    const int t = static_cast<int>(tf.T());
+    const QImage& tiles = w.level.tileset.zoomedTiles();
+    const int t = static_cast<int>(tf.cellSize());
     QImage out(ViewWidth, ViewHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         for (int y = tf.startY(); y <= tf.endY(); ++y) {
@@ -94,10 +94,10 @@ BENCHMARK(BM_UpdateLevel_Baseline)->Unit(benchmark::kMillisecond);
 
 void BM_UpdateLevelTile(benchmark::State& state) {
     Window& w = window();
-    w.view.UpdateLevel();
+    w.view.redrawView();
     for (auto _ : state) {
-        w.view.UpdateLevelTile(515, 515, true);
-        benchmark::DoNotOptimize(w.view.picpreview->image.constBits());
+        w.view.redrawCell(515, 515, true);
+        benchmark::DoNotOptimize(w.view.viewSurface->image.constBits());
     }
 }
 BENCHMARK(BM_UpdateLevelTile)->Unit(benchmark::kMicrosecond);
@@ -106,11 +106,11 @@ BENCHMARK(BM_UpdateLevelTile)->Unit(benchmark::kMicrosecond);
 // image, and the radar window copied from the overview.
 void BM_UpdateLevelTile_Baseline(benchmark::State& state) {
     Window& w = window();
-    const QImage& tiles = w.level.tileset.piczoomtileset();
+    const QImage& tiles = w.level.tileset.zoomedTiles();
     QImage hidden(ViewWidth, ViewHeight, QImage::Format_RGB32);
     QImage shown(ViewWidth, ViewHeight, QImage::Format_RGB32);
     QImage radar(288, 288, QImage::Format_RGB32);
-    const QImage& overview = w.level.pic1024.picture();
+    const QImage& overview = w.level.overviewImage.picture();
     const QList<QRgb> palette = overview.colorTable();
     for (auto _ : state) {
         copyTile(hidden, tiles, w.level.getTile(515, 515), 320, 320, 32);
