@@ -18,4 +18,9 @@ int render(const QStringList& args);
 int exportMap(const QStringList& args);
 int importMap(const QStringList& args);
 
+// Prints `text` to standard output when `args` ask for help (--help or -h).
+bool wantsHelp(const QStringList& args, const char* text);
+// Prints the usage `text` to standard error; the exit status of wrong usage.
+int usageError(const char* text);
+
 }  // namespace Commands

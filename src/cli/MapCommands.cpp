@@ -9,19 +9,6 @@
 
 namespace {
 
-bool wantsHelp(const QStringList& args, const char* text) {
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        std::fputs(text, stdout);
-        return true;
-    }
-    return false;
-}
-
-int usageError(const char* text) {
-    std::fputs(text, stderr);
-    return Commands::Usage;
-}
-
 // Takes `--name VALUE` out of `args`; false when the option has no value.
 bool takeOption(QStringList& args, const char* name, QString& value) {
     const qsizetype at = args.indexOf(QLatin1String(name));

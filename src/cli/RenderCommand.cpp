@@ -37,7 +37,7 @@ struct Options {
     QRect region{0, 0, Level::Size, Level::Size};
 };
 
-int usageError(const char* reason) {
+int refuseUsage(const char* reason) {
     std::fprintf(stderr, "quarn-lvl render: %s\n\n%s", reason, help);
     return Commands::Usage;
 }
@@ -124,13 +124,13 @@ int render(const QStringList& args) {
     }
     Options o;
     if (const auto error = parse(args, o)) {
-        return usageError(*error);
+        return refuseUsage(*error);
     }
     const int t = static_cast<int>(o.zoom * 16);
     const qint64 width = qint64{o.region.width()} * t;
     const qint64 height = qint64{o.region.height()} * t;
     if (width * height > MaxPixels) {
-        return usageError("the image would be larger than 16384 x 16384 pixels; draw a --region");
+        return refuseUsage("the image would be larger than 16384 x 16384 pixels; draw a --region");
     }
 
     QElapsedTimer clock;
