@@ -1,5 +1,6 @@
 #include "app/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -38,6 +39,8 @@ AppDialogs::CloseChoice AppDialogs::askToClose(QWidget* parent, const QString& t
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Save, parent);
     box.setDefaultButton(QMessageBox::No);
+    // Yes and No answer to Alt+Y and Alt+N; Save should answer to its letter as well.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("AppDialogs", "&Save"));
     box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
         case QMessageBox::Yes:
