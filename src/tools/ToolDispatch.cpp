@@ -110,7 +110,7 @@ void ToolDispatch::release(Qt::MouseButton button, Qt::MouseButtons held, QPoint
 
 void ToolDispatch::showPosition(QPointF pos) {
     const ViewTransform t = host.view().transform();
-    host.showStatus(QStringLiteral("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y())));
+    host.showStatus(tr("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y())));
 }
 
 void ToolDispatch::key(QKeyEvent* event, bool keyDown) {

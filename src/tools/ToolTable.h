@@ -19,17 +19,17 @@ struct ToolEntry {
 };
 
 inline constexpr std::array<ToolEntry, ToolCount> ToolTable{{
-    {"Magnifier", "tool-magnifier", "Magnifier (Z)", false, 10, 10, false, false},
-    {"Selection", "tool-selection", "Selection (S)", true, 12, 12, false, false},
-    {"None", "tool-hand", "Hand (H)", false, 13, 13, false, false},
-    {"Pencil", "tool-pencil", "Pencil (P)", false, 3, 19, true, true},
-    {"Dropper", "tool-dropper", "Dropper (D)", false, 4, 19, false, false},
-    {"Eraser", "tool-eraser", "Eraser (E)", false, 6, 17, false, true},
-    {"Bucket", "tool-bucket", "Bucket fill (F)", false, 4, 20, true, false},
-    {"Line", "tool-line", "Line (L)", true, 12, 12, true, true},
-    {"SpLine", "tool-spline", "Polyline (I)", true, 12, 12, true, true},
-    {"Rectangle", "tool-rectangle", "Rectangle (R)", true, 12, 12, true, true},
-    {"Ellipse", "tool-ellipse", "Ellipse (O)", true, 12, 12, true, true},
+    {"Magnifier", "tool-magnifier", QT_TRANSLATE_NOOP("ToolTable", "Magnifier (Z)"), false, 10, 10, false, false},
+    {"Selection", "tool-selection", QT_TRANSLATE_NOOP("ToolTable", "Selection (S)"), true, 12, 12, false, false},
+    {"None", "tool-hand", QT_TRANSLATE_NOOP("ToolTable", "Hand (H)"), false, 13, 13, false, false},
+    {"Pencil", "tool-pencil", QT_TRANSLATE_NOOP("ToolTable", "Pencil (P)"), false, 3, 19, true, true},
+    {"Dropper", "tool-dropper", QT_TRANSLATE_NOOP("ToolTable", "Dropper (D)"), false, 4, 19, false, false},
+    {"Eraser", "tool-eraser", QT_TRANSLATE_NOOP("ToolTable", "Eraser (E)"), false, 6, 17, false, true},
+    {"Bucket", "tool-bucket", QT_TRANSLATE_NOOP("ToolTable", "Bucket fill (F)"), false, 4, 20, true, false},
+    {"Line", "tool-line", QT_TRANSLATE_NOOP("ToolTable", "Line (L)"), true, 12, 12, true, true},
+    {"SpLine", "tool-spline", QT_TRANSLATE_NOOP("ToolTable", "Polyline (I)"), true, 12, 12, true, true},
+    {"Rectangle", "tool-rectangle", QT_TRANSLATE_NOOP("ToolTable", "Rectangle (R)"), true, 12, 12, true, true},
+    {"Ellipse", "tool-ellipse", QT_TRANSLATE_NOOP("ToolTable", "Ellipse (O)"), true, 12, 12, true, true},
 }};
 
 inline const ToolEntry& toolEntry(ToolId tool) {

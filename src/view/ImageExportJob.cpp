@@ -1,5 +1,6 @@
 #include "view/ImageExportJob.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
 
@@ -11,7 +12,8 @@ QString ImageExportJob::refusal(QSize size) {
     if (size.width() <= MaxSide && size.height() <= MaxSide && bytes <= MaxBytes) {
         return {};
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ImageExportJob",
                "The image would be %1 x %2 pixels; the largest that can be exported is 32767 pixels on a side and "
                "1 GiB of pixels.")
         .arg(size.width())
@@ -61,7 +63,8 @@ QString ImageExportJob::run() {
         return !stopped;
     });
     if (picture.isNull()) {
-        return stopped ? QString() : QStringLiteral("there is not enough memory for the picture");
+        return stopped ? QString()
+                       : QCoreApplication::translate("ImageExportJob", "there is not enough memory for the picture");
     }
     return PngWriter::write(picture, path, [this](int rows) {
         // The writer's first `height` rows are the look at the colours, the rest are compressed.

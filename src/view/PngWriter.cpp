@@ -3,6 +3,7 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QThread>
 #include <QThreadPool>
@@ -172,7 +173,7 @@ namespace PngWriter {
 
 QString write(const QImage& image, const QString& path, const Progress& progress) {
     if (image.isNull()) {
-        return QStringLiteral("there is no picture to write");
+        return QCoreApplication::translate("PngWriter", "there is no picture to write");
     }
     QImage pixels = indexedIfItFits(image, progress);
     if (pixels.isNull()) {
@@ -190,7 +191,7 @@ QString write(const QImage& image, const QString& path, const Progress& progress
         return !stopped;
     });
     if (!data) {
-        return stopped ? QString() : QStringLiteral("the PNG could not be encoded");
+        return stopped ? QString() : QCoreApplication::translate("PngWriter", "the PNG could not be encoded");
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -199,7 +200,7 @@ QString write(const QImage& image, const QString& path, const Progress& progress
     if (!encode(pixels, *data, &file)) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason.isEmpty() ? QStringLiteral("the PNG could not be encoded") : reason;
+        return reason.isEmpty() ? QCoreApplication::translate("PngWriter", "the PNG could not be encoded") : reason;
     }
     if (!file.commit()) {
         return file.errorString();
