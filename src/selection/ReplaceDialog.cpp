@@ -23,36 +23,36 @@ ReplaceDialog::ReplaceDialog(QWidget* blocked, Dialogs& dialogs, const QImage& t
     : QDialog(nullptr), blocked(blocked), dialogs(dialogs), tileset(tileset), execute(std::move(execute)) {
     setObjectName(QStringLiteral("frmReplace"));
     // No Qt parent: a child window would be disabled with the main window it disables.
-    setWindowTitle(QStringLiteral("Replace Tiles in"));
-    auto option = [this](const char* caption) { return new QRadioButton(QString::fromUtf8(caption), this); };
+    setWindowTitle(tr("Replace Tiles in"));
+    auto option = [this](const QString& caption) { return new QRadioButton(caption, this); };
     auto box = [this] {
         auto* b = new QLineEdit(this);
         b->installEventFilter(this);
         return b;
     };
-    auto button = [this](const char* caption) { return new QPushButton(QString::fromUtf8(caption), this); };
+    auto button = [this](const QString& caption) { return new QPushButton(caption, this); };
     auto with = [this] {
         // Part of its option's sentence: a click on it picks the option, as one on the verb does.
-        auto* l = new QLabel(QStringLiteral("with"), this);
+        auto* l = new QLabel(tr("with"), this);
         l->installEventFilter(this);
         return l;
     };
-    switchLeftRightOption = option("Switch left  <-> right");
-    switchCustomOption = option("Switch");
+    switchLeftRightOption = option(tr("Switch left  <-> right"));
+    switchCustomOption = option(tr("Switch"));
     customOldEdit = box();
     customWithLabel = with();
     customNewEdit = box();
-    inSelectionCheck = new QCheckBox(QStringLiteral("In selection only"), this);
-    okButton = button("OK");
-    cancelButton = button("Cancel");
+    inSelectionCheck = new QCheckBox(tr("In selection only"), this);
+    okButton = button(tr("OK"));
+    cancelButton = button(tr("Cancel"));
     oldTilePicture = new PictureBox(this);
     newTilePicture = new PictureBox(this);
-    replaceLeftRightOption = option("Replace left -> right");
-    replaceCustomOption = option("Replace");
+    replaceLeftRightOption = option(tr("Replace left -> right"));
+    replaceCustomOption = option(tr("Replace"));
     replaceOldEdit = box();
     replaceWithLabel = with();
     replaceNewEdit = box();
-    updateButton = button("Update");
+    updateButton = button(tr("Update"));
     setTabOrder(switchLeftRightOption, switchCustomOption);
     setTabOrder(switchCustomOption, customOldEdit);
     setTabOrder(customOldEdit, customNewEdit);
@@ -200,7 +200,7 @@ bool ReplaceDialog::checkBox(QLineEdit* box) {
     }
     // The message takes the focus itself; its own focus change must not check again.
     checking = true;
-    dialogs.message(this, QStringLiteral("Tile numbers are between 0 and 255"));
+    dialogs.message(this, tr("Tile numbers are between 0 and 255"));
     box->setFocus();
     checking = false;
     return false;

@@ -73,8 +73,9 @@ void TileClipboard::paste() {
     if (!pasted) {
         parent->dialogs().message(
             parent->window(),
-            QStringLiteral("The tiles on the clipboard cannot be pasted: the text is damaged or describes "
-                           "a block larger than 1024 x 1024 cells. Copy the tiles again."));
+            QCoreApplication::translate("TileClipboard",
+                                        "The tiles on the clipboard cannot be pasted: the text is damaged or "
+                                        "describes a block larger than 1024 x 1024 cells. Copy the tiles again."));
         return;
     }
     Selection& selection = *sel;

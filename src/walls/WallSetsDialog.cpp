@@ -18,14 +18,14 @@ WallSetsDialog::WallSetsDialog(QWidget* owner)
       wallPreview(new PictureBox(this)),
       vScrollBar(new QScrollBar(Qt::Vertical, this)),
       defaultTiles(defaultPicture()),
-      currentSetBox(new QGroupBox(QStringLiteral("Current"), this)),
+      currentSetBox(new QGroupBox(tr("Current"), this)),
       currentSetPicture(new PictureBox(currentSetBox)),
-      addNewButton(new QPushButton(QStringLiteral("Add New"), this)),
-      replaceButton(new QPushButton(QStringLiteral("Replace ->"), this)),
-      removeButton(new QPushButton(QStringLiteral("Remove"), this)) {
+      addNewButton(new QPushButton(tr("Add New"), this)),
+      replaceButton(new QPushButton(tr("Replace ->"), this)),
+      removeButton(new QPushButton(tr("Remove"), this)) {
     setObjectName(QStringLiteral("frmCreateWallTile"));
     vScrollBar->setObjectName(QStringLiteral("vscr"));
-    setWindowTitle(QStringLiteral("Create Walltiles"));
+    setWindowTitle(tr("Create Walltiles"));
     setFixedSize(424, 272);
     wallPreview->setGeometry(8, 8, 256, 256);
     wallPreview->resizeImage({256, 256});
