@@ -42,7 +42,8 @@ QString suggestedName(const MapWindow& map) {
 }
 
 QString runInBackground(MainWindow& general, ImageExportJob& job) {
-    QProgressDialog progress(QStringLiteral("Exporting the image..."), QStringLiteral("Cancel"), 0, 1000, &general);
+    QProgressDialog progress(QCoreApplication::translate("ExportImageCommand", "Exporting the image..."),
+                             QCoreApplication::translate("ExportImageCommand", "Cancel"), 0, 1000, &general);
     progress.setObjectName(QStringLiteral("frmExportProgress"));
     progress.setWindowTitle(QApplication::applicationDisplayName());
     progress.setWindowModality(Qt::WindowModal);
@@ -108,8 +109,9 @@ void run(MainWindow& general) {
         general.dialogs().message(&general, refusal, Dialogs::Icon::Warning);
         return;
     }
-    const QString path = general.dialogs().saveFile(&general, QStringLiteral("Export Image"),
-                                                    QStringLiteral("PNG images (*.png)"), suggestedName(*map));
+    const QString path = general.dialogs().saveFile(
+        &general, QCoreApplication::translate("ExportImageCommand", "Export Image"),
+        QCoreApplication::translate("ExportImageCommand", "PNG images (*.png)"), suggestedName(*map));
     if (path.isEmpty()) {
         return;
     }
@@ -125,7 +127,8 @@ void run(MainWindow& general) {
     if (!error.isEmpty()) {
         general.dialogs().message(
             &general,
-            QStringLiteral("The image could not be written to %1:\n%2").arg(QDir::toNativeSeparators(path), error),
+            QCoreApplication::translate("ExportImageCommand", "The image could not be written to %1:\n%2")
+                .arg(QDir::toNativeSeparators(path), error),
             Dialogs::Icon::Warning);
         return;
     }

@@ -21,11 +21,11 @@ struct ZoomStep {
     const char* caption;
 };
 constexpr std::array<ZoomStep, 5> zoomSteps{{
-    {1.0f / 16, "1/16 (1 pixel a cell)"},
-    {0.25f, "1/4 (4 pixels a cell)"},
-    {0.5f, "1/2 (8 pixels a cell)"},
-    {1.0f, "1 (16 pixels a cell)"},
-    {2.0f, "2 (32 pixels a cell)"},
+    {1.0f / 16, QT_TRANSLATE_NOOP("ExportImageDialog", "1/16 (1 pixel a cell)")},
+    {0.25f, QT_TRANSLATE_NOOP("ExportImageDialog", "1/4 (4 pixels a cell)")},
+    {0.5f, QT_TRANSLATE_NOOP("ExportImageDialog", "1/2 (8 pixels a cell)")},
+    {1.0f, QT_TRANSLATE_NOOP("ExportImageDialog", "1 (16 pixels a cell)")},
+    {2.0f, QT_TRANSLATE_NOOP("ExportImageDialog", "2 (32 pixels a cell)")},
 }};
 
 }  // namespace
@@ -33,11 +33,10 @@ constexpr std::array<ZoomStep, 5> zoomSteps{{
 ExportImageDialog::ExportImageDialog(QWidget* parent, const ExportImageOptions& offered)
     : QDialog(parent), offered(offered) {
     setObjectName(QStringLiteral("frmExportImage"));
-    setWindowTitle(QStringLiteral("Export Image"));
+    setWindowTitle(tr("Export Image"));
 
     auto* areaBox = new QVBoxLayout;
-    const std::array<QString, 3> areaCaptions{QStringLiteral("&Whole level"), QStringLiteral("&Selection"),
-                                              QStringLiteral("&Visible view")};
+    const std::array<QString, 3> areaCaptions{tr("&Whole level"), tr("&Selection"), tr("&Visible view")};
     for (size_t i = 0; i < areaButtons.size(); ++i) {
         areaButtons[i] = new QRadioButton(areaCaptions[i]);
         areaButtons[i]->setEnabled(!offered.areas[i].isEmpty());
@@ -47,26 +46,26 @@ ExportImageDialog::ExportImageDialog(QWidget* parent, const ExportImageOptions& 
 
     zoomCombo = new QComboBox;
     for (const ZoomStep& step : zoomSteps) {
-        zoomCombo->addItem(QString::fromLatin1(step.caption));
+        zoomCombo->addItem(tr(step.caption));
         if (step.zoom == offered.zoom) {
             zoomCombo->setCurrentIndex(zoomCombo->count() - 1);
         }
     }
-    gridCheck = new QCheckBox(QStringLiteral("&Grid"));
+    gridCheck = new QCheckBox(tr("&Grid"));
     gridCheck->setChecked(offered.grid);
-    numbersCheck = new QCheckBox(QStringLiteral("Tile &numbers"));
+    numbersCheck = new QCheckBox(tr("Tile &numbers"));
     numbersCheck->setChecked(offered.numbers);
     sizeLabel = new QLabel;
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Area:"), areaBox);
-    form->addRow(QStringLiteral("&Zoom:"), zoomCombo);
+    form->addRow(tr("Area:"), areaBox);
+    form->addRow(tr("&Zoom:"), zoomCombo);
     form->addRow(QString(), gridCheck);
     form->addRow(QString(), numbersCheck);
-    form->addRow(QStringLiteral("Size:"), sizeLabel);
+    form->addRow(tr("Size:"), sizeLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Export..."));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Export..."));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -97,10 +96,8 @@ void ExportImageDialog::updateSize() {
     const ExportImageOptions chosen = options();
     const QSize size = LevelPicture::size(chosen.picture());
     const bool tooLarge = !ImageExportJob::refusal(size).isEmpty();
-    sizeLabel->setText(QStringLiteral("%1 x %2 pixels%3")
-                           .arg(size.width())
-                           .arg(size.height())
-                           .arg(tooLarge ? QStringLiteral(" (too large)") : QString()));
+    sizeLabel->setText(
+        tr("%1 x %2 pixels%3").arg(size.width()).arg(size.height()).arg(tooLarge ? tr(" (too large)") : QString()));
     sizeLabel->setStyleSheet(tooLarge ? QStringLiteral("color: #b00000") : QString());
     // Both are drawn only where the view draws them: no grid at one pixel a cell, numbers from 16.
     ViewTransform view;

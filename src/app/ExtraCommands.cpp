@@ -25,7 +25,7 @@ QAction* addAfter(QMenu* menu, QAction* after, const QString& caption, const QSt
 
 ExtraCommands::ExtraCommands(MainWindow& general) : QObject(&general), general(general) {
     MainMenu& menu = *general.mainMenu();
-    closeAction = addAfter(menu.fileMenu, menu.saveAsAction, QStringLiteral("Close"), QStringLiteral("mnuClose"));
+    closeAction = addAfter(menu.fileMenu, menu.saveAsAction, tr("Close"), QStringLiteral("mnuClose"));
     closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(closeAction, &QAction::triggered, this, [this] { closeMap(); });
     menu.exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -42,16 +42,16 @@ ExtraCommands::ExtraCommands(MainWindow& general) : QObject(&general), general(g
     });
 
     menu.editMenu->addSeparator();
-    selectAllAction = menu.editMenu->addAction(QStringLiteral("Select All"));
+    selectAllAction = menu.editMenu->addAction(tr("Select All"));
     selectAllAction->setObjectName(QStringLiteral("mnuSelectAll"));
     selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(selectAllAction, &QAction::triggered, this, [this] { selectAll(); });
-    deselectAction = menu.editMenu->addAction(QStringLiteral("Deselect"));
+    deselectAction = menu.editMenu->addAction(tr("Deselect"));
     deselectAction->setObjectName(QStringLiteral("mnuDeselect"));
     deselectAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     connect(deselectAction, &QAction::triggered, this, [this] { deselect(); });
     // The Delete key stays with the view's own key handling; the menu only names it.
-    deleteAction = menu.editMenu->addAction(QStringLiteral("Delete") + QLatin1Char('\t') +
+    deleteAction = menu.editMenu->addAction(tr("Delete") + QLatin1Char('\t') +
                                             QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText));
     deleteAction->setObjectName(QStringLiteral("mnuDelete"));
     connect(deleteAction, &QAction::triggered, this, [this] { deleteSelection(); });

@@ -1,5 +1,6 @@
 #include "app/FileCommands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "app/General.h"
@@ -16,19 +17,24 @@ namespace {
 const QString LevelFilter = QStringLiteral("*.lvl (*.lvl)");
 const QString TilesetOpenFilter = QStringLiteral("*.lvl, *.bmp (*.lvl *.bmp)");
 const QString BitmapFilter = QStringLiteral("*.bmp (*.bmp)");
+
 // Tile maps of other editors open as new levels too.
-const QString MapFilter = QStringLiteral(";;Tile maps (*.tmx *.tmj)");
+QString levelOrMapFilter() {
+    return LevelFilter + QStringLiteral(";;") + QCoreApplication::translate("FileCommands", "Tile maps (*.tmx *.tmj)");
+}
 }  // namespace
 
 std::optional<int> FileCommands::openLevel(const QString& filename) {
     const int slot = general.getFreeMapSlot();
     if (slot < 0) {
-        general.dialogs().message(&general, MainWindow::MaximumMessage);
+        general.dialogs().message(&general, MainWindow::maximumMessage());
         return std::nullopt;
     }
-    QString name = filename.isEmpty() ? general.dialogs().openFile(&general, QStringLiteral("Select an lvl to open"),
-                                                                   LevelFilter + MapFilter)
-                                      : filename;
+    QString name =
+        filename.isEmpty()
+            ? general.dialogs().openFile(&general, QCoreApplication::translate("FileCommands", "Select an lvl to open"),
+                                         levelOrMapFilter())
+            : filename;
     if (name.isEmpty()) {
         return std::nullopt;
     }
@@ -39,7 +45,7 @@ std::optional<int> FileCommands::openLevel(const QString& filename) {
     for (int i = 0; i < MainWindow::SlotCount; ++i) {
         MapWindow* open = general.map(i);
         if (open != nullptr && open->level().activeFile == name) {
-            general.dialogs().message(&general, QStringLiteral("Map is already open!"));
+            general.dialogs().message(&general, QCoreApplication::translate("FileCommands", "Map is already open!"));
             general.showMapWindow(open);
             return std::nullopt;
         }
@@ -106,7 +112,8 @@ void FileCommands::openDropped(const QStringList& names) {
 bool FileCommands::saveLevel(MapWindow& map, bool saveas) {
     QString name = map.level().activeFile;
     if (name.isEmpty() || saveas) {
-        name = general.dialogs().saveFile(&general, QStringLiteral("Save lvl as..."), LevelFilter, name);
+        name = general.dialogs().saveFile(&general, QCoreApplication::translate("FileCommands", "Save lvl as..."),
+                                          LevelFilter, name);
         if (name.isEmpty()) {
             return false;
         }
@@ -131,8 +138,8 @@ void FileCommands::importTileset() {
     if (map == nullptr) {
         return;
     }
-    const QString name =
-        general.dialogs().openFile(&general, QStringLiteral("Select an tileset to open"), TilesetOpenFilter);
+    const QString name = general.dialogs().openFile(
+        &general, QCoreApplication::translate("FileCommands", "Select an tileset to open"), TilesetOpenFilter);
     if (name.isEmpty()) {
         return;
     }
@@ -149,8 +156,8 @@ void FileCommands::exportTileset() {
     if (map == nullptr) {
         return;
     }
-    const QString name =
-        general.dialogs().saveFile(&general, QStringLiteral("Save Tileset as bmp"), BitmapFilter, QString());
+    const QString name = general.dialogs().saveFile(
+        &general, QCoreApplication::translate("FileCommands", "Save Tileset as bmp"), BitmapFilter, QString());
     if (name.isEmpty()) {
         return;
     }
@@ -174,7 +181,8 @@ void FileCommands::openRecentItem(int index) {
         return;
     }
     if (!QFileInfo::exists(name)) {
-        general.dialogs().message(&general, QStringLiteral("Error: The file does not longer exist!"),
+        general.dialogs().message(&general,
+                                  QCoreApplication::translate("FileCommands", "Error: The file does not longer exist!"),
                                   Dialogs::Icon::Warning);
         return;
     }

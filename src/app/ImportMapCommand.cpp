@@ -29,7 +29,7 @@ namespace ImportMapCommand {
 std::optional<int> open(MainWindow& general, const QString& path) {
     const int slot = general.getFreeMapSlot();
     if (slot < 0) {
-        general.dialogs().message(&general, MainWindow::MaximumMessage);
+        general.dialogs().message(&general, MainWindow::maximumMessage());
         return std::nullopt;
     }
     const int previous = general.activeSlot();

@@ -34,49 +34,48 @@ QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequen
 
 MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(window) {
     QMenu* file = fileMenu = window->menuBar()->addMenu(tr("&File"));
-    newAction = item(file, QStringLiteral("New"), QStringLiteral("mnuNew"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                     QStringLiteral("new"), QStringLiteral("New map"));
-    openAction = item(file, QStringLiteral("Open"), QStringLiteral("mnuOpen"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                      QStringLiteral("open"), QStringLiteral("Open a map"));
-    saveAction = item(file, QStringLiteral("Save"), QStringLiteral("mnuSave"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                      QStringLiteral("save"), QStringLiteral("Save map"));
-    saveAsAction = item(file, QStringLiteral("Save As..."), QStringLiteral("mnuSaveAs"));
+    newAction = item(file, tr("New"), QStringLiteral("mnuNew"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                     QStringLiteral("new"), tr("New map"));
+    openAction = item(file, tr("Open"), QStringLiteral("mnuOpen"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                      QStringLiteral("open"), tr("Open a map"));
+    saveAction = item(file, tr("Save"), QStringLiteral("mnuSave"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                      QStringLiteral("save"), tr("Save map"));
+    saveAsAction = item(file, tr("Save As..."), QStringLiteral("mnuSaveAs"));
     saveAsAction->setShortcuts(standardKeys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
-    exportImageAction = item(file, QStringLiteral("Export Image..."), QStringLiteral("mnuExportImage"));
+    exportImageAction = item(file, tr("Export Image..."), QStringLiteral("mnuExportImage"));
     exportMapAction = item(file, tr("Export Map..."), QStringLiteral("mnuExportMap"), {}, {},
                            tr("Write the level as a TMX or JSON tile map for other editors and game engines"));
     file->addSeparator();
-    importTilesetAction = item(file, QStringLiteral("Import Tileset"), QStringLiteral("mnuImportTileset"));
-    exportTilesetAction = item(file, QStringLiteral("Export Tileset"), QStringLiteral("mnuExportTileset"));
-    discardTilesetAction = item(file, QStringLiteral("Discard Tileset"), QStringLiteral("mnudiscardtileset"));
+    importTilesetAction = item(file, tr("Import Tileset"), QStringLiteral("mnuImportTileset"));
+    exportTilesetAction = item(file, tr("Export Tileset"), QStringLiteral("mnuExportTileset"));
+    discardTilesetAction = item(file, tr("Discard Tileset"), QStringLiteral("mnudiscardtileset"));
     file->addSeparator();
-    recentMenu = file->addMenu(QStringLiteral("Recent"));
+    recentMenu = file->addMenu(tr("Recent"));
     recentMenu->setObjectName(QStringLiteral("mnuRecent"));
     recent = new RecentFiles(recentMenu, recentIni, this);
     file->addSeparator();
-    exitAction = item(file, QStringLiteral("Exit"), QStringLiteral("mnuExit"));
+    exitAction = item(file, tr("Exit"), QStringLiteral("mnuExit"));
     exitAction->setMenuRole(QAction::QuitRole);
     exitAction->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     QMenu* edit = editMenu = window->menuBar()->addMenu(tr("&Edit"));
-    undoAction = item(edit, QStringLiteral("Undo"), QStringLiteral("mnuUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                      QStringLiteral("undo"), QStringLiteral("Undo"));
-    redoAction = item(edit, QStringLiteral("Redo"), QStringLiteral("mnuRedo"), QKeySequence(Qt::CTRL | Qt::Key_Y),
-                      QStringLiteral("redo"), QStringLiteral("Redo"));
+    undoAction = item(edit, tr("Undo"), QStringLiteral("mnuUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                      QStringLiteral("undo"), tr("Undo"));
+    redoAction = item(edit, tr("Redo"), QStringLiteral("mnuRedo"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+                      QStringLiteral("redo"), tr("Redo"));
     edit->addSeparator();
-    cutAction = item(edit, QStringLiteral("Cut"), QStringLiteral("mnuCut"), QKeySequence(Qt::CTRL | Qt::Key_X),
-                     QStringLiteral("cut"), QStringLiteral("Cut the selection"));
-    copyAction = item(edit, QStringLiteral("Copy"), QStringLiteral("mnuCopy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-                      QStringLiteral("copy"), QStringLiteral("Copy the selection"));
-    pasteAction = item(edit, QStringLiteral("Paste"), QStringLiteral("mnuPaste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                       QStringLiteral("paste"), QStringLiteral("Paste the selection"));
+    cutAction = item(edit, tr("Cut"), QStringLiteral("mnuCut"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                     QStringLiteral("cut"), tr("Cut the selection"));
+    copyAction = item(edit, tr("Copy"), QStringLiteral("mnuCopy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                      QStringLiteral("copy"), tr("Copy the selection"));
+    pasteAction = item(edit, tr("Paste"), QStringLiteral("mnuPaste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                       QStringLiteral("paste"), tr("Paste the selection"));
     edit->addSeparator();
-    replaceAction =
-        item(edit, QStringLiteral("Replace"), QStringLiteral("mnuReplace"), QKeySequence(Qt::CTRL | Qt::Key_H));
-    mirrorAction = item(edit, QStringLiteral("Mirror"), QStringLiteral("mnuMirror"), QKeySequence(Qt::CTRL | Qt::Key_M),
-                        QStringLiteral("mirror"), QStringLiteral("Mirror the selection"));
-    flipAction = item(edit, QStringLiteral("Flip"), QStringLiteral("mnuFlip"), QKeySequence(Qt::CTRL | Qt::Key_I),
-                      QStringLiteral("flip"), QStringLiteral("Flip the selection"));
+    replaceAction = item(edit, tr("Replace"), QStringLiteral("mnuReplace"), QKeySequence(Qt::CTRL | Qt::Key_H));
+    mirrorAction = item(edit, tr("Mirror"), QStringLiteral("mnuMirror"), QKeySequence(Qt::CTRL | Qt::Key_M),
+                        QStringLiteral("mirror"), tr("Mirror the selection"));
+    flipAction = item(edit, tr("Flip"), QStringLiteral("mnuFlip"), QKeySequence(Qt::CTRL | Qt::Key_I),
+                      QStringLiteral("flip"), tr("Flip the selection"));
     edit->addSeparator();
     preferencesAction = item(edit, tr("Preferences..."), QStringLiteral("mnuPreferences"));
     preferencesAction->setMenuRole(QAction::PreferencesRole);
@@ -86,9 +85,9 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
 
     windowMenu = window->menuBar()->addMenu(tr("&Window"));
     windowMenu->setObjectName(QStringLiteral("mnuWindow"));
-    cascadeAction = item(windowMenu, QStringLiteral("Cascade"), QStringLiteral("mnuCascade"));
-    tileHorizontallyAction = item(windowMenu, QStringLiteral("Tile Horizontally"), QStringLiteral("mnuTileH"));
-    tileVerticallyAction = item(windowMenu, QStringLiteral("Tile Vertically"), QStringLiteral("mnuTileV"));
+    cascadeAction = item(windowMenu, tr("Cascade"), QStringLiteral("mnuCascade"));
+    tileHorizontallyAction = item(windowMenu, tr("Tile Horizontally"), QStringLiteral("mnuTileH"));
+    tileVerticallyAction = item(windowMenu, tr("Tile Vertically"), QStringLiteral("mnuTileV"));
     windowMenu->addSeparator();
     for (int i = 0; i < MapItems; ++i) {
         QAction* map = windowMenu->addAction(QString());

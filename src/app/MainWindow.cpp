@@ -198,9 +198,9 @@ QString MainWindow::freeCaption(int slot) const {
         }
         return false;
     };
-    QString caption = QStringLiteral("Untitled");
+    QString caption = tr("Untitled");
     for (int n = 1; taken(caption); ++n) {
-        caption = QStringLiteral("Untitled%1").arg(n);
+        caption = tr("Untitled%1").arg(n);
     }
     return caption;
 }
@@ -223,15 +223,14 @@ void MainWindow::showLevelNames() {
         }
     }
     const MapWindow* active = activeMap();
-    setWindowTitle(active != nullptr ? QStringLiteral("Quarn - %1[*]").arg(active->windowTitle())
-                                     : QStringLiteral("Quarn"));
+    setWindowTitle(active != nullptr ? tr("Quarn - %1[*]").arg(active->windowTitle()) : QStringLiteral("Quarn"));
     setWindowModified(active != nullptr && active->level().changed());
 }
 
 MapWindow* MainWindow::newLevel() {
     const int slot = getFreeMapSlot();
     if (slot < 0) {
-        dialogs().message(this, MaximumMessage);
+        dialogs().message(this, maximumMessage());
         return nullptr;
     }
     MapWindow* map = placeMap(slot);

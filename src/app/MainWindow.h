@@ -32,7 +32,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int SlotCount = 10;
-    static inline const QString MaximumMessage = QStringLiteral("Error: Maximum number of maps are already open");
+    static QString maximumMessage() { return tr("Error: Maximum number of maps are already open"); }
 
     // `recentIni` is the file that keeps the recent-file list.
     explicit MainWindow(std::unique_ptr<AppDialogs> dialogs = std::make_unique<AppDialogs>(), QWidget* parent = nullptr,

@@ -76,7 +76,7 @@ bool MapWindow::mayClose() {
         return true;
     }
     switch (mainWindow.dialogs().askToClose(
-        this, windowTitle() + QStringLiteral(" - Not all changes have been saved, do you want to proceed?"))) {
+        this, tr("%1 - Not all changes have been saved, do you want to proceed?").arg(windowTitle()))) {
         case AppDialogs::CloseChoice::Proceed:
             return true;
         case AppDialogs::CloseChoice::Save:

@@ -86,7 +86,7 @@ void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
         const int16_t slot = general.getFreeMapSlot();
         if (slot < 0) {
             // The copies not restored stay for the next start.
-            problems << MainWindow::MaximumMessage;
+            problems << MainWindow::maximumMessage();
             break;
         }
         const int previous = general.activeSlot();

@@ -59,7 +59,7 @@ RightPanel::RightPanel(QWidget* parent) : QWidget(parent) {
     tilePreview->setFocusPolicy(Qt::NoFocus);
     tilePreview->hide();
 
-    Label4 = label(this, QStringLiteral("Tileset"), QStringLiteral("Label4"), true);
+    Label4 = label(this, tr("Tileset"), QStringLiteral("Label4"), true);
 
     tilesetArea = new QScrollArea(this);
     tilesetArea->setFrameShape(QFrame::NoFrame);
@@ -85,7 +85,7 @@ RightPanel::RightPanel(QWidget* parent) : QWidget(parent) {
     }
     lineWidthButtons[0]->setChecked(true);
 
-    createWallsButton = new QPushButton(QStringLiteral("Create Wall Tiles"), this);
+    createWallsButton = new QPushButton(tr("Create Wall Tiles"), this);
     createWallsButton->setObjectName(QStringLiteral("cmdCreateWalls"));
     createWallsButton->setEnabled(false);
 
@@ -93,9 +93,9 @@ RightPanel::RightPanel(QWidget* parent) : QWidget(parent) {
     separatorLine->setFrameShape(QFrame::HLine);
     separatorLine->setFrameShadow(QFrame::Sunken);
 
-    Label5 = label(this, QStringLiteral("Position:"), QStringLiteral("Label5"), false);
+    Label5 = label(this, tr("Position:"), QStringLiteral("Label5"), false);
     cellPositionLabel = label(this, QString(), QStringLiteral("lblposition"), false);
-    Label1 = label(this, QStringLiteral("Radar"), QStringLiteral("Label1"), true);
+    Label1 = label(this, tr("Radar"), QStringLiteral("Label1"), true);
 
     radarPicture = new PictureBox(this);
     radarPicture->setObjectName(QStringLiteral("picradar"));

@@ -1,6 +1,7 @@
 #include "app/ShortcutsWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -12,8 +13,9 @@
 
 namespace {
 
+// The tables mark their texts for translation under this context.
 QString text(const char* s) {
-    return QString::fromLatin1(s);
+    return QCoreApplication::translate("ShortcutTable", s);
 }
 
 QString toolName(ToolId tool) {
@@ -36,8 +38,8 @@ void addMenuRows(const QMenu& menu, const QString& path, QList<ShortcutsWindow::
             keys << action->text().section(QLatin1Char('\t'), 1);
         }
         if (!keys.isEmpty() && !action->isSeparator()) {
-            rows.append({QStringLiteral("Menu commands"), keys.join(QStringLiteral(", ")),
-                         path + QStringLiteral(" > ") + caption});
+            rows.append({QCoreApplication::translate("ShortcutsWindow", "Menu commands"),
+                         keys.join(QStringLiteral(", ")), path + QStringLiteral(" > ") + caption});
         }
     }
 }
@@ -49,7 +51,7 @@ QList<ShortcutsWindow::Row> ShortcutsWindow::rows(const QMenuBar& menus) {
     QList<Row> rows;
     for (const KeyShortcut& key : Keys) {
         if (key.action == KeyAction::PickTool) {
-            rows.append({QStringLiteral("Tools"), text(key.keyName), text(key.description)});
+            rows.append({tr("Tools"), text(key.keyName), text(key.description)});
         }
     }
     for (const KeyShortcut& key : Keys) {
@@ -66,19 +68,18 @@ QList<ShortcutsWindow::Row> ShortcutsWindow::rows(const QMenuBar& menus) {
                 }
             }
             if (turnsIntoDropper(key.tool)) {
-                rows.append({tool, QStringLiteral("Hold Ctrl"),
-                             QStringLiteral("Pick tiles as the dropper does, until Ctrl is let go")});
+                rows.append({tool, tr("Hold Ctrl"), tr("Pick tiles as the dropper does, until Ctrl is let go")});
             }
         }
     }
     for (const KeyShortcut& key : Keys) {
         if (key.tool == AnyTool) {
-            rows.append({QStringLiteral("View"), text(key.keyName), text(key.description)});
+            rows.append({tr("View"), text(key.keyName), text(key.description)});
         }
     }
     for (const MouseGesture& g : Gestures) {
         if (g.tool == AnyTool) {
-            rows.append({QStringLiteral("View"), text(g.gesture), text(g.description)});
+            rows.append({tr("View"), text(g.gesture), text(g.description)});
         }
     }
     for (const QAction* top : menus.actions()) {

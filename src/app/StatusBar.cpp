@@ -1,6 +1,7 @@
 #include "app/StatusBar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -21,17 +22,17 @@ namespace {
 
 // What each tool does with the mouse, in tool order.
 constexpr std::array<const char*, ToolCount> Hints{{
-    "left click zooms in, right click zooms out",
-    "drag to mark cells, drag the selection to move it; Del empties it, Esc drops it",
-    "drag to move the view",
-    "drag to paint the left or right tile; hold Ctrl to pick a tile",
-    "click or drag to pick the left or right tile from the map",
-    "drag to empty cells",
-    "click to fill an area with the left or right tile; hold Ctrl to pick a tile",
-    "drag to draw a line; hold Ctrl to pick a tile",
-    "left click adds a corner, right click ends the polyline",
-    "drag to draw a rectangle outline; hold Ctrl to pick a tile",
-    "drag to draw an ellipse; hold Ctrl to pick a tile",
+    QT_TRANSLATE_NOOP("StatusBar", "left click zooms in, right click zooms out"),
+    QT_TRANSLATE_NOOP("StatusBar", "drag to mark cells, drag the selection to move it; Del empties it, Esc drops it"),
+    QT_TRANSLATE_NOOP("StatusBar", "drag to move the view"),
+    QT_TRANSLATE_NOOP("StatusBar", "drag to paint the left or right tile; hold Ctrl to pick a tile"),
+    QT_TRANSLATE_NOOP("StatusBar", "click or drag to pick the left or right tile from the map"),
+    QT_TRANSLATE_NOOP("StatusBar", "drag to empty cells"),
+    QT_TRANSLATE_NOOP("StatusBar", "click to fill an area with the left or right tile; hold Ctrl to pick a tile"),
+    QT_TRANSLATE_NOOP("StatusBar", "drag to draw a line; hold Ctrl to pick a tile"),
+    QT_TRANSLATE_NOOP("StatusBar", "left click adds a corner, right click ends the polyline"),
+    QT_TRANSLATE_NOOP("StatusBar", "drag to draw a rectangle outline; hold Ctrl to pick a tile"),
+    QT_TRANSLATE_NOOP("StatusBar", "drag to draw an ellipse; hold Ctrl to pick a tile"),
 }};
 
 QLabel* field(StatusBar* bar, const QString& name, int minimumWidth, bool permanent) {
@@ -98,9 +99,9 @@ QString StatusBar::toolHint(ToolId id) {
     if (row == nullptr || tool < 1 || tool > ToolCount) {
         return {};
     }
-    return QStringLiteral("%1 (%2): %3")
-        .arg(QLatin1String(row->description), QLatin1String(row->keyName),
-             QLatin1String(Hints[static_cast<size_t>(tool - 1)]));
+    return tr("%1 (%2): %3")
+        .arg(QCoreApplication::translate("ShortcutTable", row->description),
+             QCoreApplication::translate("ShortcutTable", row->keyName), tr(Hints[static_cast<size_t>(tool - 1)]));
 }
 
 std::optional<QSize> StatusBar::selectionSize(const MapWindow& map) {

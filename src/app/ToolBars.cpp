@@ -37,7 +37,7 @@ QAction* check(QObject* parent, const QString& key, const QString& icon, const Q
 ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) {
     mainToolBar = bar(window, Qt::TopToolBarArea, QStringLiteral("toolbartop"));
     tbGrid = check(this, QStringLiteral("Grid"), QStringLiteral("grid"), tr("Show the grid"));
-    tbTileNr = check(this, QStringLiteral("TileNr"), QStringLiteral("tilenr"), QStringLiteral("Toggle Tile Numbers"));
+    tbTileNr = check(this, QStringLiteral("TileNr"), QStringLiteral("tilenr"), tr("Toggle Tile Numbers"));
     tbFillInScreen = check(this, QStringLiteral("FillInScreen"), QStringLiteral("fillinscreen"),
                            tr("Bucket fills only within the visible area"));
     tbFillInScreen->setChecked(true);
@@ -86,7 +86,7 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
     for (const ToolId tool : AllTools) {
         const ToolEntry& entry = toolEntry(tool);
         QAction* action = check(toolGroup, QString::fromLatin1(entry.key), QString::fromLatin1(entry.icon),
-                                QString::fromLatin1(entry.tooltip));
+                                QCoreApplication::translate("ToolTable", entry.tooltip));
         toolGroup->addAction(action);
         toolsToolBar->addAction(action);
         tools[toolIndex(tool)] = action;

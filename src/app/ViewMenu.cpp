@@ -19,8 +19,11 @@
 namespace {
 
 constexpr std::array<const char*, ViewMenu::ZoomSteps.size()> StepCaptions{
-    {"Zoom 1/16 (1 pixel per cell)", "Zoom 1/4 (4 pixels per cell)", "Zoom 1/2 (8 pixels per cell)",
-     "Zoom 1 (16 pixels per cell)", "Zoom 2 (32 pixels per cell)"}};
+    {QT_TRANSLATE_NOOP("ViewMenu", "Zoom 1/16 (1 pixel per cell)"),
+     QT_TRANSLATE_NOOP("ViewMenu", "Zoom 1/4 (4 pixels per cell)"),
+     QT_TRANSLATE_NOOP("ViewMenu", "Zoom 1/2 (8 pixels per cell)"),
+     QT_TRANSLATE_NOOP("ViewMenu", "Zoom 1 (16 pixels per cell)"),
+     QT_TRANSLATE_NOOP("ViewMenu", "Zoom 2 (32 pixels per cell)")}};
 
 }  // namespace
 
@@ -29,11 +32,11 @@ ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
     viewMenu->setObjectName(QStringLiteral("mnuView"));
     general.menuBar()->insertMenu(general.mainMenu()->windowMenu->menuAction(), viewMenu);
 
-    zoomInAction = viewMenu->addAction(QStringLiteral("Zoom In"));
+    zoomInAction = viewMenu->addAction(tr("Zoom In"));
     zoomInAction->setObjectName(QStringLiteral("mnuZoomIn"));
     zoomInAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
     connect(zoomInAction, &QAction::triggered, this, [this] { zoomStep(true); });
-    zoomOutAction = viewMenu->addAction(QStringLiteral("Zoom Out"));
+    zoomOutAction = viewMenu->addAction(tr("Zoom Out"));
     zoomOutAction->setObjectName(QStringLiteral("mnuZoomOut"));
     zoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(zoomOutAction, &QAction::triggered, this, [this] { zoomStep(false); });
@@ -41,7 +44,7 @@ ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
     viewMenu->addSeparator();
     auto* group = new QActionGroup(this);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
-        QAction* step = viewMenu->addAction(QLatin1String(StepCaptions[i]));
+        QAction* step = viewMenu->addAction(tr(StepCaptions[i]));
         step->setObjectName(QStringLiteral("mnuZoomStep%1").arg(i));
         step->setCheckable(true);
         group->addAction(step);
