@@ -40,6 +40,16 @@ def wait_for(predicate, what):
     fail("timed out waiting for " + what)
 
 
+def save_asks_for_a_name(window, why):
+    """Ctrl+S in `window` must open the Save As dialog (the level has no name); Escape closes it."""
+    xdo("windowfocus", "--sync", window)
+    xdo("key", "--clearmodifiers", "ctrl+s")
+    save_dialog = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Save lvl as", check=False).split()
+    xdo("windowfocus", "--sync", wait_for(save_dialog, "Save to ask for a name for " + why)[0])
+    xdo("key", "Escape")
+    wait_for(lambda: not save_dialog(), "the save dialog to close")
+
+
 def private_program(quarn, work):
     """A copy of the editor (with its default.bmp) in `work`, so its recent.ini lands there and
     not in the build folder."""

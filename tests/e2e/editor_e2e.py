@@ -15,7 +15,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from e2e_support import (TIMEOUT, clean_up, editor_environment, fail, private_program, record, run,  # noqa: E402
-                         wait_for, xdo)
+                         save_asks_for_a_name, wait_for, xdo)
 
 
 def level_cells():
@@ -86,13 +86,7 @@ def foreign_files_are_never_saved_over(program, work):
         answer_message_box()  # damaged.lvl: records were skipped
         answer_message_box()  # junk.lvl: not a level file
         window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quarn").split()[0]
-        xdo("windowfocus", "--sync", window)
-        xdo("key", "--clearmodifiers", "ctrl+s")
-        save_dialog = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Save lvl as", check=False).split()
-        dialog = wait_for(save_dialog, "Save to ask for a name for the damaged level")[0]
-        xdo("windowfocus", "--sync", dialog)
-        xdo("key", "Escape")
-        wait_for(lambda: not save_dialog(), "the save dialog to close")
+        save_asks_for_a_name(window, "the damaged level")
         for path, data in contents.items():
             if open(path, "rb").read() != data or os.path.exists(path + ".bak"):
                 fail("%s was saved over" % os.path.basename(path))

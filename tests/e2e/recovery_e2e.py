@@ -18,7 +18,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from e2e_support import (TIMEOUT, clean_up, editor_environment, fail, private_program, record, run,  # noqa: E402
-                         wait_for, xdo)
+                         save_asks_for_a_name, wait_for, xdo)
 
 
 def records(path):
@@ -122,13 +122,7 @@ def restore_after_a_newer_save(program, env, work, folder, level, backup, shots)
         xdo("windowfocus", "--sync", box)
         xdo("key", "Return")
         wait_for(lambda: box not in windows_named("^Quarn$"), "the message box to close")
-        xdo("windowfocus", "--sync", main_window())
-        xdo("key", "--clearmodifiers", "ctrl+s")
-        save_dialog = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Save lvl as", check=False).split()
-        found = wait_for(save_dialog, "Save to ask for a name for the recovered level")[0]
-        xdo("windowfocus", "--sync", found)
-        xdo("key", "Escape")
-        wait_for(lambda: not save_dialog(), "the save dialog to close")
+        save_asks_for_a_name(main_window(), "the recovered level")
         time.sleep(0.5)
         if open(level, "rb").read() != newer or open(level + ".bak", "rb").read() != backup:
             fail("restoring a copy older than the level's file wrote over the newer file")
