@@ -40,14 +40,31 @@ def wait_for(predicate, what):
     fail("timed out waiting for " + what)
 
 
+def visible_windows(pattern):
+    return run("xdotool", "search", "--onlyvisible", "--name", pattern, check=False).split()
+
+
+def close_with_escape(pattern, what):
+    """Focuses the visible window named like `pattern` and presses Escape until it is gone. A dialog
+    may be mapped before it takes keys (slow under the sanitizers, and with no window manager nobody
+    hands it the focus), so one Escape can be lost; a second one never does harm."""
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        found = visible_windows(pattern)
+        if not found:
+            return
+        run("xdotool", "windowfocus", "--sync", found[0], check=False)
+        run("xdotool", "key", "Escape", check=False)
+        time.sleep(1)
+    fail("timed out waiting for " + what + " to close")
+
+
 def save_asks_for_a_name(window, why):
     """Ctrl+S in `window` must open the Save As dialog (the level has no name); Escape closes it."""
     xdo("windowfocus", "--sync", window)
     xdo("key", "--clearmodifiers", "ctrl+s")
-    save_dialog = lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Save lvl as", check=False).split()
-    xdo("windowfocus", "--sync", wait_for(save_dialog, "Save to ask for a name for " + why)[0])
-    xdo("key", "Escape")
-    wait_for(lambda: not save_dialog(), "the save dialog to close")
+    wait_for(lambda: visible_windows("^Save lvl as"), "Save to ask for a name for " + why)
+    close_with_escape("^Save lvl as", "the save dialog")
 
 
 def private_program(quarn, work):

@@ -14,8 +14,8 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from e2e_support import (TIMEOUT, clean_up, editor_environment, fail, private_program, record, run,  # noqa: E402
-                         save_asks_for_a_name, wait_for, xdo)
+from e2e_support import (TIMEOUT, clean_up, close_with_escape, editor_environment, fail,  # noqa: E402
+                         private_program, record, run, save_asks_for_a_name, wait_for, xdo)
 
 
 def level_cells():
@@ -130,8 +130,7 @@ def dialogs_and_keys_never_trap(program, work):
         xdo("windowfocus", "--sync", window)
         xdo("key", "--clearmodifiers", "ctrl+o")
         wait_for(window_named("^Select an lvl to open"), "the open dialog after a save into /proc")
-        xdo("key", "Escape")
-        wait_for(lambda: not window_named("^Select an lvl to open")(), "the open dialog to close")
+        close_with_escape("^Select an lvl to open", "the open dialog")
         # A changed level, closed through its question.
         xdo("key", "p")
         xdo("mousemove", "--window", window, "300", "300")
