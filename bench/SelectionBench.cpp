@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DocumentManager.h"
 #include "app/MainWindow.h"
 #include "app/MapWindow.h"
 #include "model/Level.h"
@@ -28,7 +29,7 @@ struct Editor {
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(1200, 800);
         general->show();
-        map = general->newLevel();
+        map = general->documents().newLevel();
         QWidget* sub = map->parentWidget();
         sub->resize(sub->size() + QSize(673, 505) - map->view()->viewSurface->size());
         QApplication::processEvents();

@@ -8,8 +8,10 @@
 #include <memory>
 #include <vector>
 
+#include "app/DocumentManager.h"
 #include "app/MainWindow.h"
 #include "app/MapWindow.h"
+#include "app/ToolBars.h"
 #include "model/Level.h"
 #include "model/Tileset.h"
 #include "view/MapView.h"
@@ -28,7 +30,7 @@ struct Editor {
                                                dir.filePath(QStringLiteral("recent.ini")));
         general->resize(2400, 1500);
         general->show();
-        map = general->newLevel();
+        map = general->documents().newLevel();
         QWidget* sub = map->parentWidget();
         for (int i = 0; i < 3; ++i) {
             const QSize view = map->view()->viewSurface->size();
@@ -70,7 +72,7 @@ Editor& editor() {
 void BM_BucketFillWholeMap(benchmark::State& state) {
     Editor& e = editor();
     e.general->setCurrentTool(ToolId::Bucket);
-    e.general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
+    e.general->toolBars()->fillInScreenAction()->setChecked(false);
     e.map->setTilesetLeft(5);
     for (auto _ : state) {
         state.PauseTiming();
@@ -82,7 +84,7 @@ void BM_BucketFillWholeMap(benchmark::State& state) {
     if (e.map->level().getTile(1023, 1023) != 5) {
         state.SkipWithError("the fill did not reach the far corner");
     }
-    e.general->topButton(QStringLiteral("FillInScreen"))->setChecked(true);
+    e.general->toolBars()->fillInScreenAction()->setChecked(true);
 }
 BENCHMARK(BM_BucketFillWholeMap)->Unit(benchmark::kMillisecond);
 

@@ -52,7 +52,7 @@ QString TestDialogs::openFile(QWidget*, const QString& title, const QString& fil
 }
 
 void WindowFixture::TearDown() {
-    general->setExitApproved(true);
+    general->documents().setExitApproved(true);
     general.reset();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -82,14 +82,14 @@ QString WindowFixture::writeLevel(const QString& name, const QList<std::array<in
 
 int WindowFixture::openCount() const {
     int n = 0;
-    for (int slot = 0; slot < MainWindow::SlotCount; ++slot) {
-        n += general->mapInUse(slot) ? 1 : 0;
+    for (int slot = 0; slot < DocumentManager::SlotCount; ++slot) {
+        n += general->documents().mapInUse(slot) ? 1 : 0;
     }
     return n;
 }
 
 bool WindowFixture::closeMap(int slot) {
-    auto* sub = qobject_cast<QMdiSubWindow*>(general->map(slot)->parentWidget());
+    auto* sub = qobject_cast<QMdiSubWindow*>(general->documents().map(slot)->parentWidget());
     const bool closed = sub->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return closed;
@@ -222,7 +222,7 @@ QImage WindowFixture::tilePicture(int16_t tile) const {
 
 void MapFixture::SetUp() {
     WindowFixture::SetUp();
-    map = general->newLevel();
+    map = general->documents().newLevel();
     ASSERT_NE(map, nullptr);
     // The size a new map window starts with, whatever size the window area gives it.
     QWidget* sub = map->parentWidget();

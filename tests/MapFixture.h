@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/Dialogs.h"
+#include "app/DocumentManager.h"
 #include "app/ExportImageOptions.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"

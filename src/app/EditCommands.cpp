@@ -30,7 +30,7 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
     connect(menu.mirrorAction, &QAction::triggered, this, [this] { mirrorSelection(); });
     connect(menu.flipAction, &QAction::triggered, this, [this] { flipSelection(); });
     connect(menu.preferencesAction, &QAction::triggered, this, [this] {
-        auto* dialog = new PreferencesDialog(this->general);
+        auto* dialog = new PreferencesDialog(this->general.documents(), this->general.recoveryCopies());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
         // Without a window manager nothing else gives the new window the keyboard.

@@ -9,8 +9,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/Dialogs.h"
+#include "app/DocumentManager.h"
 #include "app/ExportImageOptions.h"
-#include "app/MainWindow.h"
 #include "app/MapWindow.h"
 #include "view/DialogFolder.h"
 #include "view/ImageExportJob.h"
@@ -41,9 +42,9 @@ QString suggestedName(const MapWindow& map) {
     return level.dir().filePath(level.completeBaseName() + QStringLiteral(".png"));
 }
 
-QString runInBackground(MainWindow& general, ImageExportJob& job) {
+QString runInBackground(DocumentManager& documents, ImageExportJob& job) {
     QProgressDialog progress(QCoreApplication::translate("ExportImageCommand", "Exporting the image..."),
-                             QCoreApplication::translate("ExportImageCommand", "Cancel"), 0, 1000, &general);
+                             QCoreApplication::translate("ExportImageCommand", "Cancel"), 0, 1000, documents.window());
     progress.setObjectName(QStringLiteral("frmExportProgress"));
     progress.setWindowTitle(QApplication::applicationDisplayName());
     progress.setWindowModality(Qt::WindowModal);
@@ -91,13 +92,13 @@ ExportImageOptions offered(const MapWindow& map) {
     return options;
 }
 
-void run(MainWindow& general) {
-    const MapWindow* map = general.activeMap();
+void run(DocumentManager& documents) {
+    const MapWindow* map = documents.activeMap();
     if (map == nullptr) {
         return;
     }
     ExportImageOptions options = offered(*map);
-    if (!general.dialogs().exportImageOptions(&general, options)) {
+    if (!documents.dialogs().exportImageOptions(documents.window(), options)) {
         return;
     }
     const LevelPicture::Options picture = options.picture();
@@ -106,11 +107,11 @@ void run(MainWindow& general) {
     }
     const QSize size = LevelPicture::size(picture);
     if (const QString refusal = ImageExportJob::refusal(size); !refusal.isEmpty()) {
-        general.dialogs().message(&general, refusal, Dialogs::Icon::Warning);
+        documents.dialogs().message(documents.window(), refusal, Dialogs::Icon::Warning);
         return;
     }
-    const QString path = general.dialogs().saveFile(
-        &general, QCoreApplication::translate("ExportImageCommand", "Export Image"),
+    const QString path = documents.dialogs().saveFile(
+        documents.window(), QCoreApplication::translate("ExportImageCommand", "Export Image"),
         QCoreApplication::translate("ExportImageCommand", "PNG images (*.png)"), suggestedName(*map));
     if (path.isEmpty()) {
         return;
@@ -122,11 +123,11 @@ void run(MainWindow& general) {
         error = job.run();
         QApplication::restoreOverrideCursor();
     } else {
-        error = runInBackground(general, job);
+        error = runInBackground(documents, job);
     }
     if (!error.isEmpty()) {
-        general.dialogs().message(
-            &general,
+        documents.dialogs().message(
+            documents.window(),
             QCoreApplication::translate("ExportImageCommand", "The image could not be written to %1:\n%2")
                 .arg(QDir::toNativeSeparators(path), error),
             Dialogs::Icon::Warning);

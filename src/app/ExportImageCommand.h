@@ -1,6 +1,6 @@
 #pragma once
 
-class MainWindow;
+class DocumentManager;
 class MapWindow;
 struct ExportImageOptions;
 
@@ -8,7 +8,7 @@ struct ExportImageOptions;
 // A large picture is drawn and written on a worker thread behind a progress dialog that can cancel.
 namespace ExportImageCommand {
 
-void run(MainWindow& general);
+void run(DocumentManager& documents);
 // The options first offered for `map`: its selection when it has one, otherwise the whole level, at
 // the map's zoom with its grid and number switches.
 ExportImageOptions offered(const MapWindow& map);

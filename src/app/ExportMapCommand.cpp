@@ -5,14 +5,15 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/MainWindow.h"
+#include "app/Dialogs.h"
+#include "app/DocumentManager.h"
 #include "app/MapWindow.h"
 #include "mapformats/MapExport.h"
 
 namespace ExportMapCommand {
 
-void run(MainWindow& general) {
-    const MapWindow* map = general.activeMap();
+void run(DocumentManager& documents) {
+    const MapWindow* map = documents.activeMap();
     if (map == nullptr) {
         return;
     }
@@ -21,8 +22,8 @@ void run(MainWindow& general) {
         const QFileInfo level(map->level().activeFile);
         start = level.dir().filePath(level.completeBaseName() + QStringLiteral(".tmx"));
     }
-    const QString path = general.dialogs().saveFile(
-        &general, QCoreApplication::translate("ExportMapCommand", "Export Map"),
+    const QString path = documents.dialogs().saveFile(
+        documents.window(), QCoreApplication::translate("ExportMapCommand", "Export Map"),
         QCoreApplication::translate("ExportMapCommand", "TMX map (*.tmx);;JSON map (*.tmj)"), start);
     if (path.isEmpty()) {
         return;
@@ -31,7 +32,7 @@ void run(MainWindow& general) {
     const QString error = MapExport::write(map->level(), path, TileMapFormat::Encoding::Csv);
     QApplication::restoreOverrideCursor();
     if (!error.isEmpty()) {
-        general.dialogs().message(&general, error, Dialogs::Icon::Warning);
+        documents.dialogs().message(documents.window(), error, Dialogs::Icon::Warning);
     }
 }
 

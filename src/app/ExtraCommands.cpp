@@ -59,13 +59,13 @@ ExtraCommands::ExtraCommands(MainWindow& general) : QObject(&general), general(g
     connect(menu.editMenu, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
     connect(menu.fileMenu, &QMenu::aboutToShow, this, [this] { syncEnabled(); });
     // The map commands are switched together with the Grid button.
-    connect(general.toolBars()->tbGrid, &QAction::changed, this, [this] { syncEnabled(); });
+    connect(general.toolBars()->gridAction(), &QAction::changed, this, [this] { syncEnabled(); });
     syncEnabled();
 }
 
 void ExtraCommands::syncEnabled() {
     const MapWindow* map = general.activeMap();
-    const bool open = map != nullptr && general.toolBars()->tbGrid->isEnabled();
+    const bool open = map != nullptr && general.toolBars()->gridAction()->isEnabled();
     closeAction->setEnabled(open);
     selectAllAction->setEnabled(open);
     // Deselect keeps its key whenever a map is open; Delete has no key of its own here, so it may

@@ -4,8 +4,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "app/Dialogs.h"
+#include "app/DocumentManager.h"
 #include "app/General.h"
-#include "app/MainWindow.h"
 #include "app/MapWindow.h"
 #include "mapformats/MapImport.h"
 
@@ -26,20 +27,21 @@ MapImport::Result importInto(MapWindow& map, const QString& path, const MapImpor
 
 namespace ImportMapCommand {
 
-std::optional<int> open(MainWindow& general, const QString& path) {
-    const int slot = general.getFreeMapSlot();
+std::optional<int> open(DocumentManager& documents, const QString& path) {
+    const int slot = documents.freeSlot();
     if (slot < 0) {
-        general.dialogs().message(&general, MainWindow::maximumMessage());
+        documents.dialogs().message(documents.window(), DocumentManager::maximumMessage());
         return std::nullopt;
     }
-    const int previous = general.activeSlot();
-    MapWindow* map = general.placeMap(slot);
+    const int previous = documents.activeSlot();
+    MapWindow* map = documents.placeMap(slot);
     MapImport::Options options;
     MapImport::Result result = importInto(*map, path, options);
     // Asking is answer enough: a cancelled choice or a declined question needs no message after it.
     bool answered = false;
     if (result.tileLayers.size() > 1) {
-        options.layer = general.dialogs().chooseLayer(&general, General::fileNameOf(path), result.tileLayers);
+        options.layer =
+            documents.dialogs().chooseLayer(documents.window(), General::fileNameOf(path), result.tileLayers);
         answered = options.layer.isEmpty();
         if (!answered && options.layer != result.layer) {
             result = importInto(*map, path, options);
@@ -47,25 +49,25 @@ std::optional<int> open(MainWindow& general, const QString& path) {
     }
     if (!answered && result.refusedFlips) {
         answered = true;
-        if (general.dialogs().ask(&general, tr("%1\nImport the map with these tiles unflipped?").arg(result.error))) {
+        if (documents.dialogs().ask(documents.window(),
+                                    tr("%1\nImport the map with these tiles unflipped?").arg(result.error))) {
             options.lenient = true;
             result = importInto(*map, path, options);
             answered = false;
         }
     }
     if (answered || !result.ok()) {
-        general.releaseSlot(slot);
-        delete map;
-        general.setActiveSlot(previous);
+        documents.discardPlaced(map, previous);
         if (!answered) {
-            general.dialogs().message(&general, result.error, Dialogs::Icon::Warning);
+            documents.dialogs().message(documents.window(), result.error, Dialogs::Icon::Warning);
         }
         return std::nullopt;
     }
-    general.setCaption(map, tr("Imported from %1").arg(General::fileNameOf(path)));
-    general.showMap(map);
+    documents.setCaption(map, tr("Imported from %1").arg(General::fileNameOf(path)));
+    documents.showMap(map);
     if (!result.warnings.isEmpty()) {
-        general.dialogs().message(&general, result.warnings.join(QLatin1Char('\n')), Dialogs::Icon::Warning);
+        documents.dialogs().message(documents.window(), result.warnings.join(QLatin1Char('\n')),
+                                    Dialogs::Icon::Warning);
     }
     return slot;
 }

@@ -14,11 +14,11 @@
 #include <QToolButton>
 
 #include "app/AppIcons.h"
+#include "app/DocumentManager.h"
 #include "app/EditCommands.h"
 #include "app/ExportImageCommand.h"
 #include "app/ExportMapCommand.h"
 #include "app/ExtraCommands.h"
-#include "app/FileCommands.h"
 #include "app/HelpMenu.h"
 #include "app/InputGuard.h"
 #include "app/LayoutMemory.h"
@@ -29,6 +29,7 @@
 #include "app/RecoveryCopies.h"
 #include "app/RightPanel.h"
 #include "app/StatusBar.h"
+#include "app/TilesetCommands.h"
 #include "app/TilesetPicker.h"
 #include "app/TilesetTileInfo.h"
 #include "app/ToolBars.h"
@@ -39,17 +40,23 @@
 #include "view/PictureBox.h"
 
 MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, const QString& recentIni)
-    : QMainWindow(parent),
-      mdi(new QMdiArea),
-      dialogBoxes(std::move(dialogs)),
-      files(std::make_unique<FileCommands>(*this)),
-      recovery(new RecoveryCopies(*this)) {
+    : QMainWindow(parent), mdi(new QMdiArea), dialogBoxes(std::move(dialogs)) {
     setObjectName(QStringLiteral("frmGeneral"));
     setWindowTitle(QStringLiteral("Quarn"));
     setWindowIcon(AppIcons::icon(QStringLiteral("quarn")));
     setAcceptDrops(true);
     menu = new MainMenu(this, recentIni.isEmpty() ? RecentFiles::defaultIniPath() : recentIni);
     toolbars = new ToolBars(this, *menu);
+    docs = new DocumentManager(
+        *dialogBoxes, *this, *menu->recent,
+        [this](int slot) {
+            // The new map starts with the tool the user chose, not with a Ctrl-held dropper.
+            endTemporaryTool();
+            return new MapWindow(*this, slot);
+        },
+        this);
+    tilesets = std::make_unique<TilesetCommands>(*docs);
+    recovery = new RecoveryCopies(*docs);
     panel = new RightPanel;
     picker = new TilesetPicker(*this, *panel);
     radarPicture = panel->radarPicture;
@@ -87,17 +94,24 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectCommands() {
-    connect(menu->newAction, &QAction::triggered, this, [this] { newLevel(); });
-    connect(menu->openAction, &QAction::triggered, this, [this] { openLevel({}); });
-    connect(menu->saveAction, &QAction::triggered, this, [this] { saveLevel(false); });
-    connect(menu->saveAsAction, &QAction::triggered, this, [this] { saveLevel(true); });
-    connect(menu->exportImageAction, &QAction::triggered, this, [this] { ExportImageCommand::run(*this); });
-    connect(menu->exportMapAction, &QAction::triggered, this, [this] { ExportMapCommand::run(*this); });
-    connect(menu->importTilesetAction, &QAction::triggered, this, [this] { importTileset(); });
-    connect(menu->exportTilesetAction, &QAction::triggered, this, [this] { exportTileset(); });
-    connect(menu->discardTilesetAction, &QAction::triggered, this, [this] { discardTileset(); });
+    connect(docs, &DocumentManager::documentAdded, this, &MainWindow::showMap);
+    connect(docs, &DocumentManager::documentRemoved, this, &MainWindow::hideMapItem);
+    connect(docs, &DocumentManager::documentChanged, this, &MainWindow::showMapItem);
+    connect(docs, &DocumentManager::activeDocumentChanged, this, &MainWindow::updateWindowMenu);
+    connect(docs, &DocumentManager::lastDocumentClosed, this, &MainWindow::clearLevelParts);
+    connect(docs, &DocumentManager::raiseRequested, this, &MainWindow::showMapWindow);
+
+    connect(menu->newAction, &QAction::triggered, this, [this] { docs->newLevel(); });
+    connect(menu->openAction, &QAction::triggered, this, [this] { docs->openLevel({}); });
+    connect(menu->saveAction, &QAction::triggered, this, [this] { docs->saveActive(false); });
+    connect(menu->saveAsAction, &QAction::triggered, this, [this] { docs->saveActive(true); });
+    connect(menu->exportImageAction, &QAction::triggered, this, [this] { ExportImageCommand::run(*docs); });
+    connect(menu->exportMapAction, &QAction::triggered, this, [this] { ExportMapCommand::run(*docs); });
+    connect(menu->importTilesetAction, &QAction::triggered, this, [this] { tilesets->importTileset(); });
+    connect(menu->exportTilesetAction, &QAction::triggered, this, [this] { tilesets->exportTileset(); });
+    connect(menu->discardTilesetAction, &QAction::triggered, this, [this] { tilesets->discardTileset(); });
     connect(menu->exitAction, &QAction::triggered, this, [this] { close(); });
-    connect(menu->recent, &RecentFiles::chosen, this, [this](int index) { openRecentItem(index); });
+    connect(menu->recent, &RecentFiles::chosen, docs, &DocumentManager::openRecentItem);
     // Undo and Redo take back or repeat whole steps: a gesture in progress becomes one first.
     connect(menu->undoAction, &QAction::triggered, this, [this] {
         endGesture();
@@ -110,17 +124,17 @@ void MainWindow::connectCommands() {
     connect(menu->cascadeAction, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
     connect(menu->tileHorizontallyAction, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
     connect(menu->tileVerticallyAction, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
-    for (int i = 0; i < SlotCount; ++i) {
+    for (int i = 0; i < DocumentManager::SlotCount; ++i) {
         connect(menu->mapActions[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { activateMapItem(i); });
     }
 
-    connect(toolbars->tbGrid, &QAction::triggered, this, [this](bool pressed) {
+    connect(toolbars->gridAction(), &QAction::triggered, this, [this](bool pressed) {
         withActiveMap([pressed](MapWindow& map) {
             map.setShowGrid(pressed);
             map.updatePreview(true);
         });
     });
-    connect(toolbars->tbTileNr, &QAction::triggered, this, [this](bool pressed) {
+    connect(toolbars->tileNumbersAction(), &QAction::triggered, this, [this](bool pressed) {
         withActiveMap([pressed](MapWindow& map) {
             map.setShowTileNumbers(pressed);
             map.redrawView();
@@ -164,89 +178,29 @@ void MainWindow::withActiveMap(const std::function<void(MapWindow&)>& action) {
     }
 }
 
-int MainWindow::getFreeMapSlot() const {
-    for (int i = 0; i < SlotCount; ++i) {
-        if (!mapInUse(i)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-MapWindow* MainWindow::placeMap(int slot) {
-    // The new map starts with the tool the user chose, not with a Ctrl-held dropper.
-    endTemporaryTool();
-    auto* map = new MapWindow(*this, slot);
-    maps[static_cast<size_t>(slot)] = map;
-    activemap = slot;
-    return map;
-}
-
-void MainWindow::releaseSlot(int slot) {
-    maps[static_cast<size_t>(slot)] = nullptr;
+void MainWindow::hideMapItem(int slot) {
     QAction* item = menu->mapActions[static_cast<size_t>(slot)];
     item->setVisible(false);
     item->setText(QString());
 }
 
-QString MainWindow::freeCaption(int slot) const {
-    const auto taken = [this, slot](const QString& caption) {
-        for (int i = 0; i < SlotCount; ++i) {
-            if (i != slot && mapInUse(i) && map(i)->windowTitle() == caption) {
-                return true;
-            }
-        }
-        return false;
-    };
-    QString caption = tr("Untitled");
-    for (int n = 1; taken(caption); ++n) {
-        caption = tr("Untitled%1").arg(n);
-    }
-    return caption;
-}
-
-void MainWindow::setCaption(MapWindow* map, const QString& caption) {
-    map->setWindowTitle(caption);
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget())) {
-        sub->setWindowTitle(caption + QStringLiteral("[*]"));
-    }
+void MainWindow::showMapItem(MapWindow* map) {
     menu->mapActions[static_cast<size_t>(map->mapslot())]->setVisible(true);
     showLevelNames();
 }
 
 void MainWindow::showLevelNames() {
-    for (const MapWindow* open : maps) {
-        if (open != nullptr) {
-            const QString mark = open->level().changed() ? QStringLiteral("*") : QString();
-            menu->mapActions[static_cast<size_t>(open->mapslot())]->setText(
-                QString(open->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")) + mark);
-        }
+    for (const MapWindow* open : docs->openMaps()) {
+        const QString mark = open->level().changed() ? QStringLiteral("*") : QString();
+        menu->mapActions[static_cast<size_t>(open->mapslot())]->setText(
+            QString(open->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")) + mark);
     }
     const MapWindow* active = activeMap();
     setWindowTitle(active != nullptr ? tr("Quarn - %1[*]").arg(active->windowTitle()) : QStringLiteral("Quarn"));
     setWindowModified(active != nullptr && active->level().changed());
 }
 
-MapWindow* MainWindow::newLevel() {
-    const int slot = getFreeMapSlot();
-    if (slot < 0) {
-        dialogs().message(this, maximumMessage());
-        return nullptr;
-    }
-    MapWindow* map = placeMap(slot);
-    LevelFile::newLevel(map->level());
-    setCaption(map, freeCaption(slot));
-    showMap(map);
-    return map;
-}
-
-void MainWindow::destroyMapWindow(int index) {
-    releaseSlot(index);
-    for (const MapWindow* open : maps) {
-        if (open != nullptr) {
-            return;
-        }
-    }
+void MainWindow::clearLevelParts() {
     showTileset(QImage());
     radarPicture->image.fill(Qt::black);
     radarPicture->refresh();
@@ -260,16 +214,16 @@ void MainWindow::destroyMapWindow(int index) {
 }
 
 void MainWindow::updateWindowMenu() {
-    for (int i = 0; i < SlotCount; ++i) {
+    for (int i = 0; i < DocumentManager::SlotCount; ++i) {
         menu->mapActions[static_cast<size_t>(i)]->setChecked(false);
     }
-    menu->mapActions[static_cast<size_t>(activemap)]->setChecked(true);
+    menu->mapActions[static_cast<size_t>(docs->activeSlot())]->setChecked(true);
     showLevelNames();
 }
 
 void MainWindow::activateMapItem(int index) {
-    if (mapInUse(index)) {
-        showMapWindow(map(index));
+    if (MapWindow* map = docs->map(index)) {
+        showMapWindow(map);
     }
 }
 
@@ -290,7 +244,7 @@ void MainWindow::showMap(MapWindow* map) {
     const QSize natural = map->size();
     QMdiSubWindow* sub = mdi->addSubWindow(map);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    setCaption(map, map->windowTitle());
+    docs->setCaption(map, map->windowTitle());
     sub->show();
     MdiArrange::placeNew(*mdi, *sub, natural);
     map->view()->centreView();
@@ -298,43 +252,6 @@ void MainWindow::showMap(MapWindow* map) {
     map->showModified();
     setCurrentTool(tool);
     setMapCommandsEnabled(true);
-}
-
-std::optional<int> MainWindow::openLevel(const QString& filename) {
-    return files->openLevel(filename);
-}
-
-void MainWindow::openLevels(const QStringList& names) {
-    files->openLevels(names);
-}
-
-void MainWindow::saveLevel(bool saveas) {
-    withActiveMap([this, saveas](MapWindow& map) { saveLevel(map, saveas); });
-}
-
-bool MainWindow::saveLevel(MapWindow& map, bool saveas) {
-    // What is saved includes the gesture in progress, as its own step.
-    endGesture();
-    const bool saved = files->saveLevel(map, saveas);
-    map.showModified();
-    recovery->mapChanged(map);
-    return saved;
-}
-
-void MainWindow::importTileset() {
-    files->importTileset();
-}
-
-void MainWindow::exportTileset() {
-    files->exportTileset();
-}
-
-void MainWindow::discardTileset() {
-    files->discardTileset();
-}
-
-void MainWindow::openRecentItem(int index) {
-    files->openRecentItem(index);
 }
 
 void MainWindow::setLeftTile(int tilenr) {
@@ -350,16 +267,20 @@ void MainWindow::showTileset(const QImage& picture) {
 }
 
 void MainWindow::showDisplaySwitches(bool grid, bool tileNumbers) {
-    toolbars->tbGrid->setChecked(grid);
-    toolbars->tbTileNr->setChecked(tileNumbers);
+    toolbars->gridAction()->setChecked(grid);
+    toolbars->tileNumbersAction()->setChecked(tileNumbers);
+}
+
+void MainWindow::switchGrid() {
+    toolbars->gridAction()->trigger();
+}
+
+void MainWindow::switchTileNumbers() {
+    toolbars->tileNumbersAction()->trigger();
 }
 
 bool MainWindow::fillInScreen() const {
-    return toolbars->tbFillInScreen->isChecked();
-}
-
-QAction* MainWindow::topButton(const QString& key) const {
-    return toolbars->button(key);
+    return toolbars->fillInScreenAction()->isChecked();
 }
 
 QAction* MainWindow::toolButton(ToolId id) const {
@@ -371,7 +292,7 @@ RecentFiles& MainWindow::recent() const {
 }
 
 MapWindow* MainWindow::activeMap() const {
-    return map(activemap);
+    return docs->activeMap();
 }
 
 void MainWindow::setUndoRedoEnabled(bool canUndo, bool canRedo) {
@@ -388,7 +309,7 @@ void MainWindow::setMapCommandsEnabled(bool enabled) {
     for (QAction* action :
          {menu->saveAction, menu->saveAsAction, menu->exportImageAction, menu->exportMapAction,
           menu->importTilesetAction, menu->cutAction, menu->copyAction, menu->pasteAction, menu->replaceAction,
-          menu->mirrorAction, menu->flipAction, toolbars->tbGrid, toolbars->tbTileNr}) {
+          menu->mirrorAction, menu->flipAction, toolbars->gridAction(), toolbars->tileNumbersAction()}) {
         action->setEnabled(enabled);
     }
     panel->createWallsButton->setEnabled(enabled);
@@ -396,13 +317,11 @@ void MainWindow::setMapCommandsEnabled(bool enabled) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Every changed level is asked before any window closes, so a No keeps all of them open.
-    for (MapWindow* map : maps) {
-        if (map != nullptr && !map->mayClose()) {
-            event->ignore();
-            return;
-        }
+    if (!docs->mayCloseAll()) {
+        event->ignore();
+        return;
     }
-    exitAsked = true;
+    docs->setExitApproved(true);
     LayoutMemory::save(*this);
     mdi->closeAllSubWindows();
     event->accept();
@@ -423,5 +342,5 @@ void MainWindow::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
         names << url.toLocalFile();
     }
-    files->openDropped(names);
+    docs->openDropped(names);
 }

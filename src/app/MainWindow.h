@@ -1,17 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "app/Dialogs.h"
 #include "tools/ToolId.h"
 
+class DocumentManager;
 class EditCommands;
-class FileCommands;
+class TilesetCommands;
 class MainMenu;
 class PictureBox;
 class QAction;
@@ -26,53 +25,18 @@ class ToolBars;
 class TilesetPicker;
 class MapWindow;
 
-// The main window: up to 10 open levels in document slots, the menus and toolbars, the tileset
-// panel and the radar. Every command acts on the active level.
+// The main window: the open levels' windows, the menus and toolbars, the tileset panel and the
+// radar. Every command acts on the active level.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int SlotCount = 10;
-    static QString maximumMessage() { return tr("Error: Maximum number of maps are already open"); }
-
     // `recentIni` is the file that keeps the recent-file list.
     explicit MainWindow(std::unique_ptr<AppDialogs> dialogs = std::make_unique<AppDialogs>(), QWidget* parent = nullptr,
                         const QString& recentIni = {});
     ~MainWindow() override;
 
-    // The lowest free document slot, or -1 when all are in use.
-    int getFreeMapSlot() const;
-    // A new empty level in the lowest free slot; null (after a message) when none is free.
-    MapWindow* newLevel();
-    // Opens a level in a free slot; an empty name asks for one. Returns the slot, or nothing when
-    // no slot is free, the file is already open, could not be read or nothing was chosen.
-    std::optional<int> openLevel(const QString& filename);
-    // Opens the level files among `names` in turn, stopping when no slot is left.
-    void openLevels(const QStringList& names);
-    // Saves the active level; asks for a name when it has none or `saveas` is true.
-    void saveLevel(bool saveas);
-    // The same for any open level; false when nothing was written.
-    bool saveLevel(MapWindow& map, bool saveas);
-    // Frees a slot; called by a map window that closes.
-    void destroyMapWindow(int index);
-    // Puts a new map window into a free slot and makes it the active one; not shown yet.
-    MapWindow* placeMap(int slot);
-    // Shows a placed map window, centred and drawn, and enables the level commands.
-    void showMap(MapWindow* map);
-    // Empties a slot and hides its Window-menu item.
-    void releaseSlot(int slot);
-    // "Untitled", or "Untitled" and the smallest number no other level uses as caption.
-    QString freeCaption(int slot) const;
-    // Captions a level's window and its Window-menu item.
-    void setCaption(MapWindow* map, const QString& caption);
-    // Moves the Window menu's check mark to the active level.
-    void updateWindowMenu();
-    // Marks changed levels in the Window menu and names the active one in the window's title.
-    void showLevelNames();
-    void importTileset();
-    void exportTileset();
-    void discardTileset();
-    // Opens the file of a recent-list entry.
-    void openRecentItem(int index);
+    // The open levels in their document slots.
+    DocumentManager& documents() const { return *docs; }
     // Activates the level of a slot.
     void activateMapItem(int index);
 
@@ -99,14 +63,17 @@ public:
     void showTileset(const QImage& picture);
     // Sets the Grid and TileNr buttons to a level's switches.
     void showDisplaySwitches(bool grid, bool tileNumbers);
+    // Switches the active level's grid or tile numbers, as their toolbar buttons do.
+    void switchGrid();
+    void switchTileNumbers();
 
     // Whether the bucket fills only within the visible area.
     bool fillInScreen() const;
-    // The top-toolbar button with `key`, or null; the left-toolbar button of a tool.
-    QAction* topButton(const QString& key) const;
+    // The left-toolbar button of a tool.
     QAction* toolButton(ToolId tool) const;
     RecentFiles& recent() const;
 
+    // The active level's window, or null when none is open.
     MapWindow* activeMap() const;
     void setUndoRedoEnabled(bool canUndo, bool canRedo);
     void setOwnTilesetItemsEnabled(bool enabled);
@@ -115,18 +82,9 @@ public:
     // Recovery copies of the levels with unsaved changes; inactive until started.
     RecoveryCopies& recoveryCopies() { return *recovery; }
 
-    // The map window of a document slot, or null when the slot is free.
-    MapWindow* map(int slot) const { return maps.at(static_cast<size_t>(slot)); }
-    bool mapInUse(int slot) const { return map(slot) != nullptr; }
-    // The slot of the active map (the last one activated).
-    int activeSlot() const { return activemap; }
-    void setActiveSlot(int slot) { activemap = slot; }
     // A mouse button went down on a map or the tileset panel and has not come up yet.
     bool mouseIsDown() const { return mouseDown; }
     void setMouseIsDown(bool down) { mouseDown = down; }
-    // Set once Exit has asked every changed level, so the closing windows do not ask again.
-    bool exitApproved() const { return exitAsked; }
-    void setExitApproved(bool approved) { exitAsked = approved; }
 
     QMdiArea* mdiArea() const { return mdi; }
     MainMenu* mainMenu() const { return menu; }
@@ -152,11 +110,21 @@ private:
     void forwardKey(QKeyEvent* event, bool keyDown);
     void withActiveMap(const std::function<void(MapWindow&)>& action);
 
-    std::array<MapWindow*, SlotCount> maps{};
-    int activemap = 0;
+    // Shows a placed map window, centred and drawn, and enables the level commands.
+    void showMap(MapWindow* map);
+    // Hides the Window-menu item of a freed slot.
+    void hideMapItem(int slot);
+    // Shows the Window-menu item of a level under its caption, and the window's title.
+    void showMapItem(MapWindow* map);
+    // Moves the Window menu's check mark to the active level.
+    void updateWindowMenu();
+    // Marks changed levels in the Window menu and names the active one in the window's title.
+    void showLevelNames();
+    // With the last level gone, the panel, the radar and the level commands are emptied.
+    void clearLevelParts();
+
     ToolId tool = ToolId::Hand;
     bool mouseDown = false;
-    bool exitAsked = false;
 
     QMdiArea* mdi;
     MainMenu* menu;
@@ -168,6 +136,7 @@ private:
     QLabel* cellPositionLabel;
 
     std::unique_ptr<AppDialogs> dialogBoxes;
-    std::unique_ptr<FileCommands> files;
+    DocumentManager* docs;
+    std::unique_ptr<TilesetCommands> tilesets;
     RecoveryCopies* recovery;
 };

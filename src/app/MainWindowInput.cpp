@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/AppIcons.h"
+#include "app/DocumentManager.h"
 #include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/ToolBars.h"
@@ -39,10 +40,8 @@ void MainWindow::focusActiveMap() {
 void MainWindow::setCurrentTool(ToolId newTool) {
     // A tool the user picks while Ctrl is held stays: the release must not bring back an older one.
     if (newTool != tool) {
-        for (MapWindow* map : maps) {
-            if (map != nullptr) {
-                map->forgetTemporaryTool();
-            }
+        for (MapWindow* map : docs->openMaps()) {
+            map->forgetTemporaryTool();
         }
     }
     applyTool(newTool);
@@ -54,10 +53,7 @@ void MainWindow::beginTemporaryTool(MapWindow& map, ToolId temporary) {
 }
 
 void MainWindow::endTemporaryTool() {
-    for (MapWindow* map : maps) {
-        if (map == nullptr) {
-            continue;
-        }
+    for (MapWindow* map : docs->openMaps()) {
         if (const std::optional<ToolId> replaced = map->releaseTemporaryTool()) {
             applyTool(*replaced);
         }
@@ -65,26 +61,19 @@ void MainWindow::endTemporaryTool() {
 }
 
 void MainWindow::endGesture() {
-    for (MapWindow* map : maps) {
-        if (map != nullptr) {
-            map->endGesture();
-        }
-    }
+    docs->endGestures();
 }
 
 void MainWindow::applyTool(ToolId newTool) {
     endGesture();
     const ToolId old = std::exchange(tool, newTool);
-    for (MapWindow* map : maps) {
-        if (map != nullptr) {
-            map->switchTool(old, tool);
-        }
+    const QList<MapWindow*> open = docs->openMaps();
+    for (MapWindow* map : open) {
+        map->switchTool(old, tool);
     }
     const QCursor cursor = AppIcons::toolCursor(tool);
-    for (MapWindow* map : maps) {
-        if (map != nullptr) {
-            map->view()->viewSurface->setCursor(cursor);
-        }
+    for (MapWindow* map : open) {
+        map->view()->viewSurface->setCursor(cursor);
     }
     MapWindow* active = activeMap();
     if (active != nullptr && toolEntry(tool).endsSelection &&

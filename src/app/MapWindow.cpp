@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include "app/DocumentManager.h"
 #include "app/MainWindow.h"
 #include "app/Preferences.h"
 #include "app/RecoveryCopies.h"
@@ -22,15 +23,15 @@ MapWindow::MapWindow(MainWindow& general, int slot, QWidget* parent)
     zoom.setParent(mapView);
     for (ToolBase* tool :
          std::initializer_list<ToolBase*>{&pencil, &lineTool, &polyline, &bucketTool, &hand, &dropper}) {
-        tool->setParent(&host);
+        tool->attach(host, host);
     }
     // In toolbar order; the selection tool is the map's selection, which tests may stand in for.
-    tools = new ToolDispatch(host,
+    tools = new ToolDispatch(host, host,
                              {&zoomTool, nullptr, &hand, &pencil, &dropper, &pencil, &bucketTool, &lineTool, &polyline,
                               &lineTool, &lineTool},
                              this);
-    selection.setParent(&host, &clipboard);
-    clipboard.setParent(&host, &selection);
+    selection.attach(host, host, clipboard);
+    clipboard.attach(host, host, selection);
     hooks = &selection;
 }
 
@@ -58,11 +59,10 @@ void MapWindow::activate() {
     mainWindow.showTileset(level().tileset.tilesetPicture());
     mainWindow.showDisplaySwitches(usinggrid, usingtilenr);
     mainWindow.setOwnTilesetItemsEnabled(!level().usingDefaultTileset);
-    mainWindow.setActiveSlot(slot);
+    mainWindow.documents().activate(slot);
     mainWindow.setLeftTile(tilesetleft);
     mainWindow.setRightTile(tilesetright);
     mainWindow.setUndoRedoEnabled(level().undoredo.canUndo(), level().undoredo.canRedo());
-    mainWindow.updateWindowMenu();
     // A Ctrl-held dropper belongs to the map it started in.
     if (!holdsTemporaryTool()) {
         mainWindow.endTemporaryTool();
@@ -81,7 +81,7 @@ bool MapWindow::mayClose() {
             return true;
         case AppDialogs::CloseChoice::Save:
             // A failed or cancelled save keeps the window, changes and all.
-            return mainWindow.saveLevel(*this, false) && !level().changed();
+            return mainWindow.documents().saveLevel(*this, false) && !level().changed();
         case AppDialogs::CloseChoice::Stay:
             break;
     }
@@ -91,7 +91,7 @@ bool MapWindow::mayClose() {
 void MapWindow::closeEvent(QCloseEvent* event) {
     // A stroke or a floating block in progress is part of what the question is about.
     endGesture();
-    if (!mainWindow.exitApproved() && !mayClose()) {
+    if (!mainWindow.documents().exitApproved() && !mayClose()) {
         event->ignore();
         return;
     }
@@ -99,7 +99,7 @@ void MapWindow::closeEvent(QCloseEvent* event) {
     // tool back finds no map holding it.
     mainWindow.endTemporaryTool();
     mainWindow.recoveryCopies().forget(*this);
-    mainWindow.destroyMapWindow(slot);
+    mainWindow.documents().closed(slot);
     event->accept();
 }
 
@@ -121,7 +121,7 @@ void MapWindow::showModified() {
             w->setWindowModified(level().changed());
         }
     }
-    mainWindow.showLevelNames();
+    mainWindow.documents().markChanged(this);
 }
 
 void MapWindow::updatePreview(bool refresh) {

@@ -1,6 +1,5 @@
 #include "app/MapWindowHost.h"
 
-#include <QAction>
 #include <QLabel>
 
 #include "app/MainWindow.h"
@@ -75,11 +74,11 @@ bool MapWindowHost::fillInScreen() const {
 }
 
 void MapWindowHost::switchGrid() {
-    map.general().topButton(QStringLiteral("Grid"))->trigger();
+    map.general().switchGrid();
 }
 
 void MapWindowHost::switchTileNumbers() {
-    map.general().topButton(QStringLiteral("TileNr"))->trigger();
+    map.general().switchTileNumbers();
 }
 
 void MapWindowHost::showStatus(const QString& text) {

@@ -1,30 +1,34 @@
 #pragma once
 
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
+#include "tools/WindowServices.h"
 
 class MapWindow;
 
-// The map window as its tools, selection, clipboard and walls dialog see it: the window's own
-// parts, and the main window's program-wide state and controls.
-class MapWindowHost : public MapHost {
+// The map window as its tools, selection and clipboard see it: the window's own parts (the tool
+// context), and the main window's program-wide state and controls (the window services).
+class MapWindowHost : public ToolContext, public WindowServices {
 public:
     explicit MapWindowHost(MapWindow& map) : map(map) {}
 
+    // ToolContext
     QWidget* window() override;
     Level& level() override;
     MapView& view() override;
     SelectionHooks& selection() override;
     LineTool& lines() override;
-
-    ToolId currentTool() const override;
-    void setCurrentTool(ToolId tool) override;
-    void beginTemporaryTool(ToolId tool) override;
-    void endTemporaryTool() override;
-
     int16_t tilesetLeft() const override;
     int16_t tilesetRight() const override;
     void pickLeftTile(int tile) override;
     void pickRightTile(int tile) override;
+    void redrawView() override;
+    void updatePreview(bool refresh) override;
+
+    // WindowServices
+    ToolId currentTool() const override;
+    void setCurrentTool(ToolId tool) override;
+    void beginTemporaryTool(ToolId tool) override;
+    void endTemporaryTool() override;
 
     bool mouseIsDown() const override;
     void setMouseIsDown(bool down) override;
@@ -34,9 +38,6 @@ public:
     void switchGrid() override;
     void switchTileNumbers() override;
     void showStatus(const QString& text) override;
-
-    void redrawView() override;
-    void updatePreview(bool refresh) override;
 
 private:
     MapWindow& map;

@@ -5,18 +5,19 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
-#include "app/MainWindow.h"
+#include "app/DocumentManager.h"
 #include "app/MapWindow.h"
 #include "app/Preferences.h"
 #include "app/RecoveryCopies.h"
 #include "history/UndoRedoStack.h"
 
-PreferencesDialog::PreferencesDialog(MainWindow& general)
-    : QDialog(&general),
+PreferencesDialog::PreferencesDialog(DocumentManager& documents, RecoveryCopies& recovery)
+    : QDialog(documents.window()),
       undoSteps(new QSpinBox(this)),
       recoveryDelay(new QDoubleSpinBox(this)),
       buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
-      general(general) {
+      documents(documents),
+      recovery(recovery) {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(tr("Preferences"));
     undoSteps->setObjectName(QStringLiteral("undoSteps"));
@@ -42,11 +43,9 @@ PreferencesDialog::PreferencesDialog(MainWindow& general)
 void PreferencesDialog::accept() {
     Preferences::setUndoSteps(undoSteps->value());
     Preferences::setRecoveryDelaySeconds(recoveryDelay->value());
-    for (int slot = 0; slot < MainWindow::SlotCount; ++slot) {
-        if (MapWindow* map = general.map(slot)) {
-            map->level().undoredo.setDepth(Preferences::undoSteps());
-        }
+    for (MapWindow* map : documents.openMaps()) {
+        map->level().undoredo.setDepth(Preferences::undoSteps());
     }
-    general.recoveryCopies().setTiming(RecoveryCopies::Timing::fromUserSettings());
+    recovery.setTiming(RecoveryCopies::Timing::fromUserSettings());
     QDialog::accept();
 }

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-class MainWindow;
+class DocumentManager;
+class RecoveryCopies;
 class QDialogButtonBox;
 class QDoubleSpinBox;
 class QSpinBox;
@@ -12,14 +13,19 @@ class QSpinBox;
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PreferencesDialog(MainWindow& general);
+    // Applies to the levels of `documents` and to `recovery`; a child of the documents' window.
+    PreferencesDialog(DocumentManager& documents, RecoveryCopies& recovery);
 
     void accept() override;
 
+    QSpinBox* undoStepsBox() const { return undoSteps; }
+    QDoubleSpinBox* recoveryDelayBox() const { return recoveryDelay; }
+    QDialogButtonBox* buttonBox() const { return buttons; }
+
+private:
     QSpinBox* undoSteps;
     QDoubleSpinBox* recoveryDelay;
     QDialogButtonBox* buttons;
-
-private:
-    MainWindow& general;
+    DocumentManager& documents;
+    RecoveryCopies& recovery;
 };

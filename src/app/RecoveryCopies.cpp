@@ -4,8 +4,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/Dialogs.h"
+#include "app/DocumentManager.h"
 #include "app/General.h"
-#include "app/MainWindow.h"
 #include "app/MapWindow.h"
 #include "app/RecoveryDialog.h"
 #include "model/RecoverySnapshot.h"
@@ -39,7 +40,9 @@ QString RecoveryCopies::defaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
 }
 
-RecoveryCopies::RecoveryCopies(MainWindow& general) : QObject(&general), general(general) {}
+RecoveryCopies::RecoveryCopies(DocumentManager& documents) : QObject(&documents), documents(documents) {
+    connect(&documents, &DocumentManager::documentSaved, this, &RecoveryCopies::mapChanged);
+}
 
 RecoveryCopies::~RecoveryCopies() {
     // Every removal asked for reaches the disk before the lock goes, so a clean exit leaves nothing.
@@ -66,7 +69,7 @@ void RecoveryCopies::offerRestore() {
         return;
     }
     // The copies left out of the answer stay for the next start.
-    switch (general.dialogs().offerRecovery(&general, copies)) {
+    switch (documents.dialogs().offerRecovery(documents.window(), copies)) {
         case AppDialogs::RecoveryChoice::Restore:
             restore(copies);
             break;
@@ -83,36 +86,34 @@ void RecoveryCopies::offerRestore() {
 void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
     QStringList problems;
     for (RecoveryCopy& copy : copies) {
-        const int16_t slot = general.getFreeMapSlot();
+        const int16_t slot = documents.freeSlot();
         if (slot < 0) {
             // The copies not restored stay for the next start.
-            problems << MainWindow::maximumMessage();
+            problems << DocumentManager::maximumMessage();
             break;
         }
-        const int previous = general.activeSlot();
-        MapWindow* map = general.placeMap(slot);
+        const int previous = documents.activeSlot();
+        MapWindow* map = documents.placeMap(slot);
         const LoadReport report = store->read(copy, map->level());
         if (!report.ok()) {
-            general.releaseSlot(slot);
-            delete map;
-            general.setActiveSlot(previous);
+            documents.discardPlaced(map, previous);
             problems << report.message;
             continue;
         }
         const QString name = General::fileNameOf(copy.original);
         if (copy.original.isEmpty()) {
-            general.setCaption(map, general.freeCaption(slot));
+            documents.setCaption(map, documents.freeCaption(slot));
         } else if (map->level().activeFile.isEmpty()) {
             // Not in the recent list either: the list names files, and this level is none of them yet.
-            general.setCaption(map, tr("Recovered from %1").arg(name));
+            documents.setCaption(map, tr("Recovered from %1").arg(name));
             problems << RecoveryDialog::fileNote(copy) + QLatin1Char(' ') +
                             tr("The copy opens as \"Recovered from %1\" and Save asks for a name, so that file "
                                "stays as it is.")
                                 .arg(name);
         } else {
-            general.setCaption(map, name);
+            documents.setCaption(map, name);
         }
-        general.showMap(map);
+        documents.showMap(map);
         // The copy now belongs to this editor and stays until the level is saved or closed.
         store->adopt(copy);
         Entry& e = entry(*map);
@@ -121,7 +122,7 @@ void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
         writer->keepBase(copy.id, copy.base);
     }
     if (!problems.isEmpty()) {
-        general.dialogs().message(&general, problems.join(QStringLiteral("\n\n")), Dialogs::Icon::Warning);
+        documents.dialogs().message(documents.window(), problems.join(QStringLiteral("\n\n")), Dialogs::Icon::Warning);
     }
 }
 

@@ -12,7 +12,7 @@
 class QTimer;
 class RecoveryStore;
 class RecoveryWriter;
-class MainWindow;
+class DocumentManager;
 class MapWindow;
 
 // Keeps a recovery copy of every level with unsaved changes, a few seconds behind the last edit,
@@ -32,7 +32,7 @@ public:
     // The per-user recovery folder.
     static QString defaultFolder();
 
-    explicit RecoveryCopies(MainWindow& general);
+    explicit RecoveryCopies(DocumentManager& documents);
     ~RecoveryCopies() override;
 
     // Takes `folder` into use. False when it cannot be used; the editor then works without copies.
@@ -62,7 +62,7 @@ private:
     void dropCopy(Entry& e);
     void restore(QList<RecoveryCopy> copies);
 
-    MainWindow& general;
+    DocumentManager& documents;
     Timing timing;
     // Declared before the writer, which uses it until its last job is done.
     std::unique_ptr<RecoveryStore> store;

@@ -35,52 +35,37 @@ QAction* check(QObject* parent, const QString& key, const QString& icon, const Q
 }  // namespace
 
 ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) {
-    mainToolBar = bar(window, Qt::TopToolBarArea, QStringLiteral("toolbartop"));
-    tbGrid = check(this, QStringLiteral("Grid"), QStringLiteral("grid"), tr("Show the grid"));
-    tbTileNr = check(this, QStringLiteral("TileNr"), QStringLiteral("tilenr"), tr("Toggle Tile Numbers"));
-    tbFillInScreen = check(this, QStringLiteral("FillInScreen"), QStringLiteral("fillinscreen"),
-                           tr("Bucket fills only within the visible area"));
-    tbFillInScreen->setChecked(true);
-    const std::array<std::pair<const char*, QAction*>, 18> entries{{
-        {"New", menu.newAction},
-        {"Open", menu.openAction},
-        {"Save", menu.saveAction},
-        {nullptr, nullptr},
-        {"Cut", menu.cutAction},
-        {"Copy", menu.copyAction},
-        {"Paste", menu.pasteAction},
-        {nullptr, nullptr},
-        {"Undo", menu.undoAction},
-        {"Redo", menu.redoAction},
-        {nullptr, nullptr},
-        {"Grid", tbGrid},
-        {"TileNr", tbTileNr},
-        {nullptr, nullptr},
-        {"Mirror", menu.mirrorAction},
-        {"Flip", menu.flipAction},
-        {nullptr, nullptr},
-        {"FillInScreen", tbFillInScreen},
-    }};
-    for (const auto& [key, action] : entries) {
+    top = bar(window, Qt::TopToolBarArea, QStringLiteral("toolbartop"));
+    grid = check(this, QStringLiteral("Grid"), QStringLiteral("grid"), tr("Show the grid"));
+    tileNumbers = check(this, QStringLiteral("TileNr"), QStringLiteral("tilenr"), tr("Toggle Tile Numbers"));
+    fillInScreen = check(this, QStringLiteral("FillInScreen"), QStringLiteral("fillinscreen"),
+                         tr("Bucket fills only within the visible area"));
+    fillInScreen->setChecked(true);
+    // Null stands for a separator.
+    const std::array<QAction*, 18> entries{
+        menu.newAction,   menu.openAction, menu.saveAction,   nullptr,         menu.cutAction, menu.copyAction,
+        menu.pasteAction, nullptr,         menu.undoAction,   menu.redoAction, nullptr,        grid,
+        tileNumbers,      nullptr,         menu.mirrorAction, menu.flipAction, nullptr,        fillInScreen,
+    };
+    for (QAction* action : entries) {
         if (action == nullptr) {
-            mainToolBar->addSeparator();
+            top->addSeparator();
         } else {
-            mainToolBar->addAction(action);
-            keys.insert(QString::fromLatin1(key), action);
+            top->addAction(action);
         }
     }
-    auto* spring = new QWidget(mainToolBar);
+    auto* spring = new QWidget(top);
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    mainToolBar->addWidget(spring);
-    aboutPicture = new QLabel(mainToolBar);
-    aboutPicture->setObjectName(QStringLiteral("picabout"));
-    aboutPicture->setText(tr("<b>Quarn</b> %1 &nbsp;<span style='color:palette(mid)'>tile level editor</span>&nbsp;")
-                              .arg(QApplication::applicationVersion()));
-    aboutPicture->setToolTip(
+    top->addWidget(spring);
+    about = new QLabel(top);
+    about->setObjectName(QStringLiteral("picabout"));
+    about->setText(tr("<b>Quarn</b> %1 &nbsp;<span style='color:palette(mid)'>tile level editor</span>&nbsp;")
+                       .arg(QApplication::applicationVersion()));
+    about->setToolTip(
         tr("Quarn %1: an editor for 1024 x 1024 tile levels (.lvl)").arg(QApplication::applicationVersion()));
-    mainToolBar->addWidget(aboutPicture);
+    top->addWidget(about);
 
-    toolsToolBar = bar(window, Qt::LeftToolBarArea, QStringLiteral("Toolbarleft"));
+    left = bar(window, Qt::LeftToolBarArea, QStringLiteral("Toolbarleft"));
     toolGroup = new QActionGroup(this);
     toolGroup->setExclusive(true);
     for (const ToolId tool : AllTools) {
@@ -88,7 +73,7 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
         QAction* action = check(toolGroup, QString::fromLatin1(entry.key), QString::fromLatin1(entry.icon),
                                 QCoreApplication::translate("ToolTable", entry.tooltip));
         toolGroup->addAction(action);
-        toolsToolBar->addAction(action);
+        left->addAction(action);
         tools[toolIndex(tool)] = action;
     }
 }

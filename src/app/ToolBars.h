@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -21,21 +20,26 @@ class ToolBars : public QObject {
 public:
     ToolBars(QMainWindow* window, const MainMenu& menu);
 
-    // The top-toolbar button with `key` ("New", "Grid", "FillInScreen", ...), or null.
-    QAction* button(const QString& key) const { return keys.value(key); }
     // The left-toolbar button of a tool.
     QAction* toolButton(ToolId tool) const { return tools.at(toolIndex(tool)); }
+    // The display switches of the top toolbar: the grid, the tile numbers, and whether the bucket
+    // fills only within the visible area.
+    QAction* gridAction() const { return grid; }
+    QAction* tileNumbersAction() const { return tileNumbers; }
+    QAction* fillInScreenAction() const { return fillInScreen; }
 
-    QToolBar* mainToolBar;
-    QToolBar* toolsToolBar;
-    QAction* tbGrid;
-    QAction* tbTileNr;
-    QAction* tbFillInScreen;
-    QActionGroup* toolGroup;
+    QToolBar* mainToolBar() const { return top; }
+    QToolBar* toolsToolBar() const { return left; }
     // Small information panel at the right end of the top toolbar.
-    QLabel* aboutPicture;
+    QLabel* aboutPicture() const { return about; }
 
 private:
-    QHash<QString, QAction*> keys;
+    QToolBar* top;
+    QToolBar* left;
+    QAction* grid;
+    QAction* tileNumbers;
+    QAction* fillInScreen;
+    QActionGroup* toolGroup;
+    QLabel* about;
     std::array<QAction*, ToolCount> tools{};
 };

@@ -55,8 +55,8 @@ ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
 
     viewMenu->addSeparator();
     // The toolbar shows pictures only, so the toolbar action's text is free for the menu.
-    general.toolBars()->tbTileNr->setText(tr("Tile Numbers"));
-    for (QAction* shared : {general.toolBars()->tbGrid, general.toolBars()->tbTileNr}) {
+    general.toolBars()->tileNumbersAction()->setText(tr("Tile Numbers"));
+    for (QAction* shared : {general.toolBars()->gridAction(), general.toolBars()->tileNumbersAction()}) {
         // A check mark reads better in a menu than a pressed picture.
         shared->setIconVisibleInMenu(false);
         viewMenu->addAction(shared);
@@ -71,14 +71,14 @@ ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
     });
     connect(general.rightPanel()->togglerightpanel, &QPushButton::clicked, this, [this] { syncChecks(); });
     // Zooming needs a map, as Grid does.
-    connect(general.toolBars()->tbGrid, &QAction::changed, this, [this] { syncChecks(); });
+    connect(general.toolBars()->gridAction(), &QAction::changed, this, [this] { syncChecks(); });
     connect(viewMenu, &QMenu::aboutToShow, this, [this] { syncChecks(); });
     syncChecks();
 }
 
 void ViewMenu::syncChecks() {
     const MapWindow* map = general.activeMap();
-    const bool enabled = map != nullptr && general.toolBars()->tbGrid->isEnabled();
+    const bool enabled = map != nullptr && general.toolBars()->gridAction()->isEnabled();
     zoomInAction->setEnabled(enabled);
     zoomOutAction->setEnabled(enabled);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {

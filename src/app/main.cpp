@@ -2,6 +2,7 @@
 #include <QScreen>
 
 #include "app/AppIcons.h"
+#include "app/DocumentManager.h"
 #include "app/LayoutMemory.h"
 #include "app/MainWindow.h"
 #include "app/RecoveryCopies.h"
@@ -25,6 +26,6 @@ int main(int argc, char** argv) {
     window.recoveryCopies().start(RecoveryCopies::defaultFolder(), RecoveryCopies::Timing::fromUserSettings());
     window.recoveryCopies().offerRestore();
     // Each argument is one file name, spaces and all; only level files are opened.
-    window.openLevels(QApplication::arguments().mid(1));
+    window.documents().openLevels(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

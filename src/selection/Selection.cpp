@@ -9,7 +9,8 @@
 #include "selection/BlockEdits.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileClipboard.h"
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
+#include "tools/WindowServices.h"
 #include "view/Blit.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
@@ -32,9 +33,10 @@ bool showsFloatingBlock(ToolId tool) {
 
 }  // namespace
 
-void Selection::setParent(MapHost* myparent, TileClipboard* clipboard) {
-    parent = myparent;
-    clip = clipboard;
+void Selection::attach(ToolContext& map, WindowServices& window, TileClipboard& clipboard) {
+    parent = &map;
+    services = &window;
+    clip = &clipboard;
     shape = new SelectionShape(parent->view().viewSurface);
 }
 
@@ -147,7 +149,7 @@ void Selection::move(const ToolEvent& event) {
         shape->setWidth(width);
         shape->setTop(top);
         shape->setHeight(height);
-    } else if (state == SelectionState::Selected && parent->mouseIsDown()) {
+    } else if (state == SelectionState::Selected && services->mouseIsDown()) {
         const float newLeft = static_cast<float>(tf.cellsIn(nearest(X - shape->width() / 2 - grabx))) * t;
         const float newTop = static_cast<float>(tf.cellsIn(truncated(Y - shape->height() / 2 - graby))) * t;
         const bool shifted = newLeft != nearest(shape->x()) || newTop != nearest(shape->y());
@@ -194,7 +196,7 @@ void Selection::release(const ToolEvent&) {
             srcx = selstartx;
             srcy = selstarty;
         }
-        parent->setMouseIsDown(false);
+        services->setMouseIsDown(false);
         parent->updatePreview(true);
     } else if (state == SelectionState::Selected) {
         // A move along one axis only keeps the outline where the drag left it.
@@ -212,7 +214,7 @@ void Selection::endGesture() {
     if (state != SelectionState::Selected) {
         return;
     }
-    if (parent->mouseIsDown()) {
+    if (services->mouseIsDown()) {
         // A drag cut short: the block goes where the outline is, as a release there would leave it.
         cellsFromOutline();
     }
@@ -261,7 +263,7 @@ void Selection::applySelection() {
 void Selection::stopSelecting(bool refresh) {
     state = SelectionState::None;
     shape->hideShape();
-    parent->setCurrentTool(parent->currentTool());
+    services->setCurrentTool(services->currentTool());
     parent->updatePreview(refresh);
 }
 
@@ -288,11 +290,11 @@ QRect Selection::drawSelectionOnPreview(bool fromUpdateLevel) {
     if (state != SelectionState::Selected) {
         return {};
     }
-    const bool floatingShown = showsFloatingBlock(parent->currentTool());
+    const bool floatingShown = showsFloatingBlock(services->currentTool());
     if (!fromUpdateLevel && !floatingShown) {
         return {};
     }
-    if (!parent->mouseIsDown()) {
+    if (!services->mouseIsDown()) {
         placeOutlineFromCells();
     }
     // A full redraw is followed by the preview copy, which draws the block over the fresh view.
@@ -301,7 +303,7 @@ QRect Selection::drawSelectionOnPreview(bool fromUpdateLevel) {
 
 QRect Selection::floatingBlockCover() const {
     // Only a drag keeps the outline where it is; otherwise the drawing places it anew from the cells.
-    if (state != SelectionState::Selected || !showsFloatingBlock(parent->currentTool()) || !parent->mouseIsDown()) {
+    if (state != SelectionState::Selected || !showsFloatingBlock(services->currentTool()) || !services->mouseIsDown()) {
         return {};
     }
     return shape->outline();
@@ -334,7 +336,7 @@ void Selection::selectAll() {
     srcx = 0;
     srcy = 0;
     moved = false;
-    parent->setCurrentTool(ToolId::Selection);
+    services->setCurrentTool(ToolId::Selection);
     state = SelectionState::Selected;
     shape->setVisible(true);
     placeOutlineFromCells();
@@ -346,7 +348,7 @@ void Selection::setPasteRegion(int startx, int starty, int endx, int endy) {
     selstarty = starty;
     selendx = endx;
     selendy = endy;
-    parent->setCurrentTool(ToolId::Selection);
+    services->setCurrentTool(ToolId::Selection);
     state = SelectionState::Selected;
 }
 
@@ -387,7 +389,7 @@ void Selection::flip() {
 }
 
 std::optional<QRectF> Selection::radarFrame() const {
-    if (state == SelectionState::None || !showsFloatingBlock(parent->currentTool())) {
+    if (state == SelectionState::None || !showsFloatingBlock(services->currentTool())) {
         return std::nullopt;
     }
     return QRectF(shape->x(), shape->y(), shape->width(), shape->height());

@@ -8,7 +8,8 @@
 #include "tools/SelectionHooks.h"
 
 class TileClipboard;
-class MapHost;
+class ToolContext;
+class WindowServices;
 class SelectionShape;
 
 // The rectangular selection of one map, and the selection tool: marked with the mouse, dragged as a floating
@@ -16,8 +17,9 @@ class SelectionShape;
 // flip, switch and the bucket's fill. Applying is the one moment at which cells change.
 class Selection : public SelectionHooks {
 public:
-    // Hands the selection its map and the map's clipboard, and lays the outline on the map's view.
-    void setParent(MapHost* myparent, TileClipboard* clipboard);
+    // Hands the selection its map, the window's services and the map's clipboard, and lays the
+    // outline on the map's view.
+    void attach(ToolContext& map, WindowServices& window, TileClipboard& clipboard);
 
     SelectionState selstate() const override { return state; }
     bool selalreadymoved() const override { return moved; }
@@ -86,7 +88,8 @@ private:
     int selstarty = 0;
     int selendx = 0;
     int selendy = 0;
-    MapHost* parent = nullptr;
+    ToolContext* parent = nullptr;
+    WindowServices* services = nullptr;
     TileClipboard* clip = nullptr;
     SelectionShape* shape = nullptr;
 };

@@ -16,7 +16,8 @@
 #include "selection/Selection.h"
 #include "selection/SelectionShape.h"
 #include "selection/TileText.h"
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
+#include "tools/WindowServices.h"
 #include "view/Blit.h"
 #include "view/Dialogs.h"
 #include "view/MapView.h"
@@ -71,7 +72,7 @@ void TileClipboard::paste() {
     }
     auto pasted = TileText::parse(text);
     if (!pasted) {
-        parent->dialogs().message(
+        services->dialogs().message(
             parent->window(),
             QCoreApplication::translate("TileClipboard",
                                         "The tiles on the clipboard cannot be pasted: the text is damaged or "

@@ -9,17 +9,20 @@
 
 #include "selection/TileBlock.h"
 
-class MapHost;
+class ToolContext;
+class WindowServices;
 class Selection;
 
 // The tile clipboard of one map: cut and copy put the selected cells on the system clipboard as
 // tile text; paste reads such text into a floating block that the selection shows and applies.
 class TileClipboard {
 public:
-    // Hands the clipboard its map and the map's selection, which shows and applies a pasted block.
-    void setParent(MapHost* myparent, Selection* selection) {
-        parent = myparent;
-        sel = selection;
+    // Hands the clipboard its map, the window's services and the map's selection, which shows and
+    // applies a pasted block.
+    void attach(ToolContext& map, WindowServices& window, Selection& selection) {
+        parent = &map;
+        services = &window;
+        sel = &selection;
     }
 
     bool pasting() const { return isPasting; }
@@ -46,7 +49,8 @@ private:
     void drawCell(QImage& into, int16_t v, int x, int y, int t);
     const QImage& specialPicture(int16_t v, int t);
 
-    MapHost* parent = nullptr;
+    ToolContext* parent = nullptr;
+    WindowServices* services = nullptr;
     Selection* sel = nullptr;
     bool isPasting = false;
     TileBlock cliptiles;

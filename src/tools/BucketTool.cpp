@@ -10,8 +10,9 @@
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "tools/BusyGuard.h"
-#include "tools/MapHost.h"
 #include "tools/SelectionHooks.h"
+#include "tools/ToolContext.h"
+#include "tools/WindowServices.h"
 #include "view/Dialogs.h"
 
 namespace {
@@ -40,7 +41,7 @@ void BucketTool::press(const ToolEvent& event) {
     const int16_t old = level().getTile(cell.x, cell.y);
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
         fillObject(tile, cell.x, cell.y);
-    } else if (!fill(old, tile, cell.x, cell.y, *edit, inSelection, map->fillInScreen())) {
+    } else if (!fill(old, tile, cell.x, cell.y, *edit, inSelection, services->fillInScreen())) {
         return;
     }
     pushBatch();
@@ -75,7 +76,7 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
     if (tilenr == fillnr) {
         return true;
     }
-    MapHost* const window = map;
+    ToolContext* const window = map;
     Level& lv = level();
     const SelectionHooks& sel = selection();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

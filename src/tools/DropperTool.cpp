@@ -2,7 +2,7 @@
 
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
 
 void DropperTool::press(const ToolEvent& event) {
     const Cell cell = cellAt(event.x(), event.y());

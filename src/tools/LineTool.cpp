@@ -8,7 +8,7 @@
 #include "model/ObjectProcedures.h"
 #include "model/RadarColor.h"
 #include "model/Tileset.h"
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 

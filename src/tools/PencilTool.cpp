@@ -3,7 +3,7 @@
 #include "model/Level.h"
 #include "model/ObjectProcedures.h"
 #include "tools/LineTool.h"
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
 
 void PencilTool::press(const ToolEvent& event) {
     const Cell cell = cellAt(event.x(), event.y());

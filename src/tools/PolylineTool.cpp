@@ -2,7 +2,7 @@
 
 #include "model/ObjectProcedures.h"
 #include "tools/LineTool.h"
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
 
 void PolylineTool::press(const ToolEvent& event) {
     const Cell cell = cellAt(event.x(), event.y());

@@ -1,7 +1,8 @@
 #include "tools/ToolBase.h"
 
 #include "model/Level.h"
-#include "tools/MapHost.h"
+#include "tools/ToolContext.h"
+#include "tools/WindowServices.h"
 #include "view/MapView.h"
 
 ToolBase::~ToolBase() {
@@ -36,7 +37,7 @@ int16_t ToolBase::tileFor(Qt::MouseButton button) const {
 }
 
 ToolId ToolBase::currentTool() const {
-    return map->currentTool();
+    return services->currentTool();
 }
 
 SelectionHooks& ToolBase::selection() const {

@@ -9,7 +9,8 @@
 #include "view/ViewTransform.h"
 
 class Level;
-class MapHost;
+class ToolContext;
+class WindowServices;
 class MapView;
 class SelectionHooks;
 
@@ -19,8 +20,11 @@ class ToolBase : public Tool {
 public:
     ~ToolBase() override;
 
-    // Hands the tool the map it works in; called once when the window is built.
-    void setParent(MapHost* myparent) { map = myparent; }
+    // Hands the tool the map it works in and the window's services; called once when the window is built.
+    void attach(ToolContext& context, WindowServices& window) {
+        map = &context;
+        services = &window;
+    }
 
 protected:
     struct Cell {
@@ -52,6 +56,7 @@ protected:
     // overview image there), else the kept view image brought to the screen.
     void redraw() const;
 
-    MapHost* map = nullptr;
+    ToolContext* map = nullptr;
+    WindowServices* services = nullptr;
     std::optional<LevelEdit> edit;
 };

@@ -7,11 +7,12 @@
 #include <array>
 #include <utility>
 
-#include "tools/MapHost.h"
 #include "tools/SelectionHooks.h"
 #include "tools/ShortcutTable.h"
 #include "tools/Tool.h"
+#include "tools/ToolContext.h"
 #include "tools/ToolTable.h"
+#include "tools/WindowServices.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
 
@@ -22,9 +23,9 @@ constexpr int ArrowStep = 160;
 
 }  // namespace
 
-ToolDispatch::ToolDispatch(MapHost& host, const Tools& tools, QObject* parent)
-    : QObject(parent), host(host), tools(tools) {
-    PictureBox* view = host.view().viewSurface;
+ToolDispatch::ToolDispatch(ToolContext& map, WindowServices& window, const Tools& tools, QObject* parent)
+    : QObject(parent), map(map), window(window), tools(tools) {
+    PictureBox* view = map.view().viewSurface;
     connect(view, &PictureBox::mouseDown, this, &ToolDispatch::press);
     connect(view, &PictureBox::mouseMove, this, &ToolDispatch::move);
     connect(view, &PictureBox::mouseUp, this, &ToolDispatch::release);
@@ -34,11 +35,11 @@ ToolDispatch::ToolDispatch(MapHost& host, const Tools& tools, QObject* parent)
 
 Tool& ToolDispatch::tool(ToolId id) const {
     Tool* t = tools[toolIndex(id)];
-    return t != nullptr ? *t : host.selection();
+    return t != nullptr ? *t : map.selection();
 }
 
 Tool& ToolDispatch::current() const {
-    return tool(host.currentTool());
+    return tool(window.currentTool());
 }
 
 void ToolDispatch::switchTool(ToolId from, ToolId to) {
@@ -52,10 +53,10 @@ void ToolDispatch::endGesture() {
             t->endGesture();
         }
     }
-    host.selection().endGesture();
+    map.selection().endGesture();
     if (gestureLive) {
         gestureLive = false;
-        host.setMouseIsDown(false);
+        window.setMouseIsDown(false);
     }
 }
 
@@ -80,7 +81,7 @@ void ToolDispatch::press(Qt::MouseButton button, Qt::MouseButtons held, QPointF 
     }
     gestureButton = button;
     gestureLive = true;
-    host.setMouseIsDown(true);
+    window.setMouseIsDown(true);
     current().press({button, held, mods, pos});
 }
 
@@ -105,12 +106,12 @@ void ToolDispatch::release(Qt::MouseButton button, Qt::MouseButtons held, QPoint
         return;
     }
     current().release({button, held, mods, pos});
-    host.setMouseIsDown(false);
+    window.setMouseIsDown(false);
 }
 
 void ToolDispatch::showPosition(QPointF pos) {
-    const ViewTransform t = host.view().transform();
-    host.showStatus(tr("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y())));
+    const ViewTransform t = map.view().transform();
+    window.showStatus(tr("X= %1 - Y= %2").arg(t.cellX(pos.x())).arg(t.cellY(pos.y())));
 }
 
 void ToolDispatch::key(QKeyEvent* event, bool keyDown) {
@@ -123,12 +124,12 @@ void ToolDispatch::scrollBy(QScrollBar* bar, int delta) {
 
 void ToolDispatch::useShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
     if (Shift == 2 || !KeyDown) {
-        if (KeyDown && ShortcutTable::turnsIntoDropper(host.currentTool())) {
-            host.beginTemporaryTool(ToolId::Dropper);
+        if (KeyDown && ShortcutTable::turnsIntoDropper(window.currentTool())) {
+            window.beginTemporaryTool(ToolId::Dropper);
         } else if ((Shift & 2) == 0) {
             // Releasing Ctrl (also with Shift or Alt still held) ends the dropper, whichever map
             // started it.
-            host.endTemporaryTool();
+            window.endTemporaryTool();
         }
         return;
     }
@@ -139,18 +140,18 @@ void ToolDispatch::useShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
     if (shortcut == nullptr || (Shift != 0 && !shortcut->withModifiers)) {
         return;
     }
-    MapView& view = host.view();
+    MapView& view = map.view();
     using ShortcutTable::KeyAction;
     switch (shortcut->action) {
         case KeyAction::PickTool:
-            host.setCurrentTool(shortcut->tool);
+            window.setCurrentTool(shortcut->tool);
             break;
         case KeyAction::ToggleGrid:
             // The key does what a click on the button does: the map follows the button at once.
-            host.switchGrid();
+            window.switchGrid();
             break;
         case KeyAction::ToggleTileNumbers:
-            host.switchTileNumbers();
+            window.switchTileNumbers();
             break;
         case KeyAction::ScrollLeft:
             scrollBy(view.hScrollBar, -ArrowStep);

@@ -6,7 +6,8 @@
 
 #include "tools/ToolId.h"
 
-class MapHost;
+class ToolContext;
+class WindowServices;
 class QKeyEvent;
 class QScrollBar;
 class Tool;
@@ -22,7 +23,7 @@ public:
     // selection (asked of the host at each event) stands in for it.
     using Tools = std::array<Tool*, ToolCount>;
 
-    ToolDispatch(MapHost& host, const Tools& tools, QObject* parent);
+    ToolDispatch(ToolContext& map, WindowServices& window, const Tools& tools, QObject* parent);
 
     // The tool shortcuts, the arrow-key scrolling and the Ctrl-held dropper. `Shift` is a mask:
     // 1 Shift, 2 Ctrl, 4 Alt.
@@ -46,7 +47,8 @@ private:
     void showPosition(QPointF pos);
     void scrollBy(QScrollBar* bar, int delta);
 
-    MapHost& host;
+    ToolContext& map;
+    WindowServices& window;
     Tools tools;
     // The button of the gesture in progress, and whether its tool still follows it.
     Qt::MouseButton gestureButton = Qt::NoButton;

@@ -12,6 +12,7 @@
 #include "MapFixture.h"
 #include "TestFiles.h"
 #include "app/RightPanel.h"
+#include "app/ToolBars.h"
 #include "model/TilesetFile.h"
 #include "view/LevelRenderer.h"
 #include "view/Pixels.h"
@@ -20,35 +21,35 @@ using DocumentSlots = WindowFixture;
 
 TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefusedAndAClosedSlotIsReused) {
     for (int i = 0; i < 10; ++i) {
-        ASSERT_NE(general->newLevel(), nullptr) << i;
+        ASSERT_NE(general->documents().newLevel(), nullptr) << i;
     }
     for (size_t i = 1; i < 10; ++i) {
-        EXPECT_EQ(general->map(i)->windowTitle(), QStringLiteral("Untitled%1").arg(i));
+        EXPECT_EQ(general->documents().map(i)->windowTitle(), QStringLiteral("Untitled%1").arg(i));
     }
-    EXPECT_EQ(general->newLevel(), nullptr);
+    EXPECT_EQ(general->documents().newLevel(), nullptr);
     // The Window menu activates and checks its map.
     EXPECT_TRUE(general->mainMenu()->mapActions[9]->isChecked());
     general->mainMenu()->mapActions[0]->trigger();
-    EXPECT_EQ(general->activeSlot(), 0);
+    EXPECT_EQ(general->documents().activeSlot(), 0);
     EXPECT_TRUE(general->mainMenu()->mapActions[0]->isChecked());
     EXPECT_FALSE(general->mainMenu()->mapActions[9]->isChecked());
     ASSERT_TRUE(closeMap(1));
     EXPECT_FALSE(general->mainMenu()->mapActions[1]->isVisible());
-    MapWindow* map = general->newLevel();
+    MapWindow* map = general->documents().newLevel();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->mapslot(), 1);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("Untitled1"));
     EXPECT_TRUE(general->mainMenu()->mapActions[1]->isVisible());
 
     closeMap(9);
-    general->openLevels({writeLevel("a.lvl"), writeLevel("b.lvl"), writeLevel("c.lvl")});  // stops at b
+    general->documents().openLevels({writeLevel("a.lvl"), writeLevel("b.lvl"), writeLevel("c.lvl")});  // stops at b
     EXPECT_EQ(dialogs->messages, QStringList(2, "Error: Maximum number of maps are already open"));
     EXPECT_EQ(openCount(), 10);
 }
 
 TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEachOnce) {
-    general->newLevel()->level().markChanged();
-    general->newLevel();
+    general->documents().newLevel()->level().markChanged();
+    general->documents().newLevel();
     EXPECT_TRUE(closeMap(1));
     EXPECT_TRUE(dialogs->questions.isEmpty());
     EXPECT_FALSE(closeMap(0));
@@ -59,9 +60,9 @@ TEST_F(DocumentSlots, OnlyAChangedMapAsksBeforeClosingAndNoKeepsItAndExitAsksEac
 
     // One No on exit keeps every map open.
     dialogs->questions.clear();
-    general->newLevel()->level().markChanged();
-    general->newLevel();
-    general->newLevel()->level().markChanged();
+    general->documents().newLevel()->level().markChanged();
+    general->documents().newLevel();
+    general->documents().newLevel()->level().markChanged();
     dialogs->answers = {true, false};
     EXPECT_FALSE(general->close());
     EXPECT_EQ(dialogs->questions.size(), 2);
@@ -79,13 +80,13 @@ TEST_F(DocumentSlots, SaveInTheCloseQuestionSavesFirstAndOnlyASavedLevelCloses) 
         bool closes;
     } cases[] = {{path("kept.lvl"), true}, {QString(), false}, {path("missing/folder.lvl"), false}};
     for (const auto& c : cases) {
-        MapWindow* map = general->newLevel();
+        MapWindow* map = general->documents().newLevel();
         map->level().markChanged();
         map->showModified();
         dialogs->closeAnswers = {AppDialogs::CloseChoice::Save};
         dialogs->chosen = {c.chosen};
         dialogs->messages.clear();
-        EXPECT_EQ(closeMap(general->activeSlot()), c.closes) << c.chosen.toStdString();
+        EXPECT_EQ(closeMap(general->documents().activeSlot()), c.closes) << c.chosen.toStdString();
         EXPECT_EQ(QFileInfo::exists(c.chosen), c.closes);
         EXPECT_EQ(dialogs->messages.size(), c.chosen.contains("missing") ? 1 : 0);
     }
@@ -120,28 +121,28 @@ TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
 
 TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheLastToCloseClearsThePanel) {
     MainMenu* m = general->mainMenu();
-    const auto levelCommands = {
-        m->saveAction, m->saveAsAction, m->importTilesetAction,     m->exportTilesetAction,    m->discardTilesetAction,
-        m->undoAction, m->redoAction,   general->topButton("Save"), general->topButton("Undo")};
+    const auto levelCommands = {m->saveAction,          m->saveAsAction,         m->importTilesetAction,
+                                m->exportTilesetAction, m->discardTilesetAction, m->undoAction,
+                                m->redoAction};
     const auto mapCommands = {m->cutAction,
                               m->copyAction,
                               m->pasteAction,
                               m->replaceAction,
                               m->mirrorAction,
                               m->flipAction,
-                              general->topButton("Grid"),
-                              general->topButton("TileNr")};
+                              general->toolBars()->gridAction(),
+                              general->toolBars()->tileNumbersAction()};
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
     EXPECT_FALSE(general->rightPanel()->createWallsButton->isEnabled());
     EXPECT_TRUE(general->toolButton(ToolId::Hand)->isChecked());
 
-    MapWindow* first = general->newLevel();
+    MapWindow* first = general->documents().newLevel();
     expectEnabled(mapCommands, true);
     EXPECT_TRUE(general->rightPanel()->createWallsButton->isEnabled());
     EXPECT_TRUE(general->rightPanel()->leftsel->isVisible());
     paintUndoable(first, 3, 3, 7);
-    MapWindow* last = general->newLevel();
+    MapWindow* last = general->documents().newLevel();
     EXPECT_FALSE(m->undoAction->isEnabled());
     general->activateMapItem(0);
     expectEnabled({m->undoAction}, true);
@@ -149,8 +150,8 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
     m->undoAction->trigger();
     EXPECT_EQ(first->level().getTile(3, 3), 0);
     expectEnabled({m->undoAction}, false);
-    expectEnabled({general->topButton("Redo")}, true);
-    general->topButton("Redo")->trigger();
+    expectEnabled({m->redoAction}, true);
+    m->redoAction->trigger();
     EXPECT_EQ(first->level().getTile(3, 3), 7);
 
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8());
@@ -158,7 +159,7 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
     paintUndoable(last, 1, 1, 1);
     first->level().markSaved();
     closeMap(0);
-    expectEnabled({m->saveAction, general->topButton("Save"), m->exportTilesetAction, m->undoAction}, true);
+    expectEnabled({m->saveAction, m->exportTilesetAction, m->undoAction}, true);
     last->level().markSaved();
     general->radar()->image.fill(Qt::white);
     closeMap(1);
@@ -175,9 +176,9 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {
-    MapWindow* first = general->newLevel();
-    MapWindow* second = general->newLevel();
-    ASSERT_EQ(general->activeSlot(), 1);
+    MapWindow* first = general->documents().newLevel();
+    MapWindow* second = general->documents().newLevel();
+    ASSERT_EQ(general->documents().activeSlot(), 1);
     EXPECT_TRUE(first->view()->levelImage.isNull());
     // A cell that changed while the map lay in the background must show once it is active again.
     const ViewTransform view = first->view()->transform();
@@ -196,7 +197,7 @@ TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItI
     const QRect area(QPoint(0, 0), general->mdiArea()->viewport()->size());
     QList<QRect> placed;
     for (int i = 0; i < 4; ++i) {
-        general->newLevel();
+        general->documents().newLevel();
         placed << general->mdiArea()->activeSubWindow()->geometry();
         EXPECT_TRUE(area.contains(placed.last())) << i;
         if (i > 0) {

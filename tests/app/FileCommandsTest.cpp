@@ -19,7 +19,7 @@
 using FileCommandsTest = WindowFixture;
 
 TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningItAgainBringsItToTheFront) {
-    EXPECT_EQ(general->openLevel({}), std::nullopt);  // cancelled
+    EXPECT_EQ(general->documents().openLevel({}), std::nullopt);  // cancelled
     EXPECT_EQ(openCount(), 0);
     const QString a = writeLevel("a.lvl");
     dialogs->chosen.push_back(a);
@@ -31,17 +31,17 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningIt
     EXPECT_EQ(map->windowTitle(), QStringLiteral("a.lvl"));
     EXPECT_EQ(general->recent().entry(0), a);
 
-    general->newLevel();
-    EXPECT_EQ(general->openLevel(a), std::nullopt);
+    general->documents().newLevel();
+    EXPECT_EQ(general->documents().openLevel(a), std::nullopt);
     EXPECT_EQ(dialogs->messages, QStringList{"Map is already open!"});
     EXPECT_EQ(openCount(), 2);
-    EXPECT_EQ(general->activeSlot(), 0);
-    EXPECT_EQ(general->mdiArea()->activeSubWindow()->widget(), general->map(0));
+    EXPECT_EQ(general->documents().activeSlot(), 0);
+    EXPECT_EQ(general->mdiArea()->activeSubWindow()->widget(), general->documents().map(0));
 }
 
 TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow) {
-    general->newLevel();
-    general->newLevel();
+    general->documents().newLevel();
+    general->documents().newLevel();
     QByteArray bmp = TestFiles::bmp8();
     bmp[28] = 4;  // biBitCount
     const QByteArray lowDepth = bmp + TestFiles::record(1, 1, 5);
@@ -58,13 +58,13 @@ TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow
         general->activateMapItem(0);
         dialogs->messages.clear();
         dialogs->titles.clear();
-        const std::optional<int> slot = general->openLevel(path(name));
+        const std::optional<int> slot = general->documents().openLevel(path(name));
         EXPECT_EQ(dialogs->messages.size(), 1) << name;
         EXPECT_FALSE(general->recent().isInRecent(path(name))) << name;
         if (cell < 0) {
             EXPECT_EQ(slot, std::nullopt) << name;
             EXPECT_EQ(openCount(), 2) << name;
-            EXPECT_EQ(general->activeSlot(), 0) << name;
+            EXPECT_EQ(general->documents().activeSlot(), 0) << name;
             EXPECT_FALSE(general->mainMenu()->mapActions[2]->isVisible()) << name;
             continue;
         }
@@ -92,12 +92,12 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(general.get(), &drop);
     ASSERT_EQ(openCount(), 2);
-    EXPECT_EQ(general->map(0)->level().activeFile, a);
-    EXPECT_EQ(general->map(1)->level().activeFile, c);
+    EXPECT_EQ(general->documents().map(0)->level().activeFile, a);
+    EXPECT_EQ(general->documents().map(1)->level().activeFile, c);
 }
 
 TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAFailedSaveKeepsIt) {
-    MapWindow* map = general->newLevel();
+    MapWindow* map = general->documents().newLevel();
     map->level().markChanged();
     const QString target = path("new.lvl");
     dialogs->chosen.push_back(target);
@@ -118,17 +118,17 @@ TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAF
     EXPECT_FALSE(map->parentWidget()->isWindowModified());
 
     // Save As to the level's own name is no new name: the recent list keeps its order.
-    general->openLevel(writeLevel("b.lvl"));
+    general->documents().openLevel(writeLevel("b.lvl"));
     closeMap(1);
     dialogs->chosen.push_back(target);
-    general->saveLevel(true);
+    general->documents().saveActive(true);
     EXPECT_EQ(dialogs->starts.last(), target) << "the dialog offers the level's own file";
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), path("b.lvl"));
 
     const QString nowhere = path("no/such/folder/x.lvl");
     dialogs->chosen.push_back(nowhere);
-    general->saveLevel(true);
+    general->documents().saveActive(true);
     EXPECT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(map->level().activeFile, target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
@@ -178,17 +178,17 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGon
     EXPECT_EQ(general->recent().entry(0), names[1]);
     closeMap(0);
     QFile::remove(names[1]);
-    general->openRecentItem(0);
+    general->documents().openRecentItem(0);
     EXPECT_EQ(dialogs->messages, QStringList{"Error: The file does not longer exist!"});
     EXPECT_EQ(general->recent().entry(0), names[1]) << "a file that is gone stays listed";
     EXPECT_EQ(openCount(), 0);
 }
 
 TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTilesetAndAFileWithoutOneIsRefused) {
-    general->newLevel();
+    general->documents().newLevel();
     TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
     dialogs->chosen.push_back(path("plain.lvl"));
-    general->importTileset();
+    general->mainMenu()->importTilesetAction->trigger();
     EXPECT_EQ(dialogs->messages.size(), 1);
     dialogs->messages.clear();
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));

@@ -20,16 +20,16 @@ QByteArray twoLayerMap(const QByteArray& groundIds) {
 }  // namespace
 
 TEST_F(ImportExportMapTest, ExportedMapOpensAsAnUnnamedLevelThatSaveAsksANameFor) {
-    general->openLevel(writeLevel("a.lvl", {{20, 3, 7}, {4, 5, 219}}));
+    general->documents().openLevel(writeLevel("a.lvl", {{20, 3, 7}, {4, 5, 219}}));
     dialogs->chosen.push_back(path("a.tmj"));
     general->mainMenu()->exportMapAction->trigger();
     EXPECT_EQ(dialogs->starts.last(), path("a.tmx"));
     EXPECT_EQ(dialogs->filters.last(), "TMX map (*.tmx);;JSON map (*.tmj)");
     EXPECT_TRUE(QFile::exists(path("a.png")) && QFile::exists(path("a-219.png")));
 
-    const std::optional<int> slot = general->openLevel(path("a.tmj"));
+    const std::optional<int> slot = general->documents().openLevel(path("a.tmj"));
     ASSERT_TRUE(slot.has_value());
-    MapWindow* imported = general->map(*slot);
+    MapWindow* imported = general->documents().map(*slot);
     EXPECT_EQ(imported->windowTitle(), "Imported from a.tmj");
     EXPECT_TRUE(imported->level().activeFile.isEmpty());
     EXPECT_EQ(tile(4, 5, imported), 219);
@@ -37,7 +37,7 @@ TEST_F(ImportExportMapTest, ExportedMapOpensAsAnUnnamedLevelThatSaveAsksANameFor
     EXPECT_EQ(tile(20, 3, imported), 7);
     EXPECT_EQ(dialogs->messages, QStringList());
     dialogs->chosen.push_back(path("b.lvl"));
-    general->saveLevel(false);
+    general->documents().saveActive(false);
     EXPECT_EQ(dialogs->titles.last(), "Save lvl as...");
     EXPECT_EQ(TestFiles::read(path("b.lvl")), TestFiles::read(path("a.lvl")));
 }
@@ -45,25 +45,25 @@ TEST_F(ImportExportMapTest, ExportedMapOpensAsAnUnnamedLevelThatSaveAsksANameFor
 TEST_F(ImportExportMapTest, SeveralLayersOfferAChoiceAndFlippedTilesAreTakenUnflippedOnlyWhenAgreed) {
     TestFiles::write(path("m.tmx"), twoLayerMap("2147483651,0"));
     dialogs->layerChoice = "top";
-    std::optional<int> slot = general->openLevel(path("m.tmx"));
+    std::optional<int> slot = general->documents().openLevel(path("m.tmx"));
     ASSERT_TRUE(slot.has_value());
     EXPECT_EQ(dialogs->layerOffers, QList<QStringList>{QStringList({"ground", "top"})});
-    EXPECT_EQ(tile(1, 0, general->map(*slot)), 9);
-    EXPECT_EQ(tile(0, 0, general->map(*slot)), 0);
+    EXPECT_EQ(tile(1, 0, general->documents().map(*slot)), 9);
+    EXPECT_EQ(tile(0, 0, general->documents().map(*slot)), 0);
 
     dialogs->layerChoice = "ground";
     dialogs->answers = {false, true};
-    EXPECT_EQ(general->openLevel(path("m.tmx")), std::nullopt);
+    EXPECT_EQ(general->documents().openLevel(path("m.tmx")), std::nullopt);
     EXPECT_EQ(openCount(), 1);
     ASSERT_EQ(dialogs->questions.size(), 1);
     EXPECT_TRUE(dialogs->questions[0].contains("is flipped or rotated")) << dialogs->questions[0].toStdString();
-    slot = general->openLevel(path("m.tmx"));
+    slot = general->documents().openLevel(path("m.tmx"));
     ASSERT_TRUE(slot.has_value());
-    EXPECT_EQ(tile(0, 0, general->map(*slot)), 3);
+    EXPECT_EQ(tile(0, 0, general->documents().map(*slot)), 3);
     EXPECT_TRUE(dialogs->messages.join(' ').contains("1 flipped or rotated tile(s) were taken unflipped"));
 
     dialogs->layerChoice.clear();
-    EXPECT_EQ(general->openLevel(path("m.tmx")), std::nullopt);
+    EXPECT_EQ(general->documents().openLevel(path("m.tmx")), std::nullopt);
     EXPECT_EQ(openCount(), 2);
 }
 

@@ -21,10 +21,10 @@ protected:
         general->mainMenu()->preferencesAction->trigger();
         auto* dialog = general->findChild<PreferencesDialog*>(QStringLiteral("frmPreferences"));
         ASSERT_NE(dialog, nullptr);
-        shown = {dialog->undoSteps->value(), dialog->recoveryDelay->value()};
-        dialog->undoSteps->setValue(steps);
-        dialog->recoveryDelay->setValue(delay);
-        dialog->buttons->button(button)->click();
+        shown = {dialog->undoStepsBox()->value(), dialog->recoveryDelayBox()->value()};
+        dialog->undoStepsBox()->setValue(steps);
+        dialog->recoveryDelayBox()->setValue(delay);
+        dialog->buttonBox()->button(button)->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(general->findChild<PreferencesDialog*>(), nullptr);
     }
@@ -38,7 +38,7 @@ TEST_F(PreferencesDialogTest, UndoDepthReachesOpenAndNewLevelsAndTheDelayReaches
     choose(30, 2.5, QDialogButtonBox::Ok);
     EXPECT_EQ(map->level().undoredo.depth(), 30);
     EXPECT_EQ(RecoveryCopies::Timing::fromUserSettings().delayMs, 2500);
-    EXPECT_EQ(general->newLevel()->level().undoredo.depth(), 30);
+    EXPECT_EQ(general->documents().newLevel()->level().undoredo.depth(), 30);
     for (int16_t i = 0; i < 25; ++i) {
         paintUndoable(map, i, 0, 3);
     }

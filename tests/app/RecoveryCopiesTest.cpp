@@ -89,8 +89,8 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 
         dialogs->recoveryAnswers.push_back(Choice::Restore);
         general->recoveryCopies().offerRestore();
-        general->setActiveSlot(mapTitled(QStringLiteral("named.lvl"))->mapslot());
-        general->saveLevel(false);
+        general->documents().setActiveSlot(mapTitled(QStringLiteral("named.lvl"))->mapslot());
+        general->documents().saveActive(false);
         general->recoveryCopies().flush();
         EXPECT_EQ(copies().size(), 2) << "saving a level must remove its copy, and only its copy";
         dialogs->answers.push_back(true);
@@ -102,7 +102,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
 
 TEST_F(RecoveryCopiesTest, EditsGoingOnAreCopiedWithinTheLongestInterval) {
     ASSERT_TRUE(start(300, 400));
-    MapWindow* map = general->newLevel();
+    MapWindow* map = general->documents().newLevel();
     map->level().markChanged();
     // Edits every 50 ms never leave the 300 ms quiet spell, but the copy may lag at most 400 ms.
     QElapsedTimer editing;
@@ -126,10 +126,10 @@ TEST_F(RecoveryCopiesTest, ACopyOfALevelSavedSinceOpensUnnamedSoThatSaveKeepsThe
     general->recoveryCopies().offerRestore();
 
     ASSERT_NE(mapTitled(QStringLiteral("Recovered from named.lvl")), nullptr);
-    general->setActiveSlot(mapTitled(QStringLiteral("Recovered from named.lvl"))->mapslot());
+    general->documents().setActiveSlot(mapTitled(QStringLiteral("Recovered from named.lvl"))->mapslot());
     EXPECT_TRUE(dialogs->messages.value(0).startsWith("\"named.lvl\" was saved after this copy was made."));
     EXPECT_FALSE(general->recent().isInRecent(original));
-    general->saveLevel(false);
+    general->documents().saveActive(false);
     EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "Save must ask for a name, offering none";
     EXPECT_EQ(TestFiles::read(original), newer);
 }

@@ -14,7 +14,7 @@ class TilesetPicking : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        map = general->newLevel();
+        map = general->documents().newLevel();
         picker = general->rightPanel()->tilesetPicture;
     }
     void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(picker, button, Qt::NoModifier, at); }
@@ -56,7 +56,7 @@ TEST_F(TilesetPicking, ClicksPickTheRedAndYellowTilesOfTheActiveMapWhichTheTipTh
 
     // Another map starts from the first tiles; switching back shows the first map's own again.
     MapWindow* first = map;
-    map = general->newLevel();
+    map = general->documents().newLevel();
     expectUnchanged();
     EXPECT_EQ(names->text(), QString::fromUtf8("Left 1 \u00b7 Right 2"));
     click(Qt::LeftButton, {60, 5});  // 4, into the second map

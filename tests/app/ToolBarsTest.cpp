@@ -13,13 +13,13 @@ protected:
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    void clickTool(ToolId tool) { click(general->toolBars()->toolsToolBar, general->toolButton(tool)); }
-    void clickTop(const QString& key) { click(general->toolBars()->mainToolBar, general->topButton(key)); }
+    void clickTool(ToolId tool) { click(general->toolBars()->toolsToolBar(), general->toolButton(tool)); }
+    void clickTop(QAction* action) { click(general->toolBars()->mainToolBar(), action); }
 };
 
 // The letter keys on the map are Dispatch's; here the toolbar and the keys typed on the panel's controls.
 TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButtonStaysPressed) {
-    general->newLevel();
+    general->documents().newLevel();
     RightPanel* panel = general->rightPanel();
     const std::pair<std::function<void()>, ToolId> cases[] = {
         {[&] { clickTool(ToolId::Pencil); }, ToolId::Pencil},
@@ -38,8 +38,8 @@ TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButton
 
 // Outline tools show the crosshair, the others their picture, in every map and in a new one.
 TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
-    MapWindow* first = general->newLevel();
-    MapWindow* second = general->newLevel();
+    MapWindow* first = general->documents().newLevel();
+    MapWindow* second = general->documents().newLevel();
     general->setCurrentTool(ToolId::Pencil);
     for (MapWindow* map : {first, second}) {
         EXPECT_EQ(map->view()->viewSurface->cursor().shape(), Qt::BitmapCursor);
@@ -47,29 +47,29 @@ TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
     }
     general->setCurrentTool(ToolId::Ellipse);
     EXPECT_EQ(first->view()->viewSurface->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(general->newLevel()->view()->viewSurface->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(general->documents().newLevel()->view()->viewSurface->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheActiveMap) {
-    MapWindow* first = general->newLevel();
-    clickTop("Grid");
+    MapWindow* first = general->documents().newLevel();
+    clickTop(general->toolBars()->gridAction());
     EXPECT_TRUE(first->showGrid());
-    clickTop("TileNr");
+    clickTop(general->toolBars()->tileNumbersAction());
     EXPECT_TRUE(first->showTileNumbers());
-    MapWindow* second = general->newLevel();
-    EXPECT_FALSE(general->topButton("Grid")->isChecked());
-    EXPECT_FALSE(general->topButton("TileNr")->isChecked());
+    MapWindow* second = general->documents().newLevel();
+    EXPECT_FALSE(general->toolBars()->gridAction()->isChecked());
+    EXPECT_FALSE(general->toolBars()->tileNumbersAction()->isChecked());
     // The G and T keys on the map switch it as the buttons do, and the buttons follow.
     QTest::keyClick(second->view()->viewSurface, Qt::Key_T);
     EXPECT_TRUE(second->showTileNumbers());
-    EXPECT_TRUE(general->topButton("TileNr")->isChecked());
+    EXPECT_TRUE(general->toolBars()->tileNumbersAction()->isChecked());
     QTest::keyClick(second->view()->viewSurface, Qt::Key_G);
-    EXPECT_TRUE(general->topButton("Grid")->isChecked());
-    clickTop("Grid");
+    EXPECT_TRUE(general->toolBars()->gridAction()->isChecked());
+    clickTop(general->toolBars()->gridAction());
     EXPECT_FALSE(second->showGrid());
     EXPECT_TRUE(first->showGrid());
     general->activateMapItem(0);
-    EXPECT_TRUE(general->topButton("Grid")->isChecked());
+    EXPECT_TRUE(general->toolBars()->gridAction()->isChecked());
 
     QTest::mouseClick(general->rightPanel()->lineWidthButtons[2], Qt::LeftButton);
     EXPECT_EQ(first->tline().linew, 5);

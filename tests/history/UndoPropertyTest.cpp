@@ -45,14 +45,14 @@ protected:
         }
         map->level().completeAfterLoad();
         map->redrawView();
-        second = general->newLevel();
+        second = general->documents().newLevel();
         general->activateMapItem(map->mapslot());
         dialogs->chosen.push_back(path(QStringLiteral("property.lvl")));
         save();
     }
 
     void save() {
-        general->saveLevel(false);
+        general->documents().saveActive(false);
         saved = grid();
     }
     // One of the things that cut into a gesture, now and then; the log names it.
@@ -88,7 +88,7 @@ protected:
              }},
             {"close",
              [&] {
-                 closeMap(general->newLevel()->mapslot());
+                 closeMap(general->documents().newLevel()->mapslot());
                  back();
              }},
             {"save", [&] { save(); }},

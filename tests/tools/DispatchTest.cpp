@@ -42,7 +42,7 @@ TEST_F(DispatchTest, LetterKeysPickToolsOnlyWithoutModifiers) {
 }
 
 TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
-    MapWindow* other = general->newLevel();
+    MapWindow* other = general->documents().newLevel();
     const auto ctrlUpOn = [](QWidget* w) {
         QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
         QApplication::sendEvent(w, &up);
@@ -51,12 +51,12 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->tilesetPicture); }},
         {"another map activated", [&] { general->activateMapItem(other->mapslot()); }},
         {"a dialog", [&] { QDialog(general.get()).show(); }},
-        {"a new map", [&] { general->newLevel(); }},
+        {"a new map", [&] { general->documents().newLevel(); }},
         // Held again in a new map that then closes: no map is left to give the pencil back on release.
         {"its map closed",
          [&] {
-             general->newLevel()->useShortcutTool(true, Qt::Key_Control, 2);
-             closeMap(general->activeSlot());
+             general->documents().newLevel()->useShortcutTool(true, Qt::Key_Control, 2);
+             closeMap(general->documents().activeSlot());
          }},
     };
     for (const auto& [name, end] : endings) {
@@ -91,7 +91,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
 
 TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
     MapWindow* first = map;
-    general->newLevel();
+    general->documents().newLevel();
     QWidget* elsewhere = general->rightPanel()->lineWidthButtons[1];
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"message box",
@@ -104,7 +104,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         {"menu command", [&] { general->mainMenu()->copyAction->trigger(); }},
         {"toolbar click",
          [&] {
-             QTest::mouseClick(general->toolBars()->mainToolBar->widgetForAction(general->toolBars()->tbGrid),
+             QTest::mouseClick(general->toolBars()->mainToolBar()->widgetForAction(general->toolBars()->gridAction()),
                                Qt::LeftButton);
          }},
         {"map activated", [&] { general->mainMenu()->mapActions[static_cast<size_t>(first->mapslot())]->trigger(); }},

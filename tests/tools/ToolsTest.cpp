@@ -92,7 +92,7 @@ protected:
     void SetUp() override {
         MapFixture::SetUp();
         useTool(ToolId::Bucket);
-        general->topButton(QStringLiteral("FillInScreen"))->setChecked(false);
+        general->toolBars()->fillInScreenAction()->setChecked(false);
         // Events run every few thousand cells, so the timer below fires inside the fill.
         map->bucket().eventSlice = std::chrono::milliseconds(0);
     }
@@ -116,7 +116,7 @@ TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
     useTool(ToolId::Pencil);
     click(at(40, 40));
     useTool(ToolId::Bucket);
-    QWidget* undoButton = general->toolBars()->mainToolBar->widgetForAction(general->topButton(QStringLiteral("Undo")));
+    QWidget* undoButton = general->toolBars()->mainToolBar()->widgetForAction(general->mainMenu()->undoAction);
     fillWhile([undoButton] { QTest::mouseClick(undoButton, Qt::LeftButton); });
     EXPECT_EQ(count(5), 1);
     undo();
@@ -148,5 +148,5 @@ TEST_F(BucketDuringFillTest, ClosingTheWindowDuringAFillClosesItAfterTheFill) {
     fillWhile([sub] { sub->close(); });
     EXPECT_EQ(filledWhenAsked, All);
     EXPECT_TRUE(window.isNull());
-    EXPECT_FALSE(general->mapInUse(0));
+    EXPECT_FALSE(general->documents().mapInUse(0));
 }

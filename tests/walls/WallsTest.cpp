@@ -71,7 +71,7 @@ TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMapAnd
     d->addNewButton->click();
     d->addNewButton->click();
     MapWindow* first = map;
-    map = general->newLevel();
+    map = general->documents().newLevel();
     d = open();
     EXPECT_EQ(map->walltiles().lastIndex(), -1);
     d->addNewButton->click();
