@@ -78,7 +78,7 @@ MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, con
     new ViewMenu(*this);
     new ExtraCommands(*this);
     new HelpMenu(*this);
-    new TilesetTileInfo(*this, *panel, *picker);
+    new TilesetTileInfo(*docs, *panel, *picker);
     setMapCommandsEnabled(false);
     setOwnTilesetItemsEnabled(false);
     setUndoRedoEnabled(false, false);

@@ -2,32 +2,31 @@
 
 #include <QHelpEvent>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QToolTip>
 
-#include "app/MainWindow.h"
+#include "app/DocumentManager.h"
 #include "app/MapWindow.h"
 #include "app/RightPanel.h"
 #include "app/TilesetPicker.h"
 #include "view/PictureBox.h"
 
-TilesetTileInfo::TilesetTileInfo(MainWindow& general, RightPanel& panel, TilesetPicker& picker)
-    : QObject(&panel), general(general), panel(panel), picker(picker), tileset(panel.tilesetPicture) {
-    tilesLabel = new QLabel(&panel);
-    tilesLabel->setObjectName(QStringLiteral("lblTiles"));
-    tilesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+TilesetTileInfo::TilesetTileInfo(DocumentManager& documents, RightPanel& panel, TilesetPicker& picker)
+    : QObject(&panel), documents(documents), panel(panel), picker(picker), tileset(panel.tilesetPicture) {
+    label = new QLabel(&panel);
+    label->setObjectName(QStringLiteral("lblTiles"));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Beside the "Tileset" heading, within the expanded panel; the collapsed panel is too narrow to
     // show any of it.
-    tilesLabel->setGeometry(110, 3, RightPanel::ExpandedWidth - 114, 22);
+    label->setGeometry(110, 3, RightPanel::ExpandedWidth - 114, 22);
     tileset->installEventFilter(this);
     connect(&picker, &TilesetPicker::chosen, this, [this] { refresh(); });
-    connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this] { refresh(); });
+    connect(&documents, &DocumentManager::activeDocumentChanged, this, [this] { refresh(); });
+    connect(&documents, &DocumentManager::lastDocumentClosed, this, [this] { refresh(); });
     refresh();
 }
 
 QString TilesetTileInfo::chosenText() const {
-    const MapWindow* map = general.activeMap();
+    const MapWindow* map = documents.activeMap();
     if (map == nullptr) {
         return {};
     }
@@ -43,7 +42,7 @@ QString TilesetTileInfo::tipText(int tile) {
 
 void TilesetTileInfo::refresh() {
     const QString text = chosenText();
-    tilesLabel->setText(text);
+    label->setText(text);
     // Collapsed, the panel shows only the small preview; its tooltip names the two tiles.
     panel.tilePreview->setToolTip(text);
 }
@@ -51,7 +50,7 @@ void TilesetTileInfo::refresh() {
 bool TilesetTileInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tileset && event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const int tile = general.activeMap() != nullptr ? picker.tileAt(help->pos()) : 0;
+        const int tile = documents.activeMap() != nullptr ? picker.tileAt(help->pos()) : 0;
         if (tile == 0) {
             QToolTip::hideText();
         } else {

@@ -5,14 +5,14 @@
 class QLabel;
 class RightPanel;
 class TilesetPicker;
-class MainWindow;
+class DocumentManager;
 
 // Tile numbers in the tileset panel: the number of the tile under the pointer as a tooltip, and the
 // numbers of the active map's left and right tiles beside the panel's heading.
 class TilesetTileInfo : public QObject {
     Q_OBJECT
 public:
-    TilesetTileInfo(MainWindow& general, RightPanel& panel, TilesetPicker& picker);
+    TilesetTileInfo(DocumentManager& documents, RightPanel& panel, TilesetPicker& picker);
 
     // "Left 5 · Right 7" for the active map; empty without one.
     QString chosenText() const;
@@ -21,13 +21,15 @@ public:
     // Shows the active map's tiles again.
     void refresh();
 
-    QLabel* tilesLabel;
+    // The numbers beside the panel's heading.
+    QLabel* tilesLabel() const { return label; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MainWindow& general;
+    DocumentManager& documents;
+    QLabel* label;
     RightPanel& panel;
     TilesetPicker& picker;
     // The picker's surface, kept apart from the panel: its events still arrive while the panel is being

@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(TilesetPicking, ClicksPickTheRedAndYellowTilesOfTheActiveMapWhichTheTipThePreviewAndTheNamesShow) {
-    const QLabel* names = general->findChild<TilesetTileInfo*>()->tilesLabel;
+    const QLabel* names = general->findChild<TilesetTileInfo*>()->tilesLabel();
     for (const auto& [button, at, tile, marker] : {std::tuple{Qt::LeftButton, QPoint(303, 159), 190, QPoint(288, 144)},
                                                    {Qt::LeftButton, QPoint(40, 40), 41, QPoint(32, 32)},
                                                    {Qt::RightButton, QPoint(100, 5), 7, QPoint(96, 0)}}) {
