@@ -48,6 +48,6 @@ private:
     bool ownAt(const int16_t* cells, int x, int y) const;
     void join(LevelEdit& edit, const int16_t* cells, int x, int y) const;
 
-    WallSet set;
-    std::array<Kind, 257> kinds{};  // by value + 1, from the covered cell -1 to 255
+    std::array<int16_t, WallSet::Entries> pieces{};  // by mask
+    std::array<Kind, 257> kinds{};                   // by value + 1, from the covered cell -1 to 255
 };
