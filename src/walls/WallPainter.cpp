@@ -36,15 +36,33 @@ int maskAt(const int16_t* cells, int x, int y, IsWall isWall) {
     return mask;
 }
 
-// Joins (x, y) to the walls of its own set, when it is a wall at all.
-void joinAny(LevelEdit& edit, const LevelSets& sets, const int16_t* cells, int x, int y) {
-    const int owner = sets.wallSetOf(rowOf(cells, y)[x]);
-    if (owner < 0) {
-        return;
+// Joins walls of any set to the walls of their own set, with each set's pieces looked up once.
+class AnySetJoiner {
+public:
+    explicit AnySetJoiner(const LevelSets& sets) : sets(sets) {
+        for (const WallSet& set : sets.wallSets()) {
+            std::array<int16_t, WallSet::Entries> byMask{};
+            for (int mask = 0; mask < WallSet::Entries; ++mask) {
+                byMask[static_cast<size_t>(mask)] = set.tileForMask(mask);
+            }
+            pieces.push_back(byMask);
+        }
     }
-    const int mask = maskAt(cells, x, y, [&](int16_t tile) { return sets.wallSetOf(tile) == owner; });
-    edit.setTile(x, y, sets.wallSets()[static_cast<size_t>(owner)].tileForMask(mask));
-}
+
+    // Joins (x, y), when it is a wall at all.
+    void join(LevelEdit& edit, const int16_t* cells, int x, int y) const {
+        const int owner = sets.wallSetOf(rowOf(cells, y)[x]);
+        if (owner < 0) {
+            return;
+        }
+        const int mask = maskAt(cells, x, y, [&](int16_t tile) { return sets.wallSetOf(tile) == owner; });
+        edit.setTile(x, y, pieces[static_cast<size_t>(owner)][static_cast<size_t>(mask)]);
+    }
+
+private:
+    const LevelSets& sets;
+    std::vector<std::array<int16_t, WallSet::Entries>> pieces;  // by set, then by mask
+};
 
 constexpr std::array<QPoint, 4> sides = {QPoint(0, -1), QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0)};
 
@@ -167,6 +185,7 @@ void WallPainter::erase(LevelEdit& edit, const LevelSets& sets, std::span<const 
         replacement = 0;
     }
     const int16_t* grid = edit.level().cells();
+    const AnySetJoiner joiner(sets);
     for (const QPoint& cell : cells) {
         if (Level::inGrid(cell.x(), cell.y()) && sets.wallSetOf(rowOf(grid, cell.y())[cell.x()]) >= 0) {
             edit.setTile(cell.x(), cell.y(), replacement);
@@ -176,11 +195,11 @@ void WallPainter::erase(LevelEdit& edit, const LevelSets& sets, std::span<const 
         if (!Level::inGrid(cell.x(), cell.y())) {
             continue;
         }
-        joinAny(edit, sets, grid, cell.x(), cell.y());
+        joiner.join(edit, grid, cell.x(), cell.y());
         for (const QPoint& side : sides) {
             const QPoint next = cell + side;
             if (Level::inGrid(next.x(), next.y())) {
-                joinAny(edit, sets, grid, next.x(), next.y());
+                joiner.join(edit, grid, next.x(), next.y());
             }
         }
     }
@@ -189,10 +208,11 @@ void WallPainter::erase(LevelEdit& edit, const LevelSets& sets, std::span<const 
 void WallPainter::retile(LevelEdit& edit, const LevelSets& sets, const CellRect& rect) {
     const CellRect r = rect.clipped(Size);
     const int16_t* grid = edit.level().cells();
+    const AnySetJoiner joiner(sets);
     // Joining changes a wall's piece but never which set it belongs to, so the order does not matter.
     for (int y = r.y1; y <= r.y2; ++y) {
         for (int x = r.x1; x <= r.x2; ++x) {
-            joinAny(edit, sets, grid, x, y);
+            joiner.join(edit, grid, x, y);
         }
     }
 }
