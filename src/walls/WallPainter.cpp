@@ -1,6 +1,7 @@
 #include "walls/WallPainter.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include "model/Level.h"
@@ -120,6 +121,45 @@ void WallPainter::paint(LevelEdit& edit, std::span<const QPoint> cells) const {
             }
         }
     }
+}
+
+std::vector<std::pair<QPoint, int16_t>> WallPainter::preview(const Level& level, std::span<const QPoint> cells) const {
+    std::vector<std::pair<QPoint, int16_t>> result;
+    if (pieces[0] == 0) {
+        return result;
+    }
+    const int16_t* grid = level.cells();
+    const auto key = [](int x, int y) { return y * Size + x; };
+    std::unordered_set<int> painted;
+    for (const QPoint& cell : cells) {
+        if (Level::inGrid(cell.x(), cell.y()) && kindOf(rowOf(grid, cell.y())[cell.x()]) != Fixed) {
+            painted.insert(key(cell.x(), cell.y()));
+        }
+    }
+    const auto wallAt = [&](int x, int y) {
+        return Level::inGrid(x, y) && (painted.contains(key(x, y)) || kindOf(rowOf(grid, y)[x]) == Own);
+    };
+    std::unordered_set<int> done;
+    const auto add = [&](int x, int y) {
+        if (!wallAt(x, y) || !done.insert(key(x, y)).second) {
+            return;
+        }
+        const int mask = (wallAt(x, y - 1) ? WallSet::North : 0) | (wallAt(x + 1, y) ? WallSet::East : 0) |
+                         (wallAt(x, y + 1) ? WallSet::South : 0) | (wallAt(x - 1, y) ? WallSet::West : 0);
+        const int16_t tile = pieces[static_cast<size_t>(mask)];
+        if (tile != rowOf(grid, y)[x]) {
+            result.emplace_back(QPoint(x, y), tile);
+        }
+    };
+    for (const int at : painted) {
+        const int x = at % Size;
+        const int y = at / Size;
+        add(x, y);
+        for (const QPoint& side : sides) {
+            add(x + side.x(), y + side.y());
+        }
+    }
+    return result;
 }
 
 void WallPainter::paintRect(LevelEdit& edit, const CellRect& rect) const {

@@ -4,10 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "selection/CellRect.h"
 #include "walls/WallSet.h"
 
+class Level;
 class LevelEdit;
 class LevelSets;
 
@@ -22,6 +25,9 @@ public:
 
     // Paints the given cells (outside the grid ignored, repeats allowed), then joins them.
     void paint(LevelEdit& edit, std::span<const QPoint> cells) const;
+    // What paint() would write, without writing: each cell that would change with its new tile,
+    // the joined neighbours included. For the preview of a shape still being dragged.
+    std::vector<std::pair<QPoint, int16_t>> preview(const Level& level, std::span<const QPoint> cells) const;
     // Paints every cell of `rect` (clipped to the grid) and joins them in one pass over the rectangle
     // and its border, without writing any cell twice.
     void paintRect(LevelEdit& edit, const CellRect& rect) const;
