@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class Level;
+class LevelSets;
 class LineTool;
 class MapView;
 class QWidget;
@@ -23,6 +24,9 @@ public:
     virtual SelectionHooks& selection() = 0;
     // The map's line tool, whose width and line drawing the pencil and the polyline share.
     virtual LineTool& lines() = 0;
+
+    // The map's wall sets and random sets, which the Walls and Random modes paint with.
+    virtual LevelSets& levelSets() = 0;
 
     // The tiles painted with the left and with any other mouse button; picking one shows it in the
     // tileset panel too.

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "tools/PaintMode.h"
 #include "tools/ToolId.h"
 
 class Dialogs;
@@ -18,6 +19,11 @@ public:
     virtual void setCurrentTool(ToolId tool) = 0;
     virtual void beginTemporaryTool(ToolId tool) = 0;
     virtual void endTemporaryTool() = 0;
+
+    // How the painting tools write the left tile in every map; switching a mode on switches the
+    // other one off, switching it again goes back to plain painting.
+    virtual PaintMode paintMode() const = 0;
+    virtual void togglePaintMode(PaintMode mode) = 0;
 
     // A button went down on a map and has not come up yet; a click handled completely clears it.
     virtual bool mouseIsDown() const = 0;

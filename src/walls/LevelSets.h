@@ -48,6 +48,10 @@ public:
     void setCurrentWallSet(int index);
     void setCurrentRandomSet(int index);
 
+    // A new number for each gesture that draws from a random set, so two gestures over the same
+    // cells draw differently. Not kept in the file and no change of the sets.
+    uint32_t takeGestureNumber() { return gestures++; }
+
     bool changed() const { return dirty; }
     void markSaved() { dirty = false; }
 
@@ -67,4 +71,5 @@ private:
     int currentWall = -1;
     int currentRandom = -1;
     bool dirty = false;
+    uint32_t gestures = 0;
 };
