@@ -9,7 +9,7 @@ scripts/install-deps.sh
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_level_file fuzz_tileset fuzz_tile_text fuzz_render fuzz_tmx fuzz_tmj)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_level_file fuzz_tileset fuzz_tile_text fuzz_render fuzz_tmx fuzz_tmj fuzz_sets)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARN_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target "${targets[@]}"

@@ -126,6 +126,25 @@ def tile_maps():
     return xml, json
 
 
+def sets_files():
+    """Sets files beside a level: wall sets of 4 rows of 4 tiles, random sets of [tile, weight] pairs."""
+    brick = '{"name": "Brick", "tiles": [[101, 102, 103, 104], [105, 106, 107, 108], [109, 110, 111, 112], ' \
+            '[113, 114, 115, 116]]}'
+    sparse = '{"name": "Sparse \\u00e9", "tiles": [[1, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 255]]}'
+    floor = '{"name": "Floor", "tiles": [[21, 10], [22, 3], [23, 0]]}'
+
+    def sets(walls, randoms, seed=1234):
+        return ('{"version": 1, "seed": %d, "wallSets": [%s], "randomSets": [%s]}' %
+                (seed, ", ".join(walls), ", ".join(randoms))).encode()
+
+    return {
+        "both": sets([brick, sparse], [floor, '{"name": "", "tiles": []}']),
+        "walls-only": sets([brick], [], seed=0),
+        "random-only": sets([], [floor, '{"name": "Heavy", "tiles": [[9, 1000000], [217, 5], [8, 1]]}'], 4294967295),
+        "shared-tile": sets([brick, brick.replace("Brick", "Again")], []),
+    }
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make-fuzz-seeds.py OUT")
@@ -140,6 +159,7 @@ def main():
         "fuzz_render": {name: bytes([4, 0x50, 8, 10, 0x35]) + data for name, data in lvls.items()},
     }
     corpora["fuzz_tmx"], corpora["fuzz_tmj"] = tile_maps()
+    corpora["fuzz_sets"] = sets_files()
     for target, seeds in corpora.items():
         folder = os.path.join(out, target)
         os.makedirs(folder, exist_ok=True)

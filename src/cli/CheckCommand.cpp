@@ -8,6 +8,7 @@
 #include "cli/LoadNotes.h"
 #include "model/Level.h"
 #include "model/LevelFile.h"
+#include "walls/SetsFile.h"
 
 namespace {
 
@@ -15,8 +16,9 @@ const char* const help =
     "Usage: quarn-lvl check FILE|FOLDER... [--json] [--strict] [--jobs N]\n"
     "Reports every problem of every level, one line per problem with the file name: files that cannot be\n"
     "read, damaged tileset headers, skipped records and why, special tiles that leave the grid or cover\n"
-    "used cells. Folders are searched for *.lvl entries, and every one is reported: links that lead\n"
-    "nowhere or in a circle, and folders that cannot be searched, are problems too.\n"
+    "used cells, a damaged sets file (LEVEL.lvl.sets.json) beside a level. Folders are searched for *.lvl\n"
+    "entries, and every one is reported: links that lead nowhere or in a circle, and folders that cannot\n"
+    "be searched, are problems too.\n"
     "Records that give a cell another tile after it already has one are ignored as the editor ignores\n"
     "them; each is a line with \"warning:\", which is no problem unless --strict is given.\n"
     "Names are shown byte for byte, with a backslash and control characters escaped (\\\\, \\n, \\xHH).\n"
@@ -38,6 +40,9 @@ LevelBatch::Outcome checkFile(const LevelBatch::Entry& file, const LevelBatch::O
         const LoadReport report = LevelFile::openLevel(level, file.name);
         problems = LoadNotes::problems(report);
         warnings = LoadNotes::warnings(report);
+        if (const SetsFile::ReadResult sets = SetsFile::read(SetsFile::setsPathFor(file.name)); !sets.ok()) {
+            problems << sets.error;
+        }
     }
     const bool strict = options.flags.contains(strictFlag);
     LevelBatch::Outcome o;

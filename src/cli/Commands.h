@@ -17,6 +17,7 @@ int exportTileset(const QStringList& args);
 int render(const QStringList& args);
 int exportMap(const QStringList& args);
 int importMap(const QStringList& args);
+int retile(const QStringList& args);
 
 // Prints `text` to standard output when `args` ask for help (--help or -h).
 bool wantsHelp(const QStringList& args, const char* text);

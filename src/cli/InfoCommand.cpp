@@ -1,3 +1,4 @@
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -10,16 +11,26 @@
 #include "model/Level.h"
 #include "model/LevelFile.h"
 #include "model/ObjectProcedures.h"
+#include "walls/SetsFile.h"
 
 namespace {
 
 const char* const help =
     "Usage: quarn-lvl info FILE|FOLDER... [--json] [--jobs N]\n"
-    "Prints each level's tileset, its record counts, the cells in use and its special tiles.\n"
+    "Prints each level's tileset, its record counts, the cells in use and its special tiles, and the\n"
+    "names of its wall sets and random sets when a sets file (LEVEL.lvl.sets.json) lies beside it.\n"
     "Folders are searched for *.lvl entries; each is reported, also one that cannot be read.\n"
     "--json prints one JSON object per line and file; names are shown as `check --help` says.\n"
     "--jobs N reads N files at once (default: one per core); the output keeps the order of the files.\n"
-    "Exit status 1 when a file cannot be read or has damaged records.\n";
+    "Exit status 1 when a file cannot be read or has damaged records, or its sets file is damaged.\n";
+
+QStringList namesOf(const auto& sets) {
+    QStringList names;
+    for (const auto& set : sets) {
+        names << set.name();
+    }
+    return names;
+}
 
 // Problems go to standard error, one line each with the file's name, as `check` prints them.
 QByteArray problemLines(const QByteArray& name, const QStringList& problems) {
@@ -59,6 +70,9 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
     }
     const QString tileset = level.usingDefaultTileset ? QStringLiteral("default") : QStringLiteral("embedded");
     const qsizetype tilesetBytes = level.usingDefaultTileset ? 0 : level.tilesetBlock.bytes.size();
+    const SetsFile::ReadResult sets = SetsFile::read(SetsFile::setsPathFor(file.name));
+    const QStringList wallNames = namesOf(sets.sets.wallSets());
+    const QStringList randomNames = namesOf(sets.sets.randomSets());
     QString text;
     QTextStream out(&text);
     if (json) {
@@ -78,6 +92,14 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
                  {"special", kinds}}) {
             object.insert(QLatin1String(key), value);
         }
+        if (sets.found && sets.ok()) {
+            object.insert(QStringLiteral("sets"),
+                          QJsonObject{{QStringLiteral("seed"), qint64(sets.sets.seed())},
+                                      {QStringLiteral("wallSets"), QJsonArray::fromStringList(wallNames)},
+                                      {QStringLiteral("randomSets"), QJsonArray::fromStringList(randomNames)}});
+        } else if (!sets.ok()) {
+            object.insert(QStringLiteral("setsError"), sets.error);
+        }
         o.out = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
     } else {
         if (named) {
@@ -91,6 +113,12 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
         out << "cells in use:   " << cells << '\n';
         out << "special tiles:  217 x " << special[217] << ", 219 x " << special[219] << ", 220 x " << special[220]
             << '\n';
+        if (sets.found && sets.ok()) {
+            out << "wall sets:      " << wallNames.size() << (wallNames.isEmpty() ? "" : " (") << wallNames.join(", ")
+                << (wallNames.isEmpty() ? "" : ")") << '\n';
+            out << "random sets:    " << randomNames.size() << (randomNames.isEmpty() ? "" : " (")
+                << randomNames.join(", ") << (randomNames.isEmpty() ? "" : ")") << '\n';
+        }
         if (named) {
             out << '\n';
         }
@@ -98,8 +126,12 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
     out.flush();
     o.out += text.toUtf8();
     // Every note of the load is printed, also when the records themselves were all fine.
-    o.err = problemLines(file.name, LoadNotes::problems(report));
-    o.problem = report.skipped > 0;
+    QStringList problems = LoadNotes::problems(report);
+    if (!sets.ok()) {
+        problems << sets.error;
+    }
+    o.err = problemLines(file.name, problems);
+    o.problem = report.skipped > 0 || !sets.ok();
     return o;
 }
 

@@ -21,7 +21,8 @@ const char* const usage =
     "  export-tileset IN OUT.bmp      write the level's own tileset as a bitmap\n"
     "  render FILE OUT.png [options]  draw the level as the editor shows it\n"
     "  export-map IN OUT.tmx|OUT.tmj  write the level as a tile map for other editors and engines\n"
-    "  import-map IN.tmx|IN.tmj OUT   make a level of a tile map\n\n"
+    "  import-map IN.tmx|IN.tmj OUT   make a level of a tile map\n"
+    "  retile FILE                    join every wall cell to its neighbours by FILE.sets.json (keeps FILE.bak)\n\n"
     "Run 'quarn-lvl COMMAND --help' for a command's options, 'quarn-lvl --version' for the version.\n"
     "Exit status: 0 success, 1 unreadable or damaged input, 2 wrong usage.\n";
 
@@ -89,6 +90,9 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("import-map")) {
         return Commands::importMap(args);
+    }
+    if (command == QLatin1String("retile")) {
+        return Commands::retile(args);
     }
     std::fprintf(stderr, "quarn-lvl: unknown command '%s'\n\n%s", qPrintable(command), usage);
     return Commands::Usage;

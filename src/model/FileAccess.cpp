@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 
 namespace FileAccess {
@@ -103,6 +106,41 @@ bool writeAll(QFileDevice& file, const char* data, qint64 size) {
 QString writeFailure(const QFileDevice& file) {
     return file.error() == QFileDevice::NoError ? QStringLiteral("not all of it could be written")
                                                 : inWords(file.errorString());
+}
+
+// The backup is written under a temporary name and renamed over the old one only when it is
+// complete, so that a failure or a crash at any moment leaves a whole backup, the old one or the new one.
+QString keepBackup(const QString& filename, const QString& backup) {
+    if (QFileInfo(backup).isDir()) {
+        return QStringLiteral("it is a folder");
+    }
+    QFile previous;
+    qint64 remaining = 0;
+    if (const QString refused = FileAccess::openRegular(previous, filename, remaining); !refused.isEmpty()) {
+        return QStringLiteral("the file %1").arg(refused);
+    }
+    QSaveFile copy(backup);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return FileAccess::inWords(copy.errorString());
+    }
+    QByteArray chunk(1024 * 1024, Qt::Uninitialized);
+    while (remaining > 0) {
+        const qint64 got = previous.read(chunk.data(), std::min<qint64>(chunk.size(), remaining));
+        if (got <= 0) {
+            copy.cancelWriting();
+            return QStringLiteral("the file could not be read: %1").arg(FileAccess::inWords(previous.errorString()));
+        }
+        if (!FileAccess::writeAll(copy, chunk.constData(), got)) {
+            const QString reason = FileAccess::writeFailure(copy);
+            copy.cancelWriting();
+            return reason;
+        }
+        remaining -= got;
+    }
+    if (!copy.commit()) {
+        return FileAccess::inWords(copy.errorString());
+    }
+    return {};
 }
 
 }  // namespace FileAccess

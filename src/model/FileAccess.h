@@ -27,4 +27,9 @@ bool writeAll(QFileDevice& file, const char* data, qint64 size);
 // Why a write to `file` failed, in the user's words.
 QString writeFailure(const QFileDevice& file);
 
+// Copies `filename` to `backup` before a save replaces it. The old backup is replaced only by a
+// complete copy, and the file's own name keeps its complete content meanwhile. Returns an empty
+// string on success, otherwise why it failed in the user's words.
+QString keepBackup(const QString& filename, const QString& backup);
+
 }  // namespace FileAccess

@@ -101,43 +101,6 @@ void readRecords(QFile& file, qint64 size, Level& level, LoadReport& report) {
     }
 }
 
-// Copies the level's previous version to its backup under a temporary name and renames it over
-// the old backup only when it is complete, so that a failure or a crash at any moment leaves a
-// whole backup, the old one or the new one. The level's own name keeps its complete file until
-// the new content replaces it.
-QString keepBackup(const QString& filename, const QString& backup) {
-    if (QFileInfo(backup).isDir()) {
-        return QStringLiteral("it is a folder");
-    }
-    QFile previous;
-    qint64 remaining = 0;
-    if (const QString refused = FileAccess::openRegular(previous, filename, remaining); !refused.isEmpty()) {
-        return QStringLiteral("the level %1").arg(refused);
-    }
-    QSaveFile copy(backup);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return FileAccess::inWords(copy.errorString());
-    }
-    QByteArray chunk(1024 * 1024, Qt::Uninitialized);
-    while (remaining > 0) {
-        const qint64 got = previous.read(chunk.data(), std::min<qint64>(chunk.size(), remaining));
-        if (got <= 0) {
-            copy.cancelWriting();
-            return QStringLiteral("the level could not be read: %1").arg(FileAccess::inWords(previous.errorString()));
-        }
-        if (!FileAccess::writeAll(copy, chunk.constData(), got)) {
-            const QString reason = FileAccess::writeFailure(copy);
-            copy.cancelWriting();
-            return reason;
-        }
-        remaining -= got;
-    }
-    if (!copy.commit()) {
-        return FileAccess::inWords(copy.errorString());
-    }
-    return {};
-}
-
 }  // namespace
 
 LoadReport LevelFile::openLevel(Level& level, const QString& filename) {
@@ -271,7 +234,7 @@ QString LevelFile::saveLevel(Level& level, const QString& filename) {
     }
     if (target.exists()) {
         const QString backup = filename + QStringLiteral(".bak");
-        if (const QString problem = keepBackup(filename, backup); !problem.isEmpty()) {
+        if (const QString problem = FileAccess::keepBackup(filename, backup); !problem.isEmpty()) {
             file.cancelWriting();
             return cannot(
                 QStringLiteral("its previous version could not be kept as \"%1\": %2").arg(shown(backup), problem));

@@ -242,3 +242,34 @@ TEST(QuarnLvl, CheckAndInfoTakeFilesAndFoldersAndReportEveryEntryAndProblemInThe
     EXPECT_EQ(quarnLvl({"info", "--strict", good}).status, 2);
     std::remove(notUtf8.constData());  // QTemporaryDir cannot name it
 }
+
+TEST(QuarnLvl, RetileJoinsTheWallsOfALevelByItsSetsFileAndInfoAndCheckReportTheSets) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("w.lvl");
+    const QString sets = file + ".sets.json";
+    // A line of three lone posts (entry 15, tile 116) beside a special tile, which stays.
+    const QByteArray level = record(4, 2, 116) + record(5, 2, 116) + record(6, 2, 116) + record(7, 2, 217);
+    write(file, level);
+    EXPECT_EQ(quarnLvl({"retile", file}).status, 1);  // no sets file yet
+    write(sets, R"({"version":1,"seed":7,"wallSets":[{"name":"Brick","tiles":[[101,102,103,104],[105,106,107,108],
+        [109,110,111,112],[113,114,115,116]]}],"randomSets":[{"name":"Floor","tiles":[[21,1]]}]})");
+    const ToolRun r = quarnLvl({"retile", file});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(read(file + ".bak"), level);
+    // The ends (east only, west only) and the middle (east and west) of a row of walls.
+    EXPECT_EQ(read(file), record(4, 2, 113) + record(5, 2, 114) + record(6, 2, 115) + record(7, 2, 217));
+    EXPECT_EQ(quarnLvl({"retile", file}).out, "0 wall cell(s) changed\n");
+
+    const ToolRun info = quarnLvl({"info", "--json", file});
+    const QJsonObject o = QJsonDocument::fromJson(info.out).object()["sets"].toObject();
+    EXPECT_EQ(o["wallSets"].toArray(), QJsonArray({"Brick"}));
+    EXPECT_EQ(o["randomSets"].toArray(), QJsonArray({"Floor"}));
+    EXPECT_TRUE(quarnLvl({"info", file}).out.contains("wall sets:      1 (Brick)\n"));
+    EXPECT_EQ(quarnLvl({"check", file}).status, 0);
+    write(sets, R"({"version":1,"wallSets":[{"name":"Brick","tiles":[[219]]}]})");
+    const ToolRun check = quarnLvl({"check", file});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(check.out.contains("w.lvl.sets.json: the tiles of wall set 1")) << check.out.toStdString();
+    EXPECT_EQ(quarnLvl({"info", file}).status, 1);
+    EXPECT_EQ(quarnLvl({"retile", file}).status, 1);
+}
