@@ -21,7 +21,7 @@
 #include "tools/ZoomTool.h"
 #include "view/Magnifier.h"
 #include "view/MapViewHost.h"
-#include "walls/WallTiles.h"
+#include "walls/LevelSets.h"
 
 class MainWindow;
 class MapView;
@@ -50,7 +50,9 @@ public:
     Selection& sel() { return selection; }
     const Selection& sel() const { return selection; }
     TileClipboard& clip() { return clipboard; }
-    WallTiles& walltiles() { return wallSets; }
+    // The wall sets and random sets of this level.
+    LevelSets& levelSets() { return sets; }
+    const LevelSets& levelSets() const { return sets; }
     // The tiles painted with the left and with any other mouse button.
     int16_t tilesetLeft() const { return tilesetleft; }
     int16_t tilesetRight() const { return tilesetright; }
@@ -126,10 +128,10 @@ private:
     ToolDispatch* tools;
     // The selection as the tools see it: "no selection" until the map has one.
     SelectionHooks* hooks = &SelectionHooks::none();
-    // The selection with its floating block, the paste in progress and the wall tile sets.
+    // The selection with its floating block, the paste in progress, and the wall and random sets.
     Selection selection;
     TileClipboard clipboard;
-    WallTiles wallSets;
+    LevelSets sets;
 
     MainWindow& mainWindow;
     int slot;
