@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QWindow>
 
@@ -37,6 +39,13 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
         dialog->activateWindow();
     });
     connect(general.rightPanel()->createWallsButton, &QPushButton::clicked, this, [this] { showWallSetsDialog(); });
+    // An open sets dialog shows the sets of whichever map is active.
+    connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        auto* map = sub ? qobject_cast<MapWindow*>(sub->widget()) : nullptr;
+        if (map && walls && walls->isVisible() && walls->boundMap() != map) {
+            walls->init(map, &map->levelSets(), map->level().tileset.tilesetPicture());
+        }
+    });
 }
 
 EditCommands::~EditCommands() {
@@ -118,9 +127,9 @@ void EditCommands::showWallSetsDialog() {
         return;
     }
     if (!walls) {
-        walls = new WallSetsDialog(&general);
+        walls = new WallSetsDialog(&general, general.dialogs());
     }
-    walls->init(map, &map->walltiles(), map->level().tileset.tilesetPicture());
+    walls->init(map, &map->levelSets(), map->level().tileset.tilesetPicture());
     walls->show();
     walls->raise();
     walls->activateWindow();

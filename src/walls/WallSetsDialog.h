@@ -3,50 +3,44 @@
 #include <QDialog>
 #include <QImage>
 #include <QPointer>
-#include <cstdint>
 
-class PictureBox;
-class QFrame;
-class QGroupBox;
-class QPushButton;
-class QScrollBar;
-class WallTiles;
+class Dialogs;
+class LevelSets;
+class QTabWidget;
+class RandomSetsPage;
+class SetTilePicker;
+class WallSetsPage;
 
-// The "Create Walltiles" dialog: shows the wall tile sets of one map four at a time, adds empty
-// sets and marks the picked one. Editing a set is not offered, so its other buttons are disabled.
+// The "Create Walltiles" dialog: the wall sets and random sets of one map, each kind on its tab,
+// beside the map's tileset to pick their tiles from. It is not modal, follows the map it is bound
+// to and closes with it.
 class WallSetsDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int SetSize = 64;  // pixels of one set's 4 x 4 block
+    // `dialogs` asks the questions and shows the refusals.
+    WallSetsDialog(QWidget* owner, Dialogs& dialogs);
 
-    explicit WallSetsDialog(QWidget* owner);
+    // Binds the dialog to the sets of a map window, drawn with the map's tileset picture (16 x 16
+    // tiles, 19 a row); the dialog closes when that window goes.
+    void init(QWidget* mapWindow, LevelSets* sets, const QImage& tileset);
+    // The map window bound, null once it has gone.
+    QWidget* boundMap() const { return map; }
 
-    // Binds the dialog to the wall tile sets of a map window, drawn with the map's tileset picture,
-    // and shows them; the dialog closes with that window.
-    void init(QWidget* mapWindow, WallTiles* sets, const QImage& tileset);
-    // Redraws every set of the bound map and the visible four.
-    void drawWallSets();
-    // The stored background of every set: a 4 x 4 block of empty cells.
-    static QImage defaultPicture();
+    QTabWidget* tabs() const { return pages; }
+    WallSetsPage* wallSetsPage() const { return walls; }
+    RandomSetsPage* randomSetsPage() const { return randoms; }
+    SetTilePicker* tilePicker() const { return picker; }
 
-    PictureBox* wallPreview;
-    QFrame* selwall;
-    QScrollBar* vScrollBar;
-    QImage wallTilesImage;
-    QImage defaultTiles;
-    QImage tilesetPicture;
-    QGroupBox* currentSetBox;
-    PictureBox* currentSetPicture;
-    QPushButton* addNewButton;
-    QPushButton* replaceButton;
-    QPushButton* removeButton;
-    // The set last picked with the mouse.
-    int16_t picked = 0;
+signals:
+    // The sets of the bound map changed: they need saving and the map shows itself as changed.
+    void setsChanged();
 
 private:
-    void addNewSet();
-    void wallPreviewPressed(double Y);
+    void unbind();
 
+    QTabWidget* pages;
+    WallSetsPage* walls;
+    RandomSetsPage* randoms;
+    SetTilePicker* picker;
     QPointer<QWidget> map;
-    WallTiles* sets = nullptr;
 };
