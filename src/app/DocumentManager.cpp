@@ -11,6 +11,7 @@
 #include "mapformats/MapImport.h"
 #include "model/LevelFile.h"
 #include "view/DialogFolder.h"
+#include "walls/SetsFile.h"
 
 namespace {
 const QString LevelFilter = QStringLiteral("*.lvl (*.lvl)");
@@ -156,9 +157,19 @@ std::optional<int> DocumentManager::openLevel(const QString& filename) {
         setCaption(map, General::fileNameOf(name));
         recentFiles.addRecent(name);
     }
+    // The sets beside the file belong to it even when the level opens unnamed; a damaged sets file
+    // gives no sets and stays as it is until the designer changes the sets.
+    SetsFile::ReadResult sets = report.outcome == LoadReport::Outcome::InvalidTileset
+                                    ? SetsFile::ReadResult{}
+                                    : SetsFile::read(SetsFile::setsPathFor(name));
+    map->levelSets() = std::move(sets.sets);
     showMap(map);
     if (!report.message.isEmpty()) {
         dialogBoxes.message(&owner, report.message, Dialogs::Icon::Warning);
+    }
+    if (!sets.ok()) {
+        dialogBoxes.message(&owner, tr("The wall and random sets of this level could not be read:\n%1").arg(sets.error),
+                            Dialogs::Icon::Warning);
     }
     return slot;
 }
@@ -238,6 +249,17 @@ bool DocumentManager::saveFile(MapWindow& map, bool saveas) {
     if (!error.isEmpty()) {
         dialogBoxes.message(&owner, error, Dialogs::Icon::Warning);
         return false;
+    }
+    // Unchanged sets stay as they are on disk (a damaged file too); a new name takes them along.
+    LevelSets& sets = map.levelSets();
+    if (sets.changed() || name != map.level().activeFile) {
+        const QString setsError = SetsFile::saveBeside(sets, name);
+        if (!setsError.isEmpty()) {
+            dialogBoxes.message(&owner,
+                                tr("The level was saved, but its wall and random sets were not:\n%1").arg(setsError),
+                                Dialogs::Icon::Warning);
+            map.level().markChanged();
+        }
     }
     // The level takes the new name, and the dialogs its folder, only once the file is really there.
     DialogFolder::remember(name);

@@ -12,7 +12,9 @@
 #include "app/MapWindow.h"
 #include "app/PreferencesDialog.h"
 #include "app/RightPanel.h"
+#include "model/LevelEdit.h"
 #include "selection/ReplaceDialog.h"
+#include "walls/WallPainter.h"
 #include "walls/WallSetsDialog.h"
 
 EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(general) {
@@ -31,6 +33,7 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
     connect(menu.replaceAction, &QAction::triggered, this, [this] { showReplaceDialog(); });
     connect(menu.mirrorAction, &QAction::triggered, this, [this] { mirrorSelection(); });
     connect(menu.flipAction, &QAction::triggered, this, [this] { flipSelection(); });
+    connect(menu.retileWallsAction, &QAction::triggered, this, [this] { retileWalls(); });
     connect(menu.preferencesAction, &QAction::triggered, this, [this] {
         auto* dialog = new PreferencesDialog(this->general.documents(), this->general.recoveryCopies());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -120,6 +123,21 @@ void EditCommands::flipSelection() {
     map->sel().flip();
 }
 
+void EditCommands::retileWalls() {
+    general.endGesture();
+    MapWindow* map = general.activeMap();
+    if (!map) {
+        return;
+    }
+    const CellRect area = map->sel().selstate() == SelectionState::Selected
+                              ? map->sel().rect()
+                              : CellRect{0, 0, Level::Size - 1, Level::Size - 1};
+    LevelEdit edit(map->level());
+    WallPainter::retile(edit, map->levelSets(), area);
+    map->level().overviewImage.rebuild(map->level().cells());
+    edit.commit();
+}
+
 void EditCommands::showWallSetsDialog() {
     general.endGesture();
     MapWindow* map = general.activeMap();
@@ -128,6 +146,13 @@ void EditCommands::showWallSetsDialog() {
     }
     if (!walls) {
         walls = new WallSetsDialog(&general, general.dialogs());
+        // The sets are saved with the level, so changing them changes the document.
+        connect(walls, &WallSetsDialog::setsChanged, this, [this] {
+            if (auto* bound = qobject_cast<MapWindow*>(walls->boundMap())) {
+                bound->level().markChanged();
+                bound->showModified();
+            }
+        });
     }
     walls->init(map, &map->levelSets(), map->level().tileset.tilesetPicture());
     walls->show();

@@ -24,6 +24,8 @@ public:
     void mirrorSelection();
     void flipSelection();
     // Opens the wall tile sets dialog for the active map.
+    // Gives every wall cell of the selection (or of the map) the piece of its neighbours, as one step.
+    void retileWalls();
     void showWallSetsDialog();
 
     // The open dialogs, or null.

@@ -77,9 +77,14 @@ MainMenu::MainMenu(QMainWindow* window, const QString& recentIni) : QObject(wind
     flipAction = item(edit, tr("Flip"), QStringLiteral("mnuFlip"), QKeySequence(Qt::CTRL | Qt::Key_I),
                       QStringLiteral("flip"), tr("Flip the selection"));
     edit->addSeparator();
+    retileWallsAction = item(edit, tr("Re-tile Walls"), QStringLiteral("mnuRetileWalls"));
+    retileWallsAction->setStatusTip(
+        tr("Give every wall of the selection, or of the map, the piece its neighbours ask for"));
+    edit->addSeparator();
     preferencesAction = item(edit, tr("Preferences..."), QStringLiteral("mnuPreferences"));
     preferencesAction->setMenuRole(QAction::PreferencesRole);
-    for (QAction* later : {cutAction, copyAction, pasteAction, replaceAction, mirrorAction, flipAction}) {
+    for (QAction* later :
+         {cutAction, copyAction, pasteAction, replaceAction, mirrorAction, flipAction, retileWallsAction}) {
         later->setEnabled(false);
     }
 

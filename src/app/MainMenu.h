@@ -43,6 +43,7 @@ public:
     QAction* replaceAction;
     QAction* mirrorAction;
     QAction* flipAction;
+    QAction* retileWallsAction;
     QAction* preferencesAction;
     // Window
     QMenu* windowMenu;

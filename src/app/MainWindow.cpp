@@ -306,10 +306,10 @@ void MainWindow::setOwnTilesetItemsEnabled(bool enabled) {
 }
 
 void MainWindow::setMapCommandsEnabled(bool enabled) {
-    for (QAction* action :
-         {menu->saveAction, menu->saveAsAction, menu->exportImageAction, menu->exportMapAction,
-          menu->importTilesetAction, menu->cutAction, menu->copyAction, menu->pasteAction, menu->replaceAction,
-          menu->mirrorAction, menu->flipAction, toolbars->gridAction(), toolbars->tileNumbersAction()}) {
+    for (QAction* action : {menu->saveAction, menu->saveAsAction, menu->exportImageAction, menu->exportMapAction,
+                            menu->importTilesetAction, menu->cutAction, menu->copyAction, menu->pasteAction,
+                            menu->replaceAction, menu->mirrorAction, menu->flipAction, menu->retileWallsAction,
+                            toolbars->gridAction(), toolbars->tileNumbersAction()}) {
         action->setEnabled(enabled);
     }
     panel->createWallsButton->setEnabled(enabled);

@@ -4,6 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "app/MapWindow.h"
+#include "app/ToolBars.h"
 
 QWidget* MapWindowHost::window() {
     return &map;
@@ -55,6 +56,18 @@ void MapWindowHost::pickLeftTile(int tile) {
 
 void MapWindowHost::pickRightTile(int tile) {
     map.general().setRightTile(tile);
+}
+
+LevelSets& MapWindowHost::levelSets() {
+    return map.levelSets();
+}
+
+PaintMode MapWindowHost::paintMode() const {
+    return map.general().toolBars()->paintMode();
+}
+
+void MapWindowHost::togglePaintMode(PaintMode mode) {
+    map.general().toolBars()->togglePaintMode(mode);
 }
 
 bool MapWindowHost::mouseIsDown() const {

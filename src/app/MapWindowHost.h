@@ -17,6 +17,7 @@ public:
     MapView& view() override;
     SelectionHooks& selection() override;
     LineTool& lines() override;
+    LevelSets& levelSets() override;
     int16_t tilesetLeft() const override;
     int16_t tilesetRight() const override;
     void pickLeftTile(int tile) override;
@@ -29,6 +30,9 @@ public:
     void setCurrentTool(ToolId tool) override;
     void beginTemporaryTool(ToolId tool) override;
     void endTemporaryTool() override;
+
+    PaintMode paintMode() const override;
+    void togglePaintMode(PaintMode mode) override;
 
     bool mouseIsDown() const override;
     void setMouseIsDown(bool down) override;

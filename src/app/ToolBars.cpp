@@ -41,11 +41,22 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
     fillInScreen = check(this, QStringLiteral("FillInScreen"), QStringLiteral("fillinscreen"),
                          tr("Bucket fills only within the visible area"));
     fillInScreen->setChecked(true);
+    walls = check(this, QStringLiteral("Walls"), QStringLiteral("walls"),
+                  tr("Walls: the painting tools draw walls of the current wall set that join by themselves (W)"));
+    random = check(this, QStringLiteral("Random"), QStringLiteral("random"),
+                   tr("Random: the painting tools draw the left tile from the current random set (N)"));
+    modeGroup = new QActionGroup(this);
+    modeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    modeGroup->addAction(walls);
+    modeGroup->addAction(random);
     // Null stands for a separator.
-    const std::array<QAction*, 18> entries{
-        menu.newAction,   menu.openAction, menu.saveAction,   nullptr,         menu.cutAction, menu.copyAction,
-        menu.pasteAction, nullptr,         menu.undoAction,   menu.redoAction, nullptr,        grid,
-        tileNumbers,      nullptr,         menu.mirrorAction, menu.flipAction, nullptr,        fillInScreen,
+    const std::array<QAction*, 21> entries{
+        menu.newAction,  menu.openAction, menu.saveAction,   nullptr,
+        menu.cutAction,  menu.copyAction, menu.pasteAction,  nullptr,
+        menu.undoAction, menu.redoAction, nullptr,           grid,
+        tileNumbers,     nullptr,         menu.mirrorAction, menu.flipAction,
+        nullptr,         fillInScreen,    nullptr,           walls,
+        random,
     };
     for (QAction* action : entries) {
         if (action == nullptr) {
@@ -75,5 +86,22 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
         toolGroup->addAction(action);
         left->addAction(action);
         tools[toolIndex(tool)] = action;
+    }
+}
+
+PaintMode ToolBars::paintMode() const {
+    if (walls->isChecked()) {
+        return PaintMode::Walls;
+    }
+    return random->isChecked() ? PaintMode::Random : PaintMode::Plain;
+}
+
+void ToolBars::togglePaintMode(PaintMode mode) {
+    if (mode == PaintMode::Walls) {
+        walls->trigger();
+    } else if (mode == PaintMode::Random) {
+        random->trigger();
+    } else if (QAction* pressed = modeGroup->checkedAction()) {
+        pressed->trigger();
     }
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "tools/PaintMode.h"
 #include "tools/ToolTable.h"
 
 class MainMenu;
@@ -28,6 +29,13 @@ public:
     QAction* tileNumbersAction() const { return tileNumbers; }
     QAction* fillInScreenAction() const { return fillInScreen; }
 
+    // The painting modes: at most one of Walls and Random is pressed; none is plain painting.
+    QAction* wallsAction() const { return walls; }
+    QAction* randomAction() const { return random; }
+    PaintMode paintMode() const;
+    // Presses the mode's button, or releases it when it is pressed already.
+    void togglePaintMode(PaintMode mode);
+
     QToolBar* mainToolBar() const { return top; }
     QToolBar* toolsToolBar() const { return left; }
     // Small information panel at the right end of the top toolbar.
@@ -39,6 +47,9 @@ private:
     QAction* grid;
     QAction* tileNumbers;
     QAction* fillInScreen;
+    QAction* walls;
+    QAction* random;
+    QActionGroup* modeGroup;
     QActionGroup* toolGroup;
     QLabel* about;
     std::array<QAction*, ToolCount> tools{};

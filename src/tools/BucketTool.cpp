@@ -37,7 +37,7 @@ void BucketTool::press(const ToolEvent& event) {
     if (inSelection && !onSelection(X, Y)) {
         return;
     }
-    startBatch();
+    startBatch(event.button);
     const int16_t old = level().getTile(cell.x, cell.y);
     if (ObjectProcedures::isObjectCell(level(), cell.x, cell.y)) {
         fillObject(tile, cell.x, cell.y);
@@ -72,10 +72,14 @@ void BucketTool::fillObject(int16_t tile, int column, int row) {
 
 bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection,
                       bool fillscreenonly) {
+    // A random fill writes drawn tiles, which may equal the region's own: it marks the cells it
+    // has filled instead of counting on them to stop matching.
+    const bool random = brush.drawsAtRandom();
     // Equal values: the region would be walked and nothing written.
-    if (tilenr == fillnr) {
+    if (tilenr == fillnr && !random) {
         return true;
     }
+    std::vector<uint8_t> filled(random ? static_cast<size_t>(Level::Size) * Level::Size : 0);
     ToolContext* const window = map;
     Level& lv = level();
     const SelectionHooks& sel = selection();
@@ -97,7 +101,9 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
     const int16_t* cells = lv.cells();
     // Callers keep (x, y) within the limits.
     const auto matches = [&](int x, int y) {
-        return cells[y * Level::Size + x] == tilenr && (!fillinselection || sel.isInSelection(x, y));
+        const int at = y * Level::Size + x;
+        return cells[at] == tilenr && (!random || filled[static_cast<size_t>(at)] == 0) &&
+               (!fillinselection || sel.isInSelection(x, y));
     };
     const auto inLimits = [&](int x, int y) { return x >= left && x <= right && y >= top && y <= bottom; };
 
@@ -127,10 +133,19 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
         while (r < right && matches(r + 1, y)) {
             ++r;
         }
-        for (int c = l; c <= r; ++c) {
-            into.setTile(c, y, fillnr);
+        if (random) {
+            for (int c = l; c <= r; ++c) {
+                const int16_t drawn = brush.tileAt(c, y, fillnr);
+                into.setTile(c, y, drawn);
+                filled[static_cast<size_t>(y * Level::Size + c)] = 1;
+                lv.overviewImage.setCell(c, y, drawn);
+            }
+        } else {
+            for (int c = l; c <= r; ++c) {
+                into.setTile(c, y, fillnr);
+            }
+            lv.overviewImage.setRun(y, l, r, fillnr);
         }
-        lv.overviewImage.setRun(y, l, r, fillnr);
         // One seed for each run of matching cells above and below the run just filled.
         for (const int ny : {y - 1, y + 1}) {
             if (ny < top || ny > bottom) {

@@ -31,13 +31,18 @@ void LineTool::press(const ToolEvent& event) {
     if (!cell.inGrid() || ObjectProcedures::isSpecialTile(tile)) {
         return;
     }
-    startBatch();
+    startBatch(event.button);
     startX = cell.x;
     startY = cell.y;
     // The press draws the first preview, so a move back onto this cell needs no new one; a cell
     // left over from an earlier gesture would hold back the first preview of this one.
     lastX = startX;
     lastY = startY;
+    setBrush(&brush);
+    if (brush.paintsWalls()) {
+        drawWallShape(startX, startY, nullptr, event.modifiers & Qt::ShiftModifier);
+        return;
+    }
     drawShape(tile, startX, startY, nullptr, true);
 }
 
@@ -51,7 +56,12 @@ void LineTool::move(const ToolEvent& event) {
         return;
     }
     map->updatePreview(true);
-    drawShape(tile, cell.x, cell.y, nullptr, true);
+    setBrush(&brush);
+    if (brush.paintsWalls()) {
+        drawWallShape(cell.x, cell.y, nullptr, event.modifiers & Qt::ShiftModifier);
+    } else {
+        drawShape(tile, cell.x, cell.y, nullptr, true);
+    }
     lastX = cell.x;
     lastY = cell.y;
 }
@@ -66,8 +76,13 @@ void LineTool::release(const ToolEvent& event) {
         endGesture();
         return;
     }
-    drawShape(tile, cell.x, cell.y, openEdit(), false);
-    redraw();
+    setBrush(&brush);
+    if (brush.paintsWalls()) {
+        drawWallShape(cell.x, cell.y, openEdit(), event.modifiers & Qt::ShiftModifier);
+    } else {
+        drawShape(tile, cell.x, cell.y, openEdit(), false);
+        redraw();
+    }
     pushBatch();
 }
 
@@ -79,6 +94,58 @@ void LineTool::endGesture() {
     // otherwise show cells that were never written.
     edit.reset();
     map->updatePreview(true);
+}
+
+std::vector<QPoint> LineTool::lineCells(int startx, int starty, int endx, int endy) {
+    std::vector<QPoint> cells;
+    collected = &cells;
+    drawLine(0, startx, starty, endx, endy, nullptr, false, false);
+    collected = nullptr;
+    return cells;
+}
+
+void LineTool::drawWallShape(int endx, int endy, LevelEdit* into, bool filled) {
+    const QRect box = QRect(QPoint(startX, startY), QPoint(endx, endy)).normalized();
+    if (filled && currentTool() == ToolId::Rectangle) {
+        if (into) {
+            brush.wallPainter().paintRect(*into, CellRect{box.left(), box.top(), box.right(), box.bottom()});
+            showWritten(box);
+            return;
+        }
+        // Only the cells the view shows need a preview, and a block can be as large as the map.
+        const ViewTransform t = transform();
+        const QRect seen = box & QRect(QPoint(t.startX() - 2, t.startY() - 2), QPoint(t.endX() + 2, t.endY() + 2));
+        std::vector<QPoint> cells;
+        cells.reserve(static_cast<size_t>(std::max(0, seen.width() * seen.height())));
+        for (int y = seen.top(); y <= seen.bottom(); ++y) {
+            for (int x = seen.left(); x <= seen.right(); ++x) {
+                cells.emplace_back(x, y);
+            }
+        }
+        drawWalls(brush, cells, nullptr);
+        return;
+    }
+    std::vector<QPoint> cells;
+    collected = &cells;
+    drawShape(0, endx, endy, nullptr, false);
+    collected = nullptr;
+    drawWalls(brush, cells, into);
+}
+
+void LineTool::drawWalls(const Brush& walls, std::span<const QPoint> cells, LevelEdit* into) {
+    if (into) {
+        walls.wallPainter().paint(*into, cells);
+        showWritten(cells);
+        return;
+    }
+    const auto result = walls.wallPainter().preview(level(), cells);
+    {
+        PreviewScope scope(*this);
+        for (const auto& [cell, tile] : result) {
+            plotPreview(cell.x(), cell.y(), tile);
+        }
+    }
+    show(true);
 }
 
 void LineTool::drawShape(int16_t tile, int endx, int endy, LevelEdit* into, bool onpreview) {
@@ -191,6 +258,13 @@ void LineTool::drawEllipse(int16_t tilenr, int X, int Y, int xx, int yy, LevelEd
 }
 
 void LineTool::plot(int c, int r, int16_t tilenr, LevelEdit* into, bool onpreview) {
+    if (collected) {
+        collected->emplace_back(c, r);
+        return;
+    }
+    if (drawingBrush) {
+        tilenr = drawingBrush->tileAt(c, r, tilenr);
+    }
     if (onpreview) {
         plotPreview(c, r, tilenr);
         return;
@@ -231,6 +305,9 @@ void LineTool::plotPreview(int c, int r, int16_t tilenr) {
 }
 
 void LineTool::show(bool onpreview) {
+    if (collected) {
+        return;
+    }
     if (onpreview) {
         view().viewSurface->refresh();
     } else {

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "tools/ToolBase.h"
 
@@ -19,6 +21,15 @@ public:
     void release(const ToolEvent& event) override;
     // A shape is written only by its release: an interrupted one is dropped with its preview.
     void endGesture() override;
+
+    // The brush the next drawings write with: the gesture's brush of the tool that draws, or null for
+    // plain tiles. The pencil and the polyline draw their lines here with their own brush.
+    void setBrush(const Brush* gestureBrush) { drawingBrush = gestureBrush; }
+    // The cells a line `linew` cells wide covers, in drawing order (repeats possible).
+    std::vector<QPoint> lineCells(int startx, int starty, int endx, int endy);
+    // Draws walls of the brush's set over `cells`: written through `into`, or with `into` null shown
+    // on the view as they would join, neighbours included.
+    void drawWalls(const Brush& walls, std::span<const QPoint> cells, LevelEdit* into);
 
     // A line `linew` cells wide: the one-cell line repeated at every offset of the brush square.
     // Cells are written through `into`; with `onpreview` the tiles are drawn onto the view only and no
@@ -52,6 +63,8 @@ private:
     };
 
     void drawShape(int16_t tile, int endx, int endy, LevelEdit* into, bool onpreview);
+    // The shape's walls: a rectangle is a closed room, or with Shift a filled block.
+    void drawWallShape(int endx, int endy, LevelEdit* into, bool filled);
     void plot(int c, int r, int16_t tilenr, LevelEdit* into, bool onpreview);
     void plotPreview(int c, int r, int16_t tilenr);
     // Brings a finished drawing to the screen.
@@ -65,4 +78,7 @@ private:
     std::unique_ptr<QPainter> painter;
     ViewTransform previewTransform;
     int previewDepth = 0;
+    const Brush* drawingBrush = nullptr;
+    // While set, plot() only lists the cells a drawing would write.
+    std::vector<QPoint>* collected = nullptr;
 };

@@ -4,17 +4,30 @@
 #include "model/ObjectProcedures.h"
 #include "tools/LineTool.h"
 #include "tools/ToolContext.h"
+#include "tools/WindowServices.h"
+#include "walls/CellPath.h"
+#include "walls/LevelSets.h"
 
 void PencilTool::press(const ToolEvent& event) {
     const Cell cell = cellAt(event.x(), event.y());
     if (!cell.inGrid()) {
         return;
     }
-    startBatch();
+    startBatch(event.button);
     placed.clear();
     lastX = cell.x;
     lastY = cell.y;
     const int16_t tile = strokeTile(event.button);
+    erasingWalls = false;
+    if (currentTool() == ToolId::Eraser) {
+        // The eraser never draws at random; in Walls mode it takes walls away and joins what is left.
+        erasingWalls = services->paintMode() == PaintMode::Walls && !map->levelSets().wallSets().empty();
+        brush = Brush();
+    }
+    if (erasingWalls || brush.paintsWalls()) {
+        paintWalls(cell.x, cell.y);
+        return;
+    }
     if (ObjectProcedures::isSpecialTile(tile)) {
         placeObject(tile, cell.x, cell.y);
         return;
@@ -32,9 +45,12 @@ void PencilTool::move(const ToolEvent& event) {
     }
     const int16_t tile = strokeTile(event.button);
     if (event.button != Qt::NoButton && edit) {
-        if (ObjectProcedures::isSpecialTile(tile)) {
+        if (erasingWalls || brush.paintsWalls()) {
+            paintWalls(cell.x, cell.y);
+        } else if (ObjectProcedures::isSpecialTile(tile)) {
             placeObject(tile, cell.x, cell.y);
         } else {
+            map->lines().setBrush(&brush);
             map->lines().drawLine(tile, lastX, lastY, cell.x, cell.y, openEdit(), false, false);
         }
     }
@@ -45,6 +61,20 @@ void PencilTool::move(const ToolEvent& event) {
 
 void PencilTool::release(const ToolEvent&) {
     pushBatch();
+}
+
+void PencilTool::paintWalls(int column, int row) {
+    if (erasingWalls) {
+        const std::vector<QPoint> cells = map->lines().lineCells(lastX, lastY, column, row);
+        WallPainter::erase(*edit, map->levelSets(), cells);
+        showWritten(cells);
+        return;
+    }
+    // Side by side steps only: a diagonal step would leave two pieces that touch at a corner and
+    // join to nothing.
+    const std::vector<QPoint> cells = CellPath::fourConnected(QPoint(lastX, lastY), QPoint(column, row));
+    brush.wallPainter().paint(*edit, cells);
+    showWritten(cells);
 }
 
 int16_t PencilTool::strokeTile(Qt::MouseButton button) const {
@@ -81,7 +111,7 @@ void PencilTool::paintPoint(int16_t tile, int column, int row) {
             if (ObjectProcedures::isObjectCell(lv, x, y)) {
                 ObjectProcedures::removeObjectAt(*edit, x, y, false);
             }
-            edit->setTile(x, y, tile);
+            edit->setTile(x, y, brush.tileAt(x, y, tile));
             lv.redrawCell(x, y, false);
         }
     }

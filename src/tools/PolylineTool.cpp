@@ -12,9 +12,9 @@ void PolylineTool::press(const ToolEvent& event) {
     }
     if (event.button == Qt::LeftButton) {
         if (drawing) {
-            map->lines().drawLine(tile, vertexX, vertexY, cell.x, cell.y, openEdit(), false, true);
+            drawSegment(tile, cell.x, cell.y, openEdit());
         } else {
-            startBatch();
+            startBatch(event.button);
             drawing = true;
             polylineTile = tile;
         }
@@ -36,9 +36,19 @@ void PolylineTool::move(const ToolEvent& event) {
         return;
     }
     map->updatePreview(true);
-    map->lines().drawLine(polylineTile, vertexX, vertexY, cell.x, cell.y, nullptr, true, true);
+    drawSegment(polylineTile, cell.x, cell.y, nullptr);
     bandX = cell.x;
     bandY = cell.y;
+}
+
+void PolylineTool::drawSegment(int16_t tile, int endx, int endy, LevelEdit* into) {
+    LineTool& lines = map->lines();
+    if (brush.paintsWalls()) {
+        lines.drawWalls(brush, lines.lineCells(vertexX, vertexY, endx, endy), into);
+        return;
+    }
+    lines.setBrush(&brush);
+    lines.drawLine(tile, vertexX, vertexY, endx, endy, into, into == nullptr, true);
 }
 
 void PolylineTool::endGesture() {

@@ -17,6 +17,9 @@ public:
     void endGesture() override;
 
 private:
+    // The segment from the last vertex: written through `into`, or previewed as the rubber band.
+    void drawSegment(int16_t tile, int endx, int endy, LevelEdit* into);
+
     int vertexX = 0;
     int vertexY = 0;
     int bandX = 0;

@@ -15,6 +15,8 @@ enum class KeyAction {
     PickTool,    // makes `tool` the current tool
     ToggleGrid,  // as a click on the Grid button
     ToggleTileNumbers,
+    ToggleWalls,   // as a click on the Walls button
+    ToggleRandom,  // as a click on the Random button
     ScrollLeft,
     ScrollRight,
     ScrollUp,
@@ -37,7 +39,7 @@ struct KeyShortcut {
     bool withModifiers = false;
 };
 
-inline constexpr std::array<KeyShortcut, 19> Keys{{
+inline constexpr std::array<KeyShortcut, 21> Keys{{
     {Qt::Key_Z, "Z", KeyAction::PickTool, ToolId::Magnifier, QT_TRANSLATE_NOOP("ShortcutTable", "Magnifier")},
     {Qt::Key_S, "S", KeyAction::PickTool, ToolId::Selection, QT_TRANSLATE_NOOP("ShortcutTable", "Selection")},
     {Qt::Key_H, "H", KeyAction::PickTool, ToolId::Hand, QT_TRANSLATE_NOOP("ShortcutTable", "Hand")},
@@ -52,6 +54,10 @@ inline constexpr std::array<KeyShortcut, 19> Keys{{
     {Qt::Key_G, "G", KeyAction::ToggleGrid, AnyTool, QT_TRANSLATE_NOOP("ShortcutTable", "Show or hide the grid")},
     {Qt::Key_T, "T", KeyAction::ToggleTileNumbers, AnyTool,
      QT_TRANSLATE_NOOP("ShortcutTable", "Show or hide the tile numbers")},
+    {Qt::Key_W, "W", KeyAction::ToggleWalls, AnyTool,
+     QT_TRANSLATE_NOOP("ShortcutTable", "Walls mode on or off: paint walls of the current wall set")},
+    {Qt::Key_N, "N", KeyAction::ToggleRandom, AnyTool,
+     QT_TRANSLATE_NOOP("ShortcutTable", "Random mode on or off: paint tiles of the current random set")},
     {Qt::Key_Left, QT_TRANSLATE_NOOP("ShortcutTable", "Left"), KeyAction::ScrollLeft, AnyTool,
      QT_TRANSLATE_NOOP("ShortcutTable", "Scroll left"), true},
     {Qt::Key_Right, QT_TRANSLATE_NOOP("ShortcutTable", "Right"), KeyAction::ScrollRight, AnyTool,

@@ -44,9 +44,10 @@ SelectionHooks& ToolBase::selection() const {
     return map->selection();
 }
 
-void ToolBase::startBatch() {
+void ToolBase::startBatch(Qt::MouseButton button) {
     pushBatch();
     edit.emplace(map->level());
+    brush = Brush::forGesture(services->paintMode(), map->levelSets(), button);
 }
 
 void ToolBase::pushBatch() {
@@ -62,4 +63,27 @@ void ToolBase::redraw() const {
     } else {
         map->updatePreview(true);
     }
+}
+
+void ToolBase::showWritten(std::span<const QPoint> cells) const {
+    if (cells.empty()) {
+        return;
+    }
+    QRect box(cells.front(), cells.front());
+    for (const QPoint& cell : cells) {
+        box |= QRect(cell, cell);
+    }
+    showWritten(box);
+}
+
+void ToolBase::showWritten(const QRect& area) const {
+    // One cell around: a wall joins its neighbours.
+    const QRect cells = area.adjusted(-1, -1, 1, 1) & QRect(0, 0, Level::Size, Level::Size);
+    Level& lv = level();
+    for (int y = cells.top(); y <= cells.bottom(); ++y) {
+        for (int x = cells.left(); x <= cells.right(); ++x) {
+            lv.overviewImage.setCell(x, y, lv.getTile(x, y));
+        }
+    }
+    map->redrawView();
 }

@@ -3,7 +3,12 @@
 #include <cstdint>
 #include <optional>
 
+#include <QPoint>
+#include <QRect>
+#include <span>
+
 #include "model/LevelEdit.h"
+#include "tools/Brush.h"
 #include "tools/Tool.h"
 #include "tools/ToolId.h"
 #include "view/ViewTransform.h"
@@ -45,8 +50,9 @@ protected:
     SelectionHooks& selection() const;
 
     // Starts a gesture's edit: nothing can be redone past it. An edit still open is committed first,
-    // so no written cell is ever left without its step.
-    void startBatch();
+    // so no written cell is ever left without its step. The gesture's brush follows the painting
+    // mode and the button that started it.
+    void startBatch(Qt::MouseButton button);
     // Ends the gesture: its edit becomes one undo step when it changed anything. The tool has drawn
     // what it changed already.
     void pushBatch();
@@ -55,8 +61,13 @@ protected:
     // After an event that wrote cells: a full redraw at the one-pixel zoom (the view is the
     // overview image there), else the kept view image brought to the screen.
     void redraw() const;
+    // Brings cells written without a per-cell redraw (walls join cells all around what the tool
+    // touched) into the overview image, then redraws the view.
+    void showWritten(std::span<const QPoint> cells) const;
+    void showWritten(const QRect& area) const;
 
     ToolContext* map = nullptr;
     WindowServices* services = nullptr;
     std::optional<LevelEdit> edit;
+    Brush brush;
 };

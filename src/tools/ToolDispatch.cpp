@@ -153,6 +153,12 @@ void ToolDispatch::useShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
         case KeyAction::ToggleTileNumbers:
             window.switchTileNumbers();
             break;
+        case KeyAction::ToggleWalls:
+            window.togglePaintMode(PaintMode::Walls);
+            break;
+        case KeyAction::ToggleRandom:
+            window.togglePaintMode(PaintMode::Random);
+            break;
         case KeyAction::ScrollLeft:
             scrollBy(view.hScrollBar, -ArrowStep);
             break;
