@@ -34,6 +34,7 @@ public:
     QSpinBox* weightBox(int row) const;
     QPushButton* addNewButton() const { return addNew; }
     QPushButton* removeButton() const { return remove; }
+    // Removes the selected row's tile, as the Delete key in the table does.
     QPushButton* removeTileButton() const { return removeTile; }
 
 signals:
