@@ -28,16 +28,16 @@ int retile(const QStringList& args) {
         return usageError(help);
     }
     const QByteArray name = QFile::encodeName(args[0]);
+    Level level;
+    level.keepOverview = false;
+    if (!LoadNotes::load(level, name)) {
+        return BadInput;
+    }
     const SetsFile::ReadResult sets = SetsFile::read(SetsFile::setsPathFor(name));
     if (!sets.ok() || !sets.found) {
         const QString reason =
             sets.found ? sets.error : QStringLiteral("%1 does not exist").arg(args[0] + ".sets.json");
         std::fprintf(stderr, "quarn-lvl: %s: %s\n", FileNames::text(name).constData(), qPrintable(reason));
-        return BadInput;
-    }
-    Level level;
-    level.keepOverview = false;
-    if (!LoadNotes::load(level, name)) {
         return BadInput;
     }
     // A damaged level keeps no name to save under; writing it back would drop what could not be read.

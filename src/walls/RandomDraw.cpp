@@ -1,44 +1,43 @@
 #include "walls/RandomDraw.h"
 
-#include <algorithm>
-
 #include "model/ObjectProcedures.h"
 
-namespace {
-
-constexpr uint64_t mix(uint64_t z) {
-    z += 0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-}  // namespace
-
 RandomDraw::RandomDraw(const RandomSet& set) {
+    std::vector<uint64_t> weights;
     for (const RandomSet::Entry& entry : set.entries()) {
         if (entry.weight <= 0 || entry.tile <= 0 || entry.tile > 255 || ObjectProcedures::isSpecialTile(entry.tile)) {
             continue;
         }
         total += static_cast<uint64_t>(entry.weight);
-        bounds.push_back(total);
-        tiles.push_back(entry.tile);
+        weights.push_back(static_cast<uint64_t>(entry.weight));
+        columns.push_back({0, entry.tile, entry.tile});
     }
-}
-
-uint64_t RandomDraw::hash(uint64_t seed, int x, int y, uint32_t gesture) {
-    // The cell and the gesture fill disjoint bits, so distinct inputs never share a key before mixing.
-    const uint64_t cell = (static_cast<uint64_t>(gesture) << 32) | (static_cast<uint64_t>(y & 0xFFFF) << 16) |
-                          static_cast<uint64_t>(x & 0xFFFF);
-    return mix(mix(seed) ^ cell);
-}
-
-int16_t RandomDraw::tileAt(uint64_t seed, int x, int y, uint32_t gesture) const {
-    if (total == 0) {
-        return 0;
+    // Vose's method in whole numbers: each column holds `total` of weight-times-columns, filled from
+    // its own tile and topped up from a tile with more than a column's worth.
+    const uint64_t n = columns.size();
+    std::vector<size_t> small;
+    std::vector<size_t> large;
+    for (size_t i = 0; i < weights.size(); ++i) {
+        weights[i] *= n;
+        (weights[i] < total ? small : large).push_back(i);
     }
-    // Totals stay far below 2^32, so the bias of the remainder is below one part in 2^32.
-    const uint64_t pick = hash(seed, x, y, gesture) % total;
-    const auto at = std::upper_bound(bounds.begin(), bounds.end(), pick);
-    return tiles[static_cast<size_t>(at - bounds.begin())];
+    while (!small.empty() && !large.empty()) {
+        const size_t s = small.back();
+        small.pop_back();
+        const size_t l = large.back();
+        columns[s].threshold = weights[s];
+        columns[s].alias = columns[l].tile;
+        weights[l] -= total - weights[s];
+        if (weights[l] < total) {
+            large.pop_back();
+            small.push_back(l);
+        }
+    }
+    // What is left is a whole column each, up to rounding that cannot happen in whole numbers.
+    for (const size_t i : small) {
+        columns[i].threshold = total;
+    }
+    for (const size_t i : large) {
+        columns[i].threshold = total;
+    }
 }

@@ -1,5 +1,9 @@
 #include "walls/WallPainter.h"
 
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
 #include "model/Level.h"
 #include "model/LevelEdit.h"
 #include "model/ObjectProcedures.h"
@@ -33,15 +37,33 @@ int maskAt(const int16_t* cells, int x, int y, IsWall isWall) {
     return mask;
 }
 
-// Joins (x, y) to the walls of its own set, when it is a wall at all.
-void joinAny(LevelEdit& edit, const LevelSets& sets, const int16_t* cells, int x, int y) {
-    const int owner = sets.wallSetOf(rowOf(cells, y)[x]);
-    if (owner < 0) {
-        return;
+// Joins walls of any set to the walls of their own set, with each set's pieces looked up once.
+class AnySetJoiner {
+public:
+    explicit AnySetJoiner(const LevelSets& sets) : sets(sets) {
+        for (const WallSet& set : sets.wallSets()) {
+            std::array<int16_t, WallSet::Entries> byMask{};
+            for (int mask = 0; mask < WallSet::Entries; ++mask) {
+                byMask[static_cast<size_t>(mask)] = set.tileForMask(mask);
+            }
+            pieces.push_back(byMask);
+        }
     }
-    const int mask = maskAt(cells, x, y, [&](int16_t tile) { return sets.wallSetOf(tile) == owner; });
-    edit.setTile(x, y, sets.wallSets()[static_cast<size_t>(owner)].tileForMask(mask));
-}
+
+    // Joins (x, y), when it is a wall at all.
+    void join(LevelEdit& edit, const int16_t* cells, int x, int y) const {
+        const int owner = sets.wallSetOf(rowOf(cells, y)[x]);
+        if (owner < 0) {
+            return;
+        }
+        const int mask = maskAt(cells, x, y, [&](int16_t tile) { return sets.wallSetOf(tile) == owner; });
+        edit.setTile(x, y, pieces[static_cast<size_t>(owner)][static_cast<size_t>(mask)]);
+    }
+
+private:
+    const LevelSets& sets;
+    std::vector<std::array<int16_t, WallSet::Entries>> pieces;  // by set, then by mask
+};
 
 constexpr std::array<QPoint, 4> sides = {QPoint(0, -1), QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0)};
 
@@ -52,9 +74,12 @@ WallPainter::WallPainter(const LevelSets& sets, int index) {
     if (index < 0 || index >= static_cast<int>(sets.wallSets().size())) {
         return;
     }
-    set = sets.wallSets()[static_cast<size_t>(index)];
+    const WallSet& set = sets.wallSets()[static_cast<size_t>(index)];
     if (!set.hasTiles()) {
         return;
+    }
+    for (int mask = 0; mask < WallSet::Entries; ++mask) {
+        pieces[static_cast<size_t>(mask)] = set.tileForMask(mask);
     }
     for (int tile = 0; tile < 256; ++tile) {
         const auto value = static_cast<int16_t>(tile);
@@ -72,12 +97,12 @@ bool WallPainter::ownAt(const int16_t* cells, int x, int y) const {
 
 void WallPainter::join(LevelEdit& edit, const int16_t* cells, int x, int y) const {
     const int mask = maskAt(cells, x, y, [this](int16_t tile) { return kindOf(tile) == Own; });
-    edit.setTile(x, y, set.tileForMask(mask));
+    edit.setTile(x, y, pieces[static_cast<size_t>(mask)]);
 }
 
 void WallPainter::paint(LevelEdit& edit, std::span<const QPoint> cells) const {
     const int16_t* grid = edit.level().cells();
-    const int16_t placeholder = set.tileForMask(0);
+    const int16_t placeholder = pieces[0];
     // Every cell is a wall before any is joined, so each piece sees its final neighbours.
     for (const QPoint& cell : cells) {
         if (Level::inGrid(cell.x(), cell.y()) && kindOf(rowOf(grid, cell.y())[cell.x()]) == Free) {
@@ -98,38 +123,85 @@ void WallPainter::paint(LevelEdit& edit, std::span<const QPoint> cells) const {
     }
 }
 
+std::vector<std::pair<QPoint, int16_t>> WallPainter::preview(const Level& level, std::span<const QPoint> cells) const {
+    std::vector<std::pair<QPoint, int16_t>> result;
+    if (pieces[0] == 0) {
+        return result;
+    }
+    const int16_t* grid = level.cells();
+    const auto key = [](int x, int y) { return y * Size + x; };
+    std::unordered_set<int> painted;
+    for (const QPoint& cell : cells) {
+        if (Level::inGrid(cell.x(), cell.y()) && kindOf(rowOf(grid, cell.y())[cell.x()]) != Fixed) {
+            painted.insert(key(cell.x(), cell.y()));
+        }
+    }
+    const auto wallAt = [&](int x, int y) {
+        return Level::inGrid(x, y) && (painted.contains(key(x, y)) || kindOf(rowOf(grid, y)[x]) == Own);
+    };
+    std::unordered_set<int> done;
+    const auto add = [&](int x, int y) {
+        if (!wallAt(x, y) || !done.insert(key(x, y)).second) {
+            return;
+        }
+        const int mask = (wallAt(x, y - 1) ? WallSet::North : 0) | (wallAt(x + 1, y) ? WallSet::East : 0) |
+                         (wallAt(x, y + 1) ? WallSet::South : 0) | (wallAt(x - 1, y) ? WallSet::West : 0);
+        const int16_t tile = pieces[static_cast<size_t>(mask)];
+        if (tile != rowOf(grid, y)[x]) {
+            result.emplace_back(QPoint(x, y), tile);
+        }
+    };
+    for (const int at : painted) {
+        const int x = at % Size;
+        const int y = at / Size;
+        add(x, y);
+        for (const QPoint& side : sides) {
+            add(x + side.x(), y + side.y());
+        }
+    }
+    return result;
+}
+
 void WallPainter::paintRect(LevelEdit& edit, const CellRect& rect) const {
     const CellRect r = rect.clipped(Size);
-    if (r.isEmpty() || !set.hasTiles()) {
+    if (r.isEmpty() || pieces[0] == 0) {
         return;
     }
     const int16_t* grid = edit.level().cells();
-    // Inside the rectangle a cell is (or is about to be) a wall unless it is one that is never painted
-    // over, whether the row-order pass has reached it yet or not; outside only the set's own walls count.
-    for (int y = r.y1; y <= r.y2; ++y) {
+    // One wall flag per cell of a row, from column x1 - 1 to x2 + 1. Inside the rectangle a cell is
+    // (or is about to be) a wall unless it is one that is never painted over, so the flags of a row
+    // hold before and after the pass writes it; outside only the set's own walls count.
+    const auto flagsOf = [&](std::vector<uint8_t>& flags, int y) {
+        std::fill(flags.begin(), flags.end(), uint8_t{0});
+        if (y < 0 || y >= Size) {
+            return;
+        }
         const int16_t* row = rowOf(grid, y);
-        const int16_t* above = y > 0 ? rowOf(grid, y - 1) : nullptr;
-        const int16_t* below = y + 1 < Size ? rowOf(grid, y + 1) : nullptr;
-        const bool northInside = y > r.y1;
-        const bool southInside = y < r.y2;
+        const bool inside = y >= r.y1 && y <= r.y2;
         for (int x = r.x1; x <= r.x2; ++x) {
-            if (kindOf(row[x]) == Fixed) {
+            const Kind kind = kindOf(row[x]);
+            flags[static_cast<size_t>(x - r.x1 + 1)] = inside ? kind != Fixed : kind == Own;
+        }
+        flags.front() = r.x1 > 0 && kindOf(row[r.x1 - 1]) == Own;
+        flags.back() = r.x2 + 1 < Size && kindOf(row[r.x2 + 1]) == Own;
+    };
+    const auto width = static_cast<size_t>(r.width() + 2);
+    std::vector<uint8_t> above(width);
+    std::vector<uint8_t> here(width);
+    std::vector<uint8_t> below(width);
+    flagsOf(here, r.y1 - 1);
+    flagsOf(below, r.y1);
+    for (int y = r.y1; y <= r.y2; ++y) {
+        std::swap(above, here);
+        std::swap(here, below);
+        flagsOf(below, y + 1);
+        for (size_t i = 1; i + 1 < width; ++i) {
+            if (here[i] == 0) {
                 continue;
             }
-            int mask = 0;
-            if (above && (northInside ? kindOf(above[x]) != Fixed : kindOf(above[x]) == Own)) {
-                mask |= WallSet::North;
-            }
-            if (below && (southInside ? kindOf(below[x]) != Fixed : kindOf(below[x]) == Own)) {
-                mask |= WallSet::South;
-            }
-            if (x + 1 < Size && (x < r.x2 ? kindOf(row[x + 1]) != Fixed : kindOf(row[x + 1]) == Own)) {
-                mask |= WallSet::East;
-            }
-            if (x > 0 && (x > r.x1 ? kindOf(row[x - 1]) != Fixed : kindOf(row[x - 1]) == Own)) {
-                mask |= WallSet::West;
-            }
-            edit.setTile(x, y, set.tileForMask(mask));
+            const int mask = above[i] * WallSet::North | here[i + 1] * WallSet::East | below[i] * WallSet::South |
+                             here[i - 1] * WallSet::West;
+            edit.setTile(r.x1 + static_cast<int>(i) - 1, y, pieces[static_cast<size_t>(mask)]);
         }
     }
     // The walls around the rectangle gain a neighbour on its side.
@@ -153,6 +225,7 @@ void WallPainter::erase(LevelEdit& edit, const LevelSets& sets, std::span<const 
         replacement = 0;
     }
     const int16_t* grid = edit.level().cells();
+    const AnySetJoiner joiner(sets);
     for (const QPoint& cell : cells) {
         if (Level::inGrid(cell.x(), cell.y()) && sets.wallSetOf(rowOf(grid, cell.y())[cell.x()]) >= 0) {
             edit.setTile(cell.x(), cell.y(), replacement);
@@ -162,11 +235,11 @@ void WallPainter::erase(LevelEdit& edit, const LevelSets& sets, std::span<const 
         if (!Level::inGrid(cell.x(), cell.y())) {
             continue;
         }
-        joinAny(edit, sets, grid, cell.x(), cell.y());
+        joiner.join(edit, grid, cell.x(), cell.y());
         for (const QPoint& side : sides) {
             const QPoint next = cell + side;
             if (Level::inGrid(next.x(), next.y())) {
-                joinAny(edit, sets, grid, next.x(), next.y());
+                joiner.join(edit, grid, next.x(), next.y());
             }
         }
     }
@@ -175,10 +248,11 @@ void WallPainter::erase(LevelEdit& edit, const LevelSets& sets, std::span<const 
 void WallPainter::retile(LevelEdit& edit, const LevelSets& sets, const CellRect& rect) {
     const CellRect r = rect.clipped(Size);
     const int16_t* grid = edit.level().cells();
+    const AnySetJoiner joiner(sets);
     // Joining changes a wall's piece but never which set it belongs to, so the order does not matter.
     for (int y = r.y1; y <= r.y2; ++y) {
         for (int x = r.x1; x <= r.x2; ++x) {
-            joinAny(edit, sets, grid, x, y);
+            joiner.join(edit, grid, x, y);
         }
     }
 }

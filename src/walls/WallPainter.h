@@ -4,10 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "selection/CellRect.h"
 #include "walls/WallSet.h"
 
+class Level;
 class LevelEdit;
 class LevelSets;
 
@@ -22,6 +25,9 @@ public:
 
     // Paints the given cells (outside the grid ignored, repeats allowed), then joins them.
     void paint(LevelEdit& edit, std::span<const QPoint> cells) const;
+    // What paint() would write, without writing: each cell that would change with its new tile,
+    // the joined neighbours included. For the preview of a shape still being dragged.
+    std::vector<std::pair<QPoint, int16_t>> preview(const Level& level, std::span<const QPoint> cells) const;
     // Paints every cell of `rect` (clipped to the grid) and joins them in one pass over the rectangle
     // and its border, without writing any cell twice.
     void paintRect(LevelEdit& edit, const CellRect& rect) const;
@@ -48,6 +54,6 @@ private:
     bool ownAt(const int16_t* cells, int x, int y) const;
     void join(LevelEdit& edit, const int16_t* cells, int x, int y) const;
 
-    WallSet set;
-    std::array<Kind, 257> kinds{};  // by value + 1, from the covered cell -1 to 255
+    std::array<int16_t, WallSet::Entries> pieces{};  // by mask
+    std::array<Kind, 257> kinds{};                   // by value + 1, from the covered cell -1 to 255
 };

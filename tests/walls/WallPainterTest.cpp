@@ -138,6 +138,9 @@ TEST_F(WallPainting, RectanglesCellListsAndErasingKeepEveryWallJoined) {
                 cells.emplace_back(x, y);
             }
         }
+        // The preview of a shape shows exactly what painting it writes, joined neighbours included.
+        const auto preview = WallPainter(sets, Brick).preview(other, cells);
+        const std::vector<int16_t> unpainted = snapshot(other);
         {
             LevelEdit byRect(level);
             WallPainter(sets, Brick).paintRect(byRect, rect);
@@ -147,6 +150,11 @@ TEST_F(WallPainting, RectanglesCellListsAndErasingKeepEveryWallJoined) {
             byCells.commit();
         }
         ASSERT_EQ(snapshot(level), snapshot(other)) << "round " << round;
+        std::vector<int16_t> previewed = unpainted;
+        for (const auto& [cell, tile] : preview) {
+            previewed[static_cast<size_t>(cell.y() * Level::Size + cell.x())] = tile;
+        }
+        ASSERT_EQ(previewed, snapshot(other)) << "round " << round;
         expectJoined(level, rect.x1 - 3, rect.y1 - 3, rect.x2 + 3, rect.y2 + 3);
 
         std::vector<QPoint> erased;
