@@ -177,14 +177,15 @@ void RandomSetsPage::rename(int index, const QString& text) {
         return;
     }
     RandomSet set = sets->randomSets()[static_cast<size_t>(index)];
-    if (text.trimmed().isEmpty() || text == set.name()) {
-        const QSignalBlocker quiet(list);
-        list->item(index)->setText(set.name());
-        return;
+    // The file keeps names of a bounded length; an empty name keeps the old one.
+    const QString name = text.trimmed().left(SetsFile::MaxNameLength);
+    if (!name.isEmpty() && name != set.name()) {
+        set.setName(name);
+        sets->replaceRandomSet(index, set);
+        emit changed();
     }
-    set.setName(text);
-    sets->replaceRandomSet(index, set);
-    emit changed();
+    const QSignalBlocker quiet(list);
+    list->item(index)->setText(set.name());
 }
 
 void RandomSetsPage::setWeight(int row, int weight) {

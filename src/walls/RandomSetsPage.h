@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "walls/SetsFile.h"
+
 class Dialogs;
 class LevelSets;
 class QListWidget;
@@ -18,7 +20,7 @@ class RandomSet;
 class RandomSetsPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int MaxWeight = 1000000;
+    static constexpr int MaxWeight = SetsFile::MaxWeight;
 
     RandomSetsPage(Dialogs& dialogs, QWidget* parent = nullptr);
 
