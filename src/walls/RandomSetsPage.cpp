@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -39,7 +40,10 @@ RandomSetsPage::RandomSetsPage(Dialogs& dialogs, QWidget* parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->setIconSize({32, 32});
+    table->horizontalHeader()->setSectionResizeMode(PictureColumn, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(TileColumn, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(WeightColumn, QHeaderView::Stretch);
     table->setToolTip(tr("Click tiles of the tileset to add them"));
 
     auto* buttons = new QHBoxLayout;
@@ -62,6 +66,8 @@ RandomSetsPage::RandomSetsPage(Dialogs& dialogs, QWidget* parent)
     connect(addNew, &QPushButton::clicked, this, [this] { addSet(); });
     connect(remove, &QPushButton::clicked, this, [this] { removeSet(); });
     connect(removeTile, &QPushButton::clicked, this, [this] { removeEntry(); });
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, [this] { removeEntry(); });
     reloadList();
 }
 
@@ -171,14 +177,15 @@ void RandomSetsPage::rename(int index, const QString& text) {
         return;
     }
     RandomSet set = sets->randomSets()[static_cast<size_t>(index)];
-    if (text.trimmed().isEmpty() || text == set.name()) {
-        const QSignalBlocker quiet(list);
-        list->item(index)->setText(set.name());
-        return;
+    // The file keeps names of a bounded length; an empty name keeps the old one.
+    const QString name = text.trimmed().left(SetsFile::MaxNameLength);
+    if (!name.isEmpty() && name != set.name()) {
+        set.setName(name);
+        sets->replaceRandomSet(index, set);
+        emit changed();
     }
-    set.setName(text);
-    sets->replaceRandomSet(index, set);
-    emit changed();
+    const QSignalBlocker quiet(list);
+    list->item(index)->setText(set.name());
 }
 
 void RandomSetsPage::setWeight(int row, int weight) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "walls/SetsFile.h"
+
 class Dialogs;
 class LevelSets;
 class QListWidget;
@@ -18,7 +20,7 @@ class RandomSet;
 class RandomSetsPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int MaxWeight = 1000000;
+    static constexpr int MaxWeight = SetsFile::MaxWeight;
 
     RandomSetsPage(Dialogs& dialogs, QWidget* parent = nullptr);
 
@@ -34,6 +36,7 @@ public:
     QSpinBox* weightBox(int row) const;
     QPushButton* addNewButton() const { return addNew; }
     QPushButton* removeButton() const { return remove; }
+    // Removes the selected row's tile, as the Delete key in the table does.
     QPushButton* removeTileButton() const { return removeTile; }
 
 signals:

@@ -1,6 +1,7 @@
 #include "walls/SetTilePicker.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "model/Tileset.h"
@@ -20,7 +21,10 @@ SetTilePicker::SetTilePicker(QWidget* parent) : QScrollArea(parent), box(new Pic
     box->setFixedSize(Columns * Size, Rows * Size);
     box->setFocusPolicy(Qt::NoFocus);
     setWidget(box);
-    setMinimumWidth(Columns * Size + 24);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Room for every column beside the vertical scroll bar, which a short window still needs.
+    setMinimumWidth(Columns * Size + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
     connect(box, &PictureBox::mouseDown, this, [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos) {
         if (button == Qt::LeftButton) {
             press(pos);

@@ -16,6 +16,7 @@
 #include "view/PictureBox.h"
 #include "walls/LevelSets.h"
 #include "walls/SetTilePicker.h"
+#include "walls/SetsFile.h"
 #include "walls/WallSetPicture.h"
 
 namespace {
@@ -58,6 +59,7 @@ WallSetsPage::WallSetsPage(Dialogs& dialogs, QWidget* parent)
     room->setFocusPolicy(Qt::NoFocus);
     room->setToolTip(tr("A room drawn with the current set"));
     name->setPlaceholderText(tr("Name"));
+    name->setMaxLength(SetsFile::MaxNameLength);
     hint->setWordWrap(true);
     replace->setCheckable(true);
 
