@@ -16,6 +16,7 @@
 #include "model/Tileset.h"
 #include "view/MapView.h"
 #include "view/PictureBox.h"
+#include "walls/LevelSets.h"
 
 namespace {
 
@@ -113,6 +114,33 @@ void BM_BucketFillWholeMap_Baseline(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BucketFillWholeMap_Baseline)->Unit(benchmark::kMillisecond);
+
+// The same fill in Random mode: every cell drawn from a set of three weighted tiles.
+// Goal: at most 1.5x BM_BucketFillWholeMap.
+void BM_RandomBucketWholeMap(benchmark::State& state) {
+    Editor& e = editor();
+    e.general->setCurrentTool(ToolId::Bucket);
+    e.general->toolBars()->fillInScreenAction()->setChecked(false);
+    LevelSets& sets = e.map->levelSets();
+    sets = LevelSets();
+    sets.addRandomSet(RandomSet(QStringLiteral("Floor"), {{21, 10}, {22, 3}, {23, 1}}));
+    sets.setCurrentRandomSet(0);
+    e.general->toolBars()->togglePaintMode(PaintMode::Random);
+    e.map->setTilesetLeft(5);
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.clear();
+        state.ResumeTiming();
+        e.send(QEvent::MouseButtonPress, QPoint(40, 40), Qt::LeftButton, Qt::LeftButton);
+        e.send(QEvent::MouseButtonRelease, QPoint(40, 40), Qt::LeftButton, Qt::NoButton);
+    }
+    if (e.map->level().getTile(1023, 1023) < 21 || e.map->level().getTile(1023, 1023) > 23) {
+        state.SkipWithError("the fill did not reach the far corner");
+    }
+    e.general->toolBars()->togglePaintMode(PaintMode::Plain);
+    e.general->toolBars()->fillInScreenAction()->setChecked(true);
+}
+BENCHMARK(BM_RandomBucketWholeMap)->Unit(benchmark::kMillisecond);
 
 // The drag of one stroke: a zig-zag over the view, one cell or more per event.
 QPoint strokePoint(int i) {

@@ -48,6 +48,14 @@ void OverviewImage::setRun(int y, int x0, int x1, int16_t value) {
     ++changes;
 }
 
+void OverviewImage::copyRun(int y, int x0, int x1, const int16_t* row) {
+    uchar* out = image.scanLine(y);
+    for (int x = x0; x <= x1; ++x) {
+        out[x] = indexOf(row[x]);
+    }
+    ++changes;
+}
+
 void OverviewImage::rebuild(const int16_t* cells) {
     for (int y = 0; y < 1024; ++y) {
         uchar* out = image.scanLine(y);

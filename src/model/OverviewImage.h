@@ -16,6 +16,8 @@ public:
     // Sets the cells x0..x1 of row y to one value, as a fill writes them.
     void setRun(int y, int x0, int x1, int16_t value);
     QRgb pixel(int x, int y) const { return palette()[image.constScanLine(y)[x]]; }
+    // Sets the cells x0..x1 of row y from `row`, the cells of that row (a fill of drawn tiles).
+    void copyRun(int y, int x0, int x1, const int16_t* row);
     // Sets every pixel from a row-major grid of 1024 x 1024 cells.
     void rebuild(const int16_t* cells);
     void clear();

@@ -25,6 +25,8 @@ public:
     // The painter of the wall set; only while paintsWalls().
     const WallPainter& wallPainter() const { return *walls; }
     bool drawsAtRandom() const { return draw.has_value(); }
+    // Whether a random draw can give `tile`.
+    bool mayDraw(int16_t tile) const { return draw && draw->mayDraw(tile); }
     // The tile a cell gets where the tool would write `tile`. Inline: a fill asks it for every cell.
     int16_t tileAt(int x, int y, int16_t tile) const { return draw ? draw->tileAt(seed, x, y, gesture) : tile; }
 

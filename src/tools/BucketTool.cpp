@@ -72,14 +72,16 @@ void BucketTool::fillObject(int16_t tile, int column, int row) {
 
 bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection,
                       bool fillscreenonly) {
-    // A random fill writes drawn tiles, which may equal the region's own: it marks the cells it
-    // has filled instead of counting on them to stop matching.
     const bool random = brush.drawsAtRandom();
     // Equal values: the region would be walked and nothing written.
     if (tilenr == fillnr && !random) {
         return true;
     }
-    std::vector<uint8_t> filled(random ? static_cast<size_t>(Level::Size) * Level::Size : 0);
+    // A random fill that may draw the region's own tile marks the cells it has filled instead of
+    // counting on them to stop matching.
+    const bool marks = brush.mayDraw(tilenr);
+    std::vector<uint8_t> filled(marks ? static_cast<size_t>(Level::Size) * Level::Size : 0);
+    std::vector<int16_t> drawn(random ? Level::Size : 0);
     ToolContext* const window = map;
     Level& lv = level();
     const SelectionHooks& sel = selection();
@@ -102,7 +104,7 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
     // Callers keep (x, y) within the limits.
     const auto matches = [&](int x, int y) {
         const int at = y * Level::Size + x;
-        return cells[at] == tilenr && (!random || filled[static_cast<size_t>(at)] == 0) &&
+        return cells[at] == tilenr && (!marks || filled[static_cast<size_t>(at)] == 0) &&
                (!fillinselection || sel.isInSelection(x, y));
     };
     const auto inLimits = [&](int x, int y) { return x >= left && x <= right && y >= top && y <= bottom; };
@@ -134,12 +136,18 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
             ++r;
         }
         if (random) {
+            // Drawn first in a loop of their own: between two writes, which may grow the undo
+            // batch, the draw's state would be fetched again for every cell.
             for (int c = l; c <= r; ++c) {
-                const int16_t drawn = brush.tileAt(c, y, fillnr);
-                into.setTile(c, y, drawn);
-                filled[static_cast<size_t>(y * Level::Size + c)] = 1;
-                lv.overviewImage.setCell(c, y, drawn);
+                drawn[static_cast<size_t>(c)] = brush.tileAt(c, y, fillnr);
             }
+            for (int c = l; c <= r; ++c) {
+                into.setTile(c, y, drawn[static_cast<size_t>(c)]);
+            }
+            if (marks) {
+                std::fill_n(filled.begin() + y * Level::Size + l, r - l + 1, uint8_t{1});
+            }
+            lv.overviewImage.copyRun(y, l, r, cells + static_cast<size_t>(y) * Level::Size);
         } else {
             for (int c = l; c <= r; ++c) {
                 into.setTile(c, y, fillnr);

@@ -28,6 +28,15 @@ public:
         const auto below = static_cast<int16_t>(-static_cast<int16_t>(((h >> 32) * total) >> 32 < column.threshold));
         return static_cast<int16_t>(column.alias ^ ((column.tile ^ column.alias) & below));
     }
+    // Whether `tile` can come up at all.
+    bool mayDraw(int16_t tile) const {
+        for (const Column& column : columns) {
+            if (column.tile == tile || column.alias == tile) {
+                return true;
+            }
+        }
+        return false;
+    }
     // A well-mixed 64-bit value of the four inputs (the splitmix64 finalizer).
     static uint64_t hash(uint64_t seed, int x, int y, uint32_t gesture) {
         // The cell and the gesture fill disjoint bits, so distinct inputs never share a key before mixing.

@@ -201,7 +201,11 @@ TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMapAnd
     walls->addNewButton()->click();
     EXPECT_EQ(map->levelSets().wallSets().size(), 1u);
     EXPECT_EQ(first->levelSets().wallSets().size(), 2u);
+    // The sets are saved with the level: changing them asks before the map closes.
+    EXPECT_TRUE(map->level().changed());
+    EXPECT_FALSE(map->parentWidget()->close());
     // Closing the bound map hands the dialog to the map that becomes active; closing the last one closes it.
+    dialogs->closeAnswers = {AppDialogs::CloseChoice::Proceed, AppDialogs::CloseChoice::Proceed};
     map->parentWidget()->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(d->boundMap(), first);
