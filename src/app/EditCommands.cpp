@@ -60,7 +60,7 @@ void EditCommands::showReplaceDialog() {
     }
     delete replace;
     replace = new ReplaceDialog(
-        &general, general.dialogs(), map->level().tileset.tilesetPicture(),
+        &general, general.dialogs(), map->level().tileset().tilesetPicture(),
         [this](int mode, int16_t src, int16_t dest, bool inselection) { replaceTiles(mode, src, dest, inselection); });
     replace->setAttribute(Qt::WA_DeleteOnClose);
     // Kept above the main window although it is not its child.
@@ -120,7 +120,7 @@ void EditCommands::showWallSetsDialog() {
     if (!walls) {
         walls = new WallSetsDialog(&general);
     }
-    walls->init(map, &map->walltiles(), map->level().tileset.tilesetPicture());
+    walls->init(map, &map->walltiles(), map->level().tileset().tilesetPicture());
     walls->show();
     walls->raise();
     walls->activateWindow();

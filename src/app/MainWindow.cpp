@@ -115,11 +115,11 @@ void MainWindow::connectCommands() {
     // Undo and Redo take back or repeat whole steps: a gesture in progress becomes one first.
     connect(menu->undoAction, &QAction::triggered, this, [this] {
         endGesture();
-        withActiveMap([](MapWindow& map) { map.level().undoredo.undo(); });
+        withActiveMap([](MapWindow& map) { map.level().undoStack().undo(); });
     });
     connect(menu->redoAction, &QAction::triggered, this, [this] {
         endGesture();
-        withActiveMap([](MapWindow& map) { map.level().undoredo.redo(); });
+        withActiveMap([](MapWindow& map) { map.level().undoStack().redo(); });
     });
     connect(menu->cascadeAction, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
     connect(menu->tileHorizontallyAction, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
@@ -202,7 +202,7 @@ void MainWindow::showLevelNames() {
 
 void MainWindow::clearLevelParts() {
     showTileset(QImage());
-    radarPicture->image.fill(Qt::black);
+    radarPicture->image().fill(Qt::black);
     radarPicture->refresh();
     cellPositionLabel->clear();
     setMapCommandsEnabled(false);

@@ -157,12 +157,12 @@ void RightPanel::togglerightpanel_Click() {
 void RightPanel::showTileset(const QImage& picture) {
     if (picture.isNull()) {
         // No level open: an empty picker the colour of the panel, without markers.
-        tilesetPicture->image = QImage(TilesetWidth, TilesetHeight, QImage::Format_RGB32);
-        tilesetPicture->image.fill(palette().color(QPalette::Window));
+        tilesetPicture->image() = QImage(TilesetWidth, TilesetHeight, QImage::Format_RGB32);
+        tilesetPicture->image().fill(palette().color(QPalette::Window));
     } else {
-        tilesetPicture->image = picture.convertToFormat(QImage::Format_RGB32);
+        tilesetPicture->image() = picture.convertToFormat(QImage::Format_RGB32);
     }
-    tilesetPicture->setFixedSize(tilesetPicture->image.size());
+    tilesetPicture->setFixedSize(tilesetPicture->image().size());
     leftsel->setVisible(!picture.isNull());
     rightsel->setVisible(!picture.isNull());
     tilesetPicture->refresh();

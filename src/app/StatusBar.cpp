@@ -121,7 +121,7 @@ std::optional<QSize> StatusBar::selectionSize(const MapWindow& map) {
 }
 
 void StatusBar::follow(MapWindow* map) {
-    PictureBox* next = map != nullptr ? map->view()->viewSurface : nullptr;
+    PictureBox* next = map != nullptr ? map->view()->viewSurface() : nullptr;
     if (next != view) {
         if (view != nullptr) {
             view->removeEventFilter(this);
@@ -150,7 +150,7 @@ void StatusBar::follow(MapWindow* map) {
 void StatusBar::refresh() {
     showText(hintLabel, toolHint(general.currentTool()));
     MapWindow* map = general.activeMap();
-    if (map == nullptr || view != map->view()->viewSurface) {
+    if (map == nullptr || view != map->view()->viewSurface()) {
         for (QLabel* label : {cellLabel, tileLabel, selectionLabel, zoomLabel}) {
             showText(label, QString());
         }

@@ -36,7 +36,7 @@ TilesetPicker::TilesetPicker(MainWindow& general, RightPanel& panel) : QObject(&
 }
 
 int TilesetPicker::tileAt(QPointF pos) const {
-    const QSize size = panel.tilesetPicture->image.size();
+    const QSize size = panel.tilesetPicture->image().size();
     if (!(pos.x() > 0 && pos.x() < size.width() && pos.y() > 0 && pos.y() < size.height())) {
         return 0;
     }
@@ -69,7 +69,7 @@ void TilesetPicker::mouseMove(int buttons, QPointF pos) {
 void TilesetPicker::mouseRelease() {
     general.setMouseIsDown(false);
     if (MapWindow* map = general.activeMap()) {
-        map->view()->viewSurface->setFocus();
+        map->view()->viewSurface()->setFocus();
     }
 }
 
@@ -98,8 +98,8 @@ void TilesetPicker::setRightTile(int tilenr) {
 }
 
 void TilesetPicker::drawPreview() {
-    QImage& preview = panel.tilePreview->image;
-    const QImage& tiles = panel.tilesetPicture->image;
+    QImage& preview = panel.tilePreview->image();
+    const QImage& tiles = panel.tilesetPicture->image();
     {
         QPainter p(&preview);
         p.drawImage(1, 1, tiles, panel.leftsel->x(), panel.leftsel->y(), 16, 16);

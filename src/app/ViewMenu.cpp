@@ -94,7 +94,7 @@ void ViewMenu::zoomStep(bool in) {
         return;
     }
     // The cell in the middle of the view stays there, as far as the map's edges allow.
-    const PictureBox* view = map->view()->viewSurface;
+    const PictureBox* view = map->view()->viewSurface();
     const auto x = static_cast<int16_t>(std::clamp(map->view()->cellX(view->width() / 2.0), 0, Level::Size - 1));
     const auto y = static_cast<int16_t>(std::clamp(map->view()->cellY(view->height() / 2.0), 0, Level::Size - 1));
     if (in) {

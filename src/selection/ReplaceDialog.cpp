@@ -207,9 +207,9 @@ bool ReplaceDialog::checkBox(QLineEdit* box) {
 }
 
 void ReplaceDialog::drawTile(PictureBox* into, int16_t tile) {
-    into->image.fill(Qt::black);
+    into->image().fill(Qt::black);
     if (tile >= 1 && tile <= 255) {
-        Blit::copy(into->image, {0, 0}, tileset, Tileset::tileSource(tile, Tileset::TileSize));
+        Blit::copy(into->image(), {0, 0}, tileset, Tileset::tileSource(tile, Tileset::TileSize));
     }
 }
 

@@ -130,7 +130,7 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
         for (int c = l; c <= r; ++c) {
             into.setTile(c, y, fillnr);
         }
-        lv.overviewImage.setRun(y, l, r, fillnr);
+        lv.overview().setRun(y, l, r, fillnr);
         // One seed for each run of matching cells above and below the run just filled.
         for (const int ny : {y - 1, y + 1}) {
             if (ny < top || ny > bottom) {

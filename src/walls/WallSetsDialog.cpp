@@ -101,9 +101,9 @@ void WallSetsDialog::drawWallSets() {
         const QSignalBlocker quiet(vScrollBar);
         vScrollBar->setRange(0, std::max(0, n - 1));
     }
-    wallPreview->image.fill(Qt::black);
+    wallPreview->image().fill(Qt::black);
     if (n > 0) {
-        Blit::copy(wallPreview->image, {0, 0}, wallTilesImage, {0, SetSize * vScrollBar->value(), 256, 256});
+        Blit::copy(wallPreview->image(), {0, 0}, wallTilesImage, {0, SetSize * vScrollBar->value(), 256, 256});
     }
     wallPreview->refresh();
 }

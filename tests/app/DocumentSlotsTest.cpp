@@ -161,36 +161,36 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
     closeMap(0);
     expectEnabled({m->saveAction, m->exportTilesetAction, m->undoAction}, true);
     last->level().markSaved();
-    general->radar()->image.fill(Qt::white);
+    general->radar()->image().fill(Qt::white);
     closeMap(1);
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
     EXPECT_EQ(general->activeMap(), nullptr);
     EXPECT_TRUE(general->positionLabel()->text().isEmpty());
     // Nothing is left of the last map's tileset, tile markers and overview.
-    const QImage& picker = general->rightPanel()->tilesetPicture->image;
+    const QImage& picker = general->rightPanel()->tilesetPicture->image();
     EXPECT_EQ(picker.pixel(100, 40), picker.pixel(0, 0));
     EXPECT_EQ(picker.pixel(300, 220), picker.pixel(0, 0));
     EXPECT_FALSE(general->rightPanel()->leftsel->isVisible());
-    EXPECT_EQ(general->radar()->image.pixel(5, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(general->radar()->image().pixel(5, 5), qRgb(0, 0, 0));
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {
     MapWindow* first = general->documents().newLevel();
     MapWindow* second = general->documents().newLevel();
     ASSERT_EQ(general->documents().activeSlot(), 1);
-    EXPECT_TRUE(first->view()->levelImage.isNull());
+    EXPECT_TRUE(first->view()->levelImage().isNull());
     // A cell that changed while the map lay in the background must show once it is active again.
     const ViewTransform view = first->view()->transform();
     first->level().putTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), 172);
     first->view()->redrawCell(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
-    EXPECT_TRUE(first->view()->levelImage.isNull());
+    EXPECT_TRUE(first->view()->levelImage().isNull());
     general->mainMenu()->mapActions[0]->trigger();
-    EXPECT_TRUE(second->view()->levelImage.isNull());
-    QImage expected(first->view()->viewSurface->image.size(), QImage::Format_RGB32);
+    EXPECT_TRUE(second->view()->levelImage().isNull());
+    QImage expected(first->view()->viewSurface()->image().size(), QImage::Format_RGB32);
     LevelRenderer().drawLevel(expected, first->level(), first->view()->transform(), false);
-    EXPECT_EQ(first->view()->levelImage, expected);
-    EXPECT_EQ(first->view()->viewSurface->image, expected);
+    EXPECT_EQ(first->view()->levelImage(), expected);
+    EXPECT_EQ(first->view()->viewSurface()->image(), expected);
 }
 
 TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItInRowsOrColumns) {
@@ -233,10 +233,10 @@ TEST_F(DocumentSlots, RadarShrinksWithALowWindowAndGrowsBackShowingNothingWithou
     ASSERT_GT(room, 0);
     ASSERT_LT(room, 288);
     EXPECT_EQ(radar->size(), QSize(room, room));
-    EXPECT_EQ(radar->image.size(), QSize(room, room));
+    EXPECT_EQ(radar->image().size(), QSize(room, room));
 
     general->resize(1200, 1100);
     QApplication::processEvents();
     EXPECT_EQ(radar->size(), QSize(288, 288));
-    EXPECT_TRUE(Pixels::all(radar->image, radar->image.rect(), Pixels::Black));
+    EXPECT_TRUE(Pixels::all(radar->image(), radar->image().rect(), Pixels::Black));
 }

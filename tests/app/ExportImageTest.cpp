@@ -97,7 +97,7 @@ TEST_F(ExportImageTest, DialogStartsFromTheMapsSwitchesAndShowsThePicturesSize) 
 TEST_F(ExportImageTest, VisibleViewAtTheMapsZoomIsWhatTheViewShows) {
     scrollTo(16 * 10, 16 * 20);
     const QImage exported = exportImage([](ExportImageOptions& o) { o.area = ExportImageOptions::VisibleView; });
-    const QImage& shown = map->view()->levelImage;
+    const QImage& shown = map->view()->levelImage();
     // The last column and row are partly visible and exported whole.
     EXPECT_EQ(exported.size(), QSize(43 * 16, 32 * 16));
     EXPECT_EQ(exported.copy(shown.rect()), shown);

@@ -71,7 +71,7 @@ TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow
         ASSERT_TRUE(slot.has_value()) << name;
         MapWindow* map = general->activeMap();
         EXPECT_EQ(map->level().getTile(1, 1), cell) << name;
-        EXPECT_TRUE(map->level().activeFile.isEmpty()) << name;
+        EXPECT_TRUE(map->level().activeFile().isEmpty()) << name;
         EXPECT_TRUE(map->windowTitle().startsWith(QStringLiteral("Untitled"))) << name;
         general->mainMenu()->saveAction->trigger();  // cancelled
         EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."}) << name;
@@ -92,8 +92,8 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(general.get(), &drop);
     ASSERT_EQ(openCount(), 2);
-    EXPECT_EQ(general->documents().map(0)->level().activeFile, a);
-    EXPECT_EQ(general->documents().map(1)->level().activeFile, c);
+    EXPECT_EQ(general->documents().map(0)->level().activeFile(), a);
+    EXPECT_EQ(general->documents().map(1)->level().activeFile(), c);
 }
 
 TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAFailedSaveKeepsIt) {
@@ -105,7 +105,7 @@ TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAF
     EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
     EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "a new level starts in the last folder";
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_EQ(map->level().activeFile, target);
+    EXPECT_EQ(map->level().activeFile(), target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->mainMenu()->mapActions[0]->text(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), target);
@@ -130,7 +130,7 @@ TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAF
     dialogs->chosen.push_back(nowhere);
     general->documents().saveActive(true);
     EXPECT_EQ(dialogs->messages.size(), 1);
-    EXPECT_EQ(map->level().activeFile, target);
+    EXPECT_EQ(map->level().activeFile(), target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_FALSE(general->recent().isInRecent(nowhere));
     EXPECT_EQ(DialogFolder::last(), dir.path()) << "a failed save is not where the next dialog starts";
@@ -174,7 +174,7 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGon
     }
     ASSERT_EQ(general->recent().entry(4), names[1]);
     general->mainMenu()->recent->recentActions(4)->trigger();
-    EXPECT_EQ(general->activeMap()->level().activeFile, names[1]);
+    EXPECT_EQ(general->activeMap()->level().activeFile(), names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
     closeMap(0);
     QFile::remove(names[1]);

@@ -31,7 +31,7 @@ TEST_F(ImportExportMapTest, ExportedMapOpensAsAnUnnamedLevelThatSaveAsksANameFor
     ASSERT_TRUE(slot.has_value());
     MapWindow* imported = general->documents().map(*slot);
     EXPECT_EQ(imported->windowTitle(), "Imported from a.tmj");
-    EXPECT_TRUE(imported->level().activeFile.isEmpty());
+    EXPECT_TRUE(imported->level().activeFile().isEmpty());
     EXPECT_EQ(tile(4, 5, imported), 219);
     EXPECT_EQ(tile(9, 10, imported), -1);
     EXPECT_EQ(tile(20, 3, imported), 7);

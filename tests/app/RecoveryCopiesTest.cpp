@@ -38,7 +38,7 @@ protected:
              {std::tuple{original, "named.lvl", 7, 8, 42}, {QString(), "Untitled1", 1, 2, 3}}) {
             Level level;
             level.putTile(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(value));
-            level.activeFile = file;
+            level.setActiveFile(file);
             RecoverySnapshot snapshot = RecoverySnapshot::take(level, caption);
             snapshot.base = FileStamp::of(file);
             ASSERT_EQ(store.write(RecoveryStore::newId(), snapshot), QString());
@@ -80,7 +80,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
         ASSERT_TRUE(named && untitled);
         EXPECT_TRUE(named->level().changed() && untitled->level().changed());
         EXPECT_EQ(untitled->level().getTile(1, 2), 3);
-        EXPECT_TRUE(untitled->level().activeFile.isEmpty());
+        EXPECT_TRUE(untitled->level().activeFile().isEmpty());
 
         restart();
         ASSERT_TRUE(start());

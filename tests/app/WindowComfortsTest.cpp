@@ -137,9 +137,9 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
         {Qt::CTRL | Qt::SHIFT | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::None; }},
         {Qt::Key_P, [this] { return general->currentTool() == ToolId::Pencil; }},  // tool letters still reach the view
         {Qt::SHIFT | Qt::Key_H, [this] { return general->currentTool() == ToolId::Pencil; }},  // not a tool key
-        {Qt::CTRL | Qt::Key_S, [this] { return map->level().activeFile == path("keys.lvl"); }},
+        {Qt::CTRL | Qt::Key_S, [this] { return map->level().activeFile() == path("keys.lvl"); }},
         {Qt::CTRL | Qt::SHIFT | Qt::Key_S,
-         [this] { return map->level().activeFile == path("as.lvl") && general->currentTool() == ToolId::Pencil; }},
+         [this] { return map->level().activeFile() == path("as.lvl") && general->currentTool() == ToolId::Pencil; }},
     };
     dialogs->chosen = {path("keys.lvl"), path("as.lvl")};
     for (const auto& [keys, done] : cases) {

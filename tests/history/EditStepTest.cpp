@@ -39,9 +39,9 @@ public:
         map->redrawView();
         map->level().markSaved();
         map->showModified();
-        map->level().undoredo.clearUndo();
+        map->level().undoStack().clearUndo();
         before = grid();
-        overview = map->level().overviewImage.picture().copy();
+        overview = map->level().overview().picture().copy();
     }
     void expectOneExactStep() {
         const bool changes = outcome == Outcome::Changed;
@@ -55,7 +55,7 @@ public:
             EXPECT_TRUE(grid() == before) << "undo restores every cell";
             EXPECT_FALSE(changed()) << "undone back to the saved state";
             EXPECT_FALSE(canUndo()) << "the gesture was one step";
-            EXPECT_EQ(map->level().overviewImage.picture(), overview);
+            EXPECT_EQ(map->level().overview().picture(), overview);
             menu().redoAction->trigger();
             EXPECT_TRUE(grid() == after) << "redo repeats the gesture";
         }
@@ -155,7 +155,7 @@ TEST_F(EveryGesture, PencilStrokeGoesOnThroughARightClick) {
 
 // The right button paints the right tile; the brush square is cut at the grid's far corner too.
 TEST_F(EveryGesture, PencilRightButtonAtTheLastCell) {
-    scrollTo(map->view()->hScrollBar->maximum(), map->view()->vScrollBar->maximum());
+    scrollTo(map->view()->hScrollBar()->maximum(), map->view()->vScrollBar()->maximum());
     stroke(ToolId::Pencil, 1, {{1023, 1023}}, Qt::RightButton);
     EXPECT_EQ(tile(1023, 1023), 6);
     EXPECT_EQ(count(6), 1);
@@ -276,7 +276,7 @@ TEST_F(EveryGesture, BucketIsBoundedByWallsAndNeverStepsDiagonally) {
     start();
     fill(2, 3);
     wrote({0, 0, 10, 10}, 55);
-    EXPECT_EQ(map->level().overviewImage.pixel(9, 0), radarColor(5) | 0xFF000000u);
+    EXPECT_EQ(map->level().overview().pixel(9, 0), radarColor(5) | 0xFF000000u);
 }
 
 // A covered cell fills its object's square, also past the view's edge, and not the neighbouring
@@ -379,7 +379,7 @@ TEST_F(EveryGesture, DeleteOnADraggedBlockEmptiesItsSourceCells) {
 }
 
 TEST_F(EveryGesture, CutOfABlockMovedPastTheGridsEdge) {
-    scrollTo(map->view()->hScrollBar->maximum() / 16 * 16, map->view()->vScrollBar->maximum() / 16 * 16);
+    scrollTo(map->view()->hScrollBar()->maximum() / 16 * 16, map->view()->vScrollBar()->maximum() / 16 * 16);
     ASSERT_GT(map->view()->transform().endX(), 1023) << "cell 1024 shows past the grid's edge";
     put(1020, 1020, 5);
     put(1023, 1020, 7);

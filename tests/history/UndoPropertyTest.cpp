@@ -240,7 +240,7 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         const std::vector<int16_t> start = grid();
         // No more steps than the stack holds: an edit that changed cells without a step shows as a
         // grid that undoing every step does not bring back.
-        map->level().undoredo.clearUndo();
+        map->level().undoStack().clearUndo();
         const bool savedAtStart = pick(0, 3) == 0;
         if (savedAtStart) {
             save();

@@ -64,8 +64,8 @@ TEST_F(ReplaceDialogTest, PreviewsShowTheTwoTilesAndTheBoxesRefuseNumbersOutside
     map->setTilesetRight(33);
     ReplaceDialog* dialog = open();
     const auto shows = [&](PictureBox* box, int tile) {
-        const QImage wanted = map->level().tileset.tilesetPicture().copy(Tileset::tileSource(tile, 16));
-        return box->image.convertToFormat(QImage::Format_RGB32) == wanted.convertToFormat(QImage::Format_RGB32);
+        const QImage wanted = map->level().tileset().tilesetPicture().copy(Tileset::tileSource(tile, 16));
+        return box->image().convertToFormat(QImage::Format_RGB32) == wanted.convertToFormat(QImage::Format_RGB32);
     };
     EXPECT_TRUE(shows(dialog->oldTilePicture, 20) && shows(dialog->newTilePicture, 33));
     dialog->replaceCustomOption->click();

@@ -72,8 +72,8 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     setClipboardText(QStringLiteral("QuarnTiles:2:1:0:7:"));
     map->clip().paste();
     EXPECT_EQ(outline(), QRect(0, 0, 2, 1));
-    EXPECT_EQ(view()->image.pixel(1, 0), radarColor(7));
-    EXPECT_EQ(view()->image.pixel(0, 0), radarColor(0));
+    EXPECT_EQ(view()->image().pixel(1, 0), radarColor(7));
+    EXPECT_EQ(view()->image().pixel(0, 0), radarColor(0));
 }
 
 // Without a selection they are silent; a moved block is first written where it floats, as a step

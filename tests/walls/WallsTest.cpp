@@ -21,12 +21,12 @@ protected:
     }
     // The 64 x 64 block that the preview shows in slot `row` (0..3).
     QImage shownSet(WallSetsDialog* d, int row) const {
-        return d->wallPreview->image.copy(0, row * 64, 64, 64).convertToFormat(QImage::Format_RGB32);
+        return d->wallPreview->image().copy(0, row * 64, 64, 64).convertToFormat(QImage::Format_RGB32);
     }
     QImage blockWith(int entry, int16_t tile) const {
         QImage block = WallSetsDialog::defaultPicture().convertToFormat(QImage::Format_RGB32);
         QPainter(&block).drawImage((entry % 4) * 16, (entry / 4) * 16,
-                                   map->level().tileset.tilesetPicture().copy(Tileset::tileSource(tile, 16)));
+                                   map->level().tileset().tilesetPicture().copy(Tileset::tileSource(tile, 16)));
         return block;
     }
 };
@@ -41,7 +41,7 @@ TEST_F(WallsDialogTest, AddNewShowsAnEmptySetAndTheScrollBarReachesEverySetToPic
     EXPECT_FALSE(d->replaceButton->isEnabled());
     EXPECT_FALSE(d->removeButton->isEnabled());
     EXPECT_TRUE(general->isEnabled());
-    EXPECT_TRUE(Pixels::all(d->wallPreview->image, d->wallPreview->image.rect(), Pixels::Black));
+    EXPECT_TRUE(Pixels::all(d->wallPreview->image(), d->wallPreview->image().rect(), Pixels::Black));
     d->addNewButton->click();
     EXPECT_EQ(map->walltiles().lastIndex(), 0);
     EXPECT_EQ(shownSet(d, 0), WallSetsDialog::defaultPicture());
