@@ -23,20 +23,20 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
             }
         };
     };
-    connect(menu.cutAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().cutSelection(); }));
-    connect(menu.copyAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().copySelection(); }));
-    connect(menu.pasteAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.clip().paste(); }));
-    connect(menu.replaceAction, &QAction::triggered, this, [this] { showReplaceDialog(); });
-    connect(menu.mirrorAction, &QAction::triggered, this, [this] { mirrorSelection(); });
-    connect(menu.flipAction, &QAction::triggered, this, [this] { flipSelection(); });
-    connect(menu.preferencesAction, &QAction::triggered, this, [this] {
+    connect(menu.cutAction(), &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().cutSelection(); }));
+    connect(menu.copyAction(), &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().copySelection(); }));
+    connect(menu.pasteAction(), &QAction::triggered, this, onMap([](MapWindow& map) { map.clip().paste(); }));
+    connect(menu.replaceAction(), &QAction::triggered, this, [this] { showReplaceDialog(); });
+    connect(menu.mirrorAction(), &QAction::triggered, this, [this] { mirrorSelection(); });
+    connect(menu.flipAction(), &QAction::triggered, this, [this] { flipSelection(); });
+    connect(menu.preferencesAction(), &QAction::triggered, this, [this] {
         auto* dialog = new PreferencesDialog(this->general.documents(), this->general.recoveryCopies());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
         // Without a window manager nothing else gives the new window the keyboard.
         dialog->activateWindow();
     });
-    connect(general.rightPanel()->createWallsButton, &QPushButton::clicked, this, [this] { showWallSetsDialog(); });
+    connect(general.rightPanel()->createWallsButton(), &QPushButton::clicked, this, [this] { showWallSetsDialog(); });
 }
 
 EditCommands::~EditCommands() {
@@ -69,10 +69,9 @@ void EditCommands::showReplaceDialog() {
         replace->windowHandle()->setTransientParent(owner);
     }
     const bool selected = map->sel().selstate() == SelectionState::Selected;
-    replace->inSelectionCheck->setEnabled(selected);
-    replace->inSelectionCheck->setChecked(selected);
-    replace->lefttile = map->tilesetLeft();
-    replace->righttile = map->tilesetRight();
+    replace->inSelectionCheck()->setEnabled(selected);
+    replace->inSelectionCheck()->setChecked(selected);
+    replace->setTiles(map->tilesetLeft(), map->tilesetRight());
     replace->show();
     // Without a window manager nothing else gives the new window the keyboard.
     replace->activateWindow();

@@ -43,9 +43,24 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
     fillInScreen->setChecked(true);
     // Null stands for a separator.
     const std::array<QAction*, 18> entries{
-        menu.newAction,   menu.openAction, menu.saveAction,   nullptr,         menu.cutAction, menu.copyAction,
-        menu.pasteAction, nullptr,         menu.undoAction,   menu.redoAction, nullptr,        grid,
-        tileNumbers,      nullptr,         menu.mirrorAction, menu.flipAction, nullptr,        fillInScreen,
+        menu.newAction(),
+        menu.openAction(),
+        menu.saveAction(),
+        nullptr,
+        menu.cutAction(),
+        menu.copyAction(),
+        menu.pasteAction(),
+        nullptr,
+        menu.undoAction(),
+        menu.redoAction(),
+        nullptr,
+        grid,
+        tileNumbers,
+        nullptr,
+        menu.mirrorAction(),
+        menu.flipAction(),
+        nullptr,
+        fillInScreen,
     };
     for (QAction* action : entries) {
         if (action == nullptr) {

@@ -29,19 +29,16 @@ public:
     // The stored background of every set: a 4 x 4 block of empty cells.
     static QImage defaultPicture();
 
-    PictureBox* wallPreview;
-    QFrame* selwall;
-    QScrollBar* vScrollBar;
-    QImage wallTilesImage;
-    QImage defaultTiles;
-    QImage tilesetPicture;
-    QGroupBox* currentSetBox;
-    PictureBox* currentSetPicture;
-    QPushButton* addNewButton;
-    QPushButton* replaceButton;
-    QPushButton* removeButton;
+    PictureBox* wallPreview() const { return ui.wallPreview; }
+    QFrame* selwall() const { return ui.selwall; }
+    QScrollBar* vScrollBar() const { return ui.vScrollBar; }
+    // The tile pictures of the bound map.
+    const QImage& tilesetPicture() const { return ui.tilesetPicture; }
+    QPushButton* addNewButton() const { return ui.addNewButton; }
+    QPushButton* replaceButton() const { return ui.replaceButton; }
+    QPushButton* removeButton() const { return ui.removeButton; }
     // The set last picked with the mouse.
-    int16_t picked = 0;
+    int16_t picked() const { return ui.picked; }
 
 private:
     void addNewSet();
@@ -49,4 +46,20 @@ private:
 
     QPointer<QWidget> map;
     WallTiles* sets = nullptr;
+
+    // The controls built in the constructor, the pictures they show and the set picked last.
+    struct Ui {
+        PictureBox* wallPreview;
+        QFrame* selwall;
+        QScrollBar* vScrollBar;
+        QImage wallTilesImage;
+        QImage defaultTiles;
+        QImage tilesetPicture;
+        QGroupBox* currentSetBox;
+        PictureBox* currentSetPicture;
+        QPushButton* addNewButton;
+        QPushButton* replaceButton;
+        QPushButton* removeButton;
+        int16_t picked = 0;
+    } ui;
 };

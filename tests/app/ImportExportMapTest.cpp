@@ -22,7 +22,7 @@ QByteArray twoLayerMap(const QByteArray& groundIds) {
 TEST_F(ImportExportMapTest, ExportedMapOpensAsAnUnnamedLevelThatSaveAsksANameFor) {
     general->documents().openLevel(writeLevel("a.lvl", {{20, 3, 7}, {4, 5, 219}}));
     dialogs->chosen.push_back(path("a.tmj"));
-    general->mainMenu()->exportMapAction->trigger();
+    general->mainMenu()->exportMapAction()->trigger();
     EXPECT_EQ(dialogs->starts.last(), path("a.tmx"));
     EXPECT_EQ(dialogs->filters.last(), "TMX map (*.tmx);;JSON map (*.tmj)");
     EXPECT_TRUE(QFile::exists(path("a.png")) && QFile::exists(path("a-219.png")));

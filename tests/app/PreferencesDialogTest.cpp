@@ -18,7 +18,7 @@ protected:
     }
     // Opens Edit > Preferences, sets both boxes and answers with `button`.
     void choose(int steps, double delay, QDialogButtonBox::StandardButton button) {
-        general->mainMenu()->preferencesAction->trigger();
+        general->mainMenu()->preferencesAction()->trigger();
         auto* dialog = general->findChild<PreferencesDialog*>(QStringLiteral("frmPreferences"));
         ASSERT_NE(dialog, nullptr);
         shown = {dialog->undoStepsBox()->value(), dialog->recoveryDelayBox()->value()};

@@ -138,14 +138,14 @@ TEST_F(RecoveryCopiesTest, TheOfferRestoresOrDiscardsOnlyTickedCopiesAndAsksOnce
     QList<RecoveryCopy> two(2);
     two[1].id = QStringLiteral("second");
     RecoveryDialog offer(two, *dialogs);
-    offer.copyList->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    offer.copyList()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     dialogs->answers = {false, true};
-    offer.discardButton->click();
+    offer.discardButton()->click();
     EXPECT_EQ(offer.choice(), Choice::Later) << "No to the question must keep the copies";
-    offer.discardButton->click();
+    offer.discardButton()->click();
     EXPECT_EQ(offer.choice(), Choice::Discard);
     EXPECT_EQ(dialogs->questions.size(), 2);
     EXPECT_TRUE(offer.picked().size() == 1 && offer.picked()[0].id == QStringLiteral("second"));
-    offer.copyList->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
-    EXPECT_FALSE(offer.restoreButton->isEnabled() || offer.discardButton->isEnabled());
+    offer.copyList()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    EXPECT_FALSE(offer.restoreButton()->isEnabled() || offer.discardButton()->isEnabled());
 }

@@ -15,17 +15,17 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         map = general->documents().newLevel();
-        picker = general->rightPanel()->tilesetPicture;
+        picker = general->rightPanel()->tilesetPicture();
     }
     void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(picker, button, Qt::NoModifier, at); }
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(at), picker->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(picker, &event);
     }
-    QPoint leftMarker() const { return general->rightPanel()->leftsel->pos(); }
-    QPoint rightMarker() const { return general->rightPanel()->rightsel->pos(); }
+    QPoint leftMarker() const { return general->rightPanel()->leftsel()->pos(); }
+    QPoint rightMarker() const { return general->rightPanel()->rightsel()->pos(); }
     QImage tile(int n) const { return picker->image().copy(((n - 1) % 19) * 16, ((n - 1) / 19) * 16, 16, 16); }
-    QImage preview(int top) const { return general->rightPanel()->tilePreview->image().copy(1, top, 16, 16); }
+    QImage preview(int top) const { return general->rightPanel()->tilePreview()->image().copy(1, top, 16, 16); }
     // Both tiles and markers are still the defaults.
     void expectUnchanged(int left = 1, QPoint leftAt = {0, 0}) {
         EXPECT_EQ(map->tilesetLeft(), left);
@@ -67,7 +67,7 @@ TEST_F(TilesetPicking, ClicksPickTheRedAndYellowTilesOfTheActiveMapWhichTheTipTh
     EXPECT_EQ(rightMarker(), QPoint(96, 0));
     EXPECT_EQ(preview(19), tile(7));
     EXPECT_EQ(names->text(), QString::fromUtf8("Left 41 \u00b7 Right 7"));
-    const QImage& small = general->rightPanel()->tilePreview->image();
+    const QImage& small = general->rightPanel()->tilePreview()->image();
     EXPECT_EQ(small.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(17, 17), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(0, 18), qRgb(255, 255, 0));

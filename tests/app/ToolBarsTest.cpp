@@ -24,8 +24,8 @@ TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButton
     const std::pair<std::function<void()>, ToolId> cases[] = {
         {[&] { clickTool(ToolId::Pencil); }, ToolId::Pencil},
         {[&] { clickTool(ToolId::Ellipse); }, ToolId::Ellipse},
-        {[&] { QTest::keyClick(panel->lineWidthButtons[1], Qt::Key_R); }, ToolId::Rectangle},
-        {[&] { QTest::keyClick(panel->tilesetPicture, Qt::Key_L); }, ToolId::Line},
+        {[&] { QTest::keyClick(panel->lineWidthButtons()[1], Qt::Key_R); }, ToolId::Rectangle},
+        {[&] { QTest::keyClick(panel->tilesetPicture(), Qt::Key_L); }, ToolId::Line},
         {[&] { clickTool(ToolId::Hand); }, ToolId::Hand}};
     for (const auto& [pick, tool] : cases) {
         pick();
@@ -71,12 +71,12 @@ TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheAc
     general->activateMapItem(0);
     EXPECT_TRUE(general->toolBars()->gridAction()->isChecked());
 
-    QTest::mouseClick(general->rightPanel()->lineWidthButtons[2], Qt::LeftButton);
+    QTest::mouseClick(general->rightPanel()->lineWidthButtons()[2], Qt::LeftButton);
     EXPECT_EQ(first->tline().width(), 5);
     EXPECT_EQ(second->tline().width(), 1);
     general->activateMapItem(1);
-    EXPECT_TRUE(general->rightPanel()->lineWidthButtons[2]->isChecked());
-    QTest::mouseClick(general->rightPanel()->lineWidthButtons[1], Qt::LeftButton);
+    EXPECT_TRUE(general->rightPanel()->lineWidthButtons()[2]->isChecked());
+    QTest::mouseClick(general->rightPanel()->lineWidthButtons()[1], Qt::LeftButton);
     EXPECT_EQ(second->tline().width(), 3);
     EXPECT_EQ(first->tline().width(), 5);
 }

@@ -48,7 +48,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         QApplication::sendEvent(w, &up);
     };
     const std::vector<std::pair<const char*, std::function<void()>>> endings = {
-        {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->tilesetPicture); }},
+        {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->tilesetPicture()); }},
         {"another map activated", [&] { general->activateMapItem(other->mapslot()); }},
         {"a dialog", [&] { QDialog(general.get()).show(); }},
         {"a new map", [&] { general->documents().newLevel(); }},
@@ -92,7 +92,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
 TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
     MapWindow* first = map;
     general->documents().newLevel();
-    QWidget* elsewhere = general->rightPanel()->lineWidthButtons[1];
+    QWidget* elsewhere = general->rightPanel()->lineWidthButtons()[1];
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"message box",
          [&] {
@@ -101,13 +101,13 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
              box.activateWindow();
              QApplication::processEvents();
          }},
-        {"menu command", [&] { general->mainMenu()->copyAction->trigger(); }},
+        {"menu command", [&] { general->mainMenu()->copyAction()->trigger(); }},
         {"toolbar click",
          [&] {
              QTest::mouseClick(general->toolBars()->mainToolBar()->widgetForAction(general->toolBars()->gridAction()),
                                Qt::LeftButton);
          }},
-        {"map activated", [&] { general->mainMenu()->mapActions[static_cast<size_t>(first->mapslot())]->trigger(); }},
+        {"map activated", [&] { general->mainMenu()->mapActions()[static_cast<size_t>(first->mapslot())]->trigger(); }},
     };
     ToolId tool = ToolId::Hand;
     for (const auto& [name, step] : steps) {

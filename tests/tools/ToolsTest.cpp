@@ -116,7 +116,7 @@ TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
     useTool(ToolId::Pencil);
     click(at(40, 40));
     useTool(ToolId::Bucket);
-    QWidget* undoButton = general->toolBars()->mainToolBar()->widgetForAction(general->mainMenu()->undoAction);
+    QWidget* undoButton = general->toolBars()->mainToolBar()->widgetForAction(general->mainMenu()->undoAction());
     fillWhile([undoButton] { QTest::mouseClick(undoButton, Qt::LeftButton); });
     EXPECT_EQ(count(5), 1);
     undo();
