@@ -25,8 +25,8 @@ void BM_SwitchOrReplaceUndoRedo(benchmark::State& state) {
     int16_t to = 9;
     for (auto _ : state) {
         level.switchOrReplace(from, to, true);
-        level.undoredo.undo();
-        level.undoredo.redo();
+        level.undoStack().undo();
+        level.undoStack().redo();
         std::swap(from, to);
     }
     benchmark::DoNotOptimize(level.cells());

@@ -64,7 +64,7 @@ BENCHMARK(BM_ExportTmxCsv_Baseline)->Unit(benchmark::kMillisecond);
 void BM_ImportTmxCsv(benchmark::State& state) {
     const QString path = fullMapFile();
     auto level = std::make_unique<Level>();
-    level->keepOverview = false;
+    level->setKeepOverview(false);
     for (auto _ : state) {
         benchmark::DoNotOptimize(MapImport::import(path, {}, *level).ok());
     }

@@ -31,7 +31,7 @@ struct Editor {
         general->show();
         map = general->documents().newLevel();
         QWidget* sub = map->parentWidget();
-        sub->resize(sub->size() + QSize(673, 505) - map->view()->viewSurface->size());
+        sub->resize(sub->size() + QSize(673, 505) - map->view()->viewSurface()->size());
         QApplication::processEvents();
         for (int y = 0; y < Level::Size; ++y) {
             for (int x = 0; x < Level::Size; ++x) {
@@ -46,7 +46,7 @@ struct Editor {
     }
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) const {
-        PictureBox* view = map->view()->viewSurface;
+        PictureBox* view = map->view()->viewSurface();
         QMouseEvent e(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &e);
     }
@@ -116,7 +116,7 @@ void BM_DragFloatingBlock(benchmark::State& state) {
     const CellRect block{0, 0, BlockSide - 1, BlockSide - 1};
     QGuiApplication::clipboard()->setText(TileText::format(e.map->level(), block));
     e.map->clip().paste();
-    PictureBox* view = e.map->view()->viewSurface;
+    PictureBox* view = e.map->view()->viewSurface();
     e.send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
     int step = 0;
     for (auto _ : state) {
@@ -139,9 +139,9 @@ BENCHMARK(BM_DragFloatingBlock)->Unit(benchmark::kMicrosecond);
 // part copied over it row by row, and the view repainted.
 void BM_DragFloatingBlock_Baseline(benchmark::State& state) {
     Editor& e = editor();
-    PictureBox* view = e.map->view()->viewSurface;
-    const QImage level = e.map->view()->levelImage.copy();
-    QImage& shown = view->image;
+    PictureBox* view = e.map->view()->viewSurface();
+    const QImage level = e.map->view()->levelImage().copy();
+    QImage& shown = view->image();
     const int bytes = static_cast<int>(level.sizeInBytes());
     int step = 0;
     for (auto _ : state) {

@@ -34,7 +34,7 @@ struct Editor {
         map = general->documents().newLevel();
         QWidget* sub = map->parentWidget();
         for (int i = 0; i < 3; ++i) {
-            const QSize view = map->view()->viewSurface->size();
+            const QSize view = map->view()->viewSurface()->size();
             sub->resize(sub->size() + QSize(ViewWidth, ViewHeight) - view);
             QApplication::processEvents();
         }
@@ -44,12 +44,12 @@ struct Editor {
 
     void clear() const {
         map->level().eraseTiles();
-        map->level().overviewImage.clear();
-        map->level().undoredo.clearUndo();
+        map->level().overview().clear();
+        map->level().undoStack().clearUndo();
     }
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) const {
-        PictureBox* view = map->view()->viewSurface;
+        PictureBox* view = map->view()->viewSurface();
         QMouseEvent e(type, pos, view->mapToGlobal(pos), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &e);
     }

@@ -69,7 +69,7 @@ void BM_UpdateLevel(benchmark::State& state) {
     Window& w = window();
     for (auto _ : state) {
         w.view.redrawView();
-        benchmark::DoNotOptimize(w.view.viewSurface->image.constBits());
+        benchmark::DoNotOptimize(w.view.viewSurface()->image().constBits());
     }
 }
 BENCHMARK(BM_UpdateLevel)->Unit(benchmark::kMillisecond);
@@ -77,7 +77,7 @@ BENCHMARK(BM_UpdateLevel)->Unit(benchmark::kMillisecond);
 void BM_UpdateLevel_Baseline(benchmark::State& state) {
     Window& w = window();
     const ViewTransform tf = w.view.transform();
-    const QImage& tiles = w.level.tileset.zoomedTiles();
+    const QImage& tiles = w.level.tileset().zoomedTiles();
     const int t = static_cast<int>(tf.cellSize());
     QImage out(ViewWidth, ViewHeight, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -97,7 +97,7 @@ void BM_UpdateLevelTile(benchmark::State& state) {
     w.view.redrawView();
     for (auto _ : state) {
         w.view.redrawCell(515, 515, true);
-        benchmark::DoNotOptimize(w.view.viewSurface->image.constBits());
+        benchmark::DoNotOptimize(w.view.viewSurface()->image().constBits());
     }
 }
 BENCHMARK(BM_UpdateLevelTile)->Unit(benchmark::kMicrosecond);
@@ -106,11 +106,11 @@ BENCHMARK(BM_UpdateLevelTile)->Unit(benchmark::kMicrosecond);
 // image, and the radar window copied from the overview.
 void BM_UpdateLevelTile_Baseline(benchmark::State& state) {
     Window& w = window();
-    const QImage& tiles = w.level.tileset.zoomedTiles();
+    const QImage& tiles = w.level.tileset().zoomedTiles();
     QImage hidden(ViewWidth, ViewHeight, QImage::Format_RGB32);
     QImage shown(ViewWidth, ViewHeight, QImage::Format_RGB32);
     QImage radar(288, 288, QImage::Format_RGB32);
-    const QImage& overview = w.level.overviewImage.picture();
+    const QImage& overview = w.level.overview().picture();
     const QList<QRgb> palette = overview.colorTable();
     for (auto _ : state) {
         copyTile(hidden, tiles, w.level.getTile(515, 515), 320, 320, 32);

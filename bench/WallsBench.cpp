@@ -15,7 +15,7 @@ const CellRect wholeMap{0, 0, Level::Size - 1, Level::Size - 1};
 Level& emptyLevel() {
     static Level level;
     level.eraseTiles();
-    level.undoredo.clearUndo();
+    level.undoStack().clearUndo();
     return level;
 }
 

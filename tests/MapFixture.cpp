@@ -162,7 +162,7 @@ void WindowFixture::select(int x0, int y0, int x1, int y1) {
 
 void WindowFixture::put(int column, int row, int16_t value) {
     map->level().putTile(static_cast<int16_t>(column), static_cast<int16_t>(row), value);
-    map->level().overviewImage.setCell(column, row, value);
+    map->level().overview().setCell(column, row, value);
 }
 
 void WindowFixture::putPattern(int columns, int rows) {
@@ -185,7 +185,7 @@ void WindowFixture::putObject(int column, int row, int16_t value) {
     map->level().completeSpecialTiles(static_cast<int16_t>(column), static_cast<int16_t>(row));
     for (int i = 0; i < 36; ++i) {
         if (column + i % 6 < 1024 && row + i / 6 < 1024) {
-            map->level().overviewImage.setCell(column + i % 6, row + i / 6, tile(column + i % 6, row + i / 6));
+            map->level().overview().setCell(column + i % 6, row + i / 6, tile(column + i % 6, row + i / 6));
         }
     }
 }
@@ -209,13 +209,14 @@ void WindowFixture::wrote(QRect box, int n) const {
 QImage WindowFixture::shown(int column, int row) const {
     const ViewTransform t = map->view()->transform();
     const int size = static_cast<int>(t.cellSize());
-    return view()->image.copy(t.pixelX(column), t.pixelY(row), size, size).convertToFormat(QImage::Format_RGB32);
+    return view()->image().copy(t.pixelX(column), t.pixelY(row), size, size).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage WindowFixture::tilePicture(int16_t tile) const {
     const int size = static_cast<int>(map->view()->transform().cellSize());
     return map->level()
-        .tileset.zoomedTiles()
+        .tileset()
+        .zoomedTiles()
         .copy(Tileset::tileSource(tile, size))
         .convertToFormat(QImage::Format_RGB32);
 }

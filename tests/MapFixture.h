@@ -92,7 +92,7 @@ public:
     static void paintUndoable(MapWindow* map, int16_t x, int16_t y, int16_t tile);
     static void expectEnabled(std::initializer_list<QAction*> actions, bool enabled);
 
-    PictureBox* view() const { return map->view()->viewSurface; }
+    PictureBox* view() const { return map->view()->viewSurface(); }
     // View pixel at the middle of a cell.
     QPoint at(int column, int row) const;
     void useTool(ToolId tool) { general->setCurrentTool(tool); }
@@ -120,7 +120,7 @@ public:
     // Runs ZoomIn or ZoomOut until the zoom is `zoom`.
     void zoomTo(float zoom);
     // The view's first pixel in map pixels: the scroll bar values.
-    QPoint origin() const { return {map->view()->hScrollBar->value(), map->view()->vScrollBar->value()}; }
+    QPoint origin() const { return {map->view()->hScrollBar()->value(), map->view()->vScrollBar()->value()}; }
     // Marks cells [x0, x1] x [y0, y1] with the selection tool.
     void select(int x0, int y0, int x1, int y1);
 
@@ -145,8 +145,8 @@ public:
     std::vector<int16_t> grid() const {
         return {map->level().cells(), map->level().cells() + Level::Size * Level::Size};
     }
-    bool canUndo() const { return map->level().undoredo.canUndo(); }
-    void undo() { map->level().undoredo.undo(); }
+    bool canUndo() const { return map->level().undoStack().canUndo(); }
+    void undo() { map->level().undoStack().undo(); }
     bool changed() const { return map->level().changed(); }
     static void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }

@@ -130,7 +130,7 @@ std::optional<int> DocumentManager::openLevel(const QString& filename) {
     }
     name = QFileInfo(name).absoluteFilePath();
     for (MapWindow* open : openMaps()) {
-        if (open->level().activeFile == name) {
+        if (open->level().activeFile() == name) {
             dialogBoxes.message(&owner, tr("Map is already open!"));
             emit raiseRequested(open);
             return std::nullopt;
@@ -150,7 +150,7 @@ std::optional<int> DocumentManager::openLevel(const QString& filename) {
         // The window stays as an empty, unnamed level, so saving it cannot overwrite the file.
         LevelFile::newLevel(map->level());
         setCaption(map, freeCaption(slot));
-    } else if (map->level().activeFile.isEmpty()) {
+    } else if (map->level().activeFile().isEmpty()) {
         // Only part of the file could be read: the window shows it unnamed, so Save asks for a name.
         setCaption(map, freeCaption(slot));
     } else {
@@ -215,7 +215,7 @@ void DocumentManager::openRecentItem(int index) {
     openLevel(name);
     // Only a level that is open now (just opened, or open already) moves to the top.
     for (const MapWindow* open : openMaps()) {
-        if (open->level().activeFile == QFileInfo(name).absoluteFilePath()) {
+        if (open->level().activeFile() == QFileInfo(name).absoluteFilePath()) {
             recentFiles.moveRecentToTop(index);
             return;
         }
@@ -238,7 +238,7 @@ bool DocumentManager::saveLevel(MapWindow& map, bool saveas) {
 }
 
 bool DocumentManager::saveFile(MapWindow& map, bool saveas) {
-    QString name = map.level().activeFile;
+    QString name = map.level().activeFile();
     if (name.isEmpty() || saveas) {
         name = dialogBoxes.saveFile(&owner, tr("Save lvl as..."), LevelFilter, name);
         if (name.isEmpty()) {
@@ -252,7 +252,7 @@ bool DocumentManager::saveFile(MapWindow& map, bool saveas) {
     }
     // Unchanged sets stay as they are on disk (a damaged file too); a new name takes them along.
     LevelSets& sets = map.levelSets();
-    if (sets.changed() || name != map.level().activeFile) {
+    if (sets.changed() || name != map.level().activeFile()) {
         const QString setsError = SetsFile::saveBeside(sets, name);
         if (!setsError.isEmpty()) {
             dialogBoxes.message(&owner,
@@ -263,8 +263,8 @@ bool DocumentManager::saveFile(MapWindow& map, bool saveas) {
     }
     // The level takes the new name, and the dialogs its folder, only once the file is really there.
     DialogFolder::remember(name);
-    if (name != map.level().activeFile) {
-        map.level().activeFile = name;
+    if (name != map.level().activeFile()) {
+        map.level().setActiveFile(name);
         recentFiles.addRecent(name);
         setCaption(&map, General::fileNameOf(name));
     }

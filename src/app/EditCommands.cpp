@@ -27,26 +27,26 @@ EditCommands::EditCommands(MainWindow& general) : QObject(&general), general(gen
             }
         };
     };
-    connect(menu.cutAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().cutSelection(); }));
-    connect(menu.copyAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().copySelection(); }));
-    connect(menu.pasteAction, &QAction::triggered, this, onMap([](MapWindow& map) { map.clip().paste(); }));
-    connect(menu.replaceAction, &QAction::triggered, this, [this] { showReplaceDialog(); });
-    connect(menu.mirrorAction, &QAction::triggered, this, [this] { mirrorSelection(); });
-    connect(menu.flipAction, &QAction::triggered, this, [this] { flipSelection(); });
-    connect(menu.retileWallsAction, &QAction::triggered, this, [this] { retileWalls(); });
-    connect(menu.preferencesAction, &QAction::triggered, this, [this] {
+    connect(menu.cutAction(), &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().cutSelection(); }));
+    connect(menu.copyAction(), &QAction::triggered, this, onMap([](MapWindow& map) { map.sel().copySelection(); }));
+    connect(menu.pasteAction(), &QAction::triggered, this, onMap([](MapWindow& map) { map.clip().paste(); }));
+    connect(menu.replaceAction(), &QAction::triggered, this, [this] { showReplaceDialog(); });
+    connect(menu.mirrorAction(), &QAction::triggered, this, [this] { mirrorSelection(); });
+    connect(menu.flipAction(), &QAction::triggered, this, [this] { flipSelection(); });
+    connect(menu.retileWallsAction(), &QAction::triggered, this, [this] { retileWalls(); });
+    connect(menu.preferencesAction(), &QAction::triggered, this, [this] {
         auto* dialog = new PreferencesDialog(this->general.documents(), this->general.recoveryCopies());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
         // Without a window manager nothing else gives the new window the keyboard.
         dialog->activateWindow();
     });
-    connect(general.rightPanel()->createWallsButton, &QPushButton::clicked, this, [this] { showWallSetsDialog(); });
+    connect(general.rightPanel()->createWallsButton(), &QPushButton::clicked, this, [this] { showWallSetsDialog(); });
     // An open sets dialog shows the sets of whichever map is active.
     connect(general.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         auto* map = sub ? qobject_cast<MapWindow*>(sub->widget()) : nullptr;
         if (map && walls && walls->isVisible() && walls->boundMap() != map) {
-            walls->init(map, &map->levelSets(), map->level().tileset.tilesetPicture());
+            walls->init(map, &map->levelSets(), map->level().tileset().tilesetPicture());
         }
     });
 }
@@ -72,7 +72,7 @@ void EditCommands::showReplaceDialog() {
     }
     delete replace;
     replace = new ReplaceDialog(
-        &general, general.dialogs(), map->level().tileset.tilesetPicture(),
+        &general, general.dialogs(), map->level().tileset().tilesetPicture(),
         [this](int mode, int16_t src, int16_t dest, bool inselection) { replaceTiles(mode, src, dest, inselection); });
     replace->setAttribute(Qt::WA_DeleteOnClose);
     // Kept above the main window although it is not its child.
@@ -81,10 +81,9 @@ void EditCommands::showReplaceDialog() {
         replace->windowHandle()->setTransientParent(owner);
     }
     const bool selected = map->sel().selstate() == SelectionState::Selected;
-    replace->inSelectionCheck->setEnabled(selected);
-    replace->inSelectionCheck->setChecked(selected);
-    replace->lefttile = map->tilesetLeft();
-    replace->righttile = map->tilesetRight();
+    replace->inSelectionCheck()->setEnabled(selected);
+    replace->inSelectionCheck()->setChecked(selected);
+    replace->setTiles(map->tilesetLeft(), map->tilesetRight());
     replace->show();
     // Without a window manager nothing else gives the new window the keyboard.
     replace->activateWindow();
@@ -134,7 +133,7 @@ void EditCommands::retileWalls() {
                               : CellRect{0, 0, Level::Size - 1, Level::Size - 1};
     LevelEdit edit(map->level());
     WallPainter::retile(edit, map->levelSets(), area);
-    map->level().overviewImage.rebuild(map->level().cells());
+    map->level().overview().rebuild(map->level().cells());
     edit.commit();
 }
 
@@ -154,7 +153,7 @@ void EditCommands::showWallSetsDialog() {
             }
         });
     }
-    walls->init(map, &map->levelSets(), map->level().tileset.tilesetPicture());
+    walls->init(map, &map->levelSets(), map->level().tileset().tilesetPicture());
     walls->show();
     walls->raise();
     walls->activateWindow();

@@ -35,10 +35,10 @@ QRect visibleCells(const ViewTransform& view) {
 }
 
 QString suggestedName(const MapWindow& map) {
-    if (map.level().activeFile.isEmpty()) {
+    if (map.level().activeFile().isEmpty()) {
         return {};
     }
-    const QFileInfo level(map.level().activeFile);
+    const QFileInfo level(map.level().activeFile());
     return level.dir().filePath(level.completeBaseName() + QStringLiteral(".png"));
 }
 

@@ -37,32 +37,32 @@ ExportImageDialog::ExportImageDialog(QWidget* parent, const ExportImageOptions& 
 
     auto* areaBox = new QVBoxLayout;
     const std::array<QString, 3> areaCaptions{tr("&Whole level"), tr("&Selection"), tr("&Visible view")};
-    for (size_t i = 0; i < areaButtons.size(); ++i) {
-        areaButtons[i] = new QRadioButton(areaCaptions[i]);
-        areaButtons[i]->setEnabled(!offered.areas[i].isEmpty());
-        areaBox->addWidget(areaButtons[i]);
+    for (size_t i = 0; i < ui.areaButtons.size(); ++i) {
+        ui.areaButtons[i] = new QRadioButton(areaCaptions[i]);
+        ui.areaButtons[i]->setEnabled(!offered.areas[i].isEmpty());
+        areaBox->addWidget(ui.areaButtons[i]);
     }
-    areaButtons[static_cast<size_t>(offered.area)]->setChecked(true);
+    ui.areaButtons[static_cast<size_t>(offered.area)]->setChecked(true);
 
-    zoomCombo = new QComboBox;
+    ui.zoomCombo = new QComboBox;
     for (const ZoomStep& step : zoomSteps) {
-        zoomCombo->addItem(tr(step.caption));
+        ui.zoomCombo->addItem(tr(step.caption));
         if (step.zoom == offered.zoom) {
-            zoomCombo->setCurrentIndex(zoomCombo->count() - 1);
+            ui.zoomCombo->setCurrentIndex(ui.zoomCombo->count() - 1);
         }
     }
-    gridCheck = new QCheckBox(tr("&Grid"));
-    gridCheck->setChecked(offered.grid);
-    numbersCheck = new QCheckBox(tr("Tile &numbers"));
-    numbersCheck->setChecked(offered.numbers);
-    sizeLabel = new QLabel;
+    ui.gridCheck = new QCheckBox(tr("&Grid"));
+    ui.gridCheck->setChecked(offered.grid);
+    ui.numbersCheck = new QCheckBox(tr("Tile &numbers"));
+    ui.numbersCheck->setChecked(offered.numbers);
+    ui.sizeLabel = new QLabel;
 
     auto* form = new QFormLayout;
     form->addRow(tr("Area:"), areaBox);
-    form->addRow(tr("&Zoom:"), zoomCombo);
-    form->addRow(QString(), gridCheck);
-    form->addRow(QString(), numbersCheck);
-    form->addRow(tr("Size:"), sizeLabel);
+    form->addRow(tr("&Zoom:"), ui.zoomCombo);
+    form->addRow(QString(), ui.gridCheck);
+    form->addRow(QString(), ui.numbersCheck);
+    form->addRow(tr("Size:"), ui.sizeLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&Export..."));
@@ -72,23 +72,23 @@ ExportImageDialog::ExportImageDialog(QWidget* parent, const ExportImageOptions& 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    for (QRadioButton* option : areaButtons) {
+    for (QRadioButton* option : ui.areaButtons) {
         connect(option, &QRadioButton::toggled, this, &ExportImageDialog::updateSize);
     }
-    connect(zoomCombo, &QComboBox::currentIndexChanged, this, &ExportImageDialog::updateSize);
+    connect(ui.zoomCombo, &QComboBox::currentIndexChanged, this, &ExportImageDialog::updateSize);
     updateSize();
 }
 
 ExportImageOptions ExportImageDialog::options() const {
     ExportImageOptions chosen = offered;
-    for (size_t i = 0; i < areaButtons.size(); ++i) {
-        if (areaButtons[i]->isChecked()) {
+    for (size_t i = 0; i < ui.areaButtons.size(); ++i) {
+        if (ui.areaButtons[i]->isChecked()) {
             chosen.area = static_cast<ExportImageOptions::Area>(i);
         }
     }
-    chosen.zoom = zoomSteps[static_cast<size_t>(std::max(0, zoomCombo->currentIndex()))].zoom;
-    chosen.grid = gridCheck->isChecked();
-    chosen.numbers = numbersCheck->isChecked();
+    chosen.zoom = zoomSteps[static_cast<size_t>(std::max(0, ui.zoomCombo->currentIndex()))].zoom;
+    chosen.grid = ui.gridCheck->isChecked();
+    chosen.numbers = ui.numbersCheck->isChecked();
     return chosen;
 }
 
@@ -96,12 +96,12 @@ void ExportImageDialog::updateSize() {
     const ExportImageOptions chosen = options();
     const QSize size = LevelPicture::size(chosen.picture());
     const bool tooLarge = !ImageExportJob::refusal(size).isEmpty();
-    sizeLabel->setText(
+    ui.sizeLabel->setText(
         tr("%1 x %2 pixels%3").arg(size.width()).arg(size.height()).arg(tooLarge ? tr(" (too large)") : QString()));
-    sizeLabel->setStyleSheet(tooLarge ? QStringLiteral("color: #b00000") : QString());
+    ui.sizeLabel->setStyleSheet(tooLarge ? QStringLiteral("color: #b00000") : QString());
     // Both are drawn only where the view draws them: no grid at one pixel a cell, numbers from 16.
     ViewTransform view;
     view.zoom = chosen.zoom;
-    gridCheck->setEnabled(!view.usingPixels());
-    numbersCheck->setEnabled(LevelRenderer::numbersShown(view));
+    ui.gridCheck->setEnabled(!view.usingPixels());
+    ui.numbersCheck->setEnabled(LevelRenderer::numbersShown(view));
 }

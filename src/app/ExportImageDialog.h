@@ -20,14 +20,23 @@ public:
     // The options as the dialog shows them.
     ExportImageOptions options() const;
 
-    std::array<QRadioButton*, 3> areaButtons{};
-    QComboBox* zoomCombo;
-    QCheckBox* gridCheck;
-    QCheckBox* numbersCheck;
-    QLabel* sizeLabel;
+    const std::array<QRadioButton*, 3>& areaButtons() const { return ui.areaButtons; }
+    QComboBox* zoomCombo() const { return ui.zoomCombo; }
+    QCheckBox* gridCheck() const { return ui.gridCheck; }
+    QCheckBox* numbersCheck() const { return ui.numbersCheck; }
+    QLabel* sizeLabel() const { return ui.sizeLabel; }
 
 private:
     void updateSize();
 
     ExportImageOptions offered;
+
+    // The parts built in the constructor.
+    struct Ui {
+        std::array<QRadioButton*, 3> areaButtons{};
+        QComboBox* zoomCombo;
+        QCheckBox* gridCheck;
+        QCheckBox* numbersCheck;
+        QLabel* sizeLabel;
+    } ui;
 };

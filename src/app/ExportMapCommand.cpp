@@ -18,8 +18,8 @@ void run(DocumentManager& documents) {
         return;
     }
     QString start;
-    if (!map->level().activeFile.isEmpty()) {
-        const QFileInfo level(map->level().activeFile);
+    if (!map->level().activeFile().isEmpty()) {
+        const QFileInfo level(map->level().activeFile());
         start = level.dir().filePath(level.completeBaseName() + QStringLiteral(".tmx"));
     }
     const QString path = documents.dialogs().saveFile(

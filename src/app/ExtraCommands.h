@@ -24,11 +24,14 @@ public:
     // Enables the items for the active map and its selection.
     void syncEnabled();
 
-    QAction* closeAction;
-    QAction* selectAllAction;
-    QAction* deselectAction;
-    QAction* deleteAction;
-
 private:
     MainWindow& general;
+
+    // The parts built in the constructor.
+    struct Ui {
+        QAction* closeAction;
+        QAction* selectAllAction;
+        QAction* deselectAction;
+        QAction* deleteAction;
+    } ui;
 };

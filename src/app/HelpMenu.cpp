@@ -9,15 +9,15 @@
 #include "app/ShortcutsWindow.h"
 
 HelpMenu::HelpMenu(QMainWindow& window) : QObject(&window), window(window) {
-    helpMenu = window.menuBar()->addMenu(tr("&Help"));
-    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    shortcutsAction = helpMenu->addAction(tr("Keyboard Shortcuts"));
-    shortcutsAction->setObjectName(QStringLiteral("mnuShortcuts"));
-    connect(shortcutsAction, &QAction::triggered, this, [this] { showShortcuts(); });
-    aboutAction = helpMenu->addAction(tr("About Quarn"));
-    aboutAction->setObjectName(QStringLiteral("mnuAbout"));
-    aboutAction->setMenuRole(QAction::AboutRole);
-    connect(aboutAction, &QAction::triggered, this,
+    ui.helpMenu = window.menuBar()->addMenu(tr("&Help"));
+    ui.helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    ui.shortcutsAction = ui.helpMenu->addAction(tr("Keyboard Shortcuts"));
+    ui.shortcutsAction->setObjectName(QStringLiteral("mnuShortcuts"));
+    connect(ui.shortcutsAction, &QAction::triggered, this, [this] { showShortcuts(); });
+    ui.aboutAction = ui.helpMenu->addAction(tr("About Quarn"));
+    ui.aboutAction->setObjectName(QStringLiteral("mnuAbout"));
+    ui.aboutAction->setMenuRole(QAction::AboutRole);
+    connect(ui.aboutAction, &QAction::triggered, this,
             [this] { QMessageBox::about(&this->window, tr("About Quarn"), aboutText()); });
 }
 

@@ -20,11 +20,14 @@ public:
     // Shows the shortcuts window, built afresh from the menus as they are now.
     ShortcutsWindow* showShortcuts();
 
-    QMenu* helpMenu;
-    QAction* shortcutsAction;
-    QAction* aboutAction;
-
 private:
     QMainWindow& window;
     QPointer<ShortcutsWindow> shortcuts;
+
+    // The parts built in the constructor.
+    struct Ui {
+        QMenu* helpMenu;
+        QAction* shortcutsAction;
+        QAction* aboutAction;
+    } ui;
 };

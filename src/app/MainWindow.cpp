@@ -48,7 +48,7 @@ MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, con
     menu = new MainMenu(this, recentIni.isEmpty() ? RecentFiles::defaultIniPath() : recentIni);
     toolbars = new ToolBars(this, *menu);
     docs = new DocumentManager(
-        *dialogBoxes, *this, *menu->recent,
+        *dialogBoxes, *this, *menu->recent(),
         [this](int slot) {
             // The new map starts with the tool the user chose, not with a Ctrl-held dropper.
             endTemporaryTool();
@@ -59,8 +59,8 @@ MainWindow::MainWindow(std::unique_ptr<AppDialogs> dialogs, QWidget* parent, con
     recovery = new RecoveryCopies(*docs);
     panel = new RightPanel;
     picker = new TilesetPicker(*this, *panel);
-    radarPicture = panel->radarPicture;
-    cellPositionLabel = panel->cellPositionLabel;
+    radarPicture = panel->radarPicture();
+    cellPositionLabel = panel->cellPositionLabel();
 
     auto* centre = new QWidget;
     auto* layout = new QHBoxLayout(centre);
@@ -101,31 +101,32 @@ void MainWindow::connectCommands() {
     connect(docs, &DocumentManager::lastDocumentClosed, this, &MainWindow::clearLevelParts);
     connect(docs, &DocumentManager::raiseRequested, this, &MainWindow::showMapWindow);
 
-    connect(menu->newAction, &QAction::triggered, this, [this] { docs->newLevel(); });
-    connect(menu->openAction, &QAction::triggered, this, [this] { docs->openLevel({}); });
-    connect(menu->saveAction, &QAction::triggered, this, [this] { docs->saveActive(false); });
-    connect(menu->saveAsAction, &QAction::triggered, this, [this] { docs->saveActive(true); });
-    connect(menu->exportImageAction, &QAction::triggered, this, [this] { ExportImageCommand::run(*docs); });
-    connect(menu->exportMapAction, &QAction::triggered, this, [this] { ExportMapCommand::run(*docs); });
-    connect(menu->importTilesetAction, &QAction::triggered, this, [this] { tilesets->importTileset(); });
-    connect(menu->exportTilesetAction, &QAction::triggered, this, [this] { tilesets->exportTileset(); });
-    connect(menu->discardTilesetAction, &QAction::triggered, this, [this] { tilesets->discardTileset(); });
-    connect(menu->exitAction, &QAction::triggered, this, [this] { close(); });
-    connect(menu->recent, &RecentFiles::chosen, docs, &DocumentManager::openRecentItem);
+    connect(menu->newAction(), &QAction::triggered, this, [this] { docs->newLevel(); });
+    connect(menu->openAction(), &QAction::triggered, this, [this] { docs->openLevel({}); });
+    connect(menu->saveAction(), &QAction::triggered, this, [this] { docs->saveActive(false); });
+    connect(menu->saveAsAction(), &QAction::triggered, this, [this] { docs->saveActive(true); });
+    connect(menu->exportImageAction(), &QAction::triggered, this, [this] { ExportImageCommand::run(*docs); });
+    connect(menu->exportMapAction(), &QAction::triggered, this, [this] { ExportMapCommand::run(*docs); });
+    connect(menu->importTilesetAction(), &QAction::triggered, this, [this] { tilesets->importTileset(); });
+    connect(menu->exportTilesetAction(), &QAction::triggered, this, [this] { tilesets->exportTileset(); });
+    connect(menu->discardTilesetAction(), &QAction::triggered, this, [this] { tilesets->discardTileset(); });
+    connect(menu->exitAction(), &QAction::triggered, this, [this] { close(); });
+    connect(menu->recent(), &RecentFiles::chosen, docs, &DocumentManager::openRecentItem);
     // Undo and Redo take back or repeat whole steps: a gesture in progress becomes one first.
-    connect(menu->undoAction, &QAction::triggered, this, [this] {
+    connect(menu->undoAction(), &QAction::triggered, this, [this] {
         endGesture();
-        withActiveMap([](MapWindow& map) { map.level().undoredo.undo(); });
+        withActiveMap([](MapWindow& map) { map.level().undoStack().undo(); });
     });
-    connect(menu->redoAction, &QAction::triggered, this, [this] {
+    connect(menu->redoAction(), &QAction::triggered, this, [this] {
         endGesture();
-        withActiveMap([](MapWindow& map) { map.level().undoredo.redo(); });
+        withActiveMap([](MapWindow& map) { map.level().undoStack().redo(); });
     });
-    connect(menu->cascadeAction, &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
-    connect(menu->tileHorizontallyAction, &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
-    connect(menu->tileVerticallyAction, &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
+    connect(menu->cascadeAction(), &QAction::triggered, mdi, &QMdiArea::cascadeSubWindows);
+    connect(menu->tileHorizontallyAction(), &QAction::triggered, this, [this] { MdiArrange::tileHorizontally(*mdi); });
+    connect(menu->tileVerticallyAction(), &QAction::triggered, this, [this] { MdiArrange::tileVertically(*mdi); });
     for (int i = 0; i < DocumentManager::SlotCount; ++i) {
-        connect(menu->mapActions[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { activateMapItem(i); });
+        connect(menu->mapActions()[static_cast<size_t>(i)], &QAction::triggered, this,
+                [this, i] { activateMapItem(i); });
     }
 
     connect(toolbars->gridAction(), &QAction::triggered, this, [this](bool pressed) {
@@ -144,15 +145,15 @@ void MainWindow::connectCommands() {
         connect(toolbars->toolButton(id), &QAction::triggered, this, [this, id] { setCurrentTool(id); });
     }
     for (int i = 0; i < 3; ++i) {
-        connect(panel->lineWidthButtons[static_cast<size_t>(i)], &QToolButton::clicked, this,
+        connect(panel->lineWidthButtons()[static_cast<size_t>(i)], &QToolButton::clicked, this,
                 [this, i] { lineWidthClicked(i); });
     }
     connect(radarPicture, &PictureBox::mouseDown, this, [this](Qt::MouseButton, Qt::MouseButtons, QPointF pos) {
         withActiveMap([pos](MapWindow& map) { map.view()->radarClick(pos.x(), pos.y()); });
     });
-    connect(panel->tilesetPicture, &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
-    connect(panel->tilesetPicture, &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
-    for (QToolButton* button : panel->lineWidthButtons) {
+    connect(panel->tilesetPicture(), &PictureBox::keyDown, this, [this](QKeyEvent* e) { forwardKey(e, true); });
+    connect(panel->tilesetPicture(), &PictureBox::keyUp, this, [this](QKeyEvent* e) { forwardKey(e, false); });
+    for (QToolButton* button : panel->lineWidthButtons()) {
         button->installEventFilter(this);
     }
     connect(panel, &RightPanel::resized, this,
@@ -179,20 +180,20 @@ void MainWindow::withActiveMap(const std::function<void(MapWindow&)>& action) {
 }
 
 void MainWindow::hideMapItem(int slot) {
-    QAction* item = menu->mapActions[static_cast<size_t>(slot)];
+    QAction* item = menu->mapActions()[static_cast<size_t>(slot)];
     item->setVisible(false);
     item->setText(QString());
 }
 
 void MainWindow::showMapItem(MapWindow* map) {
-    menu->mapActions[static_cast<size_t>(map->mapslot())]->setVisible(true);
+    menu->mapActions()[static_cast<size_t>(map->mapslot())]->setVisible(true);
     showLevelNames();
 }
 
 void MainWindow::showLevelNames() {
     for (const MapWindow* open : docs->openMaps()) {
         const QString mark = open->level().changed() ? QStringLiteral("*") : QString();
-        menu->mapActions[static_cast<size_t>(open->mapslot())]->setText(
+        menu->mapActions()[static_cast<size_t>(open->mapslot())]->setText(
             QString(open->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")) + mark);
     }
     const MapWindow* active = activeMap();
@@ -202,7 +203,7 @@ void MainWindow::showLevelNames() {
 
 void MainWindow::clearLevelParts() {
     showTileset(QImage());
-    radarPicture->image.fill(Qt::black);
+    radarPicture->image().fill(Qt::black);
     radarPicture->refresh();
     cellPositionLabel->clear();
     setMapCommandsEnabled(false);
@@ -215,9 +216,9 @@ void MainWindow::clearLevelParts() {
 
 void MainWindow::updateWindowMenu() {
     for (int i = 0; i < DocumentManager::SlotCount; ++i) {
-        menu->mapActions[static_cast<size_t>(i)]->setChecked(false);
+        menu->mapActions()[static_cast<size_t>(i)]->setChecked(false);
     }
-    menu->mapActions[static_cast<size_t>(docs->activeSlot())]->setChecked(true);
+    menu->mapActions()[static_cast<size_t>(docs->activeSlot())]->setChecked(true);
     showLevelNames();
 }
 
@@ -288,7 +289,7 @@ QAction* MainWindow::toolButton(ToolId id) const {
 }
 
 RecentFiles& MainWindow::recent() const {
-    return *menu->recent;
+    return *menu->recent();
 }
 
 MapWindow* MainWindow::activeMap() const {
@@ -296,23 +297,23 @@ MapWindow* MainWindow::activeMap() const {
 }
 
 void MainWindow::setUndoRedoEnabled(bool canUndo, bool canRedo) {
-    menu->undoAction->setEnabled(canUndo);
-    menu->redoAction->setEnabled(canRedo);
+    menu->undoAction()->setEnabled(canUndo);
+    menu->redoAction()->setEnabled(canRedo);
 }
 
 void MainWindow::setOwnTilesetItemsEnabled(bool enabled) {
-    menu->exportTilesetAction->setEnabled(enabled);
-    menu->discardTilesetAction->setEnabled(enabled);
+    menu->exportTilesetAction()->setEnabled(enabled);
+    menu->discardTilesetAction()->setEnabled(enabled);
 }
 
 void MainWindow::setMapCommandsEnabled(bool enabled) {
-    for (QAction* action : {menu->saveAction, menu->saveAsAction, menu->exportImageAction, menu->exportMapAction,
-                            menu->importTilesetAction, menu->cutAction, menu->copyAction, menu->pasteAction,
-                            menu->replaceAction, menu->mirrorAction, menu->flipAction, menu->retileWallsAction,
-                            toolbars->gridAction(), toolbars->tileNumbersAction()}) {
+    for (QAction* action : {menu->saveAction(), menu->saveAsAction(), menu->exportImageAction(),
+                            menu->exportMapAction(), menu->importTilesetAction(), menu->cutAction(), menu->copyAction(),
+                            menu->pasteAction(), menu->replaceAction(), menu->mirrorAction(), menu->flipAction(),
+                            menu->retileWallsAction(), toolbars->gridAction(), toolbars->tileNumbersAction()}) {
         action->setEnabled(enabled);
     }
-    panel->createWallsButton->setEnabled(enabled);
+    panel->createWallsButton()->setEnabled(enabled);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

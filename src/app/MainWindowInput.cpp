@@ -30,7 +30,7 @@ void MainWindow::focusActiveMap() {
         activateWindow();
     }
     if (map != nullptr) {
-        map->view()->viewSurface->setFocus();
+        map->view()->viewSurface()->setFocus();
     } else {
         // With no map the window itself takes the keys, so Ctrl+O and Ctrl+N work at once.
         setFocus();
@@ -73,7 +73,7 @@ void MainWindow::applyTool(ToolId newTool) {
     }
     const QCursor cursor = AppIcons::toolCursor(tool);
     for (MapWindow* map : open) {
-        map->view()->viewSurface->setCursor(cursor);
+        map->view()->viewSurface()->setCursor(cursor);
     }
     MapWindow* active = activeMap();
     if (active != nullptr && toolEntry(tool).endsSelection &&
@@ -82,7 +82,7 @@ void MainWindow::applyTool(ToolId newTool) {
     }
     toolbars->toolButton(tool)->setChecked(true);
     if (active != nullptr) {
-        active->view()->viewSurface->setFocus();
+        active->view()->viewSurface()->setFocus();
     }
 }
 

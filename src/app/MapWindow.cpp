@@ -18,7 +18,7 @@ MapWindow::MapWindow(MainWindow& general, int slot, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mapView);
     document.setObserver(this);
-    document.undoredo.setDepth(Preferences::undoSteps());
+    document.undoStack().setDepth(Preferences::undoSteps());
     resize(673 + 17, 505 + 17);
     zoom.setParent(mapView);
     for (ToolBase* tool :
@@ -44,7 +44,7 @@ void MapWindow::useShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
 }
 
 void MapWindow::setLineWidth(int index) {
-    tline().linew = static_cast<int16_t>(index * 2 + 1);
+    tline().setWidth(index * 2 + 1);
 }
 
 void MapWindow::endGesture() {
@@ -56,13 +56,13 @@ void MapWindow::switchTool(ToolId from, ToolId to) {
 }
 
 void MapWindow::activate() {
-    mainWindow.showTileset(level().tileset.tilesetPicture());
+    mainWindow.showTileset(level().tileset().tilesetPicture());
     mainWindow.showDisplaySwitches(usinggrid, usingtilenr);
-    mainWindow.setOwnTilesetItemsEnabled(!level().usingDefaultTileset);
+    mainWindow.setOwnTilesetItemsEnabled(!level().usingDefaultTileset());
     mainWindow.documents().activate(slot);
     mainWindow.setLeftTile(tilesetleft);
     mainWindow.setRightTile(tilesetright);
-    mainWindow.setUndoRedoEnabled(level().undoredo.canUndo(), level().undoredo.canRedo());
+    mainWindow.setUndoRedoEnabled(level().undoStack().canUndo(), level().undoStack().canRedo());
     // A Ctrl-held dropper belongs to the map it started in.
     if (!holdsTemporaryTool()) {
         mainWindow.endTemporaryTool();
@@ -141,7 +141,7 @@ void MapWindow::tilesetChanged(bool ownTileset) {
     mainWindow.recoveryCopies().mapChanged(*this);
     if (mainWindow.activeMap() == this) {
         mainWindow.setOwnTilesetItemsEnabled(ownTileset);
-        mainWindow.showTileset(level().tileset.tilesetPicture());
+        mainWindow.showTileset(level().tileset().tilesetPicture());
         mainWindow.setLeftTile(tilesetleft);
         mainWindow.setRightTile(tilesetright);
     }

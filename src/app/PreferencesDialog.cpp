@@ -44,7 +44,7 @@ void PreferencesDialog::accept() {
     Preferences::setUndoSteps(undoSteps->value());
     Preferences::setRecoveryDelaySeconds(recoveryDelay->value());
     for (MapWindow* map : documents.openMaps()) {
-        map->level().undoredo.setDepth(Preferences::undoSteps());
+        map->level().undoStack().setDepth(Preferences::undoSteps());
     }
     recovery.setTiming(RecoveryCopies::Timing::fromUserSettings());
     QDialog::accept();

@@ -103,7 +103,7 @@ void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
         const QString name = General::fileNameOf(copy.original);
         if (copy.original.isEmpty()) {
             documents.setCaption(map, documents.freeCaption(slot));
-        } else if (map->level().activeFile.isEmpty()) {
+        } else if (map->level().activeFile().isEmpty()) {
             // Not in the recent list either: the list names files, and this level is none of them yet.
             documents.setCaption(map, tr("Recovered from %1").arg(name));
             problems << RecoveryDialog::fileNote(copy) + QLatin1Char(' ') +

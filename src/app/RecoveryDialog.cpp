@@ -16,12 +16,10 @@ enum Column { LevelColumn, FileColumn, TimeColumn, NoteColumn };
 }  // namespace
 
 RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent),
-      copyList(new QTreeWidget),
-      restoreButton(new QPushButton(tr("Restore"))),
-      discardButton(new QPushButton(tr("Discard"))),
-      found(copies),
-      dialogs(dialogs) {
+    : QDialog(parent), found(copies), dialogs(dialogs) {
+    ui.copyList = new QTreeWidget;
+    ui.restoreButton = new QPushButton(tr("Restore"));
+    ui.discardButton = new QPushButton(tr("Discard"));
     setObjectName(QStringLiteral("frmRecovery"));
     setWindowTitle(tr("Recover Unsaved Levels"));
     auto* text =
@@ -30,13 +28,13 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialo
                       "stay for the next start."));
     text->setWordWrap(true);
 
-    copyList->setObjectName(QStringLiteral("lstCopies"));
-    copyList->setRootIsDecorated(false);
-    copyList->setSelectionMode(QAbstractItemView::NoSelection);
-    copyList->setHeaderLabels({tr("Level"), tr("Level file"), tr("Copy taken"), tr("Note")});
+    ui.copyList->setObjectName(QStringLiteral("lstCopies"));
+    ui.copyList->setRootIsDecorated(false);
+    ui.copyList->setSelectionMode(QAbstractItemView::NoSelection);
+    ui.copyList->setHeaderLabels({tr("Level"), tr("Level file"), tr("Copy taken"), tr("Note")});
     const QLocale locale;
     for (const RecoveryCopy& copy : copies) {
-        auto* item = new QTreeWidgetItem(copyList);
+        auto* item = new QTreeWidgetItem(ui.copyList);
         const QString name = copy.caption.isEmpty() ? General::fileNameOf(copy.original) : copy.caption;
         item->setText(LevelColumn, name.isEmpty() ? tr("(unknown)") : name);
         item->setCheckState(LevelColumn, Qt::Checked);
@@ -49,37 +47,37 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryCopy>& copies, Dialogs& dialo
             item->setToolTip(column, item->text(column));
         }
     }
-    copyList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    copyList->setMinimumWidth(820);
-    connect(copyList, &QTreeWidget::itemChanged, this, &RecoveryDialog::updateButtons);
+    ui.copyList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui.copyList->setMinimumWidth(820);
+    connect(ui.copyList, &QTreeWidget::itemChanged, this, &RecoveryDialog::updateButtons);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(restoreButton, QDialogButtonBox::AcceptRole);
-    buttons->addButton(discardButton, QDialogButtonBox::DestructiveRole);
+    buttons->addButton(ui.restoreButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(ui.discardButton, QDialogButtonBox::DestructiveRole);
     QPushButton* later = buttons->addButton(tr("Later"), QDialogButtonBox::RejectRole);
-    restoreButton->setObjectName(QStringLiteral("cmdRestore"));
-    discardButton->setObjectName(QStringLiteral("cmdDiscard"));
+    ui.restoreButton->setObjectName(QStringLiteral("cmdRestore"));
+    ui.discardButton->setObjectName(QStringLiteral("cmdDiscard"));
     later->setObjectName(QStringLiteral("cmdLater"));
-    restoreButton->setDefault(true);
-    restoreButton->setFocus();
-    connect(restoreButton, &QPushButton::clicked, this, [this] {
+    ui.restoreButton->setDefault(true);
+    ui.restoreButton->setFocus();
+    connect(ui.restoreButton, &QPushButton::clicked, this, [this] {
         chosen = AppDialogs::RecoveryChoice::Restore;
         accept();
     });
-    connect(discardButton, &QPushButton::clicked, this, &RecoveryDialog::discard);
+    connect(ui.discardButton, &QPushButton::clicked, this, &RecoveryDialog::discard);
     // Escape and the window's close button keep the copies, like Later: nothing is lost by accident.
     connect(later, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
-    layout->addWidget(copyList);
+    layout->addWidget(ui.copyList);
     layout->addWidget(buttons);
 }
 
 QList<RecoveryCopy> RecoveryDialog::picked() const {
     QList<RecoveryCopy> ticked;
     for (int i = 0; i < found.size(); ++i) {
-        if (copyList->topLevelItem(i)->checkState(LevelColumn) == Qt::Checked) {
+        if (ui.copyList->topLevelItem(i)->checkState(LevelColumn) == Qt::Checked) {
             ticked << found[i];
         }
     }
@@ -103,8 +101,8 @@ QString RecoveryDialog::fileNote(const RecoveryCopy& copy) {
 
 void RecoveryDialog::updateButtons() {
     const bool any = !picked().isEmpty();
-    restoreButton->setEnabled(any);
-    discardButton->setEnabled(any);
+    ui.restoreButton->setEnabled(any);
+    ui.discardButton->setEnabled(any);
 }
 
 void RecoveryDialog::discard() {

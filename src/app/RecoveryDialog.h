@@ -25,9 +25,9 @@ public:
     // Why a copy will not be bound to its level's file again, as one sentence; empty when it will.
     static QString fileNote(const RecoveryCopy& copy);
 
-    QTreeWidget* copyList;
-    QPushButton* restoreButton;
-    QPushButton* discardButton;
+    QTreeWidget* copyList() const { return ui.copyList; }
+    QPushButton* restoreButton() const { return ui.restoreButton; }
+    QPushButton* discardButton() const { return ui.discardButton; }
 
 private:
     void updateButtons();
@@ -36,4 +36,11 @@ private:
     QList<RecoveryCopy> found;
     Dialogs& dialogs;
     AppDialogs::RecoveryChoice chosen = AppDialogs::RecoveryChoice::Later;
+
+    // The parts built in the constructor.
+    struct Ui {
+        QTreeWidget* copyList;
+        QPushButton* restoreButton;
+        QPushButton* discardButton;
+    } ui;
 };

@@ -46,30 +46,30 @@ RightPanel::RightPanel(QWidget* parent) : QWidget(parent) {
     setFixedWidth(ExpandedWidth);
     setMinimumHeight(0);
 
-    togglerightpanel = new QPushButton(QStringLiteral("->"), this);
-    togglerightpanel->setObjectName(QStringLiteral("togglerightpanel"));
-    togglerightpanel->setToolTip(tr("Collapse or expand this panel"));
-    togglerightpanel->setFocusPolicy(Qt::NoFocus);
-    connect(togglerightpanel, &QPushButton::clicked, this, [this] { togglerightpanel_Click(); });
+    ui.togglerightpanel = new QPushButton(QStringLiteral("->"), this);
+    ui.togglerightpanel->setObjectName(QStringLiteral("togglerightpanel"));
+    ui.togglerightpanel->setToolTip(tr("Collapse or expand this panel"));
+    ui.togglerightpanel->setFocusPolicy(Qt::NoFocus);
+    connect(ui.togglerightpanel, &QPushButton::clicked, this, [this] { togglerightpanel_Click(); });
 
-    tilePreview = new PictureBox(this);
-    tilePreview->setObjectName(QStringLiteral("picsmalltilepreview"));
-    tilePreview->setFixedSize(18, 37);
-    tilePreview->resizeImage(QSize(18, 37));
-    tilePreview->setFocusPolicy(Qt::NoFocus);
-    tilePreview->hide();
+    ui.tilePreview = new PictureBox(this);
+    ui.tilePreview->setObjectName(QStringLiteral("picsmalltilepreview"));
+    ui.tilePreview->setFixedSize(18, 37);
+    ui.tilePreview->resizeImage(QSize(18, 37));
+    ui.tilePreview->setFocusPolicy(Qt::NoFocus);
+    ui.tilePreview->hide();
 
-    Label4 = label(this, tr("Tileset"), QStringLiteral("Label4"), true);
+    ui.Label4 = label(this, tr("Tileset"), QStringLiteral("Label4"), true);
 
-    tilesetArea = new QScrollArea(this);
-    tilesetArea->setFrameShape(QFrame::NoFrame);
-    tilesetArea->setBackgroundRole(QPalette::Window);
-    tilesetPicture = new PictureBox;
-    tilesetPicture->setObjectName(QStringLiteral("pictileset"));
-    tilesetArea->setWidget(tilesetPicture);
-    leftsel = marker(tilesetPicture, QStringLiteral("leftsel"), "#ff0000");
-    rightsel = marker(tilesetPicture, QStringLiteral("rightsel"), "#ffff00");
-    rightsel->move(16, 0);
+    ui.tilesetArea = new QScrollArea(this);
+    ui.tilesetArea->setFrameShape(QFrame::NoFrame);
+    ui.tilesetArea->setBackgroundRole(QPalette::Window);
+    ui.tilesetPicture = new PictureBox;
+    ui.tilesetPicture->setObjectName(QStringLiteral("pictileset"));
+    ui.tilesetArea->setWidget(ui.tilesetPicture);
+    ui.leftsel = marker(ui.tilesetPicture, QStringLiteral("leftsel"), "#ff0000");
+    ui.rightsel = marker(ui.tilesetPicture, QStringLiteral("rightsel"), "#ffff00");
+    ui.rightsel->move(16, 0);
     showTileset(QImage());
 
     for (int i = 0; i < 3; ++i) {
@@ -81,44 +81,44 @@ RightPanel::RightPanel(QWidget* parent) : QWidget(parent) {
         button->setAutoExclusive(true);
         button->setAutoRaise(true);
         button->setToolTip(tr("Line width %1").arg(i * 2 + 1));
-        lineWidthButtons[static_cast<size_t>(i)] = button;
+        ui.lineWidthButtons[static_cast<size_t>(i)] = button;
     }
-    lineWidthButtons[0]->setChecked(true);
+    ui.lineWidthButtons[0]->setChecked(true);
 
-    createWallsButton = new QPushButton(tr("Create Wall Tiles"), this);
-    createWallsButton->setObjectName(QStringLiteral("cmdCreateWalls"));
-    createWallsButton->setEnabled(false);
+    ui.createWallsButton = new QPushButton(tr("Create Wall Tiles"), this);
+    ui.createWallsButton->setObjectName(QStringLiteral("cmdCreateWalls"));
+    ui.createWallsButton->setEnabled(false);
 
-    separatorLine = new QFrame(this);
-    separatorLine->setFrameShape(QFrame::HLine);
-    separatorLine->setFrameShadow(QFrame::Sunken);
+    ui.separatorLine = new QFrame(this);
+    ui.separatorLine->setFrameShape(QFrame::HLine);
+    ui.separatorLine->setFrameShadow(QFrame::Sunken);
 
-    Label5 = label(this, tr("Position:"), QStringLiteral("Label5"), false);
-    cellPositionLabel = label(this, QString(), QStringLiteral("lblposition"), false);
-    Label1 = label(this, tr("Radar"), QStringLiteral("Label1"), true);
+    ui.Label5 = label(this, tr("Position:"), QStringLiteral("Label5"), false);
+    ui.cellPositionLabel = label(this, QString(), QStringLiteral("lblposition"), false);
+    ui.Label1 = label(this, tr("Radar"), QStringLiteral("Label1"), true);
 
-    radarPicture = new PictureBox(this);
-    radarPicture->setObjectName(QStringLiteral("picradar"));
-    radarPicture->setFocusPolicy(Qt::NoFocus);
-    radarPicture->setGeometry((ExpandedWidth - RadarSize) / 2, RadarTop, RadarSize, RadarSize);
-    radarPicture->resizeImage(QSize(RadarSize, RadarSize));
+    ui.radarPicture = new PictureBox(this);
+    ui.radarPicture->setObjectName(QStringLiteral("picradar"));
+    ui.radarPicture->setFocusPolicy(Qt::NoFocus);
+    ui.radarPicture->setGeometry((ExpandedWidth - RadarSize) / 2, RadarTop, RadarSize, RadarSize);
+    ui.radarPicture->resizeImage(QSize(RadarSize, RadarSize));
 
     placeControls();
 }
 
 void RightPanel::placeControls() {
-    togglerightpanel->setGeometry(2, 3, 23, 22);
-    tilePreview->move(4, 30);
-    Label4->setGeometry(32, 3, 200, 22);
-    tilesetArea->setGeometry((ExpandedWidth - TilesetWidth) / 2, TilesetTop, TilesetWidth, TilesetHeight);
+    ui.togglerightpanel->setGeometry(2, 3, 23, 22);
+    ui.tilePreview->move(4, 30);
+    ui.Label4->setGeometry(32, 3, 200, 22);
+    ui.tilesetArea->setGeometry((ExpandedWidth - TilesetWidth) / 2, TilesetTop, TilesetWidth, TilesetHeight);
     for (int i = 0; i < 3; ++i) {
-        lineWidthButtons[static_cast<size_t>(i)]->setGeometry(2 + i * 34, RowTop, 32, 28);
+        ui.lineWidthButtons[static_cast<size_t>(i)]->setGeometry(2 + i * 34, RowTop, 32, 28);
     }
-    createWallsButton->setGeometry(ExpandedWidth - 150, RowTop, 146, 28);
-    separatorLine->setGeometry(4, RowTop + 36, ExpandedWidth - 8, 2);
-    Label5->setGeometry(4, RowTop + 43, 60, 18);
-    cellPositionLabel->setGeometry(66, RowTop + 43, ExpandedWidth - 70, 18);
-    Label1->setGeometry(4, RowTop + 63, 200, 18);
+    ui.createWallsButton->setGeometry(ExpandedWidth - 150, RowTop, 146, 28);
+    ui.separatorLine->setGeometry(4, RowTop + 36, ExpandedWidth - 8, 2);
+    ui.Label5->setGeometry(4, RowTop + 43, 60, 18);
+    ui.cellPositionLabel->setGeometry(66, RowTop + 43, ExpandedWidth - 70, 18);
+    ui.Label1->setGeometry(4, RowTop + 63, 200, 18);
 }
 
 int RightPanel::fittedRadarSize(int panelHeight, int top, int size) {
@@ -131,41 +131,42 @@ int RightPanel::fittedRadarSize(int panelHeight, int top, int size) {
 }
 
 void RightPanel::layoutPanel() {
-    const int size = fittedRadarSize(height(), radarPicture->y(), radarPicture->height());
-    radarPicture->setGeometry(ExpandedWidth / 2 - size / 2, radarPicture->y(), size, size);
-    radarPicture->resizeImage(QSize(size, size));
+    const int size = fittedRadarSize(height(), ui.radarPicture->y(), ui.radarPicture->height());
+    ui.radarPicture->setGeometry(ExpandedWidth / 2 - size / 2, ui.radarPicture->y(), size, size);
+    ui.radarPicture->resizeImage(QSize(size, size));
 }
 
 bool RightPanel::expanded() const {
-    return togglerightpanel->text() == QLatin1String("->");
+    return ui.togglerightpanel->text() == QLatin1String("->");
 }
 
 void RightPanel::togglerightpanel_Click() {
     const bool expand = !expanded();
-    togglerightpanel->setText(expand ? QStringLiteral("->") : QStringLiteral("<-"));
+    ui.togglerightpanel->setText(expand ? QStringLiteral("->") : QStringLiteral("<-"));
     setFixedWidth(expand ? ExpandedWidth : CollapsedWidth);
-    for (QWidget* w : std::initializer_list<QWidget*>{tilesetPicture, tilesetArea, radarPicture, separatorLine, Label5,
-                                                      Label4, cellPositionLabel, Label1, createWallsButton}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui.tilesetPicture, ui.tilesetArea, ui.radarPicture, ui.separatorLine,
+                                         ui.Label5, ui.Label4, ui.cellPositionLabel, ui.Label1, ui.createWallsButton}) {
         w->setVisible(expand);
     }
-    for (QToolButton* button : lineWidthButtons) {
+    for (QToolButton* button : ui.lineWidthButtons) {
         button->setVisible(expand);
     }
-    tilePreview->setVisible(!expand);
+    ui.tilePreview->setVisible(!expand);
 }
 
 void RightPanel::showTileset(const QImage& picture) {
     if (picture.isNull()) {
         // No level open: an empty picker the colour of the panel, without markers.
-        tilesetPicture->image = QImage(TilesetWidth, TilesetHeight, QImage::Format_RGB32);
-        tilesetPicture->image.fill(palette().color(QPalette::Window));
+        ui.tilesetPicture->image() = QImage(TilesetWidth, TilesetHeight, QImage::Format_RGB32);
+        ui.tilesetPicture->image().fill(palette().color(QPalette::Window));
     } else {
-        tilesetPicture->image = picture.convertToFormat(QImage::Format_RGB32);
+        ui.tilesetPicture->image() = picture.convertToFormat(QImage::Format_RGB32);
     }
-    tilesetPicture->setFixedSize(tilesetPicture->image.size());
-    leftsel->setVisible(!picture.isNull());
-    rightsel->setVisible(!picture.isNull());
-    tilesetPicture->refresh();
+    ui.tilesetPicture->setFixedSize(ui.tilesetPicture->image().size());
+    ui.leftsel->setVisible(!picture.isNull());
+    ui.rightsel->setVisible(!picture.isNull());
+    ui.tilesetPicture->refresh();
 }
 
 void RightPanel::resizeEvent(QResizeEvent* event) {

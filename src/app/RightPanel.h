@@ -35,20 +35,15 @@ public:
     // Shows a tileset picture in the picker (a null image clears it).
     void showTileset(const QImage& picture);
 
-    QPushButton* togglerightpanel;
-    PictureBox* tilePreview;
-    QLabel* Label4;
-    QScrollArea* tilesetArea;
-    PictureBox* tilesetPicture;
-    QFrame* leftsel;
-    QFrame* rightsel;
-    std::array<QToolButton*, 3> lineWidthButtons{};
-    QPushButton* createWallsButton;
-    QLabel* Label5;
-    QLabel* cellPositionLabel;
-    QLabel* Label1;
-    PictureBox* radarPicture;
-    QFrame* separatorLine;
+    QPushButton* togglerightpanel() const { return ui.togglerightpanel; }
+    PictureBox* tilePreview() const { return ui.tilePreview; }
+    PictureBox* tilesetPicture() const { return ui.tilesetPicture; }
+    QFrame* leftsel() const { return ui.leftsel; }
+    QFrame* rightsel() const { return ui.rightsel; }
+    const std::array<QToolButton*, 3>& lineWidthButtons() const { return ui.lineWidthButtons; }
+    QPushButton* createWallsButton() const { return ui.createWallsButton; }
+    QLabel* cellPositionLabel() const { return ui.cellPositionLabel; }
+    PictureBox* radarPicture() const { return ui.radarPicture; }
 
 signals:
     // The panel changed its size; the radar has its new size already.
@@ -59,4 +54,22 @@ protected:
 
 private:
     void placeControls();
+
+    // The parts built in the constructor.
+    struct Ui {
+        QPushButton* togglerightpanel;
+        PictureBox* tilePreview;
+        QLabel* Label4;
+        QScrollArea* tilesetArea;
+        PictureBox* tilesetPicture;
+        QFrame* leftsel;
+        QFrame* rightsel;
+        std::array<QToolButton*, 3> lineWidthButtons{};
+        QPushButton* createWallsButton;
+        QLabel* Label5;
+        QLabel* cellPositionLabel;
+        QLabel* Label1;
+        PictureBox* radarPicture;
+        QFrame* separatorLine;
+    } ui;
 };

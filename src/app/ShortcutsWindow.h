@@ -24,5 +24,6 @@ public:
     // Every row the window shows, in order.
     static QList<Row> rows(const QMenuBar& menus);
 
+private:
     QTreeWidget* list;
 };

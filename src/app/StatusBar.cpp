@@ -57,11 +57,11 @@ void showText(QLabel* label, const QString& text) {
 
 StatusBar::StatusBar(MainWindow& general) : QStatusBar(&general), general(general) {
     setObjectName(QStringLiteral("statusBar"));
-    hintLabel = field(this, QStringLiteral("lblHint"), 0, false);
-    cellLabel = field(this, QStringLiteral("lblCell"), 110, true);
-    tileLabel = field(this, QStringLiteral("lblTile"), 110, true);
-    selectionLabel = field(this, QStringLiteral("lblSelection"), 110, true);
-    zoomLabel = field(this, QStringLiteral("lblZoom"), 80, true);
+    ui.hintLabel = field(this, QStringLiteral("lblHint"), 0, false);
+    ui.cellLabel = field(this, QStringLiteral("lblCell"), 110, true);
+    ui.tileLabel = field(this, QStringLiteral("lblTile"), 110, true);
+    ui.selectionLabel = field(this, QStringLiteral("lblSelection"), 110, true);
+    ui.zoomLabel = field(this, QStringLiteral("lblZoom"), 80, true);
     connect(general.mdiArea(), &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* sub) { follow(sub != nullptr ? qobject_cast<MapWindow*>(sub->widget()) : nullptr); });
     for (int tool = 1; tool <= ToolCount; ++tool) {
@@ -121,7 +121,7 @@ std::optional<QSize> StatusBar::selectionSize(const MapWindow& map) {
 }
 
 void StatusBar::follow(MapWindow* map) {
-    PictureBox* next = map != nullptr ? map->view()->viewSurface : nullptr;
+    PictureBox* next = map != nullptr ? map->view()->viewSurface() : nullptr;
     if (next != view) {
         if (view != nullptr) {
             view->removeEventFilter(this);
@@ -148,28 +148,28 @@ void StatusBar::follow(MapWindow* map) {
 }
 
 void StatusBar::refresh() {
-    showText(hintLabel, toolHint(general.currentTool()));
+    showText(ui.hintLabel, toolHint(general.currentTool()));
     MapWindow* map = general.activeMap();
-    if (map == nullptr || view != map->view()->viewSurface) {
-        for (QLabel* label : {cellLabel, tileLabel, selectionLabel, zoomLabel}) {
+    if (map == nullptr || view != map->view()->viewSurface()) {
+        for (QLabel* label : {ui.cellLabel, ui.tileLabel, ui.selectionLabel, ui.zoomLabel}) {
             showText(label, QString());
         }
         return;
     }
-    showText(zoomLabel, zoomText(map->magnifier().zoomFactor()));
+    showText(ui.zoomLabel, zoomText(map->magnifier().zoomFactor()));
     const std::optional<QSize> selected = selectionSize(*map);
-    showText(selectionLabel,
+    showText(ui.selectionLabel,
              selected ? tr("Selection %1 x %2").arg(selected->width()).arg(selected->height()) : QString());
     if (!pointer) {
-        showText(cellLabel, QString());
-        showText(tileLabel, QString());
+        showText(ui.cellLabel, QString());
+        showText(ui.tileLabel, QString());
         return;
     }
     const int column = map->view()->cellX(pointer->x());
     const int row = map->view()->cellY(pointer->y());
     const bool inGrid = Level::inGrid(column, row);
-    showText(cellLabel, inGrid ? tr("Cell %1, %2").arg(column).arg(row) : QString());
-    showText(tileLabel, tileText(map->level(), column, row));
+    showText(ui.cellLabel, inGrid ? tr("Cell %1, %2").arg(column).arg(row) : QString());
+    showText(ui.tileLabel, tileText(map->level(), column, row));
 }
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event) {

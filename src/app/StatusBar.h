@@ -30,11 +30,11 @@ public:
     // Reads everything again from the active map and the pointer's last place on its view.
     void refresh();
 
-    QLabel* cellLabel;
-    QLabel* tileLabel;
-    QLabel* zoomLabel;
-    QLabel* selectionLabel;
-    QLabel* hintLabel;
+    QLabel* cellLabel() const { return ui.cellLabel; }
+    QLabel* tileLabel() const { return ui.tileLabel; }
+    QLabel* zoomLabel() const { return ui.zoomLabel; }
+    QLabel* selectionLabel() const { return ui.selectionLabel; }
+    QLabel* hintLabel() const { return ui.hintLabel; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,4 +48,13 @@ private:
     // A plain widget pointer: the filter still sees events while the view is being destroyed.
     QPointer<QWidget> view;
     std::optional<QPointF> pointer;  // on `view`, while the pointer is over it
+
+    // The parts built in the constructor.
+    struct Ui {
+        QLabel* cellLabel;
+        QLabel* tileLabel;
+        QLabel* zoomLabel;
+        QLabel* selectionLabel;
+        QLabel* hintLabel;
+    } ui;
 };

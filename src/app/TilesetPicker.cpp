@@ -25,7 +25,7 @@ QPoint markerPlace(int tilenr) {
 }  // namespace
 
 TilesetPicker::TilesetPicker(MainWindow& general, RightPanel& panel) : QObject(&panel), general(general), panel(panel) {
-    PictureBox* box = panel.tilesetPicture;
+    PictureBox* box = panel.tilesetPicture();
     connect(box, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::MouseButtons, QPointF pos, Qt::KeyboardModifiers) {
                 mousePress(buttonMask(button), pos);
@@ -36,7 +36,7 @@ TilesetPicker::TilesetPicker(MainWindow& general, RightPanel& panel) : QObject(&
 }
 
 int TilesetPicker::tileAt(QPointF pos) const {
-    const QSize size = panel.tilesetPicture->image.size();
+    const QSize size = panel.tilesetPicture()->image().size();
     if (!(pos.x() > 0 && pos.x() < size.width() && pos.y() > 0 && pos.y() < size.height())) {
         return 0;
     }
@@ -69,7 +69,7 @@ void TilesetPicker::mouseMove(int buttons, QPointF pos) {
 void TilesetPicker::mouseRelease() {
     general.setMouseIsDown(false);
     if (MapWindow* map = general.activeMap()) {
-        map->view()->viewSurface->setFocus();
+        map->view()->viewSurface()->setFocus();
     }
 }
 
@@ -77,7 +77,7 @@ void TilesetPicker::setLeftTile(int tilenr) {
     if (tilenr < 1 || tilenr > HighestTile) {
         return;
     }
-    panel.leftsel->move(markerPlace(tilenr));
+    panel.leftsel()->move(markerPlace(tilenr));
     if (MapWindow* map = general.activeMap()) {
         map->setTilesetLeft(tilenr);
         drawPreview();
@@ -89,7 +89,7 @@ void TilesetPicker::setRightTile(int tilenr) {
     if (tilenr < 1 || tilenr > HighestTile) {
         return;
     }
-    panel.rightsel->move(markerPlace(tilenr));
+    panel.rightsel()->move(markerPlace(tilenr));
     if (MapWindow* map = general.activeMap()) {
         map->setTilesetRight(tilenr);
         drawPreview();
@@ -98,14 +98,14 @@ void TilesetPicker::setRightTile(int tilenr) {
 }
 
 void TilesetPicker::drawPreview() {
-    QImage& preview = panel.tilePreview->image;
-    const QImage& tiles = panel.tilesetPicture->image;
+    QImage& preview = panel.tilePreview()->image();
+    const QImage& tiles = panel.tilesetPicture()->image();
     {
         QPainter p(&preview);
-        p.drawImage(1, 1, tiles, panel.leftsel->x(), panel.leftsel->y(), 16, 16);
-        p.drawImage(1, 19, tiles, panel.rightsel->x(), panel.rightsel->y(), 16, 16);
+        p.drawImage(1, 1, tiles, panel.leftsel()->x(), panel.leftsel()->y(), 16, 16);
+        p.drawImage(1, 19, tiles, panel.rightsel()->x(), panel.rightsel()->y(), 16, 16);
         drawRectangle(p, 0, 17, 0, 17, QColor(255, 0, 0));
         drawRectangle(p, 0, 17, 18, 36, QColor(255, 255, 0));
     }
-    panel.tilePreview->refresh();
+    panel.tilePreview()->refresh();
 }

@@ -11,7 +11,7 @@
 #include "view/PictureBox.h"
 
 TilesetTileInfo::TilesetTileInfo(DocumentManager& documents, RightPanel& panel, TilesetPicker& picker)
-    : QObject(&panel), documents(documents), panel(panel), picker(picker), tileset(panel.tilesetPicture) {
+    : QObject(&panel), documents(documents), panel(panel), picker(picker), tileset(panel.tilesetPicture()) {
     label = new QLabel(&panel);
     label->setObjectName(QStringLiteral("lblTiles"));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -44,7 +44,7 @@ void TilesetTileInfo::refresh() {
     const QString text = chosenText();
     label->setText(text);
     // Collapsed, the panel shows only the small preview; its tooltip names the two tiles.
-    panel.tilePreview->setToolTip(text);
+    panel.tilePreview()->setToolTip(text);
 }
 
 bool TilesetTileInfo::eventFilter(QObject* watched, QEvent* event) {

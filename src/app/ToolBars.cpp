@@ -51,11 +51,26 @@ ToolBars::ToolBars(QMainWindow* window, const MainMenu& menu) : QObject(window) 
     modeGroup->addAction(random);
     // Null stands for a separator.
     const std::array<QAction*, 21> entries{
-        menu.newAction,  menu.openAction, menu.saveAction,   nullptr,
-        menu.cutAction,  menu.copyAction, menu.pasteAction,  nullptr,
-        menu.undoAction, menu.redoAction, nullptr,           grid,
-        tileNumbers,     nullptr,         menu.mirrorAction, menu.flipAction,
-        nullptr,         fillInScreen,    nullptr,           walls,
+        menu.newAction(),
+        menu.openAction(),
+        menu.saveAction(),
+        nullptr,
+        menu.cutAction(),
+        menu.copyAction(),
+        menu.pasteAction(),
+        nullptr,
+        menu.undoAction(),
+        menu.redoAction(),
+        nullptr,
+        grid,
+        tileNumbers,
+        nullptr,
+        menu.mirrorAction(),
+        menu.flipAction(),
+        nullptr,
+        fillInScreen,
+        nullptr,
+        walls,
         random,
     };
     for (QAction* action : entries) {

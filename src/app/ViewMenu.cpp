@@ -28,23 +28,23 @@ constexpr std::array<const char*, ViewMenu::ZoomSteps.size()> StepCaptions{
 }  // namespace
 
 ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
-    viewMenu = new QMenu(tr("&View"), general.menuBar());
-    viewMenu->setObjectName(QStringLiteral("mnuView"));
-    general.menuBar()->insertMenu(general.mainMenu()->windowMenu->menuAction(), viewMenu);
+    ui.viewMenu = new QMenu(tr("&View"), general.menuBar());
+    ui.viewMenu->setObjectName(QStringLiteral("mnuView"));
+    general.menuBar()->insertMenu(general.mainMenu()->windowMenu()->menuAction(), ui.viewMenu);
 
-    zoomInAction = viewMenu->addAction(tr("Zoom In"));
-    zoomInAction->setObjectName(QStringLiteral("mnuZoomIn"));
-    zoomInAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-    connect(zoomInAction, &QAction::triggered, this, [this] { zoomStep(true); });
-    zoomOutAction = viewMenu->addAction(tr("Zoom Out"));
-    zoomOutAction->setObjectName(QStringLiteral("mnuZoomOut"));
-    zoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    connect(zoomOutAction, &QAction::triggered, this, [this] { zoomStep(false); });
+    ui.zoomInAction = ui.viewMenu->addAction(tr("Zoom In"));
+    ui.zoomInAction->setObjectName(QStringLiteral("mnuZoomIn"));
+    ui.zoomInAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    connect(ui.zoomInAction, &QAction::triggered, this, [this] { zoomStep(true); });
+    ui.zoomOutAction = ui.viewMenu->addAction(tr("Zoom Out"));
+    ui.zoomOutAction->setObjectName(QStringLiteral("mnuZoomOut"));
+    ui.zoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(ui.zoomOutAction, &QAction::triggered, this, [this] { zoomStep(false); });
 
-    viewMenu->addSeparator();
+    ui.viewMenu->addSeparator();
     auto* group = new QActionGroup(this);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
-        QAction* step = viewMenu->addAction(tr(StepCaptions[i]));
+        QAction* step = ui.viewMenu->addAction(tr(StepCaptions[i]));
         step->setObjectName(QStringLiteral("mnuZoomStep%1").arg(i));
         step->setCheckable(true);
         group->addAction(step);
@@ -53,39 +53,39 @@ ViewMenu::ViewMenu(MainWindow& general) : QObject(&general), general(general) {
         zoomStepActions[i] = step;
     }
 
-    viewMenu->addSeparator();
+    ui.viewMenu->addSeparator();
     // The toolbar shows pictures only, so the toolbar action's text is free for the menu.
     general.toolBars()->tileNumbersAction()->setText(tr("Tile Numbers"));
     for (QAction* shared : {general.toolBars()->gridAction(), general.toolBars()->tileNumbersAction()}) {
         // A check mark reads better in a menu than a pressed picture.
         shared->setIconVisibleInMenu(false);
-        viewMenu->addAction(shared);
+        ui.viewMenu->addAction(shared);
     }
-    showRightPanelAction = viewMenu->addAction(tr("Show Right Panel"));
-    showRightPanelAction->setObjectName(QStringLiteral("mnuShowRightPanel"));
-    showRightPanelAction->setCheckable(true);
+    ui.showRightPanelAction = ui.viewMenu->addAction(tr("Show Right Panel"));
+    ui.showRightPanelAction->setObjectName(QStringLiteral("mnuShowRightPanel"));
+    ui.showRightPanelAction->setCheckable(true);
     // The panel also changes with its own button and at start, so a trigger always toggles it.
-    connect(showRightPanelAction, &QAction::triggered, this, [this] {
+    connect(ui.showRightPanelAction, &QAction::triggered, this, [this] {
         this->general.rightPanel()->togglerightpanel_Click();
         syncChecks();
     });
-    connect(general.rightPanel()->togglerightpanel, &QPushButton::clicked, this, [this] { syncChecks(); });
+    connect(general.rightPanel()->togglerightpanel(), &QPushButton::clicked, this, [this] { syncChecks(); });
     // Zooming needs a map, as Grid does.
     connect(general.toolBars()->gridAction(), &QAction::changed, this, [this] { syncChecks(); });
-    connect(viewMenu, &QMenu::aboutToShow, this, [this] { syncChecks(); });
+    connect(ui.viewMenu, &QMenu::aboutToShow, this, [this] { syncChecks(); });
     syncChecks();
 }
 
 void ViewMenu::syncChecks() {
     const MapWindow* map = general.activeMap();
     const bool enabled = map != nullptr && general.toolBars()->gridAction()->isEnabled();
-    zoomInAction->setEnabled(enabled);
-    zoomOutAction->setEnabled(enabled);
+    ui.zoomInAction->setEnabled(enabled);
+    ui.zoomOutAction->setEnabled(enabled);
     for (size_t i = 0; i < ZoomSteps.size(); ++i) {
         zoomStepActions[i]->setEnabled(enabled);
         zoomStepActions[i]->setChecked(map != nullptr && map->magnifier().zoomFactor() == ZoomSteps[i]);
     }
-    showRightPanelAction->setChecked(general.rightPanel()->expanded());
+    ui.showRightPanelAction->setChecked(general.rightPanel()->expanded());
 }
 
 void ViewMenu::zoomStep(bool in) {
@@ -94,7 +94,7 @@ void ViewMenu::zoomStep(bool in) {
         return;
     }
     // The cell in the middle of the view stays there, as far as the map's edges allow.
-    const PictureBox* view = map->view()->viewSurface;
+    const PictureBox* view = map->view()->viewSurface();
     const auto x = static_cast<int16_t>(std::clamp(map->view()->cellX(view->width() / 2.0), 0, Level::Size - 1));
     const auto y = static_cast<int16_t>(std::clamp(map->view()->cellY(view->height() / 2.0), 0, Level::Size - 1));
     if (in) {

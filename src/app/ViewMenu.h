@@ -23,14 +23,20 @@ public:
     // Brings the check marks and enabled states up to date with the active map and the panel.
     void syncChecks();
 
-    QMenu* viewMenu;
-    QAction* zoomInAction;
-    QAction* zoomOutAction;
+    QMenu* viewMenu() const { return ui.viewMenu; }
     std::array<QAction*, ZoomSteps.size()> zoomStepActions{};
-    QAction* showRightPanelAction;
+    QAction* showRightPanelAction() const { return ui.showRightPanelAction; }
 
 private:
     void zoomStep(bool in);
 
     MainWindow& general;
+
+    // The parts built in the constructor.
+    struct Ui {
+        QMenu* viewMenu;
+        QAction* zoomInAction;
+        QAction* zoomOutAction;
+        QAction* showRightPanelAction;
+    } ui;
 };

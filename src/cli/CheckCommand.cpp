@@ -36,7 +36,7 @@ LevelBatch::Outcome checkFile(const LevelBatch::Entry& file, const LevelBatch::O
         problems << file.problem;
     } else {
         Level level;
-        level.keepOverview = false;
+        level.setKeepOverview(false);
         const LoadReport report = LevelFile::openLevel(level, file.name);
         problems = LoadNotes::problems(report);
         warnings = LoadNotes::warnings(report);

@@ -44,7 +44,7 @@ QByteArray problemLines(const QByteArray& name, const QStringList& problems) {
 LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool named) {
     LevelBatch::Outcome o;
     Level level;
-    level.keepOverview = false;
+    level.setKeepOverview(false);
     const LoadReport report = file.problem.isEmpty() ? LevelFile::openLevel(level, file.name) : LoadReport{};
     if (!file.problem.isEmpty() || !report.ok()) {
         const QString error = file.problem.isEmpty() ? report.refusal : file.problem;
@@ -68,8 +68,8 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
             ++special[v];
         }
     }
-    const QString tileset = level.usingDefaultTileset ? QStringLiteral("default") : QStringLiteral("embedded");
-    const qsizetype tilesetBytes = level.usingDefaultTileset ? 0 : level.tilesetBlock.bytes.size();
+    const QString tileset = level.usingDefaultTileset() ? QStringLiteral("default") : QStringLiteral("embedded");
+    const qsizetype tilesetBytes = level.usingDefaultTileset() ? 0 : level.tilesetBlock().bytes().size();
     const SetsFile::ReadResult sets = SetsFile::read(SetsFile::setsPathFor(file.name));
     const QStringList wallNames = namesOf(sets.sets.wallSets());
     const QStringList randomNames = namesOf(sets.sets.randomSets());
@@ -83,7 +83,7 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
         QJsonObject object = FileNames::json(file.name);
         for (const auto& [key, value] : std::initializer_list<std::pair<const char*, QJsonValue>>{
                  {"tileset", tileset},
-                 {"bitsPerPixel", level.tilesetBlock.bitsPerPixel()},
+                 {"bitsPerPixel", level.tilesetBlock().bitsPerPixel()},
                  {"tilesetBytes", tilesetBytes},
                  {"records", report.records},
                  {"skipped", report.skipped},
@@ -106,7 +106,7 @@ LevelBatch::Outcome describe(const LevelBatch::Entry& file, bool json, bool name
             o.out = "file:           " + FileNames::text(file.name) + '\n';
         }
         out << "tileset:        " << tileset << '\n';
-        out << "bits per pixel: " << level.tilesetBlock.bitsPerPixel() << '\n';
+        out << "bits per pixel: " << level.tilesetBlock().bitsPerPixel() << '\n';
         out << "tileset bytes:  " << tilesetBytes << '\n';
         out << "records:        " << report.records << " read, " << report.skipped << " skipped, " << report.kept
             << " kept\n";

@@ -48,7 +48,7 @@ int exportMap(const QStringList& arguments) {
         return usageError(help);
     }
     Level level;
-    level.keepOverview = false;
+    level.setKeepOverview(false);
     const LoadReport report = LevelFile::openLevel(level, args[0]);
     if (!report.ok()) {
         std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(report.message));
@@ -80,7 +80,7 @@ int importMap(const QStringList& arguments) {
         return usageError(help);
     }
     Level level;
-    level.keepOverview = false;
+    level.setKeepOverview(false);
     const MapImport::Result result = MapImport::import(args[0], options, level);
     if (!result.ok()) {
         std::fprintf(stderr, "quarn-lvl: %s\n", qPrintable(result.error));

@@ -139,7 +139,7 @@ int render(const QStringList& args) {
     if (!LoadNotes::load(level, QFile::encodeName(o.level))) {
         return BadInput;
     }
-    level.tileset.setZoom(o.zoom);
+    level.tileset().setZoom(o.zoom);
     const qint64 loaded = clock.restart();
 
     const QImage image = LevelPicture::draw(level, {o.region, o.zoom, o.grid, o.numbers});

@@ -29,7 +29,7 @@ int retile(const QStringList& args) {
     }
     const QByteArray name = QFile::encodeName(args[0]);
     Level level;
-    level.keepOverview = false;
+    level.setKeepOverview(false);
     if (!LoadNotes::load(level, name)) {
         return BadInput;
     }
@@ -41,7 +41,7 @@ int retile(const QStringList& args) {
         return BadInput;
     }
     // A damaged level keeps no name to save under; writing it back would drop what could not be read.
-    if (level.activeFile.isEmpty()) {
+    if (level.activeFile().isEmpty()) {
         std::fprintf(stderr, "quarn-lvl: %s: not re-tiled, as the level is damaged\n",
                      FileNames::text(name).constData());
         return BadInput;

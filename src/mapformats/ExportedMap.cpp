@@ -19,9 +19,9 @@ ExportedMap ExportedMap::fromLevel(const Level& level, const QString& baseName) 
     for (size_t i = 0; i < SpecialTilePictures::tiles.size(); ++i) {
         map.specialPictures[i] = QStringLiteral("%1-%2.png").arg(baseName).arg(SpecialTilePictures::tiles[i]);
     }
-    map.defaultTileset = level.usingDefaultTileset;
-    if (!level.usingDefaultTileset) {
-        map.tilesetBitmapBase64 = level.tilesetBlock.bytes.toBase64();
+    map.defaultTileset = level.usingDefaultTileset();
+    if (!level.usingDefaultTileset()) {
+        map.tilesetBitmapBase64 = level.tilesetBlock().bytes().toBase64();
     }
     map.gids.assign(static_cast<size_t>(Size) * Size, 0);
     const int16_t* cells = level.cells();

@@ -44,7 +44,7 @@ QString MapExport::write(const Level& level, const QString& path, TileMapFormat:
     const QDir folder = target.absoluteDir();
     const QString base = target.completeBaseName();
     // The pictures first: a map never names a picture that is not there.
-    if (QString error = writePicture(MapTilePictures::exported(level.tileset.tilesetPicture()),
+    if (QString error = writePicture(MapTilePictures::exported(level.tileset().tilesetPicture()),
                                      folder.filePath(base + QStringLiteral(".png")));
         !error.isEmpty()) {
         return error;

@@ -229,7 +229,7 @@ MapImport::Result MapImport::import(const QString& path, const Options& options,
         return refuse(problem);
     }
     MapTilePictures::apply(map, level, result.warnings);
-    level.activeFile.clear();
+    level.setActiveFile({});
     level.markSaved();
     return result;
 }

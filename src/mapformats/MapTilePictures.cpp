@@ -52,11 +52,11 @@ std::optional<QByteArray> recordedBlock(const MapTileset& set, const QImage& pic
 }
 
 void take(Level& level, const QByteArray& block) {
-    level.usingDefaultTileset = block.isEmpty();
-    level.tilesetBlock.bytes = block;
-    level.tileset.initTileset(block);
+    level.setUsingDefaultTileset(block.isEmpty());
+    level.tilesetBlock().setBytes(block);
+    level.tileset().initTileset(block);
     if (level.observer()) {
-        level.observer()->tilesetChanged(!level.usingDefaultTileset);
+        level.observer()->tilesetChanged(!level.usingDefaultTileset());
     }
 }
 

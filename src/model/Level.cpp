@@ -10,7 +10,7 @@
 #include "model/ObjectProcedures.h"
 
 Level::Level() : tiles(static_cast<size_t>(Size) * Size, 0) {
-    undoredo.setParent(this);
+    history.setParent(this);
 }
 
 void Level::eraseTiles() {
@@ -90,13 +90,13 @@ void Level::completeAfterLoad(LoadReport* report) {
             completeSpecialTiles(x, y);
         }
     }
-    if (keepOverview) {
-        overviewImage.rebuild(tiles.data());
+    if (overviewKept) {
+        overviewPicture.rebuild(tiles.data());
     }
 }
 
 void Level::redrawCell(int x, int y, bool refresh) {
-    overviewImage.setCell(x, y, getTile(x, y));
+    overviewPicture.setCell(x, y, getTile(x, y));
     if (view) {
         view->redrawCell(x, y, refresh);
     }
@@ -121,7 +121,7 @@ void Level::writeBack(const Changes& batch, Changes& reverse) {
 
 void Level::markSaved() {
     changedOutsideHistory = false;
-    undoredo.setClean();
+    history.setClean();
 }
 
 void Level::undoRedoChanged(bool canUndo, bool canRedo) {
@@ -132,5 +132,5 @@ void Level::undoRedoChanged(bool canUndo, bool canRedo) {
 
 void Level::setObserver(LevelObserver* o) {
     view = o;
-    undoredo.notify();
+    history.notify();
 }

@@ -50,30 +50,48 @@ public:
 
     // Whether the level differs from its file: its history left the step of the last save, or
     // something the history does not hold (a tileset, a recovered copy) changed it.
-    bool changed() const { return changedOutsideHistory || !undoredo.isClean(); }
+    bool changed() const { return changedOutsideHistory || !history.isClean(); }
     // A change the history does not hold: only a save clears it.
     void markChanged() { changedOutsideHistory = true; }
     // The level now is what its file holds.
     void markSaved();
 
     // EditTarget
-    UndoRedoStack& undoStack() override { return undoredo; }
+    UndoRedoStack& undoStack() override { return history; }
+    const UndoRedoStack& undoStack() const { return history; }
     void writeBack(const Changes& batch, Changes& reverse) override;
     void undoRedoChanged(bool canUndo, bool canRedo) override;
 
     void setObserver(LevelObserver* o);
     LevelObserver* observer() const { return view; }
 
-    UndoRedoStack undoredo;
-    OverviewImage overviewImage;
-    TilesetBlock tilesetBlock;
-    Tileset tileset;
-    bool usingDefaultTileset = true;
+    // The overview image (one pixel a cell), the tileset block as the file holds it, and the tile
+    // pictures drawn from it.
+    OverviewImage& overview() { return overviewPicture; }
+    const OverviewImage& overview() const { return overviewPicture; }
+    TilesetBlock& tilesetBlock() { return block; }
+    const TilesetBlock& tilesetBlock() const { return block; }
+    Tileset& tileset() { return pictures; }
+    const Tileset& tileset() const { return pictures; }
+    // Whether the level uses the program's tileset rather than one of its own.
+    bool usingDefaultTileset() const { return defaultTileset; }
+    void setUsingDefaultTileset(bool usingDefault) { defaultTileset = usingDefault; }
     // False for levels that are only read, never shown: loading then leaves the overview picture unbuilt.
-    bool keepOverview = true;
-    QString activeFile;
+    bool keepOverview() const { return overviewKept; }
+    void setKeepOverview(bool keep) { overviewKept = keep; }
+    // The file the level was read from or last saved to; empty for a level without one.
+    const QString& activeFile() const { return file; }
+    void setActiveFile(const QString& name) { file = name; }
 
 private:
+    UndoRedoStack history;
+    OverviewImage overviewPicture;
+    TilesetBlock block;
+    Tileset pictures;
+    bool defaultTileset = true;
+    bool overviewKept = true;
+    QString file;
+
     // Writes a cell, recording its previous value; writing the value a cell already holds records
     // nothing. Inline: every edit, undo and redo writes each of its cells through it.
     void setTile(int tileX, int tileY, int16_t value, Changes& undoch) {

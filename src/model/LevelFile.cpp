@@ -129,14 +129,14 @@ LoadReport LevelFile::openLevel(Level& level, const QByteArray& nativeName) {
         if (problem != TilesetBlock::Problem::None) {
             return failure(filename, TilesetBlock::describe(problem, start, size));
         }
-        block.bytes = file.read(TilesetBlock::bfSize(start));
-        if (block.bytes.size() != static_cast<qsizetype>(TilesetBlock::bfSize(start))) {
+        block.setBytes(file.read(TilesetBlock::bfSize(start)));
+        if (block.bytes().size() != static_cast<qsizetype>(TilesetBlock::bfSize(start))) {
             return failure(filename, FileAccess::inWords(file.errorString()));
         }
     }
 
-    level.usingDefaultTileset = !hasBlock;
-    level.tilesetBlock = block;
+    level.setUsingDefaultTileset(!hasBlock);
+    level.tilesetBlock() = block;
     LoadReport report;
     readRecords(file, size, level, report);
     if (const QString why = notALevel(report); !hasBlock && size > 0 && !why.isEmpty()) {
@@ -149,14 +149,14 @@ LoadReport LevelFile::openLevel(Level& level, const QByteArray& nativeName) {
         report.message =
             QStringLiteral("\"%1\" could not be read to its end: %2.").arg(shown(filename), report.readProblem);
     }
-    const QString pictureProblem = level.tileset.initTileset(block.bytes);
+    const QString pictureProblem = level.tileset().initTileset(block.bytes());
     report.tilesetProblem = pictureProblem;
     level.completeAfterLoad(&report);
     // A file that was only partly read is never the level's name: saving would silently drop
     // what had to be skipped.
     const bool whole = report.skipped == 0 && report.message.isEmpty();
     const bool nameable = QFile::encodeName(filename) == nativeName;
-    level.activeFile = whole && nameable ? filename : QString();
+    level.setActiveFile(whole && nameable ? filename : QString());
     level.markSaved();
 
     QStringList notes;
@@ -180,7 +180,7 @@ LoadReport LevelFile::openLevel(Level& level, const QByteArray& nativeName) {
     }
     report.message = notes.join(QLatin1Char('\n'));
     if (level.observer()) {
-        level.observer()->tilesetChanged(!level.usingDefaultTileset);
+        level.observer()->tilesetChanged(!level.usingDefaultTileset());
     }
     return report;
 }
@@ -224,7 +224,7 @@ QString LevelFile::saveLevel(Level& level, const QString& filename) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return cannot(FileAccess::inWords(file.errorString()));
     }
-    const QByteArray block = level.usingDefaultTileset ? QByteArray() : level.tilesetBlock.bytes;
+    const QByteArray block = level.usingDefaultTileset() ? QByteArray() : level.tilesetBlock().bytes();
     const QByteArray records = encodeRecords(level);
     if (!FileAccess::writeAll(file, block.constData(), block.size()) ||
         !FileAccess::writeAll(file, records.constData(), records.size())) {
@@ -249,10 +249,10 @@ QString LevelFile::saveLevel(Level& level, const QString& filename) {
 }
 
 void LevelFile::newLevel(Level& level) {
-    level.usingDefaultTileset = true;
-    level.tileset.initTileset({});
+    level.setUsingDefaultTileset(true);
+    level.tileset().initTileset({});
     level.markSaved();
-    level.activeFile.clear();
+    level.setActiveFile({});
     if (level.observer()) {
         level.observer()->tilesetChanged(false);
     }

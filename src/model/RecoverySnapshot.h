@@ -12,8 +12,7 @@ class Level;
 
 // What a recovery copy of a level holds, taken apart from the level so that encoding and writing
 // can run on another thread while the user goes on editing.
-class RecoverySnapshot {
-public:
+struct RecoverySnapshot {
     // Copies the grid, the level's own tileset (shared, not copied) and its names. This is the part
     // of a recovery copy that runs on the UI thread; it costs one copy of the grid.
     static RecoverySnapshot take(const Level& level, const QString& caption);

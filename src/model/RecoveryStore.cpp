@@ -260,7 +260,7 @@ LoadReport RecoveryStore::read(RecoveryCopy& copy, Level& level) const {
     // Save writes where the level belongs only while that file is the one the changes were made to;
     // otherwise the level opens without a name, so Save asks for one and cannot overwrite newer work.
     copy.fileChange = fileChange(copy);
-    level.activeFile = copy.fileChange == FileStamp::Change::None ? copy.original : QString();
+    level.setActiveFile(copy.fileChange == FileStamp::Change::None ? copy.original : QString());
     level.markChanged();
     return report;
 }

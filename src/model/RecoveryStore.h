@@ -9,7 +9,7 @@
 
 class Level;
 class QLockFile;
-class RecoverySnapshot;
+struct RecoverySnapshot;
 
 // The recovery folder of one running editor: copies of levels with unsaved changes, each a `.lvl`
 // file with a small description beside it, and one lock per running editor so that editors

@@ -7,7 +7,7 @@
 
 #include "model/FileStamp.h"
 
-class RecoverySnapshot;
+struct RecoverySnapshot;
 class RecoveryStore;
 
 // Encodes and writes recovery copies on a worker thread, so the user interface only pays for the

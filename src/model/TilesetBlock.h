@@ -24,12 +24,16 @@ public:
     static quint16 biBitCount(const QByteArray& headers) { return readU16(headers, 28); }
     static quint32 biSizeImage(const QByteArray& headers) { return readU32(headers, 34); }
 
-    bool isEmpty() const { return bytes.isEmpty(); }
-    quint16 bitsPerPixel() const { return isEmpty() ? 0 : biBitCount(bytes); }
+    bool isEmpty() const { return data.isEmpty(); }
+    quint16 bitsPerPixel() const { return isEmpty() ? 0 : biBitCount(data); }
 
-    QByteArray bytes;
+    // The whole BMP, byte for byte.
+    const QByteArray& bytes() const { return data; }
+    void setBytes(const QByteArray& bmp) { data = bmp; }
 
 private:
+    QByteArray data;
+
     static quint32 readU32(const QByteArray& b, int at);
     static quint16 readU16(const QByteArray& b, int at);
 };

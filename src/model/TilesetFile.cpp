@@ -19,7 +19,7 @@ QString shown(const QString& filename) {
 void announce(Level& level) {
     level.markChanged();
     if (level.observer()) {
-        level.observer()->tilesetChanged(!level.usingDefaultTileset);
+        level.observer()->tilesetChanged(!level.usingDefaultTileset());
     }
     level.redrawView();
 }
@@ -56,20 +56,20 @@ QString TilesetFile::importTileset(Level& level, const QString& filename) {
     if (const QString problem = picture.initTileset(bytes); !problem.isEmpty()) {
         return QStringLiteral("\"%1\" cannot be used as a tileset: %2.").arg(shown(filename), problem);
     }
-    picture.setZoom(level.tileset.zoom());
-    level.tilesetBlock.bytes = bytes;
-    level.tileset = picture;
-    level.usingDefaultTileset = false;
+    picture.setZoom(level.tileset().zoom());
+    level.tilesetBlock().setBytes(bytes);
+    level.tileset() = picture;
+    level.setUsingDefaultTileset(false);
     announce(level);
     return {};
 }
 
 QString TilesetFile::exportTileset(const Level& level, const QString& filename) {
-    if (level.usingDefaultTileset) {
+    if (level.usingDefaultTileset()) {
         return QStringLiteral("This level has no tileset of its own to export.");
     }
     QSaveFile file(filename);
-    const QByteArray& bytes = level.tilesetBlock.bytes;
+    const QByteArray& bytes = level.tilesetBlock().bytes();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return QStringLiteral("Could not write \"%1\": %2.")
             .arg(shown(filename), FileAccess::inWords(file.errorString()));
@@ -87,7 +87,7 @@ QString TilesetFile::exportTileset(const Level& level, const QString& filename) 
 }
 
 void TilesetFile::discardTileset(Level& level) {
-    level.usingDefaultTileset = true;
-    level.tileset.initTileset({});
+    level.setUsingDefaultTileset(true);
+    level.tileset().initTileset({});
     announce(level);
 }

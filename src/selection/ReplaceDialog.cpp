@@ -37,47 +37,48 @@ ReplaceDialog::ReplaceDialog(QWidget* blocked, Dialogs& dialogs, const QImage& t
         l->installEventFilter(this);
         return l;
     };
-    switchLeftRightOption = option(tr("Switch left  <-> right"));
-    switchCustomOption = option(tr("Switch"));
-    customOldEdit = box();
-    customWithLabel = with();
-    customNewEdit = box();
-    inSelectionCheck = new QCheckBox(tr("In selection only"), this);
-    okButton = button(tr("OK"));
-    cancelButton = button(tr("Cancel"));
-    oldTilePicture = new PictureBox(this);
-    newTilePicture = new PictureBox(this);
-    replaceLeftRightOption = option(tr("Replace left -> right"));
-    replaceCustomOption = option(tr("Replace"));
-    replaceOldEdit = box();
-    replaceWithLabel = with();
-    replaceNewEdit = box();
-    updateButton = button(tr("Update"));
-    setTabOrder(switchLeftRightOption, switchCustomOption);
-    setTabOrder(switchCustomOption, customOldEdit);
-    setTabOrder(customOldEdit, customNewEdit);
-    setTabOrder(customNewEdit, inSelectionCheck);
-    setTabOrder(inSelectionCheck, okButton);
-    setTabOrder(okButton, cancelButton);
-    setTabOrder(cancelButton, replaceLeftRightOption);
-    setTabOrder(replaceLeftRightOption, replaceCustomOption);
-    setTabOrder(replaceCustomOption, replaceOldEdit);
-    setTabOrder(replaceOldEdit, replaceNewEdit);
-    setTabOrder(replaceNewEdit, updateButton);
+    ui.switchLeftRightOption = option(tr("Switch left  <-> right"));
+    ui.switchCustomOption = option(tr("Switch"));
+    ui.customOldEdit = box();
+    ui.customWithLabel = with();
+    ui.customNewEdit = box();
+    ui.inSelectionCheck = new QCheckBox(tr("In selection only"), this);
+    ui.okButton = button(tr("OK"));
+    ui.cancelButton = button(tr("Cancel"));
+    ui.oldTilePicture = new PictureBox(this);
+    ui.newTilePicture = new PictureBox(this);
+    ui.replaceLeftRightOption = option(tr("Replace left -> right"));
+    ui.replaceCustomOption = option(tr("Replace"));
+    ui.replaceOldEdit = box();
+    ui.replaceWithLabel = with();
+    ui.replaceNewEdit = box();
+    ui.updateButton = button(tr("Update"));
+    setTabOrder(ui.switchLeftRightOption, ui.switchCustomOption);
+    setTabOrder(ui.switchCustomOption, ui.customOldEdit);
+    setTabOrder(ui.customOldEdit, ui.customNewEdit);
+    setTabOrder(ui.customNewEdit, ui.inSelectionCheck);
+    setTabOrder(ui.inSelectionCheck, ui.okButton);
+    setTabOrder(ui.okButton, ui.cancelButton);
+    setTabOrder(ui.cancelButton, ui.replaceLeftRightOption);
+    setTabOrder(ui.replaceLeftRightOption, ui.replaceCustomOption);
+    setTabOrder(ui.replaceCustomOption, ui.replaceOldEdit);
+    setTabOrder(ui.replaceOldEdit, ui.replaceNewEdit);
+    setTabOrder(ui.replaceNewEdit, ui.updateButton);
     auto* group = new QButtonGroup(this);
-    for (QRadioButton* b : {switchLeftRightOption, switchCustomOption, replaceLeftRightOption, replaceCustomOption}) {
+    for (QRadioButton* b :
+         {ui.switchLeftRightOption, ui.switchCustomOption, ui.replaceLeftRightOption, ui.replaceCustomOption}) {
         group->addButton(b);
         connect(b, &QRadioButton::clicked, this, [this] { updatePreview(); });
     }
-    switchLeftRightOption->setChecked(true);
-    for (PictureBox* p : {oldTilePicture, newTilePicture}) {
+    ui.switchLeftRightOption->setChecked(true);
+    for (PictureBox* p : {ui.oldTilePicture, ui.newTilePicture}) {
         p->resizeImage({16, 16});
         p->setFocusPolicy(Qt::NoFocus);
     }
-    connect(updateButton, &QPushButton::clicked, this, [this] { updatePreview(); });
-    connect(okButton, &QPushButton::clicked, this, [this] { acceptReplace(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { close(); });
-    okButton->setDefault(true);
+    connect(ui.updateButton, &QPushButton::clicked, this, [this] { updatePreview(); });
+    connect(ui.okButton, &QPushButton::clicked, this, [this] { acceptReplace(); });
+    connect(ui.cancelButton, &QPushButton::clicked, this, [this] { close(); });
+    ui.okButton->setDefault(true);
     layOut();
 }
 
@@ -92,7 +93,7 @@ void ReplaceDialog::layOut() {
     const auto after = [gap](const QWidget* w, int least) { return std::max(least, w->geometry().right() + 1 + gap); };
     // Wide enough for "255" however the style frames the text.
     const int boxWidth = std::max(33, metrics.horizontalAdvance(QStringLiteral("2550")) + 2 * gap);
-    const int boxHeight = std::max(19, customOldEdit->minimumSizeHint().height());
+    const int boxHeight = std::max(19, ui.customOldEdit->minimumSizeHint().height());
 
     // A custom option reads as a sentence: the verb, the old number's box, "with", the new one's.
     const auto sentence = [&](QRadioButton* verb, QLineEdit* oldBox, QLabel* word, QLineEdit* newBox, int y) {
@@ -103,37 +104,43 @@ void ReplaceDialog::layOut() {
         word->setGeometry(after(oldBox, 0), y, word->sizeHint().width(), row);
         newBox->setGeometry(after(word, 136), boxTop, boxWidth, boxHeight);
     };
-    switchLeftRightOption->setGeometry(8, 16, width(switchLeftRightOption, 137), height(switchLeftRightOption, 17));
-    sentence(switchCustomOption, customOldEdit, customWithLabel, customNewEdit, below(switchLeftRightOption, 40));
-    replaceLeftRightOption->setGeometry(8, below(customOldEdit, below(switchCustomOption, 80)),
-                                        width(replaceLeftRightOption, 137), height(replaceLeftRightOption, 17));
-    sentence(replaceCustomOption, replaceOldEdit, replaceWithLabel, replaceNewEdit, below(replaceLeftRightOption, 104));
-    inSelectionCheck->setGeometry(8, below(replaceOldEdit, below(replaceCustomOption, 144)),
-                                  width(inSelectionCheck, 177), height(inSelectionCheck, 17));
+    ui.switchLeftRightOption->setGeometry(8, 16, width(ui.switchLeftRightOption, 137),
+                                          height(ui.switchLeftRightOption, 17));
+    sentence(ui.switchCustomOption, ui.customOldEdit, ui.customWithLabel, ui.customNewEdit,
+             below(ui.switchLeftRightOption, 40));
+    ui.replaceLeftRightOption->setGeometry(8, below(ui.customOldEdit, below(ui.switchCustomOption, 80)),
+                                           width(ui.replaceLeftRightOption, 137),
+                                           height(ui.replaceLeftRightOption, 17));
+    sentence(ui.replaceCustomOption, ui.replaceOldEdit, ui.replaceWithLabel, ui.replaceNewEdit,
+             below(ui.replaceLeftRightOption, 104));
+    ui.inSelectionCheck->setGeometry(8, below(ui.replaceOldEdit, below(ui.replaceCustomOption, 144)),
+                                     width(ui.inSelectionCheck, 177), height(ui.inSelectionCheck, 17));
 
     int left = 0;
-    for (const QWidget* w : {static_cast<QWidget*>(switchLeftRightOption), static_cast<QWidget*>(customNewEdit),
-                             static_cast<QWidget*>(replaceLeftRightOption), static_cast<QWidget*>(replaceNewEdit)}) {
+    for (const QWidget* w :
+         {static_cast<QWidget*>(ui.switchLeftRightOption), static_cast<QWidget*>(ui.customNewEdit),
+          static_cast<QWidget*>(ui.replaceLeftRightOption), static_cast<QWidget*>(ui.replaceNewEdit)}) {
         left = std::max(left, w->geometry().right() + 1);
     }
     // The frame around the two previews, with the line that joins them and the Update button.
     const int fx = std::max(208, left + 3 * gap);
-    oldTilePicture->setGeometry(fx + 8, 32, 17, 17);
-    newTilePicture->setGeometry(fx + 64, 32, 17, 17);
+    ui.oldTilePicture->setGeometry(fx + 8, 32, 17, 17);
+    ui.newTilePicture->setGeometry(fx + 64, 32, 17, 17);
     // Sized from its text alone: the style's least button width would not fit the frame.
-    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, updateButton);
-    updateButton->setGeometry(fx + 16, 56,
-                              std::max(65, metrics.horizontalAdvance(updateButton->text()) + 2 * margin + 4),
-                              std::max(13, metrics.height() + 4));
-    previewFrame = QRect(fx, 8, std::max(97, updateButton->geometry().right() + 1 + 16 - fx),
-                         std::max(65, updateButton->geometry().bottom() + 1 + gap - 8));
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, ui.updateButton);
+    ui.updateButton->setGeometry(fx + 16, 56,
+                                 std::max(65, metrics.horizontalAdvance(ui.updateButton->text()) + 2 * margin + 4),
+                                 std::max(13, metrics.height() + 4));
+    previewFrame = QRect(fx, 8, std::max(97, ui.updateButton->geometry().right() + 1 + 16 - fx),
+                         std::max(65, ui.updateButton->geometry().bottom() + 1 + gap - 8));
     joinLine = QLine(fx + 32, 40, fx + 56, 40);
 
-    const int buttons = std::max(below(inSelectionCheck, 176), previewFrame.bottom() + 1 + 2 * gap);
-    okButton->setGeometry(32, buttons, width(okButton, 113), height(okButton, 25));
-    cancelButton->setGeometry(after(okButton, 168), buttons, width(cancelButton, 89), height(cancelButton, 25));
-    setFixedSize(std::max({313, previewFrame.right() + 1 + 8, cancelButton->geometry().right() + 1 + 8}),
-                 std::max(209, okButton->geometry().bottom() + 1 + 8));
+    const int buttons = std::max(below(ui.inSelectionCheck, 176), previewFrame.bottom() + 1 + 2 * gap);
+    ui.okButton->setGeometry(32, buttons, width(ui.okButton, 113), height(ui.okButton, 25));
+    ui.cancelButton->setGeometry(after(ui.okButton, 168), buttons, width(ui.cancelButton, 89),
+                                 height(ui.cancelButton, 25));
+    setFixedSize(std::max({313, previewFrame.right() + 1 + 8, ui.cancelButton->geometry().right() + 1 + 8}),
+                 std::max(209, ui.okButton->geometry().bottom() + 1 + 8));
 }
 
 void ReplaceDialog::changeEvent(QEvent* event) {
@@ -171,8 +178,9 @@ void ReplaceDialog::release() {
 }
 
 bool ReplaceDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && (watched == customWithLabel || watched == replaceWithLabel)) {
-        (watched == customWithLabel ? switchCustomOption : replaceCustomOption)->click();
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == ui.customWithLabel || watched == ui.replaceWithLabel)) {
+        (watched == ui.customWithLabel ? ui.switchCustomOption : ui.replaceCustomOption)->click();
         return true;
     }
     if (event->type() == QEvent::FocusOut && !checking) {
@@ -189,7 +197,7 @@ bool ReplaceDialog::leavesTowardsControl(const QLineEdit* box) const {
     // button must close the dialog whatever a box holds, and a context menu or another window
     // taking the keyboard is no leaving at all: checking then would trap the designer in the box.
     const QWidget* next = QApplication::focusWidget();
-    return next && next != box && next != cancelButton && isAncestorOf(next);
+    return next && next != box && next != ui.cancelButton && isAncestorOf(next);
 }
 
 bool ReplaceDialog::checkBox(QLineEdit* box) {
@@ -207,37 +215,37 @@ bool ReplaceDialog::checkBox(QLineEdit* box) {
 }
 
 void ReplaceDialog::drawTile(PictureBox* into, int16_t tile) {
-    into->image.fill(Qt::black);
+    into->image().fill(Qt::black);
     if (tile >= 1 && tile <= 255) {
-        Blit::copy(into->image, {0, 0}, tileset, Tileset::tileSource(tile, Tileset::TileSize));
+        Blit::copy(into->image(), {0, 0}, tileset, Tileset::tileSource(tile, Tileset::TileSize));
     }
 }
 
 void ReplaceDialog::updatePreview() {
     QLineEdit* oldBox = nullptr;
     QLineEdit* newBox = nullptr;
-    if (switchCustomOption->isChecked()) {
-        oldBox = customOldEdit;
-        newBox = customNewEdit;
-    } else if (replaceCustomOption->isChecked()) {
-        oldBox = replaceOldEdit;
-        newBox = replaceNewEdit;
+    if (ui.switchCustomOption->isChecked()) {
+        oldBox = ui.customOldEdit;
+        newBox = ui.customNewEdit;
+    } else if (ui.replaceCustomOption->isChecked()) {
+        oldBox = ui.replaceOldEdit;
+        newBox = ui.replaceNewEdit;
     }
     if (!oldBox) {
-        drawTile(oldTilePicture, lefttile);
-        drawTile(newTilePicture, righttile);
+        drawTile(ui.oldTilePicture, lefttile);
+        drawTile(ui.newTilePicture, righttile);
     } else if (!oldBox->text().isEmpty() && !newBox->text().isEmpty()) {
         bool okOld = false;
         bool okNew = false;
         const double o = TileText::readValue(oldBox->text(), &okOld);
         const double n = TileText::readValue(newBox->text(), &okNew);
         if (okOld && okNew && o >= 0 && o <= 255 && n >= 0 && n <= 255) {
-            drawTile(oldTilePicture, boxNumber(oldBox));
-            drawTile(newTilePicture, boxNumber(newBox));
+            drawTile(ui.oldTilePicture, boxNumber(oldBox));
+            drawTile(ui.newTilePicture, boxNumber(newBox));
         }
     }
-    oldTilePicture->refresh();
-    newTilePicture->refresh();
+    ui.oldTilePicture->refresh();
+    ui.newTilePicture->refresh();
 }
 
 void ReplaceDialog::acceptReplace() {
@@ -250,18 +258,18 @@ void ReplaceDialog::acceptReplace() {
     int mode = 0;
     int16_t src = lefttile;
     int16_t dest = righttile;
-    if (switchCustomOption->isChecked()) {
+    if (ui.switchCustomOption->isChecked()) {
         mode = 1;
-        src = boxNumber(customOldEdit);
-        dest = boxNumber(customNewEdit);
-    } else if (replaceLeftRightOption->isChecked()) {
+        src = boxNumber(ui.customOldEdit);
+        dest = boxNumber(ui.customNewEdit);
+    } else if (ui.replaceLeftRightOption->isChecked()) {
         mode = 2;
-    } else if (replaceCustomOption->isChecked()) {
+    } else if (ui.replaceCustomOption->isChecked()) {
         mode = 3;
-        src = boxNumber(replaceOldEdit);
-        dest = boxNumber(replaceNewEdit);
+        src = boxNumber(ui.replaceOldEdit);
+        dest = boxNumber(ui.replaceNewEdit);
     }
-    execute(mode, src, dest, inSelectionCheck->isChecked());
+    execute(mode, src, dest, ui.inSelectionCheck->isChecked());
     close();
 }
 

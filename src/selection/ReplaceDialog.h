@@ -32,25 +32,28 @@ public:
     // A number box read as the dialog reads it: decimal, rounded to the nearest, halves to even.
     static int16_t boxNumber(const QLineEdit* box);
 
-    int16_t lefttile = 0;
-    int16_t righttile = 0;
+    // The tiles the left-and-right options use: the map's left and right tiles.
+    void setTiles(int16_t left, int16_t right) {
+        lefttile = left;
+        righttile = right;
+    }
 
-    QRadioButton* switchLeftRightOption;
-    QRadioButton* switchCustomOption;
-    QLineEdit* customOldEdit;
-    QLabel* customWithLabel;
-    QLineEdit* customNewEdit;
-    QCheckBox* inSelectionCheck;
-    QPushButton* okButton;
-    QPushButton* cancelButton;
-    PictureBox* oldTilePicture;
-    PictureBox* newTilePicture;
-    QRadioButton* replaceLeftRightOption;
-    QRadioButton* replaceCustomOption;
-    QLineEdit* replaceOldEdit;
-    QLabel* replaceWithLabel;
-    QLineEdit* replaceNewEdit;
-    QPushButton* updateButton;
+    QRadioButton* switchLeftRightOption() const { return ui.switchLeftRightOption; }
+    QRadioButton* switchCustomOption() const { return ui.switchCustomOption; }
+    QLineEdit* customOldEdit() const { return ui.customOldEdit; }
+    QLabel* customWithLabel() const { return ui.customWithLabel; }
+    QLineEdit* customNewEdit() const { return ui.customNewEdit; }
+    QCheckBox* inSelectionCheck() const { return ui.inSelectionCheck; }
+    QPushButton* okButton() const { return ui.okButton; }
+    QPushButton* cancelButton() const { return ui.cancelButton; }
+    PictureBox* oldTilePicture() const { return ui.oldTilePicture; }
+    PictureBox* newTilePicture() const { return ui.newTilePicture; }
+    QRadioButton* replaceLeftRightOption() const { return ui.replaceLeftRightOption; }
+    QRadioButton* replaceCustomOption() const { return ui.replaceCustomOption; }
+    QLineEdit* replaceOldEdit() const { return ui.replaceOldEdit; }
+    QLabel* replaceWithLabel() const { return ui.replaceWithLabel; }
+    QLineEdit* replaceNewEdit() const { return ui.replaceNewEdit; }
+    QPushButton* updateButton() const { return ui.updateButton; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,6 +63,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int16_t lefttile = 0;
+    int16_t righttile = 0;
     // Places the controls for the dialog's font.
     void layOut();
     void acceptReplace();
@@ -77,4 +82,24 @@ private:
     bool checking = false;
     QRect previewFrame;
     QLine joinLine;
+
+    // The parts built in the constructor.
+    struct Ui {
+        QRadioButton* switchLeftRightOption;
+        QRadioButton* switchCustomOption;
+        QLineEdit* customOldEdit;
+        QLabel* customWithLabel;
+        QLineEdit* customNewEdit;
+        QCheckBox* inSelectionCheck;
+        QPushButton* okButton;
+        QPushButton* cancelButton;
+        PictureBox* oldTilePicture;
+        PictureBox* newTilePicture;
+        QRadioButton* replaceLeftRightOption;
+        QRadioButton* replaceCustomOption;
+        QLineEdit* replaceOldEdit;
+        QLabel* replaceWithLabel;
+        QLineEdit* replaceNewEdit;
+        QPushButton* updateButton;
+    } ui;
 };

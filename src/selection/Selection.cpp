@@ -37,7 +37,7 @@ void Selection::attach(ToolContext& map, WindowServices& window, TileClipboard& 
     parent = &map;
     services = &window;
     clip = &clipboard;
-    shape = new SelectionShape(parent->view().viewSurface);
+    shape = new SelectionShape(parent->view().viewSurface());
 }
 
 bool Selection::pasting() const {
@@ -107,7 +107,7 @@ void Selection::move(const ToolEvent& event) {
     const float Y = event.y();
     const ViewTransform tf = parent->view().transform();
     const float t = tf.cellSize();
-    PictureBox* view = parent->view().viewSurface;
+    PictureBox* view = parent->view().viewSurface();
     if (state == SelectionState::Drawing) {
         const int pw = view->width();
         const int ph = view->height();
@@ -310,7 +310,7 @@ QRect Selection::floatingBlockCover() const {
 }
 
 QRect Selection::drawFloatingBlock() {
-    QImage& out = parent->view().viewSurface->image;
+    QImage& out = parent->view().viewSurface()->image();
     const QRect at = shape->outline();
     if (clip->pasting()) {
         return clip->drawPasted(out, at);
@@ -321,7 +321,7 @@ QRect Selection::drawFloatingBlock() {
     // The source shows empty while the block is shown at the outline; cells of the source outside
     // the view are not in the view image and show empty too.
     Blit::fill(out, source, qRgb(0, 0, 0));
-    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view().levelImage, source);
+    return (source & out.rect()) | Blit::copy(out, at.topLeft(), parent->view().levelImage(), source);
 }
 
 void Selection::selectAll() {

@@ -124,7 +124,7 @@ void TileClipboard::drawCell(QImage& into, int16_t v, int x, int y, int t) {
         Blit::copy(into, {x, y}, picture, picture.rect());
         return;
     }
-    Blit::copy(into, {x, y}, parent->level().tileset.zoomedTiles(), Tileset::tileSource(v, t));
+    Blit::copy(into, {x, y}, parent->level().tileset().zoomedTiles(), Tileset::tileSource(v, t));
 }
 
 QRect TileClipboard::drawPasted(QImage& target, const QRect& outline) {
@@ -143,7 +143,7 @@ QRect TileClipboard::drawPasted(QImage& target, const QRect& outline) {
     const int c1 = std::min(cliptiles.width() - 1, (shown.right() - outline.left()) / t);
     const int r1 = std::min(cliptiles.height() - 1, (shown.bottom() - outline.top()) / t);
     const QRect needed(QPoint(c0, r0), QPoint(c1, r1));
-    const qint64 tilesetKey = parent->level().tileset.zoomedTiles().cacheKey();
+    const qint64 tilesetKey = parent->level().tileset().zoomedTiles().cacheKey();
     if (!drawnCells.contains(needed) || t != drawnT || tilesetKey != drawnTileset) {
         // A margin of a quarter of the visible part on every side lets the small steps of a drag that
         // pushes the block past the view's edge reuse the picture instead of drawing it again each time.

@@ -41,11 +41,11 @@ public:
     // `outline` (view pixels), through `clipboardImage`.
     QRect drawPasted(QImage& target, const QRect& outline);
 
+private:
     // The pasted block's visible part at the current zoom, rebuilt when it no longer matches what
     // is shown; never larger than the view plus the reach of one special tile.
     QImage clipboardImage;
 
-private:
     void drawCell(QImage& into, int16_t v, int x, int y, int t);
     const QImage& specialPicture(int16_t v, int t);
 

@@ -147,13 +147,14 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
             if (marks) {
                 std::fill_n(filled.begin() + y * Level::Size + l, r - l + 1, uint8_t{1});
             }
-            lv.overviewImage.copyRun(y, l, r, cells + static_cast<size_t>(y) * Level::Size);
+            lv.overview().copyRun(y, l, r, cells + static_cast<size_t>(y) * Level::Size);
         } else {
             for (int c = l; c <= r; ++c) {
                 into.setTile(c, y, fillnr);
             }
-            lv.overviewImage.setRun(y, l, r, fillnr);
+            lv.overview().setRun(y, l, r, fillnr);
         }
+        lv.overview().setRun(y, l, r, fillnr);
         // One seed for each run of matching cells above and below the run just filled.
         for (const int ny : {y - 1, y + 1}) {
             if (ny < top || ny > bottom) {

@@ -22,9 +22,11 @@ public:
     bool fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& into, bool fillinselection, bool fillscreenonly);
 
     // How long a fill works between two passes of event processing.
-    std::chrono::milliseconds eventSlice{15};
+    void setEventSlice(std::chrono::milliseconds slice) { eventSlice = slice; }
 
 private:
+    std::chrono::milliseconds eventSlice{15};
+
     // Whether a click at view pixel (X, Y) lies on the selection frame, with its small margin.
     bool onSelection(float X, float Y) const;
     // A click on a special tile replaces its whole square and nothing around it.

@@ -41,8 +41,8 @@ void HandTool::move(const ToolEvent& event) {
     const int cx = t.cellsIn(X);
     const int cy = t.cellsIn(Y);
     MapView& v = view();
-    const int h = dragged(*v.hScrollBar, cx - lastX, t.cellSize());
-    const int w = dragged(*v.vScrollBar, cy - lastY, t.cellSize());
+    const int h = dragged(*v.hScrollBar(), cx - lastX, t.cellSize());
+    const int w = dragged(*v.vScrollBar(), cy - lastY, t.cellSize());
     v.setScrollBarValues(h, w, false);
     if (cx != lastX || cy != lastY) {
         v.redrawView();

@@ -15,7 +15,7 @@
 LineTool::PreviewScope::PreviewScope(LineTool& line) : line(line) {
     if (line.previewDepth++ == 0) {
         line.previewTransform = line.transform();
-        line.painter = std::make_unique<QPainter>(&line.view().viewSurface->image);
+        line.painter = std::make_unique<QPainter>(&line.view().viewSurface()->image());
     }
 }
 
@@ -281,7 +281,7 @@ void LineTool::plot(int c, int r, int16_t tilenr, LevelEdit* into, bool onprevie
 
 void LineTool::plotPreview(int c, int r, int16_t tilenr) {
     const ViewTransform& t = previewTransform;
-    QImage& image = view().viewSurface->image;
+    QImage& image = view().viewSurface()->image();
     if (t.usingPixels()) {
         const int px = c - t.startX();
         const int py = r - t.startY();
@@ -301,7 +301,7 @@ void LineTool::plotPreview(int c, int r, int16_t tilenr) {
         painter->fillRect(px, py, size, size, Qt::black);
         return;
     }
-    painter->drawImage(QPoint(px, py), level().tileset.zoomedTiles(), Tileset::tileSource(tilenr, size));
+    painter->drawImage(QPoint(px, py), level().tileset().zoomedTiles(), Tileset::tileSource(tilenr, size));
 }
 
 void LineTool::show(bool onpreview) {
@@ -309,7 +309,7 @@ void LineTool::show(bool onpreview) {
         return;
     }
     if (onpreview) {
-        view().viewSurface->refresh();
+        view().viewSurface()->refresh();
     } else {
         map->updatePreview(true);
     }

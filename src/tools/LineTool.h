@@ -14,7 +14,8 @@
 class LineTool : public ToolBase {
 public:
     // Width of every stroke drawn in this map: 1, 3 or 5.
-    int16_t linew = 1;
+    int width() const { return linew; }
+    void setWidth(int cells) { linew = static_cast<int16_t>(cells); }
 
     void press(const ToolEvent& event) override;
     void move(const ToolEvent& event) override;
@@ -70,6 +71,7 @@ private:
     // Brings a finished drawing to the screen.
     void show(bool onpreview);
 
+    int16_t linew = 1;
     int startX = 0;
     int startY = 0;
     int lastX = 0;

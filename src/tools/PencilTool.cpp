@@ -97,7 +97,7 @@ void PencilTool::placeObject(int16_t tile, int column, int row) {
 }
 
 void PencilTool::paintPoint(int16_t tile, int column, int row) {
-    const int w = map->lines().linew;
+    const int w = map->lines().width();
     const int first = w > 1 ? LineTool::brushFirst(w) : 0;
     const int last = w > 1 ? LineTool::brushLast(w) : 0;
     Level& lv = level();

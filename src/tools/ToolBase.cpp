@@ -82,7 +82,7 @@ void ToolBase::showWritten(const QRect& area) const {
     Level& lv = level();
     for (int y = cells.top(); y <= cells.bottom(); ++y) {
         for (int x = cells.left(); x <= cells.right(); ++x) {
-            lv.overviewImage.setCell(x, y, lv.getTile(x, y));
+            lv.overview().setCell(x, y, lv.getTile(x, y));
         }
     }
     map->redrawView();

@@ -25,7 +25,7 @@ constexpr int ArrowStep = 160;
 
 ToolDispatch::ToolDispatch(ToolContext& map, WindowServices& window, const Tools& tools, QObject* parent)
     : QObject(parent), map(map), window(window), tools(tools) {
-    PictureBox* view = map.view().viewSurface;
+    PictureBox* view = map.view().viewSurface();
     connect(view, &PictureBox::mouseDown, this, &ToolDispatch::press);
     connect(view, &PictureBox::mouseMove, this, &ToolDispatch::move);
     connect(view, &PictureBox::mouseUp, this, &ToolDispatch::release);
@@ -160,16 +160,16 @@ void ToolDispatch::useShortcutTool(bool KeyDown, Qt::Key key, int Shift) {
             window.togglePaintMode(PaintMode::Random);
             break;
         case KeyAction::ScrollLeft:
-            scrollBy(view.hScrollBar, -ArrowStep);
+            scrollBy(view.hScrollBar(), -ArrowStep);
             break;
         case KeyAction::ScrollRight:
-            scrollBy(view.hScrollBar, ArrowStep);
+            scrollBy(view.hScrollBar(), ArrowStep);
             break;
         case KeyAction::ScrollUp:
-            scrollBy(view.vScrollBar, -ArrowStep);
+            scrollBy(view.vScrollBar(), -ArrowStep);
             break;
         case KeyAction::ScrollDown:
-            scrollBy(view.vScrollBar, ArrowStep);
+            scrollBy(view.vScrollBar(), ArrowStep);
             break;
         case KeyAction::DropSelection:
         case KeyAction::DeleteSelection:

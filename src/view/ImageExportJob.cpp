@@ -34,9 +34,9 @@ ImageExportJob::ImageExportJob(const Level& level, const LevelPicture::Options& 
             copy->putTile(x, y, cells[y * Level::Size + x]);
         }
     }
-    copy->overviewImage = level.overviewImage;
-    copy->tileset = level.tileset;
-    copy->tileset.setZoom(options.zoom);
+    copy->overview() = level.overview();
+    copy->tileset() = level.tileset();
+    copy->tileset().setZoom(options.zoom);
 }
 
 ImageExportJob::~ImageExportJob() = default;

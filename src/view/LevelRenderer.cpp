@@ -90,8 +90,7 @@ void LevelRenderer::drawLevel(QImage& target, const Level& level, const ViewTran
     const int startX = view.startX();
     const int startY = view.startY();
     if (view.usingPixels()) {
-        Blit::copy(target, {0, 0}, level.overviewImage.picture(),
-                   QRect(startX, startY, target.width(), target.height()));
+        Blit::copy(target, {0, 0}, level.overview().picture(), QRect(startX, startY, target.width(), target.height()));
         return;
     }
     const int t = static_cast<int>(view.cellSize());
@@ -99,7 +98,7 @@ void LevelRenderer::drawLevel(QImage& target, const Level& level, const ViewTran
     const int16_t* cells = level.cells();
     // Ordinary tiles that lie wholly inside the view are copied row by row without clipping:
     // the source of each tile number is worked out once, -1 where the slow path must decide.
-    const QImage& tiles = level.tileset.zoomedTiles();
+    const QImage& tiles = level.tileset().zoomedTiles();
     std::array<qsizetype, 256> source{};
     for (int n = 0; n < 256; ++n) {
         const QRect from = Tileset::tileSource(n, t);
@@ -146,7 +145,7 @@ QRect LevelRenderer::drawCell(QImage& target, const Level& level, const ViewTran
         if (!target.rect().contains(at)) {
             return {};
         }
-        reinterpret_cast<QRgb*>(target.scanLine(at.y()))[at.x()] = level.overviewImage.pixel(x, y);
+        reinterpret_cast<QRgb*>(target.scanLine(at.y()))[at.x()] = level.overview().pixel(x, y);
         return {at, QSize(1, 1)};
     }
     const int16_t n = level.getTile(static_cast<int16_t>(x), static_cast<int16_t>(y));
@@ -173,7 +172,7 @@ QRect LevelRenderer::drawValue(QImage& target, const Level& level, int16_t n, QP
         const QImage& picture = specialPicture(n, t);
         return Blit::copy(target, at, picture, picture.rect());
     }
-    return Blit::copy(target, at, level.tileset.zoomedTiles(), Tileset::tileSource(n, t));
+    return Blit::copy(target, at, level.tileset().zoomedTiles(), Tileset::tileSource(n, t));
 }
 
 const QImage& LevelRenderer::specialPicture(int16_t n, int t) {

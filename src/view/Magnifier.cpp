@@ -12,7 +12,7 @@
 namespace {
 
 bool selecting(const MapView& view) {
-    return view.host.selectionState() != SelectionState::None;
+    return view.host().selectionState() != SelectionState::None;
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ void Magnifier::click(Qt::MouseButton button, float X, float Y) {
     if (!Level::inGrid(x, y)) {
         return;
     }
-    view->host.clearMouseIsDown();
+    view->host().clearMouseIsDown();
     if (button == Qt::LeftButton) {
         zoomIn(x, y);
     } else {
@@ -44,7 +44,7 @@ void Magnifier::zoomIn(int X, int Y, std::optional<QPointF> pointer) {
         zoom = 0.25f;
         // A selection drawn one pixel per cell does not survive the change to tiles.
         if (selecting(*view)) {
-            view->host.stopSelecting(true);
+            view->host().stopSelecting(true);
         }
         usingPixels = false;
     } else {
@@ -53,7 +53,7 @@ void Magnifier::zoomIn(int X, int Y, std::optional<QPointF> pointer) {
     view->updateScrollBars(false);
     const QPoint origin = newOrigin(X, Y, pointer);
     view->setScrollBarValues(origin.x(), origin.y(), false);
-    view->level.tileset.setZoom(zoom);
+    view->level().tileset().setZoom(zoom);
     view->redrawView();
     view->updatePreview(true);
 }
@@ -65,14 +65,14 @@ void Magnifier::zoomOut(int X, int Y, std::optional<QPointF> pointer) {
     if (zoom == 0.25f) {
         usingPixels = true;
         if (selecting(*view)) {
-            view->host.stopSelecting(false);
+            view->host().stopSelecting(false);
         }
         zoom = Smallest;
     }
     // The one-pixel step draws no tiles, so the tileset keeps its last scaling there.
     if (!usingPixels) {
         zoom /= 2;
-        view->level.tileset.setZoom(zoom);
+        view->level().tileset().setZoom(zoom);
     }
     // Clamped by the ranges of the previous zoom; setScrollBarValues then lowers it to the new ones.
     const QPoint origin = newOrigin(X, Y, pointer);
@@ -105,6 +105,6 @@ QPoint Magnifier::centredOrigin(int X, int Y) const {
         }
         return ViewTransform::nearest(std::floor(v / T) * T);
     };
-    return {axis(X, view->viewSurface->width(), view->hScrollBar->maximum()),
-            axis(Y, view->viewSurface->height(), view->vScrollBar->maximum())};
+    return {axis(X, view->viewSurface()->width(), view->hScrollBar()->maximum()),
+            axis(Y, view->viewSurface()->height(), view->vScrollBar()->maximum())};
 }

@@ -38,22 +38,22 @@ void setScrollRange(QScrollBar* bar, int max, double t) {
 
 MapView::MapView(Level& level, MapViewHost& host, QWidget* parent)
     : QWidget(parent),
-      level(level),
-      host(host),
-      viewSurface(new PictureBox(this)),
-      hScrollBar(new QScrollBar(Qt::Horizontal, this)),
-      vScrollBar(new QScrollBar(Qt::Vertical, this)) {
-    viewSurface->setObjectName(QStringLiteral("picpreview"));
-    hScrollBar->setObjectName(QStringLiteral("hScr"));
-    vScrollBar->setObjectName(QStringLiteral("vscr"));
-    connect(hScrollBar, &QScrollBar::valueChanged, this, [this] { hScrollBarChanged(); });
-    connect(vScrollBar, &QScrollBar::valueChanged, this, [this] { vScrollBarChanged(); });
+      document(level),
+      viewHost(host),
+      surface(new PictureBox(this)),
+      hBar(new QScrollBar(Qt::Horizontal, this)),
+      vBar(new QScrollBar(Qt::Vertical, this)) {
+    surface->setObjectName(QStringLiteral("picpreview"));
+    hBar->setObjectName(QStringLiteral("hScr"));
+    vBar->setObjectName(QStringLiteral("vscr"));
+    connect(hBar, &QScrollBar::valueChanged, this, [this] { hScrollBarChanged(); });
+    connect(vBar, &QScrollBar::valueChanged, this, [this] { vScrollBarChanged(); });
     // A thumb drag, a click on the bar or its keys land on a cell boundary before the value is taken.
-    for (QScrollBar* bar : {hScrollBar, vScrollBar}) {
+    for (QScrollBar* bar : {hBar, vBar}) {
         connect(bar, &QScrollBar::actionTriggered, this,
                 [this, bar] { bar->setSliderPosition(onCell(bar, bar->sliderPosition())); });
     }
-    connect(viewSurface, &PictureBox::wheel, this, [this](QWheelEvent* e) { viewWheel(e); });
+    connect(surface, &PictureBox::wheel, this, [this](QWheelEvent* e) { viewWheel(e); });
     resize(sizeHint());
     // No drawing yet: the window that hosts this view is still being built.
     layOut();
@@ -65,16 +65,16 @@ QSize MapView::sizeHint() const {
 
 ViewTransform MapView::transform() const {
     ViewTransform t;
-    t.zoom = host.zoomFactor();
-    t.hValue = hScrollBar->value();
-    t.vValue = vScrollBar->value();
-    t.width = viewSurface->width();
-    t.height = viewSurface->height();
+    t.zoom = viewHost.zoomFactor();
+    t.hValue = hBar->value();
+    t.vValue = vBar->value();
+    t.width = surface->width();
+    t.height = surface->height();
     return t;
 }
 
 int MapView::cellSize() const {
-    return ViewTransform::nearest(host.zoomFactor() * 16.0);
+    return ViewTransform::nearest(viewHost.zoomFactor() * 16.0);
 }
 
 int MapView::onCell(const QScrollBar* bar, int value) const {
@@ -84,49 +84,49 @@ int MapView::onCell(const QScrollBar* bar, int value) const {
 }
 
 void MapView::updateScrollBars(bool refresh) {
-    noScrollRedraw = !refresh;
-    const double t = host.zoomFactor() * 16.0;
-    setScrollRange(hScrollBar, scrollMax(cellSize(), viewSurface->width()), t);
-    setScrollRange(vScrollBar, scrollMax(cellSize(), viewSurface->height()), t);
+    scrollWithoutRedraw = !refresh;
+    const double t = viewHost.zoomFactor() * 16.0;
+    setScrollRange(hBar, scrollMax(cellSize(), surface->width()), t);
+    setScrollRange(vBar, scrollMax(cellSize(), surface->height()), t);
 }
 
 void MapView::setScrollBarValues(int h, int v, bool refresh) {
-    noScrollRedraw = !refresh;
+    scrollWithoutRedraw = !refresh;
     updateScrollBars(refresh);
-    hScrollBar->setValue(h > hScrollBar->maximum() ? hScrollBar->maximum() : h);
-    vScrollBar->setValue(v > vScrollBar->maximum() ? vScrollBar->maximum() : v);
-    noScrollRedraw = false;
+    hBar->setValue(h > hBar->maximum() ? hBar->maximum() : h);
+    vBar->setValue(v > vBar->maximum() ? vBar->maximum() : v);
+    scrollWithoutRedraw = false;
 }
 
 void MapView::centreView() {
-    noScrollRedraw = true;
+    scrollWithoutRedraw = true;
     updateScrollBars(false);
     const int cell = cellSize();
     auto centre = [cell](int max) { return cell * static_cast<int>(std::floor(std::floor(max / 2.0) / cell)); };
-    hScrollBar->setValue(centre(hScrollBar->maximum()));
-    vScrollBar->setValue(centre(vScrollBar->maximum()));
-    noScrollRedraw = false;
+    hBar->setValue(centre(hBar->maximum()));
+    vBar->setValue(centre(vBar->maximum()));
+    scrollWithoutRedraw = false;
 }
 
 void MapView::redrawView() {
-    if (levelImage.size() != viewSurface->size()) {
-        levelImage = QImage(viewSurface->size(), QImage::Format_RGB32);
+    if (levelPicture.size() != surface->size()) {
+        levelPicture = QImage(surface->size(), QImage::Format_RGB32);
     }
-    renderer.drawLevel(levelImage, level, transform(), host.showTileNumbers());
-    levelChanged = levelImage.rect();
-    if (host.selectionState() == SelectionState::Selected) {
-        host.drawSelectionOnPreview(true);
+    renderer.drawLevel(levelPicture, document, transform(), viewHost.showTileNumbers());
+    levelChanged = levelPicture.rect();
+    if (viewHost.selectionState() == SelectionState::Selected) {
+        viewHost.drawSelectionOnPreview(true);
     }
     updatePreview(true);
     if (dormant) {
-        levelImage = QImage();
+        levelPicture = QImage();
     }
 }
 
 void MapView::setDormant(bool on) {
     dormant = on;
     if (on) {
-        levelImage = QImage();
+        levelPicture = QImage();
     }
 }
 
@@ -135,42 +135,42 @@ void MapView::redrawCell(int X, int Y, bool refresh) {
         return;
     }
     // The level keeps the overview in step already; a direct call is brought in step here too.
-    level.overviewImage.setCell(X, Y, level.getTile(X, Y));
+    document.overview().setCell(X, Y, document.getTile(X, Y));
     const ViewTransform tf = transform();
     if (X < tf.startX() || X > tf.endX() || Y < tf.startY() || Y > tf.endY()) {
         return;
     }
-    if (levelImage.isNull()) {
+    if (levelPicture.isNull()) {
         redrawView();
         return;
     }
     // At the one-pixel zoom the view is the overview image: its one changed pixel is copied
     // instead of the whole view, which is what a full redraw would come to.
-    levelChanged |= renderer.drawCell(levelImage, level, tf, X, Y, host.showTileNumbers());
+    levelChanged |= renderer.drawCell(levelPicture, document, tf, X, Y, viewHost.showTileNumbers());
     if (!refresh) {
         return;
     }
-    if (tf.usingPixels() && host.selectionState() == SelectionState::Selected) {
-        host.drawSelectionOnPreview(true);
+    if (tf.usingPixels() && viewHost.selectionState() == SelectionState::Selected) {
+        viewHost.drawSelectionOnPreview(true);
     }
     updatePreview(true);
 }
 
 void MapView::updatePreview(bool refresh) {
-    if (levelImage.isNull()) {
+    if (levelPicture.isNull()) {
         redrawView();
         return;
     }
-    QImage& out = viewSurface->image;
+    QImage& out = surface->image();
     const ViewTransform tf = transform();
-    const bool grid = host.showGrid();
-    const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != levelImage.size() ||
+    const bool grid = viewHost.showGrid();
+    const bool whole = previewStale || out.cacheKey() != previewKey || out.size() != levelPicture.size() ||
                        grid != previewGrid || tf.zoom != previewZoom;
     // What the selection drew over the view last time is copied back too, so the block can move;
     // except where the block is drawn again at once, which for a drag is most of it.
     const QRect area = whole ? out.rect() : (levelChanged | selectionDrawn) & out.rect();
-    const bool selected = host.selectionState() == SelectionState::Selected;
-    const QRect cover = selected && !whole ? host.selectionCover() & area : QRect();
+    const bool selected = viewHost.selectionState() == SelectionState::Selected;
+    const QRect cover = selected && !whole ? viewHost.selectionCover() & area : QRect();
     restore(QRegion(area) - cover, tf, grid);
     levelChanged = {};
     selectionDrawn = {};
@@ -179,7 +179,7 @@ void MapView::updatePreview(bool refresh) {
     previewGrid = grid;
     previewZoom = tf.zoom;
     if (selected) {
-        selectionDrawn = host.drawSelectionOnPreview(false);
+        selectionDrawn = viewHost.drawSelectionOnPreview(false);
         screenChanged |= selectionDrawn;
     }
     // Whatever of the cover the selection did not draw after all still shows the old picture.
@@ -188,7 +188,7 @@ void MapView::updatePreview(bool refresh) {
     previewStale = previewStale || out.paintingActive();
     previewKey = out.cacheKey();
     if (refresh && !screenChanged.isEmpty()) {
-        viewSurface->refresh(screenChanged);
+        surface->refresh(screenChanged);
         screenChanged = {};
     }
     drawRadar();
@@ -196,32 +196,32 @@ void MapView::updatePreview(bool refresh) {
 
 void MapView::restore(const QRegion& region, const ViewTransform& tf, bool grid) {
     for (const QRect& r : region) {
-        Blit::copy(viewSurface->image, r.topLeft(), levelImage, r);
+        Blit::copy(surface->image(), r.topLeft(), levelPicture, r);
         if (grid) {
-            LevelRenderer::drawGrid(viewSurface->image, tf, r);
+            LevelRenderer::drawGrid(surface->image(), tf, r);
         }
     }
 }
 
 void MapView::drawGrid() {
-    LevelRenderer::drawGrid(viewSurface->image, transform(), viewSurface->image.rect());
+    LevelRenderer::drawGrid(surface->image(), transform(), surface->image().rect());
 }
 
 void MapView::drawRadar() {
-    PictureBox* radar = host.radar();
+    PictureBox* radar = viewHost.radar();
     if (!radar) {
         return;
     }
-    const QPoint origin = Radar::draw(radar->image, level.overviewImage.picture(), level.overviewImage.version(),
-                                      radarBase, transform(), host.radarSelectionFrame());
-    radar_left = static_cast<int16_t>(origin.x());
-    radar_top = static_cast<int16_t>(origin.y());
+    const QPoint origin = Radar::draw(radar->image(), document.overview().picture(), document.overview().version(),
+                                      radarBase, transform(), viewHost.radarSelectionFrame());
+    radarLeft = static_cast<int16_t>(origin.x());
+    radarTop = static_cast<int16_t>(origin.y());
     radar->refresh();
 }
 
 void MapView::radarClick(double X, double Y) {
-    const QPoint origin = Radar::originForClick(transform(), QPoint(radar_left, radar_top), X, Y, hScrollBar->maximum(),
-                                                vScrollBar->maximum());
+    const QPoint origin =
+        Radar::originForClick(transform(), QPoint(radarLeft, radarTop), X, Y, hBar->maximum(), vBar->maximum());
     setScrollBarValues(origin.x(), origin.y(), false);
     redrawView();
 }
@@ -240,13 +240,13 @@ void MapView::layOut() {
     const int w = width();
     const int h = height();
     // A window too small for the scroll bars keeps a one-pixel view rather than failing.
-    hScrollBar->setGeometry(0, h - ScrollBarSize, std::max(0, w - ScrollBarSize), ScrollBarSize);
-    vScrollBar->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
-    viewSurface->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
-    viewSurface->resizeImage(viewSurface->size());
-    if (levelImage.size() != viewSurface->size() && !dormant) {
-        levelImage = QImage(viewSurface->size(), QImage::Format_RGB32);
-        levelImage.fill(Qt::black);
+    hBar->setGeometry(0, h - ScrollBarSize, std::max(0, w - ScrollBarSize), ScrollBarSize);
+    vBar->setGeometry(w - ScrollBarSize, 0, ScrollBarSize, std::max(0, h - ScrollBarSize));
+    surface->setGeometry(0, 0, std::max(1, w - ScrollBarSize), std::max(1, h - ScrollBarSize));
+    surface->resizeImage(surface->size());
+    if (levelPicture.size() != surface->size() && !dormant) {
+        levelPicture = QImage(surface->size(), QImage::Format_RGB32);
+        levelPicture.fill(Qt::black);
     }
     previewStale = true;
 }
@@ -257,11 +257,11 @@ void MapView::resizeEvent(QResizeEvent* event) {
 }
 
 void MapView::hScrollBarChanged() {
-    scrolled(hScrollBar);
+    scrolled(hBar);
 }
 
 void MapView::vScrollBarChanged() {
-    scrolled(vScrollBar);
+    scrolled(vBar);
 }
 
 void MapView::scrolled(QScrollBar* bar) {
@@ -273,10 +273,10 @@ void MapView::scrolled(QScrollBar* bar) {
         bar->setValue(snapped);
         return;
     }
-    if (!noScrollRedraw) {
+    if (!scrollWithoutRedraw) {
         redrawView();
     }
-    viewSurface->setFocus();
+    surface->setFocus();
 }
 
 void MapView::viewWheel(QWheelEvent* event) {
@@ -306,7 +306,7 @@ void MapView::viewWheel(QWheelEvent* event) {
         }
         return;
     }
-    QScrollBar* bar = sideways ? hScrollBar : vScrollBar;
+    QScrollBar* bar = sideways ? hBar : vBar;
     const int value = bar->value() - notches * QApplication::wheelScrollLines() * bar->singleStep();
     // Through the scroll bar, as if the user had moved it: one redraw when the value changes.
     bar->setValue(std::max(0, std::min(value, bar->maximum())));

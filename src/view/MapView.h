@@ -17,25 +17,25 @@ class QScrollBar;
 class QWheelEvent;
 class Magnifier;
 
-// The visible part of one level: the view surface `viewSurface` with its scroll bars, the hidden
-// view image `levelImage` it is drawn from, and the redraw operations every edit calls.
-// Tools may draw previews straight onto `viewSurface->image`; the next updatePreview wipes them.
+// The visible part of one level: the view surface `viewSurface()` with its scroll bars, the hidden
+// view image `levelImage()` it is drawn from, and the redraw operations every edit calls.
+// Tools may draw previews straight onto the surface's image; the next updatePreview wipes them.
 class MapView : public QWidget {
     Q_OBJECT
 public:
     MapView(Level& level, MapViewHost& host, QWidget* parent = nullptr);
 
-    Level& level;
-    MapViewHost& host;
-    PictureBox* viewSurface;
-    QScrollBar* hScrollBar;
-    QScrollBar* vScrollBar;
-    QImage levelImage;
-    bool noScrollRedraw = false;
-    bool dormant = false;
+    Level& level() const { return document; }
+    MapViewHost& host() const { return viewHost; }
+    PictureBox* viewSurface() const { return surface; }
+    QScrollBar* hScrollBar() const { return hBar; }
+    QScrollBar* vScrollBar() const { return vBar; }
+    const QImage& levelImage() const { return levelPicture; }
+    // Set while the scroll bars are changed by the program without a redraw of their own.
+    bool noScrollRedraw() const { return scrollWithoutRedraw; }
+    void setNoScrollRedraw(bool on) { scrollWithoutRedraw = on; }
     // Overview column and row at the radar's top-left corner in this map's last radar drawing.
-    int16_t radar_left = 0;
-    int16_t radar_top = 0;
+    QPoint radarOrigin() const { return {radarLeft, radarTop}; }
 
     ViewTransform transform() const;
     // Cell under a view point (may lie outside the grid).
@@ -86,6 +86,17 @@ private:
     void drawRadar();
     // Copies the level picture, with the grid when shown, back over `region` of the view.
     void restore(const QRegion& region, const ViewTransform& tf, bool grid);
+
+    Level& document;
+    MapViewHost& viewHost;
+    PictureBox* surface;
+    QScrollBar* hBar;
+    QScrollBar* vBar;
+    QImage levelPicture;
+    bool scrollWithoutRedraw = false;
+    bool dormant = false;
+    int16_t radarLeft = 0;
+    int16_t radarTop = 0;
 
     LevelRenderer renderer;
     Magnifier* zoomer = nullptr;

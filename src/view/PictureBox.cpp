@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent), image(1, 1, QImage::Format_RGB32) {
-    image.fill(Qt::black);
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), picture(1, 1, QImage::Format_RGB32) {
+    picture.fill(Qt::black);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -13,20 +13,20 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), image(1, 1, QImage::F
 
 void PictureBox::resizeImage(QSize size) {
     size = size.expandedTo(QSize(1, 1));
-    if (size == image.size()) {
+    if (size == picture.size()) {
         return;
     }
     QImage grown(size, QImage::Format_RGB32);
     grown.fill(Qt::black);
-    QPainter(&grown).drawImage(0, 0, image);
-    image = grown;
+    QPainter(&grown).drawImage(0, 0, picture);
+    picture = grown;
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     // Drawn 1:1 in view pixels; on a high-density screen each view pixel becomes a crisp block.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(event->rect(), image, event->rect());
+    p.drawImage(event->rect(), picture, event->rect());
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -17,7 +17,9 @@ public:
     // Shows the image's current content within `area`; the rest of the screen is up to date.
     void refresh(const QRect& area) { update(area); }
 
-    QImage image;
+    // The kept image the box shows; drawing into it shows on the next refresh.
+    QImage& image() { return picture; }
+    const QImage& image() const { return picture; }
 
 signals:
     void mouseDown(Qt::MouseButton button, Qt::MouseButtons held, QPointF pos, Qt::KeyboardModifiers mods);
@@ -37,4 +39,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+
+private:
+    QImage picture;
 };

@@ -87,9 +87,9 @@ void SetTilePicker::release(QPointF pos) {
 }
 
 void SetTilePicker::showFrame() {
-    box->image = tiles.copy();
+    box->image() = tiles.copy();
     if (dragging) {
-        QPainter p(&box->image);
+        QPainter p(&box->image());
         p.setPen(QPen(Qt::yellow, 2));
         const QRect cells = QRect(anchor, reached).normalized();
         p.drawRect(cells.x() * Size + 1, cells.y() * Size + 1, cells.width() * Size - 2, cells.height() * Size - 2);

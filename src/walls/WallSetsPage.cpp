@@ -129,7 +129,7 @@ void WallSetsPage::redraw() {
 }
 
 void WallSetsPage::drawList() {
-    QImage& image = list->image;
+    QImage& image = list->image();
     image.fill(Qt::black);
     const int count = sets ? static_cast<int>(sets->wallSets().size()) : 0;
     QPainter p(&image);
@@ -151,17 +151,17 @@ void WallSetsPage::drawList() {
 void WallSetsPage::drawCurrent() {
     const int index = currentIndex();
     const WallSet set = index >= 0 ? sets->wallSets()[static_cast<size_t>(index)] : WallSet();
-    current->image = WallSetPicture::block(set, tileset, CurrentCell);
+    current->image() = WallSetPicture::block(set, tileset, CurrentCell);
     if (index >= 0) {
-        WallSetPicture::drawMasks(current->image, CurrentCell);
+        WallSetPicture::drawMasks(current->image(), CurrentCell);
     }
     if (entry >= 0) {
-        QPainter p(&current->image);
+        QPainter p(&current->image());
         p.setPen(QPen(Qt::cyan, 2));
         p.drawRect((entry % 4) * CurrentCell + 1, (entry / 4) * CurrentCell + 1, CurrentCell - 2, CurrentCell - 2);
     }
     current->refresh();
-    room->image = WallSetPicture::room(set, tileset);
+    room->image() = WallSetPicture::room(set, tileset);
     room->refresh();
     if (!name->hasFocus() || index < 0) {
         name->setText(set.name());

@@ -28,18 +28,18 @@ TEST_F(DocumentSlots, TenNewMapsGetNumberedCaptionsAndAnEleventhIsRefusedAndAClo
     }
     EXPECT_EQ(general->documents().newLevel(), nullptr);
     // The Window menu activates and checks its map.
-    EXPECT_TRUE(general->mainMenu()->mapActions[9]->isChecked());
-    general->mainMenu()->mapActions[0]->trigger();
+    EXPECT_TRUE(general->mainMenu()->mapActions()[9]->isChecked());
+    general->mainMenu()->mapActions()[0]->trigger();
     EXPECT_EQ(general->documents().activeSlot(), 0);
-    EXPECT_TRUE(general->mainMenu()->mapActions[0]->isChecked());
-    EXPECT_FALSE(general->mainMenu()->mapActions[9]->isChecked());
+    EXPECT_TRUE(general->mainMenu()->mapActions()[0]->isChecked());
+    EXPECT_FALSE(general->mainMenu()->mapActions()[9]->isChecked());
     ASSERT_TRUE(closeMap(1));
-    EXPECT_FALSE(general->mainMenu()->mapActions[1]->isVisible());
+    EXPECT_FALSE(general->mainMenu()->mapActions()[1]->isVisible());
     MapWindow* map = general->documents().newLevel();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->mapslot(), 1);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("Untitled1"));
-    EXPECT_TRUE(general->mainMenu()->mapActions[1]->isVisible());
+    EXPECT_TRUE(general->mainMenu()->mapActions()[1]->isVisible());
 
     closeMap(9);
     general->documents().openLevels({writeLevel("a.lvl"), writeLevel("b.lvl"), writeLevel("c.lvl")});  // stops at b
@@ -92,11 +92,11 @@ TEST_F(DocumentSlots, SaveInTheCloseQuestionSavesFirstAndOnlyASavedLevelCloses) 
     }
     EXPECT_EQ(openCount(), 2);
     // The level that could not be saved is still changed; the Window menu and the title say so.
-    EXPECT_EQ(general->mainMenu()->mapActions[1]->text(), "Untitled1*");
+    EXPECT_EQ(general->mainMenu()->mapActions()[1]->text(), "Untitled1*");
     EXPECT_EQ(general->windowTitle(), "Quarn - Untitled1[*]");
     EXPECT_TRUE(general->isWindowModified());
     general->activateMapItem(0);
-    EXPECT_EQ(general->mainMenu()->mapActions[0]->text(), "Untitled*");
+    EXPECT_EQ(general->mainMenu()->mapActions()[0]->text(), "Untitled*");
     EXPECT_EQ(general->windowTitle(), "Quarn - Untitled[*]");
 }
 
@@ -121,37 +121,37 @@ TEST_F(DocumentSlots, CloseQuestionKeepsTheWorkOnEnterAndOnEscape) {
 
 TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheLastToCloseClearsThePanel) {
     MainMenu* m = general->mainMenu();
-    const auto levelCommands = {m->saveAction,          m->saveAsAction,         m->importTilesetAction,
-                                m->exportTilesetAction, m->discardTilesetAction, m->undoAction,
-                                m->redoAction};
-    const auto mapCommands = {m->cutAction,
-                              m->copyAction,
-                              m->pasteAction,
-                              m->replaceAction,
-                              m->mirrorAction,
-                              m->flipAction,
+    const auto levelCommands = {m->saveAction(),          m->saveAsAction(),         m->importTilesetAction(),
+                                m->exportTilesetAction(), m->discardTilesetAction(), m->undoAction(),
+                                m->redoAction()};
+    const auto mapCommands = {m->cutAction(),
+                              m->copyAction(),
+                              m->pasteAction(),
+                              m->replaceAction(),
+                              m->mirrorAction(),
+                              m->flipAction(),
                               general->toolBars()->gridAction(),
                               general->toolBars()->tileNumbersAction()};
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
-    EXPECT_FALSE(general->rightPanel()->createWallsButton->isEnabled());
+    EXPECT_FALSE(general->rightPanel()->createWallsButton()->isEnabled());
     EXPECT_TRUE(general->toolButton(ToolId::Hand)->isChecked());
 
     MapWindow* first = general->documents().newLevel();
     expectEnabled(mapCommands, true);
-    EXPECT_TRUE(general->rightPanel()->createWallsButton->isEnabled());
-    EXPECT_TRUE(general->rightPanel()->leftsel->isVisible());
+    EXPECT_TRUE(general->rightPanel()->createWallsButton()->isEnabled());
+    EXPECT_TRUE(general->rightPanel()->leftsel()->isVisible());
     paintUndoable(first, 3, 3, 7);
     MapWindow* last = general->documents().newLevel();
-    EXPECT_FALSE(m->undoAction->isEnabled());
+    EXPECT_FALSE(m->undoAction()->isEnabled());
     general->activateMapItem(0);
-    expectEnabled({m->undoAction}, true);
-    expectEnabled({m->redoAction}, false);
-    m->undoAction->trigger();
+    expectEnabled({m->undoAction()}, true);
+    expectEnabled({m->redoAction()}, false);
+    m->undoAction()->trigger();
     EXPECT_EQ(first->level().getTile(3, 3), 0);
-    expectEnabled({m->undoAction}, false);
-    expectEnabled({m->redoAction}, true);
-    m->redoAction->trigger();
+    expectEnabled({m->undoAction()}, false);
+    expectEnabled({m->redoAction()}, true);
+    m->redoAction()->trigger();
     EXPECT_EQ(first->level().getTile(3, 3), 7);
 
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8());
@@ -159,38 +159,38 @@ TEST_F(DocumentSlots, LevelCommandsAreOffWithoutAMapAndFollowTheActiveOneAndTheL
     paintUndoable(last, 1, 1, 1);
     first->level().markSaved();
     closeMap(0);
-    expectEnabled({m->saveAction, m->exportTilesetAction, m->undoAction}, true);
+    expectEnabled({m->saveAction(), m->exportTilesetAction(), m->undoAction()}, true);
     last->level().markSaved();
-    general->radar()->image.fill(Qt::white);
+    general->radar()->image().fill(Qt::white);
     closeMap(1);
     expectEnabled(levelCommands, false);
     expectEnabled(mapCommands, false);
     EXPECT_EQ(general->activeMap(), nullptr);
     EXPECT_TRUE(general->positionLabel()->text().isEmpty());
     // Nothing is left of the last map's tileset, tile markers and overview.
-    const QImage& picker = general->rightPanel()->tilesetPicture->image;
+    const QImage& picker = general->rightPanel()->tilesetPicture()->image();
     EXPECT_EQ(picker.pixel(100, 40), picker.pixel(0, 0));
     EXPECT_EQ(picker.pixel(300, 220), picker.pixel(0, 0));
-    EXPECT_FALSE(general->rightPanel()->leftsel->isVisible());
-    EXPECT_EQ(general->radar()->image.pixel(5, 5), qRgb(0, 0, 0));
+    EXPECT_FALSE(general->rightPanel()->leftsel()->isVisible());
+    EXPECT_EQ(general->radar()->image().pixel(5, 5), qRgb(0, 0, 0));
 }
 
 TEST_F(DocumentSlots, BackgroundMapsDropTheirLevelImageAndShowTheirLevelWhenActivatedAgain) {
     MapWindow* first = general->documents().newLevel();
     MapWindow* second = general->documents().newLevel();
     ASSERT_EQ(general->documents().activeSlot(), 1);
-    EXPECT_TRUE(first->view()->levelImage.isNull());
+    EXPECT_TRUE(first->view()->levelImage().isNull());
     // A cell that changed while the map lay in the background must show once it is active again.
     const ViewTransform view = first->view()->transform();
     first->level().putTile(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), 172);
     first->view()->redrawCell(static_cast<int16_t>(view.startX()), static_cast<int16_t>(view.startY()), true);
-    EXPECT_TRUE(first->view()->levelImage.isNull());
-    general->mainMenu()->mapActions[0]->trigger();
-    EXPECT_TRUE(second->view()->levelImage.isNull());
-    QImage expected(first->view()->viewSurface->image.size(), QImage::Format_RGB32);
+    EXPECT_TRUE(first->view()->levelImage().isNull());
+    general->mainMenu()->mapActions()[0]->trigger();
+    EXPECT_TRUE(second->view()->levelImage().isNull());
+    QImage expected(first->view()->viewSurface()->image().size(), QImage::Format_RGB32);
     LevelRenderer().drawLevel(expected, first->level(), first->view()->transform(), false);
-    EXPECT_EQ(first->view()->levelImage, expected);
-    EXPECT_EQ(first->view()->viewSurface->image, expected);
+    EXPECT_EQ(first->view()->levelImage(), expected);
+    EXPECT_EQ(first->view()->viewSurface()->image(), expected);
 }
 
 TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItInRowsOrColumns) {
@@ -211,7 +211,7 @@ TEST_F(DocumentSlots, NewWindowsCascadeInsideTheWindowAreaAndArrangementsFillItI
 
     const QSize room = general->mdiArea()->viewport()->size();
     for (const bool rows : {true, false}) {
-        (rows ? general->mainMenu()->tileHorizontallyAction : general->mainMenu()->tileVerticallyAction)->trigger();
+        (rows ? general->mainMenu()->tileHorizontallyAction() : general->mainMenu()->tileVerticallyAction())->trigger();
         int next = 0;
         for (QMdiSubWindow* w : general->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
             const QRect g = w->geometry();
@@ -233,10 +233,10 @@ TEST_F(DocumentSlots, RadarShrinksWithALowWindowAndGrowsBackShowingNothingWithou
     ASSERT_GT(room, 0);
     ASSERT_LT(room, 288);
     EXPECT_EQ(radar->size(), QSize(room, room));
-    EXPECT_EQ(radar->image.size(), QSize(room, room));
+    EXPECT_EQ(radar->image().size(), QSize(room, room));
 
     general->resize(1200, 1100);
     QApplication::processEvents();
     EXPECT_EQ(radar->size(), QSize(288, 288));
-    EXPECT_TRUE(Pixels::all(radar->image, radar->image.rect(), Pixels::Black));
+    EXPECT_TRUE(Pixels::all(radar->image(), radar->image().rect(), Pixels::Black));
 }

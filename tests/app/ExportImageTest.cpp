@@ -32,7 +32,7 @@ protected:
     QImage exportImage(const std::function<void(ExportImageOptions&)>& choose) {
         dialogs->exportChoice = choose;
         dialogs->chosen.push_back(out);
-        general->mainMenu()->exportImageAction->trigger();
+        general->mainMenu()->exportImageAction()->trigger();
         return QImage(out).convertToFormat(QImage::Format_RGB32);
     }
 
@@ -77,17 +77,17 @@ TEST_F(ExportImageTest, ExportEqualsQuarnLvlRenderOfTheSameCells) {
 TEST_F(ExportImageTest, DialogStartsFromTheMapsSwitchesAndShowsThePicturesSize) {
     map->setShowGrid(true);
     ExportImageDialog dialog(general.get(), ExportImageCommand::offered(*map));
-    EXPECT_TRUE(dialog.areaButtons[ExportImageOptions::WholeLevel]->isChecked());
-    EXPECT_FALSE(dialog.areaButtons[ExportImageOptions::Selection]->isEnabled());
-    EXPECT_TRUE(dialog.gridCheck->isChecked());
-    EXPECT_FALSE(dialog.numbersCheck->isChecked());
-    EXPECT_EQ(dialog.sizeLabel->text(), "16384 x 16384 pixels");
-    dialog.zoomCombo->setCurrentIndex(4);
-    EXPECT_EQ(dialog.sizeLabel->text(), "32768 x 32768 pixels (too large)");
-    dialog.areaButtons[ExportImageOptions::VisibleView]->setChecked(true);
-    EXPECT_EQ(dialog.sizeLabel->text(), "1376 x 1024 pixels");
-    dialog.zoomCombo->setCurrentIndex(1);
-    EXPECT_FALSE(dialog.numbersCheck->isEnabled());  // no numbers below 16 pixels a cell
+    EXPECT_TRUE(dialog.areaButtons()[ExportImageOptions::WholeLevel]->isChecked());
+    EXPECT_FALSE(dialog.areaButtons()[ExportImageOptions::Selection]->isEnabled());
+    EXPECT_TRUE(dialog.gridCheck()->isChecked());
+    EXPECT_FALSE(dialog.numbersCheck()->isChecked());
+    EXPECT_EQ(dialog.sizeLabel()->text(), "16384 x 16384 pixels");
+    dialog.zoomCombo()->setCurrentIndex(4);
+    EXPECT_EQ(dialog.sizeLabel()->text(), "32768 x 32768 pixels (too large)");
+    dialog.areaButtons()[ExportImageOptions::VisibleView]->setChecked(true);
+    EXPECT_EQ(dialog.sizeLabel()->text(), "1376 x 1024 pixels");
+    dialog.zoomCombo()->setCurrentIndex(1);
+    EXPECT_FALSE(dialog.numbersCheck()->isEnabled());  // no numbers below 16 pixels a cell
     const ExportImageOptions chosen = dialog.options();
     EXPECT_EQ(chosen.area, ExportImageOptions::VisibleView);
     EXPECT_EQ(chosen.zoom, 0.25f);
@@ -97,7 +97,7 @@ TEST_F(ExportImageTest, DialogStartsFromTheMapsSwitchesAndShowsThePicturesSize) 
 TEST_F(ExportImageTest, VisibleViewAtTheMapsZoomIsWhatTheViewShows) {
     scrollTo(16 * 10, 16 * 20);
     const QImage exported = exportImage([](ExportImageOptions& o) { o.area = ExportImageOptions::VisibleView; });
-    const QImage& shown = map->view()->levelImage;
+    const QImage& shown = map->view()->levelImage();
     // The last column and row are partly visible and exported whole.
     EXPECT_EQ(exported.size(), QSize(43 * 16, 32 * 16));
     EXPECT_EQ(exported.copy(shown.rect()), shown);

@@ -23,7 +23,7 @@ TEST_F(FileCommandsTest, OpenAsksForALevelAndShowsItUnderItsFileNameAndOpeningIt
     EXPECT_EQ(openCount(), 0);
     const QString a = writeLevel("a.lvl");
     dialogs->chosen.push_back(a);
-    general->mainMenu()->openAction->trigger();
+    general->mainMenu()->openAction()->trigger();
     EXPECT_EQ(dialogs->titles, QStringList(2, "Select an lvl to open"));
     EXPECT_EQ(dialogs->filters, QStringList(2, "*.lvl (*.lvl);;Tile maps (*.tmx *.tmj)"));
     MapWindow* map = general->activeMap();
@@ -65,15 +65,15 @@ TEST_F(FileCommandsTest, FileNotReadWholeIsReportedAndOpensUnnamedOrGetsNoWindow
             EXPECT_EQ(slot, std::nullopt) << name;
             EXPECT_EQ(openCount(), 2) << name;
             EXPECT_EQ(general->documents().activeSlot(), 0) << name;
-            EXPECT_FALSE(general->mainMenu()->mapActions[2]->isVisible()) << name;
+            EXPECT_FALSE(general->mainMenu()->mapActions()[2]->isVisible()) << name;
             continue;
         }
         ASSERT_TRUE(slot.has_value()) << name;
         MapWindow* map = general->activeMap();
         EXPECT_EQ(map->level().getTile(1, 1), cell) << name;
-        EXPECT_TRUE(map->level().activeFile.isEmpty()) << name;
+        EXPECT_TRUE(map->level().activeFile().isEmpty()) << name;
         EXPECT_TRUE(map->windowTitle().startsWith(QStringLiteral("Untitled"))) << name;
-        general->mainMenu()->saveAction->trigger();  // cancelled
+        general->mainMenu()->saveAction()->trigger();  // cancelled
         EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."}) << name;
         EXPECT_TRUE(closeMap(*slot)) << name;
     }
@@ -92,8 +92,8 @@ TEST_F(FileCommandsTest, DroppedLevelsAreOpenedInOrder) {
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(general.get(), &drop);
     ASSERT_EQ(openCount(), 2);
-    EXPECT_EQ(general->documents().map(0)->level().activeFile, a);
-    EXPECT_EQ(general->documents().map(1)->level().activeFile, c);
+    EXPECT_EQ(general->documents().map(0)->level().activeFile(), a);
+    EXPECT_EQ(general->documents().map(1)->level().activeFile(), c);
 }
 
 TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAFailedSaveKeepsIt) {
@@ -101,20 +101,20 @@ TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAF
     map->level().markChanged();
     const QString target = path("new.lvl");
     dialogs->chosen.push_back(target);
-    general->mainMenu()->saveAction->trigger();
+    general->mainMenu()->saveAction()->trigger();
     EXPECT_EQ(dialogs->titles, QStringList{"Save lvl as..."});
     EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "a new level starts in the last folder";
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_EQ(map->level().activeFile, target);
+    EXPECT_EQ(map->level().activeFile(), target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
-    EXPECT_EQ(general->mainMenu()->mapActions[0]->text(), QStringLiteral("new.lvl"));
+    EXPECT_EQ(general->mainMenu()->mapActions()[0]->text(), QStringLiteral("new.lvl"));
     EXPECT_EQ(general->recent().entry(0), target);
     EXPECT_FALSE(map->level().changed());
     EXPECT_FALSE(map->parentWidget()->isWindowModified());
     // An edit after the save shows in the caption; undoing it is the saved level again.
     paintUndoable(map, 1, 1, 1);
     EXPECT_TRUE(map->parentWidget()->isWindowModified());
-    general->mainMenu()->undoAction->trigger();
+    general->mainMenu()->undoAction()->trigger();
     EXPECT_FALSE(map->parentWidget()->isWindowModified());
 
     // Save As to the level's own name is no new name: the recent list keeps its order.
@@ -130,7 +130,7 @@ TEST_F(FileCommandsTest, SavingANewMapTakesTheNameAskedForAndSaveAsOffersItAndAF
     dialogs->chosen.push_back(nowhere);
     general->documents().saveActive(true);
     EXPECT_EQ(dialogs->messages.size(), 1);
-    EXPECT_EQ(map->level().activeFile, target);
+    EXPECT_EQ(map->level().activeFile(), target);
     EXPECT_EQ(map->windowTitle(), QStringLiteral("new.lvl"));
     EXPECT_FALSE(general->recent().isInRecent(nowhere));
     EXPECT_EQ(DialogFolder::last(), dir.path()) << "a failed save is not where the next dialog starts";
@@ -173,8 +173,8 @@ TEST_F(FileCommandsTest, RecentItemOpensItsFileAndMovesItToTheTopAndOneThatIsGon
         general->recent().addRecent(names.last());
     }
     ASSERT_EQ(general->recent().entry(4), names[1]);
-    general->mainMenu()->recent->recentActions(4)->trigger();
-    EXPECT_EQ(general->activeMap()->level().activeFile, names[1]);
+    general->mainMenu()->recent()->recentActions(4)->trigger();
+    EXPECT_EQ(general->activeMap()->level().activeFile(), names[1]);
     EXPECT_EQ(general->recent().entry(0), names[1]);
     closeMap(0);
     QFile::remove(names[1]);
@@ -188,21 +188,21 @@ TEST_F(FileCommandsTest, ImportExportAndDiscardFollowTheLevelsOwnTilesetAndAFile
     general->documents().newLevel();
     TestFiles::write(path("plain.lvl"), TestFiles::record(1, 1, 1));
     dialogs->chosen.push_back(path("plain.lvl"));
-    general->mainMenu()->importTilesetAction->trigger();
+    general->mainMenu()->importTilesetAction()->trigger();
     EXPECT_EQ(dialogs->messages.size(), 1);
     dialogs->messages.clear();
     TestFiles::write(path("tiles.bmp"), TestFiles::bmp8(40));
     dialogs->chosen.push_back(path("tiles.bmp"));
-    general->mainMenu()->importTilesetAction->trigger();
+    general->mainMenu()->importTilesetAction()->trigger();
     EXPECT_EQ(dialogs->titles.last(), QStringLiteral("Select an tileset to open"));
-    expectEnabled({general->mainMenu()->exportTilesetAction, general->mainMenu()->discardTilesetAction}, true);
+    expectEnabled({general->mainMenu()->exportTilesetAction(), general->mainMenu()->discardTilesetAction()}, true);
 
     dialogs->chosen.push_back(path("out.bmp"));
-    general->mainMenu()->exportTilesetAction->trigger();
+    general->mainMenu()->exportTilesetAction()->trigger();
     EXPECT_EQ(dialogs->titles.last(), QStringLiteral("Save Tileset as bmp"));
     EXPECT_EQ(TestFiles::read(path("out.bmp")), TestFiles::bmp8(40));
 
-    general->mainMenu()->discardTilesetAction->trigger();
-    EXPECT_FALSE(general->mainMenu()->exportTilesetAction->isEnabled());
+    general->mainMenu()->discardTilesetAction()->trigger();
+    EXPECT_FALSE(general->mainMenu()->exportTilesetAction()->isEnabled());
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }

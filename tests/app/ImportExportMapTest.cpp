@@ -22,7 +22,7 @@ QByteArray twoLayerMap(const QByteArray& groundIds) {
 TEST_F(ImportExportMapTest, ExportedMapOpensAsAnUnnamedLevelThatSaveAsksANameFor) {
     general->documents().openLevel(writeLevel("a.lvl", {{20, 3, 7}, {4, 5, 219}}));
     dialogs->chosen.push_back(path("a.tmj"));
-    general->mainMenu()->exportMapAction->trigger();
+    general->mainMenu()->exportMapAction()->trigger();
     EXPECT_EQ(dialogs->starts.last(), path("a.tmx"));
     EXPECT_EQ(dialogs->filters.last(), "TMX map (*.tmx);;JSON map (*.tmj)");
     EXPECT_TRUE(QFile::exists(path("a.png")) && QFile::exists(path("a-219.png")));
@@ -31,7 +31,7 @@ TEST_F(ImportExportMapTest, ExportedMapOpensAsAnUnnamedLevelThatSaveAsksANameFor
     ASSERT_TRUE(slot.has_value());
     MapWindow* imported = general->documents().map(*slot);
     EXPECT_EQ(imported->windowTitle(), "Imported from a.tmj");
-    EXPECT_TRUE(imported->level().activeFile.isEmpty());
+    EXPECT_TRUE(imported->level().activeFile().isEmpty());
     EXPECT_EQ(tile(4, 5, imported), 219);
     EXPECT_EQ(tile(9, 10, imported), -1);
     EXPECT_EQ(tile(20, 3, imported), 7);

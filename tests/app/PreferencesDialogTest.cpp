@@ -18,7 +18,7 @@ protected:
     }
     // Opens Edit > Preferences, sets both boxes and answers with `button`.
     void choose(int steps, double delay, QDialogButtonBox::StandardButton button) {
-        general->mainMenu()->preferencesAction->trigger();
+        general->mainMenu()->preferencesAction()->trigger();
         auto* dialog = general->findChild<PreferencesDialog*>(QStringLiteral("frmPreferences"));
         ASSERT_NE(dialog, nullptr);
         shown = {dialog->undoStepsBox()->value(), dialog->recoveryDelayBox()->value()};
@@ -34,11 +34,11 @@ protected:
 TEST_F(PreferencesDialogTest, UndoDepthReachesOpenAndNewLevelsAndTheDelayReachesTheRecoveryCopies) {
     choose(500, 2.5, QDialogButtonBox::Cancel);
     EXPECT_EQ(shown, std::make_pair(10, 5.0)) << "the defaults";
-    EXPECT_EQ(map->level().undoredo.depth(), 10);
+    EXPECT_EQ(map->level().undoStack().depth(), 10);
     choose(30, 2.5, QDialogButtonBox::Ok);
-    EXPECT_EQ(map->level().undoredo.depth(), 30);
+    EXPECT_EQ(map->level().undoStack().depth(), 30);
     EXPECT_EQ(RecoveryCopies::Timing::fromUserSettings().delayMs, 2500);
-    EXPECT_EQ(general->documents().newLevel()->level().undoredo.depth(), 30);
+    EXPECT_EQ(general->documents().newLevel()->level().undoStack().depth(), 30);
     for (int16_t i = 0; i < 25; ++i) {
         paintUndoable(map, i, 0, 3);
     }

@@ -38,7 +38,7 @@ protected:
              {std::tuple{original, "named.lvl", 7, 8, 42}, {QString(), "Untitled1", 1, 2, 3}}) {
             Level level;
             level.putTile(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(value));
-            level.activeFile = file;
+            level.setActiveFile(file);
             RecoverySnapshot snapshot = RecoverySnapshot::take(level, caption);
             snapshot.base = FileStamp::of(file);
             ASSERT_EQ(store.write(RecoveryStore::newId(), snapshot), QString());
@@ -80,7 +80,7 @@ TEST_F(RecoveryCopiesTest, RestoreOpensChangedLevelsThatSaveWhereTheyBelongDisca
         ASSERT_TRUE(named && untitled);
         EXPECT_TRUE(named->level().changed() && untitled->level().changed());
         EXPECT_EQ(untitled->level().getTile(1, 2), 3);
-        EXPECT_TRUE(untitled->level().activeFile.isEmpty());
+        EXPECT_TRUE(untitled->level().activeFile().isEmpty());
 
         restart();
         ASSERT_TRUE(start());
@@ -138,14 +138,14 @@ TEST_F(RecoveryCopiesTest, TheOfferRestoresOrDiscardsOnlyTickedCopiesAndAsksOnce
     QList<RecoveryCopy> two(2);
     two[1].id = QStringLiteral("second");
     RecoveryDialog offer(two, *dialogs);
-    offer.copyList->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    offer.copyList()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     dialogs->answers = {false, true};
-    offer.discardButton->click();
+    offer.discardButton()->click();
     EXPECT_EQ(offer.choice(), Choice::Later) << "No to the question must keep the copies";
-    offer.discardButton->click();
+    offer.discardButton()->click();
     EXPECT_EQ(offer.choice(), Choice::Discard);
     EXPECT_EQ(dialogs->questions.size(), 2);
     EXPECT_TRUE(offer.picked().size() == 1 && offer.picked()[0].id == QStringLiteral("second"));
-    offer.copyList->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
-    EXPECT_FALSE(offer.restoreButton->isEnabled() || offer.discardButton->isEnabled());
+    offer.copyList()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    EXPECT_FALSE(offer.restoreButton()->isEnabled() || offer.discardButton()->isEnabled());
 }

@@ -15,17 +15,17 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         map = general->documents().newLevel();
-        picker = general->rightPanel()->tilesetPicture;
+        picker = general->rightPanel()->tilesetPicture();
     }
     void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(picker, button, Qt::NoModifier, at); }
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(at), picker->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(picker, &event);
     }
-    QPoint leftMarker() const { return general->rightPanel()->leftsel->pos(); }
-    QPoint rightMarker() const { return general->rightPanel()->rightsel->pos(); }
-    QImage tile(int n) const { return picker->image.copy(((n - 1) % 19) * 16, ((n - 1) / 19) * 16, 16, 16); }
-    QImage preview(int top) const { return general->rightPanel()->tilePreview->image.copy(1, top, 16, 16); }
+    QPoint leftMarker() const { return general->rightPanel()->leftsel()->pos(); }
+    QPoint rightMarker() const { return general->rightPanel()->rightsel()->pos(); }
+    QImage tile(int n) const { return picker->image().copy(((n - 1) % 19) * 16, ((n - 1) / 19) * 16, 16, 16); }
+    QImage preview(int top) const { return general->rightPanel()->tilePreview()->image().copy(1, top, 16, 16); }
     // Both tiles and markers are still the defaults.
     void expectUnchanged(int left = 1, QPoint leftAt = {0, 0}) {
         EXPECT_EQ(map->tilesetLeft(), left);
@@ -67,7 +67,7 @@ TEST_F(TilesetPicking, ClicksPickTheRedAndYellowTilesOfTheActiveMapWhichTheTipTh
     EXPECT_EQ(rightMarker(), QPoint(96, 0));
     EXPECT_EQ(preview(19), tile(7));
     EXPECT_EQ(names->text(), QString::fromUtf8("Left 41 \u00b7 Right 7"));
-    const QImage& small = general->rightPanel()->tilePreview->image;
+    const QImage& small = general->rightPanel()->tilePreview()->image();
     EXPECT_EQ(small.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(17, 17), qRgb(255, 0, 0));
     EXPECT_EQ(small.pixel(0, 18), qRgb(255, 255, 0));
@@ -83,7 +83,7 @@ TEST_F(TilesetPicking, ClicksOnTheLeftOrTopEdgeAndTilesPastTheLastCellValuePickN
         }
     }
     expectUnchanged();
-    ASSERT_GE(picker->image.height(), 224);
+    ASSERT_GE(picker->image().height(), 224);
     click(Qt::LeftButton, {7 * 16 + 5, 13 * 16 + 5});    // tile 255
     click(Qt::LeftButton, {8 * 16 + 5, 13 * 16 + 5});    // tile 256
     click(Qt::RightButton, {18 * 16 + 5, 13 * 16 + 5});  // tile 266
@@ -107,7 +107,7 @@ TEST_F(TilesetPicking, DraggingWithTheLeftButtonKeepsPickingAndReleasingHandsThe
     send(QEvent::MouseButtonRelease, {37, 5}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(map->tilesetLeft(), 3);
     EXPECT_FALSE(general->mouseIsDown());
-    EXPECT_TRUE(map->view()->viewSurface->hasFocus());
+    EXPECT_TRUE(map->view()->viewSurface()->hasFocus());
     send(QEvent::MouseMove, {60, 5}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(map->tilesetLeft(), 3);
 }

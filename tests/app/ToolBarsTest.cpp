@@ -24,8 +24,8 @@ TEST_F(ToolBarsInWindow, ToolButtonsAndKeysOnThePanelPickTheToolAndOnlyOneButton
     const std::pair<std::function<void()>, ToolId> cases[] = {
         {[&] { clickTool(ToolId::Pencil); }, ToolId::Pencil},
         {[&] { clickTool(ToolId::Ellipse); }, ToolId::Ellipse},
-        {[&] { QTest::keyClick(panel->lineWidthButtons[1], Qt::Key_R); }, ToolId::Rectangle},
-        {[&] { QTest::keyClick(panel->tilesetPicture, Qt::Key_L); }, ToolId::Line},
+        {[&] { QTest::keyClick(panel->lineWidthButtons()[1], Qt::Key_R); }, ToolId::Rectangle},
+        {[&] { QTest::keyClick(panel->tilesetPicture(), Qt::Key_L); }, ToolId::Line},
         {[&] { clickTool(ToolId::Hand); }, ToolId::Hand}};
     for (const auto& [pick, tool] : cases) {
         pick();
@@ -42,12 +42,12 @@ TEST_F(ToolBarsInWindow, EveryMapShowsTheCursorOfTheCurrentTool) {
     MapWindow* second = general->documents().newLevel();
     general->setCurrentTool(ToolId::Pencil);
     for (MapWindow* map : {first, second}) {
-        EXPECT_EQ(map->view()->viewSurface->cursor().shape(), Qt::BitmapCursor);
-        EXPECT_EQ(map->view()->viewSurface->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
+        EXPECT_EQ(map->view()->viewSurface()->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(map->view()->viewSurface()->cursor().hotSpot(), QPoint(4, 25)) << "the pencil's tip";
     }
     general->setCurrentTool(ToolId::Ellipse);
-    EXPECT_EQ(first->view()->viewSurface->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(general->documents().newLevel()->view()->viewSurface->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(first->view()->viewSurface()->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(general->documents().newLevel()->view()->viewSurface()->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheActiveMap) {
@@ -60,10 +60,10 @@ TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheAc
     EXPECT_FALSE(general->toolBars()->gridAction()->isChecked());
     EXPECT_FALSE(general->toolBars()->tileNumbersAction()->isChecked());
     // The G and T keys on the map switch it as the buttons do, and the buttons follow.
-    QTest::keyClick(second->view()->viewSurface, Qt::Key_T);
+    QTest::keyClick(second->view()->viewSurface(), Qt::Key_T);
     EXPECT_TRUE(second->showTileNumbers());
     EXPECT_TRUE(general->toolBars()->tileNumbersAction()->isChecked());
-    QTest::keyClick(second->view()->viewSurface, Qt::Key_G);
+    QTest::keyClick(second->view()->viewSurface(), Qt::Key_G);
     EXPECT_TRUE(general->toolBars()->gridAction()->isChecked());
     clickTop(general->toolBars()->gridAction());
     EXPECT_FALSE(second->showGrid());
@@ -71,12 +71,12 @@ TEST_F(ToolBarsInWindow, GridTileNumberAndLineWidthButtonsAndKeysSwitchOnlyTheAc
     general->activateMapItem(0);
     EXPECT_TRUE(general->toolBars()->gridAction()->isChecked());
 
-    QTest::mouseClick(general->rightPanel()->lineWidthButtons[2], Qt::LeftButton);
-    EXPECT_EQ(first->tline().linew, 5);
-    EXPECT_EQ(second->tline().linew, 1);
+    QTest::mouseClick(general->rightPanel()->lineWidthButtons()[2], Qt::LeftButton);
+    EXPECT_EQ(first->tline().width(), 5);
+    EXPECT_EQ(second->tline().width(), 1);
     general->activateMapItem(1);
-    EXPECT_TRUE(general->rightPanel()->lineWidthButtons[2]->isChecked());
-    QTest::mouseClick(general->rightPanel()->lineWidthButtons[1], Qt::LeftButton);
-    EXPECT_EQ(second->tline().linew, 3);
-    EXPECT_EQ(first->tline().linew, 5);
+    EXPECT_TRUE(general->rightPanel()->lineWidthButtons()[2]->isChecked());
+    QTest::mouseClick(general->rightPanel()->lineWidthButtons()[1], Qt::LeftButton);
+    EXPECT_EQ(second->tline().width(), 3);
+    EXPECT_EQ(first->tline().width(), 5);
 }

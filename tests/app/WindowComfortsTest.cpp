@@ -54,36 +54,36 @@ TEST_F(WindowComforts, StatusBarFollowsPointerZoomSelectionAndTool) {
     putObject(4, 4, 217);
     map->redrawView();
     hover(at(5, 5));
-    EXPECT_EQ(bar().cellLabel->text(), "Cell 5, 5");
-    EXPECT_EQ(bar().tileLabel->text(), "Tile -1 (covered by 217 at 4, 4)");
-    EXPECT_EQ(bar().zoomLabel->text(), "Zoom 1");
-    EXPECT_TRUE(bar().hintLabel->text().startsWith("Hand (H): ")) << bar().hintLabel->text().toStdString();
+    EXPECT_EQ(bar().cellLabel()->text(), "Cell 5, 5");
+    EXPECT_EQ(bar().tileLabel()->text(), "Tile -1 (covered by 217 at 4, 4)");
+    EXPECT_EQ(bar().zoomLabel()->text(), "Zoom 1");
+    EXPECT_TRUE(bar().hintLabel()->text().startsWith("Hand (H): ")) << bar().hintLabel()->text().toStdString();
 
     useTool(ToolId::Selection);
-    EXPECT_TRUE(bar().hintLabel->text().startsWith("Selection (S): "));
+    EXPECT_TRUE(bar().hintLabel()->text().startsWith("Selection (S): "));
     // Growing over the special tile makes the marked 2 x 1 cells a 3 x 2 selection.
     select(3, 4, 4, 4);
-    EXPECT_EQ(bar().selectionLabel->text(), "Selection 3 x 2");
+    EXPECT_EQ(bar().selectionLabel()->text(), "Selection 3 x 2");
     key(Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_EQ(bar().selectionLabel->text(), "");
+    EXPECT_EQ(bar().selectionLabel()->text(), "");
 
     // The zoom step items of the View menu, as the user picks them.
     for (const auto& [step, text] :
          {std::pair{size_t{0}, "Zoom 1/16"}, {size_t{1}, "Zoom 1/4"}, {size_t{4}, "Zoom 2"}}) {
         viewMenu().zoomStepActions[step]->trigger();
         QApplication::processEvents();
-        EXPECT_EQ(bar().zoomLabel->text(), text);
+        EXPECT_EQ(bar().zoomLabel()->text(), text);
         for (size_t other = 0; other < 5; ++other) {
             EXPECT_EQ(viewMenu().zoomStepActions[other]->isChecked(), other == step) << other;
         }
     }
     // The cell under a resting pointer follows the zoom.
     hover({40, 40});
-    const QString before = bar().cellLabel->text();
+    const QString before = bar().cellLabel()->text();
     viewMenu().zoomTo(1.0f);
     QApplication::processEvents();
-    EXPECT_NE(bar().cellLabel->text(), before);
+    EXPECT_NE(bar().cellLabel()->text(), before);
 }
 
 TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) {
@@ -117,7 +117,7 @@ TEST_F(WindowComforts, SelectAllCoversTheLevelAndLeavesItExactThroughEveryEdit) 
         ASSERT_EQ(map->sel().selstate(), SelectionState::Selected) << c.name;
         EXPECT_EQ(general->currentTool(), ToolId::Selection) << c.name;
         EXPECT_EQ(map->sel().rect(), (CellRect{0, 0, 1023, 1023})) << c.name;
-        EXPECT_EQ(bar().selectionLabel->text(), "Selection 1024 x 1024") << c.name;
+        EXPECT_EQ(bar().selectionLabel()->text(), "Selection 1024 x 1024") << c.name;
         c.edit();
         map->sel().stopSelecting(true);
         EXPECT_EQ(grid() != before, c.changes) << c.name;
@@ -137,9 +137,9 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
         {Qt::CTRL | Qt::SHIFT | Qt::Key_A, [this] { return map->sel().selstate() == SelectionState::None; }},
         {Qt::Key_P, [this] { return general->currentTool() == ToolId::Pencil; }},  // tool letters still reach the view
         {Qt::SHIFT | Qt::Key_H, [this] { return general->currentTool() == ToolId::Pencil; }},  // not a tool key
-        {Qt::CTRL | Qt::Key_S, [this] { return map->level().activeFile == path("keys.lvl"); }},
+        {Qt::CTRL | Qt::Key_S, [this] { return map->level().activeFile() == path("keys.lvl"); }},
         {Qt::CTRL | Qt::SHIFT | Qt::Key_S,
-         [this] { return map->level().activeFile == path("as.lvl") && general->currentTool() == ToolId::Pencil; }},
+         [this] { return map->level().activeFile() == path("as.lvl") && general->currentTool() == ToolId::Pencil; }},
     };
     dialogs->chosen = {path("keys.lvl"), path("as.lvl")};
     for (const auto& [keys, done] : cases) {
@@ -149,7 +149,7 @@ TEST_F(WindowComforts, MenuShortcutsReachTheirCommands) {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(general->activeMap(), nullptr);
-    EXPECT_EQ(bar().zoomLabel->text(), "");
+    EXPECT_EQ(bar().zoomLabel()->text(), "");
     // With no map the window holds the keyboard, so its shortcuts work without a click.
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), general.get());
@@ -182,7 +182,7 @@ TEST_F(WindowComforts, ShortcutsWindowListsEveryKeyOfTheViewAndTheMenus) {
 
 TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
     general->resize(1000, 700);
-    QTest::mouseClick(general->rightPanel()->togglerightpanel, Qt::LeftButton);
+    QTest::mouseClick(general->rightPanel()->togglerightpanel(), Qt::LeftButton);
     ASSERT_TRUE(general->close());
 
     MainWindow next(std::make_unique<TestDialogs>(), nullptr, dir.filePath(QStringLiteral("recent.ini")));
@@ -192,13 +192,13 @@ TEST_F(WindowComforts, LayoutIsSavedOnExitAndRestoredAtTheNextStart) {
     RightPanel* panel = next.rightPanel();
     const auto expectExpanded = [panel](bool expanded) {
         EXPECT_EQ(panel->expanded(), expanded);
-        EXPECT_EQ(panel->tilesetPicture->isHidden(), !expanded);
-        EXPECT_EQ(panel->tilePreview->isHidden(), expanded);
+        EXPECT_EQ(panel->tilesetPicture()->isHidden(), !expanded);
+        EXPECT_EQ(panel->tilePreview()->isHidden(), expanded);
     };
     expectExpanded(false);
     ViewMenu& nextView = *next.findChild<ViewMenu*>();
-    emit nextView.viewMenu->aboutToShow();
-    EXPECT_FALSE(nextView.showRightPanelAction->isChecked());
-    nextView.showRightPanelAction->trigger();
+    emit nextView.viewMenu()->aboutToShow();
+    EXPECT_FALSE(nextView.showRightPanelAction()->isChecked());
+    nextView.showRightPanelAction()->trigger();
     expectExpanded(true);
 }

@@ -31,7 +31,7 @@ protected:
     QImage viewDrawing(float zoom, const QRect& region, bool grid, bool numbers) {
         Level level;
         EXPECT_TRUE(LevelFile::openLevel(level, file).ok());
-        level.tileset.setZoom(zoom);
+        level.tileset().setZoom(zoom);
         const int t = static_cast<int>(zoom * 16);
         const ViewTransform view{zoom, region.x() * t, region.y() * t, region.width() * t, region.height() * t};
         QImage image(view.width, view.height, QImage::Format_RGB32);

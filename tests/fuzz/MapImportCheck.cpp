@@ -11,7 +11,7 @@ void run(const char* name, const uint8_t* data, size_t size) {
     // One level for the whole run: the import empties it first, as it must for a reused level too.
     static Level* level = [] {
         auto* l = new Level;
-        l->keepOverview = false;
+        l->setKeepOverview(false);
         return l;
     }();
     MapImport::Options options;

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (std::memcmp(level.cells(), again.cells(), bytes) != 0) {
         FuzzSupport::fail("the grid changed on saving and loading again");
     }
-    if (level.usingDefaultTileset != again.usingDefaultTileset ||
-        (!level.usingDefaultTileset && level.tilesetBlock.bytes != again.tilesetBlock.bytes)) {
+    if (level.usingDefaultTileset() != again.usingDefaultTileset() ||
+        (!level.usingDefaultTileset() && level.tilesetBlock().bytes() != again.tilesetBlock().bytes())) {
         FuzzSupport::fail("the tileset block changed on saving and loading again");
     }
     return 0;

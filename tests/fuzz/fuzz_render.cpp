@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     LevelRenderer renderer;
     for (const float zoom : FuzzSupport::zooms) {
-        level.tileset.setZoom(zoom);
+        level.tileset().setZoom(zoom);
         const int t = static_cast<int>(zoom * 16);
         ViewTransform view;
         view.zoom = zoom;

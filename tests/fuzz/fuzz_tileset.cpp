@@ -37,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The same bytes through the import command, which reads them from a file.
     static Level level;
-    level.usingDefaultTileset = true;
+    level.setUsingDefaultTileset(true);
     const QString error = TilesetFile::importTileset(level, FuzzSupport::writeFile("in.bmp", data, size));
-    if (error.isEmpty() == level.usingDefaultTileset) {
+    if (error.isEmpty() == level.usingDefaultTileset()) {
         FuzzSupport::fail("an import neither succeeded nor left the level as it was");
     }
     return 0;

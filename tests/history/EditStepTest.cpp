@@ -39,9 +39,9 @@ public:
         map->redrawView();
         map->level().markSaved();
         map->showModified();
-        map->level().undoredo.clearUndo();
+        map->level().undoStack().clearUndo();
         before = grid();
-        overview = map->level().overviewImage.picture().copy();
+        overview = map->level().overview().picture().copy();
     }
     void expectOneExactStep() {
         const bool changes = outcome == Outcome::Changed;
@@ -51,12 +51,12 @@ public:
         const std::vector<int16_t> after = grid();
         EXPECT_EQ(after != before, changes);
         if (outcome != Outcome::NoStep) {
-            menu().undoAction->trigger();
+            menu().undoAction()->trigger();
             EXPECT_TRUE(grid() == before) << "undo restores every cell";
             EXPECT_FALSE(changed()) << "undone back to the saved state";
             EXPECT_FALSE(canUndo()) << "the gesture was one step";
-            EXPECT_EQ(map->level().overviewImage.picture(), overview);
-            menu().redoAction->trigger();
+            EXPECT_EQ(map->level().overview().picture(), overview);
+            menu().redoAction()->trigger();
             EXPECT_TRUE(grid() == after) << "redo repeats the gesture";
         }
     }
@@ -155,7 +155,7 @@ TEST_F(EveryGesture, PencilStrokeGoesOnThroughARightClick) {
 
 // The right button paints the right tile; the brush square is cut at the grid's far corner too.
 TEST_F(EveryGesture, PencilRightButtonAtTheLastCell) {
-    scrollTo(map->view()->hScrollBar->maximum(), map->view()->vScrollBar->maximum());
+    scrollTo(map->view()->hScrollBar()->maximum(), map->view()->vScrollBar()->maximum());
     stroke(ToolId::Pencil, 1, {{1023, 1023}}, Qt::RightButton);
     EXPECT_EQ(tile(1023, 1023), 6);
     EXPECT_EQ(count(6), 1);
@@ -276,7 +276,7 @@ TEST_F(EveryGesture, BucketIsBoundedByWallsAndNeverStepsDiagonally) {
     start();
     fill(2, 3);
     wrote({0, 0, 10, 10}, 55);
-    EXPECT_EQ(map->level().overviewImage.pixel(9, 0), radarColor(5) | 0xFF000000u);
+    EXPECT_EQ(map->level().overview().pixel(9, 0), radarColor(5) | 0xFF000000u);
 }
 
 // A covered cell fills its object's square, also past the view's edge, and not the neighbouring
@@ -327,7 +327,7 @@ TEST_F(EveryGesture, UndoWhileABlockFloatsTakesBackTheMove) {
     selectBlock();
     paintUndoable(map, 20, 20, 5);
     drag({at(3, 1), at(5, 4)});
-    menu().undoAction->trigger();
+    menu().undoAction()->trigger();
     EXPECT_EQ(count(5), 2) << "the block's 5 back at its source, the painted cell kept";
     EXPECT_EQ(tile(2, 1) * 10 + tile(4, 2), 16);
     EXPECT_EQ(map->sel().rect(), (CellRect{4, 4, 6, 5})) << "selected where it was written";
@@ -345,15 +345,15 @@ TEST_F(GestureWithoutStep, SelectionMovedBackDroppedOrCopied) {
     key(Qt::Key_Escape);
     EXPECT_EQ(map->sel().selstate(), SelectionState::None);
     setClipboardText(QStringLiteral("QuarnTiles:2:1:300:7:"));
-    menu().pasteAction->trigger();
+    menu().pasteAction()->trigger();
     key(Qt::Key_Escape);
     EXPECT_EQ(map->sel().selstate(), SelectionState::None);
     MapFixture::select(2, 1, 4, 2);
-    menu().copyAction->trigger();
+    menu().copyAction()->trigger();
     EXPECT_EQ(map->sel().selstate(), SelectionState::None) << "copy ends the selection";
     setClipboardText(QStringLiteral("nothing to paste"));
-    menu().cutAction->trigger();
-    menu().copyAction->trigger();
+    menu().cutAction()->trigger();
+    menu().copyAction()->trigger();
     EXPECT_EQ(clipboardText(), QStringLiteral("nothing to paste"));
 }
 
@@ -379,7 +379,7 @@ TEST_F(EveryGesture, DeleteOnADraggedBlockEmptiesItsSourceCells) {
 }
 
 TEST_F(EveryGesture, CutOfABlockMovedPastTheGridsEdge) {
-    scrollTo(map->view()->hScrollBar->maximum() / 16 * 16, map->view()->vScrollBar->maximum() / 16 * 16);
+    scrollTo(map->view()->hScrollBar()->maximum() / 16 * 16, map->view()->vScrollBar()->maximum() / 16 * 16);
     ASSERT_GT(map->view()->transform().endX(), 1023) << "cell 1024 shows past the grid's edge";
     put(1020, 1020, 5);
     put(1023, 1020, 7);
@@ -388,7 +388,7 @@ TEST_F(EveryGesture, CutOfABlockMovedPastTheGridsEdge) {
     ASSERT_EQ(map->sel().rect(), (CellRect{1023, 1020, 1025, 1021}));
     useTool(ToolId::Selection);  // another tool: the block is written where it floats
     start();
-    menu().cutAction->trigger();
+    menu().cutAction()->trigger();
     EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:5:0:0:0:0:0:"));
     EXPECT_EQ(tile(1023, 1020) + tile(1020, 1020), 0);
 }
@@ -399,7 +399,7 @@ TEST_F(EveryGesture, PasteFloatsAtTheFirstVisibleCellUntilApplied) {
     given(13, 20, 8);
     setClipboardText(QStringLiteral("QuarnTiles:2:1:300:7:"));
     useTool(ToolId::Pencil);
-    menu().pasteAction->trigger();
+    menu().pasteAction()->trigger();
     EXPECT_EQ(general->currentTool(), ToolId::Selection);
     EXPECT_EQ(map->sel().rect(), (CellRect{10, 20, 11, 20}));
     EXPECT_EQ(tile(11, 20), 0);
@@ -414,11 +414,11 @@ TEST_F(EveryGesture, PasteFloatsAtTheFirstVisibleCellUntilApplied) {
 // The cut prepares: its undo is the property test's.
 TEST_F(EveryGesture, CutEmptiesTheSelectionAndAPasteIsAppliedAtItsOwnSourceSpot) {
     selectBlock();
-    menu().cutAction->trigger();
+    menu().cutAction()->trigger();
     EXPECT_EQ(clipboardText(), QStringLiteral("QuarnTiles:3:2:1:2:3:4:5:6:"));
     EXPECT_EQ(count(0, 2, 1, 4, 2), 6);
     select(2, 1, 4, 2);  // the same spot, now empty: the lifted block's source
-    menu().pasteAction->trigger();
+    menu().pasteAction()->trigger();
     drag({at(0, 0), at(2, 1)});
     ASSERT_EQ(map->sel().rect(), (CellRect{2, 1, 4, 2}));
     click(at(30, 30));
@@ -428,10 +428,10 @@ TEST_F(EveryGesture, CutEmptiesTheSelectionAndAPasteIsAppliedAtItsOwnSourceSpot)
 // The flip works on the selection the mirror kept; the flip is the step checked.
 TEST_F(EveryGesture, MirrorAndFlipKeepTheSelection) {
     selectBlock();
-    menu().mirrorAction->trigger();
+    menu().mirrorAction()->trigger();
     EXPECT_EQ(tile(2, 1) * 100 + tile(3, 1) * 10 + tile(4, 1), 321);
     start();
-    menu().flipAction->trigger();
+    menu().flipAction()->trigger();
     EXPECT_EQ(tile(2, 1) * 10 + tile(2, 2), 63);
     EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
     EXPECT_EQ(map->sel().rect(), (CellRect{2, 1, 4, 2}));
@@ -443,19 +443,19 @@ TEST_F(EveryGesture, ReplaceDialogSwitchesTheMouseTilesEverywhereOrInTheSelectio
     block();
     put(5, 1, 3);
     given(500, 500, 5);
-    menu().replaceAction->trigger();
+    menu().replaceAction()->trigger();
     ReplaceDialog* dialog = general->editCommands()->replaceDialog();
-    EXPECT_FALSE(dialog->inSelectionCheck->isEnabled());
-    dialog->okButton->click();
+    EXPECT_FALSE(dialog->inSelectionCheck()->isEnabled());
+    dialog->okButton()->click();
     EXPECT_EQ(tile(500, 500) * 10 + tile(4, 2), 65);
     select(3, 1, 4, 2);  // the replace in the selection is the step checked
-    menu().replaceAction->trigger();
+    menu().replaceAction()->trigger();
     dialog = general->editCommands()->replaceDialog();
-    EXPECT_TRUE(dialog->inSelectionCheck->isEnabled());
-    dialog->replaceCustomOption->setChecked(true);
-    dialog->replaceOldEdit->setText(QStringLiteral("3"));
-    dialog->replaceNewEdit->setText(QStringLiteral("9"));
-    dialog->okButton->click();
+    EXPECT_TRUE(dialog->inSelectionCheck()->isEnabled());
+    dialog->replaceCustomOption()->setChecked(true);
+    dialog->replaceOldEdit()->setText(QStringLiteral("3"));
+    dialog->replaceNewEdit()->setText(QStringLiteral("9"));
+    dialog->okButton()->click();
     EXPECT_EQ(tile(4, 1) * 10 + tile(5, 1), 93);
     EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
 }

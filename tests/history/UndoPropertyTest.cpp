@@ -72,8 +72,8 @@ protected:
                  }
              }},
             {"ctrl", [&] { key(Qt::Key_Control, Qt::ControlModifier); }},
-            {"undo", [&] { m.undoAction->trigger(); }},
-            {"redo", [&] { m.redoAction->trigger(); }},
+            {"undo", [&] { m.undoAction()->trigger(); }},
+            {"redo", [&] { m.redoAction()->trigger(); }},
             {"tool",
              [&] {
                  const ToolId was = general->currentTool();
@@ -187,8 +187,8 @@ protected:
                 click(anywhere(), anyButton());
                 break;
             case 6:
-                m.copyAction->trigger();
-                m.pasteAction->trigger();
+                m.copyAction()->trigger();
+                m.pasteAction()->trigger();
                 [[fallthrough]];
             case 5:
                 drag({at(map->sel().rect().x1, map->sel().rect().y1), anywhere()}, Qt::LeftButton, log);
@@ -196,14 +196,14 @@ protected:
                 applySelection();
                 break;
             case 7:
-                m.cutAction->trigger();
+                m.cutAction()->trigger();
                 break;
             case 8:
                 key(Qt::Key_Delete);
                 break;
             case 9:
             case 10:
-                (kind == 9 ? m.mirrorAction : m.flipAction)->trigger();
+                (kind == 9 ? m.mirrorAction() : m.flipAction())->trigger();
                 key(Qt::Key_Escape);
                 break;
             default: {
@@ -240,7 +240,7 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         const std::vector<int16_t> start = grid();
         // No more steps than the stack holds: an edit that changed cells without a step shows as a
         // grid that undoing every step does not bring back.
-        map->level().undoredo.clearUndo();
+        map->level().undoStack().clearUndo();
         const bool savedAtStart = pick(0, 3) == 0;
         if (savedAtStart) {
             save();
@@ -253,7 +253,7 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
         const std::vector<int16_t> end = grid();
         int undone = 0;
         for (; canUndo() && undone <= UndoRedoStack::DefaultDepth; ++undone) {
-            general->mainMenu()->undoAction->trigger();
+            general->mainMenu()->undoAction()->trigger();
             expectChangedMarkHonest();
         }
         ASSERT_TRUE(grid() == start) << "after undoing " << log.str();
@@ -261,7 +261,7 @@ TEST_F(UndoProperty, UndoRestoresAndRedoRepeatsEveryStepExactly) {
             EXPECT_FALSE(changed()) << "undone back to the save " << log.str();
         }
         for (int i = 0; i < undone; ++i) {
-            general->mainMenu()->redoAction->trigger();
+            general->mainMenu()->redoAction()->trigger();
             expectChangedMarkHonest();
         }
         ASSERT_TRUE(grid() == end) << "after redoing " << log.str();

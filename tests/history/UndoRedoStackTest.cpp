@@ -42,7 +42,7 @@ protected:
 // Fewer steps kept than the limits allow is the property test's to find: it undoes rounds of up to
 // ten. Whatever limit bites, the steps farthest from the present go first and the newest one stays.
 TEST_F(UndoRedo, KeepsTheNewestStepsWithinItsDepthAndByteLimit) {
-    UndoRedoStack& history = level.undoredo;
+    UndoRedoStack& history = level.undoStack();
     const auto all = [&](void (UndoRedoStack::*step)(), bool (UndoRedoStack::*can)() const) {
         int n = 0;
         for (; (history.*can)(); ++n) {
@@ -85,7 +85,7 @@ TEST_F(UndoRedo, KeepsTheNewestStepsWithinItsDepthAndByteLimit) {
 // and stops a debug build, as it is a programming error.
 TEST_F(UndoRedo, AnEditEmptiesRedoPushesOnlyChangesAndIsTakenBackUnlessCommitted) {
     paint({{{1, 1, 3}}});
-    level.undoredo.undo();
+    level.undoStack().undo();
     ASSERT_TRUE(view.canRedo);
     paint({{{2, 2, 0}}});
     EXPECT_FALSE(view.canUndo) << "an edit that changed no cell is no step";
@@ -107,13 +107,13 @@ TEST_F(UndoRedo, TheSavedStepIsTheCleanStateUntilItCanNoLongerBeReached) {
     paint({{{0, 0, 1}}});
     level.markSaved();
     paint({{{0, 0, 2}}});
-    level.undoredo.undo();
+    level.undoStack().undo();
     EXPECT_FALSE(level.changed());
-    level.undoredo.undo();
+    level.undoStack().undo();
     EXPECT_TRUE(level.changed());
-    level.undoredo.redo();
+    level.undoStack().redo();
     EXPECT_FALSE(level.changed());
-    level.undoredo.undo();
+    level.undoStack().undo();
     paint({{{0, 0, 1}}});
     EXPECT_TRUE(level.changed()) << "the same cells by another step are not the saved step";
     level.markSaved();
@@ -121,16 +121,16 @@ TEST_F(UndoRedo, TheSavedStepIsTheCleanStateUntilItCanNoLongerBeReached) {
         paint({{{i, 1, 5}}});
     }
     for (int i = 0; i < UndoRedoStack::DefaultDepth; ++i) {
-        level.undoredo.undo();
+        level.undoStack().undo();
     }
     EXPECT_FALSE(level.changed()) << "ten steps back is still within reach";
     for (int i = 0; i <= UndoRedoStack::DefaultDepth; ++i) {
-        level.undoredo.redo();
+        level.undoStack().redo();
     }
     EXPECT_FALSE(view.canRedo) << "the empty stack's redo pushed nothing";
     paint({{{0, 2, 5}}});
     for (int i = 0; i <= UndoRedoStack::DefaultDepth; ++i) {
-        level.undoredo.undo();
+        level.undoStack().undo();
     }
     EXPECT_FALSE(view.canUndo);
     EXPECT_EQ(level.getTile(0, 1), 5) << "the first of eleven steps fell off the stack";

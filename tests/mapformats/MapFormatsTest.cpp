@@ -309,10 +309,10 @@ TEST(MapExport, EveryEncodingOfBothFormsComesBackAsTheSameLevel) {
                 EXPECT_EQ(r.warnings, QStringList()) << what.toStdString();
                 EXPECT_EQ(std::memcmp(back.cells(), level->cells(), sizeof(int16_t) * Level::Size * Level::Size), 0)
                     << what.toStdString();
-                EXPECT_EQ(back.usingDefaultTileset, !ownTileset) << what.toStdString();
-                EXPECT_EQ(back.tilesetBlock.bytes, ownTileset ? level->tilesetBlock.bytes : QByteArray())
+                EXPECT_EQ(back.usingDefaultTileset(), !ownTileset) << what.toStdString();
+                EXPECT_EQ(back.tilesetBlock().bytes(), ownTileset ? level->tilesetBlock().bytes() : QByteArray())
                     << what.toStdString();
-                EXPECT_TRUE(back.activeFile.isEmpty());
+                EXPECT_TRUE(back.activeFile().isEmpty());
             }
         }
     }
@@ -361,11 +361,11 @@ TEST(MapImport, PictureTilesetsBecomeTheLevelsOwnEightBitTileset) {
     const MapImport::Result r = MapImport::import(dir.filePath("m.tmx"), {}, level);
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     EXPECT_EQ(r.warnings, QStringList());
-    EXPECT_FALSE(level.usingDefaultTileset);
-    EXPECT_EQ(level.tilesetBlock.bitsPerPixel(), 8);
+    EXPECT_FALSE(level.usingDefaultTileset());
+    EXPECT_EQ(level.tilesetBlock().bitsPerPixel(), 8);
     for (const int t : {1, 8, 9, 16}) {
         const QPoint at = Tileset::tileSource(t, 16).topLeft();
-        EXPECT_EQ(level.tileset.tilesetPicture().pixel(at + QPoint(3, 5)), qRgb((t - 1) * 10, 50, 5)) << t;
+        EXPECT_EQ(level.tileset().tilesetPicture().pixel(at + QPoint(3, 5)), qRgb((t - 1) * 10, 50, 5)) << t;
     }
     // The same tiles in more colours than a bitmap of 256 can hold.
     for (int y = 0; y < picture.height(); ++y) {
@@ -377,7 +377,7 @@ TEST(MapImport, PictureTilesetsBecomeTheLevelsOwnEightBitTileset) {
     Level reduced;
     const MapImport::Result many = MapImport::import(dir.filePath("m.tmx"), {}, reduced);
     EXPECT_TRUE(many.warnings.join(' ').contains("have more than 256 colours; they were reduced to 256"));
-    EXPECT_EQ(reduced.tilesetBlock.bitsPerPixel(), 8);
+    EXPECT_EQ(reduced.tilesetBlock().bitsPerPixel(), 8);
 }
 
 TEST(MapCommands, ExportAndImportOnTheCommandLine) {

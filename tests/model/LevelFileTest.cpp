@@ -67,7 +67,7 @@ TEST_F(LevelFiles, FirstRecordForACellWinsAndZeroTilesChangeNothing) {
     ASSERT_TRUE(report.ok() && report.message.isEmpty());
     EXPECT_EQ(level.getTile(5, 6), 40);
     EXPECT_EQ(level.getTile(8, 8), -1) << "special tiles are completed after loading";
-    EXPECT_TRUE(level.usingDefaultTileset);
+    EXPECT_TRUE(level.usingDefaultTileset());
     EXPECT_EQ(report.kept, 2);
     // Only another tile is worth a word; the same tile again changes nothing.
     ASSERT_EQ(report.repeatedCellCount, 1);
@@ -80,7 +80,7 @@ TEST_F(LevelFiles, EmbeddedTilesetIsCarriedWholeIncludingBytesAfterThePixels) {
     const QByteArray body = record(1, 2, 3) + record(0, 0, 9);
     Level level;
     ASSERT_TRUE(load(level, "t.lvl", block + body).ok());
-    EXPECT_FALSE(level.usingDefaultTileset);
+    EXPECT_FALSE(level.usingDefaultTileset());
     ASSERT_EQ(LevelFile::saveLevel(level, path("t.lvl")), QString());
     EXPECT_EQ(read(path("t.lvl")), block + record(0, 0, 9) + record(1, 2, 3)) << "records come back in row order";
 
@@ -114,7 +114,7 @@ TEST_F(LevelFiles, MostlyReadableRecordsOpenUnnamedAndMostlyDamagedOnesAreNoLeve
         EXPECT_EQ(report.kept, kept);
         EXPECT_TRUE(report.message.contains(QStringLiteral("d.lvl")) &&
                     report.message.contains(QStringLiteral("%1 record").arg(skipped)));
-        EXPECT_EQ(level.activeFile, QString()) << "a damaged file is never the level's name";
+        EXPECT_EQ(level.activeFile(), QString()) << "a damaged file is never the level's name";
     }
 }
 

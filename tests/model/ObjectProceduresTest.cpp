@@ -25,8 +25,8 @@ TEST(ObjectProcedures, PlacingOverlappingObjectRemovesTheOldOneWholeAndObjectsNe
     EXPECT_EQ(level.getTile(10, 10), 0);
     EXPECT_EQ(level.getTile(15, 15), 217);
     EXPECT_EQ(countValue(level, -1), 3);
-    EXPECT_EQ(level.overviewImage.pixel(10, 10), qRgb(0, 0, 0));
-    EXPECT_EQ(level.overviewImage.pixel(16, 16), qRgb(255, 0, 255));
+    EXPECT_EQ(level.overview().pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(level.overview().pixel(16, 16), qRgb(255, 0, 255));
 
     batch.commit();
     LevelEdit none(level);

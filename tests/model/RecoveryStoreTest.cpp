@@ -42,7 +42,7 @@ protected:
             level.putTile(x, y, tile);
         }
         level.completeSpecialTiles(10, 20);
-        level.activeFile = original;
+        level.setActiveFile(original);
     }
     static QString path(const QString& id, const char* suffix) { return "copy-" + id + QLatin1String(suffix); }
 
@@ -78,8 +78,8 @@ protected:
 TEST_F(RecoveryStores, ACopyIsTheSavedLevelWithItsTilesetAndReadsBackWhole) {
     Level level;
     fill(level, dir.filePath("mine.lvl"));
-    level.tilesetBlock.bytes = TestFiles::bmp8();
-    level.usingDefaultTileset = false;
+    level.tilesetBlock().setBytes(TestFiles::bmp8());
+    level.setUsingDefaultTileset(false);
     auto store = openStore();
     const QString id = RecoveryStore::newId();
     {
@@ -94,8 +94,8 @@ TEST_F(RecoveryStores, ACopyIsTheSavedLevelWithItsTilesetAndReadsBackWhole) {
     copy.id = id;
     Level back;
     ASSERT_TRUE(store->read(copy, back).ok());
-    EXPECT_FALSE(back.usingDefaultTileset);
-    EXPECT_EQ(back.tilesetBlock.bytes, level.tilesetBlock.bytes);
+    EXPECT_FALSE(back.usingDefaultTileset());
+    EXPECT_EQ(back.tilesetBlock().bytes(), level.tilesetBlock().bytes());
     EXPECT_TRUE(std::equal(back.cells(), back.cells() + Level::Size * Level::Size, level.cells()));
 }
 
@@ -198,7 +198,7 @@ TEST_F(RecoveryStores, ACopyIsBoundToItsFileAgainOnlyWhileTheFileIsWhatTheCopyBe
         EXPECT_EQ(copy.fileChange, expected) << what;
         Level back;
         ASSERT_TRUE(openStore()->read(copy, back).ok()) << what;
-        EXPECT_EQ(back.activeFile, expected == Change::None ? level : QString()) << what;
+        EXPECT_EQ(back.activeFile(), expected == Change::None ? level : QString()) << what;
         EXPECT_EQ(QFile::exists(level) ? read(level) : QByteArray("gone"), after)
             << what << ": restoring touched the file";
         openStore()->remove(id);

@@ -23,13 +23,13 @@ TEST(Tileset, ImportRefusesLowDepthKeepingTheLevelAsItWasAndTakesTwentyFourBitPi
     Level level;
     EXPECT_EQ(TilesetFile::importTileset(level, dir.filePath("low.bmp")),
               QStringLiteral("Tilesets are required to have 8-bit or 24-bit color depth!"));
-    EXPECT_TRUE(level.usingDefaultTileset);
+    EXPECT_TRUE(level.usingDefaultTileset());
     EXPECT_FALSE(level.changed());
 
     TestFiles::write(dir.filePath("rgb.bmp"), TestFiles::bmp24(304, 32));
     ASSERT_EQ(TilesetFile::importTileset(level, dir.filePath("rgb.bmp")), QString());
-    EXPECT_EQ(level.tileset.tilesetPicture().height(), 32 + 64);
-    EXPECT_EQ(level.tilesetBlock.bytes, TestFiles::bmp24(304, 32));
+    EXPECT_EQ(level.tileset().tilesetPicture().height(), 32 + 64);
+    EXPECT_EQ(level.tilesetBlock().bytes(), TestFiles::bmp24(304, 32));
 }
 
 TEST(Tileset, OversizedOrUnreadablePicturesShowTheDefaultTilesetAtEveryZoom) {

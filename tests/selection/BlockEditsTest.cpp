@@ -93,7 +93,7 @@ TEST_F(BlockEditsTest, EmptyingARectangleRemovesSpecialTilesItCuts) {
     BlockEdits::emptyCells(erase, {9, 9, 11, 11});
     erase.commit();
     EXPECT_EQ(countValue(0), Level::Size * Level::Size) << "the 3 and the whole special tile are gone";
-    level.undoredo.undo();
+    level.undoStack().undo();
     EXPECT_EQ(at(9, 9) * 1000 + at(10, 10), 3219);
     EXPECT_EQ(countValue(-1), 35);
 }

@@ -19,9 +19,9 @@ protected:
         press(from);
         for (const QPoint step : steps) {
             moveTo(from + step * 16);
-            const QImage incremental = view()->image.copy();
+            const QImage incremental = view()->image().copy();
             map->redrawView();
-            ASSERT_EQ(incremental, view()->image) << "after a move by " << step.x() << ", " << step.y();
+            ASSERT_EQ(incremental, view()->image()) << "after a move by " << step.x() << ", " << step.y();
         }
         release(from + steps.back() * 16);
     }

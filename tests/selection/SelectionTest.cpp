@@ -72,8 +72,8 @@ TEST_F(SelectionTest, AtOnePixelPerCellOutlineAndPastedBlockLieExactlyOnTheirCel
     setClipboardText(QStringLiteral("QuarnTiles:2:1:0:7:"));
     map->clip().paste();
     EXPECT_EQ(outline(), QRect(0, 0, 2, 1));
-    EXPECT_EQ(view()->image.pixel(1, 0), radarColor(7));
-    EXPECT_EQ(view()->image.pixel(0, 0), radarColor(0));
+    EXPECT_EQ(view()->image().pixel(1, 0), radarColor(7));
+    EXPECT_EQ(view()->image().pixel(0, 0), radarColor(0));
 }
 
 // Without a selection they are silent; a moved block is first written where it floats, as a step
@@ -82,12 +82,12 @@ TEST_F(SelectionTest, MirrorIsSilentWithoutASelectionAndWritesAMovedBlockFirst) 
     put(2, 1, 1);
     put(3, 1, 2);
     MainMenu* m = general->mainMenu();
-    m->mirrorAction->trigger();
-    m->flipAction->trigger();
+    m->mirrorAction()->trigger();
+    m->flipAction()->trigger();
     EXPECT_FALSE(canUndo());
     select(2, 1, 3, 1);
     drag({at(2, 1), at(2, 4)});
-    m->mirrorAction->trigger();
+    m->mirrorAction()->trigger();
     EXPECT_EQ(tile(2, 4) * 10 + tile(3, 4), 21);
     undo();
     EXPECT_EQ(tile(2, 4) * 10 + tile(3, 4), 12);
@@ -109,7 +109,7 @@ TEST_F(SelectionTest, HostileClipboardTextsArePastedNeverOrRefusedWithoutChange)
     };
     for (const QString& text : notTiles + damaged) {
         setClipboardText(text);
-        general->mainMenu()->pasteAction->trigger();
+        general->mainMenu()->pasteAction()->trigger();
         EXPECT_EQ(map->sel().selstate(), SelectionState::Selected) << text.left(40).toStdString();
         EXPECT_FALSE(map->clip().pasting()) << text.left(40).toStdString();
     }

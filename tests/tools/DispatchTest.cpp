@@ -48,7 +48,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         QApplication::sendEvent(w, &up);
     };
     const std::vector<std::pair<const char*, std::function<void()>>> endings = {
-        {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->tilesetPicture); }},
+        {"release on the tileset panel", [&] { ctrlUpOn(general->rightPanel()->tilesetPicture()); }},
         {"another map activated", [&] { general->activateMapItem(other->mapslot()); }},
         {"a dialog", [&] { QDialog(general.get()).show(); }},
         {"a new map", [&] { general->documents().newLevel(); }},
@@ -69,7 +69,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
         EXPECT_EQ(general->currentTool(), ToolId::Pencil) << name;
         // Later keys in any map, with or without the Ctrl release, never bring back an old tool.
         key(Qt::Key_R);
-        ctrlUpOn(general->activeMap()->view()->viewSurface);
+        ctrlUpOn(general->activeMap()->view()->viewSurface());
         general->activateMapItem(map->mapslot());
         keyUp(Qt::Key_Control);
         key(Qt::Key_Shift);
@@ -92,7 +92,7 @@ TEST_F(DispatchTest, CtrlHeldDropperEndsWithItsPressAndNoOlderToolComesBack) {
 TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivation) {
     MapWindow* first = map;
     general->documents().newLevel();
-    QWidget* elsewhere = general->rightPanel()->lineWidthButtons[1];
+    QWidget* elsewhere = general->rightPanel()->lineWidthButtons()[1];
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"message box",
          [&] {
@@ -101,13 +101,13 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
              box.activateWindow();
              QApplication::processEvents();
          }},
-        {"menu command", [&] { general->mainMenu()->copyAction->trigger(); }},
+        {"menu command", [&] { general->mainMenu()->copyAction()->trigger(); }},
         {"toolbar click",
          [&] {
              QTest::mouseClick(general->toolBars()->mainToolBar()->widgetForAction(general->toolBars()->gridAction()),
                                Qt::LeftButton);
          }},
-        {"map activated", [&] { general->mainMenu()->mapActions[static_cast<size_t>(first->mapslot())]->trigger(); }},
+        {"map activated", [&] { general->mainMenu()->mapActions()[static_cast<size_t>(first->mapslot())]->trigger(); }},
     };
     ToolId tool = ToolId::Hand;
     for (const auto& [name, step] : steps) {
@@ -117,7 +117,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
         ASSERT_EQ(QApplication::focusWidget(), elsewhere) << name;
         step();
         QApplication::processEvents();
-        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view()->viewSurface) << name;
+        EXPECT_EQ(QApplication::focusWidget(), general->activeMap()->view()->viewSurface()) << name;
         // A tool letter typed now goes where the keyboard is, and picks the tool.
         tool = tool == ToolId::Rectangle ? ToolId::Line : ToolId::Rectangle;
         QWidget* keyboard = QApplication::focusWidget();
@@ -128,7 +128,7 @@ TEST_F(DispatchTest, KeyboardReturnsToTheActiveMapAfterDialogsCommandsAndActivat
 
 // The scroll bars keep their own range.
 TEST_F(DispatchTest, ArrowKeysScrollByTenCells) {
-    QScrollBar* h = map->view()->hScrollBar;
+    QScrollBar* h = map->view()->hScrollBar();
     key(Qt::Key_Right);
     key(Qt::Key_Right);
     key(Qt::Key_Left);
@@ -136,7 +136,7 @@ TEST_F(DispatchTest, ArrowKeysScrollByTenCells) {
     key(Qt::Key_Down);
     key(Qt::Key_Up);
     EXPECT_EQ(h->value(), 160);
-    EXPECT_EQ(map->view()->vScrollBar->value(), 160);
+    EXPECT_EQ(map->view()->vScrollBar()->value(), 160);
 }
 
 TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundariesAtEveryZoom) {
@@ -145,7 +145,7 @@ TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundaries
         zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
         // Where a thumb dragged by a few pixels leaves the bars: between two cell boundaries.
-        for (QScrollBar* bar : {map->view()->hScrollBar, map->view()->vScrollBar}) {
+        for (QScrollBar* bar : {map->view()->hScrollBar(), map->view()->vScrollBar()}) {
             bar->setSliderPosition(bar->value() + t / 2 + 1);
         }
         // The last pixel of a cell, where a remainder in the drawing would show the neighbour.
@@ -156,13 +156,13 @@ TEST_F(DispatchTest, PointerLabelEditDrawingAndOutlineAgreeBetweenCellBoundaries
         const int row = label[4].toInt();
 
         useTool(ToolId::Pencil);
-        QImage before = view()->image.copy();
+        QImage before = view()->image().copy();
         click(p);
         EXPECT_EQ(tile(column, row), 40) << zoom;
         EXPECT_EQ(count(40), 1) << zoom;
         // Outside the square under the pointer the view stays as it was.
         const QRect square(p.x() / t * t, p.y() / t * t, t, t);
-        QImage after = view()->image.copy();
+        QImage after = view()->image().copy();
         QPainter(&before).fillRect(square, Qt::magenta);
         QPainter(&after).fillRect(square, Qt::magenta);
         EXPECT_TRUE(before == after) << zoom << " the cell is drawn under the pointer";

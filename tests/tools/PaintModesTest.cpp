@@ -136,7 +136,7 @@ TEST_F(PaintModesTest, RandomModeDrawsTheLeftTileFromTheSetRepeatablyAndLeavesTh
         row.push_back(tile(x, 2));
     }
     undo();
-    map->level().undoredo.redo();
+    map->level().undoStack().redo();
     for (int x = 2; x <= 12; ++x) {
         EXPECT_EQ(tile(x, 2), row[static_cast<size_t>(x - 2)]);
     }
@@ -170,7 +170,7 @@ TEST_F(PaintModesTest, ReTileWallsFixesTheSelectionOrTheMap) {
     put(30, 30, piece(0));
     put(30, 31, piece(0));
     select(0, 0, 10, 10);
-    general->mainMenu()->retileWallsAction->trigger();
+    general->mainMenu()->retileWallsAction()->trigger();
     EXPECT_EQ(tile(3, 3), piece(E));
     EXPECT_EQ(tile(30, 30), piece(0)) << "outside the selection";
     undo();

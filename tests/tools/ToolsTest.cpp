@@ -47,8 +47,8 @@ TEST_F(ToolsTest, LineAndPolylinePreviewsAreDrawnOnTheViewOnly) {
 TEST_F(ToolsTest, HandMovesTheViewInWholeCellsUpToTheMapsEdges) {
     useTool(ToolId::Hand);
     scrollTo(1600, 1600);
-    QScrollBar* h = map->view()->hScrollBar;
-    QScrollBar* v = map->view()->vScrollBar;
+    QScrollBar* h = map->view()->hScrollBar();
+    QScrollBar* v = map->view()->vScrollBar();
     const QPoint start = at(110, 110);
     press(start);
     moveTo(start + QPoint(-5, 3));
@@ -94,7 +94,7 @@ protected:
         useTool(ToolId::Bucket);
         general->toolBars()->fillInScreenAction()->setChecked(false);
         // Events run every few thousand cells, so the timer below fires inside the fill.
-        map->bucket().eventSlice = std::chrono::milliseconds(0);
+        map->bucket().setEventSlice(std::chrono::milliseconds(0));
     }
 
     // Runs `action` from inside the fill started by a click at cell (3, 3).
@@ -116,7 +116,7 @@ TEST_F(BucketDuringFillTest, UndoClickedDuringAFillUndoesTheFinishedFill) {
     useTool(ToolId::Pencil);
     click(at(40, 40));
     useTool(ToolId::Bucket);
-    QWidget* undoButton = general->toolBars()->mainToolBar()->widgetForAction(general->mainMenu()->undoAction);
+    QWidget* undoButton = general->toolBars()->mainToolBar()->widgetForAction(general->mainMenu()->undoAction());
     fillWhile([undoButton] { QTest::mouseClick(undoButton, Qt::LeftButton); });
     EXPECT_EQ(count(5), 1);
     undo();

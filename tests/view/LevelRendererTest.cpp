@@ -16,7 +16,7 @@ class LevelRendererTest : public ::testing::Test {
 protected:
     // A 673 x 505 view (the initial window) whose first visible cell is (column, row).
     ViewTransform viewAt(float zoom, int column, int row, int width = 673, int height = 505) {
-        level.tileset.setZoom(zoom);
+        level.tileset().setZoom(zoom);
         return {zoom, static_cast<int>(column * zoom * 16), static_cast<int>(row * zoom * 16), width, height};
     }
     QImage draw(const ViewTransform& v, bool numbers = false) {
@@ -54,7 +54,7 @@ TEST_F(LevelRendererTest, OrdinaryTileIsCopiedFromItsPlaceInTheZoomedTileset) {
     for (const float zoom : {0.25f, 0.5f, 1.0f, 2.0f}) {
         const QImage image = draw(viewAt(zoom, 0, 0));
         const int t = static_cast<int>(zoom * 16);
-        const QImage& tiles = level.tileset.zoomedTiles();
+        const QImage& tiles = level.tileset().zoomedTiles();
         ASSERT_NE(tiles.copy(8 * t, 11 * t, t, t), tiles.copy(0, 0, t, t)) << "tiles must be told apart";
         EXPECT_EQ(image.copy(3 * t, 2 * t, t, t), tiles.copy(8 * t, 11 * t, t, t)) << zoom;
         EXPECT_EQ(image.copy(4 * t, 2 * t, t, t), tiles.copy(0, 0, t, t)) << zoom;

@@ -17,7 +17,7 @@ protected:
     float zoom() const { return map->magnifier().zoomFactor(); }
     // The zoomed tileset's width relative to the unzoomed one.
     float tilesetScale() const {
-        const Tileset& tiles = map->level().tileset;
+        const Tileset& tiles = map->level().tileset();
         return static_cast<float>(tiles.zoomedTiles().width()) / tiles.tilesetPicture().width();
     }
 };
@@ -48,11 +48,11 @@ TEST_F(MagnifierTest, OnlyTheStepsToAndFromOnePixelPerCellEndASelectionAndTheTil
     zoomTo(0.25f);
     EXPECT_EQ(map->sel().selstate(), SelectionState::Selected);
     EXPECT_EQ(tilesetScale(), 0.25f);
-    const qint64 quarter = map->level().tileset.zoomedTiles().cacheKey();
+    const qint64 quarter = map->level().tileset().zoomedTiles().cacheKey();
     map->magnifier().zoomOut(512, 512);
     EXPECT_EQ(map->sel().selstate(), SelectionState::None);
     EXPECT_TRUE(map->view()->transform().usingPixels());
-    EXPECT_EQ(map->level().tileset.zoomedTiles().cacheKey(), quarter) << "ready for the step back";
+    EXPECT_EQ(map->level().tileset().zoomedTiles().cacheKey(), quarter) << "ready for the step back";
     select(510, 510, 512, 512);
     ASSERT_EQ(map->sel().selstate(), SelectionState::Selected);
     map->magnifier().zoomIn(512, 512);
@@ -71,9 +71,9 @@ TEST_F(MagnifierTest, ViewWiderThanTheMapGetsANegativeOriginAndIgnoresClicksOuts
     map->view()->setScrollBarValues(0, 0, false);
     map->redrawView();
     EXPECT_EQ(origin(), QPoint(-176, 0));  // nearest(1024 - 1200 + 0.5) is -176
-    EXPECT_EQ(view()->image.pixel(176, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(view()->image.pixel(175, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(view()->image.pixel(176 + 1023, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(view()->image().pixel(176, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(view()->image().pixel(175, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(view()->image().pixel(176 + 1023, 0), qRgb(255, 0, 0));
     press(QPoint(10, 10));
     EXPECT_EQ(zoom(), 1.0f / 16);
     EXPECT_TRUE(general->mouseIsDown()) << "a click outside the map is no zoom click";

@@ -23,8 +23,8 @@ protected:
     }
     MapView& v() const { return *map->view(); }
     // A pixel on the view surface that only a redraw from the level image wipes.
-    void mark() { view()->image.setPixel(0, 0, qRgb(255, 0, 255)); }
-    bool redrawn() const { return view()->image.pixel(0, 0) != qRgb(255, 0, 255); }
+    void mark() { view()->image().setPixel(0, 0, qRgb(255, 0, 255)); }
+    bool redrawn() const { return view()->image().pixel(0, 0) != qRgb(255, 0, 255); }
 };
 
 TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
@@ -33,7 +33,7 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     v().setScrollBarValues(5000, 5000, false);
     EXPECT_EQ(origin(), QPoint(351, 519));
     EXPECT_FALSE(redrawn());
-    EXPECT_FALSE(v().noScrollRedraw);
+    EXPECT_FALSE(v().noScrollRedraw());
     v().redrawView();
     EXPECT_TRUE(redrawn());
 
@@ -43,13 +43,13 @@ TEST_F(MapViewTest, ScrollValuesRedrawOnlyWhenTheCallerAsks) {
     v().resize(800 + 17, 505 + 17);
     mark();
     v().updateScrollBars(false);
-    EXPECT_EQ(v().hScrollBar->value(), 16384 - 800);
+    EXPECT_EQ(v().hScrollBar()->value(), 16384 - 800);
     EXPECT_FALSE(redrawn());
-    v().noScrollRedraw = false;
+    v().setNoScrollRedraw(false);
     v().resize(900 + 17, 505 + 17);
     mark();
     v().updateScrollBars(true);
-    EXPECT_EQ(v().hScrollBar->value(), 16 * 968);
+    EXPECT_EQ(v().hScrollBar()->value(), 16 * 968);
     EXPECT_TRUE(redrawn());
 }
 
@@ -57,8 +57,8 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoomAndRangesStayWith
     for (const float zoom : {1.0f / 16, 0.25f, 0.5f, 1.0f, 2.0f}) {
         zoomTo(zoom);
         const int t = static_cast<int>(zoom * 16);
-        for (QScrollBar* bar : {v().hScrollBar, v().vScrollBar}) {
-            const int size = bar == v().hScrollBar ? view()->width() : view()->height();
+        for (QScrollBar* bar : {v().hScrollBar(), v().vScrollBar()}) {
+            const int size = bar == v().hScrollBar() ? view()->width() : view()->height();
             EXPECT_EQ(bar->maximum() % t, 0) << zoom;
             EXPECT_GE(bar->maximum() + size, 1024 * t) << "the last cell shows in full at " << zoom;
             EXPECT_LT(bar->maximum() - t + size, 1024 * t) << zoom;
@@ -75,15 +75,15 @@ TEST_F(MapViewTest, ScrollValuesLandOnCellBoundariesAtEveryZoomAndRangesStayWith
     // A view narrower than 17 pixels would need a range past the 16-bit scroll values.
     v().resize(10 + 17, 505 + 17);
     v().updateScrollBars(false);
-    EXPECT_EQ(v().hScrollBar->maximum(), 32767 / 32 * 32);
+    EXPECT_EQ(v().hScrollBar()->maximum(), 32767 / 32 * 32);
 }
 
 TEST_F(MapViewTest, ToolPreviewIsWipedByTheNextUpdatePreview) {
     map->setShowGrid(true);
     write(515, 510, 7, false);
     v().redrawView();
-    const QImage shown = view()->image.copy();
-    QImage& surface = view()->image;
+    const QImage shown = view()->image().copy();
+    QImage& surface = view()->image();
 
     for (const bool refresh : {false, true}) {
         QPainter(&surface).fillRect(100, 100, 50, 30, Qt::yellow);
@@ -114,23 +114,23 @@ TEST_F(MapViewTest, SingleCellRedrawsMatchAFullRedraw) {
         ObjectProcedures::placeObject(batch, 217, 520, 509, false);
         batch.commit(EditTransaction::Redraw::None);
         v().updatePreview(true);
-        const QImage incremental = view()->image.copy();
+        const QImage incremental = view()->image().copy();
         v().redrawView();
-        EXPECT_EQ(incremental, view()->image) << zoom;
+        EXPECT_EQ(incremental, view()->image()) << zoom;
     }
 }
 
 TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePreview) {
-    const QImage before = view()->image.copy();
-    const QImage& radar = general->radar()->image;
+    const QImage before = view()->image().copy();
+    const QImage& radar = general->radar()->image();
     write(513, 513, 9, false);
     write(600, 512, 172, true);  // inside the radar's window, outside the view: only the overview changes
-    EXPECT_EQ(view()->image, before);
-    EXPECT_NE(v().levelImage, before);
-    EXPECT_EQ(map->level().overviewImage.pixel(600, 512), Red);
+    EXPECT_EQ(view()->image(), before);
+    EXPECT_NE(v().levelImage(), before);
+    EXPECT_EQ(map->level().overview().pixel(600, 512), Red);
     EXPECT_NE(radar.pixel(600 - 366, 512 - 366), Red);
     v().updatePreview(true);
-    EXPECT_EQ(view()->image, v().levelImage);
+    EXPECT_EQ(view()->image(), v().levelImage());
     EXPECT_EQ(radar.pixel(600 - 366, 512 - 366), Red);
 }
 
@@ -138,7 +138,7 @@ TEST_F(MapViewTest, UnrefreshedWritesReachTheViewAndTheRadarAtTheNextUpdatePrevi
 TEST_F(MapViewTest, RadarFollowsTheViewAndAClickMovesIt) {
     QTest::mouseClick(general->radar(), Qt::LeftButton, {}, QPoint(144, 144));
     // The next click reads the origin of the radar drawn after the first one.
-    const QPoint radarOrigin(v().radar_left, v().radar_top);
+    const QPoint radarOrigin = v().radarOrigin();
     EXPECT_NE(radarOrigin, QPoint(366, 366));
     QTest::mouseClick(general->radar(), Qt::LeftButton, {}, QPoint(1, 0));  // (0, 0) would be the middle to QTest
     EXPECT_EQ(origin(), QPoint(16 * (radarOrigin.x() + 1 - 21), 16 * (radarOrigin.y() - 15)));
@@ -170,9 +170,9 @@ TEST_F(MapViewTest, WheelScrollsAndCtrlWheelZoomsAroundThePointer) {
         EXPECT_EQ(cellAt(at), cell) << at.x() << ", " << at.y();
     }
     // At the map's last column the range wins over the pointer.
-    v().setScrollBarValues(v().hScrollBar->maximum(), 0, false);
+    v().setScrollBarValues(v().hScrollBar()->maximum(), 0, false);
     wheel({5, 5}, -120, Qt::ControlModifier);
-    EXPECT_EQ(origin().x(), v().hScrollBar->maximum());
+    EXPECT_EQ(origin().x(), v().hScrollBar()->maximum());
 }
 
 TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
@@ -185,10 +185,10 @@ TEST_F(MapViewTest, LayoutStartsAtTheInitialSizeAndFollowsResizes) {
     write(column, row, 9, true);
     v().resize(400 + 17, 300 + 17);
     EXPECT_EQ(view()->size(), QSize(400, 300));
-    EXPECT_EQ(view()->image.size(), QSize(400, 300));
-    EXPECT_EQ(v().levelImage.size(), QSize(400, 300));
+    EXPECT_EQ(view()->image().size(), QSize(400, 300));
+    EXPECT_EQ(v().levelImage().size(), QSize(400, 300));
     EXPECT_EQ(shown(column, row), tilePicture(9)) << "redrawn at the new size";
-    EXPECT_EQ(v().hScrollBar->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
+    EXPECT_EQ(v().hScrollBar()->maximum(), 15712) << "ranges wait for the next UpdateScrollBars";
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ protected:
     static ViewTransform view(int h, int v, float zoom = 1.0f) { return {zoom, h, v, 673, 505}; }
     QPoint draw(const ViewTransform& v, const std::optional<QRectF>& selection = std::nullopt) {
         Radar::Base fresh;
-        return Radar::draw(radar, level.overviewImage.picture(), level.overviewImage.version(), fresh, v, selection);
+        return Radar::draw(radar, level.overview().picture(), level.overview().version(), fresh, v, selection);
     }
     void mark(QPoint cell) {
         level.putTile(static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y()), 172);
@@ -86,7 +86,7 @@ TEST_F(RadarTest, AKeptOverviewPartIsReusedOnlyWhileTheOverviewAndThePlaceStayTh
     Radar::Base base;
     QImage cached(radar.size(), QImage::Format_RGB32);
     const auto drawBoth = [&](const ViewTransform& v, const std::optional<QRectF>& selection) {
-        Radar::draw(cached, level.overviewImage.picture(), level.overviewImage.version(), base, v, selection);
+        Radar::draw(cached, level.overview().picture(), level.overview().version(), base, v, selection);
         draw(v, selection);
         return cached == radar;
     };

@@ -176,7 +176,7 @@ TEST_F(WallPainting, UndoOfAPaintRestoresTheNeighboursItJoined) {
     edit.commit();
     EXPECT_EQ(level.getTile(10, 9), piece(Brick, WallSet::South));
     EXPECT_EQ(level.getTile(12, 10), piece(Brick, WallSet::West));
-    level.undoredo.undo();
+    level.undoStack().undo();
     EXPECT_EQ(snapshot(level), before);
 }
 

@@ -26,7 +26,7 @@ class WallsDialogTest : public MapFixture {
 protected:
     void SetUp() override {
         MapFixture::SetUp();
-        general->rightPanel()->createWallsButton->click();
+        general->rightPanel()->createWallsButton()->click();
         d = general->editCommands()->wallsDialog();
         ASSERT_NE(d, nullptr);
         walls = d->wallSetsPage();
@@ -59,7 +59,8 @@ protected:
     }
     QImage tilePicture(int16_t tile) const {
         return map->level()
-            .tileset.tilesetPicture()
+            .tileset()
+            .tilesetPicture()
             .copy(Tileset::tileSource(tile, 16))
             .convertToFormat(QImage::Format_RGB32);
     }
@@ -81,10 +82,10 @@ TEST_F(WallsDialogTest, ABlockDraggedFillsThePickedSetAndAnEntryTakesOneClickedT
     // The list, Current (at twice the size, the first entry's corner is clear of the marks) and
     // the room show the set; the room's top-left corner joins east and south, its inner wall
     // runs north-south at column 3 of row 1.
-    EXPECT_EQ(walls->setList()->image.copy(20, 4, 8, 8).convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(walls->setList()->image().copy(20, 4, 8, 8).convertToFormat(QImage::Format_RGB32),
               tilePicture(3).copy(4, 4, 8, 8));
-    EXPECT_EQ(walls->currentPicture()->image.pixel(1, 1), tilePicture(2).pixel(0, 0));
-    const QImage room = walls->roomPicture()->image.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(walls->currentPicture()->image().pixel(1, 1), tilePicture(2).pixel(0, 0));
+    const QImage room = walls->roomPicture()->image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(room.copy(0, 0, 16, 16), tilePicture(block(2)[WallSet::entryOfMask(WallSet::East | WallSet::South)]));
     EXPECT_EQ(room.copy(48, 16, 16, 16), tilePicture(block(2)[WallSet::entryOfMask(WallSet::North | WallSet::South)]));
 
@@ -217,7 +218,7 @@ TEST_F(WallsDialogTest, EachMapKeepsItsOwnSetsAndTheDialogFollowsTheActiveMapAnd
     EXPECT_FALSE(walls->addNewButton()->isEnabled());
 
     map = general->documents().newLevel();
-    general->rightPanel()->createWallsButton->click();
+    general->rightPanel()->createWallsButton()->click();
     EXPECT_TRUE(walls->addNewButton()->isEnabled());
     QTest::keyClick(d, Qt::Key_Escape);
     EXPECT_FALSE(d->isVisible());
