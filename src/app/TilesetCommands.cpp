@@ -19,7 +19,8 @@ void TilesetCommands::importTileset() {
         return;
     }
     const QString name = documents.dialogs().openFile(
-        documents.window(), QCoreApplication::translate("TilesetCommands", "Select an tileset to open"), TilesetOpenFilter);
+        documents.window(), QCoreApplication::translate("TilesetCommands", "Select an tileset to open"),
+        TilesetOpenFilter);
     if (name.isEmpty()) {
         return;
     }
@@ -37,7 +38,8 @@ void TilesetCommands::exportTileset() {
         return;
     }
     const QString name = documents.dialogs().saveFile(
-        documents.window(), QCoreApplication::translate("TilesetCommands", "Save Tileset as bmp"), BitmapFilter, QString());
+        documents.window(), QCoreApplication::translate("TilesetCommands", "Save Tileset as bmp"), BitmapFilter,
+        QString());
     if (name.isEmpty()) {
         return;
     }
