@@ -3,8 +3,9 @@
 rectangle and fills it with the bucket, draws a line, undoes the line, saves with Ctrl+S and checks
 the records of the saved level; then drags the pencil with a 6 x 6 special tile across the filled
 block, saves, undoes the stroke and saves again: the records must be those before the stroke.
-Last, a pencil stroke with a right click in its middle paints the left tile only and is one undo
-step. Run under tests/xvfb_run.py; needs xdotool."""
+Then a pencil stroke with a right click in its middle paints the left tile only and is one undo
+step. Last, with the wall set kept beside the level, W turns on Walls mode and a rectangle becomes a
+closed room of the set's corner and edge pieces. Run under tests/xvfb_run.py; needs xdotool."""
 
 import argparse
 import os
@@ -63,6 +64,49 @@ def drag(window, start, end, steps=8):
     time.sleep(0.3)
 
 
+# A wall set of tiles 101..116, entry j being tile 101 + j.
+WALL_SETS = ('{"version": 1, "seed": 7, "wallSets": [{"name": "Brick", "tiles": '
+             '[[101, 102, 103, 104], [105, 106, 107, 108], [109, 110, 111, 112], [113, 114, 115, 116]]}]}\n')
+# The pieces of a closed room by mask (north 1, east 2, south 4, west 8): entry of the mask + 101.
+ROOM_PIECES = {"top left": 101, "top right": 103, "bottom left": 109, "bottom right": 111,
+               "top and bottom": 114, "sides": 108}
+
+
+def walled_room(window, level, sets, before):
+    """W, then a rectangle drawn beside the earlier cells: a room of wall pieces, saved with the level;
+    the unchanged sets file is left as it was."""
+    with open(sets) as f:
+        kept = f.read()
+    xdo("windowfocus", "--sync", window)
+    xdo("key", "w")
+    xdo("key", "r")
+    drag(window, (450, 200), (560, 280))
+    saved = save(window, level)
+    room = {cell: tile for cell, tile in saved.items() if before.get(cell) != tile}
+    if not room or not all(101 <= tile <= 116 for tile in room.values()):
+        fail("Walls mode should draw wall pieces only, it drew %s" % sorted(set(room.values())))
+    xs = [c for c, _ in room]
+    ys = [r for _, r in room]
+    left, right, top, bottom = min(xs), max(xs), min(ys), max(ys)
+    expected = {}
+    for x in range(left, right + 1):
+        expected[(x, top)] = ROOM_PIECES["top and bottom"]
+        expected[(x, bottom)] = ROOM_PIECES["top and bottom"]
+    for y in range(top, bottom + 1):
+        expected[(left, y)] = ROOM_PIECES["sides"]
+        expected[(right, y)] = ROOM_PIECES["sides"]
+    expected[(left, top)] = ROOM_PIECES["top left"]
+    expected[(right, top)] = ROOM_PIECES["top right"]
+    expected[(left, bottom)] = ROOM_PIECES["bottom left"]
+    expected[(right, bottom)] = ROOM_PIECES["bottom right"]
+    if room != expected:
+        wrong = sorted((cell, room.get(cell), tile) for cell, tile in expected.items() if room.get(cell) != tile)
+        fail("the room's pieces are wrong at %d cells, first %s" % (len(wrong), wrong[:5]))
+    with open(sets) as f:
+        if f.read() != kept:
+            fail("saving the level rewrote its unchanged sets file")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--quarn", required=True)
@@ -75,6 +119,9 @@ def main():
         level = os.path.join(work, "tools.lvl")
         with open(level, "wb") as f:
             f.write(struct.pack("<I", 3 * 16777216))  # tile 3 at (0, 0), far from the view
+        sets = level + ".sets.json"
+        with open(sets, "w") as f:
+            f.write(WALL_SETS)
 
         env = editor_environment(work)
         process = subprocess.Popen([program, level], env=env, cwd=work)
@@ -157,9 +204,10 @@ def main():
         time.sleep(0.3)
         if save(window, level) != after_undo:
             fail("one undo should take back the whole interrupted stroke")
+        walled_room(window, level, sets, interrupted)
         print("tools e2e: picked tile %d, drew and filled a %d x %d rectangle, undid a line, saved; "
               "undid a stroke of %d and saved the same records; a right click left a stroke whole"
-              % (PICKED_TILE, width, height, SPECIAL_TILE))
+              % (PICKED_TILE, width, height, SPECIAL_TILE) + "; Walls mode drew a closed room")
     finally:
         clean_up(work, process)
 
