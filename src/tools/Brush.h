@@ -25,6 +25,8 @@ public:
     // The painter of the wall set; only while paintsWalls().
     const WallPainter& wallPainter() const { return *walls; }
     bool drawsAtRandom() const { return draw.has_value(); }
+    // Draws the cells x0..x1 of row y into out[x0..x1]; only while drawsAtRandom().
+    void drawRow(int y, int x0, int x1, int16_t* out) const { draw->drawRow(seed, y, gesture, x0, x1, out); }
     // Whether a random draw can give `tile`.
     bool mayDraw(int16_t tile) const { return draw && draw->mayDraw(tile); }
     // The tile a cell gets where the tool would write `tile`. Inline: a fill asks it for every cell.

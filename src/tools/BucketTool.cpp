@@ -136,11 +136,9 @@ bool BucketTool::fill(int16_t tilenr, int16_t fillnr, int X, int Y, LevelEdit& i
             ++r;
         }
         if (random) {
-            // Drawn first in a loop of their own: between two writes, which may grow the undo
-            // batch, the draw's state would be fetched again for every cell.
-            for (int c = l; c <= r; ++c) {
-                drawn[static_cast<size_t>(c)] = brush.tileAt(c, y, fillnr);
-            }
+            // The run is drawn before it is written: between two writes, which may grow the undo
+            // batch, the draw's table would be fetched again for every cell.
+            brush.drawRow(y, l, r, drawn.data());
             for (int c = l; c <= r; ++c) {
                 into.setTile(c, y, drawn[static_cast<size_t>(c)]);
             }

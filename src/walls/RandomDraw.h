@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -27,6 +28,25 @@ public:
         // A select without a branch: which side a draw lands on is as random as the draw itself.
         const auto below = static_cast<int16_t>(-static_cast<int16_t>(((h >> 32) * total) >> 32 < column.threshold));
         return static_cast<int16_t>(column.alias ^ ((column.tile ^ column.alias) & below));
+    }
+    // tileAt() for the cells x0..x1 of row y, into out[x0..x1]: the same tiles, with the table and the
+    // row's part of the key fetched once for the whole run.
+    void drawRow(uint64_t seed, int y, uint32_t gesture, int x0, int x1, int16_t* out) const {
+        if (columns.empty()) {
+            std::fill(out + x0, out + x1 + 1, int16_t{0});
+            return;
+        }
+        const uint64_t row = mix(seed) ^ ((static_cast<uint64_t>(gesture) << 32) |
+                                          (static_cast<uint64_t>(static_cast<uint32_t>(y) & 0xFFFF) << 16));
+        const Column* table = columns.data();
+        const uint64_t count = columns.size();
+        const uint64_t sum = total;
+        for (int x = x0; x <= x1; ++x) {
+            const uint64_t h = mix(row ^ (static_cast<uint32_t>(x) & 0xFFFF));
+            const Column& column = table[((h & 0xFFFFFFFFu) * count) >> 32];
+            const auto below = static_cast<int16_t>(-static_cast<int16_t>(((h >> 32) * sum) >> 32 < column.threshold));
+            out[x] = static_cast<int16_t>(column.alias ^ ((column.tile ^ column.alias) & below));
+        }
     }
     // Whether `tile` can come up at all.
     bool mayDraw(int16_t tile) const {

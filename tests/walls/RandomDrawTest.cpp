@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "walls/RandomDraw.h"
 
@@ -8,9 +9,15 @@ TEST(RandomDraw, DrawsRepeatablyByWeightNeverWeightZeroOrSpecialTiles) {
     const RandomDraw draw(RandomSet("Floor", {{21, 10}, {22, 3}, {23, 0}, {217, 50}, {24, 1}}));
     std::map<int16_t, int> counts;
     int changedByGesture = 0;
+    std::vector<int16_t> row(1024);
     for (int y = 0; y < 256; ++y) {
+        // A fill draws a run of a row at once, and must draw what single cells get.
+        draw.drawRow(99, y, 4, y % 7, 1023 - y % 5, row.data());
         for (int x = 0; x < 1024; ++x) {
             const int16_t tile = draw.tileAt(99, x, y, 4);
+            if (x >= y % 7 && x <= 1023 - y % 5) {
+                ASSERT_EQ(row[static_cast<size_t>(x)], tile) << x << "," << y;
+            }
             ++counts[tile];
             ASSERT_EQ(tile, draw.tileAt(99, x, y, 4));
             changedByGesture += tile != draw.tileAt(99, x, y, 5) ? 1 : 0;
