@@ -13,6 +13,7 @@
 #include "model/RecoveryStore.h"
 #include "model/RecoveryWriter.h"
 #include "model/UserSettings.h"
+#include "walls/SetsFile.h"
 
 namespace {
 
@@ -101,6 +102,15 @@ void RecoveryCopies::restore(QList<RecoveryCopy> copies) {
             continue;
         }
         const QString name = General::fileNameOf(copy.original);
+        if (!copy.original.isEmpty()) {
+            // The copy holds the cells only; the sets beside the file come along, so that even an
+            // unnamed copy saves them under its new name.
+            SetsFile::ReadResult sets = SetsFile::read(SetsFile::setsPathFor(copy.original));
+            map->levelSets() = std::move(sets.sets);
+            if (!sets.ok()) {
+                problems << sets.error;
+            }
+        }
         if (copy.original.isEmpty()) {
             documents.setCaption(map, documents.freeCaption(slot));
         } else if (map->level().activeFile().isEmpty()) {

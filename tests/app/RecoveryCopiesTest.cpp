@@ -121,17 +121,22 @@ TEST_F(RecoveryCopiesTest, ACopyOfALevelSavedSinceOpensUnnamedSoThatSaveKeepsThe
     crashedEditor();
     const QByteArray newer = TestFiles::record(9, 9, 9) + originalBytes;
     TestFiles::write(original, newer);
+    const QByteArray sets = R"({"version": 1, "seed": 3, "randomSets": [{"name": "Floor", "tiles": [[21, 1]]}]})";
+    TestFiles::write(original + QStringLiteral(".sets.json"), sets);
     ASSERT_TRUE(start());
     dialogs->recoveryAnswers.push_back(Choice::Restore);
     general->recoveryCopies().offerRestore();
 
     ASSERT_NE(mapTitled(QStringLiteral("Recovered from named.lvl")), nullptr);
     general->documents().setActiveSlot(mapTitled(QStringLiteral("Recovered from named.lvl"))->mapslot());
+    EXPECT_EQ(mapTitled(QStringLiteral("Recovered from named.lvl"))->levelSets().randomSets().size(), 1u)
+        << "the sets beside the file come with the copy";
     EXPECT_TRUE(dialogs->messages.value(0).startsWith("\"named.lvl\" was saved after this copy was made."));
     EXPECT_FALSE(general->recent().isInRecent(original));
     general->documents().saveActive(false);
     EXPECT_EQ(dialogs->starts, QStringList{QString()}) << "Save must ask for a name, offering none";
     EXPECT_EQ(TestFiles::read(original), newer);
+    EXPECT_EQ(TestFiles::read(original + QStringLiteral(".sets.json")), sets);
 }
 
 TEST_F(RecoveryCopiesTest, TheOfferRestoresOrDiscardsOnlyTickedCopiesAndAsksOnceBeforeDiscarding) {
