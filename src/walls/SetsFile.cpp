@@ -1,5 +1,7 @@
 #include "walls/SetsFile.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -84,18 +87,23 @@ QString Reader::read(const QJsonObject& root, LevelSets& sets) const {
 }
 
 std::optional<QString> Reader::nameOf(const QJsonObject& object) {
-    const QJsonValue name = object.value(QLatin1String("name"));
-    if (!name.isString() || name.toString().size() > SetsFile::MaxNameLength || !name.toString().isValidUtf16()) {
+    const QJsonValue value = object.value(QLatin1String("name"));
+    const QString name = value.toString();
+    // A name is shown in lists and messages: control characters (which Qt's parser lets through
+    // inside strings) would break lines or hide text there.
+    const bool printable =
+        std::none_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (!value.isString() || name.size() > SetsFile::MaxNameLength || !name.isValidUtf16() || !printable) {
         return std::nullopt;
     }
-    return name.toString();
+    return name;
 }
 
 QString Reader::readWallSet(const QJsonValue& value, int index, WallSet& set) const {
     const QJsonObject object = value.toObject();
     const auto name = nameOf(object);
     if (!value.isObject() || !name) {
-        return SetsFile::tr("wall set %1 has no name of at most %2 characters")
+        return SetsFile::tr("wall set %1 has no name of at most %2 printable characters")
             .arg(index + 1)
             .arg(SetsFile::MaxNameLength);
     }
@@ -125,7 +133,7 @@ QString Reader::readRandomSet(const QJsonValue& value, int index, RandomSet& set
     const QJsonObject object = value.toObject();
     const auto name = nameOf(object);
     if (!value.isObject() || !name) {
-        return SetsFile::tr("random set %1 has no name of at most %2 characters")
+        return SetsFile::tr("random set %1 has no name of at most %2 printable characters")
             .arg(index + 1)
             .arg(SetsFile::MaxNameLength);
     }

@@ -79,6 +79,9 @@ TEST(SetsFile, RefusesDamagedAndHostileFilesWholeWithAReason) {
         file(QByteArray("[" + wall + "]").replace("16]", "1.5]")),
         file(QByteArray("[" + wall + "]").replace("[13,14,15,16]", "")),
         file(QByteArray("[" + wall + "]").replace(R"("W")", '"' + QByteArray(101, 'n') + '"')),
+        // Qt's parser passes control characters inside strings; a name must not carry them into messages.
+        file(QByteArray("[" + wall + "]").replace(R"("W")", QByteArray("\"W\nall\"", 7))),
+        file("[]", QByteArray("[{\"name\":\"r\x01\",\"tiles\":[[5,1]]}]", 31)),
         file(manyWalls + "]"),
         file("[]", manyEntries + "]}]"),
         file("[]", R"([{"name":"r","tiles":[[0,1]]}])"),
