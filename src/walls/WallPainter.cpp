@@ -162,7 +162,8 @@ std::vector<std::pair<QPoint, int16_t>> WallPainter::preview(const Level& level,
     return result;
 }
 
-void WallPainter::paintRect(LevelEdit& edit, const CellRect& rect) const {
+// Flattened: the per-cell write must stay inline in a pass over every cell of the map.
+[[gnu::flatten]] void WallPainter::paintRect(LevelEdit& edit, const CellRect& rect) const {
     const CellRect r = rect.clipped(Size);
     if (r.isEmpty() || pieces[0] == 0) {
         return;
@@ -189,19 +190,26 @@ void WallPainter::paintRect(LevelEdit& edit, const CellRect& rect) const {
     std::vector<uint8_t> above(width);
     std::vector<uint8_t> here(width);
     std::vector<uint8_t> below(width);
+    // No piece is negative, so this marks the cells of a row that are left alone.
+    constexpr int16_t Unpainted = -2;
+    std::vector<int16_t> rowPieces(width);
     flagsOf(here, r.y1 - 1);
     flagsOf(below, r.y1);
     for (int y = r.y1; y <= r.y2; ++y) {
         std::swap(above, here);
         std::swap(here, below);
         flagsOf(below, y + 1);
+        // The row's pieces first, then the writes in a loop of their own: small enough for the
+        // compiler to keep the write inline, which a whole-map room spends most of its time in.
         for (size_t i = 1; i + 1 < width; ++i) {
-            if (here[i] == 0) {
-                continue;
-            }
             const int mask = above[i] * WallSet::North | here[i + 1] * WallSet::East | below[i] * WallSet::South |
                              here[i - 1] * WallSet::West;
-            edit.setTile(r.x1 + static_cast<int>(i) - 1, y, pieces[static_cast<size_t>(mask)]);
+            rowPieces[i] = here[i] != 0 ? pieces[static_cast<size_t>(mask)] : Unpainted;
+        }
+        for (size_t i = 1; i + 1 < width; ++i) {
+            if (rowPieces[i] != Unpainted) {
+                edit.setTile(r.x1 + static_cast<int>(i) - 1, y, rowPieces[i]);
+            }
         }
     }
     // The walls around the rectangle gain a neighbour on its side.
