@@ -3,11 +3,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+
+#include "model/LevelFileLeftovers.h"
 
 namespace FileAccess {
 
@@ -140,6 +143,40 @@ QString keepBackup(const QString& filename, const QString& backup) {
     if (!copy.commit()) {
         return FileAccess::inWords(copy.errorString());
     }
+    return {};
+}
+
+QString saveKeepingBackup(const QString& path, std::initializer_list<QByteArray> parts) {
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        return QStringLiteral("it is a folder");
+    }
+    if (target.exists() && !target.isFile()) {
+        return QStringLiteral("it is not a regular file");
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return inWords(file.errorString());
+    }
+    for (const QByteArray& part : parts) {
+        if (!writeAll(file, part.constData(), part.size())) {
+            const QString reason = writeFailure(file);
+            file.cancelWriting();
+            return reason;
+        }
+    }
+    if (target.exists()) {
+        const QString backup = path + QStringLiteral(".bak");
+        if (const QString problem = keepBackup(path, backup); !problem.isEmpty()) {
+            file.cancelWriting();
+            return QStringLiteral("its previous version could not be kept as \"%1\": %2")
+                .arg(QDir::toNativeSeparators(backup), problem);
+        }
+    }
+    if (!file.commit()) {
+        return inWords(file.errorString());
+    }
+    LevelFileLeftovers::removeStale(path);
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <initializer_list>
 
 class QFile;
 class QFileDevice;
@@ -31,5 +32,12 @@ QString writeFailure(const QFileDevice& file);
 // complete copy, and the file's own name keeps its complete content meanwhile. Returns an empty
 // string on success, otherwise why it failed in the user's words.
 QString keepBackup(const QString& filename, const QString& backup);
+
+// Saves `parts`, one after the other, as the file `path`: through a temporary file that replaces
+// the old one only once everything is written, keeping the old one as `path.bak`, and then removes
+// what earlier interrupted saves left beside it. Returns an empty string on success, otherwise why
+// it failed in the user's words (to follow "Could not save NAME:"); the file and its backup are
+// then as they were.
+QString saveKeepingBackup(const QString& path, std::initializer_list<QByteArray> parts);
 
 }  // namespace FileAccess

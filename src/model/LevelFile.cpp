@@ -2,15 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 
 #include "model/CellRecord.h"
 #include "model/FileAccess.h"
 #include "model/Level.h"
-#include "model/LevelFileLeftovers.h"
 #include "model/LevelObserver.h"
 
 const char* const LevelFile::invalidTilesetMessage = "Invalid tileset within lvl file!";
@@ -210,41 +207,12 @@ QByteArray LevelFile::encodeRecords(const int16_t* cells) {
 }
 
 QString LevelFile::saveLevel(Level& level, const QString& filename) {
-    const auto cannot = [&](const QString& why) {
-        return QStringLiteral("Could not save \"%1\": %2.").arg(shown(filename), why);
-    };
-    const QFileInfo target(filename);
-    if (target.isDir()) {
-        return cannot(QStringLiteral("it is a folder"));
-    }
-    if (target.exists() && !target.isFile()) {
-        return cannot(QStringLiteral("it is not a regular file"));
-    }
-    QSaveFile file(filename);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return cannot(FileAccess::inWords(file.errorString()));
-    }
     const QByteArray block = level.usingDefaultTileset() ? QByteArray() : level.tilesetBlock().bytes();
-    const QByteArray records = encodeRecords(level);
-    if (!FileAccess::writeAll(file, block.constData(), block.size()) ||
-        !FileAccess::writeAll(file, records.constData(), records.size())) {
-        const QString reason = FileAccess::writeFailure(file);
-        file.cancelWriting();
-        return cannot(reason);
-    }
-    if (target.exists()) {
-        const QString backup = filename + QStringLiteral(".bak");
-        if (const QString problem = FileAccess::keepBackup(filename, backup); !problem.isEmpty()) {
-            file.cancelWriting();
-            return cannot(
-                QStringLiteral("its previous version could not be kept as \"%1\": %2").arg(shown(backup), problem));
-        }
-    }
-    if (!file.commit()) {
-        return cannot(FileAccess::inWords(file.errorString()));
+    if (const QString reason = FileAccess::saveKeepingBackup(filename, {block, encodeRecords(level)});
+        !reason.isEmpty()) {
+        return QStringLiteral("Could not save \"%1\": %2.").arg(shown(filename), reason);
     }
     level.markSaved();
-    LevelFileLeftovers::removeStale(filename);
     return {};
 }
 

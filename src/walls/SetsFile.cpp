@@ -8,13 +8,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "model/FileAccess.h"
-#include "model/LevelFileLeftovers.h"
 #include "model/ObjectProcedures.h"
 
 namespace {
@@ -270,37 +268,9 @@ QByteArray SetsFile::encode(const LevelSets& sets) {
 }
 
 QString SetsFile::write(const LevelSets& sets, const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
-    const auto cannot = [&](const QString& why) { return tr("Could not save \"%1\": %2.").arg(shown, why); };
-    const QFileInfo target(path);
-    if (target.isDir()) {
-        return cannot(tr("it is a folder"));
+    if (const QString reason = FileAccess::saveKeepingBackup(path, {encode(sets)}); !reason.isEmpty()) {
+        return tr("Could not save \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason);
     }
-    if (target.exists() && !target.isFile()) {
-        return cannot(tr("it is not a regular file"));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return cannot(FileAccess::inWords(file.errorString()));
-    }
-    const QByteArray bytes = encode(sets);
-    if (!FileAccess::writeAll(file, bytes.constData(), bytes.size())) {
-        const QString reason = FileAccess::writeFailure(file);
-        file.cancelWriting();
-        return cannot(reason);
-    }
-    if (target.exists()) {
-        const QString backup = path + QStringLiteral(".bak");
-        if (const QString problem = FileAccess::keepBackup(path, backup); !problem.isEmpty()) {
-            file.cancelWriting();
-            return cannot(tr("its previous version could not be kept as \"%1\": %2")
-                              .arg(QDir::toNativeSeparators(backup), problem));
-        }
-    }
-    if (!file.commit()) {
-        return cannot(FileAccess::inWords(file.errorString()));
-    }
-    LevelFileLeftovers::removeStale(path);
     return {};
 }
 
